@@ -1,0 +1,33 @@
+# The two commands a new machine needs: `make run` and `make test`.
+BUILD      ?= build
+BUILD_SAN  ?= build-asan
+JOBS       ?= $(shell nproc)
+
+.PHONY: run test build deps configure clean bench sprites-sheet
+
+deps:
+	@scripts/bootstrap.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(BUILD_SAN)/build.ninja: | deps
+	cmake -S . -B $(BUILD_SAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPISTEWORK_SANITIZE=ON
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/pistework
+
+# Tests run twice: once in the normal build, once under AddressSanitizer and UBSan.
+test: build $(BUILD_SAN)/build.ninja
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -LE nosan
+
+bench: build
+	$(BUILD)/bin/pistework-bench
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN)

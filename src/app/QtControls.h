@@ -1,0 +1,184 @@
+#pragma once
+// Qt implementations of the platform controls. Each is a thin wrapper over its widget that
+// also logs every change the game makes, under the pistework.* logging categories (off
+// unless QT_LOGGING_RULES turns them on), for bug reports.
+
+#include "platform/MenuItemBase.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QTimer>
+
+#include <memory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcCaption)
+Q_DECLARE_LOGGING_CATEGORY(lcPicture)
+Q_DECLARE_LOGGING_CATEGORY(lcTimer)
+
+namespace pistework::app {
+
+class QtTimer : public platform::Timer {
+public:
+    QtTimer(QObject* parent, const QString& name, int interval, bool enabled);
+    bool Enabled() const override { return timer->isActive(); }
+    void SetEnabled(bool enabled) override;
+    int Interval() const override { return timer->interval(); }
+    void SetInterval(int milliseconds) override;
+    void SetOnTimer(std::function<void()> handler) override { onTimer = std::move(handler); }
+    QTimer* Widget() const { return timer; }
+
+private:
+    QTimer* timer;
+    std::function<void()> onTimer;
+};
+
+// A picture drawn unscaled from its top-left corner; loads from the program's resources.
+class QtImage : public platform::Image {
+public:
+    explicit QtImage(QLabel* label);
+    void LoadFromResourceName(const std::string& name) override;
+    std::string PictureName() const override { return picture; }
+    int Left() const override { return label->x(); }
+    void SetLeft(int left) override;
+    bool Visible() const override { return !label->isHidden(); }
+    void SetVisible(bool visible) override { label->setVisible(visible); }
+    bool Transparent() const override { return transparent; }
+    void SetTransparent(bool value) override { transparent = value; }
+    void BringToFront() override { label->raise(); }
+    QLabel* Widget() const { return label; }
+
+private:
+    QLabel* label;
+    std::string picture;
+    bool transparent = true;
+};
+
+class QtLabel : public platform::Label {
+public:
+    explicit QtLabel(QLabel* label);
+    std::string Caption() const override { return caption; }
+    void SetCaption(const std::string& caption) override;
+    bool Visible() const override { return !label->isHidden(); }
+    void SetVisible(bool visible) override;
+
+private:
+    QLabel* label;
+    std::string caption;
+};
+
+class QtShape : public platform::Shape {
+public:
+    explicit QtShape(QWidget* widget) : widget(widget) {}
+    bool Visible() const override { return !widget->isHidden(); }
+    void SetVisible(bool visible) override { widget->setVisible(visible); }
+
+private:
+    QWidget* widget;
+};
+
+class QtButton : public platform::Button {
+public:
+    explicit QtButton(QPushButton* button);
+    bool Visible() const override { return !button->isHidden(); }
+    void SetVisible(bool visible) override { button->setVisible(visible); }
+    void SetOnClick(std::function<void()> handler) override { onClick = std::move(handler); }
+
+private:
+    QPushButton* button;
+    std::function<void()> onClick;
+};
+
+// The game owns the check marks: a click only runs the handler, which sets them.
+class QtMenuItem : public platform::MenuItemBase {
+public:
+    QtMenuItem(QAction* action, std::string name);
+    QAction* Action() const { return action; }
+
+protected:
+    void Changed() override;
+
+private:
+    QAction* action;
+};
+
+class QtEditBox : public platform::EditBox {
+public:
+    explicit QtEditBox(QLineEdit* edit) : edit(edit) {}
+    std::u32string Text() const override { return edit->text().toStdU32String(); }
+    void SetText(const std::u32string& text) override {
+        edit->setText(QString::fromStdU32String(text));
+    }
+    void SetFocus() override { edit->setFocus(Qt::OtherFocusReason); }
+    void SetOnKeyPress(std::function<void(char32_t)> handler) override {
+        onKeyPress = std::move(handler);
+    }
+    // Delivers the typed text one character at a time.
+    void KeyPress(const QString& text);
+
+private:
+    QLineEdit* edit;
+    std::function<void(char32_t)> onKeyPress;
+};
+
+class QtStringList : public platform::StringList {
+public:
+    explicit QtStringList(QListWidget* list) : list(list) {}
+    int Count() const override { return list->count(); }
+    std::string Item(int row) const override;
+
+private:
+    QListWidget* list;
+};
+
+class QtMediaPlayer : public platform::MediaPlayer {
+public:
+    explicit QtMediaPlayer(QObject* parent) : effect(new QSoundEffect(parent)) {}
+    std::string FileName() const override { return fileName; }
+    void SetFileName(const std::string& name) override { fileName = name; }
+    bool Open() override;
+    bool Play() override;
+
+private:
+    QSoundEffect* effect;
+    std::string fileName;
+    bool opened = false;
+};
+
+// The settings store on QSettings: the game's own key is the application's settings file.
+class QtRegistry : public platform::Registry {
+public:
+    QtRegistry(QString organisation, QString application);
+    void SetRootKey(Root root) override { this->root = root; }
+    bool OpenKey(const std::string& path, bool canCreate) override;
+    void CloseKey() override;
+    bool ValueExists(const std::string& name) const override;
+    std::optional<int> ReadInteger(const std::string& name) const override;
+    std::optional<std::string> ReadString(const std::string& name) const override;
+    bool WriteInteger(const std::string& name, int value) override;
+    bool WriteString(const std::string& name, const std::string& value) override;
+
+private:
+    QString organisation;
+    QString application;
+    Root root = Root::CurrentUser;
+    std::unique_ptr<QSettings> settings;
+};
+
+class QtClock : public platform::Clock {
+public:
+    std::int64_t NowMilliseconds() const override;
+};
+
+class QtLauncher : public platform::Launcher {
+public:
+    bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
+};
+
+} // namespace pistework::app

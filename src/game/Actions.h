@@ -1,0 +1,108 @@
+#pragma once
+// What a fencer can do: the action codes, the picture sequences each action plays, and the
+// small functions over codes that the fencer ticks and the opponent use.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace pistework::game {
+
+enum Action : std::uint8_t {
+    Stand = 0,
+    Advance = 1,
+    Retreat = 2,
+    StandExtended = 3,
+    AdvanceExtended = 4,
+    RetreatExtended = 5,
+    Lunge = 6,
+    StandParried = 7,
+    AdvanceParried = 8,
+    RetreatParried = 9,
+    LungeParried = 10,
+    Recover = 11,
+    Fleche = 12,
+    FlecheRun = 13,
+    Parry = 14,
+    DoubleParry = 15,
+    FlecheParried = 16,
+    FlecheRunParried = 17,
+    BentLunge = 18,
+    RecoverBent = 19,
+    ExtendInLunge = 20,
+    BendInLunge = 21,
+    RecoverForward = 22,
+    RecoverForwardBent = 23,
+    LungeParry = 24,
+    BentLungeParry = 25,
+    ExtendInLungeParried = 26,
+    BendInLungeParried = 27,
+};
+
+inline constexpr int kActionCount = 28;
+
+// The nineteen sequence tables: bitmap base names of each action's frames. Some tables are
+// longer than the sequences that play them; the extra entries are never shown.
+inline constexpr std::array<std::string_view, 5> advanceFrames{"ENGARDE", "STEP1", "STEP2", "STEP3",
+                                                               "STEP4"};
+inline constexpr std::array<std::string_view, 5> retreatFrames{"STEP4", "STEP3", "STEP2", "STEP1",
+                                                               "ENGARDE"};
+inline constexpr std::array<std::string_view, 5> advanceExtendedFrames{
+    "ENGARDEX", "STEP1X", "STEP2X", "STEP3X", "STEP4X"};
+inline constexpr std::array<std::string_view, 5> retreatExtendedFrames{
+    "STEP4X", "STEP3X", "STEP2X", "STEP1X", "ENGARDEX"};
+inline constexpr std::array<std::string_view, 6> advanceParriedFrames{
+    "ENGARDEP", "STEP1P", "STEP2P", "STEP3P", "STEP4P", "STEP4P"};
+inline constexpr std::array<std::string_view, 6> retreatParriedFrames{
+    "STEP4P", "STEP3P", "STEP2P", "STEP1P", "ENGARDEP", "ENGARDEP"};
+inline constexpr std::array<std::string_view, 3> standParriedFrames{"ENGARDEP", "ENGARDEP",
+                                                                    "ENGARDEP"};
+inline constexpr std::array<std::string_view, 5> lungeFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
+                                                             "LUNGE3", "LUNGE4"};
+inline constexpr std::array<std::string_view, 5> lungeParryFrames{"CRAMP4X", "CRAMP4", "LPARRY1",
+                                                                  "LPARRY2", "LPARRY1"};
+inline constexpr std::array<std::string_view, 5> recoverFrames{"LUNGE4", "LUNGE3", "LUNGE2",
+                                                               "LUNGE1", "ENGARDE"};
+inline constexpr std::array<std::string_view, 6> parryFrames{"PARRY1", "ENGARDEX", "PARRY2",
+                                                             "PARRY3", "PARRY2", "ENGARDEX"};
+inline constexpr std::array<std::string_view, 10> doubleParryFrames{
+    "PARRY1", "ENGARDEX", "PARRY2", "PARRY3", "PARRY2",
+    "ENGARDEX", "PARRY2", "PARRY3", "PARRY2", "ENGARDEX"};
+inline constexpr std::array<std::string_view, 5> flecheFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
+                                                              "LUNGE3", "FLECHE4"};
+inline constexpr std::array<std::string_view, 4> flecheRunFrames{"FLECHE2", "FLECHE3", "FLECHE4",
+                                                                 ""};
+inline constexpr std::array<std::string_view, 6> bentLungeFrames{"ENGARDE", "STEP1",  "CRAMP2",
+                                                                 "CRAMP3",  "CRAMP4", "CRAMP4"};
+inline constexpr std::array<std::string_view, 5> bentLungeParryFrames{"CRAMP4", "LPARRY1",
+                                                                      "LPARRY2", "LPARRY1",
+                                                                      "CRAMP4"};
+inline constexpr std::array<std::string_view, 5> recoverBentFrames{"CRAMP4", "CRAMP3", "CRAMP2",
+                                                                   "STEP1", "ENGARDE"};
+inline constexpr std::array<std::string_view, 4> bendInLungeFrames{"LUNGE4", "CRAMP4X", "CRAMP4",
+                                                                   ""};
+inline constexpr std::array<std::string_view, 4> extendInLungeFrames{"CRAMP4", "CRAMP4X",
+                                                                     "LUNGE4", ""};
+
+// Frames played by each action, one per tick.
+int sequenceLength(int action);
+// Keeps stand, advance and retreat in step with the sword arm.
+int armVariant(int action, bool armExtended);
+// The form an action takes when the other fencer's parry catches the blade.
+int parriedVariant(int action);
+// The frames of a parry in which it catches the other blade.
+bool parryWindow(int action, int frameIndex);
+
+// The sequence table an action plays; empty for the one-frame stands (0, 3), whose
+// picture depends on the posture instead.
+std::span<const std::string_view> sequenceTable(int action);
+
+// Base name of the picture an action shows at a frame, given the lunge posture.
+std::string_view frameBaseName(int action, int frameIndex, bool inLunge, bool armBent);
+
+// "ENGARDE" for the left fencer becomes "ENGARDEA", for the right one "ENGARDEB".
+std::string resourceName(std::string_view baseName, int side);
+
+} // namespace pistework::game

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Starts the game in a real X server, waits for its 498 x 270 window, closes it through the
+# window system and expects exit code 0.
+set -euo pipefail
+binary="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+exec xvfb-run -a -s "-screen 0 1024x768x24" "$here/window_check.sh" "$binary"
