@@ -93,8 +93,8 @@ QtButton::QtButton(QPushButton* button) : button(button) {
 QtMenuItem::QtMenuItem(QAction* action, std::string name)
     : MenuItemBase(std::move(name), action->text().toStdString()), action(action) {
     QObject::connect(action, &QAction::triggered, action, [this] {
-        // Qt has already toggled a checkable action; put the game's mark back first.
-        Changed();
+        // Qt has already toggled a checkable action; put the game's marks back first.
+        Refresh();
         Click();
     });
 }

@@ -34,6 +34,14 @@ void MenuItemBase::SetCaption(const std::string& value) {
     Changed();
 }
 
+void MenuItemBase::Refresh() {
+    if (!group) {
+        Changed();
+        return;
+    }
+    for (MenuItemBase* item : *group) item->Changed();
+}
+
 void MenuItemBase::Click() {
     if (onClick) onClick();
 }

@@ -28,6 +28,8 @@ public:
 
     // What the user's click does: run the handler, nothing else.
     void Click();
+    // Mirrors the marks of this item and its radio group again, after a toolkit changed them.
+    void Refresh();
 
 protected:
     // Lets a toolkit mirror the model; called after every change of mark or caption.

@@ -1,0 +1,165 @@
+#include "app/TFormFencer.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using pistework::app::TFormFencer;
+
+namespace {
+
+QWidget* Control(TFormFencer& form, const char* name) {
+    auto* w = form.findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+QAction* MenuAction(TFormFencer& form, const char* name) {
+    auto* a = form.findChild<QAction*>(QString::fromLatin1(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+}
+
+} // namespace
+
+TEST(MainWindow, FixedClientAreaTitleAndColour) {
+    TFormFencer form;
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "B.K.S. Pistework");
+    EXPECT_EQ(form.Client()->size(), QSize(498, 270));
+    EXPECT_EQ(form.Client()->y(), form.menuBar()->height());
+    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the window must not be resizable";
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form.Client()->palette().color(QPalette::Window), QColor(64, 128, 64));
+}
+
+TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
+    TFormFencer form;
+    struct Expect {
+        const char* name;
+        QRect geometry;
+    };
+    for (const Expect& e : {Expect{"imgFencerA", {106, 88, 150, 100}},
+                            Expect{"imgFencerB", {244, 88, 150, 100}},
+                            Expect{"imgLightA", {32, 104, 40, 60}},
+                            Expect{"imgLightB", {440, 104, 40, 60}},
+                            Expect{"imgPiste", {25, 165, 450, 20}},
+                            Expect{"lblEngarde", {0, 24, 489, 57}},
+                            Expect{"lblStart", {296, 224, 185, 25}},
+                            Expect{"cmdAdvance", {296, 208, 57, 25}},
+                            Expect{"cmdLunge", {424, 208, 57, 25}},
+                            Expect{"cmdFleche", {424, 240, 57, 25}},
+                            Expect{"shpYellow1", {8, 232, 13, 20}},
+                            Expect{"shpRed0", {24, 208, 13, 20}},
+                            Expect{"txtKeyboard", {8, -30, 33, 21}}})
+        EXPECT_EQ(Control(form, e.name)->geometry(), e.geometry) << e.name;
+    EXPECT_EQ(Control(form, "lblScore0")->pos(), QPoint(107, 208));
+    EXPECT_EQ(Control(form, "LabelYou")->pos(), QPoint(51, 232));
+    EXPECT_EQ(static_cast<QLabel*>(Control(form, "LabelOpponent"))->text(), "Left");
+    EXPECT_EQ(static_cast<QPushButton*>(Control(form, "cmdFleche"))->text(), "Flèche");
+    // The clock keeps the layout's right edge, wide enough for "9:00".
+    EXPECT_EQ(Control(form, "lblTime")->geometry().right(), 487);
+    auto* time = static_cast<QLabel*>(Control(form, "lblTime"));
+    EXPECT_GE(time->width(), time->fontMetrics().horizontalAdvance("9:00"));
+    auto* start = static_cast<QLabel*>(Control(form, "lblStart"));
+    EXPECT_GE(start->width(), start->fontMetrics().horizontalAdvance(start->text()));
+
+    // The fencers are drawn over the piste, the buttons over everything drawn.
+    const auto children = form.Client()->children();
+    EXPECT_LT(children.indexOf(Control(form, "imgPiste")), children.indexOf(Control(form, "imgFencerB")));
+    EXPECT_LT(children.indexOf(Control(form, "imgFencerB")), children.indexOf(Control(form, "imgFencerA")));
+    EXPECT_LT(children.indexOf(Control(form, "lblStart")), children.indexOf(Control(form, "cmdAdvance")));
+
+    auto* list = form.findChild<QListWidget*>("ListBoxStrings");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 21);
+    EXPECT_EQ(list->item(0)->text(), "Engarde");
+    EXPECT_EQ(list->item(19)->text(), "&Resume Game");
+    EXPECT_EQ(list->item(20)->text(), "Game Over");
+}
+
+TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
+    TFormFencer form;
+    std::vector<QString> top;
+    for (QAction* a : form.menuBar()->actions()) top.push_back(a->text());
+    EXPECT_EQ(top, (std::vector<QString>{"&File", "&Settings", "&Help"}));
+
+    EXPECT_EQ(MenuAction(form, "mnuFileNewGame")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(MenuAction(form, "mnuFilePauseGame")->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(MenuAction(form, "Help")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(MenuAction(form, "mnuFileExit")->text(), "E&xit");
+    EXPECT_EQ(MenuAction(form, "QuarterFinalist")->text(), "&Quarter-Finalist");
+    EXPECT_EQ(MenuAction(form, "KeyboardLayout1")->text(), "Keyboard &Layout");
+
+    auto* opponent = form.findChild<QMenu*>("mnuOpponent");
+    ASSERT_NE(opponent, nullptr);
+    QStringList items;
+    for (QAction* a : opponent->actions()) items << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(items, (QStringList{"&Novice", "&Intermediate", "&Advanced", "&Quarter-Finalist",
+                                  "&Semi-Finalist", "&Champion", "-", "C&ustom", "&2 Player"}));
+
+    // Start-up marks after FormCreate: first to 15, timed, mouse, Novice, sound off.
+    EXPECT_TRUE(MenuAction(form, "Firstto15")->isChecked());
+    EXPECT_TRUE(MenuAction(form, "TimedBout")->isChecked());
+    EXPECT_TRUE(MenuAction(form, "mnuMouse")->isChecked());
+    EXPECT_TRUE(MenuAction(form, "Novice")->isChecked());
+    EXPECT_FALSE(MenuAction(form, "SoundOn")->isChecked());
+
+    // A click runs the handler, which sets the marks; radio items exclude each other.
+    MenuAction(form, "Firstto5")->trigger();
+    EXPECT_TRUE(MenuAction(form, "Firstto5")->isChecked());
+    EXPECT_FALSE(MenuAction(form, "Firstto15")->isChecked());
+    EXPECT_EQ(form.Game().maxHits, 5);
+    MenuAction(form, "Firstto5")->trigger();
+    EXPECT_TRUE(MenuAction(form, "Firstto5")->isChecked()) << "a checked radio item stays checked";
+    // Plain check items toggle once per click, not twice.
+    MenuAction(form, "SoundOn")->trigger();
+    EXPECT_TRUE(MenuAction(form, "SoundOn")->isChecked());
+    MenuAction(form, "SoundOn")->trigger();
+    EXPECT_FALSE(MenuAction(form, "SoundOn")->isChecked());
+    // A handler that does not check its item leaves the marks as they were.
+    MenuAction(form, "Custom1")->trigger();
+    EXPECT_TRUE(MenuAction(form, "Novice")->isChecked());
+    EXPECT_FALSE(MenuAction(form, "Custom1")->isChecked());
+}
+
+TEST(MainWindow, StartUpStateAfterFormCreate) {
+    TFormFencer form;
+    auto timer = [&](const char* name) { return form.findChild<QTimer*>(name); };
+    for (const char* name : {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight",
+                             "TimerClock", "TimerSalute"}) {
+        ASSERT_NE(timer(name), nullptr) << name;
+        EXPECT_FALSE(timer(name)->isActive()) << name;
+        EXPECT_EQ(timer(name)->timerType(), Qt::PreciseTimer) << name;
+    }
+    ASSERT_TRUE(timer("TimerAutoPlay")->isActive());
+    EXPECT_EQ(timer("TimerAutoPlay")->interval(), 15000);
+    EXPECT_EQ(timer("TimerLeft")->interval(), 120);
+    EXPECT_EQ(timer("TimerSalute")->interval(), 300);
+
+    EXPECT_EQ(static_cast<QLabel*>(Control(form, "lblEngarde"))->text(), "");
+    EXPECT_EQ(form.Game().c.imgFencerA.PictureName(), "DEFEATA");
+    EXPECT_EQ(form.Game().c.imgFencerB.PictureName(), "DEFEATB");
+    EXPECT_EQ(form.Game().c.imgLightA.PictureName(), "LIGHTOFFA");
+    EXPECT_EQ(form.Game().c.imgLightB.PictureName(), "LIGHTOFFB");
+    EXPECT_TRUE(Control(form, "lblTime")->isHidden());
+    EXPECT_TRUE(Control(form, "lblStart")->isHidden());
+    for (const char* name : {"shpYellow0", "shpYellow1", "shpRed0", "shpRed1"})
+        EXPECT_TRUE(Control(form, name)->isHidden()) << name;
+    for (const char* name :
+         {"cmdAdvance", "cmdExtend", "cmdLunge", "cmdRetreat", "cmdParry", "cmdFleche"})
+        EXPECT_FALSE(Control(form, name)->isHidden()) << name;
+
+    // Keyboard control hides the buttons; mouse control brings them back.
+    MenuAction(form, "mnuKeyboard")->trigger();
+    EXPECT_TRUE(Control(form, "cmdLunge")->isHidden());
+    MenuAction(form, "mnuMouse")->trigger();
+    EXPECT_FALSE(Control(form, "cmdLunge")->isHidden());
+}
