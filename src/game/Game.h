@@ -131,6 +131,8 @@ public:
     int ArmAndStepVariation(int side);
     int RandomBelow(int n);
     int roomBehind(int side) const;
+    // Every decision draws from the clock's whole seconds, so one second draws alike.
+    void ReseedRandom();
 
     // --- Referee, return to engarde, lamps, clock, bout end
     void TimerPresidentTimer();

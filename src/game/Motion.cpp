@@ -1,10 +1,207 @@
+#include "game/Motion.h"
+
 #include "game/Game.h"
 
-// Filled in by the work on this subsystem; empty bodies keep the window linkable meanwhile.
+#include <algorithm>
+#include <initializer_list>
+
 namespace pistework::game {
 
-void Game::ShowFrame(int) {}
-bool Game::EndSequence(int) { return false; }
-void Game::UpdatePoints(int) {}
+namespace {
+
+// Row k of a per-frame table; an action replaced in mid-sequence may run past its own rows,
+// and then keeps its last one.
+PointOffset Row(int k, std::initializer_list<PointOffset> rows) {
+    const int last = static_cast<int>(rows.size()) - 1;
+    return rows.begin()[std::clamp(k, 0, last)];
+}
+
+// A fencer standing in a lunge, whatever arm it holds there.
+constexpr PointOffset kHeldLunge{6, 7, 4};
+
+} // namespace
+
+PointOffset PointOffsets(int action, int k, bool inLunge) {
+    switch (action) {
+    case Stand: return inLunge ? kHeldLunge : PointOffset{0, 0, 0};
+    case StandExtended:
+    case StandParried:
+    case Parry:
+    case DoubleParry: return inLunge ? kHeldLunge : PointOffset{1, 1, 0};
+    case Advance: return Row(k, {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}, {2, 2, 2}, {2, 2, 2}});
+    case AdvanceExtended:
+    case AdvanceParried: return Row(k, {{1, 1, 0}, {2, 2, 1}, {2, 2, 1}, {3, 3, 2}, {3, 3, 2}});
+    // A retreat has already stepped back on its first frame, so it starts from further on.
+    case Retreat: return Row(k, {{2, 2, 2}, {2, 2, 2}, {1, 1, 1}, {1, 1, 1}, {0, 0, 0}});
+    case RetreatExtended:
+    case RetreatParried: return Row(k, {{3, 3, 2}, {3, 3, 2}, {2, 2, 1}, {2, 2, 1}, {2, 2, 1}});
+    case Lunge:
+    case LungeParried: return Row(k, {{1, 1, 0}, {1, 1, 0}, {2, 2, 1}, {4, 4, 3}, {6, 6, 5}});
+    case BentLunge:
+        return Row(k, {{0, 0, 0}, {0, 0, 0}, {1, 1, 1}, {3, 3, 3}, {5, 5, 5}, {0, 0, 0}});
+    // The forward recoveries move their image instead, so they share the backward rows.
+    case Recover:
+    case RecoverBent:
+    case RecoverForward:
+    case RecoverForwardBent:
+    case BendInLungeParried:
+        return Row(k, {{6, 6, 5}, {4, 4, 3}, {2, 2, 1}, {1, 1, 0}, {0, 0, 0}});
+    case Fleche:
+    case FlecheParried: return Row(k, {{1, 1, 0}, {1, 1, 0}, {2, 2, 1}, {4, 4, 3}, {8, 8, 7}});
+    case FlecheRun:
+    case FlecheRunParried: {
+        PointOffset p = Row(k, {{4, 4, 2}, {6, 6, 4}, {8, 8, 6}});
+        if (inLunge) {
+            p.tip += 5;
+            p.guard += 6;
+            p.body += 4;
+        }
+        return p;
+    }
+    case ExtendInLunge:
+    case ExtendInLungeParried: return Row(k, {{4, 4, 6}, {5, 5, 6}, {6, 6, 6}});
+    case BendInLunge: return Row(k, {{6, 6, 6}, {5, 5, 6}, {4, 4, 6}});
+    case LungeParry: return Row(k, {{5, 5, 6}, {4, 4, 6}, {3, 3, 6}});
+    case BentLungeParry: return Row(k, {{4, 4, 6}, {3, 3, 6}});
+    default: return {};
+    }
+}
+
+std::optional<Posture> EndPosture(int action) {
+    switch (action) {
+    case Lunge:
+    case ExtendInLunge: return Posture{true, false, false, true};
+    case LungeParried:
+    case ExtendInLungeParried: return Posture{true, false, false, false};
+    case BentLunge:
+    case BendInLunge:
+    case LungeParry:
+    case BentLungeParry: return Posture{true, true, false, false};
+    case Fleche:
+    case FlecheRun: return Posture{false, false, true, true};
+    case FlecheParried:
+    case FlecheRunParried: return Posture{false, false, true, false};
+    case StandParried:
+    case AdvanceParried:
+    case RetreatParried:
+    case Recover:
+    case RecoverBent:
+    case RecoverForward:
+    case RecoverForwardBent:
+    case BendInLungeParried: return Posture{};
+    default: return std::nullopt;
+    }
+}
+
+// The Qt shell paints only between handlers, so hiding, moving and reloading an image inside
+// one call never shows on screen: the copy images need not stand in for the fencer here and
+// stay hidden throughout.
+
+void Game::ShowFrame(int side) {
+    FencerState& f = fencer[side];
+    platform::Image& img = FencerImage(side);
+    platform::Image& copy = side == kLeft ? c.imgFencerATemp : c.imgFencerBTemp;
+    const int back = side == kLeft ? -kStep : kStep;
+
+    if (f.action == RecoverForward || f.action == RecoverForwardBent) {
+        const int m = f.frameIndex == 0 ? 0 : back;
+        img.SetVisible(false);
+        img.SetLeft(img.Left() - m);
+    } else if (f.frameIndex == 0) {
+        if (f.action == Retreat || f.action == RetreatParried) {
+            img.SetVisible(false);
+            img.LoadFromResourceName(resourceName(retreatFrames[0], side));
+            img.SetLeft(img.Left() + back);
+        } else if (f.action == RetreatExtended) {
+            img.SetVisible(false);
+            img.LoadFromResourceName(resourceName(retreatExtendedFrames[0], side));
+            img.SetLeft(img.Left() + back);
+        }
+    }
+
+    img.SetTransparent(false);
+    const std::string_view base = frameBaseName(f.action, f.frameIndex, f.inLunge, f.armBent);
+
+    // The attacker, and a parry in the frames where it catches, are drawn over the other fencer.
+    bool front = false;
+    switch (f.action) {
+    case Lunge:
+    case Fleche:
+    case FlecheRun:
+    case FlecheParried:
+    case FlecheRunParried:
+    case ExtendInLunge: front = true; break;
+    case Parry:
+    case DoubleParry:
+    case LungeParry:
+    case BentLungeParry: front = parryWindow(f.action, f.frameIndex); break;
+    default: break;
+    }
+    if (front) {
+        img.BringToFront();
+        copy.BringToFront();
+    }
+
+    img.LoadFromResourceName(resourceName(base, side));
+    img.SetVisible(true);
+    img.SetTransparent(true);
+    copy.SetVisible(false);
+    ++f.frameIndex;
+}
+
+bool Game::EndSequence(int side) {
+    FencerState& f = fencer[side];
+    if (f.frameIndex < f.frameCount) return false;
+    f.frameIndex = 0;
+
+    platform::Image& img = FencerImage(side);
+    platform::Image& copy = side == kLeft ? c.imgFencerATemp : c.imgFencerBTemp;
+    const int fwd = side == kLeft ? kStep : -kStep;
+    const int jump = side == kLeft ? kFlecheJump : -kFlecheJump;
+
+    switch (f.action) {
+    case Advance:
+    case AdvanceParried:
+        img.SetVisible(false);
+        img.LoadFromResourceName(resourceName(advanceFrames[0], side));
+        img.SetLeft(img.Left() + fwd);
+        break;
+    case AdvanceExtended:
+        img.SetVisible(false);
+        img.LoadFromResourceName(resourceName(advanceExtendedFrames[0], side));
+        img.SetLeft(img.Left() + fwd);
+        break;
+    case Fleche:
+    case FlecheParried:
+    case FlecheRun:
+    case FlecheRunParried:
+        img.SetVisible(false);
+        img.LoadFromResourceName(resourceName("FLECHE1", side));
+        img.SetLeft(img.Left() + jump);
+        break;
+    default: break;
+    }
+    img.SetVisible(true);
+    copy.SetVisible(false);
+
+    if (const auto posture = EndPosture(f.action)) {
+        f.inLunge = posture->inLunge;
+        f.armBent = posture->armBent;
+        f.inFleche = posture->inFleche;
+        f.armExtended = posture->armExtended;
+    }
+    return true;
+}
+
+void Game::UpdatePoints(int side) {
+    FencerState& f = fencer[side];
+    const int left = FencerImage(side).Left();
+    const EngardePoints& engarde = side == kLeft ? kEngardeA : kEngardeB;
+    const int s = side == kLeft ? kPointUnit : -kPointUnit;
+    const PointOffset o = PointOffsets(f.action, f.frameIndex, f.inLunge);
+    f.tipX = left + engarde.tip + o.tip * s;
+    f.guardX = left + engarde.guard + o.guard * s;
+    f.bodyX = left + engarde.body + o.body * s;
+}
 
 } // namespace pistework::game
