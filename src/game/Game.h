@@ -8,6 +8,7 @@
 #include "platform/FormControls.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace pistework::game {
@@ -183,6 +184,10 @@ public:
     std::array<bool, 5> savedTimerStates{};
     // Alternates the scoring lamps; carries over from hit to hit.
     bool lampPhase = false;
+
+    // Called at the end of a won bout against a graded level with the level number and the
+    // score; the window fills it with the victory dialog, which decides whether it is a record.
+    std::function<void(int level, int hitsA, int hitsB)> offerBestResult;
 
     // Per-side helpers for the names that come in A/B or 0/1 pairs.
     platform::Image& FencerImage(int side) { return side == kLeft ? c.imgFencerA : c.imgFencerB; }

@@ -1,0 +1,73 @@
+#include "game/BoutRules.h"
+
+namespace pistework::game {
+
+EngardePair EngardePositions(int leftA, int leftB, bool offTarget, bool passed, bool flecheA,
+                             bool flecheB) {
+    EngardePair p{leftA, leftB};
+    if (offTarget) {
+        p.leftA -= kOffTargetStep;
+        p.leftB += kOffTargetStep;
+    } else if (passed) {
+        p.leftA -= kPassStep;
+        p.leftB += kPassStep;
+        // The runner carried the phrase into the other half: the pair moves on with it.
+        if (flecheA) {
+            p.leftA -= kRunnerShift;
+            p.leftB -= kRunnerShift;
+        }
+        if (flecheB) {
+            p.leftA += kRunnerShift;
+            p.leftB += kRunnerShift;
+        }
+    } else {
+        return {kCentreLineA, kCentreLineB};
+    }
+    // The left clamp puts B at 104, so the right clamp can never undo it.
+    if (p.leftA < kLeftLimitA) p = {kLeftLimitA, kLeftLimitB};
+    if (p.leftB > kRightLimitB) p = {kRightLimitA, kRightLimitB};
+    return p;
+}
+
+int BoutLengthSeconds(int maxHits) {
+    return maxHits * 3 / 5 * 60;
+}
+
+std::string ClockCaption(int seconds) {
+    const int minutes = seconds / 60;
+    const int rest = seconds % 60;
+    return std::to_string(minutes) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}
+
+ClockStep CountDown(int seconds, bool timed) {
+    int minutes = seconds / 60;
+    int rest = seconds % 60;
+    if (rest > 0) {
+        --rest;
+    } else if (minutes > 0) {
+        --minutes;
+        rest = 59;
+    } else if (timed) {
+        return {0, true};
+    } else {
+        minutes = 9;
+    }
+    return {minutes * 60 + rest, false};
+}
+
+int LevelNumber(int opponentRange, int opponentSpeed) {
+    switch (opponentRange) {
+    case 8:
+        return 6;
+    case 9:
+        return opponentSpeed == 90 ? 4 : 5;
+    case 10:
+        return 3;
+    case 11:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+} // namespace pistework::game
