@@ -1,0 +1,3 @@
+#include "SpriteResources.h"
+
+QString SpriteResourcePath(const QString& name) { return QStringLiteral(":/sprites/") + name; }
