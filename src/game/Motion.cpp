@@ -19,6 +19,20 @@ PointOffset Row(int k, std::initializer_list<PointOffset> rows) {
 // A fencer standing in a lunge, whatever arm it holds there.
 constexpr PointOffset kHeldLunge{6, 7, 4};
 
+// How far the frame about to be shown moves the image: a retreat steps back as it begins, a
+// forward recovery brings the rear foot up on each frame after its first.
+int FrameMove(const FencerState& f, int side) {
+    const int back = side == kLeft ? -kStep : kStep;
+    switch (f.action) {
+    case Retreat:
+    case RetreatExtended:
+    case RetreatParried: return f.frameIndex == 0 ? back : 0;
+    case RecoverForward:
+    case RecoverForwardBent: return f.frameIndex == 0 ? 0 : -back;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 PointOffset PointOffsets(int action, int k, bool inLunge) {
@@ -101,22 +115,16 @@ void Game::ShowFrame(int side) {
     FencerState& f = fencer[side];
     platform::Image& img = FencerImage(side);
     platform::Image& copy = side == kLeft ? c.imgFencerATemp : c.imgFencerBTemp;
-    const int back = side == kLeft ? -kStep : kStep;
+    const int move = FrameMove(f, side);
 
     if (f.action == RecoverForward || f.action == RecoverForwardBent) {
-        const int m = f.frameIndex == 0 ? 0 : back;
         img.SetVisible(false);
-        img.SetLeft(img.Left() - m);
-    } else if (f.frameIndex == 0) {
-        if (f.action == Retreat || f.action == RetreatParried) {
-            img.SetVisible(false);
-            img.LoadFromResourceName(resourceName(retreatFrames[0], side));
-            img.SetLeft(img.Left() + back);
-        } else if (f.action == RetreatExtended) {
-            img.SetVisible(false);
-            img.LoadFromResourceName(resourceName(retreatExtendedFrames[0], side));
-            img.SetLeft(img.Left() + back);
-        }
+        img.SetLeft(img.Left() + move);
+    } else if (move != 0) {
+        img.SetVisible(false);
+        img.LoadFromResourceName(resourceName(
+            f.action == RetreatExtended ? retreatExtendedFrames[0] : retreatFrames[0], side));
+        img.SetLeft(img.Left() + move);
     }
 
     img.SetTransparent(false);
@@ -195,7 +203,10 @@ bool Game::EndSequence(int side) {
 
 void Game::UpdatePoints(int side) {
     FencerState& f = fencer[side];
-    const int left = FencerImage(side).Left();
+    // The tick measures before it draws; the points must describe the frame it then shows,
+    // so count the move that frame makes. Otherwise a retreating target would stand 10 px
+    // forward of its picture for one tick, and a forward recovery 10 px behind it.
+    const int left = FencerImage(side).Left() + FrameMove(f, side);
     const EngardePoints& engarde = side == kLeft ? kEngardeA : kEngardeB;
     const int s = side == kLeft ? kPointUnit : -kPointUnit;
     const PointOffset o = PointOffsets(f.action, f.frameIndex, f.inLunge);

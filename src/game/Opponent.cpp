@@ -294,9 +294,13 @@ bool Game::ParryReaction(int side) {
     case FlecheRun:
     case BentLunge:
     case ExtendInLunge:
-    case BendInLunge:
-        f.action = f.armBent ? BentLungeParry : f.inLunge ? LungeParry : Parry;
+    case BendInLunge: {
+        const int parry = f.armBent ? BentLungeParry : f.inLunge ? LungeParry : Parry;
+        // The replacement keeps the running frame count; a double parry cut down to a single
+        // one would run past the single parry's frames, so the double parry plays on.
+        if (f.frameCount <= sequenceLength(parry)) f.action = Code(parry);
         return true;
+    }
     default: return false;
     }
 }
