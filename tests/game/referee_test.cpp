@@ -163,7 +163,11 @@ TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
     EXPECT_EQ(t.form.lblScore0.Caption(), "1");
     EXPECT_EQ(t.form.lblRedCount0.Caption(), "2") << "cards last from ruling to ruling";
 
+    // New Game in the middle of a phrase: nothing of the old bout ticks on.
     t.form.Menu("mnuFileNewGame").Click();
+    for (auto* timer : {&t.form.TimerLeft, &t.form.TimerRight, &t.form.TimerPresident,
+                        &t.form.TimerClock, &t.form.TimerLight})
+        EXPECT_FALSE(timer->Enabled()) << timer->Name();
     for (auto* s : {&t.form.shpYellow0, &t.form.shpRed0, &t.form.shpYellow1, &t.form.shpRed1})
         EXPECT_FALSE(s->Visible());
     EXPECT_FALSE(t.form.lblRedCount0.Visible());
@@ -290,7 +294,7 @@ TEST(ReturnToEngarde, RepositionsByTheRulingAndClampsInOrder) {
     EXPECT_TRUE(t.game.offTarget);
 }
 
-TEST(Lamps, FlashTheHittersColourWhiteOffTargetBothOnACounterAndGoDarkAtEngarde) {
+TEST(ScoringLamps, FlashTheHittersColourWhiteOffTargetBothOnACounterAndGoDarkAtEngarde) {
     struct Case {
         int side;
         bool offTarget, counter;

@@ -49,6 +49,8 @@ public:
     void SetVisible(bool value) override { visible = value; }
     // Every caption this label has shown, in order, for timelines in tests.
     const std::vector<std::string>& History() const { return history; }
+    // Long runs forget what was shown so far, so only the game's own memory can grow.
+    void ClearHistory() { std::vector<std::string>().swap(history); }
 
 private:
     std::string caption;
