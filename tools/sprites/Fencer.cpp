@@ -150,13 +150,20 @@ void PaintFencer(Canvas& canvas, const Pose& pose, float shift,
     Mask lame(canvas);
     lame.AddPolygon(torso.At(lameOutline));
     lame.Paint(canvas, Lame);
+    // A sheen down the chest, so the lamé reads as metal cloth rather than a grey box.
+    Mask sheen(canvas);
+    sheen.AddPolygon(torso.At({{1.5f, 4}, {3, 4}, {3.5f, 20}, {2, 21}}));
+    sheen.Intersect(lame);
+    sheen.Paint(canvas, Shade, Clear);
 
     DrawHead(canvas, pose, torso.At(headCentre));
 
     // Sword arm, hand, blade and bell guard, in front of everything.
     const Vec dir = Normalised(pose.tip - pose.guard);
+    // A blade swung back past upright is held with the wrist cocked, the hand under the guard.
+    const Vec grip = Normalised({std::max(dir.x, 0.0f), dir.y});
     const Vec shoulder = torso.At(frontShoulder + Vec{pose.shoulderReach, 0});
-    const Vec wrist = pose.guard - dir * wristToGuard;
+    const Vec wrist = pose.guard - grip * wristToGuard;
     const Vec elbow = limbs.Joint(shoulder, wrist, upperArm * pose.armReach,
                                   forearm * pose.armReach, {0, 1}, "sword arm");
     Mask arm(canvas);
@@ -165,7 +172,7 @@ void PaintFencer(Canvas& canvas, const Pose& pose, float shift,
     arm.Paint(canvas, White);
 
     Mask fist(canvas);
-    fist.AddDisc(pose.guard - dir * fistToGuard, 2.6f);
+    fist.AddDisc(pose.guard - grip * fistToGuard, 2.6f);
     fist.Paint(canvas, SideRed);
 
     DrawLine(canvas, pose.guard, pose.tip, Blade);

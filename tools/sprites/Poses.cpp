@@ -79,10 +79,10 @@ const std::vector<Pose>& FencerPoses() {
 
         // Parries on guard: the blade swings up and across.
         {.name = "PARRY1", .guard = {92, 32}, .tip = {111, 13}},
-        {.name = "PARRY2", .lean = 6, .guard = {89, 31}, .tip = {91, 5},
+        {.name = "PARRY2", .lean = 6, .guard = {90, 31}, .tip = {92, 5},
          .shoulderReach = 2},
-        {.name = "PARRY3", .lean = 6, .guard = {89, 28}, .tip = {80, 3},
-         .shoulderReach = 4},
+        {.name = "PARRY3", .lean = 6, .guard = {90, 28}, .tip = {76, 6},
+         .shoulderReach = 2},
 
         // Parries from the bent-arm lunge.
         {.name = "LPARRY1", .widthA = 150, .widthB = 150, .body = 70, .pelvisY = 58, .lean = 12,
@@ -92,21 +92,22 @@ const std::vector<Pose>& FencerPoses() {
          .frontFoot = {85, 85}, .rearFoot = {27, 85}, .rearTurned = false, .rearLegReach = 1, .guard = {104, 37},
          .tip = {89, 16}, .freeHand = {33, 55}},
 
-        // The flèche: a run whose legs scissor past each other between frames, the body
-        // pitched over the point. The rear leg comes through on the last frame of the start.
+        // The flèche: a run, the legs scissoring from frame to frame (landing, knee driven
+        // through, landing on the other foot, ...), the body pitched over the point.
         {.name = "FLECHE1", .widthA = 130, .widthB = 150, .body = 48, .pelvisY = 45, .lean = 25,
          .frontFoot = {50, 85}, .rearFoot = {14, 74}, .rearPitch = -50, .rearTurned = false,
          .rearLegReach = 1, .guard = {99, 37}, .tip = {125, 42}, .freeHand = {16, 42}},
-        {.name = "FLECHE2", .widthA = 140, .widthB = 135, .body = 55, .pelvisY = 44, .lean = 27,
-         .frontFoot = {48, 85}, .rearFoot = {38, 70}, .rearPitch = -40, .rearTurned = false,
-         .rearLegReach = 1, .guard = {106, 38}, .tip = {132, 43}, .freeHand = {24, 42}},
+        {.name = "FLECHE2", .widthA = 140, .widthB = 135, .body = 55, .pelvisY = 43, .lean = 27,
+         .frontFoot = {21, 81}, .rearFoot = {56, 70}, .frontPitch = -45, .rearPitch = -20,
+         .rearTurned = false, .rearLegReach = 1, .guard = {106, 38}, .tip = {132, 43},
+         .freeHand = {24, 42}},
         {.name = "FLECHE3", .widthA = 150, .widthB = 130, .body = 65, .pelvisY = 44, .lean = 28,
-         .frontFoot = {34, 81}, .rearFoot = {70, 79}, .frontPitch = -45, .rearPitch = 15,
-         .rearTurned = false, .rearLegReach = 1, .guard = {116, 39}, .tip = {142, 44},
-         .freeHand = {33, 44}},
+         .frontFoot = {32, 74}, .rearFoot = {66, 85}, .frontPitch = -50, .rearTurned = false,
+         .rearLegReach = 1, .guard = {116, 39}, .tip = {142, 44}, .freeHand = {33, 44}},
         {.name = "FLECHE4", .widthA = 150, .widthB = 125, .body = 75, .pelvisY = 45, .lean = 30,
-         .frontFoot = {40, 74}, .rearFoot = {75, 85}, .frontPitch = -50, .rearTurned = false,
-         .rearLegReach = 1, .guard = {126, 40}, .tip = {150, 47}, .freeHand = {42, 44}},
+         .frontFoot = {76, 72}, .rearFoot = {38, 81}, .frontPitch = -20, .rearPitch = -45,
+         .rearTurned = false, .rearLegReach = 1, .guard = {126, 40}, .tip = {150, 47},
+         .freeHand = {42, 44}},
 
         // The salute, standing: blade forward, raised half way, raised in front of the mask.
         {.name = "SALUTE1", .pelvisY = 42, .frontFoot = {52, 85}, .rearFoot = {36, 85},
@@ -125,7 +126,7 @@ const std::vector<Pose>& FencerPoses() {
          .freeHand = {20, 3}, .armReach = 0.75f},
         {.name = "DEFEAT", .widthA = 60, .widthB = 130, .pelvisY = 42, .frontFoot = {50, 85},
          .rearFoot = {36, 85}, .rearLegReach = 1, .guard = {50, 61}, .tip = {58, 86},
-         .freeHand = {31, 52}, .armReach = 0.75f, .headTurn = -15},
+         .freeHand = {31, 52}, .armReach = 0.75f, .headTurn = -25},
     };
     return poses;
 }
