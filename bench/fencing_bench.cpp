@@ -1,0 +1,72 @@
+// What one fencer tick and one whole computer-against-computer phrase cost, in virtual time.
+
+#include "game/Game.h"
+#include "platform/headless/HeadlessForm.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace pistework;
+
+// A demonstration phrase: the computer fences both sides at Champion strength.
+struct Demonstration {
+    platform::headless::HeadlessForm form{1'700'000'000'000};
+    game::Game game{form.Controls()};
+
+    Demonstration() {
+        game.FormCreate();
+        form.TimerAutoPlay.SetEnabled(false);
+        game.demoMode = true;
+        game.opponentRange = 8;
+        form.TimerLeft.SetInterval(80);
+        game.boutClock = game.lastPassA = game.lastPassB = 540;
+    }
+
+    // The referee's "Engarde" and "Fence", without its three seconds of calls.
+    void StartPhrase() {
+        form.TimerPresident.SetEnabled(false);
+        game.passed = false;
+        game.offTarget = false;
+        game.ReturnToEngarde();
+        form.TimerRight.SetEnabled(true);
+        form.TimerLeft.SetEnabled(true);
+    }
+
+    bool Halted() const { return !form.TimerLeft.Enabled() && !form.TimerRight.Enabled(); }
+};
+
+void FencerTick(benchmark::State& state) {
+    Demonstration d;
+    d.StartPhrase();
+    for (auto _ : state) {
+        d.form.scheduler.RunNext();
+        if (d.Halted()) {
+            state.PauseTiming();
+            d.StartPhrase();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(FencerTick);
+
+void ComputerPhrase(benchmark::State& state) {
+    Demonstration d;
+    std::uint64_t ticks = 0;
+    std::int64_t phrases = 0;
+    for (auto _ : state) {
+        d.StartPhrase();
+        const std::uint64_t before = d.form.scheduler.TicksRun();
+        const bool ended = d.form.scheduler.RunUntilTrue([&] { return d.Halted(); }, 600'000);
+        benchmark::DoNotOptimize(ended);
+        ticks += d.form.scheduler.TicksRun() - before;
+        ++phrases;
+    }
+    state.counters["ticks/phrase"] =
+        benchmark::Counter(static_cast<double>(ticks) / static_cast<double>(phrases));
+}
+BENCHMARK(ComputerPhrase);
+
+} // namespace
+
+BENCHMARK_MAIN();
