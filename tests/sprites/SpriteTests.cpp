@@ -50,7 +50,9 @@ QImage Load(const QString& name) {
     return QImage(":/sprites/" + name).convertToFormat(QImage::Format_ARGB32);
 }
 
-bool Is(const QImage& image, int x, int y, Ink ink) { return image.pixel(x, y) == inkColours[ink]; }
+bool Is(const QImage& image, int x, int y, Ink ink) {
+    return image.pixel(x, y) == inkColours[ink];
+}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -92,8 +94,10 @@ std::optional<Points> Measure(const QImage& image, bool facingRight) {
     int guardCount = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            if (Is(image, x, y, Blade)) bladeMin = std::min(bladeMin, x), bladeMax = std::max(bladeMax, x);
-            if (Is(image, x, y, Lame)) lameMin = std::min(lameMin, x), lameMax = std::max(lameMax, x);
+            if (Is(image, x, y, Blade))
+                bladeMin = std::min(bladeMin, x), bladeMax = std::max(bladeMax, x);
+            if (Is(image, x, y, Lame))
+                lameMin = std::min(lameMin, x), lameMax = std::max(lameMax, x);
             if (Is(image, x, y, Guard)) guardSum += x + 0.5, ++guardCount;
         }
     if (bladeMax < 0 || lameMax < 0 || guardCount == 0) return std::nullopt;
@@ -102,8 +106,12 @@ std::optional<Points> Measure(const QImage& image, bool facingRight) {
 }
 
 // The game's point update: the engarde points plus 5 px per unit of (a, b, c).
-Points Expected(double a, double b, double c) { return {115 + 5 * a, 89 + 5 * b, 43 + 5 * c}; }
-Points ForRight(Points p) { return {frameWidth - p.tip, frameWidth - p.hand, frameWidth - p.body}; }
+Points Expected(double a, double b, double c) {
+    return {115 + 5 * a, 89 + 5 * b, 43 + 5 * c};
+}
+Points ForRight(Points p) {
+    return {frameWidth - p.tip, frameWidth - p.hand, frameWidth - p.body};
+}
 
 void ExpectPoints(const QString& name, Points want, double tipTolerance, double tolerance,
                   bool checkTip = true) {
@@ -120,9 +128,12 @@ void ExpectPoints(const QString& name, Points want, double tipTolerance, double 
 
 TEST(FencerGeometry, HitDetectionFramesPutPointHandAndBodyWhereTheGameMeasuresThem) {
     const std::map<QString, Points> frames = {
-        {"ENGARDE", Expected(0, 0, 0)}, {"ENGARDEX", Expected(1, 1, 0)},
-        {"LUNGE1", Expected(1, 1, 0)},  {"LUNGE2", Expected(2, 2, 1)},
-        {"LUNGE3", Expected(4, 4, 3)},  {"LUNGE4", Expected(6, 6, 5)},
+        {"ENGARDE", Expected(0, 0, 0)},
+        {"ENGARDEX", Expected(1, 1, 0)},
+        {"LUNGE1", Expected(1, 1, 0)},
+        {"LUNGE2", Expected(2, 2, 1)},
+        {"LUNGE3", Expected(4, 4, 3)},
+        {"LUNGE4", Expected(6, 6, 5)},
         {"CRAMP4", Expected(5, 5, 5)},
         // The flèche start and run put this frame's point at 155, past the 150 px image:
         // the blade ends at the image's edge. Its body point is 78 in the start and 73 in
@@ -130,7 +141,8 @@ TEST(FencerGeometry, HitDetectionFramesPutPointHandAndBodyWhereTheGameMeasuresTh
         {"FLECHE4", {150, 129, 75.5}},
     };
     for (const auto& [base, points] : frames)
-        for (const char* suffix : {"A", "B"}) ExpectPoints(base + suffix, points, 2, 3);
+        for (const char* suffix : {"A", "B"})
+            ExpectPoints(base + suffix, points, 2, 3);
 }
 
 // Many pictures are shown by several actions whose offsets differ; each picture has to stay
@@ -192,7 +204,8 @@ QImage InFrame(const QImage& picture) {
     QImage frame(frameWidth, picture.height(), QImage::Format_ARGB32);
     frame.fill(Qt::transparent);
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) frame.setPixel(x, y, picture.pixel(x, y));
+        for (int x = 0; x < picture.width(); ++x)
+            frame.setPixel(x, y, picture.pixel(x, y));
     return frame;
 }
 
@@ -236,11 +249,13 @@ TEST(FencerGeometry, EveryFigureStandsOnTheSameGroundLine) {
 Ink LampInHalf(const QImage& image, bool rightHalf) {
     std::map<Ink, int> count;
     for (int y = 0; y < image.height() / 2; ++y)
-        for (int x = rightHalf ? image.width() / 2 : 0; x < (rightHalf ? image.width() : image.width() / 2); ++x)
+        for (int x = rightHalf ? image.width() / 2 : 0;
+             x < (rightHalf ? image.width() : image.width() / 2); ++x)
             for (const Ink ink : {DarkRed, SideRed, DarkTeal, SideGreen, LampGrey, White})
                 if (Is(image, x, y, ink)) ++count[ink];
-    const auto most = std::max_element(count.begin(), count.end(),
-                                       [](const auto& p, const auto& q) { return p.second < q.second; });
+    const auto most =
+        std::max_element(count.begin(), count.end(),
+                         [](const auto& p, const auto& q) { return p.second < q.second; });
     return most == count.end() ? Clear : most->first;
 }
 

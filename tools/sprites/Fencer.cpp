@@ -20,8 +20,8 @@ constexpr float wristToGuard = 7, fistToGuard = 3.2f;
 // The torso is seen chest-on, as a fencer standing sideways shows it to the audience.
 // Local coordinates: r forward from the pelvis centre, h upwards.
 const std::vector<Vec> lameOutline = {
-    {5.5f, -2}, {5, 4},  {6, 9},  {7, 14},  {7, 19},  {6.5f, 22.5f},  {4, 25},
-    {-4, 25}, {-6.5f, 22.5f}, {-7, 19}, {-7, 14}, {-6, 9}, {-5, 4}, {-5.5f, -2},
+    {5.5f, -2}, {5, 4},         {6, 9},   {7, 14},  {7, 19}, {6.5f, 22.5f}, {4, 25},
+    {-4, 25},   {-6.5f, 22.5f}, {-7, 19}, {-7, 14}, {-6, 9}, {-5, 4},       {-5.5f, -2},
 };
 const std::vector<Vec> breechesOutline = {
     {6, 3}, {6.5f, -4}, {4, -6.5f}, {-4, -6.5f}, {-6.5f, -4}, {-6, 3},
@@ -35,7 +35,8 @@ struct Frame {
     Vec At(Vec local) const { return pelvis + forward * local.x + up * local.y; }
     std::vector<Vec> At(const std::vector<Vec>& local) const {
         std::vector<Vec> out;
-        for (Vec p : local) out.push_back(At(p));
+        for (Vec p : local)
+            out.push_back(At(p));
         return out;
     }
 };
@@ -45,7 +46,8 @@ Frame TorsoFrame(const Pose& pose, float shift) {
     Frame f{{0, pose.pelvisY}, {std::cos(a), std::sin(a)}, {std::sin(a), -std::cos(a)}};
     // Slide the torso along so that the foremost point of the lamé is the body point.
     float front = -1e9f;
-    for (Vec p : lameOutline) front = std::max(front, f.At(p).x);
+    for (Vec p : lameOutline)
+        front = std::max(front, f.At(p).x);
     f.pelvis.x = pose.body - front + shift;
     return f;
 }
@@ -66,8 +68,8 @@ Vec Limbs::Joint(Vec a, Vec b, float l1, float l2, Vec towards, std::string_view
         if (d > l1 + l2 + 1.5f) {
             char text[32];
             std::snprintf(text, sizeof text, "%.1f", d - l1 - l2);
-            problems.push_back(std::string(pose) + ": " + std::string(what) + " short by " +
-                               text + " px");
+            problems.push_back(std::string(pose) + ": " + std::string(what) + " short by " + text +
+                               " px");
         }
         return a + ab * (l1 / (l1 + l2));
     }
@@ -79,16 +81,20 @@ Vec Limbs::Joint(Vec a, Vec b, float l1, float l2, Vec towards, std::string_view
     return a + dir * along + side * across;
 }
 
-Vec Lerp(Vec a, Vec b, float t) { return a + (b - a) * t; }
+Vec Lerp(Vec a, Vec b, float t) {
+    return a + (b - a) * t;
+}
 
-float AngleOf(Vec d) { return std::atan2(-d.y, d.x) * 180 / std::numbers::pi_v<float>; }
+float AngleOf(Vec d) {
+    return std::atan2(-d.y, d.x) * 180 / std::numbers::pi_v<float>;
+}
 
 void DrawLeg(Canvas& canvas, const Limbs& limbs, Vec hip, Vec ankle, float pitch, bool turned,
              float reach, Ink cloth) {
     const Vec knee = limbs.Joint(hip, ankle, thigh * reach, shin * reach, {1, 0}, "leg");
     Mask leg(canvas);
-    leg.AddCapsule(hip, knee, 3.3f);
-    leg.AddCapsule(knee, ankle, 2.6f);
+    leg.AddCapsule(hip, knee, 3.9f, 2.8f);
+    leg.AddCapsule(knee, ankle, 2.9f, 2.0f);
     leg.Paint(canvas, cloth);
 
     // The coloured band at the top of the sock.
@@ -134,8 +140,8 @@ void PaintFencer(Canvas& canvas, const Pose& pose, float shift,
         const Vec elbow = limbs.Joint(shoulder, pose.freeHand, upperArm * freeArmScale,
                                       forearm * freeArmScale, {pose.freeElbow, 0.2f}, "free arm");
         Mask arm(canvas);
-        arm.AddCapsule(shoulder, elbow, 2.4f);
-        arm.AddCapsule(elbow, pose.freeHand, 2.1f);
+        arm.AddCapsule(shoulder, elbow, 2.6f, 2.1f);
+        arm.AddCapsule(elbow, pose.freeHand, 2.1f, 1.7f);
         arm.AddDisc(pose.freeHand, 2.4f);
         arm.Paint(canvas, Shade);
     }
@@ -167,8 +173,8 @@ void PaintFencer(Canvas& canvas, const Pose& pose, float shift,
     const Vec elbow = limbs.Joint(shoulder, wrist, upperArm * pose.armReach,
                                   forearm * pose.armReach, {0, 1}, "sword arm");
     Mask arm(canvas);
-    arm.AddCapsule(shoulder, elbow, 2.6f);
-    arm.AddCapsule(elbow, wrist, 2.3f);
+    arm.AddCapsule(shoulder, elbow, 3.0f, 2.3f);
+    arm.AddCapsule(elbow, wrist, 2.3f, 1.8f);
     arm.Paint(canvas, White);
 
     Mask fist(canvas);
@@ -206,6 +212,8 @@ void DrawFencer(Canvas& canvas, const Pose& pose, std::vector<std::string>& prob
         shift += static_cast<float>(want - front);
     }
     PaintFencer(canvas, pose, shift, problems);
+    if (VisibleLameFront(canvas) != want)
+        problems.push_back(std::string(pose.name) + ": the lamé does not show at the body point");
 }
 
 } // namespace sprites

@@ -20,22 +20,22 @@ struct Pose {
     int widthA = 120;
     int widthB = 140;
 
-    float body = 43;     // x of the body point; the torso is placed to put the lamé there
-    float pelvisY = 53;  // height of the hips
-    float lean = 0;      // torso leaning forward, degrees
+    float body = 43;    // x of the body point; the torso is placed to put the lamé there
+    float pelvisY = 53; // height of the hips
+    float lean = 0;     // torso leaning forward, degrees
 
     Vec frontFoot{58, 85}; // ankles
     Vec rearFoot{25, 85};
     float frontPitch = 0; // degrees the toe is raised; negative lifts the heel
     float rearPitch = 0;
-    bool rearTurned = true; // on guard the rear foot points sideways and looks short
+    bool rearTurned = true;     // on guard the rear foot points sideways and looks short
     float rearLegReach = 0.85f; // the rear knee turned out towards the viewer looks shorter
 
     Vec guard{89, 35}; // sword hand
     Vec tip{115, 26};  // point
     Vec freeHand{20, 15};
-    float freeElbow = -1; // -1: the free elbow points back, +1: forward
-    float armReach = 1;   // below 1 when the sword arm points partly at the viewer
+    float freeElbow = -1;    // -1: the free elbow points back, +1: forward
+    float armReach = 1;      // below 1 when the sword arm points partly at the viewer
     float shoulderReach = 0; // the sword shoulder pushed forward, px
 
     float headTurn = 0; // nod of the mask, degrees (positive looks up)

@@ -11,12 +11,12 @@ namespace sprites {
 enum Ink : std::uint8_t {
     Clear = 0,
     Outline,
-    White,     // jacket, breeches, socks, mask back
-    Shade,     // cloth in shadow
-    Lame,      // the lamé vest: the valid target
-    Mesh,      // mask front
+    White, // jacket, breeches, socks, mask back
+    Shade, // cloth in shadow
+    Lame,  // the lamé vest: the valid target
+    Mesh,  // mask front
     Blade,
-    Guard,     // bell guard
+    Guard, // bell guard
     Shoe,
     SideRed,   // the left fencer's mark, and the bright red lamp
     SideGreen, // the right fencer's mark, and the bright green lamp

@@ -9,9 +9,10 @@ namespace sprites {
 // image after its 30 px jump, so both use the same picture-relative points as the advance
 // and the flèche start.
 //
-// Widths are those the game lists, widened where the figure would not fit (see the report
-// in the commit history): an "A" picture must hold x < widthA, a "B" picture x >= 150 - widthB.
+// Widths are those the game lists, except where the point would not fit: an "A" picture holds
+// x < widthA, a "B" picture, the mirror image, x >= 150 - widthB.
 const std::vector<Pose>& FencerPoses() {
+    // clang-format off
     static const std::vector<Pose> poses = {
         // On guard: arm bent, point forward; extended; blade beaten aside.
         {.name = "ENGARDE", .guard = {89, 35}, .tip = {115, 26}},
@@ -128,6 +129,7 @@ const std::vector<Pose>& FencerPoses() {
          .rearFoot = {36, 85}, .rearLegReach = 1, .guard = {50, 61}, .tip = {58, 86},
          .freeHand = {31, 52}, .armReach = 0.75f, .headTurn = -25},
     };
+    // clang-format on
     return poses;
 }
 

@@ -6,7 +6,9 @@
 
 namespace sprites {
 
-float Length(Vec v) { return std::hypot(v.x, v.y); }
+float Length(Vec v) {
+    return std::hypot(v.x, v.y);
+}
 
 Vec Normalised(Vec v) {
     const float l = Length(v);
@@ -49,24 +51,28 @@ bool Mask::Has(int x, int y) const {
 
 namespace {
 
-float SegmentDistance(Vec p, Vec a, Vec b) {
+// Distance from p to the segment ab, and how far along it the nearest point lies.
+float SegmentDistance(Vec p, Vec a, Vec b, float& along) {
     const Vec ab = b - a, ap = p - a;
     const float len2 = ab.x * ab.x + ab.y * ab.y;
-    float t = len2 > 0 ? (ap.x * ab.x + ap.y * ab.y) / len2 : 0;
-    t = std::clamp(t, 0.0f, 1.0f);
-    return Length(p - (a + ab * t));
+    along = std::clamp(len2 > 0 ? (ap.x * ab.x + ap.y * ab.y) / len2 : 0.0f, 0.0f, 1.0f);
+    return Length(p - (a + ab * along));
 }
 
 } // namespace
 
-void Mask::AddCapsule(Vec a, Vec b, float radius) {
+void Mask::AddCapsule(Vec a, Vec b, float radiusA, float radiusB) {
+    const float radius = std::max(radiusA, radiusB);
     const int x0 = static_cast<int>(std::floor(std::min(a.x, b.x) - radius - 1));
     const int x1 = static_cast<int>(std::ceil(std::max(a.x, b.x) + radius + 1));
     const int y0 = static_cast<int>(std::floor(std::min(a.y, b.y) - radius - 1));
     const int y1 = static_cast<int>(std::ceil(std::max(a.y, b.y) + radius + 1));
     for (int y = std::max(y0, top); y <= std::min(y1, top + height - 1); ++y)
-        for (int x = std::max(x0, left); x <= std::min(x1, left + width - 1); ++x)
-            if (SegmentDistance({x + 0.5f, y + 0.5f}, a, b) <= radius) Bit(x, y) = 1;
+        for (int x = std::max(x0, left); x <= std::min(x1, left + width - 1); ++x) {
+            float along = 0;
+            const float d = SegmentDistance({x + 0.5f, y + 0.5f}, a, b, along);
+            if (d <= radiusA + (radiusB - radiusA) * along) Bit(x, y) = 1;
+        }
 }
 
 void Mask::AddEllipse(Vec centre, float rx, float ry, float degrees) {
@@ -85,14 +91,16 @@ void Mask::AddEllipse(Vec centre, float rx, float ry, float degrees) {
 void Mask::AddPolygon(const std::vector<Vec>& points) {
     if (points.size() < 3) return;
     float minY = points[0].y, maxY = points[0].y;
-    for (const Vec& p : points) minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+    for (const Vec& p : points)
+        minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
     for (int y = std::max(static_cast<int>(std::floor(minY)), top);
          y <= std::min(static_cast<int>(std::ceil(maxY)), top + height - 1); ++y) {
         const float cy = y + 0.5f;
         std::vector<float> crossings;
         for (std::size_t i = 0; i < points.size(); ++i) {
             const Vec a = points[i], b = points[(i + 1) % points.size()];
-            if ((a.y <= cy) != (b.y <= cy)) crossings.push_back(a.x + (cy - a.y) / (b.y - a.y) * (b.x - a.x));
+            if ((a.y <= cy) != (b.y <= cy))
+                crossings.push_back(a.x + (cy - a.y) / (b.y - a.y) * (b.x - a.x));
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
@@ -123,9 +131,15 @@ void Mask::Paint(Canvas& canvas, Ink fill, Ink outline) const {
 void DrawLine(Canvas& canvas, Vec from, Vec to, Ink ink) {
     // Pull the end half a pixel back so that `to` is the far edge of the last pixel.
     const Vec d = to - from;
-    const Vec end = to - Vec{d.x > 0 ? 0.5f : d.x < 0 ? -0.5f : 0, d.y > 0 ? 0.5f : d.y < 0 ? -0.5f : 0};
+    const Vec end = to - Vec{d.x > 0   ? 0.5f
+                             : d.x < 0 ? -0.5f
+                                       : 0,
+                             d.y > 0   ? 0.5f
+                             : d.y < 0 ? -0.5f
+                                       : 0};
     const Vec span = end - from;
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::max(std::abs(span.x), std::abs(span.y)))));
+    const int steps =
+        std::max(1, static_cast<int>(std::ceil(std::max(std::abs(span.x), std::abs(span.y)))));
     for (int i = 0; i <= steps; ++i) {
         const Vec p = from + span * (static_cast<float>(i) / steps);
         canvas.Set(static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y)), ink);

@@ -14,12 +14,19 @@ struct Vec {
     float x = 0, y = 0;
 };
 
-inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec operator*(Vec a, float k) { return {a.x * k, a.y * k}; }
+inline Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vec operator*(Vec a, float k) {
+    return {a.x * k, a.y * k};
+}
 float Length(Vec v);
 Vec Normalised(Vec v);
-Vec Rotated(Vec v, float degrees); // positive turns from +x towards -y (counter-clockwise on screen)
+Vec Rotated(Vec v,
+            float degrees); // positive turns from +x towards -y (counter-clockwise on screen)
 
 // Pixel (x, y) covers [x, x+1) x [y, y+1); shapes test the pixel centre. The canvas keeps a
 // margin round the picture so that anything drawn outside it can be detected, not lost.
@@ -43,7 +50,9 @@ class Mask {
 public:
     explicit Mask(const Canvas& canvas);
 
-    void AddCapsule(Vec a, Vec b, float radius);
+    void AddCapsule(Vec a, Vec b, float radius) { AddCapsule(a, b, radius, radius); }
+    // A limb: thicker at `a` than at `b`, rounded at both ends.
+    void AddCapsule(Vec a, Vec b, float radiusA, float radiusB);
     void AddDisc(Vec centre, float radius) { AddCapsule(centre, centre, radius); }
     void AddEllipse(Vec centre, float rx, float ry, float degrees = 0);
     void AddPolygon(const std::vector<Vec>& points);

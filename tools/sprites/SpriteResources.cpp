@@ -1,3 +1,5 @@
 #include "SpriteResources.h"
 
-QString SpriteResourcePath(const QString& name) { return QStringLiteral(":/sprites/") + name; }
+QString SpriteResourcePath(const QString& name) {
+    return QStringLiteral(":/sprites/") + name;
+}

@@ -12,7 +12,8 @@ constexpr int lampWidth = 40, lampHeight = 60;
 
 QList<QRgb> ColourTable() {
     QList<QRgb> table;
-    for (std::uint32_t c : inkColours) table.append(c);
+    for (std::uint32_t c : inkColours)
+        table.append(c);
     return table;
 }
 
@@ -61,7 +62,8 @@ Canvas DrawLamp(Lamp lamp) {
 
     const Ink coloured = lamp == Lamp::On ? SideRed : DarkRed;
     const Ink white = lamp == Lamp::WhiteOn ? White : LampGrey;
-    for (const auto& [centre, ink] : {std::pair{Vec{11, 12}, white}, std::pair{Vec{29, 12}, coloured}}) {
+    for (const auto& [centre, ink] :
+         {std::pair{Vec{11, 12}, white}, std::pair{Vec{29, 12}, coloured}}) {
         Mask bulb(canvas);
         bulb.AddDisc(centre, 7.5f);
         bulb.Paint(canvas, ink);
@@ -83,7 +85,8 @@ std::vector<Picture> RenderPictures(std::vector<std::string>& problems) {
     for (const Pose& pose : FencerPoses()) {
         Canvas canvas(frameWidth, pictureHeight, 16);
         DrawFencer(canvas, pose, problems);
-        const QString name = QString::fromUtf8(pose.name.data(), static_cast<qsizetype>(pose.name.size()));
+        const QString name =
+            QString::fromUtf8(pose.name.data(), static_cast<qsizetype>(pose.name.size()));
         pictures.push_back({name + "A", Cut(canvas, pose.widthA, false, 0, name + "A", problems)});
         pictures.push_back(
             {name + "B", Cut(canvas, pose.widthB, true, frameWidth, name + "B", problems)});
