@@ -31,3 +31,7 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)
+
+# All 80 pictures at three times their size, labelled, in $(BUILD)/sprites-sheet.png.
+sprites-sheet: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target sprites-sheet
