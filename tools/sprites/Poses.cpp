@@ -111,13 +111,13 @@ const std::vector<Pose>& FencerPoses() {
          .freeHand = {42, 44}},
 
         // The salute, standing: blade forward, raised half way, raised in front of the mask.
-        {.name = "SALUTE1", .pelvisY = 42, .frontFoot = {52, 85}, .rearFoot = {36, 85},
+        {.name = "SALUTE1", .pelvisY = 41, .frontFoot = {52, 85}, .rearFoot = {36, 85},
          .rearLegReach = 1, .guard = {80, 42}, .tip = {106, 48}, .freeHand = {27, 50},
          .armReach = 0.9f},
-        {.name = "SALUTE2", .pelvisY = 42, .frontFoot = {52, 85}, .rearFoot = {36, 85},
+        {.name = "SALUTE2", .pelvisY = 41, .frontFoot = {52, 85}, .rearFoot = {36, 85},
          .rearLegReach = 1, .guard = {66, 28}, .tip = {80, 5}, .freeHand = {27, 50},
          .armReach = 0.7f},
-        {.name = "SALUTE3", .pelvisY = 42, .frontFoot = {52, 85}, .rearFoot = {36, 85},
+        {.name = "SALUTE3", .pelvisY = 41, .frontFoot = {52, 85}, .rearFoot = {36, 85},
          .rearLegReach = 1, .guard = {56, 30}, .tip = {56, 3}, .freeHand = {27, 50},
          .armReach = 0.55f},
 
@@ -125,7 +125,7 @@ const std::vector<Pose>& FencerPoses() {
         {.name = "VICTORY", .widthA = 60, .widthB = 140, .pelvisY = 41, .frontFoot = {50, 85},
          .rearFoot = {32, 85}, .rearLegReach = 1, .guard = {50, 60}, .tip = {59, 85},
          .freeHand = {20, 3}, .armReach = 0.75f},
-        {.name = "DEFEAT", .widthA = 60, .widthB = 130, .pelvisY = 42, .frontFoot = {50, 85},
+        {.name = "DEFEAT", .widthA = 60, .widthB = 130, .pelvisY = 41, .frontFoot = {50, 85},
          .rearFoot = {36, 85}, .rearLegReach = 1, .guard = {50, 61}, .tip = {58, 86},
          .freeHand = {31, 52}, .armReach = 0.75f, .headTurn = -25},
     };
