@@ -126,8 +126,8 @@ const std::vector<Pose>& FencerPoses() {
          .rearFoot = {32, 85}, .rearLegReach = 1, .guard = {50, 60}, .tip = {59, 85},
          .freeHand = {20, 3}, .armReach = 0.75f},
         {.name = "DEFEAT", .widthA = 60, .widthB = 130, .pelvisY = 41, .frontFoot = {50, 85},
-         .rearFoot = {36, 85}, .rearLegReach = 1, .guard = {50, 61}, .tip = {58, 86},
-         .freeHand = {31, 52}, .armReach = 0.75f, .headTurn = -25},
+         .rearFoot = {36, 85}, .rearLegReach = 1, .guard = {50, 59}, .tip = {58, 84},
+         .freeHand = {31, 50}, .armReach = 0.75f, .headTurn = -25},
     };
     // clang-format on
     return poses;
