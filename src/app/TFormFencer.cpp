@@ -82,14 +82,14 @@ TFormFencer::TFormFencer(QWidget* parent)
     BuildMenu();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
-    for (const auto& spec : platform::layout::kTimers)
-        timers[std::string(spec.name)] = std::make_unique<QtTimer>(
-            this, QString::fromUtf8(spec.name.data(), spec.name.size()), spec.interval, false);
+    for (const auto& entry : platform::layout::kTimers)
+        timers[std::string(entry.name)] = std::make_unique<QtTimer>(
+            this, QString::fromUtf8(entry.name.data(), entry.name.size()), entry.interval, false);
 
     game = std::make_unique<game::Game>(Controls());
     // The layout starts the auto-play timer; every other timer waits for the game.
-    for (const auto& spec : platform::layout::kTimers)
-        if (spec.enabledAtStart) timers.at(std::string(spec.name))->SetEnabled(true);
+    for (const auto& entry : platform::layout::kTimers)
+        if (entry.enabledAtStart) timers.at(std::string(entry.name))->SetEnabled(true);
     game->FormCreate();
 }
 
@@ -216,14 +216,14 @@ void TFormFencer::BuildMenu() {
     std::map<std::string_view, QMenu*> menus;
     std::map<MenuGroup, QActionGroup*> actionGroups;
     std::map<MenuGroup, std::shared_ptr<platform::MenuItemBase::Group>> groups;
-    for (const auto& spec : platform::layout::kMenu) {
-        const QString caption = QString::fromUtf8(spec.caption.data(), spec.caption.size());
-        QMenu* parent = spec.parent.empty() ? nullptr : menus.at(spec.parent);
-        switch (spec.kind) {
+    for (const auto& entry : platform::layout::kMenu) {
+        const QString caption = QString::fromUtf8(entry.caption.data(), entry.caption.size());
+        QMenu* parent = entry.parent.empty() ? nullptr : menus.at(entry.parent);
+        switch (entry.kind) {
         case MenuKind::Menu: {
             QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-            menu->setObjectName(QString::fromUtf8(spec.name.data(), spec.name.size()));
-            menus[spec.name] = menu;
+            menu->setObjectName(QString::fromUtf8(entry.name.data(), entry.name.size()));
+            menus[entry.name] = menu;
             break;
         }
         case MenuKind::Separator: parent->addSeparator(); break;
@@ -231,26 +231,26 @@ void TFormFencer::BuildMenu() {
         case MenuKind::Check:
         case MenuKind::Radio: {
             QAction* action = parent->addAction(caption);
-            action->setObjectName(QString::fromUtf8(spec.name.data(), spec.name.size()));
-            if (!spec.shortcut.empty())
+            action->setObjectName(QString::fromUtf8(entry.name.data(), entry.name.size()));
+            if (!entry.shortcut.empty())
                 action->setShortcut(QKeySequence(
-                    QString::fromUtf8(spec.shortcut.data(), spec.shortcut.size())));
-            action->setCheckable(spec.kind != MenuKind::Item);
-            auto item = std::make_unique<QtMenuItem>(action, std::string(spec.name));
-            if (spec.kind == MenuKind::Radio) {
+                    QString::fromUtf8(entry.shortcut.data(), entry.shortcut.size())));
+            action->setCheckable(entry.kind != MenuKind::Item);
+            auto item = std::make_unique<QtMenuItem>(action, std::string(entry.name));
+            if (entry.kind == MenuKind::Radio) {
                 // The action group only draws radio marks; the game's model keeps them exclusive.
-                auto& ag = actionGroups[spec.group];
+                auto& ag = actionGroups[entry.group];
                 if (!ag) {
                     ag = new QActionGroup(this);
                     ag->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
                 }
                 ag->addAction(action);
-                auto& g = groups[spec.group];
+                auto& g = groups[entry.group];
                 if (!g) g = std::make_shared<platform::MenuItemBase::Group>();
                 item->JoinGroup(g);
             }
-            item->SetChecked(spec.checked);
-            menuItems[std::string(spec.name)] = std::move(item);
+            item->SetChecked(entry.checked);
+            menuItems[std::string(entry.name)] = std::move(item);
             break;
         }
         }

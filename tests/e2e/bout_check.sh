@@ -4,35 +4,9 @@ set -uo pipefail
 binary="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 log="$(mktemp)"
-pid=""
-window=""
+source "$here/common.sh"
 trap 'rm -f "$log"; [ -n "$pid" ] && kill "$pid" 2>/dev/null' EXIT
 export QT_LOGGING_RULES='pistework.*=true'
-
-start() {
-    : >"$log"
-    "$binary" >"$log" 2>&1 &
-    pid=$!
-    window=""
-    for _ in $(seq 1 100); do
-        window=$(xdotool search --name '^B\.K\.S\. Pistework$' 2>/dev/null | head -n 1 || true)
-        [ -n "$window" ] && return 0
-        sleep 0.1
-    done
-    echo "FAIL: no window appeared"; cat "$log"; exit 1
-}
-
-stop() {
-    "$here/close_window.py" "$window"
-    for _ in $(seq 1 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "FAIL: the program did not end after its window was closed"; kill -9 "$pid"; exit 1
-    fi
-    wait "$pid"; pid=""
-}
 
 # True when the log holds these lines in this order, others in between.
 in_order() {

@@ -32,17 +32,17 @@ HeadlessForm::HeadlessForm(std::int64_t startMilliseconds)
         img->BringToFront();
     }
     std::map<layout::MenuGroup, std::shared_ptr<MenuItemBase::Group>> groups;
-    for (const auto& spec : layout::kMenu) {
-        if (spec.kind == layout::MenuKind::Separator || spec.kind == layout::MenuKind::Menu)
+    for (const auto& entry : layout::kMenu) {
+        if (entry.kind == layout::MenuKind::Separator || entry.kind == layout::MenuKind::Menu)
             continue;
-        auto item = std::make_unique<HeadlessMenuItem>(std::string(spec.name),
-                                                       std::string(spec.caption));
-        if (spec.group != layout::MenuGroup::None) {
-            auto& g = groups[spec.group];
+        auto item = std::make_unique<HeadlessMenuItem>(std::string(entry.name),
+                                                       std::string(entry.caption));
+        if (entry.group != layout::MenuGroup::None) {
+            auto& g = groups[entry.group];
             if (!g) g = std::make_shared<MenuItemBase::Group>();
             item->JoinGroup(g);
         }
-        if (spec.checked) item->SetChecked(true);
+        if (entry.checked) item->SetChecked(true);
         menuItems.push_back(std::move(item));
     }
 }
