@@ -142,9 +142,13 @@ bool QtRegistry::OpenKey(const std::string& path, bool canCreate) {
     return true;
 }
 
-void QtRegistry::CloseKey() {
-    if (settings) settings->sync();
+bool QtRegistry::CloseKey() {
+    if (!settings) return true;
+    // QSettings replaces its file whole, so a failed write leaves the old file as it was.
+    settings->sync();
+    const bool stored = settings->status() == QSettings::NoError;
     settings.reset();
+    return stored;
 }
 
 bool QtRegistry::ValueExists(const std::string& name) const {

@@ -157,7 +157,7 @@ public:
     QtRegistry(QString organisation, QString application);
     void SetRootKey(Root root) override { this->root = root; }
     bool OpenKey(const std::string& path, bool canCreate) override;
-    void CloseKey() override;
+    bool CloseKey() override;
     bool ValueExists(const std::string& name) const override;
     std::optional<int> ReadInteger(const std::string& name) const override;
     std::optional<std::string> ReadString(const std::string& name) const override;

@@ -1,5 +1,6 @@
 #include "app/TFormFencer.h"
 
+#include "dialogs/TFormVictory.h"
 #include "game/Piste.h"
 #include "platform/Layout.h"
 
@@ -87,6 +88,13 @@ TFormFencer::TFormFencer(QWidget* parent)
             this, QString::fromUtf8(entry.name.data(), entry.name.size()), entry.interval, false);
 
     game = std::make_unique<game::Game>(Controls());
+    game->offerBestResult = [this](int level, int hitsA, int hitsB) {
+        dialogs::TFormVictory victory(this, registry);
+        if (victory.IsNewBest(level, hitsA, hitsB)) {
+            victory.ShowLevel(level);
+            victory.exec();
+        }
+    };
     // The layout starts the auto-play timer; every other timer waits for the game.
     for (const auto& entry : platform::layout::kTimers)
         if (entry.enabledAtStart) timers.at(std::string(entry.name))->SetEnabled(true);

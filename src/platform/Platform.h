@@ -107,14 +107,15 @@ public:
 };
 
 // The settings store: one key of named integer and string values. A value of the other
-// kind reads as absent; writes report failure instead of throwing.
+// kind reads as absent; writes report failure instead of throwing. Writes may be held until
+// the key is closed, so only a successful close means they are stored.
 class Registry {
 public:
     enum class Root { LocalMachine, CurrentUser, ClassesRoot };
     virtual ~Registry() = default;
     virtual void SetRootKey(Root root) = 0;
     virtual bool OpenKey(const std::string& path, bool canCreate) = 0;
-    virtual void CloseKey() = 0;
+    virtual bool CloseKey() = 0;
     virtual bool ValueExists(const std::string& name) const = 0;
     virtual std::optional<int> ReadInteger(const std::string& name) const = 0;
     virtual std::optional<std::string> ReadString(const std::string& name) const = 0;

@@ -136,7 +136,10 @@ public:
 
     void SetRootKey(Root root) override { this->root = root; }
     bool OpenKey(const std::string& path, bool canCreate) override;
-    void CloseKey() override { open = nullptr; }
+    bool CloseKey() override {
+        open = nullptr;
+        return !readOnly;
+    }
     bool ValueExists(const std::string& name) const override;
     std::optional<int> ReadInteger(const std::string& name) const override;
     std::optional<std::string> ReadString(const std::string& name) const override;

@@ -1,0 +1,88 @@
+#include "dialogs/TFormVictory.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace pistework::dialogs {
+
+namespace {
+QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(0, top, 157, 16);
+    return label;
+}
+} // namespace
+
+TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      registry(registry) {
+    setObjectName(QStringLiteral("FormVictory"));
+    setWindowTitle(QStringLiteral("Victory"));
+    setFixedSize(157, 137);
+
+    CentredLabel(this, "LabelYouHave", QStringLiteral("You have the best result at"), 8);
+    LabelLevel = CentredLabel(this, "LabelLevel", QStringLiteral("Novice level"), 26);
+    QFont bold = LabelLevel->font();
+    bold.setBold(true);
+    LabelLevel->setFont(bold);
+    CentredLabel(this, "Label2", QStringLiteral("Please enter your name."), 48);
+
+    txtName = new QLineEdit(QStringLiteral("Bracken Fencing"), this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setGeometry(8, 66, 141, 21);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(30, 96, 97, 33);
+    // Enter in the name field must not close the dialog.
+    cmdOK->setAutoDefault(false);
+    cmdOK->setDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &TFormVictory::cmdOKClick);
+    setTabOrder(txtName, cmdOK);
+
+    LoadBestResults();
+}
+
+void TFormVictory::LoadBestResults() {
+    const auto results = game::ReadBestResults(registry);
+    for (int n = 1; n <= game::kLevelCount; ++n) {
+        bestHitsA[static_cast<std::size_t>(n)] = results[static_cast<std::size_t>(n)].hitsA;
+        bestHitsB[static_cast<std::size_t>(n)] = results[static_cast<std::size_t>(n)].hitsB;
+    }
+}
+
+bool TFormVictory::IsNewBest(int level, int hitsA, int hitsB) {
+    if (level < 1 || level > game::kLevelCount) return false;
+    const auto n = static_cast<std::size_t>(level);
+    if (!game::IsBetterWin({bestHitsA[n], bestHitsB[n], {}}, hitsA, hitsB)) return false;
+    newHitsA = hitsA;
+    newHitsB = hitsB;
+    return true;
+}
+
+void TFormVictory::ShowLevel(int level) {
+    recordLevel = level;
+    const std::string_view text = game::kLevelTexts[static_cast<std::size_t>(level)];
+    LabelLevel->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const auto results = game::ReadBestResults(registry);
+    txtName->setText(QString::fromStdString(results[static_cast<std::size_t>(level)].winner));
+}
+
+void TFormVictory::cmdOKClick() {
+    if (!game::WriteBestResult(registry, recordLevel, newHitsA, newHitsB,
+                               txtName->text().toStdString())) {
+        // The old record stays as it was; the player may try again or close without saving.
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Your best result could not be saved. "
+                                            "The settings file may be read-only."));
+        return;
+    }
+    accept();
+}
+
+} // namespace pistework::dialogs

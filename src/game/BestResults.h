@@ -1,0 +1,52 @@
+#pragma once
+// The best result at each graded level: the score of the best win against it and the name
+// the winner gave, kept in the game's own settings key beside the options.
+
+#include "platform/Platform.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace pistework::game {
+
+inline constexpr const char* kGameKey = "SOFTWARE\\Brackenmoor Fencing Association\\Pistework";
+inline constexpr int kLevelCount = 6;
+inline constexpr const char* kDefaultWinner = "Bracken Fencing";
+
+// Read by level number; entry 0 is never shown.
+inline constexpr std::array<std::string_view, kLevelCount + 1> kLevelTexts{
+    "Blank",
+    "Novice Level",
+    "Intermediate Level",
+    "Advanced Level",
+    "Quarter-Finalist Level",
+    "Semi-Finalist Level",
+    "Champion Level",
+};
+
+// A level that has never been won reads as a 4 to 5 loss held by "Bracken Fencing".
+struct BestResult {
+    int hitsA = 5; // the computer opponent's hits
+    int hitsB = 4; // the player's hits
+    std::string winner = kDefaultWinner;
+};
+
+// Value names carry the level number with no separator: "HitA1", "HitB6", "Winner3".
+std::string ValueName(std::string_view prefix, int level);
+
+// All six records, indexed by level number 1 to 6; absent or unreadable values keep their
+// defaults. Opens the game's key, creating it, as every user of the store does.
+std::array<BestResult, kLevelCount + 1> ReadBestResults(platform::Registry& registry);
+
+// More player hits first, then the larger winning margin; a tie goes to the newer bout.
+bool IsBetterWin(const BestResult& stored, int hitsA, int hitsB);
+
+// Replaces a level's record as a whole. False when the store would not take it.
+bool WriteBestResult(platform::Registry& registry, int level, int hitsA, int hitsB,
+                     const std::string& winner);
+
+// "7 - 15  Bracken Fencing": the opponent's hits first, then the player's, then the name.
+std::string ResultCaption(const BestResult& result);
+
+} // namespace pistework::game
