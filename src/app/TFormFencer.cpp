@@ -170,7 +170,8 @@ void TFormFencer::BuildControls() {
     shape("shpRed1", 24, 232, Qt::red);
     for (const char* name : {"lblRedCount0", "lblRedCount1"}) {
         const int y = name[11] == '0' ? 210 : 234;
-        QLabel* l = label(name, "2", 27, y, 7, 16, false, Qt::AlignCenter);
+        // As wide as the card it sits on, so a count in the bold caption font is not cut.
+        QLabel* l = label(name, "2", 24, y, 13, 16, false, Qt::AlignCenter);
         l->setFont(CaptionFont(13, true));
         l->setAutoFillBackground(true);
         QPalette p = l->palette();

@@ -68,6 +68,9 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(Control(form, "lblTime")->geometry().right(), 487);
     auto* time = static_cast<QLabel*>(Control(form, "lblTime"));
     EXPECT_GE(time->width(), time->fontMetrics().horizontalAdvance("9:00"));
+    auto* redCount = static_cast<QLabel*>(Control(form, "lblRedCount0"));
+    EXPECT_GE(redCount->width(), redCount->fontMetrics().horizontalAdvance("2"));
+    EXPECT_EQ(redCount->geometry().center().x(), Control(form, "shpRed0")->geometry().center().x());
     auto* start = static_cast<QLabel*>(Control(form, "lblStart"));
     EXPECT_GE(start->width(), start->fontMetrics().horizontalAdvance(start->text()));
 
