@@ -1,5 +1,6 @@
 #include "app/TFormFencer.h"
 
+#include "dialogs/Style.h"
 #include "dialogs/TFormVictory.h"
 #include "game/Piste.h"
 #include "platform/Layout.h"
@@ -53,13 +54,6 @@ QPixmap PistePixmap() {
     return QPixmap::fromImage(image);
 }
 
-QFont CaptionFont(int pixelSize, bool bold = false) {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 TFormFencer::TFormFencer(QWidget* parent)
@@ -68,7 +62,7 @@ TFormFencer::TFormFencer(QWidget* parent)
       registry(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework")) {
     setObjectName(QStringLiteral("FormFencer"));
     setWindowTitle(QStringLiteral("B.K.S. Pistework"));
-    setFont(CaptionFont(11));
+    setFont(dialogs::GameFont(11));
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -121,7 +115,7 @@ void TFormFencer::BuildControls() {
                         bool visible, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
         auto* l = new QLabel(QString::fromUtf8(caption), client);
         l->setObjectName(QString::fromLatin1(name));
-        l->setFont(CaptionFont(19));
+        l->setFont(dialogs::GameFont(19));
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, Qt::yellow);
         l->setPalette(p);
@@ -172,7 +166,7 @@ void TFormFencer::BuildControls() {
         const int y = name[11] == '0' ? 210 : 234;
         // As wide as the card it sits on, so a count in the bold caption font is not cut.
         QLabel* l = label(name, "2", 24, y, 13, 16, false, Qt::AlignCenter);
-        l->setFont(CaptionFont(13, true));
+        l->setFont(dialogs::GameFont(13, true));
         l->setAutoFillBackground(true);
         QPalette p = l->palette();
         p.setColor(QPalette::Window, Qt::red);

@@ -1,5 +1,7 @@
 #include "dialogs/TFormVictory.h"
 
+#include "dialogs/Style.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,12 +26,11 @@ TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
     setObjectName(QStringLiteral("FormVictory"));
     setWindowTitle(QStringLiteral("Victory"));
     setFixedSize(157, 137);
+    setFont(GameFont(11));
 
     CentredLabel(this, "LabelYouHave", QStringLiteral("You have the best result at"), 8);
     LabelLevel = CentredLabel(this, "LabelLevel", QStringLiteral("Novice level"), 26);
-    QFont bold = LabelLevel->font();
-    bold.setBold(true);
-    LabelLevel->setFont(bold);
+    LabelLevel->setFont(GameFont(11, true));
     CentredLabel(this, "Label2", QStringLiteral("Please enter your name."), 48);
 
     txtName = new QLineEdit(QStringLiteral("Bracken Fencing"), this);

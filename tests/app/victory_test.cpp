@@ -49,6 +49,12 @@ TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextDialog) {
         victory.ShowLevel(6);
         EXPECT_EQ(Text(victory, "LabelYouHave"), "You have the best result at");
         EXPECT_EQ(Text(victory, "LabelLevel"), "Champion Level");
+        // Every caption fits the small dialog, the longest level text included.
+        victory.ShowLevel(4);
+        for (auto* label : victory.findChildren<QLabel*>())
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+                << label->objectName().toStdString();
+        victory.ShowLevel(6);
         auto* name = victory.findChild<QLineEdit*>("txtName");
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->text(), "Bracken Fencing");
