@@ -55,7 +55,6 @@ public:
     void SetOnTimer(std::function<void()> handler) override { onTimer = std::move(handler); }
 
     const std::string& Name() const { return name; }
-    std::int64_t DueAt() const { return due; }
     // Counts how often this timer was started (a fresh interval each time).
     int Starts() const { return starts; }
 
