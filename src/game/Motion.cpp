@@ -170,13 +170,10 @@ bool Game::EndSequence(int side) {
     switch (f.action) {
     case Advance:
     case AdvanceParried:
-        img.SetVisible(false);
-        img.LoadFromResourceName(resourceName(advanceFrames[0], side));
-        img.SetLeft(img.Left() + fwd);
-        break;
     case AdvanceExtended:
         img.SetVisible(false);
-        img.LoadFromResourceName(resourceName(advanceExtendedFrames[0], side));
+        img.LoadFromResourceName(resourceName(
+            f.action == AdvanceExtended ? advanceExtendedFrames[0] : advanceFrames[0], side));
         img.SetLeft(img.Left() + fwd);
         break;
     case Fleche:
