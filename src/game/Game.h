@@ -118,6 +118,9 @@ public:
     void cmdParryClick() { ParryCommand(kRight); }
     void cmdFlecheClick() { FlecheCommand(kRight); }
     void txtKeyboardKeyPress(char32_t key);
+    // Whether typed characters are the players' commands now; otherwise they belong to the
+    // focused control (Space presses a button in mouse control).
+    bool TakesKeys() const { return c.mnuKeyboard.Checked(); }
 
     // --- Sound cues
     void PlaySoundCue(int cue);
