@@ -1,10 +1,13 @@
 #include "game/Actions.h"
 
 #include <algorithm>
+#include <set>
 
 namespace pistework::game {
 
-int sequenceLength(int action) {
+using enum Action;
+
+int SequenceLength(Action action) {
     switch (action) {
     case Stand:
     case StandExtended: return 1;
@@ -21,16 +24,19 @@ int sequenceLength(int action) {
     }
 }
 
-int armVariant(int action, bool armExtended) {
-    if (armExtended) {
-        if (action >= Stand && action <= Retreat) return action + 3;
-    } else {
-        if (action >= StandExtended && action <= RetreatExtended) return action - 3;
+Action ArmVariant(Action action, bool armExtended) {
+    switch (action) {
+    case Stand: return armExtended ? StandExtended : Stand;
+    case StandExtended: return armExtended ? StandExtended : Stand;
+    case Advance: return armExtended ? AdvanceExtended : Advance;
+    case AdvanceExtended: return armExtended ? AdvanceExtended : Advance;
+    case Retreat: return armExtended ? RetreatExtended : Retreat;
+    case RetreatExtended: return armExtended ? RetreatExtended : Retreat;
+    default: return action;
     }
-    return action;
 }
 
-int parriedVariant(int action) {
+Action ParriedVariant(Action action) {
     switch (action) {
     case Stand:
     case StandExtended: return StandParried;
@@ -48,7 +54,7 @@ int parriedVariant(int action) {
     }
 }
 
-bool parryWindow(int action, int frameIndex) {
+bool ParryWindow(Action action, int frameIndex) {
     switch (action) {
     case Parry:
     case LungeParry:
@@ -58,7 +64,47 @@ bool parryWindow(int action, int frameIndex) {
     }
 }
 
-std::span<const std::string_view> sequenceTable(int action) {
+bool IsCommitted(Action action) {
+    switch (action) {
+    case Lunge:
+    case StandParried:
+    case AdvanceParried:
+    case RetreatParried:
+    case LungeParried:
+    case Recover:
+    case Fleche:
+    case FlecheRun:
+    case FlecheParried:
+    case FlecheRunParried:
+    case BentLunge:
+    case RecoverBent:
+    case ExtendInLunge:
+    case ExtendInLungeParried: return true;
+    default: return false;
+    }
+}
+
+bool IsLungeArrival(Action action) { return action == Lunge || action == ExtendInLunge; }
+
+bool IsFlecheArrival(Action action) { return action == Fleche || action == FlecheRun; }
+
+bool IsDrawnInFront(Action action, int frameIndex) {
+    switch (action) {
+    case Lunge:
+    case Fleche:
+    case FlecheRun:
+    case FlecheParried:
+    case FlecheRunParried:
+    case ExtendInLunge: return true;
+    case Parry:
+    case DoubleParry:
+    case LungeParry:
+    case BentLungeParry: return ParryWindow(action, frameIndex);
+    default: return false;
+    }
+}
+
+std::span<const std::string_view> SequenceTable(Action action) {
     switch (action) {
     case Advance: return advanceFrames;
     case Retreat: return retreatFrames;
@@ -90,23 +136,37 @@ std::span<const std::string_view> sequenceTable(int action) {
     }
 }
 
-std::string_view frameBaseName(int action, int frameIndex, bool inLunge, bool armBent) {
+std::string_view FrameBaseName(Action action, int frameIndex, bool inLunge, bool armBent) {
     if (action == Stand || action == StandExtended) {
         if (inLunge) return armBent ? bentLungeFrames[5] : lungeFrames[4];
-        return action == Stand ? "ENGARDE" : "ENGARDEX";
+        return action == Stand ? picture::kEngarde : picture::kEngardeExtended;
     }
     if (action == StandParried) return standParriedFrames[0];
-    const auto table = sequenceTable(action);
+    const auto table = SequenceTable(action);
     // A sequence never reads past its own length; clamp so a stray index cannot either.
-    if (table.empty() || frameIndex < 0) return table.empty() ? "ENGARDE" : table[0];
-    const auto last = static_cast<std::size_t>(sequenceLength(action) - 1);
+    if (table.empty() || frameIndex < 0) return table.empty() ? picture::kEngarde : table[0];
+    const auto last = static_cast<std::size_t>(SequenceLength(action) - 1);
     return table[std::min(static_cast<std::size_t>(frameIndex), last)];
 }
 
-std::string resourceName(std::string_view baseName, int side) {
+std::string ResourceName(std::string_view baseName, Side side) {
     std::string name(baseName);
-    name += side == 0 ? 'A' : 'B';
+    name += Suffix(side);
     return name;
+}
+
+std::vector<std::string> AllPictureNames() {
+    using namespace picture;
+    std::set<std::string_view> bases{kEngarde, kEngardeExtended, kFlecheLanded, kVictory,
+                                     kDefeat,  kLampOff,         kLampOn,       kLampOffTarget};
+    bases.insert(kSalute.begin(), kSalute.end());
+    for (int code = 0; code < kActionCount; ++code)
+        for (std::string_view name : SequenceTable(static_cast<Action>(code)))
+            if (!name.empty()) bases.insert(name);
+    std::vector<std::string> names;
+    for (std::string_view base : bases)
+        for (Side side : kSides) names.push_back(ResourceName(base, side));
+    return names;
 }
 
 } // namespace pistework::game

@@ -1,16 +1,19 @@
 #pragma once
-// What a fencer can do: the action codes, the picture sequences each action plays, and the
-// small functions over codes that the fencer ticks and the opponent use.
+// What a fencer can do: the actions, the picture sequences each plays, and the small functions
+// over actions that the fencer, the opponent and the hit test share.
+
+#include "game/Side.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pistework::game {
 
-enum Action : std::uint8_t {
+enum class Action : std::uint8_t {
     Stand = 0,
     Advance = 1,
     Retreat = 2,
@@ -86,23 +89,46 @@ inline constexpr std::array<std::string_view, 4> bendInLungeFrames{"LUNGE4", "CR
 inline constexpr std::array<std::string_view, 4> extendInLungeFrames{"CRAMP4", "CRAMP4X",
                                                                      "LUNGE4", ""};
 
-// Frames played by each action, one per tick.
-int sequenceLength(int action);
-// Keeps stand, advance and retreat in step with the sword arm.
-int armVariant(int action, bool armExtended);
-// The form an action takes when the other fencer's parry catches the blade.
-int parriedVariant(int action);
-// The frames of a parry in which it catches the other blade.
-bool parryWindow(int action, int frameIndex);
+// Pictures shown outside the sequence tables.
+namespace picture {
+inline constexpr std::string_view kEngarde = "ENGARDE";
+inline constexpr std::string_view kEngardeExtended = "ENGARDEX";
+inline constexpr std::string_view kFlecheLanded = "FLECHE1";
+inline constexpr std::array<std::string_view, 3> kSalute{"SALUTE1", "SALUTE2", "SALUTE3"};
+inline constexpr std::string_view kVictory = "VICTORY";
+inline constexpr std::string_view kDefeat = "DEFEAT";
+inline constexpr std::string_view kLampOff = "LIGHTOFF";
+inline constexpr std::string_view kLampOn = "LIGHTON";
+inline constexpr std::string_view kLampOffTarget = "WHITEON";
+} // namespace picture
 
-// The sequence table an action plays; empty for the one-frame stands (0, 3), whose
-// picture depends on the posture instead.
-std::span<const std::string_view> sequenceTable(int action);
+// Frames played by each action, one per tick.
+int SequenceLength(Action action);
+// Keeps stand, advance and retreat in step with the sword arm.
+Action ArmVariant(Action action, bool armExtended);
+// The form an action takes when the other fencer's parry catches the blade.
+Action ParriedVariant(Action action);
+// The frames of a parry in which it catches the other blade.
+bool ParryWindow(Action action, int frameIndex);
+// Actions a computer fencer carries through without reacting to the other's blade.
+bool IsCommitted(Action action);
+// The lunges that end with the point on target, and the flèches that run onto it.
+bool IsLungeArrival(Action action);
+bool IsFlecheArrival(Action action);
+// Attacks: the fencer is drawn over the other fencer while it plays.
+bool IsDrawnInFront(Action action, int frameIndex);
+
+// The sequence table an action plays; empty for the one-frame stands, whose picture depends
+// on the posture instead.
+std::span<const std::string_view> SequenceTable(Action action);
 
 // Base name of the picture an action shows at a frame, given the lunge posture.
-std::string_view frameBaseName(int action, int frameIndex, bool inLunge, bool armBent);
+std::string_view FrameBaseName(Action action, int frameIndex, bool inLunge, bool armBent);
 
 // "ENGARDE" for the left fencer becomes "ENGARDEA", for the right one "ENGARDEB".
-std::string resourceName(std::string_view baseName, int side);
+std::string ResourceName(std::string_view baseName, Side side);
+
+// Every picture the game can ask for, with its side suffix.
+std::vector<std::string> AllPictureNames();
 
 } // namespace pistework::game

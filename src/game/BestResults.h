@@ -2,6 +2,7 @@
 // The best result at each graded level: the score of the best win against it and the name
 // the winner gave, kept in the game's own settings key beside the options.
 
+#include "game/Levels.h"
 #include "platform/Platform.h"
 
 #include <array>
@@ -11,19 +12,8 @@
 namespace pistework::game {
 
 inline constexpr const char* kGameKey = "SOFTWARE\\Brackenmoor Fencing Association\\Pistework";
-inline constexpr int kLevelCount = 6;
+inline constexpr int kLevelCount = static_cast<int>(kLevels.size());
 inline constexpr const char* kDefaultWinner = "Bracken Fencing";
-
-// Read by level number; entry 0 is never shown.
-inline constexpr std::array<std::string_view, kLevelCount + 1> kLevelTexts{
-    "Blank",
-    "Novice Level",
-    "Intermediate Level",
-    "Advanced Level",
-    "Quarter-Finalist Level",
-    "Semi-Finalist Level",
-    "Champion Level",
-};
 
 // A level that has never been won reads as a 4 to 5 loss held by "Bracken Fencing".
 struct BestResult {

@@ -1,5 +1,7 @@
 #include "game/BoutRules.h"
 
+#include "game/Geometry.h"
+
 namespace pistework::game {
 
 EngardePair EngardePositions(int leftA, int leftB, bool offTarget, bool passed, bool flecheA,
@@ -21,7 +23,7 @@ EngardePair EngardePositions(int leftA, int leftB, bool offTarget, bool passed, 
             p.leftB += kRunnerShift;
         }
     } else {
-        return {kCentreLineA, kCentreLineB};
+        return {kEngardeLeftA, kEngardeLeftB};
     }
     // The left clamp puts B at 104, so the right clamp can never undo it.
     if (p.leftA < kLeftLimitA) p = {kLeftLimitA, kLeftLimitB};
@@ -53,21 +55,6 @@ ClockStep CountDown(int seconds, bool timed) {
         minutes = 9;
     }
     return {minutes * 60 + rest, false};
-}
-
-int LevelNumber(int opponentRange, int opponentSpeed) {
-    switch (opponentRange) {
-    case 8:
-        return 6;
-    case 9:
-        return opponentSpeed == 90 ? 4 : 5;
-    case 10:
-        return 3;
-    case 11:
-        return 2;
-    default:
-        return 1;
-    }
 }
 
 } // namespace pistework::game

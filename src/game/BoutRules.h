@@ -1,22 +1,10 @@
 #pragma once
 // The referee's arithmetic, kept apart from the timers so it can be checked on its own:
-// where the fencers go back to, how the bout clock counts and reads, and which graded
-// level a bout was fenced against.
+// where the fencers go back to, and how the bout clock counts and reads.
 
 #include <string>
 
 namespace pistework::game {
-
-// Lines and limits of the return to engarde, as Left of the 150 px fencer images.
-inline constexpr int kCentreLineA = 106;
-inline constexpr int kCentreLineB = 244;
-inline constexpr int kOffTargetStep = 20;
-inline constexpr int kPassStep = 80;
-inline constexpr int kRunnerShift = 100;
-inline constexpr int kLeftLimitA = 26;
-inline constexpr int kLeftLimitB = 104;
-inline constexpr int kRightLimitA = 256;
-inline constexpr int kRightLimitB = 344;
 
 struct EngardePair {
     int leftA;
@@ -44,9 +32,5 @@ struct ClockStep {
 // One second of the bout clock. At 0:00 a timed bout is over and the clock stays there;
 // an untimed bout's hidden clock wraps round to 9:00 and runs on.
 ClockStep CountDown(int seconds, bool timed);
-
-// The graded level, 1 (Novice) to 6 (Champion), that a computer opponent fencing with
-// these values stands for. Only meaningful for the six graded levels.
-int LevelNumber(int opponentRange, int opponentSpeed);
 
 } // namespace pistework::game

@@ -1,93 +1,97 @@
 #include "game/BoutRules.h"
 #include "game/Game.h"
-#include "platform/Layout.h"
+#include "game/Geometry.h"
 
 namespace pistework::game {
 
-// Resets the scoreboard, cards and clock, picks the opponent's values for this bout and
+// Resets the scoreboard, cards and clock, picks the opponent's strength for this bout and
 // starts the salute. The fencers' records, the lamps and the referee's flags wait for the
 // first "Engarde".
 void Game::StartNewBout() {
-    boutClock = BoutLengthSeconds(maxHits);
-    lastPassA = boutClock;
-    lastPassB = boutClock;
-    yellowA = false;
-    yellowB = false;
+    clock.Start(BoutLengthSeconds(options.maxHits), options.timed);
+    referee.StartBout();
     if (demoMode) {
-        // A demonstration always shows the Champion; the player's level waits in chosen*.
-        opponentSpeed = 80;
-        opponentRange = 8;
+        // A demonstration always shows the Champion; the player's choice waits in the options.
+        opponent.SetStrength(kChampion.strength);
         ShowCommandButtons(false);
         c.lblStart.SetVisible(true);
     } else {
-        opponentRange = chosenRange;
-        opponentSpeed = chosenSpeed;
-        ShowCommandButtons(c.mnuMouse.Checked());
+        opponent.SetStrength(options.chosen);
+        ShowCommandButtons(options.control == ControlMode::Mouse);
         c.lblStart.SetVisible(false);
     }
     c.TimerAutoPlay.SetEnabled(false);
-    c.TimerLeft.SetInterval(c.mnu2Player.Checked() ? 100 : opponentSpeed);
-    presidentPhase = 0;
-    c.lblScore0.SetCaption("0");
-    c.lblScore1.SetCaption("0");
-    for (platform::Shape* s : {&c.shpYellow0, &c.shpRed0, &c.shpYellow1, &c.shpRed1})
-        s->SetVisible(false);
-    c.lblRedCount0.SetVisible(false);
-    c.lblRedCount1.SetVisible(false);
-    hitsA = 0;
-    hitsB = 0;
+    constexpr int kSecondPlayerSpeed = 100;
+    c.TimerLeft.SetInterval(ComputerFences(Side::Left) ? opponent.InPlay().speed
+                                                       : kSecondPlayerSpeed);
+    scores.Reset();
     saluteStep = 0;
     // No tick of the bout before may arrive after the reset.
     for (platform::Timer* t :
          {&c.TimerLeft, &c.TimerRight, &c.TimerPresident, &c.TimerClock, &c.TimerLight})
         t->SetEnabled(false);
     c.TimerSalute.SetEnabled(true);
-    c.lblTime.SetCaption(ClockCaption(boutClock));
-    c.lblTime.SetVisible(c.TimedBout.Checked());
 }
 
 // Six steps of 300 ms, then the referee takes over. Negative steps are the pause between
 // demonstration bouts, with the last result still on show.
-void Game::TimerSaluteTimer() {
+void Game::SaluteStep() {
     ++saluteStep;
     if (saluteStep >= 0) {
-        c.imgFencerA.SetLeft(platform::layout::kFencerALeft);
-        c.imgFencerB.SetLeft(platform::layout::kFencerBLeft);
+        fencers[Side::Left].PlaceAt(kEngardeLeftA);
+        fencers[Side::Right].PlaceAt(kEngardeLeftB);
     }
-    auto show = [this](const char* baseName) {
-        c.imgFencerA.LoadFromResourceName(std::string(baseName) + "A");
-        c.imgFencerB.LoadFromResourceName(std::string(baseName) + "B");
+    auto show = [this](std::string_view baseName) {
+        for (Side side : kSides) fencers[side].ShowPicture(baseName);
     };
     switch (saluteStep) {
     case 0:
-        show("DEFEAT");
+        show(picture::kDefeat);
         StartNewBout();
         break;
     case 1:
     case 5:
         c.lblEngarde.SetCaption("");
-        show("SALUTE1");
+        show(picture::kSalute[0]);
         break;
     case 2:
-    case 4:
-        show("SALUTE2");
-        break;
-    case 3:
-        show("SALUTE3");
-        break;
+    case 4: show(picture::kSalute[1]); break;
+    case 3: show(picture::kSalute[2]); break;
     case 6:
-        show("ENGARDE");
+        show(picture::kEngarde);
         c.TimerPresident.SetEnabled(true);
         c.TimerSalute.SetEnabled(false);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
-void Game::TimerAutoPlayTimer() {
+void Game::StartDemonstration() {
     demoMode = true;
     StartNewBout();
+}
+
+void Game::ClockTick() {
+    if (clock.Tick(options.timed)) referee.TimeOut();
+}
+
+void Game::EndBout() {
+    const int hitsA = scores.Hits(Side::Left);
+    const int hitsB = scores.Hits(Side::Right);
+    fencers[Side::Left].ShowPicture(hitsA > hitsB ? picture::kVictory : picture::kDefeat);
+    fencers[Side::Right].ShowPicture(hitsB > hitsA ? picture::kVictory : picture::kDefeat);
+
+    if (demoMode) {
+        // Ten silent salute ticks keep the result on show for three seconds.
+        saluteStep = -10;
+        c.TimerSalute.SetEnabled(true);
+        return;
+    }
+    c.TimerAutoPlay.SetEnabled(true);
+
+    // Custom opponents and two-player bouts keep no best results.
+    if (!options.level || options.twoPlayer) return;
+    if (hitsB > hitsA && offerBestResult) offerBestResult(options.level->number, hitsA, hitsB);
 }
 
 } // namespace pistework::game

@@ -1,15 +1,15 @@
 #pragma once
 // Everything the game knows about one fencer between two ticks.
 
-#include <cstdint>
+#include "game/Actions.h"
 
 namespace pistework::game {
 
 struct FencerState {
-    std::uint8_t action = 0;          // code of the action being played
-    std::uint8_t requestedAction = 0; // the player's pending command, taken up at sequence end
-    bool inLunge = false;             // held in a lunge until a recovery
-    bool armBent = false;             // with inLunge: the bent-arm lunge
+    Action action = Action::Stand;          // the action being played
+    Action requestedAction = Action::Stand; // the player's pending command, taken up at sequence end
+    bool inLunge = false;                   // held in a lunge until a recovery
+    bool armBent = false;                   // with inLunge: the bent-arm lunge
     bool inFleche = false;
     bool armExtended = false;
     int frameIndex = 0; // index of the next frame to show

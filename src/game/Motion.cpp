@@ -1,11 +1,13 @@
 #include "game/Motion.h"
 
-#include "game/Game.h"
+#include "game/Geometry.h"
 
 #include <algorithm>
 #include <initializer_list>
 
 namespace pistework::game {
+
+using enum Action;
 
 namespace {
 
@@ -19,23 +21,21 @@ PointOffset Row(int k, std::initializer_list<PointOffset> rows) {
 // A fencer standing in a lunge, whatever arm it holds there.
 constexpr PointOffset kHeldLunge{6, 7, 4};
 
-// How far the frame about to be shown moves the image: a retreat steps back as it begins, a
-// forward recovery brings the rear foot up on each frame after its first.
-int FrameMove(const FencerState& f, int side) {
-    const int back = side == kLeft ? -kStep : kStep;
-    switch (f.action) {
+} // namespace
+
+int FrameMove(Action action, int frameIndex, Side side) {
+    const int back = -kStep * Forward(side);
+    switch (action) {
     case Retreat:
     case RetreatExtended:
-    case RetreatParried: return f.frameIndex == 0 ? back : 0;
+    case RetreatParried: return frameIndex == 0 ? back : 0;
     case RecoverForward:
-    case RecoverForwardBent: return f.frameIndex == 0 ? 0 : -back;
+    case RecoverForwardBent: return frameIndex == 0 ? 0 : -back;
     default: return 0;
     }
 }
 
-} // namespace
-
-PointOffset PointOffsets(int action, int k, bool inLunge) {
+PointOffset PointOffsets(Action action, int k, bool inLunge) {
     switch (action) {
     case Stand: return inLunge ? kHeldLunge : PointOffset{0, 0, 0};
     case StandExtended:
@@ -81,7 +81,7 @@ PointOffset PointOffsets(int action, int k, bool inLunge) {
     }
 }
 
-std::optional<Posture> EndPosture(int action) {
+std::optional<Posture> EndPosture(Action action) {
     switch (action) {
     case Lunge:
     case ExtendInLunge: return Posture{true, false, false, true};
@@ -105,111 +105,6 @@ std::optional<Posture> EndPosture(int action) {
     case BendInLungeParried: return Posture{};
     default: return std::nullopt;
     }
-}
-
-// The Qt shell paints only between handlers, so hiding, moving and reloading an image inside
-// one call never shows on screen: the copy images need not stand in for the fencer here and
-// stay hidden throughout.
-
-void Game::ShowFrame(int side) {
-    FencerState& f = fencer[side];
-    platform::Image& img = FencerImage(side);
-    platform::Image& copy = side == kLeft ? c.imgFencerATemp : c.imgFencerBTemp;
-    const int move = FrameMove(f, side);
-
-    if (f.action == RecoverForward || f.action == RecoverForwardBent) {
-        img.SetVisible(false);
-        img.SetLeft(img.Left() + move);
-    } else if (move != 0) {
-        img.SetVisible(false);
-        img.LoadFromResourceName(resourceName(
-            f.action == RetreatExtended ? retreatExtendedFrames[0] : retreatFrames[0], side));
-        img.SetLeft(img.Left() + move);
-    }
-
-    img.SetTransparent(false);
-    const std::string_view base = frameBaseName(f.action, f.frameIndex, f.inLunge, f.armBent);
-
-    // The attacker, and a parry in the frames where it catches, are drawn over the other fencer.
-    bool front = false;
-    switch (f.action) {
-    case Lunge:
-    case Fleche:
-    case FlecheRun:
-    case FlecheParried:
-    case FlecheRunParried:
-    case ExtendInLunge: front = true; break;
-    case Parry:
-    case DoubleParry:
-    case LungeParry:
-    case BentLungeParry: front = parryWindow(f.action, f.frameIndex); break;
-    default: break;
-    }
-    if (front) {
-        img.BringToFront();
-        copy.BringToFront();
-    }
-
-    img.LoadFromResourceName(resourceName(base, side));
-    img.SetVisible(true);
-    img.SetTransparent(true);
-    copy.SetVisible(false);
-    ++f.frameIndex;
-}
-
-bool Game::EndSequence(int side) {
-    FencerState& f = fencer[side];
-    if (f.frameIndex < f.frameCount) return false;
-    f.frameIndex = 0;
-
-    platform::Image& img = FencerImage(side);
-    platform::Image& copy = side == kLeft ? c.imgFencerATemp : c.imgFencerBTemp;
-    const int fwd = side == kLeft ? kStep : -kStep;
-    const int jump = side == kLeft ? kFlecheJump : -kFlecheJump;
-
-    switch (f.action) {
-    case Advance:
-    case AdvanceParried:
-    case AdvanceExtended:
-        img.SetVisible(false);
-        img.LoadFromResourceName(resourceName(
-            f.action == AdvanceExtended ? advanceExtendedFrames[0] : advanceFrames[0], side));
-        img.SetLeft(img.Left() + fwd);
-        break;
-    case Fleche:
-    case FlecheParried:
-    case FlecheRun:
-    case FlecheRunParried:
-        img.SetVisible(false);
-        img.LoadFromResourceName(resourceName("FLECHE1", side));
-        img.SetLeft(img.Left() + jump);
-        break;
-    default: break;
-    }
-    img.SetVisible(true);
-    copy.SetVisible(false);
-
-    if (const auto posture = EndPosture(f.action)) {
-        f.inLunge = posture->inLunge;
-        f.armBent = posture->armBent;
-        f.inFleche = posture->inFleche;
-        f.armExtended = posture->armExtended;
-    }
-    return true;
-}
-
-void Game::UpdatePoints(int side) {
-    FencerState& f = fencer[side];
-    // The tick measures before it draws; the points must describe the frame it then shows,
-    // so count the move that frame makes. Otherwise a retreating target would stand 10 px
-    // forward of its picture for one tick, and a forward recovery 10 px behind it.
-    const int left = FencerImage(side).Left() + FrameMove(f, side);
-    const EngardePoints& engarde = side == kLeft ? kEngardeA : kEngardeB;
-    const int s = side == kLeft ? kPointUnit : -kPointUnit;
-    const PointOffset o = PointOffsets(f.action, f.frameIndex, f.inLunge);
-    f.tipX = left + engarde.tip + o.tip * s;
-    f.guardX = left + engarde.guard + o.guard * s;
-    f.bodyX = left + engarde.body + o.body * s;
 }
 
 } // namespace pistework::game

@@ -2,23 +2,11 @@
 // The geometry of a fencer on the piste: where body, sword hand and point lie in each frame,
 // how far steps and flèches carry, and the posture an action leaves when it has played out.
 
+#include "game/Actions.h"
+
 #include <optional>
 
 namespace pistework::game {
-
-// Window pixels, in the left fencer's forward direction; the right fencer mirrors them.
-inline constexpr int kStep = 10;
-inline constexpr int kFlecheJump = 30;
-inline constexpr int kPointUnit = 5;
-
-// Reference points of the engarde picture, from the image's left edge.
-struct EngardePoints {
-    int tip;
-    int guard;
-    int body;
-};
-inline constexpr EngardePoints kEngardeA{115, 89, 43};
-inline constexpr EngardePoints kEngardeB{35, 61, 107};
 
 // How far point, hand and body stand forward of the engarde picture, in point units.
 struct PointOffset {
@@ -28,7 +16,11 @@ struct PointOffset {
     friend bool operator==(const PointOffset&, const PointOffset&) = default;
 };
 
-PointOffset PointOffsets(int action, int frameIndex, bool inLunge);
+PointOffset PointOffsets(Action action, int frameIndex, bool inLunge);
+
+// How far the frame about to be shown moves the picture: a retreat steps back as it begins, a
+// forward recovery brings the rear foot up on each frame after its first.
+int FrameMove(Action action, int frameIndex, Side side);
 
 struct Posture {
     bool inLunge = false;
@@ -38,6 +30,6 @@ struct Posture {
 };
 
 // The posture a finished action leaves; none for the actions that leave it as it was.
-std::optional<Posture> EndPosture(int action);
+std::optional<Posture> EndPosture(Action action);
 
 } // namespace pistework::game

@@ -1,286 +1,242 @@
-#include "game/Game.h"
-
-#include <charconv>
+#include "game/Opponent.h"
 
 namespace pistework::game {
 
+using enum Action;
+
 namespace {
 
-std::uint8_t Code(int action) { return static_cast<std::uint8_t>(action); }
-
-// Red cards of this bout, shown on the card row; none until the fencer holds its yellow.
-int RedCardCount(const Game& g, int side) {
-    if (!(side == kLeft ? g.yellowA : g.yellowB)) return 0;
-    const std::string text = (side == kLeft ? g.c.lblRedCount0 : g.c.lblRedCount1).Caption();
-    int count = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-    return error == std::errc{} ? count : 0;
-}
-
-// Extends the arm for an attack: an advance with the blade in line.
-void ArmedAdvance(FencerState& f) {
-    f.action = AdvanceExtended;
-    f.armExtended = true;
-}
+// Distances between the targets at which the computer changes its game.
+constexpr int kFarGap = 110;
+constexpr int kCloseGap = 60;
+constexpr int kParryGap = 100;
+constexpr int kAwaitFlecheGap = 150;
+constexpr int kArmChangeGap = 120;
 
 } // namespace
 
-void Game::ReseedRandom() {
-    c.random.Seed(static_cast<std::uint32_t>(c.clock.NowMilliseconds() / 1000));
+int Gap(const Fencer& a, const Fencer& b) {
+    const Fencer& left = a.OwnSide() == Side::Left ? a : b;
+    const Fencer& right = a.OwnSide() == Side::Left ? b : a;
+    return right.State().bodyX - left.State().bodyX;
 }
 
-// An edited stored range can make `opponentRange - 5` zero or below: such a draw is 0.
-int Game::RandomBelow(int n) { return n <= 0 ? 0 : c.random.Next() % n; }
-
-int Game::roomBehind(int side) const {
-    return side == kLeft ? c.imgFencerA.Left() : 350 - c.imgFencerB.Left();
+void Opponent::Reseed() {
+    random.Seed(static_cast<std::uint32_t>(clock.NowMilliseconds() / 1000));
 }
 
-void Game::ChoosePlayerAction(int side) {
-    FencerState& f = fencer[side];
-    f.action = Stand;
-    if (f.inFleche && !f.inLunge) {
-        f.action = f.armExtended ? FlecheRun : FlecheRunParried;
-        return;
-    }
+int Opponent::Below(int n) { return n <= 0 ? 0 : random.Next() % n; }
 
-    int r = f.requestedAction;
-    switch (r) {
-    case Lunge:
-        if (!f.armExtended || f.inFleche) r = Stand;
-        if (f.inLunge) r = Recover;
-        break;
-    case Recover:
-    case RecoverBent:
-    case ExtendInLunge:
-    case BendInLunge:
-    case RecoverForward:
-    case RecoverForwardBent:
-    case LungeParry:
-    case BentLungeParry:
-        if (!f.inLunge) r = Stand;
-        break;
-    case Fleche:
-        if (!f.armExtended || f.inLunge) r = Stand;
-        break;
-    default:
-        if (f.inLunge) r = Stand;
-        break;
-    }
-
-    f.action = Code(r);
-    if (r == ExtendInLunge) f.armExtended = true;
-    f.requestedAction = f.armExtended ? StandExtended : Stand;
-    if (roomBehind(side) < 30 && f.action == Retreat) f.action = Stand;
+int Opponent::FreshDraw(int n) {
+    Reseed();
+    return Below(n);
 }
 
-void Game::ChooseOpponentAction(int side) {
-    FencerState& f = fencer[side];
-    if (keepAdvancing[side] && !f.inLunge && !f.inFleche) {
-        f.action = Advance;
+void Opponent::ForgetPlans() { plans = {}; }
+
+void Opponent::PrepareAttack(Side side, int decisionsSince) {
+    plans[side].attackPrepared = true;
+    plans[side].preparedCount = decisionsSince;
+}
+
+void Opponent::ChooseAction(Fencer& self, const Fencer& other, int redCards) {
+    const FencerState& f = self.State();
+    if (plans[self.OwnSide()].keepAdvancing && !f.inLunge && !f.inFleche) {
+        self.SetAction(Advance);
         return;
     }
     // A flèche once started runs on until the phrase is halted.
     if (f.inFleche && !f.inLunge) {
-        f.action = f.armExtended ? FlecheRun : FlecheRunParried;
+        self.SetAction(f.armExtended ? FlecheRun : FlecheRunParried);
         return;
     }
-    const int distance = gap();
-    if (distance > 110)
-        ChooseFarAction(side);
-    else if (distance < 60)
-        ChooseCloseAction(side);
+    const int distance = Gap(self, other);
+    if (distance > kFarGap)
+        ChooseFarAction(self, other, redCards);
+    else if (distance < kCloseGap)
+        ChooseCloseAction(self);
     else
-        ChooseMiddleAction(side);
+        ChooseMiddleAction(self);
 }
 
-void Game::ChooseFarAction(int side) {
-    FencerState& f = fencer[side];
-    ReseedRandom();
-    const int a = RandomBelow(opponentRange);
-    const int b = RandomBelow(6);
+void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) {
+    const FencerState& f = self.State();
+    Plan& plan = plans[self.OwnSide()];
+    Reseed();
+    const int a = Below(strength.range);
+    const int b = Below(6);
 
-    if (attackPrepared[side]) {
-        if (++preparedCount[side] <= 2) {
-            f.action = Fleche;
-            attackPrepared[side] = false;
-            preparedCount[side] = 0;
+    if (plan.attackPrepared) {
+        if (++plan.preparedCount <= 2) {
+            self.SetAction(Fleche);
+            plan.attackPrepared = false;
+            plan.preparedCount = 0;
         }
         return;
     }
-
     if (f.inLunge) {
-        f.action = a == 0 ? RecoverForward : a <= 6 ? Recover : Stand;
+        self.SetAction(a == 0 ? RecoverForward : a <= 6 ? Recover : Stand);
         return;
     }
-
     if (a <= 4) {
-        f.action = Advance;
+        self.SetAction(Advance);
         return;
     }
     if (a == 5) {
-        f.action = roomBehind(side) < 30 ? Advance : Retreat;
+        self.SetAction(self.RoomBehind() < kRetreatRoom ? Advance : Retreat);
         return;
     }
     if (a == 6) {
-        if (RandomBelow(opponentRange) > 5) {
-            f.action = Stand;
+        if (Below(strength.range) > 5) {
+            self.SetAction(Stand);
             return;
         }
     } else if (a >= 8) {
-        f.action = Stand;
+        self.SetAction(Stand);
         return;
     }
 
     // The attack: each red card makes the fencer likelier to advance armed than to flèche.
-    const int d = RandomBelow(opponentRange - 5);
-    if (RedCardCount(*this, side) > d || b > 2 || attackPrepared[1 - side]) {
-        ArmedAdvance(f);
+    const int d = Below(strength.range - 5);
+    if (redCards > d || b > 2 || plans[other.OwnSide()].attackPrepared) {
+        self.SetAction(AdvanceExtended);
+        self.SetArmExtended(true);
     } else if (f.armExtended) {
-        f.action = Fleche;
+        self.SetAction(Fleche);
     } else {
-        f.action = StandExtended;
-        f.armExtended = true;
-        attackPrepared[side] = true;
+        self.SetAction(StandExtended);
+        self.SetArmExtended(true);
+        plan.attackPrepared = true;
     }
 }
 
-void Game::ChooseMiddleAction(int side) {
-    FencerState& f = fencer[side];
-    ReseedRandom();
-    const int a = RandomBelow(opponentRange);
-    const int b = RandomBelow(opponentRange);
+void Opponent::ChooseMiddleAction(Fencer& self) {
+    const FencerState& f = self.State();
+    Plan& plan = plans[self.OwnSide()];
+    Reseed();
+    const int a = Below(strength.range);
+    const int b = Below(strength.range);
 
-    if (attackPrepared[side]) {
-        if (++preparedCount[side] >= 2) {
-            f.action = Lunge;
-            attackPrepared[side] = false;
-            preparedCount[side] = 0;
+    if (plan.attackPrepared) {
+        if (++plan.preparedCount >= 2) {
+            self.SetAction(Lunge);
+            plan.attackPrepared = false;
+            plan.preparedCount = 0;
         }
         return;
     }
-
     if (f.inLunge) {
         if (!f.armBent) {
-            f.action = a <= 2 ? Recover : a <= 6 ? BendInLunge : Stand;
+            self.SetAction(a <= 2 ? Recover : a <= 6 ? BendInLunge : Stand);
         } else if (a <= 4) {
-            f.action = ExtendInLunge;
-            f.armExtended = true;
+            self.SetAction(ExtendInLunge);
+            self.SetArmExtended(true);
         } else {
-            f.action = a <= 6 ? RecoverBent : Stand;
+            self.SetAction(a <= 6 ? RecoverBent : Stand);
         }
         return;
     }
 
     // Extending the arm, or parrying with the arm out, prepares the lunge of two decisions on.
     auto prepare = [&] {
-        f.action = StandExtended;
-        f.armExtended = true;
-        attackPrepared[side] = true;
+        self.SetAction(StandExtended);
+        self.SetArmExtended(true);
+        plan.attackPrepared = true;
     };
     switch (a) {
-    case 0: f.action = Advance; return;
+    case 0: self.SetAction(Advance); return;
     case 1:
-    case 2: f.action = roomBehind(side) < 30 ? Advance : Retreat; return;
+    case 2: self.SetAction(self.RoomBehind() < kRetreatRoom ? Advance : Retreat); return;
     case 3:
         if (f.armExtended) {
-            f.action = Parry;
-            attackPrepared[side] = true;
+            self.SetAction(Parry);
+            plan.attackPrepared = true;
         } else {
             prepare();
         }
         return;
     case 4:
     case 5:
-        if (RandomBelow(opponentRange) > 5) {
-            f.action = Stand;
+        if (Below(strength.range) > 5) {
+            self.SetAction(Stand);
             return;
         }
         [[fallthrough]];
     case 6:
     case 7:
         if (f.armExtended)
-            f.action = Lunge;
+            self.SetAction(Lunge);
         else if (b > 5)
-            f.action = BentLunge;
+            self.SetAction(BentLunge);
         else
             prepare();
         return;
     default:
-        if (f.action == Lunge || f.action == Recover) f.action = Stand;
+        if (f.action == Lunge || f.action == Recover) self.SetAction(Stand);
         return;
     }
 }
 
-void Game::ChooseCloseAction(int side) {
-    FencerState& f = fencer[side];
-    ReseedRandom();
-    const int a = RandomBelow(opponentRange);
+void Opponent::ChooseCloseAction(Fencer& self) {
+    const FencerState& f = self.State();
+    Plan& plan = plans[self.OwnSide()];
+    Reseed();
+    const int a = Below(strength.range);
 
     if (!f.inLunge) {
         if (a <= 2) {
-            f.action = Advance;
+            self.SetAction(Advance);
         } else if (a <= 5) {
-            f.action = Retreat;
+            self.SetAction(Retreat);
         } else if (a == 6) {
             if (f.armExtended) {
-                f.action = Lunge;
+                self.SetAction(Lunge);
             } else {
-                f.action = StandExtended;
-                f.armExtended = true;
+                self.SetAction(StandExtended);
+                self.SetArmExtended(true);
             }
         } else if (a <= 8) {
-            f.action = Stand;
+            self.SetAction(Stand);
         } else if (f.action == Lunge || f.action == Recover) {
-            f.action = Retreat;
+            self.SetAction(Retreat);
         }
         return;
     }
 
     // Held in a lunge: recovering forwards commits the fencer to pressing on.
-    if (!f.armBent) {
-        if (a <= 1) {
-            f.action = RecoverForward;
-            keepAdvancing[side] = true;
-        } else if (a <= 3) {
-            f.action = Recover;
-        } else if (a == 4) {
-            f.action = LungeParry;
-        } else {
-            f.action = a <= 6 ? BendInLunge : Stand;
-        }
+    if (a <= 1) {
+        self.SetAction(f.armBent ? RecoverForwardBent : RecoverForward);
+        plan.keepAdvancing = true;
+    } else if (!f.armBent) {
+        if (a <= 3)
+            self.SetAction(Recover);
+        else if (a == 4)
+            self.SetAction(LungeParry);
+        else
+            self.SetAction(a <= 6 ? BendInLunge : Stand);
+    } else if (a <= 4) {
+        self.SetAction(ExtendInLunge);
+        self.SetArmExtended(true);
     } else {
-        if (a <= 1) {
-            f.action = RecoverForwardBent;
-            keepAdvancing[side] = true;
-        } else if (a <= 4) {
-            f.action = ExtendInLunge;
-            f.armExtended = true;
-        } else {
-            f.action = a <= 6 ? RecoverBent : Stand;
-        }
+        self.SetAction(a <= 6 ? RecoverBent : Stand);
     }
 }
 
-bool Game::ParryReaction(int side) {
-    FencerState& f = fencer[side];
-    ReseedRandom();
-    const int a = RandomBelow(opponentRange + 2);
+bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
+    const FencerState& f = self.State();
+    Reseed();
+    const int a = Below(strength.range + 2);
+    if (IsCommitted(f.action) || plans[self.OwnSide()].keepAdvancing) return true;
 
-    const int own = f.action;
-    const bool busy = (own >= Lunge && own <= FlecheRun) ||
-                      (own >= FlecheParried && own <= ExtendInLunge) ||
-                      own == ExtendInLungeParried;
-    if (busy || keepAdvancing[side]) return true;
-
-    const int o = fencer[1 - side].action;
-    if (o == Fleche || o == FlecheRun) {
+    const Action o = other.CurrentAction();
+    const int distance = Gap(self, other);
+    if (IsFlecheArrival(o)) {
         // A flèche from far off is awaited standing.
-        if (gap() > 150) {
-            f.action = Stand;
+        if (distance > kAwaitFlecheGap) {
+            self.SetAction(Stand);
             return true;
         }
-    } else if (gap() > 100) {
+    } else if (distance > kParryGap) {
         return false;
     }
     if (a > 5) return false;
@@ -295,21 +251,21 @@ bool Game::ParryReaction(int side) {
     case BentLunge:
     case ExtendInLunge:
     case BendInLunge: {
-        const int parry = f.armBent ? BentLungeParry : f.inLunge ? LungeParry : Parry;
+        const Action parry = f.armBent ? BentLungeParry : f.inLunge ? LungeParry : Parry;
         // The replacement keeps the running frame count; a double parry cut down to a single
         // one would run past the single parry's frames, so the double parry plays on.
-        if (f.frameCount <= sequenceLength(parry)) f.action = Code(parry);
+        if (f.frameCount <= SequenceLength(parry)) self.SetAction(parry);
         return true;
     }
     default: return false;
     }
 }
 
-int Game::ArmAndStepVariation(int side) {
-    FencerState& f = fencer[side];
-    ReseedRandom();
-    const int a = RandomBelow(opponentRange);
-    const int t = f.action;
+Action Opponent::ArmAndStepVariation(Fencer& self, const Fencer& other) {
+    const FencerState& f = self.State();
+    Reseed();
+    const int a = Below(strength.range);
+    const Action t = f.action;
 
     switch (t) {
     case Lunge:
@@ -323,13 +279,13 @@ int Game::ArmAndStepVariation(int side) {
     default: break;
     }
 
-    const int distance = gap();
-    if (distance <= 120 && a < 2) f.armExtended = !f.armExtended;
-    if (distance > 121) f.armExtended = false;
+    const int distance = Gap(self, other);
+    if (distance <= kArmChangeGap && a < 2) self.SetArmExtended(!f.armExtended);
+    if (distance > kArmChangeGap + 1) self.SetArmExtended(false);
 
-    if (RandomBelow(10) < 2) return t;
+    if (Below(10) < 2) return t;
     if (f.frameIndex != 1 && f.frameIndex != 2) return t;
-    if (keepAdvancing[side]) return t;
+    if (plans[self.OwnSide()].keepAdvancing) return t;
     switch (t) {
     case Advance: return Retreat;
     case Retreat: return Advance;

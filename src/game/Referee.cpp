@@ -1,209 +1,187 @@
-#include "game/BoutRules.h"
-#include "game/Game.h"
+#include "game/Referee.h"
 
-#include <charconv>
+#include "game/BoutRules.h"
 
 namespace pistework::game {
 
-namespace {
+Referee::Referee(platform::Label& caption, RefereeTimers timers, PerSide<Fencer>& fencers,
+                 Opponent& opponent, Scoreboard& scores, Lamps& lamps, BoutClock& clock,
+                 const BoutOptions& options)
+    : caption(caption), timers(timers), fencers(fencers), opponent(opponent), scores(scores),
+      lamps(lamps), clock(clock), options(options) {}
 
-// The red-count captions only ever hold decimal numbers; anything else counts as none.
-int CaptionNumber(const std::string& caption) {
-    int value = 0;
-    const auto [end, error] =
-        std::from_chars(caption.data(), caption.data() + caption.size(), value);
-    return error == std::errc{} && end == caption.data() + caption.size() ? value : 0;
+void Referee::StartBout() {
+    phase = Phase::Engarde;
+    lastPass = {0, 0};
 }
 
-// The ruling on the phrase just called; the first case that applies decides.
-void GiveRuling(Game& g) {
-    auto& c = g.c;
-    // A card for running past the opponent too soon: the first is a warning, every later
-    // one gives the opponent a hit.
-    auto card = [&g, &c](bool& yellow, platform::Shape& yellowShape, platform::Shape& redShape,
-                         platform::Label& redCount, int yellowRow, int redRow, int& opponentHits,
-                         platform::Label& opponentScore) {
-        if (!yellow) {
-            c.lblEngarde.SetCaption(g.CallRowText(yellowRow));
-            yellow = true;
-            yellowShape.SetVisible(true);
-            redCount.SetCaption("0");
-            return;
-        }
-        c.lblEngarde.SetCaption(g.CallRowText(redRow));
-        redShape.SetVisible(true);
-        const int reds = CaptionNumber(redCount.Caption()) + 1;
-        redCount.SetCaption(std::to_string(reds));
-        // One red card is the bare card; the count shows from the second on.
-        redCount.SetVisible(reds > 1);
-        ++opponentHits;
-        opponentScore.SetCaption(std::to_string(opponentHits));
-        g.passed = false;
-    };
-
-    if (g.offenceA) {
-        card(g.yellowA, c.shpYellow0, c.shpRed0, c.lblRedCount0, RowYellowLeft, RowRedLeft, g.hitsB,
-             c.lblScore1);
-    } else if (g.offenceB) {
-        card(g.yellowB, c.shpYellow1, c.shpRed1, c.lblRedCount1, RowYellowRight, RowRedRight,
-             g.hitsA, c.lblScore0);
-    } else if (g.passed) {
-        c.lblEngarde.SetCaption(g.CallRowText(RowReturnToEngarde));
-    } else if (g.offTarget) {
-        c.lblEngarde.SetCaption(g.CallRowText(RowOffTarget));
-    } else {
-        if (g.counterA || g.counterB)
-            c.lblEngarde.SetCaption(g.CallRowText(RowAttackSuccessful) + kCarriageReturn +
-                                    g.CallRowText(RowCounterOutOfTime));
-        else
-            c.lblEngarde.SetCaption(g.CallRowText(RowSuccessful));
-        if (g.hitByA) {
-            ++g.hitsA;
-            c.lblScore0.SetCaption(std::to_string(g.hitsA));
-        } else {
-            ++g.hitsB;
-            c.lblScore1.SetCaption(std::to_string(g.hitsB));
-        }
-    }
+void Referee::StopFencers() {
+    timers.fencers[Side::Left]->SetEnabled(false);
+    timers.fencers[Side::Right]->SetEnabled(false);
 }
 
-} // namespace
-
-// One call a second: the restart (0 to 3), the stop, call and ruling of a phrase (4 to 6)
-// and the end of the bout (7, 8). Whoever starts the referee sets the phase first.
-void Game::TimerPresidentTimer() {
-    switch (presidentPhase) {
-    case 0:
-        c.lblEngarde.SetCaption(CallRowText(RowEngarde));
+// Whoever starts the referee sets the phase first.
+void Referee::Tick() {
+    switch (phase) {
+    case Phase::Engarde:
+        Say(Call::Engarde);
         ReturnToEngarde();
-        presidentPhase = 1;
+        phase = Phase::Ready;
         break;
-    case 1:
-        c.lblEngarde.SetCaption(CallRowText(RowReady));
-        presidentPhase = 2;
+    case Phase::Ready:
+        Say(Call::Ready);
+        phase = Phase::Fence;
         break;
-    case 2:
-        c.lblEngarde.SetCaption(CallRowText(RowFence));
-        c.TimerClock.SetEnabled(true);
-        presidentPhase = 3;
+    case Phase::Fence:
+        Say(Call::Fence);
+        timers.clock.SetEnabled(true);
+        phase = Phase::LetGo;
         break;
-    case 3:
-        c.lblEngarde.SetCaption("");
-        // The referee never runs together with the fencers.
-        c.TimerPresident.SetEnabled(false);
-        c.TimerRight.SetEnabled(true);
-        c.TimerLeft.SetEnabled(true);
-        presidentPhase = 4;
+    case Phase::LetGo:
+        caption.SetCaption("");
+        // The referee never runs together with the fencers; the right fencer starts first.
+        timers.president.SetEnabled(false);
+        timers.fencers[Side::Right]->SetEnabled(true);
+        timers.fencers[Side::Left]->SetEnabled(true);
+        phase = Phase::Halt;
         break;
-    case 4:
-    case 7:
-        c.lblEngarde.SetCaption(CallRowText(RowHalt));
-        c.TimerClock.SetEnabled(false);
-        presidentPhase = presidentPhase == 4 ? 5 : 8;
+    case Phase::Halt:
+    case Phase::TimeOutHalt:
+        Say(Call::Halt);
+        timers.clock.SetEnabled(false);
+        phase = phase == Phase::Halt ? Phase::Announce : Phase::GameOver;
         break;
-    case 5:
-        c.lblEngarde.SetCaption(callText);
-        presidentPhase = 6;
+    case Phase::Announce:
+        caption.SetCaption(pendingCall);
+        phase = Phase::Rule;
         break;
-    case 6:
-        GiveRuling(*this);
-        presidentPhase = hitsA < maxHits && hitsB < maxHits ? 0 : 8;
+    case Phase::Rule:
+        GiveRuling();
+        phase = scores.Reached(options.maxHits) ? Phase::GameOver : Phase::Engarde;
         break;
-    case 8:
-        c.lblEngarde.SetCaption(CallRowText(RowGameOver));
-        c.TimerPresident.SetEnabled(false);
-        presidentPhase = 0;
-        EndBout();
-        break;
-    default:
+    case Phase::GameOver:
+        Say(Call::GameOver);
+        timers.president.SetEnabled(false);
+        phase = Phase::Engarde;
+        if (onGameOver) onGameOver();
         break;
     }
 }
 
-void Game::ReturnToEngarde() {
-    const EngardePair to =
-        EngardePositions(c.imgFencerA.Left(), c.imgFencerB.Left(), offTarget, passed,
-                         fencer[kLeft].inFleche, fencer[kRight].inFleche);
-    c.imgFencerA.SetLeft(to.leftA);
-    c.imgFencerB.SetLeft(to.leftB);
-
-    // offTarget stays: the next hit test clears it.
-    passed = false;
-    for (int side : {kLeft, kRight}) {
-        FencerState& f = fencer[side];
-        f.action = Stand;
-        f.requestedAction = Stand;
-        f.inLunge = false;
-        f.armBent = false;
-        f.inFleche = false;
-        f.armExtended = false;
-        f.frameIndex = 0;
-        f.frameCount = 1;
-        keepAdvancing[side] = false;
-        attackPrepared[side] = false;
-        preparedCount[side] = 0;
-    }
-    offenceA = offenceB = false;
-    counterA = counterB = false;
-
-    ShowFrame(kLeft);
-    ShowFrame(kRight);
-    UpdatePoints(kLeft);
-    UpdatePoints(kRight);
-
-    c.TimerLight.SetEnabled(false);
-    hitByA = hitByB = false;
-    c.imgLightA.LoadFromResourceName("LIGHTOFFA");
-    c.imgLightB.LoadFromResourceName("LIGHTOFFB");
-}
-
-// Five flashes a second of the hitter's lamp: white when off target, and the other
-// fencer's coloured lamp with it when its counter-attack came out of time.
-void Game::TimerLightTimer() {
-    if (lampPhase) {
-        if (hitByA) {
-            c.imgLightA.LoadFromResourceName(offTarget ? "WHITEONA" : "LIGHTONA");
-            if (counterB) c.imgLightB.LoadFromResourceName("LIGHTONB");
-        } else {
-            c.imgLightB.LoadFromResourceName(offTarget ? "WHITEONB" : "LIGHTONB");
-            if (counterA) c.imgLightA.LoadFromResourceName("LIGHTONA");
-        }
+// The first case that applies decides.
+void Referee::GiveRuling() {
+    if (outcome.offence[Side::Left]) {
+        GiveCard(Side::Left);
+    } else if (outcome.offence[Side::Right]) {
+        GiveCard(Side::Right);
+    } else if (outcome.passed) {
+        Say(Call::ReturnToEngarde);
+    } else if (outcome.offTarget) {
+        Say(Call::OffTarget);
     } else {
-        c.imgLightA.LoadFromResourceName("LIGHTOFFA");
-        c.imgLightB.LoadFromResourceName("LIGHTOFFB");
+        if (outcome.counter[Side::Left] || outcome.counter[Side::Right])
+            caption.SetCaption(TwoLines(Call::AttackSuccessful, Call::CounterOutOfTime));
+        else
+            Say(Call::Successful);
+        scores.AddHit(outcome.hitBy.value_or(Side::Right));
     }
-    lampPhase = !lampPhase;
 }
 
-void Game::TimerClockTimer() {
-    const ClockStep step = CountDown(boutClock, c.TimedBout.Checked());
-    if (step.timeOut) {
-        presidentPhase = 7;
-        c.TimerClock.SetEnabled(false);
-        c.TimerRight.SetEnabled(false);
-        c.TimerLeft.SetEnabled(false);
-        c.TimerPresident.SetEnabled(true);
-    }
-    boutClock = step.seconds;
-    c.lblTime.SetCaption(ClockCaption(boutClock));
-}
-
-void Game::EndBout() {
-    c.imgFencerA.LoadFromResourceName(hitsA > hitsB ? "VICTORYA" : "DEFEATA");
-    c.imgFencerB.LoadFromResourceName(hitsB > hitsA ? "VICTORYB" : "DEFEATB");
-
-    if (demoMode) {
-        // Ten silent salute ticks keep the result on show for three seconds.
-        saluteStep = -10;
-        c.TimerSalute.SetEnabled(true);
+void Referee::GiveCard(Side offender) {
+    const bool left = offender == Side::Left;
+    if (scores.GiveCard(offender) == Card::Yellow) {
+        Say(left ? Call::YellowLeft : Call::YellowRight);
         return;
     }
-    c.TimerAutoPlay.SetEnabled(true);
+    Say(left ? Call::RedLeft : Call::RedRight);
+    outcome.passed = false;
+}
 
-    // Custom opponents and two-player bouts keep no best results.
-    if (c.Custom1.Checked() || c.mnu2Player.Checked()) return;
-    const int level = LevelNumber(opponentRange, opponentSpeed);
-    if (hitsB > hitsA && offerBestResult) offerBestResult(level, hitsA, hitsB);
+void Referee::FlashLamps() {
+    const Side hitter = outcome.hitBy.value_or(Side::Right);
+    lamps.Flash(hitter, outcome.offTarget, outcome.counter[Opposite(hitter)]);
+}
+
+void Referee::NoteArrival(Side attacker, const Arrival& arrival) {
+    outcome.counter[attacker] = arrival.counter;
+    outcome.offTarget = arrival.offTarget;
+}
+
+void Referee::CallHit(Side hitter) {
+    StopFencers();
+    phase = Phase::Halt;
+    const bool left = hitter == Side::Left;
+    pendingCall = CallText(left ? Call::AttackLeft : Call::AttackRight);
+    if (outcome.counter[Opposite(hitter)])
+        pendingCall = TwoLines(left ? Call::AttackLeft : Call::AttackRight,
+                               left ? Call::CounterRight : Call::CounterLeft);
+    outcome.hitBy = hitter;
+    // At the tenth flash the lamps and the referee fall due together; the one started first
+    // ticks first, and each side has always started them in its own order.
+    if (left) {
+        timers.light.SetEnabled(true);
+        timers.president.SetEnabled(true);
+    } else {
+        timers.president.SetEnabled(true);
+        timers.light.SetEnabled(true);
+    }
+}
+
+void Referee::CallPass(int window) {
+    phase = Phase::Halt;
+    pendingCall = CallText(Call::Passed);
+    // Running past the opponent again too soon after one's own last pass is an offence.
+    const int now = clock.SecondsFenced();
+    auto tooSoon = [&](Side side) {
+        const int elapsed = now - lastPass[side];
+        lastPass[side] = now;
+        return window > elapsed;
+    };
+    for (Side side : kSides) {
+        const bool runner = fencers[side].State().inFleche;
+        const bool other = fencers[Opposite(side)].State().inFleche;
+        if (runner && !other && tooSoon(side)) {
+            pendingCall = kCorpsACorps;
+            outcome.offence[side] = true;
+        }
+    }
+    outcome.passed = true;
+    outcome.hitBy.reset();
+    timers.president.SetEnabled(true);
+    StopFencers();
+    outcome.offTarget = false;
+    outcome.counter = {false, false};
+}
+
+void Referee::TimeOut() {
+    phase = Phase::TimeOutHalt;
+    timers.clock.SetEnabled(false);
+    timers.fencers[Side::Right]->SetEnabled(false);
+    timers.fencers[Side::Left]->SetEnabled(false);
+    timers.president.SetEnabled(true);
+}
+
+void Referee::ReturnToEngarde() {
+    Fencer& a = fencers[Side::Left];
+    Fencer& b = fencers[Side::Right];
+    const EngardePair to = EngardePositions(a.Left(), b.Left(), outcome.offTarget, outcome.passed,
+                                            a.State().inFleche, b.State().inFleche);
+    a.PlaceAt(to.leftA);
+    b.PlaceAt(to.leftB);
+
+    // offTarget stays: the next hit test clears it.
+    outcome.passed = false;
+    for (Side side : kSides) fencers[side].StandOnGuard();
+    opponent.ForgetPlans();
+    outcome.offence = {false, false};
+    outcome.counter = {false, false};
+
+    for (Side side : kSides) fencers[side].ShowFrame();
+    for (Side side : kSides) fencers[side].UpdatePoints();
+
+    timers.light.SetEnabled(false);
+    outcome.hitBy.reset();
+    lamps.Off();
 }
 
 } // namespace pistework::game

@@ -1,0 +1,67 @@
+#pragma once
+// One fencer: its record, where it stands, the frames it plays and the player's commands.
+// It shows itself on its picture control and never reads the control back.
+
+#include "game/FencerState.h"
+#include "game/Geometry.h"
+#include "game/Motion.h"
+#include "game/Side.h"
+#include "platform/Platform.h"
+
+#include <string_view>
+
+namespace pistework::game {
+
+class Fencer {
+public:
+    Fencer(Side side, int left, platform::Image& picture, platform::Image& copy);
+
+    Side OwnSide() const { return side; }
+    const FencerState& State() const { return state; }
+    Action CurrentAction() const { return state.action; }
+    // The Left of the fencer's picture.
+    int Left() const { return left; }
+    // How far the fencer could still retreat before the end of the piste.
+    int RoomBehind() const { return side == Side::Left ? left : kPisteRightEnd - left; }
+
+    // --- Frame stepping: one frame per tick, then the sequence ends and leaves a posture.
+    void ShowFrame();
+    // True when the running sequence has played all its frames; then it has ended.
+    bool EndSequence();
+    // Measures the reference points of the frame the next ShowFrame draws.
+    void UpdatePoints();
+
+    // --- What the tick, the opponent and the referee decide for the fencer.
+    // Replaces the running action; the frame count stays, so it ends when the old one would.
+    void SetAction(Action action) { state.action = action; }
+    // Gives the running action its own number of frames.
+    void CountFrames() { state.frameCount = SequenceLength(state.action); }
+    void SetArmExtended(bool extended) { state.armExtended = extended; }
+    void SetPosture(const Posture& posture);
+    // Standing engarde with nothing requested, as after the referee's "Engarde".
+    void StandOnGuard();
+    void PlaceAt(int newLeft);
+    // Draws the fencer over the other one.
+    void BringToFront() { picture.BringToFront(); }
+    // Shows a picture outside the sequences (salute, victory, defeat) by its base name.
+    void ShowPicture(std::string_view baseName);
+
+    // --- The player's commands leave a request that the next sequence end takes up.
+    void Advance();
+    void Retreat();
+    void Extend();
+    void Lunge();
+    void Parry();
+    void Fleche();
+    // At a sequence end: the request the player left, where the posture allows it.
+    void TakeUpRequest();
+
+private:
+    Side side;
+    FencerState state;
+    int left;
+    platform::Image& picture;
+    platform::Image& copy;
+};
+
+} // namespace pistework::game

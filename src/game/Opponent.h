@@ -1,0 +1,67 @@
+#pragma once
+// The computer's fencing: what its fencer does at each sequence end, how it reacts to the
+// other blade within a sequence, and the generator its draws come from. Every decision
+// reseeds the generator from the clock's whole seconds, so one second draws alike.
+
+#include "game/Fencer.h"
+#include "platform/Platform.h"
+
+namespace pistework::game {
+
+// How strong the computer fences: the spread of its draws and its milliseconds per tick.
+struct Strength {
+    int range = 0;
+    int speed = 0;
+    friend bool operator==(const Strength&, const Strength&) = default;
+};
+
+class Opponent {
+public:
+    Opponent(platform::Random& random, const platform::Clock& clock)
+        : random(random), clock(clock) {}
+
+    const Strength& InPlay() const { return strength; }
+    void SetStrength(const Strength& s) { strength = s; }
+
+    // A fresh draw below n from a generator reseeded from the clock; 0 when n is 0 or less,
+    // which an edited range can make of `range - 5`.
+    int FreshDraw(int n);
+
+    // At a sequence end: the next action. `redCards` are the fencer's own red cards.
+    void ChooseAction(Fencer& self, const Fencer& other, int redCards);
+    // Within a sequence: a parry against the other's blade, or false to let it vary.
+    bool ParryReaction(Fencer& self, const Fencer& other);
+    // Within a sequence: the arm and the direction of a step may change on the way.
+    Action ArmAndStepVariation(Fencer& self, const Fencer& other);
+
+    // The plans of a phrase end with it.
+    void ForgetPlans();
+    // Test hooks: a plan in progress, as a phrase would have left it.
+    bool AttackPrepared(Side side) const { return plans[side].attackPrepared; }
+    bool KeepsAdvancing(Side side) const { return plans[side].keepAdvancing; }
+    void PrepareAttack(Side side, int decisionsSince);
+    void KeepAdvancing(Side side) { plans[side].keepAdvancing = true; }
+
+private:
+    struct Plan {
+        bool keepAdvancing = false;  // a forward recovery presses on
+        bool attackPrepared = false; // the arm is out for an attack two decisions on
+        int preparedCount = 0;
+    };
+
+    void Reseed();
+    int Below(int n);
+    void ChooseFarAction(Fencer& self, const Fencer& other, int redCards);
+    void ChooseMiddleAction(Fencer& self);
+    void ChooseCloseAction(Fencer& self);
+
+    platform::Random& random;
+    const platform::Clock& clock;
+    Strength strength;
+    PerSide<Plan> plans;
+};
+
+// The right fencer's target minus the left fencer's.
+int Gap(const Fencer& a, const Fencer& b);
+
+} // namespace pistework::game

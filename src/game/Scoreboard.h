@@ -1,0 +1,57 @@
+#pragma once
+// The board under the piste: each fencer's hits and cards, and the scoring lamps above it.
+
+#include "game/Side.h"
+#include "platform/Platform.h"
+
+namespace pistework::game {
+
+struct ScoreControls {
+    platform::Label& score;
+    platform::Shape& yellowCard;
+    platform::Shape& redCard;
+    platform::Label& redCount;
+};
+
+enum class Card { Yellow, Red };
+
+class Scoreboard {
+public:
+    Scoreboard(ScoreControls left, ScoreControls right) : controls(left, right) {}
+
+    // A new bout: no hits, no cards on show. A warning does not carry into the next bout.
+    void Reset();
+    int Hits(Side side) const { return hits[side]; }
+    // Red cards of this bout; none until the fencer holds its yellow.
+    int RedCards(Side side) const { return yellow[side] ? reds[side] : 0; }
+    bool HasYellow(Side side) const { return yellow[side]; }
+    void AddHit(Side side);
+    // The first card is a warning; every later one gives the opponent a hit.
+    Card GiveCard(Side offender);
+    bool Reached(int maxHits) const;
+
+private:
+    PerSide<ScoreControls> controls;
+    PerSide<int> hits{0, 0};
+    PerSide<bool> yellow{false, false};
+    PerSide<int> reds{0, 0};
+};
+
+// The two scoring lamps. After a hit they flash five times a second: the hitter's lamp (white
+// when off target), and the other's with it when its counter-attack came out of time.
+class Lamps {
+public:
+    Lamps(platform::Image& left, platform::Image& right) : images(&left, &right) {}
+    void Off();
+    // One flash step. `hitter` is the fencer who hit.
+    void Flash(Side hitter, bool offTarget, bool otherCountered);
+
+private:
+    void Show(Side side, std::string_view baseName);
+
+    PerSide<platform::Image*> images;
+    // Alternates on each step; carries over from hit to hit.
+    bool lit = false;
+};
+
+} // namespace pistework::game
