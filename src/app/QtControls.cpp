@@ -134,8 +134,8 @@ bool QtRegistry::OpenKey(const std::string& path, bool canCreate) {
     CloseKey();
     // Only the game's own key lives in our settings file; the other keys of the desktop
     // registry have no counterpart here and do not exist.
-    const std::string ownKey = "SOFTWARE\\" + organisation.toStdString() + "\\" +
-                               application.toStdString();
+    const std::string ownKey =
+        "SOFTWARE\\" + organisation.toStdString() + "\\" + application.toStdString();
     if (root != Root::LocalMachine || path != ownKey) return false;
     settings = std::make_unique<QSettings>(organisation, application);
     (void)canCreate; // QSettings creates its file on the first write.
@@ -180,11 +180,14 @@ bool QtRegistry::WriteString(const std::string& name, const std::string& value) 
     return true;
 }
 
-std::int64_t QtClock::NowMilliseconds() const { return QDateTime::currentMSecsSinceEpoch(); }
+std::int64_t QtClock::NowMilliseconds() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 bool QtLauncher::Start(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList args;
-    for (const auto& a : arguments) args << QString::fromStdString(a);
+    for (const auto& a : arguments)
+        args << QString::fromStdString(a);
     return QProcess::startDetached(QString::fromStdString(program), args);
 }
 

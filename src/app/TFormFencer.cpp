@@ -44,9 +44,14 @@ QPixmap PistePixmap() {
         for (int x = 0; x < game::kPisteWidth; ++x) {
             QColor colour = Qt::transparent; // the white ground is not drawn
             switch (pixels[y * game::kPisteWidth + x]) {
-            case game::PisteColour::Green: colour = QColor(0, 128, 0); break;
-            case game::PisteColour::Yellow: colour = QColor(255, 255, 0); break;
-            case game::PisteColour::White: break;
+            case game::PisteColour::Green:
+                colour = QColor(0, 128, 0);
+                break;
+            case game::PisteColour::Yellow:
+                colour = QColor(255, 255, 0);
+                break;
+            case game::PisteColour::White:
+                break;
             }
             image.setPixelColor(x, y, colour);
         }
@@ -100,7 +105,9 @@ TFormFencer::~TFormFencer() {
     game->FormDestroy();
 }
 
-void TFormFencer::Close() { close(); }
+void TFormFencer::Close() {
+    close();
+}
 
 void TFormFencer::BuildControls() {
     auto image = [this](const char* name, int x, int y, int w, int h, bool visible) {
@@ -182,12 +189,11 @@ void TFormFencer::BuildControls() {
         const char* caption;
         int x, y;
     };
-    for (const ButtonSpec& b : {ButtonSpec{"cmdAdvance", "Advance", 296, 208},
-                                ButtonSpec{"cmdExtend", "Extend", 360, 208},
-                                ButtonSpec{"cmdLunge", "Lunge", 424, 208},
-                                ButtonSpec{"cmdRetreat", "Retreat", 296, 240},
-                                ButtonSpec{"cmdParry", "Parry", 360, 240},
-                                ButtonSpec{"cmdFleche", "Flèche", 424, 240}}) {
+    for (const ButtonSpec& b :
+         {ButtonSpec{"cmdAdvance", "Advance", 296, 208},
+          ButtonSpec{"cmdExtend", "Extend", 360, 208}, ButtonSpec{"cmdLunge", "Lunge", 424, 208},
+          ButtonSpec{"cmdRetreat", "Retreat", 296, 240}, ButtonSpec{"cmdParry", "Parry", 360, 240},
+          ButtonSpec{"cmdFleche", "Flèche", 424, 240}}) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), client);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(b.x, b.y, 57, 25);
@@ -229,15 +235,17 @@ void TFormFencer::BuildMenu() {
             menus[entry.name] = menu;
             break;
         }
-        case MenuKind::Separator: parent->addSeparator(); break;
+        case MenuKind::Separator:
+            parent->addSeparator();
+            break;
         case MenuKind::Item:
         case MenuKind::Check:
         case MenuKind::Radio: {
             QAction* action = parent->addAction(caption);
             action->setObjectName(QString::fromUtf8(entry.name.data(), entry.name.size()));
             if (!entry.shortcut.empty())
-                action->setShortcut(QKeySequence(
-                    QString::fromUtf8(entry.shortcut.data(), entry.shortcut.size())));
+                action->setShortcut(
+                    QKeySequence(QString::fromUtf8(entry.shortcut.data(), entry.shortcut.size())));
             action->setCheckable(entry.kind != MenuKind::Item);
             auto item = std::make_unique<QtMenuItem>(action, std::string(entry.name));
             if (entry.kind == MenuKind::Radio) {
@@ -269,22 +277,65 @@ platform::FormControls TFormFencer::Controls() {
     auto m = [this](const char* n) -> platform::MenuItem& { return *menuItems.at(n); };
     return platform::FormControls{
         *this,
-        t("TimerLeft"), t("TimerRight"), t("TimerPresident"), t("TimerLight"), t("TimerClock"),
-        t("TimerSalute"), t("TimerAutoPlay"),
-        i("imgFencerA"), i("imgFencerB"), i("imgFencerATemp"), i("imgFencerBTemp"),
-        i("imgLightA"), i("imgLightB"),
-        l("lblEngarde"), l("lblScore0"), l("lblScore1"), l("lblTime"), l("lblRedCount0"),
-        l("lblRedCount1"), l("lblStart"),
-        s("shpYellow0"), s("shpYellow1"), s("shpRed0"), s("shpRed1"),
-        b("cmdAdvance"), b("cmdExtend"), b("cmdLunge"), b("cmdRetreat"), b("cmdParry"),
+        t("TimerLeft"),
+        t("TimerRight"),
+        t("TimerPresident"),
+        t("TimerLight"),
+        t("TimerClock"),
+        t("TimerSalute"),
+        t("TimerAutoPlay"),
+        i("imgFencerA"),
+        i("imgFencerB"),
+        i("imgFencerATemp"),
+        i("imgFencerBTemp"),
+        i("imgLightA"),
+        i("imgLightB"),
+        l("lblEngarde"),
+        l("lblScore0"),
+        l("lblScore1"),
+        l("lblTime"),
+        l("lblRedCount0"),
+        l("lblRedCount1"),
+        l("lblStart"),
+        s("shpYellow0"),
+        s("shpYellow1"),
+        s("shpRed0"),
+        s("shpRed1"),
+        b("cmdAdvance"),
+        b("cmdExtend"),
+        b("cmdLunge"),
+        b("cmdRetreat"),
+        b("cmdParry"),
         b("cmdFleche"),
-        *txtKeyboard, *listBoxStrings, *mediaPlayer,
-        m("mnuFileNewGame"), m("mnuFilePauseGame"), m("BestResults1"), m("mnuFileExit"),
-        m("Firstto5"), m("Firstto10"), m("Firstto15"), m("TimedBout"), m("Novice"),
-        m("Intermediate"), m("Advanced"), m("QuarterFinalist"), m("SemiFinalist"),
-        m("Champion"), m("Custom1"), m("mnu2Player"), m("mnuKeyboard"), m("mnuMouse"),
-        m("KeyboardLayout1"), m("SoundOn"), m("mnuHelpAbout"), m("Help"),
-        registry, clock, random, launcher,
+        *txtKeyboard,
+        *listBoxStrings,
+        *mediaPlayer,
+        m("mnuFileNewGame"),
+        m("mnuFilePauseGame"),
+        m("BestResults1"),
+        m("mnuFileExit"),
+        m("Firstto5"),
+        m("Firstto10"),
+        m("Firstto15"),
+        m("TimedBout"),
+        m("Novice"),
+        m("Intermediate"),
+        m("Advanced"),
+        m("QuarterFinalist"),
+        m("SemiFinalist"),
+        m("Champion"),
+        m("Custom1"),
+        m("mnu2Player"),
+        m("mnuKeyboard"),
+        m("mnuMouse"),
+        m("KeyboardLayout1"),
+        m("SoundOn"),
+        m("mnuHelpAbout"),
+        m("Help"),
+        registry,
+        clock,
+        random,
+        launcher,
     };
 }
 

@@ -39,7 +39,8 @@ void MenuItemBase::Refresh() {
         Changed();
         return;
     }
-    for (MenuItemBase* item : *group) item->Changed();
+    for (MenuItemBase* item : *group)
+        item->Changed();
 }
 
 void MenuItemBase::Click() {

@@ -66,7 +66,8 @@ TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextDialog) {
         EXPECT_EQ(victory.result(), QDialog::Accepted);
     }
     // The record went to the settings file under the player's own config folder.
-    QSettings stored(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"));
+    QSettings stored(QStringLiteral("Brackenmoor Fencing Association"),
+                     QStringLiteral("Pistework"));
     EXPECT_TRUE(stored.fileName().startsWith(config.path())) << stored.fileName().toStdString();
     EXPECT_EQ(stored.value("HitA6").toInt(), 12);
     EXPECT_EQ(stored.value("Winner6").toString(), "Zoë");
@@ -82,11 +83,11 @@ TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextDialog) {
     // Closing with the close box writes nothing.
     next.findChild<QLineEdit*>("txtName")->setText("Nobody");
     next.reject();
-    EXPECT_EQ(QSettings(QStringLiteral("Brackenmoor Fencing Association"),
-                        QStringLiteral("Pistework"))
-                  .value("Winner6")
-                  .toString(),
-              "Zoë");
+    EXPECT_EQ(
+        QSettings(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"))
+            .value("Winner6")
+            .toString(),
+        "Zoë");
 }
 
 TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {

@@ -46,19 +46,14 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
         const char* name;
         QRect geometry;
     };
-    for (const Expect& e : {Expect{"imgFencerA", {106, 88, 150, 100}},
-                            Expect{"imgFencerB", {244, 88, 150, 100}},
-                            Expect{"imgLightA", {32, 104, 40, 60}},
-                            Expect{"imgLightB", {440, 104, 40, 60}},
-                            Expect{"imgPiste", {25, 165, 450, 20}},
-                            Expect{"lblEngarde", {0, 24, 489, 57}},
-                            Expect{"lblStart", {296, 224, 185, 25}},
-                            Expect{"cmdAdvance", {296, 208, 57, 25}},
-                            Expect{"cmdLunge", {424, 208, 57, 25}},
-                            Expect{"cmdFleche", {424, 240, 57, 25}},
-                            Expect{"shpYellow1", {8, 232, 13, 20}},
-                            Expect{"shpRed0", {24, 208, 13, 20}},
-                            Expect{"txtKeyboard", {8, -30, 33, 21}}})
+    for (const Expect& e :
+         {Expect{"imgFencerA", {106, 88, 150, 100}}, Expect{"imgFencerB", {244, 88, 150, 100}},
+          Expect{"imgLightA", {32, 104, 40, 60}}, Expect{"imgLightB", {440, 104, 40, 60}},
+          Expect{"imgPiste", {25, 165, 450, 20}}, Expect{"lblEngarde", {0, 24, 489, 57}},
+          Expect{"lblStart", {296, 224, 185, 25}}, Expect{"cmdAdvance", {296, 208, 57, 25}},
+          Expect{"cmdLunge", {424, 208, 57, 25}}, Expect{"cmdFleche", {424, 240, 57, 25}},
+          Expect{"shpYellow1", {8, 232, 13, 20}}, Expect{"shpRed0", {24, 208, 13, 20}},
+          Expect{"txtKeyboard", {8, -30, 33, 21}}})
         EXPECT_EQ(Control(form, e.name)->geometry(), e.geometry) << e.name;
     EXPECT_EQ(Control(form, "lblScore0")->pos(), QPoint(107, 208));
     EXPECT_EQ(Control(form, "LabelYou")->pos(), QPoint(51, 232));
@@ -76,9 +71,12 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
 
     // The fencers are drawn over the piste, the buttons over everything drawn.
     const auto children = form.Client()->children();
-    EXPECT_LT(children.indexOf(Control(form, "imgPiste")), children.indexOf(Control(form, "imgFencerB")));
-    EXPECT_LT(children.indexOf(Control(form, "imgFencerB")), children.indexOf(Control(form, "imgFencerA")));
-    EXPECT_LT(children.indexOf(Control(form, "lblStart")), children.indexOf(Control(form, "cmdAdvance")));
+    EXPECT_LT(children.indexOf(Control(form, "imgPiste")),
+              children.indexOf(Control(form, "imgFencerB")));
+    EXPECT_LT(children.indexOf(Control(form, "imgFencerB")),
+              children.indexOf(Control(form, "imgFencerA")));
+    EXPECT_LT(children.indexOf(Control(form, "lblStart")),
+              children.indexOf(Control(form, "cmdAdvance")));
 
     auto* list = form.findChild<QListWidget*>("ListBoxStrings");
     ASSERT_NE(list, nullptr);
@@ -91,7 +89,8 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
 TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
     TFormFencer form;
     std::vector<QString> top;
-    for (QAction* a : form.menuBar()->actions()) top.push_back(a->text());
+    for (QAction* a : form.menuBar()->actions())
+        top.push_back(a->text());
     EXPECT_EQ(top, (std::vector<QString>{"&File", "&Settings", "&Help"}));
 
     EXPECT_EQ(MenuAction(form, "mnuFileNewGame")->shortcut(), QKeySequence(Qt::Key_F2));
@@ -104,7 +103,8 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
     auto* opponent = form.findChild<QMenu*>("mnuOpponent");
     ASSERT_NE(opponent, nullptr);
     QStringList items;
-    for (QAction* a : opponent->actions()) items << (a->isSeparator() ? "-" : a->text());
+    for (QAction* a : opponent->actions())
+        items << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(items, (QStringList{"&Novice", "&Intermediate", "&Advanced", "&Quarter-Finalist",
                                   "&Semi-Finalist", "&Champion", "-", "C&ustom", "&2 Player"}));
 
@@ -136,8 +136,8 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
 TEST(MainWindow, StartUpStateAfterFormCreate) {
     TFormFencer form;
     auto timer = [&](const char* name) { return form.findChild<QTimer*>(name); };
-    for (const char* name : {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight",
-                             "TimerClock", "TimerSalute"}) {
+    for (const char* name :
+         {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"}) {
         ASSERT_NE(timer(name), nullptr) << name;
         EXPECT_FALSE(timer(name)->isActive()) << name;
         EXPECT_EQ(timer(name)->timerType(), Qt::PreciseTimer) << name;

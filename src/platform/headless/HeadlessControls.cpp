@@ -83,7 +83,8 @@ bool MemoryRegistry::WriteString(const std::string& name, const std::string& val
     return true;
 }
 
-bool RecordingLauncher::Start(const std::string& program, const std::vector<std::string>& arguments) {
+bool RecordingLauncher::Start(const std::string& program,
+                              const std::vector<std::string>& arguments) {
     calls.push_back({program, arguments});
     return succeed;
 }

@@ -5,8 +5,8 @@
 #include "platform/Platform.h"
 
 #include <map>
-#include <variant>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace pistework::platform::headless {

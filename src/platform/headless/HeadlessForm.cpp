@@ -19,7 +19,8 @@ std::vector<std::string> CallTexts() {
 }
 } // namespace
 
-#define PISTEWORK_TIMER(n) n(scheduler, #n, TimerSpecOf(#n).interval, TimerSpecOf(#n).enabledAtStart)
+#define PISTEWORK_TIMER(n)                                                                         \
+    n(scheduler, #n, TimerSpecOf(#n).interval, TimerSpecOf(#n).enabledAtStart)
 
 HeadlessForm::HeadlessForm(std::int64_t startMilliseconds)
     : scheduler(startMilliseconds), PISTEWORK_TIMER(TimerLeft), PISTEWORK_TIMER(TimerRight),
@@ -35,8 +36,8 @@ HeadlessForm::HeadlessForm(std::int64_t startMilliseconds)
     for (const auto& entry : layout::kMenu) {
         if (entry.kind == layout::MenuKind::Separator || entry.kind == layout::MenuKind::Menu)
             continue;
-        auto item = std::make_unique<HeadlessMenuItem>(std::string(entry.name),
-                                                       std::string(entry.caption));
+        auto item =
+            std::make_unique<HeadlessMenuItem>(std::string(entry.name), std::string(entry.caption));
         if (entry.group != layout::MenuGroup::None) {
             auto& g = groups[entry.group];
             if (!g) g = std::make_shared<MenuItemBase::Group>();
@@ -58,19 +59,65 @@ HeadlessMenuItem& HeadlessForm::Menu(std::string_view name) {
 FormControls HeadlessForm::Controls() {
     return FormControls{
         *this,
-        TimerLeft, TimerRight, TimerPresident, TimerLight, TimerClock, TimerSalute, TimerAutoPlay,
-        imgFencerA, imgFencerB, imgFencerATemp, imgFencerBTemp, imgLightA, imgLightB,
-        lblEngarde, lblScore0, lblScore1, lblTime, lblRedCount0, lblRedCount1, lblStart,
-        shpYellow0, shpYellow1, shpRed0, shpRed1,
-        cmdAdvance, cmdExtend, cmdLunge, cmdRetreat, cmdParry, cmdFleche,
-        txtKeyboard, ListBoxStrings, MediaPlayer,
-        Menu("mnuFileNewGame"), Menu("mnuFilePauseGame"), Menu("BestResults1"),
-        Menu("mnuFileExit"), Menu("Firstto5"), Menu("Firstto10"), Menu("Firstto15"),
-        Menu("TimedBout"), Menu("Novice"), Menu("Intermediate"), Menu("Advanced"),
-        Menu("QuarterFinalist"), Menu("SemiFinalist"), Menu("Champion"), Menu("Custom1"),
-        Menu("mnu2Player"), Menu("mnuKeyboard"), Menu("mnuMouse"), Menu("KeyboardLayout1"),
-        Menu("SoundOn"), Menu("mnuHelpAbout"), Menu("Help"),
-        registry, clock, random, launcher,
+        TimerLeft,
+        TimerRight,
+        TimerPresident,
+        TimerLight,
+        TimerClock,
+        TimerSalute,
+        TimerAutoPlay,
+        imgFencerA,
+        imgFencerB,
+        imgFencerATemp,
+        imgFencerBTemp,
+        imgLightA,
+        imgLightB,
+        lblEngarde,
+        lblScore0,
+        lblScore1,
+        lblTime,
+        lblRedCount0,
+        lblRedCount1,
+        lblStart,
+        shpYellow0,
+        shpYellow1,
+        shpRed0,
+        shpRed1,
+        cmdAdvance,
+        cmdExtend,
+        cmdLunge,
+        cmdRetreat,
+        cmdParry,
+        cmdFleche,
+        txtKeyboard,
+        ListBoxStrings,
+        MediaPlayer,
+        Menu("mnuFileNewGame"),
+        Menu("mnuFilePauseGame"),
+        Menu("BestResults1"),
+        Menu("mnuFileExit"),
+        Menu("Firstto5"),
+        Menu("Firstto10"),
+        Menu("Firstto15"),
+        Menu("TimedBout"),
+        Menu("Novice"),
+        Menu("Intermediate"),
+        Menu("Advanced"),
+        Menu("QuarterFinalist"),
+        Menu("SemiFinalist"),
+        Menu("Champion"),
+        Menu("Custom1"),
+        Menu("mnu2Player"),
+        Menu("mnuKeyboard"),
+        Menu("mnuMouse"),
+        Menu("KeyboardLayout1"),
+        Menu("SoundOn"),
+        Menu("mnuHelpAbout"),
+        Menu("Help"),
+        registry,
+        clock,
+        random,
+        launcher,
     };
 }
 

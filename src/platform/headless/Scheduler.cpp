@@ -4,9 +4,13 @@
 
 namespace pistework::platform::headless {
 
-void Scheduler::Add(VirtualTimer* timer) { timers.push_back(timer); }
+void Scheduler::Add(VirtualTimer* timer) {
+    timers.push_back(timer);
+}
 
-void Scheduler::Remove(VirtualTimer* timer) { std::erase(timers, timer); }
+void Scheduler::Remove(VirtualTimer* timer) {
+    std::erase(timers, timer);
+}
 
 VirtualTimer* Scheduler::Earliest() const {
     VirtualTimer* best = nullptr;
@@ -56,7 +60,9 @@ VirtualTimer::VirtualTimer(Scheduler& scheduler, std::string name, int interval,
     SetEnabled(enabled);
 }
 
-VirtualTimer::~VirtualTimer() { scheduler.Remove(this); }
+VirtualTimer::~VirtualTimer() {
+    scheduler.Remove(this);
+}
 
 void VirtualTimer::Arm() {
     due = scheduler.Now() + interval;
