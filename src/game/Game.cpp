@@ -79,6 +79,11 @@ void Game::LoadSettings() {
 
 void Game::SaveSettings() {}
 
+void Game::SetOptions(const BoutOptions& changed) {
+    options = changed;
+    ShowOptions();
+}
+
 // The marks show the options; the radio groups clear the other marks.
 void Game::ShowOptions() {
     c.Firstto5.SetChecked(options.maxHits == 5);

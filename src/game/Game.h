@@ -49,6 +49,9 @@ public:
     // --- Set-up for tests that fence a phrase without the referee or a bout.
     Fencer& FencerOn(Side side) { return fencers[side]; }
     Opponent& Computer() { return opponent; }
+    Referee& President() { return referee; }
+    void SetOptions(const BoutOptions& changed);
+    void SetDemonstrating(bool on) { demoMode = on; }
     // One tick of a fencer, as its timer gives it.
     void FencerTick(Side side);
 

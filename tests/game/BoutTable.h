@@ -6,12 +6,12 @@
 #include "platform/headless/HeadlessForm.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace pistework::table {
 
-using game::kLeft;
-using game::kRight;
+using game::Side;
 
 struct BoutTable {
     explicit BoutTable(std::int64_t start = 0) : form(start), game(form.Controls()) {
@@ -20,6 +20,7 @@ struct BoutTable {
 
     std::int64_t Now() const { return form.scheduler.Now(); }
     std::string Call() const { return form.lblEngarde.Caption(); }
+    game::Referee& Referee() { return game.President(); }
 
     // Runs until the referee lets the fencers go, which is the moment right after its
     // empty call; the fencers have not ticked yet.
@@ -34,38 +35,18 @@ struct BoutTable {
     }
 
     // What the tick of `side` leaves when its lunge lands.
-    void Hit(int side, bool offTarget = false, bool otherCountered = false) {
-        auto& g = game;
-        g.c.TimerLeft.SetEnabled(false);
-        g.c.TimerRight.SetEnabled(false);
-        g.presidentPhase = 4;
-        g.offTarget = offTarget;
-        g.callText = g.CallRowText(side == kLeft ? game::RowAttackLeft : game::RowAttackRight);
-        if (otherCountered) {
-            (side == kLeft ? g.counterB : g.counterA) = true;
-            g.callText += game::kCarriageReturn;
-            g.callText +=
-                g.CallRowText(side == kLeft ? game::RowCounterRight : game::RowCounterLeft);
-        }
-        (side == kLeft ? g.hitByA : g.hitByB) = true;
-        g.c.TimerLight.SetEnabled(true);
-        g.c.TimerPresident.SetEnabled(true);
+    void Hit(Side side, bool offTarget = false, bool otherCountered = false) {
+        Referee().NoteArrival(game::Opposite(side), {false, false, otherCountered});
+        Referee().NoteArrival(side, {true, offTarget, false});
+        Referee().CallHit(side);
     }
 
-    // What the passing check leaves; `offenceSide` is the fencer who ran past too soon,
-    // or -1 for a plain pass.
-    void Pass(int offenceSide = -1) {
-        auto& g = game;
-        g.presidentPhase = 4;
-        g.callText = offenceSide < 0 ? g.CallRowText(game::RowPassed) : game::kCorpsACorps;
-        if (offenceSide == kLeft) g.offenceA = true;
-        if (offenceSide == kRight) g.offenceB = true;
-        g.passed = true;
-        g.hitByA = g.hitByB = false;
-        g.c.TimerPresident.SetEnabled(true);
-        g.c.TimerLeft.SetEnabled(false);
-        g.c.TimerRight.SetEnabled(false);
-        g.offTarget = g.counterA = g.counterB = false;
+    // What the passing check leaves; `offence` is the fencer who ran past too soon.
+    void Pass(std::optional<Side> offence = std::nullopt) {
+        if (offence) game.FencerOn(*offence).SetPosture({false, false, true, true});
+        // Any pass within a minute of the last is too soon.
+        Referee().CallPass(offence ? 60 : 0);
+        if (offence) game.FencerOn(*offence).SetPosture({});
     }
 
     platform::headless::HeadlessForm form;

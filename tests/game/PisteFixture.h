@@ -11,9 +11,9 @@
 
 namespace pistework::testing {
 
+using game::Action;
 using game::FencerState;
-using game::kLeft;
-using game::kRight;
+using game::Side;
 
 struct Piste {
     platform::headless::HeadlessForm form;
@@ -23,27 +23,26 @@ struct Piste {
         : form(startMilliseconds), game(form.Controls()) {
         game.FormCreate();
         form.TimerAutoPlay.SetEnabled(false);
-        game.beepSoundPath = "beep.wav";
-        game.startSoundPath = "start.wav";
+        game::BoutOptions options = game.Options();
+        options.hitSound = "beep.wav";
+        options.parrySound = "start.wav";
+        game.SetOptions(options);
         form.MediaPlayer.existingFiles = {"beep.wav", "start.wav"};
     }
 
-    FencerState& A() { return game.fencer[kLeft]; }
-    FencerState& B() { return game.fencer[kRight]; }
+    game::Fencer& A() { return game.FencerOn(Side::Left); }
+    game::Fencer& B() { return game.FencerOn(Side::Right); }
+    game::Fencer& F(Side side) { return game.FencerOn(side); }
+    game::Opponent& Computer() { return game.Computer(); }
 
+    // Both fencers standing engarde with their pictures at these Lefts.
     void OnGuard(int leftA = 106, int leftB = 244) {
-        form.imgFencerA.SetLeft(leftA);
-        form.imgFencerB.SetLeft(leftB);
-        for (int side : {kLeft, kRight}) {
-            FencerState& f = game.fencer[side];
-            f = FencerState{};
-            f.frameCount = 1;
-            game.keepAdvancing[side] = false;
-            game.attackPrepared[side] = false;
-            game.preparedCount[side] = 0;
-        }
-        for (int side : {kLeft, kRight}) game.ShowFrame(side);
-        for (int side : {kLeft, kRight}) game.UpdatePoints(side);
+        A().PlaceAt(leftA);
+        B().PlaceAt(leftB);
+        for (Side side : game::kSides) F(side).StandOnGuard();
+        Computer().ForgetPlans();
+        for (Side side : game::kSides) F(side).ShowFrame();
+        for (Side side : game::kSides) F(side).UpdatePoints();
     }
 
     // Starts the phrase as the referee does: right timer first.
@@ -54,6 +53,7 @@ struct Piste {
     bool Halted() const { return !form.TimerLeft.Enabled() && !form.TimerRight.Enabled(); }
 
     void TwoPlayers() { form.Menu("mnu2Player").Click(); }
+    void SetStrength(int range, int speed = 100) { Computer().SetStrength({range, speed}); }
 };
 
 // The first whole second at or after `from` whose fresh draws satisfy `wanted`; the opponent
