@@ -2,6 +2,7 @@
 // their pixels. The reference points are the contract with hit detection, so they are found
 // by colour (blade, bell guard, lamé) and never read back from the pose table.
 #include "Palette.h"
+#include "game/Actions.h"
 
 #include <QImage>
 #include <QString>
@@ -12,6 +13,8 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -71,6 +74,13 @@ TEST(SpriteResources, EveryPictureLoadsByItsNameWithItsSize) {
             ++loaded;
         }
     EXPECT_EQ(loaded, 80);
+
+    // Every picture the game can ask for is one of these, and the game asks for all of them.
+    std::set<std::string> listed;
+    for (const Size& s : sizes)
+        for (const char* suffix : {"A", "B"}) listed.insert(std::string(s.base) + suffix);
+    const auto asked = pistework::game::AllPictureNames();
+    EXPECT_EQ(std::set<std::string>(asked.begin(), asked.end()), listed);
 
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon(QString(":/icons/pistework-%1").arg(size));
