@@ -5,28 +5,33 @@
 #include <numeric>
 
 using namespace pistework::game;
+using enum Action;
+
+namespace {
+Action A(int code) { return static_cast<Action>(code); }
+} // namespace
 
 TEST(Actions, SequenceLengthsByCode) {
     const int expected[kActionCount] = {1, 5, 5, 1, 5, 5, 5, 2, 5, 5, 5, 5, 5, 3,
                                         6, 10, 5, 3, 6, 5, 3, 3, 5, 5, 5, 5, 3, 5};
     for (int code = 0; code < kActionCount; ++code)
-        EXPECT_EQ(sequenceLength(code), expected[code]) << "code " << code;
+        EXPECT_EQ(SequenceLength(A(code)), expected[code]) << "code " << code;
 }
 
 TEST(Actions, ArmVariantKeepsStandsAndStepsInStepWithTheArm) {
-    EXPECT_EQ(armVariant(0, true), 3);
-    EXPECT_EQ(armVariant(1, true), 4);
-    EXPECT_EQ(armVariant(2, true), 5);
-    EXPECT_EQ(armVariant(3, false), 0);
-    EXPECT_EQ(armVariant(4, false), 1);
-    EXPECT_EQ(armVariant(5, false), 2);
+    EXPECT_EQ(ArmVariant(A(0), true), A(3));
+    EXPECT_EQ(ArmVariant(A(1), true), A(4));
+    EXPECT_EQ(ArmVariant(A(2), true), A(5));
+    EXPECT_EQ(ArmVariant(A(3), false), A(0));
+    EXPECT_EQ(ArmVariant(A(4), false), A(1));
+    EXPECT_EQ(ArmVariant(A(5), false), A(2));
     for (int code = 0; code <= 5; ++code) {
-        EXPECT_EQ(armVariant(armVariant(code, true), true), armVariant(code, true));
-        EXPECT_EQ(armVariant(armVariant(code, false), false), armVariant(code, false));
+        EXPECT_EQ(ArmVariant(ArmVariant(A(code), true), true), ArmVariant(A(code), true));
+        EXPECT_EQ(ArmVariant(ArmVariant(A(code), false), false), ArmVariant(A(code), false));
     }
     for (int code = 6; code < kActionCount; ++code) {
-        EXPECT_EQ(armVariant(code, true), code);
-        EXPECT_EQ(armVariant(code, false), code);
+        EXPECT_EQ(ArmVariant(A(code), true), A(code));
+        EXPECT_EQ(ArmVariant(A(code), false), A(code));
     }
 }
 
@@ -34,10 +39,10 @@ TEST(Actions, ParriedVariantOnlyForActionsThatHaveOne) {
     const std::pair<int, int> parried[] = {{0, 7},   {3, 7},   {1, 8},   {4, 8},
                                            {2, 9},   {5, 9},   {6, 10},  {18, 10},
                                            {12, 16}, {13, 17}, {20, 26}, {21, 27}};
-    for (auto [code, form] : parried) EXPECT_EQ(parriedVariant(code), form) << "code " << code;
+    for (auto [code, form] : parried) EXPECT_EQ(ParriedVariant(A(code)), A(form)) << "code " << code;
     // A parry, a recovery or an action made from the lunge cannot be parried.
     for (int code : {7, 8, 9, 10, 11, 14, 15, 16, 17, 19, 22, 23, 24, 25, 26, 27})
-        EXPECT_EQ(parriedVariant(code), code) << "code " << code;
+        EXPECT_EQ(ParriedVariant(A(code)), A(code)) << "code " << code;
 }
 
 TEST(Actions, ParryWindowFrames) {
@@ -46,7 +51,7 @@ TEST(Actions, ParryWindowFrames) {
             bool expected = false;
             if (code == 14 || code == 24 || code == 25) expected = k == 2 || k == 3;
             if (code == 15) expected = k == 2 || k == 7;
-            EXPECT_EQ(parryWindow(code, k), expected) << "code " << code << " frame " << k;
+            EXPECT_EQ(ParryWindow(A(code), k), expected) << "code " << code << " frame " << k;
         }
     }
 }
@@ -70,21 +75,21 @@ TEST(Actions, SequenceTablesHoldTheirNinetyNineNames) {
 
 TEST(Actions, FrameNamesFollowTheActionAndThePosture) {
     // Standing in a lunge shows the held lunge, bent or extended.
-    EXPECT_EQ(frameBaseName(Stand, 0, false, false), "ENGARDE");
-    EXPECT_EQ(frameBaseName(StandExtended, 0, false, false), "ENGARDEX");
-    EXPECT_EQ(frameBaseName(Stand, 0, true, false), "LUNGE4");
-    EXPECT_EQ(frameBaseName(StandExtended, 0, true, true), "CRAMP4");
-    EXPECT_EQ(frameBaseName(StandParried, 0, false, false), "ENGARDEP");
-    EXPECT_EQ(frameBaseName(StandParried, 1, false, false), "ENGARDEP");
-    EXPECT_EQ(frameBaseName(Lunge, 3, false, false), "LUNGE3");
-    EXPECT_EQ(frameBaseName(RecoverForwardBent, 3, true, true), "STEP1");
-    EXPECT_EQ(frameBaseName(BendInLungeParried, 0, true, false), "CRAMP4");
+    EXPECT_EQ(FrameBaseName(Stand, 0, false, false), "ENGARDE");
+    EXPECT_EQ(FrameBaseName(StandExtended, 0, false, false), "ENGARDEX");
+    EXPECT_EQ(FrameBaseName(Stand, 0, true, false), "LUNGE4");
+    EXPECT_EQ(FrameBaseName(StandExtended, 0, true, true), "CRAMP4");
+    EXPECT_EQ(FrameBaseName(StandParried, 0, false, false), "ENGARDEP");
+    EXPECT_EQ(FrameBaseName(StandParried, 1, false, false), "ENGARDEP");
+    EXPECT_EQ(FrameBaseName(Lunge, 3, false, false), "LUNGE3");
+    EXPECT_EQ(FrameBaseName(RecoverForwardBent, 3, true, true), "STEP1");
+    EXPECT_EQ(FrameBaseName(BendInLungeParried, 0, true, false), "CRAMP4");
     // Every frame a sequence plays has a picture: no empty last entries are ever reached.
     for (int code = 0; code < kActionCount; ++code)
-        for (int k = 0; k < sequenceLength(code); ++k)
+        for (int k = 0; k < SequenceLength(A(code)); ++k)
             for (bool lunge : {false, true})
-                EXPECT_FALSE(frameBaseName(code, k, lunge, lunge).empty())
+                EXPECT_FALSE(FrameBaseName(A(code), k, lunge, lunge).empty())
                     << "code " << code << " frame " << k;
-    EXPECT_EQ(resourceName(lungeFrames[3], 1), "LUNGE3B");
-    EXPECT_EQ(resourceName("ENGARDE", 0), "ENGARDEA");
+    EXPECT_EQ(ResourceName(lungeFrames[3], Side::Right), "LUNGE3B");
+    EXPECT_EQ(ResourceName("ENGARDE", Side::Left), "ENGARDEA");
 }
