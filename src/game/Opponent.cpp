@@ -126,14 +126,7 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
         return;
     }
     if (f.inLunge) {
-        if (!f.armBent) {
-            self.SetAction(a <= 2 ? Recover : a <= 6 ? BendInLunge : Stand);
-        } else if (a <= 4) {
-            self.SetAction(ExtendInLunge);
-            self.SetArmExtended(true);
-        } else {
-            self.SetAction(a <= 6 ? RecoverBent : Stand);
-        }
+        ChangeArmInLunge(self, a);
         return;
     }
 
@@ -174,6 +167,18 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
     default:
         if (f.action == Lunge || f.action == Recover) self.SetAction(Stand);
         return;
+    }
+}
+
+// Held in a lunge at middle distance: recover, or change the arm in the lunge.
+void Opponent::ChangeArmInLunge(Fencer& self, int a) {
+    if (!self.State().armBent) {
+        self.SetAction(a <= 2 ? Recover : a <= 6 ? BendInLunge : Stand);
+    } else if (a <= 4) {
+        self.SetAction(ExtendInLunge);
+        self.SetArmExtended(true);
+    } else {
+        self.SetAction(a <= 6 ? RecoverBent : Stand);
     }
 }
 
