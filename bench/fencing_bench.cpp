@@ -1,6 +1,7 @@
 // What one fencer tick and one whole computer-against-computer phrase cost, in virtual time.
 
 #include "game/Game.h"
+#include "game/Geometry.h"
 #include "platform/headless/HeadlessForm.h"
 
 #include <benchmark/benchmark.h>
@@ -17,18 +18,19 @@ struct Demonstration {
     Demonstration() {
         game.FormCreate();
         form.TimerAutoPlay.SetEnabled(false);
-        game.demoMode = true;
-        game.opponentRange = 8;
-        form.TimerLeft.SetInterval(80);
-        game.boutClock = game.lastPassA = game.lastPassB = 540;
+        game.SetDemonstrating(true);
+        game.Computer().SetStrength(game::kChampion.strength);
+        form.TimerLeft.SetInterval(game::kChampion.strength.speed);
     }
 
     // The referee's "Engarde" and "Fence", without its three seconds of calls.
     void StartPhrase() {
         form.TimerPresident.SetEnabled(false);
-        game.passed = false;
-        game.offTarget = false;
-        game.ReturnToEngarde();
+        game.President().ReturnToEngarde();
+        // Always from the centre lines, however the last phrase ended.
+        game.FencerOn(game::Side::Left).PlaceAt(game::kEngardeLeftA);
+        game.FencerOn(game::Side::Right).PlaceAt(game::kEngardeLeftB);
+        for (game::Side side : game::kSides) game.FencerOn(side).UpdatePoints();
         form.TimerRight.SetEnabled(true);
         form.TimerLeft.SetEnabled(true);
     }
