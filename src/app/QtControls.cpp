@@ -69,7 +69,8 @@ void QtImage::SetLeft(int left) {
     qCDebug(lcPicture).noquote() << label->objectName() << "Left" << left;
 }
 
-QtLabel::QtLabel(QLabel* label) : label(label), caption(label->text().toStdString()) {}
+QtLabel::QtLabel(QLabel* label, bool sizedToText)
+    : label(label), caption(label->text().toStdString()), sizedToText(sizedToText) {}
 
 void QtLabel::SetCaption(const std::string& value) {
     caption = value;
@@ -112,6 +113,12 @@ void QtEditBox::KeyPress(const QString& text) {
 std::string QtStringList::Item(int row) const {
     if (row < 0 || row >= list->count()) return {};
     return list->item(row)->text().toStdString();
+}
+
+void QtStringList::SetItems(const std::vector<std::string>& rows) {
+    list->clear();
+    for (const auto& row : rows)
+        list->addItem(QString::fromStdString(row));
 }
 
 bool QtMediaPlayer::Open() {

@@ -62,7 +62,7 @@ private:
 
 class QtLabel : public platform::Label {
 public:
-    explicit QtLabel(QLabel* label);
+    QtLabel(QLabel* label, bool sizedToText);
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& caption) override;
     bool Visible() const override { return !label->isHidden(); }
@@ -71,6 +71,7 @@ public:
 private:
     QLabel* label;
     std::string caption;
+    bool sizedToText;
 };
 
 class QtShape : public platform::Shape {
@@ -132,6 +133,7 @@ public:
     explicit QtStringList(QListWidget* list) : list(list) {}
     int Count() const override { return list->count(); }
     std::string Item(int row) const override;
+    void SetItems(const std::vector<std::string>& rows) override;
 
 private:
     QListWidget* list;

@@ -13,11 +13,37 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <stdexcept>
+
 namespace pistework::app {
 
 namespace {
 
-const QColor kWindowGreen(64, 128, 64);
+using platform::layout::ControlKind;
+using platform::layout::ControlSpec;
+
+static_assert(platform::layout::Control("imgPiste").geometry.width == game::kPisteWidth &&
+              platform::layout::Control("imgPiste").geometry.height == game::kPisteHeight);
+
+QColor Colour(platform::layout::Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment Alignment(platform::layout::Align align) {
+    switch (align) {
+    case platform::layout::Align::Centre:
+        return Qt::AlignCenter;
+    case platform::layout::Align::TopRight:
+        return Qt::AlignRight | Qt::AlignTop;
+    case platform::layout::Align::TopLeft:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
 
 // The card shapes: a rounded rectangle in one colour.
 class ShapeWidget : public QWidget {
@@ -36,6 +62,19 @@ protected:
 private:
     QColor colour;
 };
+
+QLabel* NewCaption(QWidget* parent, const ControlSpec& spec) {
+    auto* label = new QLabel(Text(spec.caption), parent);
+    label->setAlignment(Alignment(spec.align));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Colour(spec.colour));
+    if (spec.filled) {
+        label->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, Colour(spec.background));
+    }
+    label->setPalette(palette);
+    return label;
+}
 
 QPixmap PistePixmap() {
     QImage image(game::kPisteWidth, game::kPisteHeight, QImage::Format_ARGB32);
@@ -74,7 +113,7 @@ TFormFencer::TFormFencer(QWidget* parent)
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kWindowGreen);
+    palette.setColor(QPalette::Window, Colour(platform::layout::kWindowGreen));
     client->setPalette(palette);
     setCentralWidget(client);
 
@@ -86,14 +125,21 @@ TFormFencer::TFormFencer(QWidget* parent)
         timers[std::string(entry.name)] = std::make_unique<QtTimer>(
             this, QString::fromUtf8(entry.name.data(), entry.name.size()), entry.interval, false);
 
-    game = std::make_unique<game::Game>(Controls());
-    game->offerBestResult = [this](int level, int hitsA, int hitsB) {
+    mediaPlayer = std::make_unique<QtMediaPlayer>(this);
+    const platform::FormServices services{.form = *this,
+                                          .mediaPlayer = *mediaPlayer,
+                                          .registry = registry,
+                                          .clock = clock,
+                                          .random = random,
+                                          .launcher = launcher};
+    game = std::make_unique<game::Game>(platform::FormControls(*this, services));
+    game->SetOnBestResult([this](int level, int hitsA, int hitsB) {
         dialogs::TFormVictory victory(this, registry);
         if (victory.IsNewBest(level, hitsA, hitsB)) {
             victory.ShowLevel(level);
             victory.exec();
         }
-    };
+    });
     // The layout starts the auto-play timer; every other timer waits for the game.
     for (const auto& entry : platform::layout::kTimers)
         if (entry.enabledAtStart) timers.at(std::string(entry.name))->SetEnabled(true);
@@ -109,114 +155,71 @@ void TFormFencer::Close() {
     close();
 }
 
-void TFormFencer::BuildControls() {
-    auto image = [this](const char* name, int x, int y, int w, int h, bool visible) {
-        auto* label = new QLabel(client);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(x, y, w, h);
-        label->setVisible(visible);
-        images[name] = std::make_unique<QtImage>(label);
+// The widget of one control, with the wrapper the game binds to by name.
+QWidget* TFormFencer::NewControl(const ControlSpec& spec) {
+    const std::string name(spec.name);
+    switch (spec.kind) {
+    case ControlKind::Image: {
+        auto* picture = new QLabel(client);
+        images[name] = std::make_unique<QtImage>(picture);
+        return picture;
+    }
+    case ControlKind::Label: {
+        QLabel* label = NewCaption(client, spec);
+        labels[name] = std::make_unique<QtLabel>(label, spec.geometry.width == 0);
         return label;
-    };
-    auto label = [this](const char* name, const char* caption, int x, int y, int w, int h,
-                        bool visible, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
-        auto* l = new QLabel(QString::fromUtf8(caption), client);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setFont(dialogs::GameFont(19));
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, Qt::yellow);
-        l->setPalette(p);
-        l->setAlignment(align);
-        if (w > 0) {
-            l->setGeometry(x, y, w, h);
+    }
+    case ControlKind::PlainLabel:
+        return NewCaption(client, spec);
+    case ControlKind::Shape: {
+        auto* shape = new ShapeWidget(client, Colour(spec.colour));
+        shapes[name] = std::make_unique<QtShape>(shape);
+        return shape;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(Text(spec.caption), client);
+        buttons[name] = std::make_unique<QtButton>(button);
+        return button;
+    }
+    case ControlKind::EditBox: {
+        auto* edit = new QLineEdit(client);
+        editBoxes[name] = std::make_unique<QtEditBox>(edit);
+        return edit;
+    }
+    case ControlKind::StringList: {
+        auto* list = new QListWidget(client);
+        list->setFocusPolicy(Qt::NoFocus);
+        lists[name] = std::make_unique<QtStringList>(list);
+        return list;
+    }
+    case ControlKind::Piste: {
+        auto* piste = new QLabel(client);
+        piste->setPixmap(PistePixmap());
+        return piste;
+    }
+    }
+    throw std::logic_error("a control kind without a widget");
+}
+
+void TFormFencer::BuildControls() {
+    // The layout lists the controls back to front, so each is drawn over the ones before it.
+    for (const ControlSpec& spec : platform::layout::kControls) {
+        QWidget* widget = NewControl(spec);
+        widget->setObjectName(Text(spec.name));
+        if (spec.fontPixels > 0) widget->setFont(dialogs::GameFont(spec.fontPixels, spec.bold));
+        const auto& g = spec.geometry;
+        if (g.width > 0) {
+            widget->setGeometry(g.x, g.y, g.width, g.height);
         } else {
-            l->move(x, y);
-            l->adjustSize();
+            widget->move(g.x, g.y);
+            widget->adjustSize();
         }
-        l->setVisible(visible);
-        return l;
-    };
-    auto shape = [this](const char* name, int x, int y, QColor colour) {
-        auto* s = new ShapeWidget(client, colour);
-        s->setObjectName(QString::fromLatin1(name));
-        s->setGeometry(x, y, 13, 20);
-        s->setVisible(false);
-        shapes[name] = std::make_unique<QtShape>(s);
-    };
-
-    // Back to front: later widgets are drawn over earlier ones.
-    shape("shpRed0", 24, 208, Qt::red);
-    image("imgLightA", 32, 104, 40, 60, true);
-    image("imgLightB", 440, 104, 40, 60, true);
-    image("imgFencerATemp", 107, 88, 150, 100, false);
-    image("imgFencerBTemp", 243, 88, 150, 100, false);
-    auto* piste = new QLabel(client);
-    piste->setObjectName(QStringLiteral("imgPiste"));
-    piste->setGeometry(25, 165, game::kPisteWidth, game::kPisteHeight);
-    piste->setPixmap(PistePixmap());
-    image("imgFencerB", platform::layout::kFencerBLeft, 88, 150, 100, true);
-    image("imgFencerA", platform::layout::kFencerALeft, 88, 150, 100, true);
-
-    labels["lblEngarde"] = std::make_unique<QtLabel>(
-        label("lblEngarde", "Engarde", 0, 24, 489, 57, true, Qt::AlignCenter));
-    label("LabelYou", "Right", 51, 232, 0, 0, true);
-    label("LabelOpponent", "Left", 51, 208, 0, 0, true);
-    labels["lblScore0"] = std::make_unique<QtLabel>(label("lblScore0", "0", 107, 208, 0, 0, true));
-    labels["lblScore1"] = std::make_unique<QtLabel>(label("lblScore1", "0", 107, 232, 0, 0, true));
-    // Wide enough for "9:00" in the caption font; the right edge stays where the layout has it.
-    labels["lblTime"] = std::make_unique<QtLabel>(
-        label("lblTime", "3:00", 438, 0, 50, 24, false, Qt::AlignRight | Qt::AlignTop));
-    shape("shpYellow0", 8, 208, Qt::yellow);
-    shape("shpYellow1", 8, 232, Qt::yellow);
-    shape("shpRed1", 24, 232, Qt::red);
-    for (const char* name : {"lblRedCount0", "lblRedCount1"}) {
-        const int y = name[11] == '0' ? 210 : 234;
-        // As wide as the card it sits on, so a count in the bold caption font is not cut.
-        QLabel* l = label(name, "2", 24, y, 13, 16, false, Qt::AlignCenter);
-        l->setFont(dialogs::GameFont(13, true));
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, Qt::red);
-        p.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(p);
-        labels[name] = std::make_unique<QtLabel>(l);
+        widget->setVisible(spec.visible);
     }
-    labels["lblStart"] = std::make_unique<QtLabel>(
-        label("lblStart", "Press F2 to Start", 296, 224, 185, 25, false, Qt::AlignCenter));
-
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        int x, y;
-    };
-    for (const ButtonSpec& b :
-         {ButtonSpec{"cmdAdvance", "Advance", 296, 208},
-          ButtonSpec{"cmdExtend", "Extend", 360, 208}, ButtonSpec{"cmdLunge", "Lunge", 424, 208},
-          ButtonSpec{"cmdRetreat", "Retreat", 296, 240}, ButtonSpec{"cmdParry", "Parry", 360, 240},
-          ButtonSpec{"cmdFleche", "Flèche", 424, 240}}) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), client);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setGeometry(b.x, b.y, 57, 25);
-        buttons[b.name] = std::make_unique<QtButton>(button);
-    }
-
-    // Above the client area: never seen, but it can hold the focus and take the keys.
-    txtKeyboardWidget = new QLineEdit(client);
-    txtKeyboardWidget->setObjectName(QStringLiteral("txtKeyboard"));
-    txtKeyboardWidget->setGeometry(8, -30, 33, 21);
-    txtKeyboard = std::make_unique<QtEditBox>(txtKeyboardWidget);
+    StringListNamed("ListBoxStrings")
+        .SetItems({platform::layout::kCallTexts.begin(), platform::layout::kCallTexts.end()});
+    // Players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
-
-    auto* list = new QListWidget(client);
-    list->setObjectName(QStringLiteral("ListBoxStrings"));
-    list->setGeometry(0, -100, 105, 33);
-    list->setFocusPolicy(Qt::NoFocus);
-    for (std::string_view row : platform::layout::kCallTexts)
-        list->addItem(QString::fromUtf8(row.data(), static_cast<qsizetype>(row.size())));
-    list->hide();
-    listBoxStrings = std::make_unique<QtStringList>(list);
-
-    mediaPlayer = std::make_unique<QtMediaPlayer>(this);
 }
 
 void TFormFencer::BuildMenu() {
@@ -268,75 +271,29 @@ void TFormFencer::BuildMenu() {
     }
 }
 
-platform::FormControls TFormFencer::Controls() {
-    auto t = [this](const char* n) -> platform::Timer& { return *timers.at(n); };
-    auto i = [this](const char* n) -> platform::Image& { return *images.at(n); };
-    auto l = [this](const char* n) -> platform::Label& { return *labels.at(n); };
-    auto s = [this](const char* n) -> platform::Shape& { return *shapes.at(n); };
-    auto b = [this](const char* n) -> platform::Button& { return *buttons.at(n); };
-    auto m = [this](const char* n) -> platform::MenuItem& { return *menuItems.at(n); };
-    return platform::FormControls{
-        *this,
-        t("TimerLeft"),
-        t("TimerRight"),
-        t("TimerPresident"),
-        t("TimerLight"),
-        t("TimerClock"),
-        t("TimerSalute"),
-        t("TimerAutoPlay"),
-        i("imgFencerA"),
-        i("imgFencerB"),
-        i("imgFencerATemp"),
-        i("imgFencerBTemp"),
-        i("imgLightA"),
-        i("imgLightB"),
-        l("lblEngarde"),
-        l("lblScore0"),
-        l("lblScore1"),
-        l("lblTime"),
-        l("lblRedCount0"),
-        l("lblRedCount1"),
-        l("lblStart"),
-        s("shpYellow0"),
-        s("shpYellow1"),
-        s("shpRed0"),
-        s("shpRed1"),
-        b("cmdAdvance"),
-        b("cmdExtend"),
-        b("cmdLunge"),
-        b("cmdRetreat"),
-        b("cmdParry"),
-        b("cmdFleche"),
-        *txtKeyboard,
-        *listBoxStrings,
-        *mediaPlayer,
-        m("mnuFileNewGame"),
-        m("mnuFilePauseGame"),
-        m("BestResults1"),
-        m("mnuFileExit"),
-        m("Firstto5"),
-        m("Firstto10"),
-        m("Firstto15"),
-        m("TimedBout"),
-        m("Novice"),
-        m("Intermediate"),
-        m("Advanced"),
-        m("QuarterFinalist"),
-        m("SemiFinalist"),
-        m("Champion"),
-        m("Custom1"),
-        m("mnu2Player"),
-        m("mnuKeyboard"),
-        m("mnuMouse"),
-        m("KeyboardLayout1"),
-        m("SoundOn"),
-        m("mnuHelpAbout"),
-        m("Help"),
-        registry,
-        clock,
-        random,
-        launcher,
-    };
+QtTimer& TFormFencer::TimerNamed(std::string_view name) {
+    return *platform::NamedControl(timers, name, "timer");
+}
+QtImage& TFormFencer::ImageNamed(std::string_view name) {
+    return *platform::NamedControl(images, name, "image");
+}
+QtLabel& TFormFencer::LabelNamed(std::string_view name) {
+    return *platform::NamedControl(labels, name, "label");
+}
+QtShape& TFormFencer::ShapeNamed(std::string_view name) {
+    return *platform::NamedControl(shapes, name, "shape");
+}
+QtButton& TFormFencer::ButtonNamed(std::string_view name) {
+    return *platform::NamedControl(buttons, name, "button");
+}
+QtEditBox& TFormFencer::EditBoxNamed(std::string_view name) {
+    return *platform::NamedControl(editBoxes, name, "edit box");
+}
+QtStringList& TFormFencer::StringListNamed(std::string_view name) {
+    return *platform::NamedControl(lists, name, "string list");
+}
+QtMenuItem& TFormFencer::MenuItemNamed(std::string_view name) {
+    return *platform::NamedControl(menuItems, name, "menu item");
 }
 
 bool TFormFencer::eventFilter(QObject* watched, QEvent* event) {
@@ -347,7 +304,7 @@ bool TFormFencer::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && !key->text().isEmpty() && key->text().at(0).isPrint()) {
-            txtKeyboard->KeyPress(key->text());
+            EditBoxNamed("txtKeyboard").KeyPress(key->text());
             return true;
         }
     }

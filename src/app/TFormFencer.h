@@ -3,10 +3,12 @@
 
 #include "app/QtControls.h"
 #include "game/Game.h"
+#include "platform/Layout.h"
 #include "platform/Random.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -15,7 +17,7 @@ namespace pistework::app {
 inline constexpr int kClientWidth = 498;
 inline constexpr int kClientHeight = 270;
 
-class TFormFencer : public QMainWindow, public platform::Form {
+class TFormFencer : public QMainWindow, public platform::Form, public platform::ControlLookup {
     Q_OBJECT
 public:
     explicit TFormFencer(QWidget* parent = nullptr);
@@ -24,27 +26,37 @@ public:
     void Close() override;
     game::Game& Game() { return *game; }
     QWidget* Client() const { return client; }
-    QtMenuItem& MenuItem(const std::string& name) { return *menuItems.at(name); }
+    QtMenuItem& MenuItem(const std::string& name) { return MenuItemNamed(name); }
+
+    QtTimer& TimerNamed(std::string_view name) override;
+    QtImage& ImageNamed(std::string_view name) override;
+    QtLabel& LabelNamed(std::string_view name) override;
+    QtShape& ShapeNamed(std::string_view name) override;
+    QtButton& ButtonNamed(std::string_view name) override;
+    QtEditBox& EditBoxNamed(std::string_view name) override;
+    QtStringList& StringListNamed(std::string_view name) override;
+    QtMenuItem& MenuItemNamed(std::string_view name) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    template <typename T> using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
+
+    QWidget* NewControl(const platform::layout::ControlSpec& spec);
     void BuildControls();
     void BuildMenu();
-    platform::FormControls Controls();
 
     QWidget* client = nullptr;
-    std::map<std::string, std::unique_ptr<QtTimer>> timers;
-    std::map<std::string, std::unique_ptr<QtImage>> images;
-    std::map<std::string, std::unique_ptr<QtLabel>> labels;
-    std::map<std::string, std::unique_ptr<QtShape>> shapes;
-    std::map<std::string, std::unique_ptr<QtButton>> buttons;
-    std::map<std::string, std::unique_ptr<QtMenuItem>> menuItems;
-    std::unique_ptr<QtEditBox> txtKeyboard;
-    QLineEdit* txtKeyboardWidget = nullptr;
-    std::unique_ptr<QtStringList> listBoxStrings;
+    ByName<QtTimer> timers;
+    ByName<QtImage> images;
+    ByName<QtLabel> labels;
+    ByName<QtShape> shapes;
+    ByName<QtButton> buttons;
+    ByName<QtEditBox> editBoxes;
+    ByName<QtStringList> lists;
+    ByName<QtMenuItem> menuItems;
     std::unique_ptr<QtMediaPlayer> mediaPlayer;
     QtRegistry registry;
     QtClock clock;

@@ -1,11 +1,121 @@
 #pragma once
-// The main window's layout data that both the Qt window and the headless form build from:
-// timers, the menu tree and the hidden list of referee texts.
+// The main window's layout, listed once: its controls, timers, menu tree and the hidden list
+// of referee texts. The Qt window and the headless form are both built from these tables
+// and bind their controls by name.
 
 #include <array>
+#include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 namespace pistework::platform::layout {
+
+enum class ControlKind {
+    Image,
+    Label,
+    PlainLabel, // a fixed caption the game never touches
+    Shape,
+    Button,
+    EditBox,
+    StringList,
+    Piste, // the piste picture, drawn once by the window
+};
+
+enum class Align { TopLeft, Centre, TopRight };
+
+struct Rgb {
+    std::uint8_t r, g, b;
+};
+
+inline constexpr Rgb kWindowGreen{64, 128, 64};
+inline constexpr Rgb kYellow{255, 255, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlack{0, 0, 0};
+
+struct Rect {
+    int x, y;
+    int width = 0, height = 0; // a label 0 wide is sized to its caption, whatever it reads
+};
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    Rect geometry;
+    std::string_view caption = {};
+    bool visible = true;
+    Rgb colour = kBlack; // a caption's text, a shape's fill
+    bool filled = false; // a caption drawn on `background` rather than see-through
+    Rgb background = kBlack;
+    int fontPixels = 0; // 0: the window's own font
+    bool bold = false;
+    Align align = Align::TopLeft;
+};
+
+constexpr ControlSpec Picture(std::string_view name, Rect at, bool visible = true) {
+    return {name, ControlKind::Image, at, {}, visible};
+}
+
+// The yellow captions on the green window.
+constexpr ControlSpec Caption(std::string_view name, std::string_view text, Rect at,
+                              bool visible = true, Align align = Align::TopLeft,
+                              ControlKind kind = ControlKind::Label) {
+    return {name, kind, at, text, visible, kYellow, false, kBlack, 19, false, align};
+}
+
+// A penalty card, shown only once given.
+constexpr ControlSpec Card(std::string_view name, int x, int y, Rgb colour) {
+    return {name, ControlKind::Shape, {x, y, 13, 20}, {}, false, colour};
+}
+
+// The number of red cards, written on the red card itself.
+constexpr ControlSpec RedCount(std::string_view name, int y) {
+    return {name, ControlKind::Label, {24, y, 13, 16}, "2", false, kBlack, true, kRed, 13,
+            true, Align::Centre};
+}
+
+constexpr ControlSpec Command(std::string_view name, std::string_view text, int x, int y) {
+    return {name, ControlKind::Button, {x, y, 57, 25}, text};
+}
+
+// Back to front: a control is drawn over every control listed before it.
+inline constexpr std::array<ControlSpec, 28> kControls{{
+    Card("shpRed0", 24, 208, kRed),
+    Picture("imgLightA", {32, 104, 40, 60}),
+    Picture("imgLightB", {440, 104, 40, 60}),
+    Picture("imgFencerATemp", {107, 88, 150, 100}, false),
+    Picture("imgFencerBTemp", {243, 88, 150, 100}, false),
+    {"imgPiste", ControlKind::Piste, {25, 165, 450, 20}},
+    Picture("imgFencerB", {244, 88, 150, 100}),
+    Picture("imgFencerA", {106, 88, 150, 100}),
+    Caption("lblEngarde", "Engarde", {0, 24, 489, 57}, true, Align::Centre),
+    Caption("LabelYou", "Right", {51, 232}, true, Align::TopLeft, ControlKind::PlainLabel),
+    Caption("LabelOpponent", "Left", {51, 208}, true, Align::TopLeft, ControlKind::PlainLabel),
+    Caption("lblScore0", "0", {107, 208}),
+    Caption("lblScore1", "0", {107, 232}),
+    // Wide enough for "9:00"; the right edge stays where the clock always stood.
+    Caption("lblTime", "3:00", {438, 0, 50, 24}, false, Align::TopRight),
+    Card("shpYellow0", 8, 208, kYellow),
+    Card("shpYellow1", 8, 232, kYellow),
+    Card("shpRed1", 24, 232, kRed),
+    RedCount("lblRedCount0", 210),
+    RedCount("lblRedCount1", 234),
+    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, false, Align::Centre),
+    Command("cmdAdvance", "Advance", 296, 208),
+    Command("cmdExtend", "Extend", 360, 208),
+    Command("cmdLunge", "Lunge", 424, 208),
+    Command("cmdRetreat", "Retreat", 296, 240),
+    Command("cmdParry", "Parry", 360, 240),
+    Command("cmdFleche", "Flèche", 424, 240),
+    // Above the client area: never seen, but it can hold the focus and take the keys.
+    {"txtKeyboard", ControlKind::EditBox, {8, -30, 33, 21}},
+    {"ListBoxStrings", ControlKind::StringList, {0, -100, 105, 33}, {}, false},
+}};
+
+constexpr const ControlSpec& Control(std::string_view name) {
+    for (const ControlSpec& spec : kControls)
+        if (spec.name == name) return spec;
+    throw std::out_of_range("no control of that name in the layout");
+}
 
 struct TimerSpec {
     std::string_view name;
@@ -101,7 +211,7 @@ inline constexpr std::array<std::string_view, 21> kCallTexts{{
 }};
 
 // Where the fencer images stand when the window opens.
-inline constexpr int kFencerALeft = 106;
-inline constexpr int kFencerBLeft = 244;
+inline constexpr int kFencerALeft = Control("imgFencerA").geometry.x;
+inline constexpr int kFencerBLeft = Control("imgFencerB").geometry.x;
 
 } // namespace pistework::platform::layout

@@ -93,6 +93,7 @@ public:
     virtual ~StringList() = default;
     virtual int Count() const = 0;
     virtual std::string Item(int row) const = 0;
+    virtual void SetItems(const std::vector<std::string>& rows) = 0;
 };
 
 // Plays a sound file. Open and Play report failure instead of throwing; the caller

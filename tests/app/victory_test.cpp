@@ -115,9 +115,14 @@ TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {
 TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
     app::TFormFencer form;
     form.findChild<QAction*>("Champion")->trigger();
-    auto& game = form.Game();
-    game.hitsA = 3;
-    game.hitsB = 15;
+    form.findChild<QAction*>("Firstto5")->trigger();
+    game::Referee& referee = form.Game().President();
+    // Each hit runs the referee through "Halt" and the call to the ruling.
+    auto hit = [&](game::Side hitter) {
+        referee.CallHit(hitter);
+        for (int call = 0; call < 3; ++call)
+            referee.Tick();
+    };
     QString shownLevel;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<dialogs::TFormVictory*>(QApplication::activeModalWidget());
@@ -125,7 +130,12 @@ TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
         shownLevel = Text(*dialog, "LabelLevel");
         dialog->findChild<QPushButton*>("cmdOK")->click();
     });
-    game.EndBout();
+    for (int i = 0; i < 3; ++i)
+        hit(game::Side::Left);
+    for (int i = 0; i < 5; ++i)
+        hit(game::Side::Right);
+    ASSERT_EQ(referee.CurrentPhase(), game::Phase::GameOver);
+    referee.Tick();
     EXPECT_EQ(shownLevel, "Champion Level");
     EXPECT_EQ(game::ReadBestResults(registry)[6].hitsA, 3);
     EXPECT_TRUE(form.findChild<QTimer*>("TimerAutoPlay")->isActive());

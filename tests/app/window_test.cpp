@@ -119,7 +119,7 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
     MenuAction(form, "Firstto5")->trigger();
     EXPECT_TRUE(MenuAction(form, "Firstto5")->isChecked());
     EXPECT_FALSE(MenuAction(form, "Firstto15")->isChecked());
-    EXPECT_EQ(form.Game().maxHits, 5);
+    EXPECT_EQ(form.Game().Options().maxHits, 5);
     MenuAction(form, "Firstto5")->trigger();
     EXPECT_TRUE(MenuAction(form, "Firstto5")->isChecked()) << "a checked radio item stays checked";
     // Plain check items toggle once per click, not twice.
@@ -148,10 +148,10 @@ TEST(MainWindow, StartUpStateAfterFormCreate) {
     EXPECT_EQ(timer("TimerSalute")->interval(), 300);
 
     EXPECT_EQ(static_cast<QLabel*>(Control(form, "lblEngarde"))->text(), "");
-    EXPECT_EQ(form.Game().c.imgFencerA.PictureName(), "DEFEATA");
-    EXPECT_EQ(form.Game().c.imgFencerB.PictureName(), "DEFEATB");
-    EXPECT_EQ(form.Game().c.imgLightA.PictureName(), "LIGHTOFFA");
-    EXPECT_EQ(form.Game().c.imgLightB.PictureName(), "LIGHTOFFB");
+    EXPECT_EQ(form.ImageNamed("imgFencerA").PictureName(), "DEFEATA");
+    EXPECT_EQ(form.ImageNamed("imgFencerB").PictureName(), "DEFEATB");
+    EXPECT_EQ(form.ImageNamed("imgLightA").PictureName(), "LIGHTOFFA");
+    EXPECT_EQ(form.ImageNamed("imgLightB").PictureName(), "LIGHTOFFB");
     EXPECT_TRUE(Control(form, "lblTime")->isHidden());
     EXPECT_TRUE(Control(form, "lblStart")->isHidden());
     for (const char* name : {"shpYellow0", "shpYellow1", "shpRed0", "shpRed1"})

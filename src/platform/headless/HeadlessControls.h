@@ -60,15 +60,17 @@ private:
 
 class HeadlessShape : public Shape {
 public:
+    explicit HeadlessShape(bool visible = false) : visible(visible) {}
     bool Visible() const override { return visible; }
     void SetVisible(bool value) override { visible = value; }
 
 private:
-    bool visible = false;
+    bool visible;
 };
 
 class HeadlessButton : public Button {
 public:
+    explicit HeadlessButton(bool visible = true) : visible(visible) {}
     bool Visible() const override { return visible; }
     void SetVisible(bool value) override { visible = value; }
     void SetOnClick(std::function<void()> handler) override { onClick = std::move(handler); }
@@ -77,7 +79,7 @@ public:
     }
 
 private:
-    bool visible = true;
+    bool visible;
     std::function<void()> onClick;
 };
 
@@ -101,9 +103,9 @@ private:
 
 class HeadlessStringList : public StringList {
 public:
-    explicit HeadlessStringList(std::vector<std::string> rows) : rows(std::move(rows)) {}
     int Count() const override { return static_cast<int>(rows.size()); }
     std::string Item(int row) const override;
+    void SetItems(const std::vector<std::string>& value) override { rows = value; }
 
 private:
     std::vector<std::string> rows;

@@ -2,36 +2,47 @@
 
 #include "platform/Layout.h"
 
-#include <map>
-#include <stdexcept>
-
 namespace pistework::platform::headless {
 
-namespace {
-const layout::TimerSpec& TimerSpecOf(std::string_view name) {
-    for (const auto& t : layout::kTimers)
-        if (t.name == name) return t;
-    throw std::logic_error("unknown timer");
-}
-
-std::vector<std::string> CallTexts() {
-    return {layout::kCallTexts.begin(), layout::kCallTexts.end()};
-}
-} // namespace
-
-#define PISTEWORK_TIMER(n)                                                                         \
-    n(scheduler, #n, TimerSpecOf(#n).interval, TimerSpecOf(#n).enabledAtStart)
-
-HeadlessForm::HeadlessForm(std::int64_t startMilliseconds)
-    : scheduler(startMilliseconds), PISTEWORK_TIMER(TimerLeft), PISTEWORK_TIMER(TimerRight),
-      PISTEWORK_TIMER(TimerPresident), PISTEWORK_TIMER(TimerLight), PISTEWORK_TIMER(TimerClock),
-      PISTEWORK_TIMER(TimerSalute), PISTEWORK_TIMER(TimerAutoPlay), ListBoxStrings(CallTexts()) {
-    // Initial stacking of the drawn controls, back to front, as in the window.
-    for (HeadlessImage* img :
-         {&imgLightA, &imgLightB, &imgFencerATemp, &imgFencerBTemp, &imgFencerB, &imgFencerA}) {
-        img->SetZCounter(&zCounter);
-        img->BringToFront();
+HeadlessForm::Owned::Owned(Scheduler& scheduler, int& zCounter) {
+    using layout::ControlKind;
+    for (const auto& t : layout::kTimers) {
+        const std::string name(t.name);
+        timers.try_emplace(name, scheduler, name, t.interval, t.enabledAtStart);
     }
+    for (const auto& spec : layout::kControls) {
+        const std::string name(spec.name);
+        switch (spec.kind) {
+        case ControlKind::Image: {
+            HeadlessImage& image =
+                images.try_emplace(name, spec.geometry.x, spec.visible).first->second;
+            // Table order is back to front, as the window stacks them.
+            image.SetZCounter(&zCounter);
+            image.BringToFront();
+            break;
+        }
+        case ControlKind::Label:
+            labels.try_emplace(name, std::string(spec.caption), spec.visible);
+            break;
+        case ControlKind::Shape:
+            shapes.try_emplace(name, spec.visible);
+            break;
+        case ControlKind::Button:
+            buttons.try_emplace(name, spec.visible);
+            break;
+        case ControlKind::EditBox:
+            editBoxes.try_emplace(name);
+            break;
+        case ControlKind::StringList:
+            lists.try_emplace(name);
+            break;
+        case ControlKind::PlainLabel:
+        case ControlKind::Piste:
+            break; // nothing the game can change
+        }
+    }
+    lists.at("ListBoxStrings").SetItems({layout::kCallTexts.begin(), layout::kCallTexts.end()});
+
     std::map<layout::MenuGroup, std::shared_ptr<MenuItemBase::Group>> groups;
     for (const auto& entry : layout::kMenu) {
         if (entry.kind == layout::MenuKind::Separator || entry.kind == layout::MenuKind::Menu)
@@ -44,81 +55,45 @@ HeadlessForm::HeadlessForm(std::int64_t startMilliseconds)
             item->JoinGroup(g);
         }
         if (entry.checked) item->SetChecked(true);
-        menuItems.push_back(std::move(item));
+        menuItems.emplace(std::string(entry.name), std::move(item));
     }
 }
 
-#undef PISTEWORK_TIMER
-
-HeadlessMenuItem& HeadlessForm::Menu(std::string_view name) {
-    for (auto& item : menuItems)
-        if (item->Name() == name) return *item;
-    throw std::logic_error("unknown menu item");
-}
+HeadlessForm::HeadlessForm(std::int64_t startMilliseconds)
+    : scheduler(startMilliseconds), owned(scheduler, zCounter) {}
 
 FormControls HeadlessForm::Controls() {
-    return FormControls{
-        *this,
-        TimerLeft,
-        TimerRight,
-        TimerPresident,
-        TimerLight,
-        TimerClock,
-        TimerSalute,
-        TimerAutoPlay,
-        imgFencerA,
-        imgFencerB,
-        imgFencerATemp,
-        imgFencerBTemp,
-        imgLightA,
-        imgLightB,
-        lblEngarde,
-        lblScore0,
-        lblScore1,
-        lblTime,
-        lblRedCount0,
-        lblRedCount1,
-        lblStart,
-        shpYellow0,
-        shpYellow1,
-        shpRed0,
-        shpRed1,
-        cmdAdvance,
-        cmdExtend,
-        cmdLunge,
-        cmdRetreat,
-        cmdParry,
-        cmdFleche,
-        txtKeyboard,
-        ListBoxStrings,
-        MediaPlayer,
-        Menu("mnuFileNewGame"),
-        Menu("mnuFilePauseGame"),
-        Menu("BestResults1"),
-        Menu("mnuFileExit"),
-        Menu("Firstto5"),
-        Menu("Firstto10"),
-        Menu("Firstto15"),
-        Menu("TimedBout"),
-        Menu("Novice"),
-        Menu("Intermediate"),
-        Menu("Advanced"),
-        Menu("QuarterFinalist"),
-        Menu("SemiFinalist"),
-        Menu("Champion"),
-        Menu("Custom1"),
-        Menu("mnu2Player"),
-        Menu("mnuKeyboard"),
-        Menu("mnuMouse"),
-        Menu("KeyboardLayout1"),
-        Menu("SoundOn"),
-        Menu("mnuHelpAbout"),
-        Menu("Help"),
-        registry,
-        clock,
-        random,
-        launcher,
-    };
+    return FormControls(*this, {.form = *this,
+                                .mediaPlayer = MediaPlayer,
+                                .registry = registry,
+                                .clock = clock,
+                                .random = random,
+                                .launcher = launcher});
+}
+
+VirtualTimer& HeadlessForm::TimerNamed(std::string_view name) {
+    return NamedControl(owned.timers, name, "timer");
+}
+HeadlessImage& HeadlessForm::ImageNamed(std::string_view name) {
+    return NamedControl(owned.images, name, "image");
+}
+HeadlessLabel& HeadlessForm::LabelNamed(std::string_view name) {
+    return NamedControl(owned.labels, name, "label");
+}
+HeadlessShape& HeadlessForm::ShapeNamed(std::string_view name) {
+    return NamedControl(owned.shapes, name, "shape");
+}
+HeadlessButton& HeadlessForm::ButtonNamed(std::string_view name) {
+    return NamedControl(owned.buttons, name, "button");
+}
+HeadlessEditBox& HeadlessForm::EditBoxNamed(std::string_view name) {
+    return NamedControl(owned.editBoxes, name, "edit box");
+}
+HeadlessStringList& HeadlessForm::StringListNamed(std::string_view name) {
+    return NamedControl(owned.lists, name, "string list");
+}
+HeadlessMenuItem& HeadlessForm::MenuItemNamed(std::string_view name) {
+    return *NamedControl(owned.menuItems, name, "menu item");
 }
 
 } // namespace pistework::platform::headless
