@@ -75,6 +75,7 @@ QtLabel::QtLabel(QLabel* label, bool sizedToText)
 void QtLabel::SetCaption(const std::string& value) {
     caption = value;
     label->setText(Display(value));
+    if (sizedToText) label->adjustSize();
     qCDebug(lcCaption).noquote() << label->objectName() << "caption"
                                  << QString::fromStdString(value).replace('\r', '|');
 }

@@ -60,6 +60,8 @@ private:
     bool transparent = true;
 };
 
+// A caption. One sized to its text, like the scores, grows and shrinks with every caption
+// from its top-left corner, so "15" shows both digits.
 class QtLabel : public platform::Label {
 public:
     QtLabel(QLabel* label, bool sizedToText);

@@ -166,3 +166,48 @@ TEST(MainWindow, StartUpStateAfterFormCreate) {
     MenuAction(form, "mnuMouse")->trigger();
     EXPECT_FALSE(Control(form, "cmdLunge")->isHidden());
 }
+
+TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
+    TFormFencer form;
+    std::vector<std::string> scores, clock, redCounts;
+    for (int hits = 0; hits <= 15; ++hits)
+        scores.push_back(std::to_string(hits));
+    for (int seconds = 9 * 60; seconds >= 0; --seconds)
+        clock.push_back(std::to_string(seconds / 60) + ":" + (seconds % 60 < 10 ? "0" : "") +
+                        std::to_string(seconds % 60));
+    // The count sits on its card, one digit wide.
+    for (int cards = 0; cards <= 9; ++cards)
+        redCounts.push_back(std::to_string(cards));
+    const std::vector<std::string> calls{"Engarde",
+                                         "Are you ready?",
+                                         "Counter Attack from the Right",
+                                         "Warning - Yellow Card Right",
+                                         "Warning - Red Card Left",
+                                         "Return to Engarde",
+                                         "Opponent Passed",
+                                         "Game Over",
+                                         "Attack from the Right\rCounter Attack from the Left",
+                                         "Attack is Successful\rCounter is Out of Time"};
+    const std::vector<std::pair<const char*, std::vector<std::string>>> shown{
+        {"lblScore0", scores},
+        {"lblScore1", scores},
+        {"lblTime", clock},
+        {"lblRedCount0", redCounts},
+        {"lblRedCount1", redCounts},
+        {"lblEngarde", calls},
+        {"lblStart", {"Press F2 to Start"}}};
+    for (const auto& [name, captions] : shown) {
+        auto* label = static_cast<QLabel*>(Control(form, name));
+        for (const std::string& caption : captions) {
+            form.LabelNamed(name).SetCaption(caption);
+            const QRect needed = label->fontMetrics().boundingRect(
+                QRect(0, 0, 1000, 1000), static_cast<int>(label->alignment()), label->text());
+            const QRect room = label->contentsRect();
+            EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+                << name << " cuts \"" << caption << "\": needs " << needed.width() << "x"
+                << needed.height() << ", has " << room.width() << "x" << room.height();
+            EXPECT_TRUE(form.Client()->rect().contains(label->geometry()))
+                << name << " reaches out of the window with \"" << caption << "\"";
+        }
+    }
+}
