@@ -218,7 +218,7 @@ void TFormFencer::BuildControls() {
     }
     StringListNamed("ListBoxStrings")
         .SetItems({platform::layout::kCallTexts.begin(), platform::layout::kCallTexts.end()});
-    // Players' keys reach the game from whichever widget has the focus.
+    // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
 }
 
@@ -299,7 +299,8 @@ QtMenuItem& TFormFencer::MenuItemNamed(std::string_view name) {
 bool TFormFencer::eventFilter(QObject* watched, QEvent* event) {
     // In keyboard control every typed character of this window goes to the key handler,
     // whichever widget has the focus; shortcuts (F1-F3, Alt+letters) were handled before.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+    // In mouse control the keys are the focused widget's: Space presses a button.
+    if (event->type() == QEvent::KeyPress && game && game->TakesKeys() && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
