@@ -30,7 +30,8 @@ struct Demonstration {
         // Always from the centre lines, however the last phrase ended.
         game.FencerOn(game::Side::Left).PlaceAt(game::kEngardeLeftA);
         game.FencerOn(game::Side::Right).PlaceAt(game::kEngardeLeftB);
-        for (game::Side side : game::kSides) game.FencerOn(side).UpdatePoints();
+        for (game::Side side : game::kSides)
+            game.FencerOn(side).UpdatePoints();
         form.TimerRight.SetEnabled(true);
         form.TimerLeft.SetEnabled(true);
     }

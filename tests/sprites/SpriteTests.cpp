@@ -78,7 +78,8 @@ TEST(SpriteResources, EveryPictureLoadsByItsNameWithItsSize) {
     // Every picture the game can ask for is one of these, and the game asks for all of them.
     std::set<std::string> listed;
     for (const Size& s : sizes)
-        for (const char* suffix : {"A", "B"}) listed.insert(std::string(s.base) + suffix);
+        for (const char* suffix : {"A", "B"})
+            listed.insert(std::string(s.base) + suffix);
     const auto asked = pistework::game::AllPictureNames();
     EXPECT_EQ(std::set<std::string>(asked.begin(), asked.end()), listed);
 
