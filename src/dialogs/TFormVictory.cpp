@@ -68,7 +68,8 @@ bool TFormVictory::IsNewBest(int level, int hitsA, int hitsB) {
 
 void TFormVictory::ShowLevel(int level) {
     recordLevel = level;
-    const std::string_view text = game::kLevelTexts[static_cast<std::size_t>(level)];
+    const auto graded = game::LevelNumbered(level);
+    const std::string_view text = graded ? graded->text : std::string_view{};
     LabelLevel->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     const auto results = game::ReadBestResults(registry);
     txtName->setText(QString::fromStdString(results[static_cast<std::size_t>(level)].winner));
