@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace pistework::testing {
 
@@ -39,11 +40,41 @@ struct Piste {
     void OnGuard(int leftA = 106, int leftB = 244) {
         A().PlaceAt(leftA);
         B().PlaceAt(leftB);
-        for (Side side : game::kSides) F(side).StandOnGuard();
+        for (Side side : game::kSides)
+            F(side).StandOnGuard();
         Computer().ForgetPlans();
-        for (Side side : game::kSides) F(side).ShowFrame();
-        for (Side side : game::kSides) F(side).UpdatePoints();
+        for (Side side : game::kSides)
+            F(side).ShowFrame();
+        for (Side side : game::kSides)
+            F(side).UpdatePoints();
     }
+
+    // A fencer `frameIndex` frames into `action`, in `posture`, with nothing requested. Its
+    // reference points stay where they were until UpdatePoints; a retreat has stepped back.
+    void Playing(Side side, Action action, int frameIndex, const game::Posture& posture = {}) {
+        game::Fencer& f = F(side);
+        f.StandOnGuard();
+        f.SetPosture(posture);
+        f.SetAction(action);
+        f.CountFrames();
+        for (int k = 0; k < frameIndex; ++k)
+            f.ShowFrame();
+    }
+
+    // Runs the clock of an untimed bout alone until `seconds` have been fenced since the bout
+    // began, which counts as both fencers' last pass.
+    void FenceSeconds(int seconds) {
+        game::BoutOptions options = game.Options();
+        options.timed = false;
+        game.SetOptions(options);
+        form.TimerClock.SetEnabled(true);
+        form.scheduler.RunUntilTrue([&] { return game.Clock().SecondsFenced() >= seconds; },
+                                    std::int64_t{seconds} * 1000 + 1000);
+        form.TimerClock.SetEnabled(false);
+    }
+
+    const game::PhraseOutcome& Outcome() { return game.President().Outcome(); }
+    const std::string& PendingCall() { return game.President().PendingCall(); }
 
     // Starts the phrase as the referee does: right timer first.
     void Fence() {

@@ -4,61 +4,64 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace pistework;
 using namespace pistework::testing;
 using namespace pistework::game;
+using enum Action;
 
 TEST(Commands, StepsTurnRoundOnlyEarlyAndParriesDoubleOnlyEarly) {
     Piste p;
     p.OnGuard();
-    FencerState& b = p.B();
+    const FencerState& b = p.B().State();
     for (int frame = 0; frame < 5; ++frame) {
-        b = FencerState{Retreat, 0, false, false, false, false, frame, 5, 0, 0, 0};
-        p.game.cmdAdvanceClick();
-        EXPECT_EQ(b.action, frame < 3 ? Advance : Retreat) << "frame " << frame;
-        EXPECT_EQ(b.requestedAction, frame < 3 ? 0 : Advance) << "frame " << frame;
+        SCOPED_TRACE("frame " + std::to_string(frame));
+        p.Playing(Side::Right, Retreat, frame);
+        p.form.cmdAdvance.Click();
+        EXPECT_EQ(b.action, frame < 3 ? Advance : Retreat);
+        EXPECT_EQ(b.requestedAction, frame < 3 ? Stand : Advance);
         EXPECT_EQ(b.frameIndex, frame);
 
-        b = FencerState{AdvanceExtended, 0, false, false, false, true, frame, 5, 0, 0, 0};
-        p.game.cmdRetreatClick();
-        EXPECT_EQ(b.action, frame < 3 ? RetreatExtended : AdvanceExtended) << "frame " << frame;
+        p.Playing(Side::Right, AdvanceExtended, frame, {false, false, false, true});
+        p.form.cmdRetreat.Click();
+        EXPECT_EQ(b.action, frame < 3 ? RetreatExtended : AdvanceExtended);
 
-        b = FencerState{Parry, 0, false, false, false, false, frame, 6, 0, 0, 0};
-        p.game.cmdParryClick();
-        EXPECT_EQ(b.action, frame < 3 ? DoubleParry : Parry) << "frame " << frame;
+        p.Playing(Side::Right, Parry, frame);
+        p.form.cmdParry.Click();
+        EXPECT_EQ(b.action, frame < 3 ? DoubleParry : Parry);
         EXPECT_EQ(b.frameCount, frame < 3 ? 10 : 6);
-        EXPECT_EQ(b.requestedAction, frame < 3 ? 0 : Parry);
+        EXPECT_EQ(b.requestedAction, frame < 3 ? Stand : Parry);
     }
 }
 
 TEST(Commands, ArmAndLungeCommandsDependOnTheLunge) {
     Piste p;
     p.OnGuard();
-    FencerState& b = p.B();
+    const FencerState& b = p.B().State();
 
     // Outside a lunge the arm toggles at once and nothing is requested.
-    p.game.cmdExtendClick();
+    p.form.cmdExtend.Click();
     EXPECT_TRUE(b.armExtended);
-    p.game.cmdExtendClick();
+    p.form.cmdExtend.Click();
     EXPECT_FALSE(b.armExtended);
-    EXPECT_EQ(b.requestedAction, 0);
-    p.game.cmdLungeClick();
+    EXPECT_EQ(b.requestedAction, Stand);
+    p.form.cmdLunge.Click();
     EXPECT_EQ(b.requestedAction, BentLunge);
-    p.game.cmdFlecheClick();
+    p.form.cmdFleche.Click();
     EXPECT_EQ(b.requestedAction, Fleche) << "each request replaces the last";
 
     // In a lunge they ask for the lunge's own moves and leave the arm alone.
-    b.inLunge = true;
-    b.armExtended = true;
-    p.game.cmdExtendClick();
+    p.B().SetPosture({true, false, false, true});
+    p.form.cmdExtend.Click();
     EXPECT_EQ(b.requestedAction, BendInLunge);
     EXPECT_TRUE(b.armExtended);
-    p.game.cmdLungeClick();
+    p.form.cmdLunge.Click();
     EXPECT_EQ(b.requestedAction, Recover);
-    p.game.cmdFlecheClick();
+    p.form.cmdFleche.Click();
     EXPECT_EQ(b.requestedAction, RecoverForward);
-    b.armBent = true;
-    p.game.cmdParryClick();
+    p.B().SetPosture({true, true, false, true});
+    p.form.cmdParry.Click();
     EXPECT_EQ(b.requestedAction, BentLungeParry);
 }
 
@@ -66,14 +69,13 @@ TEST(Commands, TheArmShowsAtOnceOnlyForTheRightFencer) {
     Piste p;
     p.TwoPlayers();
     p.OnGuard();
-    for (int side : {kLeft, kRight}) p.game.fencer[side] =
-        FencerState{Advance, 0, false, false, false, false, 1, 5, 0, 0, 0};
-    p.game.ExtendCommand(kLeft);
-    p.game.ExtendCommand(kRight);
-    p.game.TimerLeftTimer();
-    p.game.TimerRightTimer();
-    EXPECT_EQ(p.A().action, Advance) << "a two-player left fencer keeps its running step";
-    EXPECT_EQ(p.B().action, AdvanceExtended);
+    for (Side side : kSides) {
+        p.Playing(side, Advance, 1);
+        p.F(side).Extend();
+        p.game.FencerTick(side);
+    }
+    EXPECT_EQ(p.A().CurrentAction(), Advance) << "a two-player left fencer keeps its running step";
+    EXPECT_EQ(p.B().CurrentAction(), AdvanceExtended);
     EXPECT_EQ(p.form.imgFencerB.PictureName(), "STEP1XB");
 }
 
@@ -81,71 +83,77 @@ TEST(Keyboard, KeysCommandTheirFencersOnlyInKeyboardControl) {
     Piste p;
     p.OnGuard();
     auto& keys = p.form.txtKeyboard;
+    const FencerState& a = p.A().State();
+    const FencerState& b = p.B().State();
 
     // Mouse control: keys do nothing, buttons show.
     keys.Type(U'm');
-    EXPECT_EQ(p.B().requestedAction, 0);
+    EXPECT_EQ(b.requestedAction, Stand);
     EXPECT_TRUE(p.form.cmdFleche.Visible());
 
     p.form.Menu("mnuKeyboard").Click();
     EXPECT_FALSE(p.form.cmdFleche.Visible());
     keys.Type(U'M');
-    EXPECT_EQ(p.B().requestedAction, 0) << "keys are case-sensitive";
+    EXPECT_EQ(b.requestedAction, Stand) << "keys are case-sensitive";
     keys.Type(U'w');
-    EXPECT_EQ(p.A().requestedAction, 0) << "the left keys need two players";
+    EXPECT_EQ(a.requestedAction, Stand) << "the left keys need two players";
     keys.Type(U'm');
-    EXPECT_EQ(p.B().requestedAction, Advance);
+    EXPECT_EQ(b.requestedAction, Advance);
     keys.Type(U'k');
-    EXPECT_TRUE(p.B().armExtended);
+    EXPECT_TRUE(b.armExtended);
     keys.Type(U'o');
-    EXPECT_EQ(p.B().requestedAction, Lunge);
+    EXPECT_EQ(b.requestedAction, Lunge);
     keys.Type(U',');
-    EXPECT_EQ(p.B().requestedAction, RetreatExtended);
+    EXPECT_EQ(b.requestedAction, RetreatExtended);
     keys.Type(U'l');
-    EXPECT_EQ(p.B().requestedAction, Parry);
+    EXPECT_EQ(b.requestedAction, Parry);
     keys.Type(U'p');
-    EXPECT_EQ(p.B().requestedAction, Fleche);
+    EXPECT_EQ(b.requestedAction, Fleche);
     EXPECT_EQ(keys.Text(), U"") << "the hidden box is emptied after each key";
 
     // The tick keeps the focus on the hidden box in keyboard control.
     EXPECT_FALSE(keys.HasFocus());
-    p.game.TimerRightTimer();
+    p.game.FencerTick(Side::Right);
     EXPECT_TRUE(keys.HasFocus());
 
     // Two players; a key in both strings commands both fencers.
     p.form.Menu("mnu2Player").Click();
     p.OnGuard();
     keys.Type(U'w');
-    EXPECT_EQ(p.A().requestedAction, Advance);
-    EXPECT_EQ(p.B().requestedAction, 0);
-    p.game.keyboardLeft = U"qwertp";
+    EXPECT_EQ(a.requestedAction, Advance);
+    EXPECT_EQ(b.requestedAction, Stand);
+    BoutOptions options = p.game.Options();
+    options.keysLeft = U"qwertp";
+    p.game.SetOptions(options);
     keys.Type(U'p');
-    EXPECT_EQ(p.A().requestedAction, Fleche);
-    EXPECT_EQ(p.B().requestedAction, Fleche);
+    EXPECT_EQ(a.requestedAction, Fleche);
+    EXPECT_EQ(b.requestedAction, Fleche);
 
     // Keys are characters, not bytes; only the first six positions count.
-    p.game.keyboardRight = U"éßko,lm";
+    options.keysRight = U"éßko,lm";
+    p.game.SetOptions(options);
     p.OnGuard();
     keys.Type(U'é');
-    EXPECT_EQ(p.B().requestedAction, Advance);
+    EXPECT_EQ(b.requestedAction, Advance);
     keys.Type(U'ß');
-    EXPECT_TRUE(p.B().armExtended);
-    p.B().requestedAction = 0;
+    EXPECT_TRUE(b.armExtended);
+    p.B().StandOnGuard(); // nothing requested, the arm still out
+    p.B().SetArmExtended(true);
     keys.Type(U'm');
-    EXPECT_EQ(p.B().requestedAction, 0);
+    EXPECT_EQ(b.requestedAction, Stand);
 
     // Mouse again while two players stay checked: keys are ignored.
     p.form.Menu("mnuMouse").Click();
     EXPECT_TRUE(p.form.cmdAdvance.Visible());
     keys.Type(U'é');
-    EXPECT_EQ(p.B().requestedAction, 0);
+    EXPECT_EQ(b.requestedAction, Stand);
     // A demonstration bout ignores keys, but the buttons still reach the right fencer.
     p.form.Menu("mnuKeyboard").Click();
-    p.game.demoMode = true;
+    p.game.SetDemonstrating(true);
     keys.Type(U'é');
-    EXPECT_EQ(p.B().requestedAction, 0);
+    EXPECT_EQ(b.requestedAction, Stand);
     p.form.cmdLunge.Click();
-    EXPECT_EQ(p.B().requestedAction, Lunge);
+    EXPECT_EQ(b.requestedAction, Lunge);
 }
 
 TEST(ControlModes, TwoPlayersStopsTheBoutAndKeepsTheChosenLevel) {
@@ -163,6 +171,5 @@ TEST(ControlModes, TwoPlayersStopsTheBoutAndKeepsTheChosenLevel) {
     EXPECT_TRUE(p.form.Menu("mnuKeyboard").Checked());
     EXPECT_FALSE(p.form.Menu("Champion").Checked());
     EXPECT_FALSE(p.form.cmdParry.Visible());
-    EXPECT_EQ(p.game.chosenRange, 8);
-    EXPECT_EQ(p.game.chosenSpeed, 80);
+    EXPECT_EQ(p.game.Options().chosen, (Strength{8, 80}));
 }

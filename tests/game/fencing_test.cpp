@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace pistework;
 using namespace pistework::testing;
@@ -13,7 +14,8 @@ using namespace pistework::testing;
 namespace {
 
 void TickLeft(Piste& p, int n) {
-    for (int i = 0; i < n; ++i) p.game.TimerLeftTimer();
+    for (int i = 0; i < n; ++i)
+        p.game.FencerTick(Side::Left);
 }
 
 // A two-player left fencer lunging with the arm out from 106, its point reaching 251.
@@ -22,16 +24,14 @@ void LeftLungesAt(Piste& p, int rightLeft) {
     p.OnGuard(106, rightLeft);
     p.form.Menu("SoundOn").Click();
     p.Fence();
-    p.game.ExtendCommand(kLeft);
-    p.game.LungeCommand(kLeft);
+    p.A().Extend();
+    p.A().Lunge();
 }
 
 // Puts the right fencer in a parry whose next frame is the first that can catch.
 void RightParriesNow(Piste& p) {
-    p.B().action = game::Parry;
-    p.B().frameCount = 6;
-    p.B().frameIndex = 2;
-    p.game.UpdatePoints(kRight);
+    p.Playing(Side::Right, Action::Parry, 2);
+    p.B().UpdatePoints();
 }
 
 } // namespace
@@ -50,17 +50,17 @@ TEST(Hits, ALungeLandsOnTargetOffTargetOrNotAtAllByHowFarItReaches) {
         LeftLungesAt(p, 251 - k.f - 107);
         TickLeft(p, 5);
         ASSERT_EQ(p.form.imgFencerA.PictureName(), "LUNGE4A");
-        ASSERT_FALSE(p.game.hitByA) << "nothing lands before the lunge has arrived";
+        ASSERT_FALSE(p.Outcome().hitBy) << "nothing lands before the lunge has arrived";
         TickLeft(p, 1);
 
-        EXPECT_EQ(p.game.hitByA, k.hit);
-        EXPECT_EQ(p.game.offTarget, k.offTarget);
+        EXPECT_EQ(p.Outcome().hitBy == Side::Left, k.hit);
+        EXPECT_EQ(p.Outcome().offTarget, k.offTarget);
         EXPECT_EQ(p.form.imgFencerA.PictureName(), "LUNGE4A");
-        EXPECT_TRUE(p.A().inLunge);
+        EXPECT_TRUE(p.A().State().inLunge);
         if (k.hit) {
             EXPECT_TRUE(p.Halted());
-            EXPECT_EQ(p.game.callText, "Attack from the Left");
-            EXPECT_EQ(p.game.presidentPhase, 4);
+            EXPECT_EQ(p.PendingCall(), "Attack from the Left");
+            EXPECT_EQ(p.game.President().CurrentPhase(), game::Phase::Halt);
             EXPECT_TRUE(p.form.TimerPresident.Enabled());
             EXPECT_TRUE(p.form.TimerLight.Enabled());
             EXPECT_EQ(p.form.MediaPlayer.Played(), std::vector<std::string>{"beep.wav"});
@@ -77,7 +77,7 @@ TEST(Hits, ALungeLandsOnTargetOffTargetOrNotAtAllByHowFarItReaches) {
     LeftLungesAt(p, 144);
     p.form.Menu("SoundOn").Click();
     TickLeft(p, 6);
-    EXPECT_TRUE(p.game.hitByA);
+    EXPECT_EQ(p.Outcome().hitBy, Side::Left);
     EXPECT_TRUE(p.form.MediaPlayer.Played().empty());
     EXPECT_EQ(p.form.MediaPlayer.FileName(), "beep.wav");
 }
@@ -89,9 +89,9 @@ TEST(Hits, SimultaneousLungesGiveTheLaterOneWithACounterAttackCalled) {
         p.TwoPlayers();
         p.OnGuard(106, 164);
         p.form.TimerLeft.SetInterval(100);
-        for (int side : {kLeft, kRight}) {
-            p.game.ExtendCommand(side);
-            p.game.LungeCommand(side);
+        for (Side side : game::kSides) {
+            p.F(side).Extend();
+            p.F(side).Lunge();
         }
         if (rightFirst) {
             p.Fence();
@@ -100,16 +100,13 @@ TEST(Hits, SimultaneousLungesGiveTheLaterOneWithACounterAttackCalled) {
             p.form.TimerRight.SetEnabled(true);
         }
         ASSERT_TRUE(p.form.scheduler.RunUntilTrue([&] { return p.Halted(); }, 2000));
-        if (rightFirst) {
-            EXPECT_EQ(p.game.callText, "Attack from the Left\rCounter Attack from the Right");
-            EXPECT_TRUE(p.game.hitByA);
-            EXPECT_TRUE(p.game.counterB);
-        } else {
-            EXPECT_EQ(p.game.callText, "Attack from the Right\rCounter Attack from the Left");
-            EXPECT_TRUE(p.game.hitByB);
-            EXPECT_TRUE(p.game.counterA);
-        }
-        EXPECT_FALSE(p.game.offTarget);
+        const Side hitter = rightFirst ? Side::Left : Side::Right;
+        EXPECT_EQ(p.PendingCall(), rightFirst
+                                       ? "Attack from the Left\rCounter Attack from the Right"
+                                       : "Attack from the Right\rCounter Attack from the Left");
+        EXPECT_EQ(p.Outcome().hitBy, hitter);
+        EXPECT_TRUE(p.Outcome().counter[game::Opposite(hitter)]);
+        EXPECT_FALSE(p.Outcome().offTarget);
     }
 }
 
@@ -128,16 +125,15 @@ TEST(Hits, AFlecheScoresOnlyExactlyOnTargetAndNotAgainstABentArmLunge) {
         Piste p;
         p.TwoPlayers();
         p.OnGuard(106, k.rightLeft);
-        p.B().inLunge = k.bentLunge || k.extendedLunge;
-        p.B().armBent = k.bentLunge;
-        p.game.UpdatePoints(kRight);
-        p.game.ExtendCommand(kLeft);
-        p.game.FlecheCommand(kLeft);
+        p.B().SetPosture({k.bentLunge || k.extendedLunge, k.bentLunge, false, false});
+        p.B().UpdatePoints();
+        p.A().Extend();
+        p.A().Fleche();
         TickLeft(p, 5);
         ASSERT_EQ(p.form.imgFencerA.PictureName(), "FLECHE4A");
         TickLeft(p, 1);
-        EXPECT_EQ(p.game.hitByA, k.hit);
-        EXPECT_FALSE(p.game.offTarget) << "a flèche never scores off target";
+        EXPECT_EQ(p.Outcome().hitBy == Side::Left, k.hit);
+        EXPECT_FALSE(p.Outcome().offTarget) << "a flèche never scores off target";
     }
 }
 
@@ -147,16 +143,18 @@ TEST(Parries, AParryCatchesOnlyAnExtendedBladeWithinReachOfTheHand) {
         int rightLeft;
         bool caught;
     };
-    for (Case k : {Case{169, true}, Case{139, true}, Case{144, true}, Case{170, false},
-                   Case{138, false}}) {
+    for (Case k :
+         {Case{169, true}, Case{139, true}, Case{144, true}, Case{170, false}, Case{138, false}}) {
         SCOPED_TRACE("right at " + std::to_string(k.rightLeft));
         Piste p;
         LeftLungesAt(p, k.rightLeft);
         TickLeft(p, 5);
         RightParriesNow(p);
         TickLeft(p, 1);
-        EXPECT_EQ(!p.A().armExtended, k.caught) << "a parried lunge ends with the blade aside";
-        EXPECT_FALSE(p.game.hitByA) << "at 144 the lunge would have landed had it not been caught";
+        EXPECT_EQ(!p.A().State().armExtended, k.caught)
+            << "a parried lunge ends with the blade aside";
+        EXPECT_FALSE(p.Outcome().hitBy)
+            << "at 144 the lunge would have landed had it not been caught";
         EXPECT_EQ(p.form.MediaPlayer.Played(),
                   k.caught ? std::vector<std::string>{"start.wav"} : std::vector<std::string>{});
     }
@@ -165,31 +163,31 @@ TEST(Parries, AParryCatchesOnlyAnExtendedBladeWithinReachOfTheHand) {
     Piste p;
     p.TwoPlayers();
     p.OnGuard(106, 244);
-    p.game.LungeCommand(kLeft);
+    p.A().Lunge();
     TickLeft(p, 3);
-    ASSERT_EQ(p.A().action, game::BentLunge);
-    p.form.imgFencerB.SetLeft(p.A().guardX - 56);
+    ASSERT_EQ(p.A().CurrentAction(), Action::BentLunge);
+    p.B().PlaceAt(p.A().State().guardX - 56);
     RightParriesNow(p);
     TickLeft(p, 1);
-    EXPECT_EQ(p.A().action, game::BentLunge);
-    p.game.ExtendCommand(kLeft);
-    p.form.imgFencerB.SetLeft(p.A().guardX - 56);
+    EXPECT_EQ(p.A().CurrentAction(), Action::BentLunge);
+    p.A().Extend();
+    p.B().PlaceAt(p.A().State().guardX - 56);
     RightParriesNow(p);
     TickLeft(p, 1);
-    EXPECT_EQ(p.A().action, game::LungeParried);
-    EXPECT_EQ(p.A().frameCount, 5);
+    EXPECT_EQ(p.A().CurrentAction(), Action::LungeParried);
+    EXPECT_EQ(p.A().State().frameCount, 5);
 
     // A recovery cannot be parried and makes no sound.
     Piste r;
     r.TwoPlayers();
     r.OnGuard(106, 244);
     r.form.Menu("SoundOn").Click();
-    r.A() = FencerState{game::Recover, 0, true, false, false, true, 1, 5, 0, 0, 0};
-    r.game.UpdatePoints(kLeft);
-    r.form.imgFencerB.SetLeft(r.A().guardX - 56);
+    r.Playing(Side::Left, Action::Recover, 1, {true, false, false, true});
+    r.A().UpdatePoints();
+    r.B().PlaceAt(r.A().State().guardX - 56);
     RightParriesNow(r);
     TickLeft(r, 1);
-    EXPECT_EQ(r.A().action, game::Recover);
+    EXPECT_EQ(r.A().CurrentAction(), Action::Recover);
     EXPECT_EQ(r.form.MediaPlayer.FileName(), "");
     EXPECT_TRUE(r.form.MediaPlayer.Played().empty());
 }
@@ -202,55 +200,67 @@ TEST(Passing, OnlyTheLeftTickCallsFencersWhoHaveRunPastEachOther) {
         p.OnGuard(leftA, 244);
         p.form.Menu("SoundOn").Click();
         p.Fence();
-        p.game.TimerRightTimer();
+        p.game.FencerTick(Side::Right);
         EXPECT_TRUE(p.form.TimerRight.Enabled()) << "the right tick never checks for a pass";
-        EXPECT_FALSE(p.game.passed);
-        p.game.TimerLeftTimer();
+        EXPECT_FALSE(p.Outcome().passed);
+        p.game.FencerTick(Side::Left);
         const bool passed = leftA == 319; // body points crossed by more than 10 px
-        EXPECT_EQ(p.game.passed, passed);
+        EXPECT_EQ(p.Outcome().passed, passed);
         EXPECT_EQ(p.Halted(), passed);
         if (!passed) continue;
-        EXPECT_EQ(p.game.callText, "Opponent Passed");
-        EXPECT_EQ(p.game.presidentPhase, 4);
+        EXPECT_EQ(p.PendingCall(), "Opponent Passed");
+        EXPECT_EQ(p.game.President().CurrentPhase(), game::Phase::Halt);
         EXPECT_TRUE(p.form.TimerPresident.Enabled());
         EXPECT_FALSE(p.form.TimerLight.Enabled()) << "no lamps for a pass";
         EXPECT_TRUE(p.form.MediaPlayer.Played().empty());
-        EXPECT_FALSE(p.game.offenceA || p.game.offenceB);
+        EXPECT_FALSE(p.Outcome().offence[Side::Left] || p.Outcome().offence[Side::Right]);
     }
 }
 
 TEST(Passing, RunningPastInAFlecheTooSoonIsCorpsACorps) {
-    // Passes by the left fencer in a flèche, `elapsed` seconds of bout clock after the last.
-    auto outcomes = [](int lastPass, int clock, bool leftRuns, bool rightRuns) {
-        std::set<std::string> calls;
+    // The calls of a pass the left tick finds `elapsed` s into the bout, whose start counts as
+    // both fencers' last pass, over 30 start seconds; then of the left fencer alone at once.
+    const std::string corps(game::kCorpsACorps), passed = "Opponent Passed";
+    struct Case {
+        int elapsed;
+        bool leftRuns, rightRuns;
+        std::set<std::string> first, then;
+        const char* why;
+    };
+    const std::set<std::string> always{corps}, never{passed}, either{corps, passed};
+    for (const Case& k : std::vector<Case>{
+             {4, true, false, always, always, "4 s after the bout began"},
+             {14, true, false, never, always, "14 s after it; the runner's last pass is now"},
+             {9, true, false, either, always, "9 s: up to the draw"},
+             {4, false, true, always, always, "the right fencer alike"},
+             {14, false, true, never, never, "the right fencer's pass is not the left's"},
+             {4, true, true, never, always, "both running is no offence"},
+             {14, true, true, never, never, "and is nobody's last pass"},
+             {4, false, false, never, always, "nobody running"}}) {
+        SCOPED_TRACE(k.why);
+        std::set<std::string> first, then;
         for (std::int64_t s = 0; s < 30; ++s) {
             Piste p((1'700'000'000 + s) * 1000);
-            p.OnGuard();
-            p.A().inFleche = leftRuns;
-            p.B().inFleche = rightRuns;
-            p.game.boutClock = clock;
-            p.game.lastPassA = p.game.lastPassB = lastPass;
-            p.game.PassingRuling();
-            calls.insert(p.game.callText);
-            EXPECT_EQ(p.game.offenceA, leftRuns && !rightRuns && p.game.callText != "Opponent Passed");
-            EXPECT_EQ(p.game.offenceB, rightRuns && !leftRuns && p.game.callText != "Opponent Passed");
-            EXPECT_EQ(p.game.lastPassA, leftRuns && !rightRuns ? clock : lastPass);
-            EXPECT_TRUE(p.game.passed);
+            p.TwoPlayers();
+            p.FenceSeconds(k.elapsed);
+            auto runPast = [&p](bool leftRuns, bool rightRuns) {
+                p.OnGuard(319, 244); // the targets already 11 px past each other
+                p.A().SetPosture({false, false, leftRuns, true});
+                p.B().SetPosture({false, false, rightRuns, true});
+                p.game.FencerTick(Side::Left);
+                return p.PendingCall();
+            };
+            const std::string call = runPast(k.leftRuns, k.rightRuns);
+            first.insert(call);
+            EXPECT_EQ(p.Outcome().offence[Side::Left], k.leftRuns && !k.rightRuns && call == corps);
+            EXPECT_EQ(p.Outcome().offence[Side::Right],
+                      k.rightRuns && !k.leftRuns && call == corps);
+            EXPECT_TRUE(p.Outcome().passed);
+            then.insert(runPast(true, false));
         }
-        return calls;
-    };
-    const std::set<std::string> always{game::kCorpsACorps}, never{"Opponent Passed"},
-        either{game::kCorpsACorps, "Opponent Passed"};
-    EXPECT_EQ(outcomes(540, 536, true, false), always) << "4 s after the bout began";
-    EXPECT_EQ(outcomes(540, 525, true, false), never) << "15 s after it";
-    EXPECT_EQ(outcomes(540, 531, true, false), either) << "9 s: up to the draw";
-    EXPECT_EQ(outcomes(540, 536, false, true), always) << "the right fencer alike";
-    EXPECT_EQ(outcomes(540, 536, true, true), never) << "both running is no offence";
-    EXPECT_EQ(outcomes(540, 536, false, false), never);
-    // Across the wrap of the hidden clock, 0:01 to 8:59 is three seconds of fencing...
-    EXPECT_EQ(outcomes(1, 539, true, false), always);
-    // ...and a later reading above an earlier one never makes a pass minutes apart an offence.
-    EXPECT_EQ(outcomes(100, 400, true, false), never);
+        EXPECT_EQ(first, k.first);
+        EXPECT_EQ(then, k.then);
+    }
 }
 
 TEST(Phrase, ThePlayerAdvancesExtendsAndLungesHome) {
@@ -272,10 +282,9 @@ TEST(Phrase, ThePlayerAdvancesExtendsAndLungesHome) {
     ASSERT_FALSE(p.Halted());
     ASSERT_TRUE(sched.RunUntilTrue([&] { return p.Halted(); }, 1000));
     EXPECT_EQ(sched.Now() - shown, 100) << "the hit lands on the next right tick";
-    EXPECT_EQ(p.game.callText, "Attack from the Right");
-    EXPECT_TRUE(p.game.hitByB);
-    EXPECT_FALSE(p.game.hitByA);
-    EXPECT_FALSE(p.game.offTarget);
+    EXPECT_EQ(p.PendingCall(), "Attack from the Right");
+    EXPECT_EQ(p.Outcome().hitBy, Side::Right);
+    EXPECT_FALSE(p.Outcome().offTarget);
     EXPECT_EQ(imgB.PictureName(), "LUNGE4B");
     EXPECT_EQ(p.form.imgFencerA.PictureName(), "ENGARDEA");
 }

@@ -10,7 +10,8 @@
 
 using namespace pistework;
 using namespace pistework::testing;
-using game::Game;
+using game::Action;
+using game::Side;
 
 namespace {
 
@@ -21,14 +22,14 @@ struct Seen {
 };
 
 // Runs n ticks of one fencer and records what the player sees after each.
-Seen Tick(Piste& p, int side, int n) {
+Seen Tick(Piste& p, Side side, int n) {
     Seen seen;
-    auto& img = side == kLeft ? p.form.imgFencerA : p.form.imgFencerB;
+    auto& img = side == Side::Left ? p.form.imgFencerA : p.form.imgFencerB;
     for (int i = 0; i < n; ++i) {
-        side == kLeft ? p.game.TimerLeftTimer() : p.game.TimerRightTimer();
+        p.game.FencerTick(side);
         seen.pictures.push_back(img.PictureName());
         seen.lefts.push_back(img.Left());
-        seen.bodies.push_back(p.game.fencer[side].bodyX);
+        seen.bodies.push_back(p.F(side).State().bodyX);
     }
     return seen;
 }
@@ -43,8 +44,8 @@ TEST(Motion, StepsMoveTenPixelsAndTheTargetNeverJumps) {
     p.TwoPlayers();
 
     p.OnGuard();
-    p.game.AdvanceCommand(kLeft);
-    Seen s = Tick(p, kLeft, 6);
+    p.A().Advance();
+    Seen s = Tick(p, Side::Left, 6);
     EXPECT_EQ(s.pictures, (Names{"ENGARDEA", "STEP1A", "STEP2A", "STEP3A", "STEP4A", "ENGARDEA"}));
     EXPECT_EQ(s.lefts, (Ints{106, 106, 106, 106, 106, 116})) << "an advance moves when it ends";
     for (std::size_t i = 1; i < s.bodies.size(); ++i)
@@ -52,8 +53,8 @@ TEST(Motion, StepsMoveTenPixelsAndTheTargetNeverJumps) {
     EXPECT_EQ(s.bodies.back(), 116 + 43);
 
     p.OnGuard();
-    p.game.RetreatCommand(kLeft);
-    s = Tick(p, kLeft, 6);
+    p.A().Retreat();
+    s = Tick(p, Side::Left, 6);
     EXPECT_EQ(s.pictures, (Names{"STEP4A", "STEP3A", "STEP2A", "STEP1A", "ENGARDEA", "ENGARDEA"}));
     EXPECT_EQ(s.lefts, (Ints{96, 96, 96, 96, 96, 96})) << "a retreat moves when it begins";
     EXPECT_EQ(s.bodies.front(), 149) << "the target stays put on the first frame of a retreat";
@@ -62,12 +63,12 @@ TEST(Motion, StepsMoveTenPixelsAndTheTargetNeverJumps) {
 
     // The right fencer mirrors both.
     p.OnGuard();
-    p.game.cmdAdvanceClick();
-    EXPECT_EQ(Tick(p, kRight, 6).lefts.back(), 234);
+    p.form.cmdAdvance.Click();
+    EXPECT_EQ(Tick(p, Side::Right, 6).lefts.back(), 234);
     p.OnGuard();
-    p.game.cmdRetreatClick();
-    EXPECT_EQ(Tick(p, kRight, 1).lefts.back(), 254);
-    EXPECT_EQ(p.B().bodyX, 351);
+    p.form.cmdRetreat.Click();
+    EXPECT_EQ(Tick(p, Side::Right, 1).lefts.back(), 254);
+    EXPECT_EQ(p.B().State().bodyX, 351);
 }
 
 TEST(Motion, RecoveriesForwardAndFlechesCarryTheFencer) {
@@ -76,39 +77,37 @@ TEST(Motion, RecoveriesForwardAndFlechesCarryTheFencer) {
 
     // Out of a held lunge, bringing the rear foot up: 10 px on each of frames 1 to 4.
     p.OnGuard();
-    p.A().inLunge = true;
-    p.A().armExtended = true;
-    p.game.FlecheCommand(kLeft);
-    Seen s = Tick(p, kLeft, 6);
+    p.A().SetPosture({true, false, false, true});
+    p.A().Fleche();
+    Seen s = Tick(p, Side::Left, 6);
     s.pictures.pop_back();
     EXPECT_EQ(s.pictures, (Names{"LUNGE4A", "LUNGE3A", "LUNGE2A", "LUNGE1A", "ENGARDEA"}));
     EXPECT_EQ(s.lefts, (Ints{106, 116, 126, 136, 146, 146}));
     for (std::size_t i = 1; i < s.bodies.size(); ++i)
         EXPECT_GE(s.bodies[i], s.bodies[i - 1]) << "the target never falls back, tick " << i;
-    EXPECT_FALSE(p.A().inLunge);
-    EXPECT_FALSE(p.A().armExtended);
+    EXPECT_FALSE(p.A().State().inLunge);
+    EXPECT_FALSE(p.A().State().armExtended);
 
     // A flèche start and two runs: 30 px at the end of each, and it runs on unasked.
     p.OnGuard(106, 600);
-    p.game.ExtendCommand(kLeft);
-    p.game.FlecheCommand(kLeft);
-    s = Tick(p, kLeft, 12);
+    p.A().Extend();
+    p.A().Fleche();
+    s = Tick(p, Side::Left, 12);
     EXPECT_EQ(s.pictures[4], "FLECHE4A");
     EXPECT_EQ(s.pictures[5], "FLECHE2A");
     EXPECT_EQ(s.lefts[4], 106);
     EXPECT_EQ(s.lefts[5], 136);
     EXPECT_EQ(s.lefts[8], 166);
     EXPECT_EQ(s.lefts[11], 196);
-    EXPECT_TRUE(p.A().inFleche);
-    EXPECT_EQ(p.A().action, game::FlecheRun);
-    for (const auto& name : s.pictures) EXPECT_NE(name, "A") << "an empty table entry was shown";
+    EXPECT_TRUE(p.A().State().inFleche);
+    EXPECT_EQ(p.A().CurrentAction(), Action::FlecheRun);
+    for (const auto& name : s.pictures)
+        EXPECT_NE(name, "A") << "an empty table entry was shown";
 
     // The flèche start leaves its run-up picture standing while it jumps.
     p.OnGuard(106, 600);
-    p.A().action = game::Fleche;
-    p.A().frameIndex = 5;
-    p.A().frameCount = 5;
-    ASSERT_TRUE(p.game.EndSequence(kLeft));
+    p.Playing(Side::Left, Action::Fleche, 5);
+    ASSERT_TRUE(p.A().EndSequence());
     EXPECT_EQ(p.form.imgFencerA.PictureName(), "FLECHE1A");
     EXPECT_EQ(p.form.imgFencerA.Left(), 136);
 }
@@ -119,53 +118,50 @@ TEST(Motion, ParriedFormsAndHeldLungesShowTheirOwnPictures) {
 
     // A parried advance ends on guard, one step on, with the blade back in hand.
     p.OnGuard();
-    p.A().action = game::AdvanceParried;
-    p.A().armExtended = true;
-    p.A().frameCount = 5;
-    p.A().frameIndex = 0;
-    Seen s = Tick(p, kLeft, 6);
+    p.Playing(Side::Left, Action::AdvanceParried, 0, {false, false, false, true});
+    Seen s = Tick(p, Side::Left, 6);
     EXPECT_EQ(s.pictures,
               (Names{"ENGARDEPA", "STEP1PA", "STEP2PA", "STEP3PA", "STEP4PA", "ENGARDEA"}));
     EXPECT_EQ(s.lefts.back(), 116);
-    EXPECT_FALSE(p.A().armExtended);
+    EXPECT_FALSE(p.A().State().armExtended);
 
     p.OnGuard();
-    p.A().action = game::StandParried;
-    p.A().frameCount = 2;
-    p.A().frameIndex = 0;
-    EXPECT_EQ(Tick(p, kLeft, 2).pictures, (Names{"ENGARDEPA", "ENGARDEPA"}));
+    p.Playing(Side::Left, Action::StandParried, 0);
+    EXPECT_EQ(Tick(p, Side::Left, 2).pictures, (Names{"ENGARDEPA", "ENGARDEPA"}));
 
     // Standing in a lunge shows the held lunge, bent or extended.
     p.OnGuard();
-    p.A().inLunge = true;
-    EXPECT_EQ(Tick(p, kLeft, 1).pictures.back(), "LUNGE4A");
-    p.A().armBent = true;
-    EXPECT_EQ(Tick(p, kLeft, 1).pictures.back(), "CRAMP4A");
-    p.B().inLunge = true;
-    p.B().armBent = true;
-    p.B().action = game::StandExtended;
-    EXPECT_EQ(Tick(p, kRight, 1).pictures.back(), "CRAMP4B");
+    p.A().SetPosture({true, false, false, false});
+    EXPECT_EQ(Tick(p, Side::Left, 1).pictures.back(), "LUNGE4A");
+    p.A().SetPosture({true, true, false, false});
+    EXPECT_EQ(Tick(p, Side::Left, 1).pictures.back(), "CRAMP4A");
+    p.B().SetPosture({true, true, false, false});
+    p.B().SetAction(Action::StandExtended);
+    EXPECT_EQ(Tick(p, Side::Right, 1).pictures.back(), "CRAMP4B");
 }
 
 TEST(Motion, ReferencePointsFollowTheFrameShown) {
     Piste p;
     p.TwoPlayers();
     p.OnGuard();
-    EXPECT_EQ(p.A().tipX, 221);
-    EXPECT_EQ(p.A().guardX, 195);
-    EXPECT_EQ(p.A().bodyX, 149);
-    EXPECT_EQ(p.B().tipX, 279);
-    EXPECT_EQ(p.B().guardX, 305);
-    EXPECT_EQ(p.B().bodyX, 351);
-    EXPECT_EQ(p.game.gap(), 202);
+    const FencerState& a = p.A().State();
+    const FencerState& b = p.B().State();
+    EXPECT_EQ(a.tipX, 221);
+    EXPECT_EQ(a.guardX, 195);
+    EXPECT_EQ(a.bodyX, 149);
+    EXPECT_EQ(b.tipX, 279);
+    EXPECT_EQ(b.guardX, 305);
+    EXPECT_EQ(b.bodyX, 351);
+    EXPECT_EQ(game::Gap(p.A(), p.B()), 202);
+    EXPECT_EQ(game::Gap(p.B(), p.A()), 202) << "whichever fencer asks";
 
-    p.game.ExtendCommand(kLeft);
-    p.game.LungeCommand(kLeft);
-    const Seen s = Tick(p, kLeft, 5);
+    p.A().Extend();
+    p.A().Lunge();
+    const Seen s = Tick(p, Side::Left, 5);
     ASSERT_EQ(s.pictures.back(), "LUNGE4A");
-    EXPECT_EQ(p.A().tipX, 251);
-    EXPECT_EQ(p.A().guardX, 225);
-    EXPECT_EQ(p.A().bodyX, 174);
+    EXPECT_EQ(a.tipX, 251);
+    EXPECT_EQ(a.guardX, 225);
+    EXPECT_EQ(a.bodyX, 174);
 }
 
 TEST(Motion, AttackersAndCatchingParriesAreDrawnInFront) {
@@ -176,45 +172,42 @@ TEST(Motion, AttackersAndCatchingParriesAreDrawnInFront) {
     auto& b = p.form.imgFencerB;
 
     b.BringToFront();
-    p.game.ExtendCommand(kLeft);
-    p.game.LungeCommand(kLeft);
-    Tick(p, kLeft, 2);
+    p.A().Extend();
+    p.A().Lunge();
+    Tick(p, Side::Left, 2);
     EXPECT_GT(a.ZOrder(), b.ZOrder()) << "a lunging fencer is drawn over the other";
 
     // A parry comes to the front only in the frames where it can catch.
     p.OnGuard(106, 600);
     a.BringToFront();
-    p.game.cmdParryClick();
-    Tick(p, kRight, 2); // stand ends, parry frames 0 and 1
+    p.form.cmdParry.Click();
+    Tick(p, Side::Right, 2); // stand ends, parry frames 0 and 1
     EXPECT_LT(b.ZOrder(), a.ZOrder());
-    Tick(p, kRight, 1); // frame 2
+    Tick(p, Side::Right, 1); // frame 2
     EXPECT_GT(b.ZOrder(), a.ZOrder());
 
     // A parried lunge stays behind.
     p.OnGuard(106, 600);
     b.BringToFront();
-    p.A().action = game::LungeParried;
-    p.A().frameCount = 5;
-    p.A().frameIndex = 0;
-    Tick(p, kLeft, 3);
+    p.Playing(Side::Left, Action::LungeParried, 0);
+    Tick(p, Side::Left, 3);
     EXPECT_LT(a.ZOrder(), b.ZOrder());
 }
 
 TEST(Motion, EndSequenceBeforeTheLastFrameChangesNothing) {
     Piste p;
     p.OnGuard();
-    p.A().action = game::Advance;
-    p.A().frameCount = 5;
-    p.A().frameIndex = 2;
-    const FencerState before = p.A();
+    p.Playing(Side::Left, Action::Advance, 2);
+    const FencerState before = p.A().State();
     const auto& img = p.form.imgFencerA;
     const auto& copy = p.form.imgFencerATemp;
     const int loads = img.Loads(), copyLoads = copy.Loads(), left = img.Left();
     const bool copyVisible = copy.Visible();
 
-    EXPECT_FALSE(p.game.EndSequence(kLeft));
-    EXPECT_EQ(p.A().frameIndex, before.frameIndex);
-    EXPECT_EQ(p.A().action, before.action);
+    EXPECT_FALSE(p.A().EndSequence());
+    EXPECT_EQ(p.A().State().frameIndex, before.frameIndex);
+    EXPECT_EQ(p.A().CurrentAction(), before.action);
+    EXPECT_EQ(p.A().Left(), left);
     EXPECT_EQ(img.Loads(), loads);
     EXPECT_EQ(img.Left(), left);
     EXPECT_TRUE(img.Visible());

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 
 using namespace pistework;
 using namespace pistework::testing;
@@ -16,8 +18,8 @@ namespace {
 
 std::set<std::string> FencerPictures() {
     std::set<std::string> bases{"ENGARDE", "ENGARDEX", "FLECHE1"};
-    for (int action = 0; action < game::kActionCount; ++action)
-        for (std::string_view name : game::sequenceTable(action))
+    for (int code = 0; code < game::kActionCount; ++code)
+        for (std::string_view name : game::SequenceTable(static_cast<Action>(code)))
             if (!name.empty()) bases.emplace(name);
     std::set<std::string> names;
     for (const auto& base : bases) {
@@ -27,10 +29,16 @@ std::set<std::string> FencerPictures() {
     return names;
 }
 
-const std::set<std::string> kCalls{
-    "Attack from the Left", "Attack from the Right",
-    "Attack from the Left\rCounter Attack from the Right",
-    "Attack from the Right\rCounter Attack from the Left", "Opponent Passed", game::kCorpsACorps};
+const std::set<std::string_view> kCalls{"Attack from the Left",
+                                        "Attack from the Right",
+                                        "Attack from the Left\rCounter Attack from the Right",
+                                        "Attack from the Right\rCounter Attack from the Left",
+                                        "Opponent Passed",
+                                        game::kCorpsACorps};
+
+constexpr std::array<void (game::Fencer::*)(), 6> kCommands{
+    &game::Fencer::Advance, &game::Fencer::Retreat, &game::Fencer::Extend,
+    &game::Fencer::Lunge,   &game::Fencer::Parry,   &game::Fencer::Fleche};
 
 enum class Mode { Computer, TwoPlayer, Demonstration };
 
@@ -48,13 +56,12 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
         const Mode mode = static_cast<Mode>(run % 3);
         if (mode == Mode::TwoPlayer) p.TwoPlayers();
         if (mode == Mode::Computer && below(2)) p.form.Menu("mnuKeyboard").Click();
-        p.game.demoMode = mode == Mode::Demonstration;
-        p.game.opponentRange = 8 + below(5);
+        p.game.SetDemonstrating(mode == Mode::Demonstration);
+        p.SetStrength(8 + below(5));
         p.form.TimerLeft.SetInterval(mode == Mode::TwoPlayer ? 100 : 80 + 10 * below(5));
         if (below(2)) p.form.Menu("SoundOn").Click();
         // Offences depend on how long ago the last pass was; let some phrases start soon after.
-        p.game.boutClock = 540 - below(20);
-        p.game.lastPassA = p.game.lastPassB = 540;
+        p.FenceSeconds(below(20));
 
         for (int phrase = 0; phrase < 3; ++phrase) {
             p.form.TimerPresident.SetEnabled(false);
@@ -65,17 +72,19 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
 
             bool sane = true;
             auto check = [&] {
-                for (int side : {kLeft, kRight}) {
-                    const FencerState& f = p.game.fencer[side];
-                    const auto& img = side == kLeft ? p.form.imgFencerA : p.form.imgFencerB;
-                    const auto& copy = side == kLeft ? p.form.imgFencerATemp : p.form.imgFencerBTemp;
-                    const auto table = game::sequenceTable(f.action);
-                    sane = sane && f.action < game::kActionCount && f.frameIndex >= 0 &&
-                           f.frameIndex <= f.frameCount && f.frameCount <= 10 &&
+                for (Side side : game::kSides) {
+                    const FencerState& f = p.F(side).State();
+                    const bool left = side == Side::Left;
+                    const auto& img = left ? p.form.imgFencerA : p.form.imgFencerB;
+                    const auto& copy = left ? p.form.imgFencerATemp : p.form.imgFencerBTemp;
+                    const auto table = game::SequenceTable(f.action);
+                    sane = sane && static_cast<int>(f.action) < game::kActionCount &&
+                           f.frameIndex >= 0 && f.frameIndex <= f.frameCount &&
+                           f.frameCount <= 10 &&
                            (table.empty() || f.frameIndex <= static_cast<int>(table.size())) &&
                            pictures.count(img.PictureName()) > 0 &&
-                           img.PictureName().back() == (side == kLeft ? 'A' : 'B') &&
-                           img.Visible() && !copy.Visible();
+                           img.PictureName().back() == (left ? 'A' : 'B') &&
+                           img.Left() == p.F(side).Left() && img.Visible() && !copy.Visible();
                 }
                 return !sane || p.Halted();
             };
@@ -83,42 +92,35 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
             // Up to a minute of fencing, with a command every 0 to 250 ms.
             const std::int64_t end = p.form.scheduler.Now() + 60'000;
             while (sane && !p.Halted() && p.form.scheduler.Now() < end) {
-                const int side = below(2);
-                switch (below(4)) {
-                case 0: p.form.txtKeyboard.Type(keys[static_cast<std::size_t>(below(16))]); break;
-                case 1:
-                    switch (below(6)) {
-                    case 0: p.game.AdvanceCommand(side); break;
-                    case 1: p.game.RetreatCommand(side); break;
-                    case 2: p.game.ExtendCommand(side); break;
-                    case 3: p.game.LungeCommand(side); break;
-                    case 4: p.game.ParryCommand(side); break;
-                    default: p.game.FlecheCommand(side); break;
-                    }
-                    break;
-                default: break;
-                }
+                game::Fencer& f = p.F(below(2) ? Side::Right : Side::Left);
+                const int how = below(4); // a key, a command or nothing
+                if (how == 0) p.form.txtKeyboard.Type(keys[static_cast<std::size_t>(below(16))]);
+                if (how == 1) (f.*kCommands[static_cast<std::size_t>(below(6))])();
                 p.form.scheduler.RunUntilTrue(check, below(250));
             }
+            auto describe = [](const game::Fencer& f, const std::string& picture) {
+                const FencerState& s = f.State();
+                return " action " + std::to_string(static_cast<int>(s.action)) + " frame " +
+                       std::to_string(s.frameIndex) + "/" + std::to_string(s.frameCount) + " at " +
+                       std::to_string(f.Left()) + " " + picture;
+            };
             ASSERT_TRUE(sane) << "run " << run << " phrase " << phrase << " at "
-                              << p.form.scheduler.Now() << ": A action "
-                              << int(p.A().action) << " frame " << p.A().frameIndex << "/"
-                              << p.A().frameCount << " " << p.form.imgFencerA.PictureName()
-                              << ", B action " << int(p.B().action) << " frame "
-                              << p.B().frameIndex << "/" << p.B().frameCount << " "
-                              << p.form.imgFencerB.PictureName();
+                              << p.form.scheduler.Now() << ": A"
+                              << describe(p.A(), p.form.imgFencerA.PictureName()) << ", B"
+                              << describe(p.B(), p.form.imgFencerB.PictureName());
             if (!p.Halted()) {
                 ++unfinished;
                 continue;
             }
-            ASSERT_EQ(kCalls.count(p.game.callText), 1u) << p.game.callText;
-            EXPECT_EQ(p.game.presidentPhase, 4);
+            const game::PhraseOutcome& o = p.Outcome();
+            ASSERT_EQ(kCalls.count(p.PendingCall()), 1u) << p.PendingCall();
+            EXPECT_EQ(p.game.President().CurrentPhase(), game::Phase::Halt);
             EXPECT_TRUE(p.form.TimerPresident.Enabled());
-            EXPECT_EQ(int(p.game.hitByA) + int(p.game.hitByB) + int(p.game.passed), 1);
-            EXPECT_EQ(p.form.TimerLight.Enabled(), !p.game.passed) << "lamps for hits only";
-            p.game.passed ? ++passes : ++hits;
-            p.game.passed = p.game.hitByA = p.game.hitByB = false;
-            p.game.offenceA = p.game.offenceB = false;
+            EXPECT_NE(o.hitBy.has_value(), o.passed);
+            EXPECT_EQ(p.form.TimerLight.Enabled(), !o.passed) << "lamps for hits only";
+            o.passed ? ++passes : ++hits;
+            // The referee's return to engarde clears the outcome for the next phrase.
+            p.game.President().ReturnToEngarde();
         }
     }
     // The soak means something only if phrases really end both ways.
