@@ -21,6 +21,7 @@ struct BoutTable {
     std::int64_t Now() const { return form.scheduler.Now(); }
     std::string Call() const { return form.lblEngarde.Caption(); }
     game::Referee& Referee() { return game.President(); }
+    int Hits(Side side) const { return game.Scores().Hits(side); }
 
     // Runs until the referee lets the fencers go, which is the moment right after its
     // empty call; the fencers have not ticked yet.
@@ -47,6 +48,29 @@ struct BoutTable {
         // Any pass within a minute of the last is too soon.
         Referee().CallPass(offence ? 60 : 0);
         if (offence) game.FencerOn(*offence).SetPosture({});
+    }
+
+    // The fencers stand still while the bout clock runs on.
+    void Stand(std::int64_t milliseconds) {
+        form.TimerLeft.SetEnabled(false);
+        form.TimerRight.SetEnabled(false);
+        form.scheduler.RunFor(milliseconds);
+    }
+
+    // Hits ruled by the referee's own calls, without waiting a second for each.
+    void Score(Side side, int hits = 1) {
+        for (int i = 0; i < hits; ++i) {
+            Hit(side);
+            for (int call = 0; call < 3; ++call)
+                Referee().Tick(); // Halt, the call, the ruling
+        }
+    }
+
+    // Ends the bout at once at the score on the board, as a time-out does.
+    void EndBout() {
+        Referee().TimeOut();
+        Referee().Tick(); // Halt
+        Referee().Tick(); // Game Over
     }
 
     platform::headless::HeadlessForm form;

@@ -6,21 +6,21 @@
 #include <tuple>
 
 using namespace pistework;
+using game::Side;
 using table::BoutTable;
 
 TEST(BoutStart, NewGameResetsTheBoardAndSalutesInSixStepsBeforeTheReferee) {
     BoutTable t;
     t.form.scheduler.RunUntil(1000);
     // Leftovers of an earlier bout.
-    t.form.imgFencerA.SetLeft(40);
+    t.Score(Side::Left, 7);
+    t.game.FencerOn(Side::Left).PlaceAt(40);
     t.form.lblEngarde.SetCaption("Halt");
-    t.form.lblScore0.SetCaption("7");
     t.form.shpRed1.SetVisible(true);
-    t.game.hitsA = 7;
     t.form.Menu("mnuFileNewGame").Click();
     EXPECT_EQ(t.form.lblScore0.Caption(), "0");
     EXPECT_FALSE(t.form.shpRed1.Visible());
-    EXPECT_EQ(t.game.hitsA, 0);
+    EXPECT_EQ(t.Hits(Side::Left), 0);
     EXPECT_FALSE(t.form.TimerAutoPlay.Enabled());
 
     const std::vector<std::tuple<int, const char*>> steps{{1300, "SALUTE1"}, {1600, "SALUTE2"},
@@ -31,6 +31,7 @@ TEST(BoutStart, NewGameResetsTheBoardAndSalutesInSixStepsBeforeTheReferee) {
         EXPECT_EQ(t.form.imgFencerA.PictureName(), std::string(base) + "A") << time;
         EXPECT_EQ(t.form.imgFencerB.PictureName(), std::string(base) + "B") << time;
         EXPECT_EQ(t.form.imgFencerA.Left(), 106) << "back at the start position";
+        EXPECT_EQ(t.game.FencerOn(Side::Left).Left(), 106);
         EXPECT_EQ(t.Call(), "");
     }
     EXPECT_FALSE(t.form.TimerSalute.Enabled());
@@ -47,14 +48,18 @@ TEST(BoutStart, NewGameResetsTheBoardAndSalutesInSixStepsBeforeTheReferee) {
     t.form.scheduler.RunUntil(6800);
     EXPECT_TRUE(t.form.TimerLeft.Enabled());
 
-    // New Game in the middle of the salute starts it again on the next tick.
+    // New Game in the middle of the salute starts it again on the next tick: six more steps.
     BoutTable again;
     again.form.Menu("mnuFileNewGame").Click();
     again.form.scheduler.RunUntil(1000);
     again.form.Menu("mnuFileNewGame").Click();
     again.form.scheduler.RunUntil(1200);
     EXPECT_EQ(again.form.imgFencerA.PictureName(), "SALUTE1A");
-    EXPECT_EQ(again.game.saluteStep, 1);
+    again.form.scheduler.RunUntil(2699);
+    EXPECT_FALSE(again.form.TimerPresident.Enabled());
+    again.form.scheduler.RunUntil(2700);
+    EXPECT_EQ(again.form.imgFencerA.PictureName(), "ENGARDEA");
+    EXPECT_TRUE(again.form.TimerPresident.Enabled());
 }
 
 TEST(BoutStart, ClockCaptionAndVisibilityFollowTheGameLength) {
@@ -65,7 +70,6 @@ TEST(BoutStart, ClockCaptionAndVisibilityFollowTheGameLength) {
         t.form.Menu("mnuFileNewGame").Click();
         EXPECT_EQ(t.form.lblTime.Caption(), caption);
         EXPECT_TRUE(t.form.lblTime.Visible());
-        EXPECT_EQ(t.game.boutClock, t.game.lastPassA);
     }
     BoutTable untimed;
     untimed.form.Menu("TimedBout").Click();
@@ -74,22 +78,23 @@ TEST(BoutStart, ClockCaptionAndVisibilityFollowTheGameLength) {
 }
 
 TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel) {
+    const game::Strength advanced{10, 100};
     BoutTable t;
     t.form.Menu("Advanced").Click();
     t.form.scheduler.RunUntil(15'000);
-    EXPECT_TRUE(t.game.demoMode);
+    EXPECT_TRUE(t.game.Demonstrating());
     EXPECT_TRUE(t.form.lblStart.Visible());
     EXPECT_FALSE(t.form.cmdLunge.Visible());
-    EXPECT_EQ(t.game.opponentRange, 8);
+    EXPECT_EQ(t.game.Computer().InPlay(), (game::Strength{8, 80}));
     EXPECT_EQ(t.form.TimerLeft.Interval(), 80);
-    EXPECT_EQ(t.game.chosenRange, 10);
+    EXPECT_EQ(t.game.Options().chosen, advanced);
     EXPECT_TRUE(t.form.TimerSalute.Enabled());
 
     t.form.Menu("mnuFileNewGame").Click();
-    EXPECT_FALSE(t.game.demoMode);
+    EXPECT_FALSE(t.game.Demonstrating());
     EXPECT_FALSE(t.form.lblStart.Visible());
     EXPECT_TRUE(t.form.cmdLunge.Visible());
-    EXPECT_EQ(t.game.opponentRange, 10);
+    EXPECT_EQ(t.game.Computer().InPlay(), advanced);
     EXPECT_EQ(t.form.TimerLeft.Interval(), 100);
 
     // Keyboard control keeps the buttons hidden; two players run the left fencer at 100 ms.
@@ -108,29 +113,28 @@ TEST(BoutEnd, PlayersBoutArmsAutoPlayAndADemonstrationStartsTheNextThreeSecondsL
     // A player's bout that ends at once: New Game has stopped auto-play.
     t.form.Menu("mnuFileNewGame").Click();
     t.form.TimerSalute.SetEnabled(false);
-    t.game.hitsB = 3;
-    t.game.EndBout();
+    t.Score(Side::Right, 3);
+    t.EndBout();
     EXPECT_EQ(t.form.imgFencerB.PictureName(), "VICTORYB");
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA");
     const auto end = t.Now();
     t.form.scheduler.RunUntil(end + 14'999);
-    EXPECT_FALSE(t.game.demoMode);
+    EXPECT_FALSE(t.game.Demonstrating());
     t.form.scheduler.RunUntil(end + 15'000);
-    EXPECT_TRUE(t.game.demoMode);
+    EXPECT_TRUE(t.game.Demonstrating());
 
     // A demonstration's end keeps its result on show for ten silent salute ticks.
     t.form.TimerSalute.SetEnabled(false);
-    t.game.hitsA = 2;
-    t.game.hitsB = 0;
-    t.game.EndBout();
+    t.Score(Side::Left, 2);
+    t.EndBout();
     const auto demoEnd = t.Now();
     EXPECT_FALSE(t.form.TimerAutoPlay.Enabled());
     t.form.scheduler.RunUntil(demoEnd + 2999);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "VICTORYA");
-    EXPECT_EQ(t.game.hitsA, 2);
+    EXPECT_EQ(t.Hits(Side::Left), 2);
     t.form.scheduler.RunUntil(demoEnd + 3000);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA");
-    EXPECT_EQ(t.game.hitsA, 0) << "the next demonstration bout has begun";
+    EXPECT_EQ(t.Hits(Side::Left), 0) << "the next demonstration bout has begun";
     t.form.scheduler.RunUntil(demoEnd + 3300);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "SALUTE1A");
 }
@@ -150,17 +154,19 @@ TEST(BoutEnd, ABestResultIsOfferedOnlyForAPlayersWinOverAGradedLevel) {
                          Case{"mnu2Player", 0, 5, false, 0}}) {
         BoutTable t;
         std::vector<std::tuple<int, int, int>> offers;
-        t.game.offerBestResult = [&](int level, int a, int b) { offers.emplace_back(level, a, b); };
+        t.game.SetOnBestResult([&](int level, int a, int b) { offers.emplace_back(level, a, b); });
         if (std::string(c.level) == "Custom1") {
-            t.form.Menu("Custom1").SetChecked(true);
+            game::BoutOptions custom = t.game.Options();
+            custom.level.reset();
+            t.game.SetOptions(custom);
         } else {
             t.form.Menu(c.level).Click();
         }
         t.form.Menu("mnuFileNewGame").Click();
-        t.game.demoMode = c.demo;
-        t.game.hitsA = c.hitsA;
-        t.game.hitsB = c.hitsB;
-        t.game.EndBout();
+        t.game.SetDemonstrating(c.demo);
+        t.Score(Side::Left, c.hitsA);
+        t.Score(Side::Right, c.hitsB);
+        t.EndBout();
         if (c.offeredLevel == 0) {
             EXPECT_TRUE(offers.empty()) << c.level << " " << c.hitsA << ":" << c.hitsB;
         } else {
@@ -170,15 +176,16 @@ TEST(BoutEnd, ABestResultIsOfferedOnlyForAPlayersWinOverAGradedLevel) {
         }
         EXPECT_EQ(t.form.TimerAutoPlay.Enabled(), !c.demo) << c.level;
     }
-    EXPECT_EQ(game::LevelNumber(9, 90), 4);
-    EXPECT_EQ(game::LevelNumber(9, 100), 5);
-    EXPECT_EQ(game::LevelNumber(7, 80), 1);
+    // The two levels of range 9 differ in speed; a strength off the table is no level.
+    EXPECT_EQ(game::LevelWithStrength({9, 90}).value().number, 4);
+    EXPECT_EQ(game::LevelWithStrength({9, 80}).value().number, 5);
+    EXPECT_FALSE(game::LevelWithStrength({9, 100}));
 }
 
 TEST(BoutClock, CountsDownBeforeShowingAndEndsOnlyATimedBoutAtZero) {
-    EXPECT_EQ(game::ClockCaption(179), "2:59");
-    EXPECT_EQ(game::ClockCaption(65), "1:05");
-    EXPECT_EQ(game::ClockCaption(0), "0:00");
+    for (const auto& [seconds, caption] :
+         {std::pair{179, "2:59"}, {70, "1:10"}, {65, "1:05"}, {0, "0:00"}})
+        EXPECT_EQ(game::ClockCaption(seconds), caption);
     EXPECT_EQ(game::CountDown(180, true).seconds, 179);
     EXPECT_EQ(game::CountDown(0, false).seconds, 540);
     EXPECT_FALSE(game::CountDown(0, false).timeOut);
@@ -188,27 +195,27 @@ TEST(BoutClock, CountsDownBeforeShowingAndEndsOnlyATimedBoutAtZero) {
     t.form.Menu("Firstto5").Click();
     t.StartPlayersBout();
     // "Fence" was one second ago; the clock's first tick is due now.
-    t.form.TimerLeft.SetEnabled(false);
-    t.form.TimerRight.SetEnabled(false);
-    t.form.scheduler.RunFor(0);
+    t.Stand(0);
     EXPECT_EQ(t.form.lblTime.Caption(), "2:59");
-    t.game.boutClock = 2;
+    ASSERT_TRUE(
+        t.form.scheduler.RunUntilTrue([&] { return t.form.lblTime.Caption() == "0:02"; }, 200'000));
     t.form.scheduler.RunFor(2000);
     EXPECT_EQ(t.form.lblTime.Caption(), "0:00");
     EXPECT_TRUE(t.form.TimerClock.Enabled()) << "0:00 shows for one full tick first";
     t.form.scheduler.RunFor(1000);
     EXPECT_FALSE(t.form.TimerClock.Enabled());
-    EXPECT_EQ(t.game.presidentPhase, 7);
+    EXPECT_EQ(t.game.President().CurrentPhase(), game::Phase::TimeOutHalt);
 
     // Untimed, the hidden clock wraps round and runs on.
     BoutTable untimed;
+    untimed.form.Menu("Firstto5").Click();
     untimed.form.Menu("TimedBout").Click();
     untimed.StartPlayersBout();
-    untimed.form.TimerLeft.SetEnabled(false);
-    untimed.form.TimerRight.SetEnabled(false);
-    untimed.game.boutClock = 0;
-    untimed.form.scheduler.RunFor(0);
+    untimed.Stand(0);
+    ASSERT_TRUE(untimed.form.scheduler.RunUntilTrue(
+        [&] { return untimed.form.lblTime.Caption() == "0:00"; }, 200'000));
+    untimed.form.scheduler.RunFor(1000);
     EXPECT_EQ(untimed.form.lblTime.Caption(), "9:00");
     EXPECT_TRUE(untimed.form.TimerClock.Enabled());
-    EXPECT_EQ(untimed.game.presidentPhase, 4);
+    EXPECT_EQ(untimed.game.President().CurrentPhase(), game::Phase::Halt);
 }

@@ -9,9 +9,8 @@
 #include <malloc.h>
 
 using namespace pistework;
+using game::Side;
 using table::BoutTable;
-using table::kLeft;
-using table::kRight;
 
 namespace {
 
@@ -29,21 +28,22 @@ std::size_t Count(const std::vector<std::string>& calls, const std::string& text
 // A player who walks up to lunging distance of a fencer standing engarde, extends and lunges,
 // pressing a key only while its fencer stands with nothing requested. Returns when the
 // referee has the phrase.
-void Attack(BoutTable& t, int side) {
+void Attack(BoutTable& t, Side side) {
+    using enum game::Action;
     ASSERT_TRUE(t.RunToFencing());
-    const std::u32string& keys = side == kLeft ? t.game.keyboardLeft : t.game.keyboardRight;
-    const game::FencerState& f = t.game.fencer[side];
-    const auto& image = side == kLeft ? t.form.imgFencerA : t.form.imgFencerB;
+    const std::u32string& keys =
+        side == Side::Left ? t.game.Options().keysLeft : t.game.Options().keysRight;
+    const game::Fencer& fencer = t.game.FencerOn(side);
+    const game::FencerState& f = fencer.State();
     // The lunge's point lands on the other's body point from ten steps forward.
-    const int lungeLine = side == kLeft ? 206 : 144;
+    const int lungeLine = side == Side::Left ? 206 : 144;
     bool lunged = false;
     const auto until = t.Now() + 60'000;
     while (!t.form.TimerPresident.Enabled()) {
         ASSERT_LT(t.Now(), until) << "the lunge never landed";
-        const bool idle =
-            (f.action == game::Stand || f.action == game::StandExtended) &&
-            (f.requestedAction == game::Stand || f.requestedAction == game::StandExtended);
-        if (idle && image.Left() != lungeLine)
+        const bool idle = (f.action == Stand || f.action == StandExtended) &&
+                          (f.requestedAction == Stand || f.requestedAction == StandExtended);
+        if (idle && fencer.Left() != lungeLine)
             t.form.txtKeyboard.Type(keys[0]);
         else if (idle && !f.armExtended)
             t.form.txtKeyboard.Type(keys[1]);
@@ -60,7 +60,7 @@ void Attack(BoutTable& t, int side) {
 TEST(WholeBout, ADemonstrationPlaysToGameOverAndTheNextBeginsThreeSecondsLater) {
     BoutTable t(kStart);
     t.form.scheduler.RunFor(15'000);
-    ASSERT_TRUE(t.game.demoMode);
+    ASSERT_TRUE(t.game.Demonstrating());
     const auto wallStart = std::chrono::steady_clock::now();
     const auto start = t.Now();
     ASSERT_TRUE(RunToGameOver(t));
@@ -71,7 +71,7 @@ TEST(WholeBout, ADemonstrationPlaysToGameOverAndTheNextBeginsThreeSecondsLater) 
         std::to_string(std::chrono::duration_cast<std::chrono::microseconds>(wall).count()));
 
     const auto& calls = t.form.lblEngarde.History();
-    const int a = t.game.hitsA, b = t.game.hitsB;
+    const int a = t.Hits(Side::Left), b = t.Hits(Side::Right);
     EXPECT_TRUE(a == 15 || b == 15 || t.form.lblTime.Caption() == "0:00");
     EXPECT_LE(std::max(a, b), 15);
     EXPECT_EQ(t.form.lblScore0.Caption(), std::to_string(a));
@@ -93,9 +93,14 @@ TEST(WholeBout, ADemonstrationPlaysToGameOverAndTheNextBeginsThreeSecondsLater) 
     t.form.scheduler.RunUntil(over + 3000);
     EXPECT_EQ(t.form.lblScore0.Caption(), "0");
     EXPECT_EQ(t.form.lblScore1.Caption(), "0");
-    EXPECT_TRUE(t.game.demoMode);
+    EXPECT_TRUE(t.game.Demonstrating());
     t.form.scheduler.RunUntil(over + 3300);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "SALUTE1A");
+    // The salute is made from the start marks, wherever the last bout ended.
+    EXPECT_EQ(t.form.imgFencerA.Left(), 106);
+    EXPECT_EQ(t.form.imgFencerB.Left(), 244);
+    EXPECT_EQ(t.game.FencerOn(Side::Left).Left(), 106);
+    EXPECT_EQ(t.game.FencerOn(Side::Right).Left(), 244);
     EXPECT_TRUE(RunToGameOver(t));
 
     // The same start time replays the same bout.
@@ -103,26 +108,26 @@ TEST(WholeBout, ADemonstrationPlaysToGameOverAndTheNextBeginsThreeSecondsLater) 
     replay.form.scheduler.RunFor(15'000);
     ASSERT_TRUE(RunToGameOver(replay));
     EXPECT_EQ(replay.Now(), over);
-    EXPECT_EQ(replay.game.hitsA, a);
-    EXPECT_EQ(replay.game.hitsB, b);
+    EXPECT_EQ(replay.Hits(Side::Left), a);
+    EXPECT_EQ(replay.Hits(Side::Right), b);
 }
 
 TEST(WholeBout, TwoPlayersFenceToFiveAndAutoPlayTakesOverAfterwards) {
     BoutTable t(kStart);
     int offers = 0;
-    t.game.offerBestResult = [&](int, int, int) { ++offers; };
+    t.game.SetOnBestResult([&](int, int, int) { ++offers; });
     t.form.Menu("Firstto5").Click();
     t.form.Menu("mnu2Player").Click();
     t.form.Menu("mnuFileNewGame").Click();
     for (int hit = 0; hit < 9; ++hit) {
-        const int side = hit % 2 == 0 ? kLeft : kRight;
+        const Side side = hit % 2 == 0 ? Side::Left : Side::Right;
         Attack(t, side);
         t.form.scheduler.RunFor(2000);
-        EXPECT_EQ(t.Call(), side == kLeft ? "Attack from the Left" : "Attack from the Right");
+        EXPECT_EQ(t.Call(), side == Side::Left ? "Attack from the Left" : "Attack from the Right");
         t.form.scheduler.RunFor(1000);
         EXPECT_EQ(t.Call(), "Successful");
-        EXPECT_EQ(t.game.hitsA, (hit + 2) / 2);
-        EXPECT_EQ(t.game.hitsB, (hit + 1) / 2);
+        EXPECT_EQ(t.Hits(Side::Left), (hit + 2) / 2);
+        EXPECT_EQ(t.Hits(Side::Right), (hit + 1) / 2);
     }
     t.form.scheduler.RunFor(1000);
     EXPECT_EQ(t.Call(), "Game Over");
@@ -132,29 +137,29 @@ TEST(WholeBout, TwoPlayersFenceToFiveAndAutoPlayTakesOverAfterwards) {
     EXPECT_EQ(t.form.imgFencerB.PictureName(), "DEFEATB");
     EXPECT_EQ(offers, 0) << "two-player bouts keep no best result";
     t.form.scheduler.RunFor(15'000);
-    EXPECT_TRUE(t.game.demoMode);
+    EXPECT_TRUE(t.game.Demonstrating());
     EXPECT_TRUE(t.form.lblStart.Visible());
 }
 
 TEST(WholeBout, ATimedBoutRunsOutAtALevelScoreWithBothDefeated) {
     BoutTable t(kStart);
     int offers = 0;
-    t.game.offerBestResult = [&](int, int, int) { ++offers; };
+    t.game.SetOnBestResult([&](int, int, int) { ++offers; });
     t.form.Menu("Firstto5").Click();
     ASSERT_TRUE(t.form.Menu("TimedBout").Checked());
     t.form.Menu("mnu2Player").Click();
     t.form.Menu("mnuFileNewGame").Click();
     EXPECT_EQ(t.form.lblTime.Caption(), "3:00");
-    Attack(t, kRight);
-    Attack(t, kLeft);
+    Attack(t, Side::Right);
+    Attack(t, Side::Left);
     // Then both players stand and wait.
     ASSERT_TRUE(RunToGameOver(t, 10 * 60'000));
     const auto& calls = t.form.lblEngarde.History();
     EXPECT_EQ(std::vector<std::string>(calls.end() - 2, calls.end()),
               (std::vector<std::string>{"Halt", "Game Over"}));
     EXPECT_EQ(t.form.lblTime.Caption(), "0:00");
-    EXPECT_EQ(t.game.hitsA, 1);
-    EXPECT_EQ(t.game.hitsB, 1);
+    EXPECT_EQ(t.Hits(Side::Left), 1);
+    EXPECT_EQ(t.Hits(Side::Right), 1);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA");
     EXPECT_EQ(t.form.imgFencerB.PictureName(), "DEFEATB");
     EXPECT_EQ(t.form.imgLightA.PictureName(), "LIGHTOFFA");
@@ -186,25 +191,29 @@ TEST(DemonstrationSoak, ADayOfDemonstrationsAtEveryGameLength) {
                 ASSERT_TRUE(RunToGameOver(t))
                     << name << ": the bout from " << boutStart << " ms never ended";
                 ++bouts;
-                const int a = t.game.hitsA, b = t.game.hitsB, target = length.maxHits;
+                const int a = t.Hits(Side::Left);
+                const int b = t.Hits(Side::Right), target = length.maxHits;
                 ASSERT_LE(std::max(a, b), target) << name << " at " << boutStart;
-                ASSERT_TRUE(a == target || b == target || (timed && t.game.boutClock == 0))
+                ASSERT_TRUE(a == target || b == target ||
+                            (timed && t.game.Clock().SecondsLeft() == 0))
                     << name << " at " << boutStart << ": ended at " << a << ":" << b;
                 ASSERT_EQ(t.form.lblScore0.Caption(), std::to_string(a));
                 ASSERT_EQ(t.form.lblScore1.Caption(), std::to_string(b));
-                ASSERT_EQ(t.game.presidentPhase, 0);
+                ASSERT_EQ(t.game.President().CurrentPhase(), game::Phase::Engarde);
                 for (auto* timer : {&t.form.TimerLeft, &t.form.TimerRight, &t.form.TimerPresident,
                                     &t.form.TimerClock, &t.form.TimerAutoPlay})
                     ASSERT_FALSE(timer->Enabled())
                         << name << " at " << boutStart << ": " << timer->Name() << " left running";
                 ASSERT_TRUE(t.form.TimerSalute.Enabled());
-                ASSERT_EQ(t.game.saluteStep, -10);
-                // The next bout begins three seconds later.
-                t.form.scheduler.RunFor(3000);
-                ASSERT_EQ(t.game.hitsA + t.game.hitsB, 0);
-                ASSERT_EQ(t.game.saluteStep, 0);
+                // The result stays on show for three seconds, then the next bout begins.
+                t.form.scheduler.RunFor(2999);
+                ASSERT_EQ(t.Hits(Side::Left) + t.Hits(Side::Right), a + b);
+                t.form.scheduler.RunFor(1);
+                ASSERT_EQ(t.Hits(Side::Left) + t.Hits(Side::Right), 0);
                 t.form.scheduler.RunFor(300);
                 ASSERT_EQ(t.form.imgFencerA.PictureName(), "SALUTE1A");
+                ASSERT_EQ(t.game.FencerOn(Side::Left).Left(), 106);
+                ASSERT_EQ(t.game.FencerOn(Side::Right).Left(), 244);
 
                 for (auto* label : {&t.form.lblEngarde, &t.form.lblScore0, &t.form.lblScore1,
                                     &t.form.lblTime, &t.form.lblRedCount0, &t.form.lblRedCount1})

@@ -7,9 +7,9 @@
 #include <vector>
 
 using namespace pistework;
+using game::Phase;
+using game::Side;
 using table::BoutTable;
-using table::kLeft;
-using table::kRight;
 
 namespace {
 std::vector<std::string> LastCalls(const BoutTable& t, std::size_t n) {
@@ -22,8 +22,8 @@ TEST(Referee, AHitReadsOutOneCallASecondAndTheFencersMoveAgainAtSeven) {
     BoutTable t;
     t.StartPlayersBout();
     const auto hit = t.Now();
-    t.form.imgFencerA.SetLeft(170);
-    t.Hit(kLeft);
+    t.game.FencerOn(Side::Left).PlaceAt(170);
+    t.Hit(Side::Left);
     auto at = [&](int ms) {
         t.form.scheduler.RunUntil(hit + ms);
         return t.Call();
@@ -31,7 +31,7 @@ TEST(Referee, AHitReadsOutOneCallASecondAndTheFencersMoveAgainAtSeven) {
     EXPECT_EQ(at(999), "");
     EXPECT_EQ(at(1000), "Halt");
     EXPECT_FALSE(t.form.TimerClock.Enabled());
-    const int clockAtHalt = t.game.boutClock;
+    const int clockAtHalt = t.game.Clock().SecondsLeft();
     EXPECT_EQ(at(2000), "Attack from the Left");
     EXPECT_EQ(t.form.lblScore0.Caption(), "0");
     EXPECT_EQ(at(3000), "Successful");
@@ -44,14 +44,15 @@ TEST(Referee, AHitReadsOutOneCallASecondAndTheFencersMoveAgainAtSeven) {
     EXPECT_EQ(at(5000), "Are you ready?");
     EXPECT_EQ(at(6000), "Fence");
     EXPECT_TRUE(t.form.TimerClock.Enabled());
-    EXPECT_EQ(t.game.boutClock, clockAtHalt) << "the clock stands still during the calls";
+    EXPECT_EQ(t.game.Clock().SecondsLeft(), clockAtHalt)
+        << "the clock stands still during the calls";
     t.form.scheduler.RunUntil(hit + 6999);
     EXPECT_FALSE(t.form.TimerLeft.Enabled());
     EXPECT_EQ(at(7000), "");
     EXPECT_TRUE(t.form.TimerLeft.Enabled());
     EXPECT_TRUE(t.form.TimerRight.Enabled());
     EXPECT_FALSE(t.form.TimerPresident.Enabled());
-    EXPECT_EQ(t.game.boutClock, clockAtHalt - 1);
+    EXPECT_EQ(t.game.Clock().SecondsLeft(), clockAtHalt - 1);
 }
 
 TEST(Referee, EveryRulingInItsOrder) {
@@ -63,42 +64,43 @@ TEST(Referee, EveryRulingInItsOrder) {
     };
     const std::vector<Case> cases{
         {"left hit",
-         [](BoutTable& t) { t.Hit(kLeft); },
+         [](BoutTable& t) { t.Hit(Side::Left); },
          {"Attack from the Left", "Successful"},
          1,
          0},
         {"right hit",
-         [](BoutTable& t) { t.Hit(kRight); },
+         [](BoutTable& t) { t.Hit(Side::Right); },
          {"Attack from the Right", "Successful"},
          0,
          1},
         {"hit over a counter",
-         [](BoutTable& t) { t.Hit(kLeft, false, true); },
+         [](BoutTable& t) { t.Hit(Side::Left, false, true); },
          {"Attack from the Left\rCounter Attack from the Right",
           "Attack is Successful\rCounter is Out of Time"},
          1,
          0},
         {"counter, right hit",
-         [](BoutTable& t) { t.Hit(kRight, false, true); },
+         [](BoutTable& t) { t.Hit(Side::Right, false, true); },
          {"Attack from the Right\rCounter Attack from the Left",
           "Attack is Successful\rCounter is Out of Time"},
          0,
          1},
         {"off target",
-         [](BoutTable& t) { t.Hit(kRight, true); },
+         [](BoutTable& t) { t.Hit(Side::Right, true); },
          {"Attack from the Right", "Off Target"},
          0,
          0},
         {"pass", [](BoutTable& t) { t.Pass(); }, {"Opponent Passed", "Return to Engarde"}, 0, 0},
         {"left offence",
-         [](BoutTable& t) { t.Pass(kLeft); },
+         [](BoutTable& t) { t.Pass(Side::Left); },
          {"Corps \xC3\xA0 Corps", "Warning - Yellow Card Left"},
          0,
          0},
         {"an offence goes before everything",
          [](BoutTable& t) {
-             t.Pass(kRight);
-             t.game.offTarget = t.game.hitByA = t.game.counterA = true;
+             t.Pass(Side::Right);
+             // A late arrival of the left point, off target and into the other's lunge.
+             t.Referee().NoteArrival(Side::Left, {true, true, true});
          },
          {"Corps \xC3\xA0 Corps", "Warning - Yellow Card Right"},
          0,
@@ -114,31 +116,31 @@ TEST(Referee, EveryRulingInItsOrder) {
         EXPECT_EQ(LastCalls(t, 3), expected) << c.name;
         EXPECT_EQ(t.form.lblScore0.Caption(), std::to_string(c.hitsA)) << c.name;
         EXPECT_EQ(t.form.lblScore1.Caption(), std::to_string(c.hitsB)) << c.name;
-        EXPECT_EQ(t.game.hitsA, c.hitsA) << c.name;
-        EXPECT_EQ(t.game.hitsB, c.hitsB) << c.name;
+        EXPECT_EQ(t.Hits(Side::Left), c.hitsA) << c.name;
+        EXPECT_EQ(t.Hits(Side::Right), c.hitsB) << c.name;
     }
 }
 
 TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
     BoutTable t;
     t.StartPlayersBout();
-    auto offence = [&](int side) {
-        t.form.imgFencerA.SetLeft(150);
-        t.form.imgFencerB.SetLeft(200);
+    auto offence = [&](Side side) {
+        t.game.FencerOn(Side::Left).PlaceAt(150);
+        t.game.FencerOn(Side::Right).PlaceAt(200);
         t.Pass(side);
         t.RunToFencing();
     };
-    offence(kLeft);
+    offence(Side::Left);
     EXPECT_TRUE(t.form.shpYellow0.Visible());
     EXPECT_FALSE(t.form.shpRed0.Visible());
     EXPECT_EQ(t.form.lblRedCount0.Caption(), "0");
     EXPECT_FALSE(t.form.lblRedCount0.Visible());
-    EXPECT_EQ(t.game.hitsB, 0);
+    EXPECT_EQ(t.Hits(Side::Right), 0);
     // A warning keeps the pass: the fencers step back from where they stood.
     EXPECT_EQ(t.form.imgFencerA.Left(), 70);
     EXPECT_EQ(t.form.imgFencerB.Left(), 280);
 
-    offence(kLeft);
+    offence(Side::Left);
     EXPECT_NE(std::find(t.form.lblEngarde.History().begin(), t.form.lblEngarde.History().end(),
                         "Warning - Red Card Left"),
               t.form.lblEngarde.History().end());
@@ -150,18 +152,25 @@ TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
     EXPECT_EQ(t.form.imgFencerA.Left(), 106);
     EXPECT_EQ(t.form.imgFencerB.Left(), 244);
 
-    offence(kLeft);
+    offence(Side::Left);
     EXPECT_TRUE(t.form.lblRedCount0.Visible());
     EXPECT_EQ(t.form.lblRedCount0.Caption(), "2");
+    EXPECT_EQ(t.game.Scores().RedCards(Side::Left), 2);
     EXPECT_EQ(t.form.lblScore1.Caption(), "2");
 
-    offence(kRight);
-    offence(kRight);
+    offence(Side::Right);
+    offence(Side::Right);
     EXPECT_TRUE(t.form.shpYellow1.Visible());
     EXPECT_TRUE(t.form.shpRed1.Visible());
     EXPECT_FALSE(t.form.lblRedCount1.Visible());
     EXPECT_EQ(t.form.lblScore0.Caption(), "1");
     EXPECT_EQ(t.form.lblRedCount0.Caption(), "2") << "cards last from ruling to ruling";
+
+    // Over a minute after its last pass, a fencer may run past again.
+    t.Stand(70'000);
+    t.Pass(Side::Right);
+    EXPECT_EQ(t.game.President().PendingCall(), "Opponent Passed");
+    t.RunToFencing();
 
     // New Game in the middle of a phrase: nothing of the old bout ticks on.
     t.form.Menu("mnuFileNewGame").Click();
@@ -173,11 +182,19 @@ TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
     EXPECT_FALSE(t.form.lblRedCount0.Visible());
     EXPECT_EQ(t.form.lblScore0.Caption(), "0");
     EXPECT_EQ(t.form.lblScore1.Caption(), "0");
-    // Each bout's first offence is a warning again.
+    for (Side side : game::kSides)
+        EXPECT_FALSE(t.game.Scores().HasYellow(side));
+    // Each bout's first offence is a warning again, and the bout starts as if both fencers
+    // had just passed, however long the last one was fenced.
     t.RunToFencing();
-    offence(kLeft);
-    EXPECT_EQ(t.game.hitsB, 0);
+    offence(Side::Left);
+    EXPECT_TRUE(t.form.shpYellow0.Visible());
+    EXPECT_EQ(t.Hits(Side::Right), 0);
     EXPECT_FALSE(t.form.shpRed0.Visible());
+    // A minute into this bout, the right fencer's late pass in the last one counts no more.
+    t.Stand(65'000);
+    t.Pass(Side::Right);
+    EXPECT_EQ(t.game.President().PendingCall(), "Opponent Passed");
 }
 
 TEST(Referee, GameOverFollowsTheRulingThatReachesMaxHitsAlsoThroughARedCard) {
@@ -185,18 +202,18 @@ TEST(Referee, GameOverFollowsTheRulingThatReachesMaxHitsAlsoThroughARedCard) {
     t.form.Menu("Firstto5").Click();
     t.StartPlayersBout();
     for (int i = 0; i < 4; ++i) {
-        t.Hit(kLeft);
+        t.Hit(Side::Left);
         t.RunToFencing();
     }
     EXPECT_EQ(t.form.lblScore0.Caption(), "4");
-    t.Hit(kLeft);
+    t.Hit(Side::Left);
     const auto hit = t.Now();
     t.form.scheduler.RunUntil(hit + 3000);
     EXPECT_EQ(t.form.lblScore0.Caption(), "5");
     t.form.scheduler.RunUntil(hit + 4000);
     EXPECT_EQ(t.Call(), "Game Over");
     EXPECT_FALSE(t.form.TimerPresident.Enabled());
-    EXPECT_EQ(t.game.presidentPhase, 0);
+    EXPECT_EQ(t.game.President().CurrentPhase(), Phase::Engarde);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "VICTORYA");
     EXPECT_EQ(t.form.imgFencerB.PictureName(), "DEFEATB");
     // The winning hit's lamps flash on; nothing else moves.
@@ -207,12 +224,14 @@ TEST(Referee, GameOverFollowsTheRulingThatReachesMaxHitsAlsoThroughARedCard) {
     t.form.scheduler.RunFor(5000);
     EXPECT_EQ(t.Call(), "Game Over");
 
+    // Four hits to the left, a warning to the right, then its red card gives the fifth.
     BoutTable red;
     red.form.Menu("Firstto5").Click();
     red.StartPlayersBout();
-    red.game.hitsA = 4;
-    red.game.yellowB = true;
-    red.Pass(kRight);
+    red.Score(Side::Left, 4);
+    red.Pass(Side::Right);
+    red.RunToFencing();
+    red.Pass(Side::Right);
     red.form.scheduler.RunFor(4000);
     EXPECT_EQ(LastCalls(red, 2),
               (std::vector<std::string>{"Warning - Red Card Right", "Game Over"}));
@@ -224,18 +243,18 @@ TEST(Referee, TimeOutOvertakesAHitInTheLastSecond) {
     t.form.Menu("Firstto5").Click();
     ASSERT_TRUE(t.form.Menu("TimedBout").Checked());
     t.StartPlayersBout();
-    // One second left; the fencers stand while the clock reaches 0:00.
-    t.game.boutClock = 1;
-    t.form.TimerLeft.SetEnabled(false);
-    t.form.TimerRight.SetEnabled(false);
+    // The fencers stand while the clock reaches 0:00.
+    t.Stand(0);
+    ASSERT_TRUE(
+        t.form.scheduler.RunUntilTrue([&] { return t.form.lblTime.Caption() == "0:00"; }, 200'000));
     t.form.scheduler.RunFor(500);
-    EXPECT_EQ(t.form.lblTime.Caption(), "0:00");
-    t.Hit(kRight);
+    t.Hit(Side::Right);
     t.form.scheduler.RunFor(500);
-    EXPECT_EQ(t.game.presidentPhase, 7) << "the time-out replaces the pending Halt";
+    EXPECT_EQ(t.game.President().CurrentPhase(), Phase::TimeOutHalt)
+        << "the time-out replaces the pending Halt";
     t.form.scheduler.RunFor(2000);
     EXPECT_EQ(LastCalls(t, 3), (std::vector<std::string>{"", "Halt", "Game Over"}));
-    EXPECT_EQ(t.game.hitsB, 0);
+    EXPECT_EQ(t.Hits(Side::Right), 0);
     EXPECT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA");
     EXPECT_EQ(t.form.imgFencerB.PictureName(), "DEFEATB");
     EXPECT_TRUE(t.form.TimerLight.Enabled()) << "the unruled hit's lamps flash on";
@@ -262,51 +281,52 @@ TEST(ReturnToEngarde, RepositionsByTheRulingAndClampsInOrder) {
     // Through the referee: the records are reset and the runner's flag chose the shift.
     BoutTable t;
     t.StartPlayersBout();
-    t.form.imgFencerA.SetLeft(250);
-    t.form.imgFencerB.SetLeft(170);
-    auto& b = t.game.fencer[kRight];
-    b.inFleche = b.inLunge = b.armExtended = true;
-    b.action = game::FlecheRun;
-    b.frameIndex = 3;
-    b.requestedAction = game::Lunge;
-    t.game.keepAdvancing[kLeft] = t.game.attackPrepared[kLeft] = true;
-    t.game.preparedCount[kLeft] = 3;
+    game::Fencer& b = t.game.FencerOn(Side::Right);
+    b.SetPosture({true, false, true, true});
+    b.SetAction(game::Action::FlecheRun);
+    b.CountFrames();
+    b.Lunge();
+    t.game.FencerOn(Side::Left).PlaceAt(250);
+    b.PlaceAt(170);
+    t.game.Computer().KeepAdvancing(Side::Left);
+    t.game.Computer().PrepareAttack(Side::Left, 3);
     t.Pass();
     t.form.scheduler.RunFor(4000);
     EXPECT_EQ(t.Call(), "Engarde");
     EXPECT_EQ(t.form.imgFencerA.Left(), 256);
     EXPECT_EQ(t.form.imgFencerB.Left(), 344);
-    EXPECT_FALSE(b.inFleche || b.inLunge || b.armExtended || t.game.passed);
-    EXPECT_EQ(b.action, game::Stand);
-    EXPECT_EQ(b.requestedAction, game::Stand);
-    EXPECT_EQ(b.frameCount, 1);
-    EXPECT_FALSE(t.game.keepAdvancing[kLeft] || t.game.attackPrepared[kLeft]);
-    EXPECT_EQ(t.game.preparedCount[kLeft], 0);
+    const game::FencerState& s = b.State();
+    EXPECT_FALSE(s.inFleche || s.inLunge || s.armExtended || t.game.President().Outcome().passed);
+    EXPECT_EQ(s.action, game::Action::Stand);
+    EXPECT_EQ(s.requestedAction, game::Action::Stand);
+    EXPECT_EQ(s.frameCount, 1);
+    EXPECT_FALSE(t.game.Computer().KeepsAdvancing(Side::Left) ||
+                 t.game.Computer().AttackPrepared(Side::Left));
 
-    // An off-target ruling is remembered into the next "Engarde" of a new bout.
+    // An off-target ruling is still remembered after the "Engarde" it decided.
     t.RunToFencing();
-    t.form.imgFencerA.SetLeft(30);
-    t.form.imgFencerB.SetLeft(110);
-    t.Hit(kLeft, true);
+    t.game.FencerOn(Side::Left).PlaceAt(30);
+    t.game.FencerOn(Side::Right).PlaceAt(110);
+    t.Hit(Side::Left, true);
     t.form.scheduler.RunFor(4000);
     EXPECT_EQ(t.form.imgFencerA.Left(), 26);
     EXPECT_EQ(t.form.imgFencerB.Left(), 104);
-    EXPECT_TRUE(t.game.offTarget);
+    EXPECT_TRUE(t.game.President().Outcome().offTarget);
 }
 
 TEST(ScoringLamps, FlashTheHittersColourWhiteOffTargetBothOnACounterAndGoDarkAtEngarde) {
     struct Case {
-        int side;
+        Side side;
         bool offTarget, counter;
         const char* litA;
         const char* litB;
     };
-    for (const Case c : {Case{kLeft, false, false, "LIGHTONA", "LIGHTOFFB"},
-                         Case{kRight, false, false, "LIGHTOFFA", "LIGHTONB"},
-                         Case{kLeft, true, false, "WHITEONA", "LIGHTOFFB"},
-                         Case{kRight, true, false, "LIGHTOFFA", "WHITEONB"},
-                         Case{kLeft, false, true, "LIGHTONA", "LIGHTONB"},
-                         Case{kRight, true, true, "LIGHTONA", "WHITEONB"}}) {
+    for (const Case c : {Case{Side::Left, false, false, "LIGHTONA", "LIGHTOFFB"},
+                         Case{Side::Right, false, false, "LIGHTOFFA", "LIGHTONB"},
+                         Case{Side::Left, true, false, "WHITEONA", "LIGHTOFFB"},
+                         Case{Side::Right, true, false, "LIGHTOFFA", "WHITEONB"},
+                         Case{Side::Left, false, true, "LIGHTONA", "LIGHTONB"},
+                         Case{Side::Right, true, true, "LIGHTONA", "WHITEONB"}}) {
         BoutTable t;
         t.StartPlayersBout();
         t.Hit(c.side, c.offTarget, c.counter);

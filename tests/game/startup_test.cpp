@@ -30,11 +30,11 @@ TEST(StartUp, FormCreateLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
         EXPECT_TRUE(b->Visible());
 
     // The defaults of a first start.
-    EXPECT_EQ(game.maxHits, 15);
-    EXPECT_EQ(game.keyboardLeft, U"wsxqaz");
-    EXPECT_EQ(game.keyboardRight, U"mko,lp");
-    EXPECT_EQ(game.chosenRange, 12);
-    EXPECT_EQ(game.chosenSpeed, 120);
+    const game::BoutOptions& options = game.Options();
+    EXPECT_EQ(options.maxHits, 15);
+    EXPECT_EQ(options.keysLeft, U"wsxqaz");
+    EXPECT_EQ(options.keysRight, U"mko,lp");
+    EXPECT_EQ(options.chosen, (game::Strength{12, 120}));
     EXPECT_TRUE(form.Menu("Firstto15").Checked());
     EXPECT_TRUE(form.Menu("TimedBout").Checked());
     EXPECT_TRUE(form.Menu("mnuMouse").Checked());
@@ -51,8 +51,7 @@ TEST(StartUp, RadioItemsOfOneSubmenuExcludeEachOther) {
     form.Menu("Champion").Click();
     EXPECT_TRUE(form.Menu("Champion").Checked());
     EXPECT_FALSE(form.Menu("Novice").Checked());
-    EXPECT_EQ(game.chosenRange, 8);
-    EXPECT_EQ(game.chosenSpeed, 80);
+    EXPECT_EQ(game.Options().chosen, (game::Strength{8, 80}));
     // Other submenus keep their own marks; clearing one checks nothing.
     EXPECT_TRUE(form.Menu("mnuMouse").Checked());
     form.Menu("Champion").SetChecked(false);
@@ -63,7 +62,8 @@ TEST(StartUp, RadioItemsOfOneSubmenuExcludeEachOther) {
     EXPECT_TRUE(form.Menu("mnuKeyboard").Checked());
     EXPECT_FALSE(form.Menu("mnuMouse").Checked());
     EXPECT_FALSE(form.cmdLunge.Visible());
-    EXPECT_EQ(game.chosenSpeed, 80) << "2 Player keeps the level that was chosen";
+    EXPECT_EQ(game.Options().chosen, (game::Strength{8, 80}))
+        << "2 Player keeps the level that was chosen";
 }
 
 TEST(StartUp, AutoPlayFiresFifteenSecondsAfterStartUp) {
@@ -83,7 +83,8 @@ TEST(Piste, StripOutlineAndCrossLines) {
     using game::PisteColour;
     // The top edge of the strip spans 9..448, the bottom edge 1..441; outside is white.
     int top = 0;
-    while (at(top, 2) == PisteColour::White) ++top;
+    while (at(top, 2) == PisteColour::White)
+        ++top;
     EXPECT_EQ(top, 9);
     EXPECT_EQ(at(448, 2), PisteColour::Yellow);
     EXPECT_EQ(at(449, 2), PisteColour::White);
@@ -104,5 +105,6 @@ TEST(Piste, StripOutlineAndCrossLines) {
         EXPECT_EQ(at(line + 1, 16), PisteColour::Green) << line;
     }
     // Rows around the strip are blank.
-    for (int x = 0; x < game::kPisteWidth; ++x) EXPECT_EQ(at(x, 0), PisteColour::White);
+    for (int x = 0; x < game::kPisteWidth; ++x)
+        EXPECT_EQ(at(x, 0), PisteColour::White);
 }
