@@ -10,47 +10,69 @@ using enum Action;
 int SequenceLength(Action action) {
     switch (action) {
     case Stand:
-    case StandExtended: return 1;
-    case StandParried: return 2;
+    case StandExtended:
+        return 1;
+    case StandParried:
+        return 2;
     case FlecheRun:
     case FlecheRunParried:
     case ExtendInLunge:
     case BendInLunge:
-    case ExtendInLungeParried: return 3;
+    case ExtendInLungeParried:
+        return 3;
     case Parry:
-    case BentLunge: return 6;
-    case DoubleParry: return 10;
-    default: return 5;
+    case BentLunge:
+        return 6;
+    case DoubleParry:
+        return 10;
+    default:
+        return 5;
     }
 }
 
 Action ArmVariant(Action action, bool armExtended) {
     switch (action) {
-    case Stand: return armExtended ? StandExtended : Stand;
-    case StandExtended: return armExtended ? StandExtended : Stand;
-    case Advance: return armExtended ? AdvanceExtended : Advance;
-    case AdvanceExtended: return armExtended ? AdvanceExtended : Advance;
-    case Retreat: return armExtended ? RetreatExtended : Retreat;
-    case RetreatExtended: return armExtended ? RetreatExtended : Retreat;
-    default: return action;
+    case Stand:
+        return armExtended ? StandExtended : Stand;
+    case StandExtended:
+        return armExtended ? StandExtended : Stand;
+    case Advance:
+        return armExtended ? AdvanceExtended : Advance;
+    case AdvanceExtended:
+        return armExtended ? AdvanceExtended : Advance;
+    case Retreat:
+        return armExtended ? RetreatExtended : Retreat;
+    case RetreatExtended:
+        return armExtended ? RetreatExtended : Retreat;
+    default:
+        return action;
     }
 }
 
 Action ParriedVariant(Action action) {
     switch (action) {
     case Stand:
-    case StandExtended: return StandParried;
+    case StandExtended:
+        return StandParried;
     case Advance:
-    case AdvanceExtended: return AdvanceParried;
+    case AdvanceExtended:
+        return AdvanceParried;
     case Retreat:
-    case RetreatExtended: return RetreatParried;
+    case RetreatExtended:
+        return RetreatParried;
     case Lunge:
-    case BentLunge: return LungeParried;
-    case Fleche: return FlecheParried;
-    case FlecheRun: return FlecheRunParried;
-    case ExtendInLunge: return ExtendInLungeParried;
-    case BendInLunge: return BendInLungeParried;
-    default: return action;
+    case BentLunge:
+        return LungeParried;
+    case Fleche:
+        return FlecheParried;
+    case FlecheRun:
+        return FlecheRunParried;
+    case ExtendInLunge:
+        return ExtendInLungeParried;
+    case BendInLunge:
+        return BendInLungeParried;
+    default:
+        return action;
     }
 }
 
@@ -58,9 +80,12 @@ bool ParryWindow(Action action, int frameIndex) {
     switch (action) {
     case Parry:
     case LungeParry:
-    case BentLungeParry: return frameIndex == 2 || frameIndex == 3;
-    case DoubleParry: return frameIndex == 2 || frameIndex == 7;
-    default: return false;
+    case BentLungeParry:
+        return frameIndex == 2 || frameIndex == 3;
+    case DoubleParry:
+        return frameIndex == 2 || frameIndex == 7;
+    default:
+        return false;
     }
 }
 
@@ -79,14 +104,20 @@ bool IsCommitted(Action action) {
     case BentLunge:
     case RecoverBent:
     case ExtendInLunge:
-    case ExtendInLungeParried: return true;
-    default: return false;
+    case ExtendInLungeParried:
+        return true;
+    default:
+        return false;
     }
 }
 
-bool IsLungeArrival(Action action) { return action == Lunge || action == ExtendInLunge; }
+bool IsLungeArrival(Action action) {
+    return action == Lunge || action == ExtendInLunge;
+}
 
-bool IsFlecheArrival(Action action) { return action == Fleche || action == FlecheRun; }
+bool IsFlecheArrival(Action action) {
+    return action == Fleche || action == FlecheRun;
+}
 
 bool IsDrawnInFront(Action action, int frameIndex) {
     switch (action) {
@@ -95,44 +126,67 @@ bool IsDrawnInFront(Action action, int frameIndex) {
     case FlecheRun:
     case FlecheParried:
     case FlecheRunParried:
-    case ExtendInLunge: return true;
+    case ExtendInLunge:
+        return true;
     case Parry:
     case DoubleParry:
     case LungeParry:
-    case BentLungeParry: return ParryWindow(action, frameIndex);
-    default: return false;
+    case BentLungeParry:
+        return ParryWindow(action, frameIndex);
+    default:
+        return false;
     }
 }
 
 std::span<const std::string_view> SequenceTable(Action action) {
     switch (action) {
-    case Advance: return advanceFrames;
-    case Retreat: return retreatFrames;
-    case AdvanceExtended: return advanceExtendedFrames;
-    case RetreatExtended: return retreatExtendedFrames;
+    case Advance:
+        return advanceFrames;
+    case Retreat:
+        return retreatFrames;
+    case AdvanceExtended:
+        return advanceExtendedFrames;
+    case RetreatExtended:
+        return retreatExtendedFrames;
     case Lunge:
-    case LungeParried: return lungeFrames;
-    case StandParried: return standParriedFrames;
-    case AdvanceParried: return advanceParriedFrames;
-    case RetreatParried: return retreatParriedFrames;
+    case LungeParried:
+        return lungeFrames;
+    case StandParried:
+        return standParriedFrames;
+    case AdvanceParried:
+        return advanceParriedFrames;
+    case RetreatParried:
+        return retreatParriedFrames;
     case Recover:
-    case RecoverForward: return recoverFrames;
+    case RecoverForward:
+        return recoverFrames;
     case Fleche:
-    case FlecheParried: return flecheFrames;
+    case FlecheParried:
+        return flecheFrames;
     case FlecheRun:
-    case FlecheRunParried: return flecheRunFrames;
-    case Parry: return parryFrames;
-    case DoubleParry: return doubleParryFrames;
-    case BentLunge: return bentLungeFrames;
+    case FlecheRunParried:
+        return flecheRunFrames;
+    case Parry:
+        return parryFrames;
+    case DoubleParry:
+        return doubleParryFrames;
+    case BentLunge:
+        return bentLungeFrames;
     case RecoverBent:
     case RecoverForwardBent:
-    case BendInLungeParried: return recoverBentFrames;
+    case BendInLungeParried:
+        return recoverBentFrames;
     case ExtendInLunge:
-    case ExtendInLungeParried: return extendInLungeFrames;
-    case BendInLunge: return bendInLungeFrames;
-    case LungeParry: return lungeParryFrames;
-    case BentLungeParry: return bentLungeParryFrames;
-    default: return {};
+    case ExtendInLungeParried:
+        return extendInLungeFrames;
+    case BendInLunge:
+        return bendInLungeFrames;
+    case LungeParry:
+        return lungeParryFrames;
+    case BentLungeParry:
+        return bentLungeParryFrames;
+    default:
+        return {};
     }
 }
 
@@ -165,7 +219,8 @@ std::vector<std::string> AllPictureNames() {
             if (!name.empty()) bases.insert(name);
     std::vector<std::string> names;
     for (std::string_view base : bases)
-        for (Side side : kSides) names.push_back(ResourceName(base, side));
+        for (Side side : kSides)
+            names.push_back(ResourceName(base, side));
     return names;
 }
 

@@ -54,8 +54,8 @@ inline constexpr std::array<std::string_view, 5> retreatFrames{"STEP4", "STEP3",
                                                                "ENGARDE"};
 inline constexpr std::array<std::string_view, 5> advanceExtendedFrames{
     "ENGARDEX", "STEP1X", "STEP2X", "STEP3X", "STEP4X"};
-inline constexpr std::array<std::string_view, 5> retreatExtendedFrames{
-    "STEP4X", "STEP3X", "STEP2X", "STEP1X", "ENGARDEX"};
+inline constexpr std::array<std::string_view, 5> retreatExtendedFrames{"STEP4X", "STEP3X", "STEP2X",
+                                                                       "STEP1X", "ENGARDEX"};
 inline constexpr std::array<std::string_view, 6> advanceParriedFrames{
     "ENGARDEP", "STEP1P", "STEP2P", "STEP3P", "STEP4P", "STEP4P"};
 inline constexpr std::array<std::string_view, 6> retreatParriedFrames{
@@ -69,25 +69,24 @@ inline constexpr std::array<std::string_view, 5> lungeParryFrames{"CRAMP4X", "CR
 inline constexpr std::array<std::string_view, 5> recoverFrames{"LUNGE4", "LUNGE3", "LUNGE2",
                                                                "LUNGE1", "ENGARDE"};
 inline constexpr std::array<std::string_view, 6> parryFrames{"PARRY1", "ENGARDEX", "PARRY2",
-                                                             "PARRY3", "PARRY2", "ENGARDEX"};
+                                                             "PARRY3", "PARRY2",   "ENGARDEX"};
 inline constexpr std::array<std::string_view, 10> doubleParryFrames{
-    "PARRY1", "ENGARDEX", "PARRY2", "PARRY3", "PARRY2",
-    "ENGARDEX", "PARRY2", "PARRY3", "PARRY2", "ENGARDEX"};
+    "PARRY1",   "ENGARDEX", "PARRY2", "PARRY3", "PARRY2",
+    "ENGARDEX", "PARRY2",   "PARRY3", "PARRY2", "ENGARDEX"};
 inline constexpr std::array<std::string_view, 5> flecheFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
                                                               "LUNGE3", "FLECHE4"};
 inline constexpr std::array<std::string_view, 4> flecheRunFrames{"FLECHE2", "FLECHE3", "FLECHE4",
                                                                  ""};
 inline constexpr std::array<std::string_view, 6> bentLungeFrames{"ENGARDE", "STEP1",  "CRAMP2",
                                                                  "CRAMP3",  "CRAMP4", "CRAMP4"};
-inline constexpr std::array<std::string_view, 5> bentLungeParryFrames{"CRAMP4", "LPARRY1",
-                                                                      "LPARRY2", "LPARRY1",
-                                                                      "CRAMP4"};
+inline constexpr std::array<std::string_view, 5> bentLungeParryFrames{
+    "CRAMP4", "LPARRY1", "LPARRY2", "LPARRY1", "CRAMP4"};
 inline constexpr std::array<std::string_view, 5> recoverBentFrames{"CRAMP4", "CRAMP3", "CRAMP2",
                                                                    "STEP1", "ENGARDE"};
 inline constexpr std::array<std::string_view, 4> bendInLungeFrames{"LUNGE4", "CRAMP4X", "CRAMP4",
                                                                    ""};
-inline constexpr std::array<std::string_view, 4> extendInLungeFrames{"CRAMP4", "CRAMP4X",
-                                                                     "LUNGE4", ""};
+inline constexpr std::array<std::string_view, 4> extendInLungeFrames{"CRAMP4", "CRAMP4X", "LUNGE4",
+                                                                     ""};
 
 // Pictures shown outside the sequence tables.
 namespace picture {

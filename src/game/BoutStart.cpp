@@ -42,7 +42,8 @@ void Game::SaluteStep() {
         fencers[Side::Right].PlaceAt(kEngardeLeftB);
     }
     auto show = [this](std::string_view baseName) {
-        for (Side side : kSides) fencers[side].ShowPicture(baseName);
+        for (Side side : kSides)
+            fencers[side].ShowPicture(baseName);
     };
     switch (saluteStep) {
     case 0:
@@ -55,14 +56,19 @@ void Game::SaluteStep() {
         show(picture::kSalute[0]);
         break;
     case 2:
-    case 4: show(picture::kSalute[1]); break;
-    case 3: show(picture::kSalute[2]); break;
+    case 4:
+        show(picture::kSalute[1]);
+        break;
+    case 3:
+        show(picture::kSalute[2]);
+        break;
     case 6:
         show(picture::kEngarde);
         c.TimerPresident.SetEnabled(true);
         c.TimerSalute.SetEnabled(false);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

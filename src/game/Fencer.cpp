@@ -58,7 +58,8 @@ bool Fencer::EndSequence() {
         picture.LoadFromResourceName(ResourceName(picture::kFlecheLanded, side));
         PlaceAt(left + kFlecheJump * Forward(side));
         break;
-    default: break;
+    default:
+        break;
     }
     picture.SetVisible(true);
     copy.SetVisible(false);
@@ -106,14 +107,16 @@ void Fencer::ShowPicture(std::string_view baseName) {
 
 // Early in a step the fencer turns round at once; later the turn waits for the step's end.
 void Fencer::Advance() {
-    if ((state.action == Action::Retreat || state.action == RetreatExtended) && state.frameIndex < 3)
+    if ((state.action == Action::Retreat || state.action == RetreatExtended) &&
+        state.frameIndex < 3)
         state.action = ArmVariant(Action::Advance, state.armExtended);
     else
         state.requestedAction = ArmVariant(Action::Advance, state.armExtended);
 }
 
 void Fencer::Retreat() {
-    if ((state.action == Action::Advance || state.action == AdvanceExtended) && state.frameIndex < 3)
+    if ((state.action == Action::Advance || state.action == AdvanceExtended) &&
+        state.frameIndex < 3)
         state.action = ArmVariant(Action::Retreat, state.armExtended);
     else
         state.requestedAction = ArmVariant(Action::Retreat, state.armExtended);

@@ -6,10 +6,11 @@
 namespace pistework::game {
 
 struct FencerState {
-    Action action = Action::Stand;          // the action being played
-    Action requestedAction = Action::Stand; // the player's pending command, taken up at sequence end
-    bool inLunge = false;                   // held in a lunge until a recovery
-    bool armBent = false;                   // with inLunge: the bent-arm lunge
+    Action action = Action::Stand; // the action being played
+    Action requestedAction =
+        Action::Stand;    // the player's pending command, taken up at sequence end
+    bool inLunge = false; // held in a lunge until a recovery
+    bool armBent = false; // with inLunge: the bent-arm lunge
     bool inFleche = false;
     bool armExtended = false;
     int frameIndex = 0; // index of the next frame to show

@@ -9,14 +9,13 @@
 namespace pistework::game {
 
 Game::Game(platform::FormControls controls)
-    : c(controls),
-      fencers(Fencer(Side::Left, kEngardeLeftA, c.imgFencerA, c.imgFencerATemp),
-              Fencer(Side::Right, kEngardeLeftB, c.imgFencerB, c.imgFencerBTemp)),
-      opponent(c.random, c.clock),
-      scores({c.lblScore0, c.shpYellow0, c.shpRed0, c.lblRedCount0},
-             {c.lblScore1, c.shpYellow1, c.shpRed1, c.lblRedCount1}),
+    : c(controls), fencers(Fencer(Side::Left, kEngardeLeftA, c.imgFencerA, c.imgFencerATemp),
+                           Fencer(Side::Right, kEngardeLeftB, c.imgFencerB, c.imgFencerBTemp)),
+      opponent(c.random, c.clock), scores({c.lblScore0, c.shpYellow0, c.shpRed0, c.lblRedCount0},
+                                          {c.lblScore1, c.shpYellow1, c.shpRed1, c.lblRedCount1}),
       lamps(c.imgLightA, c.imgLightB), clock(c.lblTime),
-      referee(c.lblEngarde, {c.TimerPresident, c.TimerClock, c.TimerLight, {&c.TimerLeft, &c.TimerRight}},
+      referee(c.lblEngarde,
+              {c.TimerPresident, c.TimerClock, c.TimerLight, {&c.TimerLeft, &c.TimerRight}},
               fencers, opponent, scores, lamps, clock, options) {
     c.ListBoxStrings.SetItems({kCallTexts.begin(), kCallTexts.end()});
     referee.SetOnGameOver([this] { EndBout(); });
@@ -67,7 +66,9 @@ void Game::FormCreate() {
     SetUpLevel(true);
 }
 
-void Game::FormDestroy() { SaveSettings(); }
+void Game::FormDestroy() {
+    SaveSettings();
+}
 
 void Game::LoadSettings() {
     options = BoutOptions{};
@@ -163,11 +164,13 @@ void Game::HoldTimers(bool hold) {
     const std::array<platform::Timer*, 5> timers{&c.TimerLeft, &c.TimerRight, &c.TimerPresident,
                                                  &c.TimerClock, &c.TimerLight};
     if (hold) {
-        for (std::size_t i = 0; i < timers.size(); ++i) savedTimerStates[i] = timers[i]->Enabled();
+        for (std::size_t i = 0; i < timers.size(); ++i)
+            savedTimerStates[i] = timers[i]->Enabled();
         for (platform::Timer* t : timers)
             if (t->Enabled()) t->SetEnabled(false);
     } else {
-        for (std::size_t i = 0; i < timers.size(); ++i) timers[i]->SetEnabled(savedTimerStates[i]);
+        for (std::size_t i = 0; i < timers.size(); ++i)
+            timers[i]->SetEnabled(savedTimerStates[i]);
     }
 }
 
@@ -178,7 +181,8 @@ void Game::SetUpLevel(bool copy) {
                                &c.TimerLight, &c.TimerSalute})
         t->SetEnabled(false);
     lamps.Off();
-    for (Side side : kSides) fencers[side].ShowPicture(picture::kDefeat);
+    for (Side side : kSides)
+        fencers[side].ShowPicture(picture::kDefeat);
     c.lblStart.SetVisible(false);
     if (copy) options.chosen = opponent.InPlay();
 }

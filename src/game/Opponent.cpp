@@ -25,14 +25,18 @@ void Opponent::Reseed() {
     random.Seed(static_cast<std::uint32_t>(clock.NowMilliseconds() / 1000));
 }
 
-int Opponent::Below(int n) { return n <= 0 ? 0 : random.Next() % n; }
+int Opponent::Below(int n) {
+    return n <= 0 ? 0 : random.Next() % n;
+}
 
 int Opponent::FreshDraw(int n) {
     Reseed();
     return Below(n);
 }
 
-void Opponent::ForgetPlans() { plans = {}; }
+void Opponent::ForgetPlans() {
+    plans = {};
+}
 
 void Opponent::PrepareAttack(Side side, int decisionsSince) {
     plans[side].attackPrepared = true;
@@ -137,9 +141,13 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
         plan.attackPrepared = true;
     };
     switch (a) {
-    case 0: self.SetAction(Advance); return;
+    case 0:
+        self.SetAction(Advance);
+        return;
     case 1:
-    case 2: self.SetAction(self.RoomBehind() < kRetreatRoom ? Advance : Retreat); return;
+    case 2:
+        self.SetAction(self.RoomBehind() < kRetreatRoom ? Advance : Retreat);
+        return;
     case 3:
         if (f.armExtended) {
             self.SetAction(Parry);
@@ -262,7 +270,8 @@ bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
         if (f.frameCount <= SequenceLength(parry)) self.SetAction(parry);
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -280,8 +289,10 @@ Action Opponent::ArmAndStepVariation(Fencer& self, const Fencer& other) {
     case RecoverForward:
     case RecoverForwardBent:
     case LungeParry:
-    case BentLungeParry: return t;
-    default: break;
+    case BentLungeParry:
+        return t;
+    default:
+        break;
     }
 
     const int distance = Gap(self, other);
@@ -292,11 +303,16 @@ Action Opponent::ArmAndStepVariation(Fencer& self, const Fencer& other) {
     if (f.frameIndex != 1 && f.frameIndex != 2) return t;
     if (plans[self.OwnSide()].keepAdvancing) return t;
     switch (t) {
-    case Advance: return Retreat;
-    case Retreat: return Advance;
-    case AdvanceExtended: return RetreatExtended;
-    case RetreatExtended: return AdvanceExtended;
-    default: return t;
+    case Advance:
+        return Retreat;
+    case Retreat:
+        return Advance;
+    case AdvanceExtended:
+        return RetreatExtended;
+    case RetreatExtended:
+        return AdvanceExtended;
+    default:
+        return t;
     }
 }
 

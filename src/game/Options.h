@@ -13,7 +13,6 @@ namespace pistework::game {
 // buttons; the keys are then ignored too.
 enum class ControlMode { Keyboard, Mouse, Neither };
 
-
 struct BoutOptions {
     int maxHits = 15;
     bool timed = true;

@@ -171,13 +171,16 @@ void Referee::ReturnToEngarde() {
 
     // offTarget stays: the next hit test clears it.
     outcome.passed = false;
-    for (Side side : kSides) fencers[side].StandOnGuard();
+    for (Side side : kSides)
+        fencers[side].StandOnGuard();
     opponent.ForgetPlans();
     outcome.offence = {false, false};
     outcome.counter = {false, false};
 
-    for (Side side : kSides) fencers[side].ShowFrame();
-    for (Side side : kSides) fencers[side].UpdatePoints();
+    for (Side side : kSides)
+        fencers[side].ShowFrame();
+    for (Side side : kSides)
+        fencers[side].UpdatePoints();
 
     timers.light.SetEnabled(false);
     outcome.hitBy.reset();

@@ -19,15 +19,15 @@
 namespace pistework::game {
 
 enum class Phase {
-    Engarde,       // "Engarde": the fencers return to their lines
-    Ready,         // "Are you ready?"
-    Fence,         // "Fence": the clock starts
-    LetGo,         // the caption clears and the fencers move
-    Halt,          // a tick found a hit or a pass: "Halt", the clock stops
-    Announce,      // the call of the phrase
-    Rule,          // the ruling: scores and cards
-    TimeOutHalt,   // the clock ran out: "Halt", then the end
-    GameOver,      // "Game Over" and the end of the bout
+    Engarde,     // "Engarde": the fencers return to their lines
+    Ready,       // "Are you ready?"
+    Fence,       // "Fence": the clock starts
+    LetGo,       // the caption clears and the fencers move
+    Halt,        // a tick found a hit or a pass: "Halt", the clock stops
+    Announce,    // the call of the phrase
+    Rule,        // the ruling: scores and cards
+    TimeOutHalt, // the clock ran out: "Halt", then the end
+    GameOver,    // "Game Over" and the end of the bout
 };
 
 // How the phrase being fenced has ended so far.

@@ -16,7 +16,8 @@ void Scoreboard::Reset() {
         controls[side].yellowCard.SetVisible(false);
         controls[side].redCard.SetVisible(false);
     }
-    for (Side side : kSides) controls[side].redCount.SetVisible(false);
+    for (Side side : kSides)
+        controls[side].redCount.SetVisible(false);
 }
 
 void Scoreboard::AddHit(Side side) {
@@ -47,7 +48,8 @@ bool Scoreboard::Reached(int maxHits) const {
 }
 
 void Lamps::Off() {
-    for (Side side : kSides) Show(side, picture::kLampOff);
+    for (Side side : kSides)
+        Show(side, picture::kLampOff);
 }
 
 void Lamps::Flash(Side hitter, bool offTarget, bool otherCountered) {

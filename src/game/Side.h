@@ -12,13 +12,19 @@ enum class Side : unsigned char { Left, Right };
 
 inline constexpr std::array<Side, 2> kSides{Side::Left, Side::Right};
 
-constexpr Side Opposite(Side side) { return side == Side::Left ? Side::Right : Side::Left; }
+constexpr Side Opposite(Side side) {
+    return side == Side::Left ? Side::Right : Side::Left;
+}
 
 // The picture and control suffix: "ENGARDE" + "A", imgFencerB.
-constexpr std::string_view Suffix(Side side) { return side == Side::Left ? "A" : "B"; }
+constexpr std::string_view Suffix(Side side) {
+    return side == Side::Left ? "A" : "B";
+}
 
 // +1 when the side's forward is to the right of the window, -1 when to the left.
-constexpr int Forward(Side side) { return side == Side::Left ? 1 : -1; }
+constexpr int Forward(Side side) {
+    return side == Side::Left ? 1 : -1;
+}
 
 // One value for each side, indexed by side.
 template <typename T> class PerSide {

@@ -73,13 +73,26 @@ void Game::KeyPressed(char32_t key) {
     // Exact, case-sensitive lookup of whole characters, first occurrence only.
     auto command = [](Fencer& f, const std::u32string& keys, char32_t k) {
         switch (keys.find(k)) {
-        case 0: f.Advance(); break;
-        case 1: f.Extend(); break;
-        case 2: f.Lunge(); break;
-        case 3: f.Retreat(); break;
-        case 4: f.Parry(); break;
-        case 5: f.Fleche(); break;
-        default: break;
+        case 0:
+            f.Advance();
+            break;
+        case 1:
+            f.Extend();
+            break;
+        case 2:
+            f.Lunge();
+            break;
+        case 3:
+            f.Retreat();
+            break;
+        case 4:
+            f.Parry();
+            break;
+        case 5:
+            f.Fleche();
+            break;
+        default:
+            break;
         }
     };
     if (options.twoPlayer) command(fencers[Side::Left], options.keysLeft, key);

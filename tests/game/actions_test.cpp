@@ -8,11 +8,13 @@ using namespace pistework::game;
 using enum Action;
 
 namespace {
-Action A(int code) { return static_cast<Action>(code); }
+Action A(int code) {
+    return static_cast<Action>(code);
+}
 } // namespace
 
 TEST(Actions, SequenceLengthsByCode) {
-    const int expected[kActionCount] = {1, 5, 5, 1, 5, 5, 5, 2, 5, 5, 5, 5, 5, 3,
+    const int expected[kActionCount] = {1, 5,  5, 1, 5, 5, 5, 2, 5, 5, 5, 5, 5, 3,
                                         6, 10, 5, 3, 6, 5, 3, 3, 5, 5, 5, 5, 3, 5};
     for (int code = 0; code < kActionCount; ++code)
         EXPECT_EQ(SequenceLength(A(code)), expected[code]) << "code " << code;
@@ -39,7 +41,8 @@ TEST(Actions, ParriedVariantOnlyForActionsThatHaveOne) {
     const std::pair<int, int> parried[] = {{0, 7},   {3, 7},   {1, 8},   {4, 8},
                                            {2, 9},   {5, 9},   {6, 10},  {18, 10},
                                            {12, 16}, {13, 17}, {20, 26}, {21, 27}};
-    for (auto [code, form] : parried) EXPECT_EQ(ParriedVariant(A(code)), A(form)) << "code " << code;
+    for (auto [code, form] : parried)
+        EXPECT_EQ(ParriedVariant(A(code)), A(form)) << "code " << code;
     // A parry, a recovery or an action made from the lunge cannot be parried.
     for (int code : {7, 8, 9, 10, 11, 14, 15, 16, 17, 19, 22, 23, 24, 25, 26, 27})
         EXPECT_EQ(ParriedVariant(A(code)), A(code)) << "code " << code;
@@ -58,12 +61,12 @@ TEST(Actions, ParryWindowFrames) {
 
 TEST(Actions, SequenceTablesHoldTheirNinetyNineNames) {
     const std::size_t sizes[] = {
-        advanceFrames.size(),        retreatFrames.size(),        advanceExtendedFrames.size(),
+        advanceFrames.size(),         retreatFrames.size(),        advanceExtendedFrames.size(),
         retreatExtendedFrames.size(), advanceParriedFrames.size(), retreatParriedFrames.size(),
-        standParriedFrames.size(),   lungeFrames.size(),          lungeParryFrames.size(),
-        recoverFrames.size(),        parryFrames.size(),          doubleParryFrames.size(),
-        flecheFrames.size(),         flecheRunFrames.size(),      bentLungeFrames.size(),
-        bentLungeParryFrames.size(), recoverBentFrames.size(),    bendInLungeFrames.size(),
+        standParriedFrames.size(),    lungeFrames.size(),          lungeParryFrames.size(),
+        recoverFrames.size(),         parryFrames.size(),          doubleParryFrames.size(),
+        flecheFrames.size(),          flecheRunFrames.size(),      bentLungeFrames.size(),
+        bentLungeParryFrames.size(),  recoverBentFrames.size(),    bendInLungeFrames.size(),
         extendInLungeFrames.size()};
     EXPECT_EQ(std::accumulate(std::begin(sizes), std::end(sizes), std::size_t{0}), 99u);
     EXPECT_EQ(lungeFrames[3], "LUNGE3");

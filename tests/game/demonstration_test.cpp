@@ -7,8 +7,8 @@
 #include <string>
 
 using namespace pistework;
-using table::BoutTable;
 using game::Side;
+using table::BoutTable;
 
 TEST(Demonstration, TheComputerFencesBothSidesEvenWhenTwoPlayersWereChosen) {
     for (const char* control : {"mnu2Player", "mnuKeyboard", "mnuMouse"}) {

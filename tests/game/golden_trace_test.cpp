@@ -86,7 +86,9 @@ private:
     std::string call, score, clock, cards, lamps, prompt, fencerA, fencerB;
 };
 
-bool GameOver(const HeadlessForm& form) { return form.lblEngarde.Caption() == "Game Over"; }
+bool GameOver(const HeadlessForm& form) {
+    return form.lblEngarde.Caption() == "Game Over";
+}
 
 // Idle from start-up until the demonstration starts, then one whole bout to "Game Over".
 std::vector<std::string> DemonstrationTrace(std::int64_t start,
@@ -137,7 +139,9 @@ std::vector<std::string> TwoPlayerPhraseTrace() {
     return r.lines;
 }
 
-std::string TracePath() { return std::string(PISTEWORK_TRACE_DIR) + "/golden_trace.txt"; }
+std::string TracePath() {
+    return std::string(PISTEWORK_TRACE_DIR) + "/golden_trace.txt";
+}
 
 } // namespace
 
@@ -155,13 +159,15 @@ TEST(GoldenTrace, BoutsLookExactlyAsRecorded) {
 
     if (std::getenv("PISTEWORK_WRITE_TRACE")) {
         std::ofstream out(TracePath());
-        for (const auto& line : all) out << line << '\n';
+        for (const auto& line : all)
+            out << line << '\n';
         GTEST_SKIP() << "trace written to " << TracePath();
     }
     std::ifstream in(TracePath());
     ASSERT_TRUE(in) << "no trace at " << TracePath();
     std::vector<std::string> expected;
-    for (std::string line; std::getline(in, line);) expected.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        expected.push_back(line);
     for (std::size_t i = 0; i < std::min(all.size(), expected.size()); ++i)
         ASSERT_EQ(all[i], expected[i]) << "first difference at line " << i + 1;
     EXPECT_EQ(all.size(), expected.size());

@@ -9,8 +9,8 @@
 #include <vector>
 
 using namespace pistework;
-using table::BoutTable;
 using game::Side;
+using table::BoutTable;
 
 namespace {
 

@@ -27,8 +27,8 @@ TEST(Scheduler, TwoIntervalsInterleaveByDueTime) {
     right.SetEnabled(true);
     left.SetEnabled(true);
     s.RunUntil(360);
-    EXPECT_EQ(trace.events, (std::vector<std::string>{"R@100", "L@120", "R@200", "L@240",
-                                                      "R@300", "L@360"}));
+    EXPECT_EQ(trace.events,
+              (std::vector<std::string>{"R@100", "L@120", "R@200", "L@240", "R@300", "L@360"}));
     EXPECT_EQ(s.Now(), 360);
 }
 
@@ -80,8 +80,8 @@ TEST(Scheduler, HandlersStopAndStartTimersLikeTheFencerTicks) {
     s.RunUntil(5000);
     // b was armed after a, so at equal due times a goes first; once a stops both, b never
     // ticks again, even though it was due at the same moment.
-    EXPECT_EQ(trace.events, (std::vector<std::string>{"a@100", "b@100", "a@200", "b@200",
-                                                      "a@300", "ref@1300"}));
+    EXPECT_EQ(trace.events,
+              (std::vector<std::string>{"a@100", "b@100", "a@200", "b@200", "a@300", "ref@1300"}));
     EXPECT_FALSE(a.Enabled());
     EXPECT_FALSE(b.Enabled());
     EXPECT_FALSE(referee.Enabled());
