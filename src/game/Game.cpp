@@ -71,11 +71,10 @@ void Game::FormDestroy() {
 }
 
 void Game::LoadSettings() {
-    options = BoutOptions{};
     opponent.SetStrength(kNovice.strength);
-    options.level = LevelWithStrength(opponent.InPlay());
-    ShowOptions();
-    ShowCommandButtons(options.control == ControlMode::Mouse);
+    BoutOptions loaded;
+    loaded.level = LevelWithStrength(opponent.InPlay());
+    SetOptions(loaded);
 }
 
 void Game::SaveSettings() {}
@@ -83,6 +82,7 @@ void Game::SaveSettings() {}
 void Game::SetOptions(const BoutOptions& changed) {
     options = changed;
     ShowOptions();
+    ShowCommandButtons(options.control == ControlMode::Mouse);
 }
 
 // The marks show the options; the radio groups clear the other marks.
