@@ -216,8 +216,6 @@ void TFormFencer::BuildControls() {
         }
         widget->setVisible(spec.visible);
     }
-    StringListNamed("ListBoxStrings")
-        .SetItems({platform::layout::kCallTexts.begin(), platform::layout::kCallTexts.end()});
     // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
 }

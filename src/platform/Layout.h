@@ -185,31 +185,6 @@ inline constexpr std::array<MenuSpec, 33> kMenu{{
     {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuGroup::None, false, "F1"},
 }};
 
-// The hidden list of the referee's calls and the pause captions, read by row number.
-inline constexpr std::array<std::string_view, 21> kCallTexts{{
-    "Engarde",
-    "Are you ready?",
-    "Fence",
-    "Halt",
-    "Attack from the Left",
-    "Attack from the Right",
-    "Counter Attack from the Left",
-    "Counter Attack from the Right",
-    "Off Target",
-    "Successful",
-    "Opponent Passed",
-    "Warning - Yellow Card Left",
-    "Warning - Red Card Left",
-    "Warning - Yellow Card Right",
-    "Warning - Red Card Right",
-    "Return to Engarde",
-    "Attack is Successful",
-    "Counter is Out of Time",
-    "&Pause Game",
-    "&Resume Game",
-    "Game Over",
-}};
-
 // Where the fencer images stand when the window opens.
 inline constexpr int kFencerALeft = Control("imgFencerA").geometry.x;
 inline constexpr int kFencerBLeft = Control("imgFencerB").geometry.x;

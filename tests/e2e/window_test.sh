@@ -4,4 +4,4 @@
 set -euo pipefail
 binary="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-exec xvfb-run -a -s "-screen 0 1024x768x24" "$here/window_check.sh" "$binary"
+exec "$here/xserver.sh" "$here/window_check.sh" "$binary"

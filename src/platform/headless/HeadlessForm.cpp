@@ -41,7 +41,6 @@ HeadlessForm::Owned::Owned(Scheduler& scheduler, int& zCounter) {
             break; // nothing the game can change
         }
     }
-    lists.at("ListBoxStrings").SetItems({layout::kCallTexts.begin(), layout::kCallTexts.end()});
 
     std::map<layout::MenuGroup, std::shared_ptr<MenuItemBase::Group>> groups;
     for (const auto& entry : layout::kMenu) {
