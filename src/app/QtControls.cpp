@@ -1,6 +1,7 @@
 #include "app/QtControls.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QProcess>
@@ -122,69 +123,38 @@ void QtStringList::SetItems(const std::vector<std::string>& rows) {
         list->addItem(QString::fromStdString(row));
 }
 
+namespace {
+// Only the RIFF/WAVE header is checked: QSoundEffect decodes the rest, and a file it cannot
+// decode simply stays silent.
+bool LooksLikeWav(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray header = file.read(12);
+    return header.size() == 12 && header.startsWith("RIFF") && header.endsWith("WAVE");
+}
+} // namespace
+
 bool QtMediaPlayer::Open() {
-    const QString path = QString::fromStdString(fileName);
-    opened = !path.isEmpty() && QFileInfo(path).isReadable();
-    if (opened) effect->setSource(QUrl::fromLocalFile(path));
-    return opened;
+    opened = nullptr;
+    if (fileName.empty()) return false;
+    if (auto known = effects.find(fileName); known != effects.end()) {
+        opened = known->second;
+    } else {
+        const QString path = QString::fromStdString(fileName);
+        // A missing file is looked for again next time: the player may yet put it there.
+        if (!QFileInfo(path).isFile() || !LooksLikeWav(path)) return false;
+        const bool resource = path.startsWith(QLatin1String(":/"));
+        opened = new QSoundEffect(parent);
+        opened->setSource(resource ? QUrl(QLatin1String("qrc") + path)
+                                   : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+        effects.emplace(fileName, opened);
+    }
+    return opened->status() != QSoundEffect::Error;
 }
 
 bool QtMediaPlayer::Play() {
-    if (!opened) return false;
-    effect->play();
-    return true;
-}
-
-QtRegistry::QtRegistry(QString organisation, QString application)
-    : organisation(std::move(organisation)), application(std::move(application)) {}
-
-bool QtRegistry::OpenKey(const std::string& path, bool canCreate) {
-    CloseKey();
-    // Only the game's own key lives in our settings file; the other keys of the desktop
-    // registry have no counterpart here and do not exist.
-    const std::string ownKey =
-        "SOFTWARE\\" + organisation.toStdString() + "\\" + application.toStdString();
-    if (root != Root::LocalMachine || path != ownKey) return false;
-    settings = std::make_unique<QSettings>(organisation, application);
-    (void)canCreate; // QSettings creates its file on the first write.
-    return true;
-}
-
-bool QtRegistry::CloseKey() {
-    if (!settings) return true;
-    // QSettings replaces its file whole, so a failed write leaves the old file as it was.
-    settings->sync();
-    const bool stored = settings->status() == QSettings::NoError;
-    settings.reset();
-    return stored;
-}
-
-bool QtRegistry::ValueExists(const std::string& name) const {
-    return settings && settings->contains(QString::fromStdString(name));
-}
-
-std::optional<int> QtRegistry::ReadInteger(const std::string& name) const {
-    if (!ValueExists(name)) return std::nullopt;
-    bool ok = false;
-    const int value = settings->value(QString::fromStdString(name)).toString().toInt(&ok);
-    if (!ok) return std::nullopt;
-    return value;
-}
-
-std::optional<std::string> QtRegistry::ReadString(const std::string& name) const {
-    if (!ValueExists(name)) return std::nullopt;
-    return settings->value(QString::fromStdString(name)).toString().toStdString();
-}
-
-bool QtRegistry::WriteInteger(const std::string& name, int value) {
-    if (!settings || !settings->isWritable()) return false;
-    settings->setValue(QString::fromStdString(name), value);
-    return true;
-}
-
-bool QtRegistry::WriteString(const std::string& name, const std::string& value) {
-    if (!settings || !settings->isWritable()) return false;
-    settings->setValue(QString::fromStdString(name), QString::fromStdString(value));
+    if (!opened || opened->status() == QSoundEffect::Error) return false;
+    opened->play();
     return true;
 }
 

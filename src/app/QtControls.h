@@ -12,10 +12,10 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
-#include <QSettings>
 #include <QSoundEffect>
 #include <QTimer>
 
+#include <map>
 #include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcCaption)
@@ -141,38 +141,25 @@ private:
     QListWidget* list;
 };
 
+// Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
+// of the program's own resources, anything else a local file. Each file is loaded once, the
+// first time it is opened, and kept: a cue heard again is only a play(), which never holds
+// up a fencer's tick. Without a sound device, or with a file that will not decode, a cue is
+// silent and nothing else.
 class QtMediaPlayer : public platform::MediaPlayer {
 public:
-    explicit QtMediaPlayer(QObject* parent) : effect(new QSoundEffect(parent)) {}
+    // The sound effects are children of `parent`, which must outlive any use of the player.
+    explicit QtMediaPlayer(QObject* parent) : parent(parent) {}
     std::string FileName() const override { return fileName; }
     void SetFileName(const std::string& name) override { fileName = name; }
     bool Open() override;
     bool Play() override;
 
 private:
-    QSoundEffect* effect;
+    QObject* parent;
     std::string fileName;
-    bool opened = false;
-};
-
-// The settings store on QSettings: the game's own key is the application's settings file.
-class QtRegistry : public platform::Registry {
-public:
-    QtRegistry(QString organisation, QString application);
-    void SetRootKey(Root root) override { this->root = root; }
-    bool OpenKey(const std::string& path, bool canCreate) override;
-    bool CloseKey() override;
-    bool ValueExists(const std::string& name) const override;
-    std::optional<int> ReadInteger(const std::string& name) const override;
-    std::optional<std::string> ReadString(const std::string& name) const override;
-    bool WriteInteger(const std::string& name, int value) override;
-    bool WriteString(const std::string& name, const std::string& value) override;
-
-private:
-    QString organisation;
-    QString application;
-    Root root = Root::CurrentUser;
-    std::unique_ptr<QSettings> settings;
+    std::map<std::string, QSoundEffect*> effects;
+    QSoundEffect* opened = nullptr;
 };
 
 class QtClock : public platform::Clock {

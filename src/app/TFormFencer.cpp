@@ -7,9 +7,11 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 
@@ -148,7 +150,27 @@ TFormFencer::TFormFencer(QWidget* parent)
 
 TFormFencer::~TFormFencer() {
     qApp->removeEventFilter(this);
-    game->FormDestroy();
+    SaveSettings();
+}
+
+void TFormFencer::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) SaveSettings();
+}
+
+void TFormFencer::SaveSettings() {
+    if (settingsSaved) return;
+    settingsSaved = true;
+    if (game->FormDestroy()) return;
+    const QString text =
+        QStringLiteral("Your settings could not be saved to\n%1\n\nThe game length, control, "
+                       "keys and level chosen this time are lost; the settings saved before are "
+                       "kept as they were.")
+            .arg(registry.FileName());
+    if (warn)
+        warn(text);
+    else
+        QMessageBox::warning(this, windowTitle(), text);
 }
 
 void TFormFencer::Close() {

@@ -2,6 +2,7 @@
 // The main window: owns the widgets and forwards their events to the game.
 
 #include "app/QtControls.h"
+#include "app/QtRegistry.h"
 #include "game/Game.h"
 #include "platform/Layout.h"
 #include "platform/Random.h"
@@ -24,6 +25,11 @@ public:
     ~TFormFencer() override;
 
     void Close() override;
+    // Stores the options once, when the window closes by any way or is destroyed; tells the
+    // player once, plainly, when the store would not take them.
+    void SaveSettings();
+    // How the player is told; a message box unless a test listens instead.
+    void SetOnWarning(std::function<void(const QString&)> sink) { warn = std::move(sink); }
     game::Game& Game() { return *game; }
     QWidget* Client() const { return client; }
     QtMenuItem& MenuItem(const std::string& name) { return MenuItemNamed(name); }
@@ -39,6 +45,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -64,6 +71,8 @@ private:
     QtLauncher launcher;
     std::unique_ptr<game::Game> game;
     bool centred = false;
+    bool settingsSaved = false;
+    std::function<void(const QString&)> warn;
 };
 
 } // namespace pistework::app

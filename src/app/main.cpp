@@ -1,9 +1,45 @@
 #include "app/TFormFencer.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QMessageBox>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <exception>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnEndSignal(int) {
+    const char byte = 1;
+    (void)!::write(signalPipe[1], &byte, 1);
+}
+
+// A session that ends, or a kill from the terminal, closes the window as a click on its close
+// box would, so the settings are saved whichever way the program ends.
+void CloseOnEndSignals(pistework::app::TFormFencer& window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        (void)!::read(signalPipe[0], &byte, 1);
+        // Nobody may be there to answer a message box now.
+        window.SetOnWarning([](const QString& text) { qWarning().noquote() << text; });
+        window.close();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(signal, &action, nullptr);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -12,6 +48,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pistework-48")));
     try {
         pistework::app::TFormFencer form;
+        CloseOnEndSignals(form);
         form.show();
         QApplication::exec();
     } catch (const std::exception& e) {

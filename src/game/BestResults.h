@@ -3,6 +3,7 @@
 // the winner gave, kept in the game's own settings key beside the options.
 
 #include "game/Levels.h"
+#include "game/Settings.h"
 #include "platform/Platform.h"
 
 #include <array>
@@ -11,7 +12,6 @@
 
 namespace pistework::game {
 
-inline constexpr const char* kGameKey = "SOFTWARE\\Brackenmoor Fencing Association\\Pistework";
 inline constexpr int kLevelCount = static_cast<int>(kLevels.size());
 inline constexpr const char* kDefaultWinner = "Bracken Fencing";
 

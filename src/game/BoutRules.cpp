@@ -1,5 +1,9 @@
 #include "game/BoutRules.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "game/Geometry.h"
 
 namespace pistework::game {
@@ -32,7 +36,9 @@ EngardePair EngardePositions(int leftA, int leftB, bool offTarget, bool passed, 
 }
 
 int BoutLengthSeconds(int maxHits) {
-    return maxHits * 3 / 5 * 60;
+    // A target stored by hand may be huge: the clock then reads as much as it can hold.
+    const std::int64_t seconds = std::int64_t{maxHits} * 3 / 5 * 60;
+    return static_cast<int>(std::min<std::int64_t>(seconds, std::numeric_limits<int>::max()));
 }
 
 std::string ClockCaption(int seconds) {

@@ -20,17 +20,17 @@ void Game::StartNewBout() {
         ShowCommandButtons(options.control == ControlMode::Mouse);
         c.lblStart.SetVisible(false);
     }
-    c.TimerAutoPlay.SetEnabled(false);
+    timers.autoPlay.SetEnabled(false);
     constexpr int kSecondPlayerSpeed = 100;
-    c.TimerLeft.SetInterval(ComputerFences(Side::Left) ? opponent.InPlay().speed
+    timers.left.SetInterval(ComputerFences(Side::Left) ? opponent.InPlay().speed
                                                        : kSecondPlayerSpeed);
     scores.Reset();
     saluteStep = 0;
     // No tick of the bout before may arrive after the reset.
     for (platform::Timer* t :
-         {&c.TimerLeft, &c.TimerRight, &c.TimerPresident, &c.TimerClock, &c.TimerLight})
+         {&timers.left, &timers.right, &timers.president, &timers.clock, &timers.light})
         t->SetEnabled(false);
-    c.TimerSalute.SetEnabled(true);
+    timers.salute.SetEnabled(true);
 }
 
 // Six steps of 300 ms, then the referee takes over. Negative steps are the pause between
@@ -64,8 +64,8 @@ void Game::SaluteStep() {
         break;
     case 6:
         show(picture::kEngarde);
-        c.TimerPresident.SetEnabled(true);
-        c.TimerSalute.SetEnabled(false);
+        timers.president.SetEnabled(true);
+        timers.salute.SetEnabled(false);
         break;
     default:
         break;
@@ -90,10 +90,10 @@ void Game::EndBout() {
     if (demoMode) {
         // Ten silent salute ticks keep the result on show for three seconds.
         saluteStep = -10;
-        c.TimerSalute.SetEnabled(true);
+        timers.salute.SetEnabled(true);
         return;
     }
-    c.TimerAutoPlay.SetEnabled(true);
+    timers.autoPlay.SetEnabled(true);
 
     // Custom opponents and two-player bouts keep no best results.
     if (!options.level || options.twoPlayer) return;

@@ -3,19 +3,24 @@
 #include "game/BoutRules.h"
 #include "game/Calls.h"
 #include "game/Geometry.h"
+#include "game/Settings.h"
 
 #include <vector>
 
 namespace pistework::game {
 
 Game::Game(platform::FormControls controls)
-    : c(controls), fencers(Fencer(Side::Left, kEngardeLeftA, c.imgFencerA, c.imgFencerATemp),
-                           Fencer(Side::Right, kEngardeLeftB, c.imgFencerB, c.imgFencerBTemp)),
+    : c(controls), timers{HeldTimer(c.TimerLeft),      HeldTimer(c.TimerRight),
+                          HeldTimer(c.TimerPresident), HeldTimer(c.TimerClock),
+                          HeldTimer(c.TimerLight),     HeldTimer(c.TimerSalute),
+                          HeldTimer(c.TimerAutoPlay)},
+      fencers(Fencer(Side::Left, kEngardeLeftA, c.imgFencerA, c.imgFencerATemp),
+              Fencer(Side::Right, kEngardeLeftB, c.imgFencerB, c.imgFencerBTemp)),
       opponent(c.random, c.clock), scores({c.lblScore0, c.shpYellow0, c.shpRed0, c.lblRedCount0},
                                           {c.lblScore1, c.shpYellow1, c.shpRed1, c.lblRedCount1}),
       lamps(c.imgLightA, c.imgLightB), clock(c.lblTime),
       referee(c.lblEngarde,
-              {c.TimerPresident, c.TimerClock, c.TimerLight, {&c.TimerLeft, &c.TimerRight}},
+              {timers.president, timers.clock, timers.light, {&timers.left, &timers.right}},
               fencers, opponent, scores, lamps, clock, options) {
     c.ListBoxStrings.SetItems({kCallTexts.begin(), kCallTexts.end()});
     referee.SetOnGameOver([this] { EndBout(); });
@@ -23,13 +28,13 @@ Game::Game(platform::FormControls controls)
 }
 
 void Game::Bind() {
-    c.TimerLeft.SetOnTimer([this] { FencerTick(Side::Left); });
-    c.TimerRight.SetOnTimer([this] { FencerTick(Side::Right); });
-    c.TimerPresident.SetOnTimer([this] { referee.Tick(); });
-    c.TimerLight.SetOnTimer([this] { referee.FlashLamps(); });
-    c.TimerClock.SetOnTimer([this] { ClockTick(); });
-    c.TimerSalute.SetOnTimer([this] { SaluteStep(); });
-    c.TimerAutoPlay.SetOnTimer([this] { StartDemonstration(); });
+    timers.left.SetOnTimer([this] { FencerTick(Side::Left); });
+    timers.right.SetOnTimer([this] { FencerTick(Side::Right); });
+    timers.president.SetOnTimer([this] { referee.Tick(); });
+    timers.light.SetOnTimer([this] { referee.FlashLamps(); });
+    timers.clock.SetOnTimer([this] { ClockTick(); });
+    timers.salute.SetOnTimer([this] { SaluteStep(); });
+    timers.autoPlay.SetOnTimer([this] { StartDemonstration(); });
 
     Fencer& player = fencers[Side::Right];
     c.cmdAdvance.SetOnClick([&player] { player.Advance(); });
@@ -51,6 +56,7 @@ void Game::Bind() {
         &c.Novice, &c.Intermediate, &c.Advanced, &c.QuarterFinalist, &c.SemiFinalist, &c.Champion};
     for (std::size_t i = 0; i < kLevels.size(); ++i)
         levelItems[i]->SetOnClick([this, i] { ChooseLevel(kLevels[i]); });
+    c.Custom1.SetOnClick([this] { ChooseCustom(); });
     c.mnu2Player.SetOnClick([this] { ChooseTwoPlayers(); });
     c.mnuKeyboard.SetOnClick([this] { SetControl(ControlMode::Keyboard); });
     c.mnuMouse.SetOnClick([this] { SetControl(ControlMode::Mouse); });
@@ -66,18 +72,15 @@ void Game::FormCreate() {
     SetUpLevel(true);
 }
 
-void Game::FormDestroy() {
-    SaveSettings();
+bool Game::FormDestroy() {
+    return WriteSettings(c.registry, options);
 }
 
 void Game::LoadSettings() {
-    opponent.SetStrength(kNovice.strength);
-    BoutOptions loaded;
-    loaded.level = LevelWithStrength(opponent.InPlay());
+    const BoutOptions loaded = ReadSettings(c.registry);
+    opponent.SetStrength(loaded.chosen);
     SetOptions(loaded);
 }
-
-void Game::SaveSettings() {}
 
 void Game::SetOptions(const BoutOptions& changed) {
     options = changed;
@@ -85,11 +88,14 @@ void Game::SetOptions(const BoutOptions& changed) {
     ShowCommandButtons(options.control == ControlMode::Mouse);
 }
 
-// The marks show the options; the radio groups clear the other marks.
+// The marks show the options; the radio groups clear the other marks. A target the menu
+// does not offer (stored by hand) leaves the game-type marks as they were.
 void Game::ShowOptions() {
-    c.Firstto5.SetChecked(options.maxHits == 5);
-    c.Firstto10.SetChecked(options.maxHits == 10);
-    c.Firstto15.SetChecked(options.maxHits == 15);
+    if (options.maxHits == 5 || options.maxHits == 10 || options.maxHits == 15) {
+        c.Firstto5.SetChecked(options.maxHits == 5);
+        c.Firstto10.SetChecked(options.maxHits == 10);
+        c.Firstto15.SetChecked(options.maxHits == 15);
+    }
     c.TimedBout.SetChecked(options.timed);
     c.mnuKeyboard.SetChecked(options.control == ControlMode::Keyboard);
     c.mnuMouse.SetChecked(options.control == ControlMode::Mouse);
@@ -109,14 +115,47 @@ void Game::ShowCommandButtons(bool visible) {
 }
 
 void Game::NewGame() {
+    // A new bout is play the player asked for: it starts at once, unpaused.
+    ClearPause();
     demoMode = false;
     StartNewBout();
 }
 
 void Game::PauseOrResume() {
-    gamePaused = !gamePaused;
-    c.mnuFilePauseGame.SetCaption(CallText(gamePaused ? Call::ResumeGame : Call::PauseGame));
-    HoldTimers(gamePaused);
+    if (gamePaused) {
+        ClearPause();
+    } else {
+        gamePaused = true;
+        c.mnuFilePauseGame.SetCaption(CallText(Call::ResumeGame));
+        Hold();
+    }
+}
+
+void Game::ClearPause() {
+    if (!gamePaused) return;
+    gamePaused = false;
+    c.mnuFilePauseGame.SetCaption(CallText(Call::PauseGame));
+    Release();
+}
+
+// Holds nest: the first remembers and stops every timer of play, the last gives each back
+// the state play has asked for since.
+void Game::Hold() {
+    if (holds++ == 0)
+        for (HeldTimer* t : timers.All())
+            t->Hold();
+}
+
+void Game::Release() {
+    if (holds == 0 || --holds > 0) return;
+    for (HeldTimer* t : timers.All())
+        t->Release();
+}
+
+void Game::WhileHeld(const std::function<void()>& modal) {
+    Hold();
+    modal();
+    Release();
 }
 
 void Game::SetTarget(int hits) {
@@ -148,7 +187,19 @@ void Game::ChooseTwoPlayers() {
 }
 
 void Game::ChooseLevel(const Level& level) {
-    opponent.SetStrength(level.strength);
+    ChooseStrength(level.strength, level);
+}
+
+// "Custom" asks for the strength; a cancelled dialog leaves everything as it was. A custom
+// strength equal to a graded level's is still custom: it keeps no best result.
+void Game::ChooseCustom() {
+    if (!askCustomStrength) return;
+    if (const std::optional<Strength> chosen = askCustomStrength(opponent.InPlay()))
+        ChooseStrength(*chosen, std::nullopt);
+}
+
+void Game::ChooseStrength(const Strength& strength, std::optional<Level> level) {
+    opponent.SetStrength(strength);
     options.level = level;
     options.twoPlayer = false;
     ShowOptions();
@@ -160,25 +211,11 @@ void Game::ToggleSound() {
     ShowOptions();
 }
 
-void Game::HoldTimers(bool hold) {
-    const std::array<platform::Timer*, 5> timers{&c.TimerLeft, &c.TimerRight, &c.TimerPresident,
-                                                 &c.TimerClock, &c.TimerLight};
-    if (hold) {
-        for (std::size_t i = 0; i < timers.size(); ++i)
-            savedTimerStates[i] = timers[i]->Enabled();
-        for (platform::Timer* t : timers)
-            if (t->Enabled()) t->SetEnabled(false);
-    } else {
-        for (std::size_t i = 0; i < timers.size(); ++i)
-            timers[i]->SetEnabled(savedTimerStates[i]);
-    }
-}
-
 // Stops play and shows the fencers beaten until the next bout; `copy` keeps the strength in
 // play as the player's choice.
 void Game::SetUpLevel(bool copy) {
-    for (platform::Timer* t : {&c.TimerClock, &c.TimerRight, &c.TimerLeft, &c.TimerPresident,
-                               &c.TimerLight, &c.TimerSalute})
+    for (platform::Timer* t : {&timers.clock, &timers.right, &timers.left, &timers.president,
+                               &timers.light, &timers.salute})
         t->SetEnabled(false);
     lamps.Off();
     for (Side side : kSides)

@@ -7,6 +7,7 @@
 
 #include "game/BoutClock.h"
 #include "game/Fencer.h"
+#include "game/HeldTimer.h"
 #include "game/Opponent.h"
 #include "game/Options.h"
 #include "game/Referee.h"
@@ -26,7 +27,8 @@ public:
     Game& operator=(const Game&) = delete;
 
     void FormCreate();
-    void FormDestroy();
+    // Saves the options; false when the store did not take them (the old ones then stand).
+    bool FormDestroy();
 
     // Whether typed characters are the players' commands now; otherwise they belong to the
     // focused control (Space presses a button in mouse control).
@@ -37,6 +39,15 @@ public:
     using BestResultOffer = std::function<void(int level, int hitsA, int hitsB)>;
     void SetOnBestResult(BestResultOffer offer) { offerBestResult = std::move(offer); }
 
+    // "Custom": the window asks the player for a strength, starting from the one in play;
+    // none when the dialog was cancelled.
+    using CustomStrengthDialog = std::function<std::optional<Strength>(const Strength& inPlay)>;
+    void SetOnCustomLevel(CustomStrengthDialog dialog) { askCustomStrength = std::move(dialog); }
+
+    // Runs a modal dialog with play held: nothing moves while it is open, and afterwards play
+    // goes on exactly where it was (or stays paused, if it was).
+    void WhileHeld(const std::function<void()>& modal);
+
     // --- What the game is: read by the shell, the dialogs and the tests.
     const BoutOptions& Options() const { return options; }
     bool Demonstrating() const { return demoMode; }
@@ -45,6 +56,7 @@ public:
     const Scoreboard& Scores() const { return scores; }
     const BoutClock& Clock() const { return clock; }
     const Opponent& Computer() const { return opponent; }
+    bool Paused() const { return gamePaused; }
 
     // --- Set-up for tests that fence a phrase without the referee or a bout.
     Fencer& FencerOn(Side side) { return fencers[side]; }
@@ -58,7 +70,6 @@ public:
 private:
     void Bind();
     void LoadSettings();
-    void SaveSettings();
     void ShowOptions();
     void ShowCommandButtons(bool visible);
 
@@ -70,8 +81,12 @@ private:
     void SetControl(ControlMode mode);
     void ChooseTwoPlayers();
     void ChooseLevel(const Level& level);
+    void ChooseCustom();
+    void ChooseStrength(const Strength& strength, std::optional<Level> level);
     void ToggleSound();
-    void HoldTimers(bool hold);
+    void Hold();
+    void Release();
+    void ClearPause();
     void SetUpLevel(bool copy);
 
     // The bout.
@@ -86,6 +101,13 @@ private:
     bool ComputerFences(Side side) const;
 
     platform::FormControls c;
+    // Every timer of play, each of which a pause or a dialog can hold.
+    struct Timers {
+        HeldTimer left, right, president, clock, light, salute, autoPlay;
+        std::array<HeldTimer*, 7> All() {
+            return {&left, &right, &president, &clock, &light, &salute, &autoPlay};
+        }
+    } timers;
     BoutOptions options;
     PerSide<Fencer> fencers;
     Opponent opponent;
@@ -94,13 +116,14 @@ private:
     BoutClock clock;
     Referee referee;
     BestResultOffer offerBestResult;
+    CustomStrengthDialog askCustomStrength;
 
     bool demoMode = false;
     // From -10 (the pause between demonstrations) to 6, one step every 300 ms.
     int saluteStep = 0;
-    // Pause memory: TimerLeft, TimerRight, TimerPresident, TimerClock, TimerLight.
     bool gamePaused = false;
-    std::array<bool, 5> savedTimerStates{};
+    // The pause and open dialogs: play is held while any of them is.
+    int holds = 0;
 };
 
 } // namespace pistework::game

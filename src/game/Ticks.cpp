@@ -4,7 +4,7 @@
 namespace pistework::game {
 
 platform::Timer& Game::FencerTimer(Side side) {
-    return side == Side::Left ? c.TimerLeft : c.TimerRight;
+    return side == Side::Left ? timers.left : timers.right;
 }
 
 // The left fencer is the computer's unless two people play; in a demonstration the computer
