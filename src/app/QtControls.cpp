@@ -10,6 +10,7 @@
 Q_LOGGING_CATEGORY(lcCaption, "pistework.caption", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcPicture, "pistework.picture", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcTimer, "pistework.timer", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcMenu, "pistework.menu", QtWarningMsg)
 
 namespace pistework::app {
 
@@ -103,7 +104,13 @@ QtMenuItem::QtMenuItem(QAction* action, std::string name)
 }
 
 void QtMenuItem::Changed() {
-    if (action->isCheckable()) action->setChecked(Checked());
+    if (action->isCheckable()) {
+        action->setChecked(Checked());
+        if (logged != Checked())
+            qCDebug(lcMenu).noquote()
+                << action->objectName() << (Checked() ? "checked" : "unchecked");
+        logged = Checked();
+    }
     action->setText(QString::fromStdString(Caption()));
 }
 

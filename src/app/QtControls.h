@@ -17,10 +17,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 Q_DECLARE_LOGGING_CATEGORY(lcCaption)
 Q_DECLARE_LOGGING_CATEGORY(lcPicture)
 Q_DECLARE_LOGGING_CATEGORY(lcTimer)
+Q_DECLARE_LOGGING_CATEGORY(lcMenu)
 
 namespace pistework::app {
 
@@ -109,6 +111,7 @@ protected:
 
 private:
     QAction* action;
+    std::optional<bool> logged; // the mark last written to the log
 };
 
 class QtEditBox : public platform::EditBox {

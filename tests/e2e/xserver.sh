@@ -11,4 +11,10 @@ trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$fifo_dir"' EX
 if ! read -r -t 30 number <"$fifo_dir/display"; then
     echo "FAIL: Xvfb did not start"; cat "$fifo_dir/xvfb.log"; exit 1
 fi
+# Ready means a client can talk to it.
+for _ in $(seq 1 100); do
+    xdpyinfo -display ":$number" >/dev/null 2>&1 && break
+    kill -0 "$xvfb" 2>/dev/null || { echo "FAIL: Xvfb ended"; cat "$fifo_dir/xvfb.log"; exit 1; }
+    sleep 0.1
+done
 DISPLAY=":$number" "$@"

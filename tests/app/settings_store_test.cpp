@@ -1,0 +1,160 @@
+// The options on a real settings file: what a closed window stores, what the next start
+// reads, what a file edited by hand into nonsense does, and what happens when the file
+// cannot be written.
+
+#include "app/TFormFencer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace pistework;
+using app::TFormFencer;
+
+namespace {
+
+// The player's and the system's folders, fresh for each test.
+class SettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system.path());
+    }
+    static void WriteFile(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray ReadFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString UserFile() const {
+        return user.filePath("Brackenmoor Fencing Association/Pistework.conf");
+    }
+    QString SystemFile() const {
+        return system.filePath("Brackenmoor Fencing Association/Pistework.conf");
+    }
+    static void Click(TFormFencer& form, const char* item) {
+        form.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    }
+    static bool Checked(TFormFencer& form, const char* item) {
+        return form.findChild<QAction*>(QString::fromLatin1(item))->isChecked();
+    }
+    QTemporaryDir user;
+    QTemporaryDir system;
+};
+
+} // namespace
+
+TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
+    {
+        TFormFencer form;
+        Click(form, "Firstto10");
+        Click(form, "TimedBout");
+        Click(form, "Advanced");
+        Click(form, "mnuKeyboard");
+        Click(form, "SoundOn");
+        form.close();
+    }
+    QSettings stored(UserFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("MaxHits").toString(), "10");
+    EXPECT_EQ(stored.value("KeyboardRight").toString(), "mko,lp");
+    EXPECT_EQ(stored.value("Range").toString(), "10");
+
+    TFormFencer next;
+    EXPECT_TRUE(Checked(next, "Firstto10"));
+    EXPECT_FALSE(Checked(next, "TimedBout"));
+    EXPECT_TRUE(Checked(next, "Advanced"));
+    EXPECT_TRUE(Checked(next, "mnuKeyboard"));
+    EXPECT_FALSE(Checked(next, "mnuMouse"));
+    EXPECT_FALSE(Checked(next, "SoundOn"));
+    EXPECT_FALSE(next.findChild<QWidget*>("cmdLunge")->isVisibleTo(&next));
+}
+
+TEST_F(SettingsStore, TheSystemFileIsAFallbackAndTheHitSoundIsThePlayersOwn) {
+    WriteFile(SystemFile(), "[General]\nMaxHits=5\nBeepSound=/srv/admin/ding.wav\n");
+    {
+        TFormFencer form;
+        EXPECT_TRUE(Checked(form, "Firstto5"));
+        EXPECT_EQ(form.Game().Options().hitSound, ":/sounds/ding.wav");
+    }
+    WriteFile(UserFile(), "[General]\nMaxHits=10\nBeepSound=/home/kim/My Sounds/bell.wav\n");
+    TFormFencer form;
+    EXPECT_TRUE(Checked(form, "Firstto10"));
+    EXPECT_EQ(form.Game().Options().hitSound, "/home/kim/My Sounds/bell.wav");
+    EXPECT_EQ(form.Game().Options().parrySound, "/home/kim/My Sounds/start.wav");
+}
+
+TEST_F(SettingsStore, AFileOfNonsenseStartsTheGameWithWhatCanBeRead) {
+    QByteArray junk = "[General]\n"
+                      "MaxHits=@Variant(\\0\\0\\0\\x7f\\0\\0)\n"
+                      "Range=99999999999999999999\n"
+                      "Speed=\n"
+                      "Timed=yes\n"
+                      "Control=0\n"
+                      "KeyboardRight=\xff\xfe\xc3(\n"
+                      "KeyboardLeft=";
+    junk += QByteArray(1 << 20, 'k');
+    junk += "\n[General\n=\n\x01\x02=\x03\n";
+    WriteFile(UserFile(), junk);
+    TFormFencer form;
+    form.show();
+    const game::BoutOptions& o = form.Game().Options();
+    EXPECT_EQ(o.maxHits, 15);
+    EXPECT_EQ(o.chosen, (game::Strength{12, 120}));
+    EXPECT_TRUE(o.timed) << "a word where a number belongs counts as absent";
+    EXPECT_TRUE(Checked(form, "mnuKeyboard")) << "good values after bad ones still load";
+    EXPECT_EQ(o.keysLeft.size(), std::size_t{1} << 20);
+    EXPECT_FALSE(o.keysRight.empty());
+    Click(form, "mnuFileNewGame");
+}
+
+TEST_F(SettingsStore, AFolderThatCannotBeMadeLosesNothingAndWarnsOnce) {
+    // A path through a regular file: not even root can make a folder there.
+    WriteFile(user.filePath("file"), "not a folder");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.filePath("file/config"));
+    QStringList warnings;
+    {
+        TFormFencer form;
+        form.SetOnWarning([&](const QString& text) { warnings << text; });
+        Click(form, "Firstto5");
+        form.close();
+    }
+    ASSERT_EQ(warnings.size(), 1) << "once, although the window is also destroyed";
+    EXPECT_TRUE(warnings[0].contains("could not be saved")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains("file/config")) << "it names the file";
+}
+
+TEST_F(SettingsStore, AFullDiskKeepsTheOldFileByteForByte) {
+    const QByteArray old = "[General]\nMaxHits=10\nRange=8\nSpeed=80\n";
+    WriteFile(UserFile(), old);
+    // A file-size limit fails every write past a few bytes, as a full disk would, and binds
+    // root too.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QStringList warnings;
+    {
+        TFormFencer form;
+        form.SetOnWarning([&](const QString& text) { warnings << text; });
+        Click(form, "Firstto5");
+        Click(form, "Novice");
+        rlimit tiny = saved;
+        tiny.rlim_cur = 8;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        form.close();
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    }
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(ReadFile(UserFile()), old);
+}
