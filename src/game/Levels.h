@@ -4,6 +4,7 @@
 
 #include "game/Opponent.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -42,6 +43,28 @@ constexpr std::optional<Level> LevelNumbered(int number) {
     for (const Level& level : kLevels)
         if (level.number == number) return level;
     return std::nullopt;
+}
+
+// The custom level's two bars, 0 to 4, both moving right towards a stronger opponent: Speed
+// takes 10 ms per position off 120 ms, Reaction Time takes 1 per position off a range of 12.
+struct CustomPositions {
+    int speed = 0;
+    int reaction = 0;
+    friend bool operator==(const CustomPositions&, const CustomPositions&) = default;
+};
+
+inline constexpr int kLastCustomPosition = 4;
+
+// Where the bars open for the strength in play. The division drops the remainder, so a
+// hand-edited 115 ms opens at 0, and a value past either end is held there as a bar would.
+constexpr CustomPositions PositionsFor(const Strength& strength) {
+    return {std::clamp((120 - strength.speed) / 10, 0, kLastCustomPosition),
+            std::clamp(12 - strength.range, 0, kLastCustomPosition)};
+}
+
+// The strength the bars stand for.
+constexpr Strength StrengthAt(const CustomPositions& positions) {
+    return {12 - positions.reaction, 120 - 10 * positions.speed};
 }
 
 } // namespace pistework::game
