@@ -1,0 +1,89 @@
+#include "dialogs/TFormSettings.h"
+
+#include "dialogs/Style.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace pistework::dialogs {
+
+namespace {
+void BarLabel(QWidget* parent, const char* name, const QString& text, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(12, top, 194, 16);
+}
+
+QScrollBar* PositionBar(QWidget* parent, const char* name, int top) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setRange(0, game::kLastCustomPosition);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    // The bars are the dialog's inputs: they take focus and answer the arrow keys. A scroll
+    // bar turns its keys round by default (Left raises the value); here Left must move left.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
+    bar->setGeometry(12, top, 194, 17);
+    return bar;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, int left) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 124, 80, 25);
+    return button;
+}
+} // namespace
+
+TFormSettings::TFormSettings(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FormSettings"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(234, 158);
+    setFont(GameFont(11));
+
+    // An etched groove round the bars: a lowered outer and a raised inner edge.
+    auto* fraMain = new QFrame(this);
+    fraMain->setObjectName(QStringLiteral("fraMain"));
+    fraMain->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    fraMain->setLineWidth(1);
+    fraMain->setMidLineWidth(0);
+    fraMain->setGeometry(8, 8, 218, 106);
+
+    BarLabel(fraMain, "lblSpeed", QStringLiteral("Speed"), 10);
+    scrSpeed = PositionBar(fraMain, "scrSpeed", 30);
+    BarLabel(fraMain, "lblReactionTime", QStringLiteral("Reaction Time"), 58);
+    scrReaction = PositionBar(fraMain, "scrReaction", 78);
+
+    auto* cmdOK = Button(this, "cmdOK", QStringLiteral("&OK"), 33);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cmdCancel = Button(this, "cmdCancel", QStringLiteral("&Cancel"), 121);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(scrSpeed, scrReaction);
+    setTabOrder(scrReaction, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+}
+
+void TFormSettings::SetPositions(game::CustomPositions positions) {
+    scrSpeed->setValue(positions.speed);
+    scrReaction->setValue(positions.reaction);
+}
+
+game::CustomPositions TFormSettings::Positions() const {
+    return {scrSpeed->value(), scrReaction->value()};
+}
+
+std::optional<game::Strength> AskCustomStrength(QWidget* owner, const game::Strength& inPlay) {
+    TFormSettings dialog(owner);
+    dialog.SetPositions(game::PositionsFor(inPlay));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return game::StrengthAt(dialog.Positions());
+}
+
+} // namespace pistework::dialogs
