@@ -1,6 +1,8 @@
 #include "app/TFormFencer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,10 +129,20 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
     EXPECT_TRUE(MenuAction(form, "SoundOn")->isChecked());
     MenuAction(form, "SoundOn")->trigger();
     EXPECT_FALSE(MenuAction(form, "SoundOn")->isChecked());
-    // A handler that does not check its item leaves the marks as they were.
-    MenuAction(form, "Custom1")->trigger();
-    EXPECT_TRUE(MenuAction(form, "Novice")->isChecked());
-    EXPECT_FALSE(MenuAction(form, "Custom1")->isChecked());
+    // "Custom" opens the settings dialog: Cancel leaves the marks as they were, OK marks it.
+    for (bool confirm : {false, true}) {
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            title = dialog->windowTitle();
+            confirm ? dialog->accept() : dialog->reject();
+        });
+        MenuAction(form, "Custom1")->trigger();
+        EXPECT_EQ(title, "Settings");
+        EXPECT_EQ(MenuAction(form, "Novice")->isChecked(), !confirm);
+        EXPECT_EQ(MenuAction(form, "Custom1")->isChecked(), confirm);
+    }
 }
 
 TEST(MainWindow, StartUpStateAfterFormCreate) {
