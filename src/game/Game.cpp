@@ -61,6 +61,10 @@ void Game::Bind() {
     c.mnuKeyboard.SetOnClick([this] { SetControl(ControlMode::Keyboard); });
     c.mnuMouse.SetOnClick([this] { SetControl(ControlMode::Mouse); });
     c.SoundOn.SetOnClick([this] { ToggleSound(); });
+    c.BestResults1.SetOnClick([this] { ShowDialog(Dialog::BestResults, false); });
+    c.Help.SetOnClick([this] { ShowDialog(Dialog::Help, true); });
+    c.mnuHelpAbout.SetOnClick([this] { ShowDialog(Dialog::About, true); });
+    c.KeyboardLayout1.SetOnClick([this] { ChooseKeys(); });
 }
 
 void Game::FormCreate() {
@@ -204,6 +208,26 @@ void Game::ChooseStrength(const Strength& strength, std::optional<Level> level) 
     options.twoPlayer = false;
     ShowOptions();
     SetUpLevel(true);
+}
+
+void Game::ShowDialog(Dialog which, bool held) {
+    const auto found = dialogs.find(which);
+    if (found == dialogs.end() || !found->second) return;
+    if (held)
+        WhileHeld(found->second);
+    else
+        found->second();
+}
+
+// New keys take effect at once; a cancelled dialog changes nothing.
+void Game::ChooseKeys() {
+    if (!askKeys) return;
+    WhileHeld([this] {
+        if (const std::optional<Keys> keys = askKeys({options.keysLeft, options.keysRight})) {
+            options.keysLeft = keys->left;
+            options.keysRight = keys->right;
+        }
+    });
 }
 
 void Game::ToggleSound() {

@@ -15,6 +15,9 @@
 #include "platform/FormControls.h"
 
 #include <functional>
+#include <map>
+#include <optional>
+#include <string>
 
 namespace pistework::game {
 
@@ -43,6 +46,19 @@ public:
     // none when the dialog was cancelled.
     using CustomStrengthDialog = std::function<std::optional<Strength>(const Strength& inPlay)>;
     void SetOnCustomLevel(CustomStrengthDialog dialog) { askCustomStrength = std::move(dialog); }
+
+    // The window's other dialogs. Help and About hold play while they are open; the best
+    // results do not.
+    enum class Dialog { BestResults, Help, About };
+    void SetOnDialog(Dialog which, std::function<void()> show) { dialogs[which] = std::move(show); }
+    // "Keyboard &Layout" with play held: given both players' keys, the new ones, or none when
+    // the dialog was cancelled.
+    struct Keys {
+        std::u32string left;
+        std::u32string right;
+    };
+    using KeyboardLayoutDialog = std::function<std::optional<Keys>(const Keys& current)>;
+    void SetOnKeyboardLayout(KeyboardLayoutDialog dialog) { askKeys = std::move(dialog); }
 
     // Runs a modal dialog with play held: nothing moves while it is open, and afterwards play
     // goes on exactly where it was (or stays paused, if it was).
@@ -82,6 +98,8 @@ private:
     void ChooseTwoPlayers();
     void ChooseLevel(const Level& level);
     void ChooseCustom();
+    void ShowDialog(Dialog which, bool held);
+    void ChooseKeys();
     void ChooseStrength(const Strength& strength, std::optional<Level> level);
     void ToggleSound();
     void Hold();
@@ -117,6 +135,8 @@ private:
     Referee referee;
     BestResultOffer offerBestResult;
     CustomStrengthDialog askCustomStrength;
+    std::map<Dialog, std::function<void()>> dialogs;
+    KeyboardLayoutDialog askKeys;
 
     bool demoMode = false;
     // From -10 (the pause between demonstrations) to 6, one step every 300 ms.
