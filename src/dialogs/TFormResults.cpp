@@ -1,0 +1,70 @@
+#include "dialogs/TFormResults.h"
+
+#include "dialogs/Style.h"
+#include "game/BestResults.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
+namespace pistework::dialogs {
+
+namespace {
+struct Row {
+    const char* levelName;
+    const char* levelText;
+    const char* resultName;
+};
+
+// By level number 1 to 6, sixteen pixels apart. The level names end at x 89 as they always
+// have; they start a little further left so that "Quarter-Finalist" is not cut off.
+constexpr std::array<Row, game::kLevelCount> kRows{{
+    {"LabelNovice", "Novice", "Label1"},
+    {"LabelIntermediate", "Intermediate", "Label2"},
+    {"LabelAdvanced", "Advanced", "Label3"},
+    {"LabelQuarter", "Quarter-Finalist", "Label4"},
+    {"LabelSemi", "Semi-Finalist", "Label5"},
+    {"LabelChampion", "Champion", "Label6"},
+}};
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+} // namespace
+
+TFormResults::TFormResults(QWidget* owner, platform::Registry& registry)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FormResults"));
+    setWindowTitle(QStringLiteral("Best Results"));
+    setFixedSize(241, 171);
+    setFont(GameFont(11));
+
+    const auto results = game::ReadBestResults(registry);
+    for (int n = 1; n <= game::kLevelCount; ++n) {
+        const Row& row = kRows[static_cast<std::size_t>(n - 1)];
+        const int top = 8 + 16 * (n - 1);
+        Caption(this, row.levelName, QString::fromLatin1(row.levelText), QRect(4, top, 85, 16))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Caption(this, row.resultName,
+                QString::fromStdString(game::ResultCaption(results[static_cast<std::size_t>(n)])),
+                QRect(96, top, 200, 16));
+    }
+
+    auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(72, 120, 75, 33);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ShowBestResults(QWidget* owner, platform::Registry& registry) {
+    TFormResults results(owner, registry);
+    results.exec();
+}
+
+} // namespace pistework::dialogs
