@@ -1,6 +1,7 @@
 #include "app/TFormFencer.h"
 
 #include "dialogs/Style.h"
+#include "dialogs/TFormLayout.h"
 #include "dialogs/TFormResults.h"
 #include "dialogs/TFormSettings.h"
 #include "dialogs/TFormVictory.h"
@@ -148,6 +149,8 @@ TFormFencer::TFormFencer(QWidget* parent)
         [this](const game::Strength& inPlay) { return dialogs::AskCustomStrength(this, inPlay); });
     game->SetOnDialog(game::Game::Dialog::BestResults,
                       [this] { dialogs::ShowBestResults(this, registry); });
+    game->SetOnKeyboardLayout(
+        [this](const game::Game::Keys& current) { return dialogs::AskKeys(this, current); });
     // The layout starts the auto-play timer; every other timer waits for the game.
     for (const auto& entry : platform::layout::kTimers)
         if (entry.enabledAtStart) timers.at(std::string(entry.name))->SetEnabled(true);

@@ -1,0 +1,156 @@
+#include "dialogs/TFormLayout.h"
+
+#include "dialogs/Style.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pistework::dialogs {
+
+namespace {
+constexpr int kRowHeight = 26;
+
+// The rows by key position; the labels keep the names they have always had.
+constexpr std::array<std::pair<const char*, const char*>, game::kKeysPerSide> kRowLabels{{
+    {"Label1", "Advance"},
+    {"Label2", "Extend Arm"},
+    {"Label3", "Lunge/Recover"},
+    {"Label5", "Retreat"},
+    {"Label6", "Parry"},
+    {"Label4", "Flèche/Recover Forwards"},
+}};
+
+QLineEdit* KeyBox(QWidget* parent, const QString& name, int left, int top) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMaxLength(1);
+    box->setAlignment(Qt::AlignCenter);
+    box->setGeometry(left, top, 21, 21);
+    return box;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, int left) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 183, 86, 25);
+    return button;
+}
+} // namespace
+
+TFormLayout::TFormLayout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FormLayout"));
+    setWindowTitle(QStringLiteral("Keyboard Layout"));
+    setFixedSize(354, 216);
+    setFont(GameFont(11));
+
+    // A raised inner and a lowered outer edge.
+    auto* fraDetails = new QFrame(this);
+    fraDetails->setObjectName(QStringLiteral("fraDetails"));
+    fraDetails->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fraDetails->setGeometry(96, 8, 162, 8 + kRowHeight * 6);
+    auto* inner = new QFrame(fraDetails);
+    inner->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    inner->setGeometry(fraDetails->rect().adjusted(1, 1, -1, -1));
+
+    for (std::size_t i = 0; i < game::kKeysPerSide; ++i) {
+        const int top = 4 + kRowHeight * static_cast<int>(i);
+        txtLeft[i] = KeyBox(fraDetails, QStringLiteral("txtLeft%1").arg(i + 1), 6, top + 2);
+        txtRight[i] = KeyBox(fraDetails, QStringLiteral("txtRight%1").arg(i + 1), 135, top + 2);
+        auto* label = new QLabel(QString::fromUtf8(kRowLabels[i].second), fraDetails);
+        label->setObjectName(QString::fromLatin1(kRowLabels[i].first));
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setGeometry(30, top, 102, kRowHeight);
+    }
+    optLeft = SideRadios("Left", QStringLiteral("Left"), game::kLeftPresets, 6, txtLeft);
+    optRight = SideRadios("Right", QStringLiteral("Right"), game::kRightPresets, 262, txtRight);
+    optLeft[0]->setChecked(true);
+    optRight[0]->setChecked(true);
+
+    cmdOK = Button(this, "cmdOK", QStringLiteral("&OK"), 6);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cmdCancel = Button(this, "cmdCancel", QStringLiteral("&Cancel"), 262);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The order the boxes have always been visited in, not quite row by row.
+    const std::array<QLineEdit*, 12> tabOrder{txtLeft[0],  txtLeft[1],  txtLeft[2],  txtRight[0],
+                                              txtLeft[3],  txtLeft[5],  txtLeft[4],  txtRight[1],
+                                              txtRight[2], txtRight[3], txtRight[5], txtRight[4]};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+TFormLayout::Radios TFormLayout::SideRadios(const char* side, const QString& title,
+                                            const Presets& presets, int left, Boxes& boxes) {
+    // Wide enough for "WSXQAZ" beside its radio mark with this platform's fonts.
+    auto* group = new QGroupBox(title, this);
+    group->setObjectName(QStringLiteral("GroupBox") + QString::fromLatin1(side));
+    group->setGeometry(left, 8, 86, 97);
+    Radios radios{};
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        const QString caption = i < presets.size() ? QString::fromUtf8(presets[i].caption.data(),
+                                                                       presets[i].caption.size())
+                                                   : QStringLiteral("Custom");
+        radios[i] = new QRadioButton(caption, group);
+        radios[i]->setObjectName(
+            QStringLiteral("opt%1%2").arg(QString::fromLatin1(side)).arg(i + 1));
+        radios[i]->setGeometry(6, 20 + 24 * static_cast<int>(i), 76, 20);
+    }
+    // "Custom" keeps whatever the boxes hold.
+    for (std::size_t i = 0; i < presets.size(); ++i)
+        connect(radios[i], &QRadioButton::clicked, this,
+                [&boxes, keys = presets[i].keys] { FillBoxes(boxes, keys); });
+    // OK follows the box changed last, and only that box.
+    for (QLineEdit* box : boxes)
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString& text) { cmdOK->setEnabled(!text.isEmpty()); });
+    return radios;
+}
+
+void TFormLayout::FillBoxes(const Boxes& boxes, std::u32string_view keys) {
+    const auto split = game::SplitKeys(keys);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(QString::fromStdU32String(split[i]));
+}
+
+void TFormLayout::SelectPreset(const Radios& radios, const Presets& presets,
+                               std::u32string_view keys) {
+    radios[game::PresetIndex(presets, keys).value_or(presets.size())]->setChecked(true);
+}
+
+void TFormLayout::ShowKeys(const game::Game::Keys& keys) {
+    SelectPreset(optLeft, game::kLeftPresets, keys.left);
+    SelectPreset(optRight, game::kRightPresets, keys.right);
+    const auto left = game::SplitKeys(keys.left);
+    const auto right = game::SplitKeys(keys.right);
+    for (std::size_t i = 0; i < game::kKeysPerSide; ++i) {
+        txtRight[i]->setText(QString::fromStdU32String(right[i]));
+        txtLeft[i]->setText(QString::fromStdU32String(left[i]));
+    }
+}
+
+game::Game::Keys TFormLayout::Keys() const {
+    auto join = [](const Boxes& boxes) {
+        std::array<std::u32string, game::kKeysPerSide> texts;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            texts[i] = boxes[i]->text().toStdU32String();
+        return game::JoinKeys(texts);
+    };
+    return {join(txtLeft), join(txtRight)};
+}
+
+std::optional<game::Game::Keys> AskKeys(QWidget* owner, const game::Game::Keys& current) {
+    TFormLayout layout(owner);
+    layout.ShowKeys(current);
+    if (layout.exec() != QDialog::Accepted) return std::nullopt;
+    return layout.Keys();
+}
+
+} // namespace pistework::dialogs
