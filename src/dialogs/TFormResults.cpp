@@ -50,9 +50,10 @@ TFormResults::TFormResults(QWidget* owner, platform::Registry& registry)
         const int top = 8 + 16 * (n - 1);
         Caption(this, row.levelName, QString::fromLatin1(row.levelText), QRect(4, top, 85, 16))
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Caption(this, row.resultName,
-                QString::fromStdString(game::ResultCaption(results[static_cast<std::size_t>(n)])),
-                QRect(96, top, 200, 16));
+        const QString caption =
+            QString::fromStdString(game::ResultCaption(results[static_cast<std::size_t>(n)]));
+        // A long name runs past the dialog's edge; the whole row is still there to read.
+        Caption(this, row.resultName, caption, QRect(96, top, 200, 16))->setToolTip(caption);
     }
 
     auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);

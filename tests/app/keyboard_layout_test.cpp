@@ -56,7 +56,7 @@ bool OkEnabled(QWidget& dialog) {
 
 } // namespace
 
-TEST(KeyboardLayoutDialog, LayoutTabOrderAndEveryTextFits) {
+TEST(DialogTexts, KeyboardLayoutKeepsItsTabOrderAndShowsEveryTextWhole) {
     dialogs::TFormLayout layout(nullptr);
     EXPECT_EQ(layout.windowTitle(), "Keyboard Layout");
     EXPECT_EQ(layout.size(), QSize(354, 216));

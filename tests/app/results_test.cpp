@@ -28,7 +28,7 @@ QStringList Rows(QWidget& dialog) {
 
 } // namespace
 
-TEST(BestResultsDialog, RowsShowTheStoreAsItStandsAtEachOpening) {
+TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
     app::QtRegistry registry(QStringLiteral("Brackenmoor Fencing Association"),
                              QStringLiteral("Pistework"));
     const QString unbeaten = QStringLiteral("5 - 4  Bracken Fencing");

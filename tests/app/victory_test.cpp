@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -139,4 +141,89 @@ TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
     EXPECT_EQ(shownLevel, "Champion Level");
     EXPECT_EQ(game::ReadBestResults(registry)[6].hitsA, 3);
     EXPECT_TRUE(form.findChild<QTimer*>("TimerAutoPlay")->isActive());
+}
+
+TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
+    registry.SetRootKey(platform::Registry::Root::LocalMachine);
+    registry.OpenKey(game::kGameKey, true);
+    registry.WriteString("KeyboardRight", "жko,lp");
+    registry.WriteInteger("MaxHits", 10);
+    registry.WriteString("Winner5", "Ann");
+    registry.CloseKey();
+
+    const std::string names[] = {
+        "two\nlines",
+        "a\r\nb",
+        "x = y",
+        "[General]",
+        "[General]\nMaxHits=3\nHitA3=7",
+        "; not a comment",
+        "  spaced  ",
+        "back\\slash \"quoted\" 'single'",
+        "Żaneta Ólafsdóttir 李小龍 Жанна",
+        std::string(10'000, 'n'),
+        "",
+    };
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name.substr(0, 40));
+        QSettings before(QStringLiteral("Brackenmoor Fencing Association"),
+                         QStringLiteral("Pistework"));
+        QMap<QString, QVariant> others;
+        for (const QString& key : before.allKeys())
+            if (!QStringList{"HitA3", "HitB3", "Winner3"}.contains(key))
+                others[key] = before.value(key);
+        {
+            dialogs::TFormVictory victory(nullptr, registry);
+            ASSERT_TRUE(victory.IsNewBest(3, 0, 15));
+            victory.ShowLevel(3);
+            victory.findChild<QLineEdit*>("txtName")->setText(QString::fromStdString(name));
+            victory.findChild<QPushButton*>("cmdOK")->click();
+            ASSERT_EQ(victory.result(), QDialog::Accepted);
+        }
+        // Read back from the file by a store that has never seen it.
+        app::QtRegistry fresh(QStringLiteral("Brackenmoor Fencing Association"),
+                              QStringLiteral("Pistework"));
+        const auto results = game::ReadBestResults(fresh);
+        EXPECT_EQ(results[3].winner, name);
+        EXPECT_EQ(results[3].hitsA, 0);
+        EXPECT_EQ(results[3].hitsB, 15);
+        QSettings after(QStringLiteral("Brackenmoor Fencing Association"),
+                        QStringLiteral("Pistework"));
+        for (auto it = others.cbegin(); it != others.cend(); ++it)
+            EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+        EXPECT_EQ(after.allKeys().size(), others.size() + 3) << "no stray values";
+        dialogs::TFormVictory next(nullptr, fresh);
+        next.ShowLevel(3);
+        EXPECT_EQ(next.findChild<QLineEdit*>("txtName")->text().toStdString(), name)
+            << "offered back as it was typed";
+    }
+}
+
+TEST_F(Victory, EscapeAndTheCloseBoxWriteNothing) {
+    QSettings(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"))
+        .setValue("Winner1", "Ann");
+    const QString file =
+        QSettings(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"))
+            .fileName();
+    auto contents = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    };
+    const QByteArray before = contents();
+    for (const bool escape : {true, false}) {
+        dialogs::TFormVictory victory(nullptr, registry);
+        ASSERT_TRUE(victory.IsNewBest(1, 0, 5));
+        victory.ShowLevel(1);
+        victory.show();
+        victory.findChild<QLineEdit*>("txtName")->setText("Bob");
+        if (escape) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(victory.findChild<QLineEdit*>("txtName"), &press);
+        } else {
+            victory.close();
+        }
+        EXPECT_FALSE(victory.isVisible());
+        EXPECT_EQ(victory.result(), QDialog::Rejected);
+        EXPECT_EQ(contents(), before) << (escape ? "Escape" : "close box");
+    }
 }
