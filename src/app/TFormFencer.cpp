@@ -1,6 +1,8 @@
 #include "app/TFormFencer.h"
 
 #include "dialogs/Style.h"
+#include "dialogs/TFormAbout.h"
+#include "dialogs/TFormHelp.h"
 #include "dialogs/TFormLayout.h"
 #include "dialogs/TFormResults.h"
 #include "dialogs/TFormSettings.h"
@@ -147,6 +149,14 @@ TFormFencer::TFormFencer(QWidget* parent)
     });
     game->SetOnCustomLevel(
         [this](const game::Strength& inPlay) { return dialogs::AskCustomStrength(this, inPlay); });
+    game->SetOnDialog(game::Game::Dialog::Help, [this] {
+        dialogs::TFormHelp help(this);
+        help.exec();
+    });
+    game->SetOnDialog(game::Game::Dialog::About, [this] {
+        dialogs::TFormAbout about(this, launcher);
+        about.exec();
+    });
     game->SetOnDialog(game::Game::Dialog::BestResults,
                       [this] { dialogs::ShowBestResults(this, registry); });
     game->SetOnKeyboardLayout(

@@ -1,0 +1,104 @@
+#include "dialogs/TFormAbout.h"
+
+#include "dialogs/Style.h"
+#include "dialogs/TextLabels.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <functional>
+#include <utility>
+
+namespace pistework::dialogs {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A web address that opens when clicked, drawn the way links are drawn.
+class LinkLabel : public QLabel {
+public:
+    LinkLabel(QWidget* parent, const char* name, std::string_view address, int top,
+              std::function<void()> click)
+        : QLabel(Text(address), parent), click(std::move(click)) {
+        setObjectName(QString::fromLatin1(name));
+        setAttribute(Qt::WA_TranslucentBackground);
+        QFont underlined = font();
+        underlined.setUnderline(true);
+        setFont(underlined);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
+        setPalette(colours);
+        setCursor(Qt::PointingHandCursor);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Only the address itself answers a click, not the blank beside it.
+        setGeometry(24, top, sizeHint().width(), 14);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            click();
+    }
+
+private:
+    std::function<void()> click;
+};
+
+} // namespace
+
+// Client 356 x 207. In DejaVu Sans, Label2, Label3 and Label4 each need one line more than
+// at the first size; the window keeps its width, grows 33 px and what follows moves down.
+TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Environment environment)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      launcher(launcher), environment(std::move(environment)) {
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(QStringLiteral("About B.K.S."));
+    setFixedSize(356, 207);
+    setFont(GameFont(11));
+
+    WrappedLabel(this, "Label1",
+                 QStringLiteral("The Brackenmoor Fencing Association organises local fencing "
+                                "competitions and courses within the county of Brackenmoor."),
+                 {8, 8, 340, 32});
+    WrappedLabel(this, "Label2",
+                 QStringLiteral("It is responsible for the distribution of fencing information "
+                                "within the county and for liason between Valdmark and the clubs "
+                                "in the Area"),
+                 {8, 40, 340, 39});
+    WrappedLabel(this, "Label3",
+                 QStringLiteral("For further information about fencing in Brackenmoor, visit our "
+                                "website at: "),
+                 {8, 79, 340, 26});
+    new LinkLabel(this, "LabelTalbrook", game::kAssociationAddress, 105,
+                  [this] { LabelTalbrookClick(); });
+    WrappedLabel(this, "Label4",
+                 QStringLiteral("For further information of clubs in your own area contact "
+                                "Valdmark on"),
+                 {8, 124, 340, 26});
+    new LinkLabel(this, "LabelValdmark", game::kFederationAddress, 150,
+                  [this] { LabelValdmarkClick(); });
+    WrappedLabel(this, "Label7", QStringLiteral("or your own national federation"),
+                 {8, 164, 240, 16});
+
+    auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(284, 174, 64, 25);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The browser starts on its own: the dialog and the game go on at once, and a browser that
+// cannot start shows nothing.
+void TFormAbout::LabelTalbrookClick() {
+    game::OpenPage(launcher, environment, game::kAssociationAddress);
+}
+
+void TFormAbout::LabelValdmarkClick() {
+    game::OpenPage(launcher, environment, game::kFederationAddress);
+}
+
+} // namespace pistework::dialogs

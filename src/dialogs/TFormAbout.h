@@ -1,0 +1,27 @@
+#pragma once
+// "About B.K.S.": who the association is, with links to its site and the federation's.
+
+#include "game/Browser.h"
+#include "platform/Platform.h"
+
+#include <QDialog>
+
+namespace pistework::dialogs {
+
+class TFormAbout : public QDialog {
+    Q_OBJECT
+public:
+    // The browser is found from the environment given, the process's own unless a test
+    // chooses; the launcher starts it.
+    TFormAbout(QWidget* owner, platform::Launcher& launcher,
+               game::Environment environment = game::ProcessEnvironment);
+
+    void LabelTalbrookClick();
+    void LabelValdmarkClick();
+
+private:
+    platform::Launcher& launcher;
+    game::Environment environment;
+};
+
+} // namespace pistework::dialogs

@@ -1,0 +1,292 @@
+// The help and about dialogs: every text whole and in its place, and the links starting the
+// browser on their own, with no shell in between.
+
+#include "app/QtControls.h"
+#include "dialogs/TFormAbout.h"
+#include "dialogs/TFormHelp.h"
+#include "game/Browser.h"
+#include "platform/headless/HeadlessControls.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <thread>
+
+using namespace pistework;
+
+namespace {
+
+struct Caption {
+    const char* name;
+    QString text;
+};
+
+struct DialogCase {
+    std::function<std::unique_ptr<QDialog>()> make;
+    QString title;
+    QSize size;
+    // From top to bottom, in reading order.
+    std::vector<Caption> captions;
+};
+
+platform::headless::RecordingLauncher unusedLauncher;
+
+std::vector<DialogCase> Dialogs() {
+    return {
+        {[] { return std::make_unique<dialogs::TFormHelp>(nullptr); },
+         "Help & Hints",
+         {376, 259},
+         {{"Label1", "The fencing bout is \"first-to-five\", \"first-to-ten\" or "
+                     "\"first-to-fifteen\" hits."},
+          {"Label2", "To hit your opponent, advance to within distance, then extend the fencing "
+                     "arm before lunging. You must return to engarde and re-extend to lunge "
+                     "again."},
+          {"Label3", ""},
+          {"Label7", QString::fromUtf8(
+                         "A Flèche is a running attack, best used from a distance.  The arm must "
+                         "first be extended to flèche.Do not use it too frequently as you are "
+                         "penalised ground with each flèche. If you accidentally run into your ")},
+          {"Label8", "opponent you will receive a warning and your opponent will be awarded a "
+                     "hit for each subsequent offence."},
+          {"Label4", "Parry to make an opponent's attack ineffective. If you beat your "
+                     "opponent's blade, he will temporarily be unable to respond."},
+          {"Label5", QString::fromUtf8("Hits must be placed on the lamé to be effective. Hits on "
+                                       "the arm are off-target, and are not counted.")},
+          {"Label6", "Good Luck."}}},
+        {[] { return std::make_unique<dialogs::TFormAbout>(nullptr, unusedLauncher); },
+         "About B.K.S.",
+         {356, 207},
+         {{"Label1", "The Brackenmoor Fencing Association organises local fencing competitions "
+                     "and courses within the county of Brackenmoor."},
+          {"Label2", "It is responsible for the distribution of fencing information within the "
+                     "county and for liason between Valdmark and the clubs in the Area"},
+          {"Label3", "For further information about fencing in Brackenmoor, visit our website "
+                     "at: "},
+          {"LabelTalbrook", "https://brackenmoor-fencing.example/"},
+          {"Label4", "For further information of clubs in your own area contact Valdmark on"},
+          {"LabelValdmark", "https://valdmark-fencing.example/"},
+          {"Label7", "or your own national federation"}}},
+    };
+}
+
+// Where a label's text is drawn, in the dialog's coordinates.
+QRect TextRect(const QLabel& label) {
+    const QRect area = label.contentsRect();
+    const int flags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    // Text that does not fit comes back larger than the area, as far as it would reach.
+    const QRect text = label.fontMetrics().boundingRect(area, flags, label.text());
+    return text.translated(label.pos());
+}
+
+} // namespace
+
+// Run at scale 1 and again with QT_SCALE_FACTOR=2.
+TEST(DialogTexts, EveryCaptionIsExactAndShowsWholeInReadingOrder) {
+    for (const DialogCase& k : Dialogs()) {
+        const auto dialog = k.make();
+        dialog->show();
+        const std::string title = k.title.toStdString();
+        if (const QByteArray scale = qgetenv("QT_SCALE_FACTOR"); !scale.isEmpty()) {
+            EXPECT_DOUBLE_EQ(dialog->devicePixelRatioF(), scale.toDouble()) << title;
+        }
+        EXPECT_EQ(dialog->windowTitle(), k.title);
+        EXPECT_EQ(dialog->size(), k.size) << title;
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << title << " is fixed in size";
+        EXPECT_EQ(dialog->findChildren<QLabel*>().size(), qsizetype(k.captions.size())) << title;
+
+        std::vector<QRect> drawn;
+        int lastTop = -1;
+        for (const Caption& caption : k.captions) {
+            const std::string where = title + " " + caption.name;
+            const auto* label = dialog->findChild<QLabel*>(caption.name);
+            ASSERT_NE(label, nullptr) << where;
+            EXPECT_EQ(label->text(), caption.text) << where;
+            EXPECT_GT(label->y(), lastTop) << where << " reads after the one before";
+            lastTop = label->y();
+            EXPECT_TRUE(dialog->rect().contains(label->geometry())) << where;
+            const QRect text = TextRect(*label);
+            EXPECT_TRUE(label->geometry().contains(text))
+                << where << ": text " << text.width() << "x" << text.height() << " in label "
+                << label->width() << "x" << label->height();
+            for (const QRect& other : drawn)
+                EXPECT_FALSE(other.intersects(text)) << where << " is drawn over another text";
+            if (!caption.text.isEmpty()) drawn.push_back(text);
+        }
+        const auto* close = dialog->findChild<QPushButton*>("cmdOK");
+        ASSERT_NE(close, nullptr) << title;
+        EXPECT_EQ(close->text(), "&Close");
+        EXPECT_TRUE(dialog->rect().contains(close->geometry())) << title;
+        const int margins = 2 * (close->style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                 close->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+        EXPECT_GE(close->width(), close->fontMetrics().horizontalAdvance("Close") + margins)
+            << title << " button caption";
+        for (const QRect& text : drawn)
+            EXPECT_FALSE(close->geometry().intersects(text)) << title << " button covers a text";
+    }
+}
+
+TEST(DialogTexts, CloseEndsEitherDialogWithOK) {
+    for (const DialogCase& k : Dialogs()) {
+        const auto dialog = k.make();
+        dialog->open();
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+        EXPECT_FALSE(dialog->isVisible()) << k.title.toStdString();
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << k.title.toStdString();
+    }
+}
+
+namespace {
+
+void Click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF at(2, widget.height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), button, button,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget.mapToGlobal(at), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+    QApplication::sendEvent(&widget, &release);
+}
+
+game::Environment Browser(std::string command) {
+    return [command = std::move(command)](const std::string& name) -> std::optional<std::string> {
+        if (name == "BROWSER") return command;
+        return std::nullopt;
+    };
+}
+
+} // namespace
+
+TEST(AboutLinks, ClickingALinkStartsTheBrowserWithItsAddress) {
+    platform::headless::RecordingLauncher launcher;
+    dialogs::TFormAbout about(nullptr, launcher, Browser("firefox --new-tab:lynx"));
+    about.show();
+    auto* talbrook = about.findChild<QLabel*>("LabelTalbrook");
+    auto* valdmark = about.findChild<QLabel*>("LabelValdmark");
+    ASSERT_TRUE(talbrook && valdmark);
+    for (const QLabel* link : {talbrook, valdmark}) {
+        EXPECT_TRUE(link->font().underline()) << link->objectName().toStdString();
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_GT(link->x(), about.findChild<QLabel*>("Label3")->x()) << "indented";
+    }
+
+    Click(*talbrook, Qt::RightButton);
+    EXPECT_TRUE(launcher.calls.empty()) << "only the left button follows a link";
+    Click(*talbrook);
+    Click(*valdmark);
+    ASSERT_EQ(launcher.calls.size(), 2u);
+    EXPECT_EQ(launcher.calls[0].program, "firefox");
+    EXPECT_EQ(launcher.calls[0].arguments,
+              (std::vector<std::string>{"--new-tab", "https://brackenmoor-fencing.example/"}));
+    EXPECT_EQ(launcher.calls[1].arguments,
+              (std::vector<std::string>{"--new-tab", "https://valdmark-fencing.example/"}));
+    EXPECT_TRUE(about.isVisible()) << "the dialog stays open behind the browser";
+}
+
+namespace {
+
+struct Recorded {
+    pid_t parent = 0;
+    std::string parentCommand;
+    std::vector<std::string> argv;
+};
+
+// Waits for the stand-in browser's record; none if it never came.
+std::optional<Recorded> AwaitRecord(const std::string& path) {
+    for (int i = 0; i < 500 && !std::filesystem::exists(path); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> fields;
+    for (std::string field; std::getline(in, field, '\0');)
+        fields.push_back(field);
+    if (fields.size() < 2) return std::nullopt;
+    return Recorded{static_cast<pid_t>(std::stol(fields[0])), fields[1],
+                    std::vector<std::string>(fields.begin() + 2, fields.end())};
+}
+
+// Our children left dead and unreaped.
+int Zombies() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line)) continue;
+        const auto close = line.rfind(')');
+        if (close == std::string::npos) continue;
+        char state = 0;
+        long parent = 0;
+        std::istringstream(line.substr(close + 1)) >> state >> parent;
+        if (state == 'Z' && parent == getpid()) ++count;
+    }
+    return count;
+}
+
+class RealStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        qputenv("PISTEWORK_ARGV_FILE", QFile::encodeName(QString::fromStdString(record)));
+    }
+    void TearDown() override { qunsetenv("PISTEWORK_ARGV_FILE"); }
+    QTemporaryDir folder;
+    std::string record = folder.filePath("argv").toStdString();
+    const std::string recorder = PISTEWORK_ARGV_RECORDER;
+};
+
+} // namespace
+
+TEST_F(RealStart, ArgumentsArriveLiterallyDetachedWithNoShellAndNoZombie) {
+    app::QtLauncher launcher;
+    const std::vector<std::string> arguments{"a;b",       "$HOME", "\"quoted\"", "'single'",   "*",
+                                             "two words", "`id`",  "x|y&",       "line\nbreak"};
+    ASSERT_TRUE(launcher.Start(recorder, arguments));
+    const auto seen = AwaitRecord(record);
+    ASSERT_TRUE(seen) << "the stand-in browser never ran";
+    std::vector<std::string> expected{recorder};
+    expected.insert(expected.end(), arguments.begin(), arguments.end());
+    EXPECT_EQ(seen->argv, expected);
+    EXPECT_NE(seen->parent, getpid()) << "the browser is not the game's own child";
+    for (const char* shell : {"sh", "dash", "bash"})
+        EXPECT_NE(seen->parentCommand, shell) << "started through a shell";
+    EXPECT_EQ(Zombies(), 0);
+}
+
+TEST_F(RealStart, ALinkOpensThroughTheBrowserCommandOrQuietlyNothing) {
+    app::QtLauncher launcher;
+    {
+        dialogs::TFormAbout about(nullptr, launcher, Browser(recorder + " --title=%s;x"));
+        about.show();
+        Click(*about.findChild<QLabel*>("LabelValdmark"));
+        const auto seen = AwaitRecord(record);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(seen->argv, (std::vector<std::string>{
+                                  recorder, "--title=https://valdmark-fencing.example/;x"}));
+    }
+
+    // A browser that is not there: the start fails, nothing appears, nothing is left behind.
+    EXPECT_FALSE(launcher.Start("/nonexistent/browser", {"https://valdmark-fencing.example/"}));
+    dialogs::TFormAbout about(nullptr, launcher, Browser("/nonexistent/browser --new-tab"));
+    about.show();
+    Click(*about.findChild<QLabel*>("LabelTalbrook"));
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_TRUE(window == &about || !window->isVisible())
+            << window->metaObject()->className() << " appeared";
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(Zombies(), 0);
+}
