@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 
 namespace pistework::dialogs {
 
@@ -27,7 +28,12 @@ constexpr std::array<std::pair<const char*, const char*>, game::kKeysPerSide> kR
 QLineEdit* KeyBox(QWidget* parent, const QString& name, int left, int top) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaxLength(1);
+    // One character, which may take two UTF-16 units: a one-unit limit would cut a stored
+    // key outside the basic plane in half.
+    box->setMaxLength(2);
+    box->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("^.?$"), QRegularExpression::DotMatchesEverythingOption),
+        box));
     box->setAlignment(Qt::AlignCenter);
     box->setGeometry(left, top, 21, 21);
     return box;

@@ -131,14 +131,17 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
     {
         // A key is a character: one box holds "ж" and the string counts it once.
         dialogs::TFormLayout layout(nullptr);
-        layout.ShowKeys({U"éwsxqa", U"жko,l"});
+        layout.ShowKeys({U"é🗡sxqa", U"жko,l"});
         EXPECT_TRUE(Checked(layout, "optLeft3"));
         EXPECT_EQ(Texts(layout, "Right"), (QStringList{"ж", "k", "o", ",", "l", ""}));
         Type(Box(layout, "txtRight6"), "ё");
         Clear(Box(layout, "txtLeft1"));
         Type(Box(layout, "txtLeft1"), "ß");
         EXPECT_EQ(layout.Keys().right, U"жko,lё");
-        EXPECT_EQ(layout.Keys().left, U"ßwsxqa");
+        EXPECT_EQ(layout.Keys().left, U"ß🗡sxqa")
+            << "a key outside the basic plane is kept whole";
+        Type(Box(layout, "txtRight6"), "x");
+        EXPECT_EQ(Box(layout, "txtRight6")->text(), "ё") << "still one key per box";
     }
 }
 
