@@ -49,15 +49,16 @@ private:
 
 } // namespace
 
-// Client 356 x 207. In DejaVu Sans, Label2, Label3 and Label4 each need one line more than
-// at the first size; the window keeps its width, grows 33 px and what follows moves down.
+// Client 356 x 213. In DejaVu Sans, Label2, Label3 and Label4 each need one line more than
+// at the first size; the window keeps its width and grows 39 px: 33 for those lines, 6 to
+// keep Label2 apart from Label3 as before. What follows moves down by as much.
 TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Environment environment)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       launcher(launcher), environment(std::move(environment)) {
     setObjectName(QStringLiteral("FormAbout"));
     setWindowTitle(QStringLiteral("About B.K.S."));
-    setFixedSize(356, 207);
+    setFixedSize(356, 213);
     setFont(GameFont(11));
 
     WrappedLabel(this, "Label1",
@@ -72,21 +73,21 @@ TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Envir
     WrappedLabel(this, "Label3",
                  QStringLiteral("For further information about fencing in Brackenmoor, visit our "
                                 "website at: "),
-                 {8, 79, 340, 26});
-    new LinkLabel(this, "LabelTalbrook", game::kAssociationAddress, 105,
+                 {8, 85, 340, 26});
+    new LinkLabel(this, "LabelTalbrook", game::kAssociationAddress, 111,
                   [this] { LabelTalbrookClick(); });
     WrappedLabel(this, "Label4",
                  QStringLiteral("For further information of clubs in your own area contact "
                                 "Valdmark on"),
-                 {8, 124, 340, 26});
-    new LinkLabel(this, "LabelValdmark", game::kFederationAddress, 150,
+                 {8, 130, 340, 26});
+    new LinkLabel(this, "LabelValdmark", game::kFederationAddress, 156,
                   [this] { LabelValdmarkClick(); });
     WrappedLabel(this, "Label7", QStringLiteral("or your own national federation"),
-                 {8, 164, 240, 16});
+                 {8, 170, 240, 16});
 
     auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(284, 174, 64, 25);
+    cmdOK->setGeometry(284, 180, 64, 25);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -50,7 +50,7 @@ std::vector<DialogCase> Dialogs() {
     return {
         {[] { return std::make_unique<dialogs::TFormHelp>(nullptr); },
          "Help & Hints",
-         {376, 259},
+         {376, 262},
          {{"Label1", "The fencing bout is \"first-to-five\", \"first-to-ten\" or "
                      "\"first-to-fifteen\" hits."},
           {"Label2", "To hit your opponent, advance to within distance, then extend the fencing "
@@ -70,7 +70,7 @@ std::vector<DialogCase> Dialogs() {
           {"Label6", "Good Luck."}}},
         {[] { return std::make_unique<dialogs::TFormAbout>(nullptr, unusedLauncher); },
          "About B.K.S.",
-         {356, 207},
+         {356, 213},
          {{"Label1", "The Brackenmoor Fencing Association organises local fencing competitions "
                      "and courses within the county of Brackenmoor."},
           {"Label2", "It is responsible for the distribution of fencing information within the "
