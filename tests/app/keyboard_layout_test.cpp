@@ -26,12 +26,10 @@ QLineEdit* Box(QWidget& dialog, const QString& name) {
     return box;
 }
 
-// The keys as a player types them: Backspace empties a box, text goes in where there is room.
+// A key as a player types it; Backspace empties a box.
 void Type(QLineEdit* box, const QString& text) {
-    for (const QString& key : text.isEmpty() ? QStringList{} : QStringList{text}) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
-        QApplication::sendEvent(box, &press);
-    }
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &press);
 }
 void Clear(QLineEdit* box) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
