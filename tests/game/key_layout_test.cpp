@@ -105,4 +105,15 @@ TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
     p.OnGuard();
     p.form.txtKeyboard.Type(U'ж');
     EXPECT_EQ(b.requestedAction, Advance);
+
+    // Chosen under mouse control, the keys wait for keyboard control.
+    p.form.Menu("mnuMouse").Click();
+    answer = Game::Keys{U"wsxqaz", U"qé,xyz"};
+    p.form.Menu("KeyboardLayout1").Click();
+    p.OnGuard();
+    p.form.txtKeyboard.Type(U'q');
+    EXPECT_EQ(b.requestedAction, Stand);
+    p.form.Menu("mnuKeyboard").Click();
+    p.form.txtKeyboard.Type(U'q');
+    EXPECT_EQ(b.requestedAction, Advance);
 }
