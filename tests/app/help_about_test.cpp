@@ -2,11 +2,13 @@
 // browser on their own, with no shell in between.
 
 #include "app/QtControls.h"
+#include "app/TFormFencer.h"
 #include "dialogs/TFormAbout.h"
 #include "dialogs/TFormHelp.h"
 #include "game/Browser.h"
 #include "platform/headless/HeadlessControls.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -148,6 +151,27 @@ TEST(DialogTexts, CloseEndsEitherDialogWithOK) {
         EXPECT_FALSE(dialog->isVisible()) << k.title.toStdString();
         EXPECT_EQ(dialog->result(), QDialog::Accepted) << k.title.toStdString();
     }
+}
+
+TEST(DialogTexts, TheHelpMenuOpensEachDialogOverTheWindow) {
+    app::TFormFencer form;
+    form.show();
+    for (const auto& [action, title] :
+         {std::pair{"Help", "Help & Hints"}, std::pair{"mnuHelpAbout", "About B.K.S."}}) {
+        auto* item = form.findChild<QAction*>(action);
+        ASSERT_NE(item, nullptr) << action;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            shown = dialog->windowTitle();
+            EXPECT_EQ(dialog->parentWidget(), &form) << title;
+            dialog->findChild<QPushButton*>("cmdOK")->click();
+        });
+        item->trigger();
+        EXPECT_EQ(shown, title) << action;
+    }
+    EXPECT_EQ(form.findChildren<QDialog*>().size(), 0) << "each dialog is gone once closed";
 }
 
 namespace {
