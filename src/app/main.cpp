@@ -1,6 +1,7 @@
 #include "app/TFormFencer.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDebug>
 #include <QMessageBox>
 #include <QSocketNotifier>
@@ -39,9 +40,26 @@ void CloseOnEndSignals(pistework::app::TFormFencer& window) {
         sigaction(signal, &action, nullptr);
 }
 
+// --help and --version answer on the terminal, with no display needed, and end the program.
+// Anything else, Qt's own options included, is left to the window.
+void AnswerCommandLine(int argc, char* argv[]) {
+    QCoreApplication probe(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pistework"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PISTEWORK_VERSION));
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("B.K.S. Pistework: foil fencing against the computer or a friend."));
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
+    options.parse(QCoreApplication::arguments());
+    if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) options.showHelp(0);
+    if (options.isSet(version)) options.showVersion();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    AnswerCommandLine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pistework"));
     QApplication::setOrganizationName(QStringLiteral("Brackenmoor Fencing Association"));
