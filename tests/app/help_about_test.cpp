@@ -10,7 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -28,7 +28,12 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using namespace pistework;
 
@@ -288,6 +293,12 @@ TEST_F(RealStart, ArgumentsArriveLiterallyDetachedWithNoShellAndNoZombie) {
     for (const char* shell : {"sh", "dash", "bash"})
         EXPECT_NE(seen->parentCommand, shell) << "started through a shell";
     EXPECT_EQ(Zombies(), 0);
+
+    // The game does not wait for the browser to end.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    ASSERT_TRUE(launcher.Start("sleep", {"3"}));
+    EXPECT_LT(elapsed.elapsed(), 1000);
 }
 
 TEST_F(RealStart, ALinkOpensThroughTheBrowserCommandOrQuietlyNothing) {
