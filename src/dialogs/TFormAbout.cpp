@@ -53,13 +53,8 @@ private:
 // at the first size; the window keeps its width and grows 39 px: 33 for those lines, 6 to
 // keep Label2 apart from Label3 as before. What follows moves down by as much.
 TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Environment environment)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      launcher(launcher), environment(std::move(environment)) {
-    setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("About B.K.S."));
-    setFixedSize(356, 213);
-    setFont(GameFont(11));
+    : QDialog(owner, kFixedDialog), launcher(launcher), environment(std::move(environment)) {
+    SetUpFixedDialog(*this, "FormAbout", QStringLiteral("About B.K.S."), {356, 213});
 
     WrappedLabel(this, "Label1",
                  QStringLiteral("The Brackenmoor Fencing Association organises local fencing "

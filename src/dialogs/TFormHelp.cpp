@@ -11,13 +11,8 @@ namespace pistework::dialogs {
 // first width Label1, Label2 and Label7 each need one line more, so the window keeps its
 // width and grows 34 px: 31 for those lines, 3 to keep Label1 apart from Label2 as before.
 // Every label below them moves down by as much.
-TFormHelp::TFormHelp(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(QStringLiteral("Help & Hints"));
-    setFixedSize(376, 262);
-    setFont(GameFont(11));
+TFormHelp::TFormHelp(QWidget* owner) : QDialog(owner, kFixedDialog) {
+    SetUpFixedDialog(*this, "FormHelp", QStringLiteral("Help & Hints"), {376, 262});
 
     WrappedLabel(this, "Label1",
                  QStringLiteral("The fencing bout is \"first-to-five\", \"first-to-ten\" or "

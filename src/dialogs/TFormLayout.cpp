@@ -47,13 +47,8 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, int 
 }
 } // namespace
 
-TFormLayout::TFormLayout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("FormLayout"));
-    setWindowTitle(QStringLiteral("Keyboard Layout"));
-    setFixedSize(354, 216);
-    setFont(GameFont(11));
+TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
+    SetUpFixedDialog(*this, "FormLayout", QStringLiteral("Keyboard Layout"), {354, 216});
 
     // A raised inner and a lowered outer edge.
     auto* fraDetails = new QFrame(this);

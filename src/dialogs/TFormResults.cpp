@@ -37,12 +37,8 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect ge
 } // namespace
 
 TFormResults::TFormResults(QWidget* owner, platform::Registry& registry)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("FormResults"));
-    setWindowTitle(QStringLiteral("Best Results"));
-    setFixedSize(241, 171);
-    setFont(GameFont(11));
+    : QDialog(owner, kFixedDialog) {
+    SetUpFixedDialog(*this, "FormResults", QStringLiteral("Best Results"), {241, 171});
 
     const auto results = game::ReadBestResults(registry);
     for (int n = 1; n <= game::kLevelCount; ++n) {

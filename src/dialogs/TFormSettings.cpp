@@ -38,13 +38,8 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, int 
 }
 } // namespace
 
-TFormSettings::TFormSettings(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("FormSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
-    setFixedSize(234, 158);
-    setFont(GameFont(11));
+TFormSettings::TFormSettings(QWidget* owner) : QDialog(owner, kFixedDialog) {
+    SetUpFixedDialog(*this, "FormSettings", QStringLiteral("Settings"), {234, 158});
 
     // An etched groove round the bars: a lowered outer and a raised inner edge.
     auto* fraMain = new QFrame(this);

@@ -20,13 +20,8 @@ QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text, int
 } // namespace
 
 TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      registry(registry) {
-    setObjectName(QStringLiteral("FormVictory"));
-    setWindowTitle(QStringLiteral("Victory"));
-    setFixedSize(157, 137);
-    setFont(GameFont(11));
+    : QDialog(owner, kFixedDialog), registry(registry) {
+    SetUpFixedDialog(*this, "FormVictory", QStringLiteral("Victory"), {157, 137});
 
     CentredLabel(this, "LabelYouHave", QStringLiteral("You have the best result at"), 8);
     LabelLevel = CentredLabel(this, "LabelLevel", QStringLiteral("Novice level"), 26);
