@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# desktop-file-validate and appstreamcli print problems and fail on errors.
+set -euo pipefail
+dir="$1"
+desktop-file-validate "$dir/example.brackenmoor.Pistework.desktop"
+appstreamcli validate --no-net "$dir/example.brackenmoor.Pistework.metainfo.xml"
