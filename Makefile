@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_SAN  ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean bench sprites-sheet format
+.PHONY: run test build deps configure clean bench sprites-sheet format package
 
 deps:
 	@scripts/bootstrap.sh
@@ -25,6 +25,10 @@ test: build $(BUILD_SAN)/build.ninja
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -LE nosan
+
+# A Debian package in $(BUILD), its dependencies computed by dpkg-shlibdeps.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bin/pistework-bench
