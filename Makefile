@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_SAN  ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean bench sprites-sheet format package
+.PHONY: run test build deps configure clean bench sprites-sheet format package screenshot
 
 deps:
 	@scripts/bootstrap.sh
@@ -29,6 +29,10 @@ test: build $(BUILD_SAN)/build.ninja
 # A Debian package in $(BUILD), its dependencies computed by dpkg-shlibdeps.
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The README's picture of a bout, taken from the game itself under Xvfb.
+screenshot: build
+	tools/screenshot.sh $(BUILD)/bin/pistework docs/bout.png
 
 bench: build
 	$(BUILD)/bin/pistework-bench
