@@ -26,8 +26,8 @@ namespace pistework::app {
 
 namespace {
 
+using platform::layout::ControlEntry;
 using platform::layout::ControlKind;
-using platform::layout::ControlSpec;
 
 static_assert(platform::layout::Control("imgPiste").geometry.width == game::kPisteWidth &&
               platform::layout::Control("imgPiste").geometry.height == game::kPisteHeight);
@@ -70,14 +70,14 @@ private:
     QColor colour;
 };
 
-QLabel* NewCaption(QWidget* parent, const ControlSpec& spec) {
-    auto* label = new QLabel(Text(spec.caption), parent);
-    label->setAlignment(Alignment(spec.align));
+QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
+    auto* label = new QLabel(Text(entry.caption), parent);
+    label->setAlignment(Alignment(entry.align));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Colour(spec.colour));
-    if (spec.filled) {
+    palette.setColor(QPalette::WindowText, Colour(entry.colour));
+    if (entry.filled) {
         label->setAutoFillBackground(true);
-        palette.setColor(QPalette::Window, Colour(spec.background));
+        palette.setColor(QPalette::Window, Colour(entry.background));
     }
     label->setPalette(palette);
     return label;
@@ -197,28 +197,28 @@ void TFormFencer::Close() {
 }
 
 // The widget of one control, with the wrapper the game binds to by name.
-QWidget* TFormFencer::NewControl(const ControlSpec& spec) {
-    const std::string name(spec.name);
-    switch (spec.kind) {
+QWidget* TFormFencer::NewControl(const ControlEntry& entry) {
+    const std::string name(entry.name);
+    switch (entry.kind) {
     case ControlKind::Image: {
         auto* picture = new QLabel(client);
         images[name] = std::make_unique<QtImage>(picture);
         return picture;
     }
     case ControlKind::Label: {
-        QLabel* label = NewCaption(client, spec);
-        labels[name] = std::make_unique<QtLabel>(label, spec.geometry.width == 0);
+        QLabel* label = NewCaption(client, entry);
+        labels[name] = std::make_unique<QtLabel>(label, entry.geometry.width == 0);
         return label;
     }
     case ControlKind::PlainLabel:
-        return NewCaption(client, spec);
+        return NewCaption(client, entry);
     case ControlKind::Shape: {
-        auto* shape = new ShapeWidget(client, Colour(spec.colour));
+        auto* shape = new ShapeWidget(client, Colour(entry.colour));
         shapes[name] = std::make_unique<QtShape>(shape);
         return shape;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(Text(spec.caption), client);
+        auto* button = new QPushButton(Text(entry.caption), client);
         buttons[name] = std::make_unique<QtButton>(button);
         return button;
     }
@@ -244,18 +244,18 @@ QWidget* TFormFencer::NewControl(const ControlSpec& spec) {
 
 void TFormFencer::BuildControls() {
     // The layout lists the controls back to front, so each is drawn over the ones before it.
-    for (const ControlSpec& spec : platform::layout::kControls) {
-        QWidget* widget = NewControl(spec);
-        widget->setObjectName(Text(spec.name));
-        if (spec.fontPixels > 0) widget->setFont(dialogs::GameFont(spec.fontPixels, spec.bold));
-        const auto& g = spec.geometry;
+    for (const ControlEntry& entry : platform::layout::kControls) {
+        QWidget* widget = NewControl(entry);
+        widget->setObjectName(Text(entry.name));
+        if (entry.fontPixels > 0) widget->setFont(dialogs::GameFont(entry.fontPixels, entry.bold));
+        const auto& g = entry.geometry;
         if (g.width > 0) {
             widget->setGeometry(g.x, g.y, g.width, g.height);
         } else {
             widget->move(g.x, g.y);
             widget->adjustSize();
         }
-        widget->setVisible(spec.visible);
+        widget->setVisible(entry.visible);
     }
     // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);

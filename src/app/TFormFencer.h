@@ -51,7 +51,7 @@ protected:
 private:
     template <typename T> using ByName = std::map<std::string, std::unique_ptr<T>, std::less<>>;
 
-    QWidget* NewControl(const platform::layout::ControlSpec& spec);
+    QWidget* NewControl(const platform::layout::ControlEntry& entry);
     void BuildControls();
     void BuildMenu();
 

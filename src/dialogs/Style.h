@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPushButton>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -25,6 +27,22 @@ inline void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& t
     dialog.setWindowTitle(title);
     dialog.setFixedSize(size);
     dialog.setFont(GameFont(11));
+}
+
+inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text,
+                                const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+// The one button of a dialog that only shows something: Enter or a click closes it.
+inline QPushButton* CloseButton(QDialog& dialog, const QRect& geometry) {
+    QPushButton* button = NamedButton(&dialog, "cmdOK", QStringLiteral("&Close"), geometry);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+    return button;
 }
 
 } // namespace pistework::dialogs

@@ -80,11 +80,7 @@ TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Envir
     WrappedLabel(this, "Label7", QStringLiteral("or your own national federation"),
                  {8, 170, 240, 16});
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(284, 180, 64, 25);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    CloseButton(*this, {284, 180, 64, 25});
 }
 
 // The browser starts on its own: the dialog and the game go on at once, and a browser that

@@ -46,11 +46,7 @@ TFormHelp::TFormHelp(QWidget* owner) : QDialog(owner, kFixedDialog) {
                  {8, 210, 288, 32});
     WrappedLabel(this, "Label6", QStringLiteral("Good Luck."), {8, 242, 288, 20});
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(304, 217, 64, 25);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    CloseButton(*this, {304, 217, 64, 25});
 }
 
 } // namespace pistework::dialogs

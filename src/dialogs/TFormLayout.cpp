@@ -39,12 +39,6 @@ QLineEdit* KeyBox(QWidget* parent, const QString& name, int left, int top) {
     return box;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, int left) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 183, 86, 25);
-    return button;
-}
 } // namespace
 
 TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
@@ -74,10 +68,10 @@ TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
     optLeft[0]->setChecked(true);
     optRight[0]->setChecked(true);
 
-    cmdOK = Button(this, "cmdOK", QStringLiteral("&OK"), 6);
+    cmdOK = NamedButton(this, "cmdOK", QStringLiteral("&OK"), {6, 183, 86, 25});
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cmdCancel = Button(this, "cmdCancel", QStringLiteral("&Cancel"), 262);
+    auto* cmdCancel = NamedButton(this, "cmdCancel", QStringLiteral("&Cancel"), {262, 183, 86, 25});
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The order the boxes have always been visited in, not quite row by row.

@@ -52,11 +52,7 @@ TFormResults::TFormResults(QWidget* owner, platform::Registry& registry)
         Caption(this, row.resultName, caption, QRect(96, top, 200, 16))->setToolTip(caption);
     }
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&Close"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(72, 120, 75, 33);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    CloseButton(*this, {72, 120, 75, 33});
 }
 
 void ShowBestResults(QWidget* owner, platform::Registry& registry) {

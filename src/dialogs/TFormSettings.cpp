@@ -30,12 +30,6 @@ QScrollBar* PositionBar(QWidget* parent, const char* name, int top) {
     return bar;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, int left) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 124, 80, 25);
-    return button;
-}
 } // namespace
 
 TFormSettings::TFormSettings(QWidget* owner) : QDialog(owner, kFixedDialog) {
@@ -54,10 +48,10 @@ TFormSettings::TFormSettings(QWidget* owner) : QDialog(owner, kFixedDialog) {
     BarLabel(fraMain, "lblReactionTime", QStringLiteral("Reaction Time"), 58);
     scrReaction = PositionBar(fraMain, "scrReaction", 78);
 
-    auto* cmdOK = Button(this, "cmdOK", QStringLiteral("&OK"), 33);
+    auto* cmdOK = NamedButton(this, "cmdOK", QStringLiteral("&OK"), {33, 124, 80, 25});
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cmdCancel = Button(this, "cmdCancel", QStringLiteral("&Cancel"), 121);
+    auto* cmdCancel = NamedButton(this, "cmdCancel", QStringLiteral("&Cancel"), {121, 124, 80, 25});
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(scrSpeed, scrReaction);

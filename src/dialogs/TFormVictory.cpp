@@ -32,9 +32,7 @@ TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(8, 66, 141, 21);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(30, 96, 97, 33);
+    cmdOK = NamedButton(this, "cmdOK", QStringLiteral("OK"), {30, 96, 97, 33});
     // Enter in the name field must not close the dialog.
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);

@@ -27,6 +27,12 @@ Game::Game(platform::FormControls controls)
     Bind();
 }
 
+// The graded levels' menu items, in the order of the level table.
+std::array<platform::MenuItem*, kLevels.size()> Game::LevelItems() {
+    return {&c.Novice,          &c.Intermediate, &c.Advanced,
+            &c.QuarterFinalist, &c.SemiFinalist, &c.Champion};
+}
+
 void Game::Bind() {
     timers.left.SetOnTimer([this] { FencerTick(Side::Left); });
     timers.right.SetOnTimer([this] { FencerTick(Side::Right); });
@@ -52,8 +58,7 @@ void Game::Bind() {
     c.Firstto10.SetOnClick([this] { SetTarget(10); });
     c.Firstto15.SetOnClick([this] { SetTarget(15); });
     c.TimedBout.SetOnClick([this] { ToggleTimed(); });
-    const std::array<platform::MenuItem*, kLevels.size()> levelItems{
-        &c.Novice, &c.Intermediate, &c.Advanced, &c.QuarterFinalist, &c.SemiFinalist, &c.Champion};
+    const auto levelItems = LevelItems();
     for (std::size_t i = 0; i < kLevels.size(); ++i)
         levelItems[i]->SetOnClick([this, i] { ChooseLevel(kLevels[i]); });
     c.Custom1.SetOnClick([this] { ChooseCustom(); });
@@ -103,8 +108,7 @@ void Game::ShowOptions() {
     c.TimedBout.SetChecked(options.timed);
     c.mnuKeyboard.SetChecked(options.control == ControlMode::Keyboard);
     c.mnuMouse.SetChecked(options.control == ControlMode::Mouse);
-    const std::array<platform::MenuItem*, kLevels.size()> levelItems{
-        &c.Novice, &c.Intermediate, &c.Advanced, &c.QuarterFinalist, &c.SemiFinalist, &c.Champion};
+    const auto levelItems = LevelItems();
     for (std::size_t i = 0; i < kLevels.size(); ++i)
         levelItems[i]->SetChecked(options.level && options.level->number == kLevels[i].number);
     c.Custom1.SetChecked(options.Custom());

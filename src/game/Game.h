@@ -85,6 +85,7 @@ public:
 
 private:
     void Bind();
+    std::array<platform::MenuItem*, kLevels.size()> LevelItems();
     void LoadSettings();
     void ShowOptions();
     void ShowCommandButtons(bool visible);

@@ -37,7 +37,7 @@ struct Rect {
     int width = 0, height = 0; // a label 0 wide is sized to its caption, whatever it reads
 };
 
-struct ControlSpec {
+struct ControlEntry {
     std::string_view name;
     ControlKind kind;
     Rect geometry;
@@ -51,34 +51,34 @@ struct ControlSpec {
     Align align = Align::TopLeft;
 };
 
-constexpr ControlSpec Picture(std::string_view name, Rect at, bool visible = true) {
+constexpr ControlEntry Picture(std::string_view name, Rect at, bool visible = true) {
     return {name, ControlKind::Image, at, {}, visible};
 }
 
 // The yellow captions on the green window.
-constexpr ControlSpec Caption(std::string_view name, std::string_view text, Rect at,
-                              bool visible = true, Align align = Align::TopLeft,
-                              ControlKind kind = ControlKind::Label) {
+constexpr ControlEntry Caption(std::string_view name, std::string_view text, Rect at,
+                               bool visible = true, Align align = Align::TopLeft,
+                               ControlKind kind = ControlKind::Label) {
     return {name, kind, at, text, visible, kYellow, false, kBlack, 19, false, align};
 }
 
 // A penalty card, shown only once given.
-constexpr ControlSpec Card(std::string_view name, int x, int y, Rgb colour) {
+constexpr ControlEntry Card(std::string_view name, int x, int y, Rgb colour) {
     return {name, ControlKind::Shape, {x, y, 13, 20}, {}, false, colour};
 }
 
 // The number of red cards, written on the red card itself.
-constexpr ControlSpec RedCount(std::string_view name, int y) {
+constexpr ControlEntry RedCount(std::string_view name, int y) {
     return {name, ControlKind::Label, {24, y, 13, 16}, "2", false, kBlack, true, kRed, 13,
             true, Align::Centre};
 }
 
-constexpr ControlSpec Command(std::string_view name, std::string_view text, int x, int y) {
+constexpr ControlEntry Command(std::string_view name, std::string_view text, int x, int y) {
     return {name, ControlKind::Button, {x, y, 57, 25}, text};
 }
 
 // Back to front: a control is drawn over every control listed before it.
-inline constexpr std::array<ControlSpec, 28> kControls{{
+inline constexpr std::array<ControlEntry, 28> kControls{{
     Card("shpRed0", 24, 208, kRed),
     Picture("imgLightA", {32, 104, 40, 60}),
     Picture("imgLightB", {440, 104, 40, 60}),
@@ -111,19 +111,19 @@ inline constexpr std::array<ControlSpec, 28> kControls{{
     {"ListBoxStrings", ControlKind::StringList, {0, -100, 105, 33}, {}, false},
 }};
 
-constexpr const ControlSpec& Control(std::string_view name) {
-    for (const ControlSpec& spec : kControls)
-        if (spec.name == name) return spec;
+constexpr const ControlEntry& Control(std::string_view name) {
+    for (const ControlEntry& entry : kControls)
+        if (entry.name == name) return entry;
     throw std::out_of_range("no control of that name in the layout");
 }
 
-struct TimerSpec {
+struct TimerEntry {
     std::string_view name;
     int interval;
     bool enabledAtStart;
 };
 
-inline constexpr std::array<TimerSpec, 7> kTimers{{
+inline constexpr std::array<TimerEntry, 7> kTimers{{
     {"TimerLeft", 120, false},
     {"TimerRight", 100, false},
     {"TimerPresident", 1000, false},
@@ -138,7 +138,7 @@ enum class MenuKind { Menu, Item, Separator, Check, Radio };
 // Radio groups: the items of one submenu that exclude each other.
 enum class MenuGroup { None, GameType, Opponent, Control };
 
-struct MenuSpec {
+struct MenuEntry {
     std::string_view name;
     std::string_view caption;
     std::string_view parent; // empty for the menu bar's own menus
@@ -149,7 +149,7 @@ struct MenuSpec {
 };
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuSpec, 33> kMenu{{
+inline constexpr std::array<MenuEntry, 33> kMenu{{
     {"mnuFile", "&File", "", MenuKind::Menu},
     {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuGroup::None, false, "F2"},
     {"mnuFilePauseGame", "&Pause Game", "mnuFile", MenuKind::Item, MenuGroup::None, false, "F3"},

@@ -24,9 +24,9 @@ std::string LayoutKind(std::string_view name) {
             return entry.kind == layout::MenuKind::Menu        ? "menu"
                    : entry.kind == layout::MenuKind::Separator ? "separator"
                                                                : "menu item";
-    for (const auto& spec : layout::kControls) {
-        if (spec.name != name) continue;
-        switch (spec.kind) {
+    for (const auto& entry : layout::kControls) {
+        if (entry.name != name) continue;
+        switch (entry.kind) {
         case layout::ControlKind::Image:
             return "image";
         case layout::ControlKind::Label:
@@ -125,8 +125,8 @@ TEST(LayoutBinding, TheGameBindsEveryLayoutControlItCanChangeOnceByItsKind) {
         list(timer.name, true);
     for (const auto& entry : layout::kMenu)
         list(entry.name, LayoutKind(entry.name) == "menu item");
-    for (const auto& spec : layout::kControls)
-        list(spec.name, LayoutKind(spec.name) != "fixed");
+    for (const auto& entry : layout::kControls)
+        list(entry.name, LayoutKind(entry.name) != "fixed");
 }
 
 TEST(LayoutBinding, BothWindowsRefuseANameTheyLackOrOfAnotherKind) {

@@ -10,25 +10,25 @@ HeadlessForm::Owned::Owned(Scheduler& scheduler, int& zCounter) {
         const std::string name(t.name);
         timers.try_emplace(name, scheduler, name, t.interval, t.enabledAtStart);
     }
-    for (const auto& spec : layout::kControls) {
-        const std::string name(spec.name);
-        switch (spec.kind) {
+    for (const auto& entry : layout::kControls) {
+        const std::string name(entry.name);
+        switch (entry.kind) {
         case ControlKind::Image: {
             HeadlessImage& image =
-                images.try_emplace(name, spec.geometry.x, spec.visible).first->second;
+                images.try_emplace(name, entry.geometry.x, entry.visible).first->second;
             // Table order is back to front, as the window stacks them.
             image.SetZCounter(&zCounter);
             image.BringToFront();
             break;
         }
         case ControlKind::Label:
-            labels.try_emplace(name, std::string(spec.caption), spec.visible);
+            labels.try_emplace(name, std::string(entry.caption), entry.visible);
             break;
         case ControlKind::Shape:
-            shapes.try_emplace(name, spec.visible);
+            shapes.try_emplace(name, entry.visible);
             break;
         case ControlKind::Button:
-            buttons.try_emplace(name, spec.visible);
+            buttons.try_emplace(name, entry.visible);
             break;
         case ControlKind::EditBox:
             editBoxes.try_emplace(name);
