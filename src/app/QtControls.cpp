@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPixmap>
 #include <QProcess>
 #include <QUrl>
@@ -49,6 +50,14 @@ void QtTimer::SetInterval(int milliseconds) {
     // QTimer::setInterval restarts a running timer, as the game expects.
     timer->setInterval(milliseconds);
     qCDebug(lcTimer).noquote() << timer->objectName() << "interval" << milliseconds;
+}
+
+void PixelArtLabel::paintEvent(QPaintEvent*) {
+    const QPixmap picture = pixmap();
+    if (picture.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(0, 0, picture);
 }
 
 QtImage::QtImage(QLabel* label) : label(label) {

@@ -41,6 +41,17 @@ private:
     std::function<void()> onTimer;
 };
 
+// A picture label drawn pixel for pixel from its top-left corner. On a scaled screen each
+// picture pixel becomes a block of device pixels, never a blend of its neighbours, as
+// QLabel's own drawing of a pixmap gives.
+class PixelArtLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A picture drawn unscaled from its top-left corner; loads from the program's resources.
 class QtImage : public platform::Image {
 public:

@@ -201,7 +201,7 @@ QWidget* TFormFencer::NewControl(const ControlEntry& entry) {
     const std::string name(entry.name);
     switch (entry.kind) {
     case ControlKind::Image: {
-        auto* picture = new QLabel(client);
+        auto* picture = new PixelArtLabel(client);
         images[name] = std::make_unique<QtImage>(picture);
         return picture;
     }
@@ -234,7 +234,7 @@ QWidget* TFormFencer::NewControl(const ControlEntry& entry) {
         return list;
     }
     case ControlKind::Piste: {
-        auto* piste = new QLabel(client);
+        auto* piste = new PixelArtLabel(client);
         piste->setPixmap(PistePixmap());
         return piste;
     }

@@ -60,6 +60,11 @@ void AnswerCommandLine(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     AnswerCommandLine(argc, argv);
+    // Pixel-art sprites keep even pixel widths only at whole factors: a 150 % screen shows the
+    // window at twice its size rather than at one and a half. QT_SCALE_FACTOR still applies
+    // as given.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pistework"));
     QApplication::setOrganizationName(QStringLiteral("Brackenmoor Fencing Association"));

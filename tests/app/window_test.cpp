@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -221,5 +222,50 @@ TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
             EXPECT_TRUE(form.Client()->rect().contains(label->geometry()))
                 << name << " reaches out of the window with \"" << caption << "\"";
         }
+    }
+}
+
+// Whether a caption is drawn whole is read off the window's own pixels: its ink must be as
+// wide and as high as the same text drawn with the same font where nothing clips it.
+TEST(MainWindow, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
+    TFormFencer form;
+    form.show();
+    const QColor ground(64, 128, 64);
+    auto inkBounds = [&ground](const QImage& image, const QRect& area) {
+        QRect ink;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixelColor(x, y) != ground) ink |= QRect(x, y, 1, 1);
+        return ink;
+    };
+    const std::vector<std::pair<const char*, const char*>> shown{
+        {"lblEngarde", "Counter Attack from the Right"},
+        {"lblEngarde", "Warning - Yellow Card Right"},
+        {"lblEngarde", "Attack from the Right\rCounter Attack from the Left"},
+        {"lblScore0", "15"},
+        {"lblScore1", "10"}};
+    for (const auto& [name, caption] : shown) {
+        auto* label = static_cast<QLabel*>(Control(form, name));
+        form.LabelNamed(name).SetCaption(caption);
+        const QImage window = form.Client()->grab().toImage();
+        const qreal scale = window.devicePixelRatio();
+        const QRect onScreen =
+            inkBounds(window, QRect((QRectF(label->geometry()).topLeft() * scale).toPoint(),
+                                    (QSizeF(label->size()) * scale).toSize()));
+
+        QImage free(QSize(1200, 400) * scale, QImage::Format_RGB32);
+        free.setDevicePixelRatio(scale);
+        free.fill(ground);
+        {
+            QPainter painter(&free);
+            painter.setFont(label->font());
+            painter.setPen(label->palette().color(QPalette::WindowText));
+            painter.drawText(QRect(0, 0, 1200, 400), static_cast<int>(label->alignment()),
+                             label->text());
+        }
+        const QRect whole = inkBounds(free, free.rect());
+        EXPECT_FALSE(whole.isEmpty()) << caption;
+        EXPECT_NEAR(onScreen.width(), whole.width(), 1) << name << " cuts \"" << caption << "\"";
+        EXPECT_NEAR(onScreen.height(), whole.height(), 1) << name << " cuts \"" << caption << "\"";
     }
 }
