@@ -8,6 +8,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
     bin/pistework
+    lib/pistework/libpistework-sound.so
     share/applications/example.brackenmoor.Pistework.desktop
     share/metainfo/example.brackenmoor.Pistework.metainfo.xml
 )

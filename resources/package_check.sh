@@ -11,7 +11,8 @@ deb="$(ls "$work"/out/pistework_*.deb)"
 echo "package: $(basename "$deb")"
 
 files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-for want in ./usr/bin/pistework ./usr/share/applications/example.brackenmoor.Pistework.desktop \
+for want in ./usr/bin/pistework ./usr/lib/pistework/libpistework-sound.so \
+            ./usr/share/applications/example.brackenmoor.Pistework.desktop \
             ./usr/share/metainfo/example.brackenmoor.Pistework.metainfo.xml \
             ./usr/share/icons/hicolor/256x256/apps/pistework.png; do
     grep -qx -- "$want" <<<"$files" || { echo "FAIL: $want not in the package"; echo "$files"; exit 1; }

@@ -1,8 +1,10 @@
 #include "app/QtControls.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QPainter>
 #include <QPixmap>
 #include <QProcess>
@@ -12,6 +14,7 @@ Q_LOGGING_CATEGORY(lcCaption, "pistework.caption", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcPicture, "pistework.picture", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcTimer, "pistework.timer", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcMenu, "pistework.menu", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSound, "pistework.sound", QtWarningMsg)
 
 namespace pistework::app {
 
@@ -67,7 +70,8 @@ QtImage::QtImage(QLabel* label) : label(label) {
 
 void QtImage::LoadFromResourceName(const std::string& name) {
     picture = name;
-    QPixmap pixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name));
+    // Named as PNG, so no image plugin is loaded and asked to guess the format.
+    QPixmap pixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name), "PNG");
     if (pixmap.isNull())
         qCWarning(lcPicture).noquote() << label->objectName() << "has no picture" << name.c_str();
     label->setPixmap(pixmap);
@@ -148,29 +152,46 @@ bool LooksLikeWav(const QString& path) {
     const QByteArray header = file.read(12);
     return header.size() == 12 && header.startsWith("RIFF") && header.endsWith("WAVE");
 }
+
+// The sound library, loaded once beside the program; none when it cannot be loaded.
+using NewSoundEffect = SoundEffect* (*)(const QUrl&, QObject*);
+NewSoundEffect SoundLibrary() {
+    static const NewSoundEffect entry = [] {
+        QLibrary library(QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/" PISTEWORK_SOUND_LIBRARY));
+        library.setLoadHints(QLibrary::PreventUnloadHint);
+        auto found = reinterpret_cast<NewSoundEffect>(library.resolve("pistework_NewSoundEffect"));
+        if (!found) qCWarning(lcSound).noquote() << "no sound:" << library.errorString();
+        return found;
+    }();
+    return entry;
+}
 } // namespace
 
 bool QtMediaPlayer::Open() {
     opened = nullptr;
     if (fileName.empty()) return false;
     if (auto known = effects.find(fileName); known != effects.end()) {
-        opened = known->second;
+        opened = known->second.get();
     } else {
         const QString path = QString::fromStdString(fileName);
         // A missing file is looked for again next time: the player may yet put it there.
         if (!QFileInfo(path).isFile() || !LooksLikeWav(path)) return false;
+        const NewSoundEffect newEffect = SoundLibrary();
+        if (!newEffect) return false;
         const bool resource = path.startsWith(QLatin1String(":/"));
-        opened = new QSoundEffect(parent);
-        opened->setSource(resource ? QUrl(QLatin1String("qrc") + path)
-                                   : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-        effects.emplace(fileName, opened);
+        std::unique_ptr<SoundEffect> effect(
+            newEffect(resource ? QUrl(QLatin1String("qrc") + path)
+                               : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()),
+                      parent));
+        opened = effects.emplace(fileName, std::move(effect)).first->second.get();
     }
-    return opened->status() != QSoundEffect::Error;
+    return !opened->Failed();
 }
 
 bool QtMediaPlayer::Play() {
-    if (!opened || opened->status() == QSoundEffect::Error) return false;
-    opened->play();
+    if (!opened || opened->Failed()) return false;
+    opened->Play();
     return true;
 }
 

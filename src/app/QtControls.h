@@ -3,6 +3,7 @@
 // also logs every change the game makes, under the pistework.* logging categories (off
 // unless QT_LOGGING_RULES turns them on), for bug reports.
 
+#include "app/SoundEffect.h"
 #include "platform/MenuItemBase.h"
 #include "platform/Platform.h"
 
@@ -12,7 +13,6 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QTimer>
 
 #include <map>
@@ -23,6 +23,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcCaption)
 Q_DECLARE_LOGGING_CATEGORY(lcPicture)
 Q_DECLARE_LOGGING_CATEGORY(lcTimer)
 Q_DECLARE_LOGGING_CATEGORY(lcMenu)
+Q_DECLARE_LOGGING_CATEGORY(lcSound)
 
 namespace pistework::app {
 
@@ -158,8 +159,8 @@ private:
 // Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
 // of the program's own resources, anything else a local file. Each file is loaded once, the
 // first time it is opened, and kept: a cue heard again is only a play(), which never holds
-// up a fencer's tick. Without a sound device, or with a file that will not decode, a cue is
-// silent and nothing else.
+// up a fencer's tick. Without a sound device, without the sound library, or with a file that
+// will not decode, a cue is silent and nothing else.
 class QtMediaPlayer : public platform::MediaPlayer {
 public:
     // The sound effects are children of `parent`, which must outlive any use of the player.
@@ -172,8 +173,8 @@ public:
 private:
     QObject* parent;
     std::string fileName;
-    std::map<std::string, QSoundEffect*> effects;
-    QSoundEffect* opened = nullptr;
+    std::map<std::string, std::unique_ptr<SoundEffect>> effects;
+    SoundEffect* opened = nullptr;
 };
 
 class QtClock : public platform::Clock {

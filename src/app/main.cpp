@@ -1,3 +1,4 @@
+#include "app/FirstFrame.h"
 #include "app/TFormFencer.h"
 
 #include <QApplication>
@@ -68,10 +69,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pistework"));
     QApplication::setOrganizationName(QStringLiteral("Brackenmoor Fencing Association"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pistework-48")));
+    QApplication::setWindowIcon(QPixmap(QStringLiteral(":/icons/pistework-48"), "PNG"));
     try {
         pistework::app::TFormFencer form;
         CloseOnEndSignals(form);
+        pistework::app::ReportFirstFrame(form);
         form.show();
         QApplication::exec();
     } catch (const std::exception& e) {

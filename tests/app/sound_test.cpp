@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
