@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
@@ -15,6 +16,7 @@ Q_LOGGING_CATEGORY(lcPicture, "pistework.picture", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcTimer, "pistework.timer", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcMenu, "pistework.menu", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSound, "pistework.sound", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcTick, "pistework.tick", QtWarningMsg)
 
 namespace pistework::app {
 
@@ -24,6 +26,17 @@ QString Display(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
         .replace(QChar('\r'), QChar('\n'));
 }
+// Each tick, start and restart with its time in microseconds, for bench/live.sh to measure
+// how regularly the timers tick.
+void LogTick(const QTimer* timer, const char* what) {
+    if (!lcTick().isDebugEnabled()) return;
+    static const QElapsedTimer sinceStart = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    qCDebug(lcTick).noquote() << timer->objectName() << what << sinceStart.nsecsElapsed() / 1000;
+}
 } // namespace
 
 QtTimer::QtTimer(QObject* parent, const QString& name, int interval, bool enabled)
@@ -32,6 +45,7 @@ QtTimer::QtTimer(QObject* parent, const QString& name, int interval, bool enable
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(interval);
     QObject::connect(timer, &QTimer::timeout, timer, [this] {
+        LogTick(timer, "tick");
         if (onTimer) onTimer();
     });
     if (enabled) SetEnabled(true);
@@ -41,6 +55,7 @@ void QtTimer::SetEnabled(bool enabled) {
     if (enabled == timer->isActive()) return;
     if (enabled) {
         timer->start();
+        LogTick(timer, "started");
         qCDebug(lcTimer).noquote() << timer->objectName() << "start" << timer->interval();
     } else {
         timer->stop();
@@ -52,6 +67,7 @@ void QtTimer::SetInterval(int milliseconds) {
     if (milliseconds == timer->interval()) return;
     // QTimer::setInterval restarts a running timer, as the game expects.
     timer->setInterval(milliseconds);
+    if (timer->isActive()) LogTick(timer, "started");
     qCDebug(lcTimer).noquote() << timer->objectName() << "interval" << milliseconds;
 }
 
