@@ -1,5 +1,7 @@
 #include "app/TFormFencer.h"
 
+#include "app/Accessibility.h"
+
 #include "dialogs/Style.h"
 #include "dialogs/TFormAbout.h"
 #include "dialogs/TFormHelp.h"
@@ -71,7 +73,9 @@ private:
 };
 
 QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
-    auto* label = new QLabel(Text(entry.caption), parent);
+    const SpokenControl* spoken = SpokenFor(entry.name);
+    auto* label = spoken && spoken->readout ? new ReadoutLabel(Text(entry.caption), parent)
+                                            : new QLabel(Text(entry.caption), parent);
     label->setAlignment(Alignment(entry.align));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Colour(entry.colour));
@@ -114,6 +118,7 @@ TFormFencer::TFormFencer(QWidget* parent)
     setObjectName(QStringLiteral("FormFencer"));
     setWindowTitle(QStringLiteral("B.K.S. Pistework"));
     setFont(dialogs::GameFont(11));
+    InstallReadoutAccessibility();
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -247,6 +252,7 @@ void TFormFencer::BuildControls() {
     for (const ControlEntry& entry : platform::layout::kControls) {
         QWidget* widget = NewControl(entry);
         widget->setObjectName(Text(entry.name));
+        NameForReaders(widget, entry.name);
         if (entry.fontPixels > 0) widget->setFont(dialogs::GameFont(entry.fontPixels, entry.bold));
         const auto& g = entry.geometry;
         if (g.width > 0) {
