@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QToolButton>
 
 #include <stdexcept>
 
@@ -273,6 +274,9 @@ void TFormFencer::BuildMenu() {
     std::map<std::string_view, QMenu*> menus;
     std::map<MenuGroup, QActionGroup*> actionGroups;
     std::map<MenuGroup, std::shared_ptr<platform::MenuItemBase::Group>> groups;
+    // The button Qt shows for the menus that no longer fit, at a large scale, has only an arrow.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More menus"));
     for (const auto& entry : platform::layout::kMenu) {
         const QString caption = QString::fromUtf8(entry.caption.data(), entry.caption.size());
         QMenu* parent = entry.parent.empty() ? nullptr : menus.at(entry.parent);

@@ -286,7 +286,7 @@ TEST(Accessibility, RefereesCallsScoresAndClockAreAnnouncedAsTheyChange) {
     for (int i = 0; i < 3; ++i)
         tick();
     ASSERT_EQ(shown, (QStringList{"Engarde", "Are you ready?", "Fence", "", "Halt",
-                                  "Attack from the Right", "Attack is Successful"}));
+                                  "Attack from the Right", "Successful"}));
     EXPECT_EQ(heard.NamesOf(call, QAccessible::NameChanged), shown);
     EXPECT_EQ(heard.NamesOf(rightScore, QAccessible::ValueChanged), QStringList{"1"});
 
