@@ -24,11 +24,11 @@ constexpr std::array<SpokenControl, 17> kSpoken{{
     {"imgFencerA", "Left fencer", ""},
     {"imgFencerB", "Right fencer", ""},
     {"lblEngarde", "", "Referee's call"},
-    {"lblScore0", "Left fencer's score", "", true},
-    {"lblScore1", "Right fencer's score", "", true},
-    {"lblTime", "Time left", "", true},
-    {"lblRedCount0", "Left fencer's red cards", "", true},
-    {"lblRedCount1", "Right fencer's red cards", "", true},
+    {"lblScore0", "Left fencer's score", "", Readout::Number},
+    {"lblScore1", "Right fencer's score", "", Readout::Number},
+    {"lblTime", "Time left", "", Readout::Text},
+    {"lblRedCount0", "Left fencer's red cards", "", Readout::Number},
+    {"lblRedCount1", "Right fencer's red cards", "", Readout::Number},
     {"shpYellow0", "Left fencer's yellow card", ""},
     {"shpYellow1", "Right fencer's yellow card", ""},
     {"shpRed0", "Left fencer's red card", ""},
@@ -39,21 +39,44 @@ constexpr std::array<SpokenControl, 17> kSpoken{{
 constexpr SpokenControl kKeyBox{"txtKeyboard", "Fencing keys",
                                 "Type the fencers' keys here in keyboard control"};
 
-class ReadoutAccessible : public QAccessibleWidget {
+// The value as assistive tools take it: a count as a number, anything else as its text.
+QVariant ValueOf(const ReadoutLabel& label) {
+    bool counted = false;
+    const int count = label.text().toInt(&counted);
+    if (label.Kind() == Readout::Number && counted) return count;
+    return label.text();
+}
+
+class ReadoutAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit ReadoutAccessible(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    explicit ReadoutAccessible(ReadoutLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText), label(label) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return static_cast<QLabel*>(widget())->text();
+        if (t == QAccessible::Value) return label->text();
         return QAccessibleWidget::text(t);
     }
+
+    // Only a count has a numeric value; the bridge reads any value interface as a number.
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface && label->Kind() == Readout::Number)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QVariant currentValue() const override { return ValueOf(*label); }
+    void setCurrentValue(const QVariant&) override {} // only the game changes it
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    ReadoutLabel* label;
 };
 
 QAccessibleInterface* ReadoutFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(ReadoutLabel::staticMetaObject.className()) &&
-        object->isWidgetType())
-        return new ReadoutAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String(ReadoutLabel::staticMetaObject.className()))
+        return new ReadoutAccessible(static_cast<ReadoutLabel*>(object));
     return nullptr;
 }
 
@@ -62,7 +85,7 @@ QAccessibleInterface* ReadoutFactory(const QString& className, QObject* object) 
 void ReadoutLabel::SetValue(const QString& text) {
     if (text == this->text()) return;
     setText(text);
-    QAccessibleValueChangeEvent event(this, text);
+    QAccessibleValueChangeEvent event(this, ValueOf(*this));
     QAccessible::updateAccessibility(&event);
 }
 

@@ -10,22 +10,33 @@
 
 namespace pistework::app {
 
+enum class Readout {
+    None,   // read by its own caption, or a picture
+    Number, // a count, like a score: also a numeric value, which AT-SPI passes on
+    Text,   // a value only shown as text, like the clock's "2:59"
+};
+
 // A caption that reads as a value of something named, like a score: its accessible name
 // says what it is ("Left fencer's score"), its accessible value is the caption shown.
 class ReadoutLabel : public QLabel {
     Q_OBJECT
 public:
-    ReadoutLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+    ReadoutLabel(const QString& text, QWidget* parent, Readout kind)
+        : QLabel(text, parent), kind(kind) {}
+    Readout Kind() const { return kind; }
     // Shows the text and tells assistive tools the value changed; a named label raises
     // nothing of its own when its text changes.
     void SetValue(const QString& text);
+
+private:
+    Readout kind;
 };
 
 struct SpokenControl {
     std::string_view name;        // the layout's control
     std::string_view spoken;      // its accessible name
     std::string_view description; // what it is for, when the name does not say
-    bool readout = false;         // a caption read as a value of `spoken`
+    Readout readout = Readout::None;
 };
 
 // The spoken names of the layout's controls; nullptr for one read by its own caption.

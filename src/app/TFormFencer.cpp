@@ -75,8 +75,9 @@ private:
 
 QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
     const SpokenControl* spoken = SpokenFor(entry.name);
-    auto* label = spoken && spoken->readout ? new ReadoutLabel(Text(entry.caption), parent)
-                                            : new QLabel(Text(entry.caption), parent);
+    auto* label = spoken && spoken->readout != Readout::None
+                      ? new ReadoutLabel(Text(entry.caption), parent, spoken->readout)
+                      : new QLabel(Text(entry.caption), parent);
     label->setAlignment(Alignment(entry.align));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Colour(entry.colour));

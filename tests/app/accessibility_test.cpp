@@ -189,18 +189,29 @@ TEST(Accessibility, PicturesCardsAndReadoutsSayWhatTheyAre) {
         const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
         EXPECT_FALSE(Spoken(form.findChild<QWidget*>(name)).isEmpty()) << entry.name;
     }
+    // A hit and three red cards for the left fencer: values the layout did not start with.
+    game::Referee& referee = form.Game().President();
+    referee.CallHit(game::Side::Left);
+    for (int i = 0; i < 3; ++i)
+        referee.Tick();
+    form.LabelNamed("lblRedCount0").SetCaption("3");
     struct Readout {
         const char* control;
         const char* name;
+        QVariant number; // what the bridge reads; none for a value only shown as text
     };
     for (const Readout& r :
-         {Readout{"lblScore0", "Left fencer's score"}, Readout{"lblScore1", "Right fencer's score"},
-          Readout{"lblTime", "Time left"}, Readout{"lblRedCount0", "Left fencer's red cards"},
-          Readout{"lblRedCount1", "Right fencer's red cards"}}) {
+         {Readout{"lblScore0", "Left fencer's score", 1},
+          Readout{"lblScore1", "Right fencer's score", 0}, Readout{"lblTime", "Time left", {}},
+          Readout{"lblRedCount0", "Left fencer's red cards", 3},
+          Readout{"lblRedCount1", "Right fencer's red cards", 2}}) {
+        SCOPED_TRACE(r.control);
         auto* label = form.findChild<QLabel*>(r.control);
-        ASSERT_NE(label, nullptr) << r.control;
+        ASSERT_NE(label, nullptr);
         EXPECT_EQ(Spoken(label), r.name);
-        EXPECT_EQ(Spoken(label, QAccessible::Value), label->text()) << r.control;
+        EXPECT_EQ(Spoken(label, QAccessible::Value), label->text());
+        QAccessibleValueInterface* value = Accessible(label)->valueInterface();
+        EXPECT_EQ(value ? value->currentValue() : QVariant(), r.number);
     }
     // The call is read by itself; what it is goes in the description.
     auto* call = form.findChild<QLabel*>("lblEngarde");
