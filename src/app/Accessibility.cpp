@@ -47,7 +47,11 @@ QVariant ValueOf(const ReadoutLabel& label) {
     return label.text();
 }
 
-class ReadoutAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// A plain QLabel's only text for a reader is its name. A readout's name says what it is, so
+// the caption it shows is also given as text, which AT-SPI passes on as the object's content.
+class ReadoutAccessible : public QAccessibleWidget,
+                          public QAccessibleValueInterface,
+                          public QAccessibleTextInterface {
 public:
     explicit ReadoutAccessible(ReadoutLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText), label(label) {}
@@ -61,7 +65,29 @@ public:
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface && label->Kind() == Readout::Number)
             return static_cast<QAccessibleValueInterface*>(this);
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
+    }
+
+    // The text is read-only and never selected.
+    QString text(int start, int end) const override {
+        return label->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(label->text().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
 
     QVariant currentValue() const override { return ValueOf(*label); }
@@ -84,9 +110,12 @@ QAccessibleInterface* ReadoutFactory(const QString& className, QObject* object) 
 
 void ReadoutLabel::SetValue(const QString& text) {
     if (text == this->text()) return;
+    const QString before = this->text();
     setText(text);
-    QAccessibleValueChangeEvent event(this, ValueOf(*this));
-    QAccessible::updateAccessibility(&event);
+    QAccessibleValueChangeEvent value(this, ValueOf(*this));
+    QAccessible::updateAccessibility(&value);
+    QAccessibleTextUpdateEvent shown(this, 0, before, text);
+    QAccessible::updateAccessibility(&shown);
 }
 
 const SpokenControl* SpokenFor(std::string_view control) {

@@ -212,6 +212,9 @@ TEST(Accessibility, PicturesCardsAndReadoutsSayWhatTheyAre) {
         EXPECT_EQ(Spoken(label, QAccessible::Value), label->text());
         QAccessibleValueInterface* value = Accessible(label)->valueInterface();
         EXPECT_EQ(value ? value->currentValue() : QVariant(), r.number);
+        QAccessibleTextInterface* shown = Accessible(label)->textInterface();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->text(0, shown->characterCount()), label->text());
     }
     // The call is read by itself; what it is goes in the description.
     auto* call = form.findChild<QLabel*>("lblEngarde");
@@ -239,12 +242,12 @@ public:
     Announcements(const Announcements&) = delete;
     Announcements& operator=(const Announcements&) = delete;
 
-    // The names `object` was announced by, in order.
-    QStringList NamesOf(QObject* object, QAccessible::Event type) const {
+    // What `object` was announced with, in order: the new name, value or text.
+    QStringList Told(QObject* object, QAccessible::Event type) const {
         QStringList names;
         for (const Heard& h : heard)
             if (h.object == object && h.type == type)
-                names << (type == QAccessible::ValueChanged ? h.value : h.name);
+                names << (type == QAccessible::NameChanged ? h.name : h.value);
         return names;
     }
 
@@ -255,6 +258,8 @@ private:
         QString value;
         if (event->type() == QAccessible::ValueChanged)
             value = static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+        if (event->type() == QAccessible::TextUpdated)
+            value = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
         instance->heard.push_back({event->type(), event->object(),
                                    face ? face->text(QAccessible::Name) : QString(), value});
     }
@@ -298,13 +303,16 @@ TEST(Accessibility, RefereesCallsScoresAndClockAreAnnouncedAsTheyChange) {
         tick();
     ASSERT_EQ(shown, (QStringList{"Engarde", "Are you ready?", "Fence", "", "Halt",
                                   "Attack from the Right", "Successful"}));
-    EXPECT_EQ(heard.NamesOf(call, QAccessible::NameChanged), shown);
-    EXPECT_EQ(heard.NamesOf(rightScore, QAccessible::ValueChanged), QStringList{"1"});
+    EXPECT_EQ(heard.Told(call, QAccessible::NameChanged), shown);
+    EXPECT_EQ(heard.Told(rightScore, QAccessible::ValueChanged), QStringList{"1"});
+    EXPECT_EQ(heard.Told(rightScore, QAccessible::TextUpdated), QStringList{"1"});
 
     // A second of the bout, as the clock's timer gives it.
     const QString before = clock->text();
     ASSERT_TRUE(QMetaObject::invokeMethod(form.findChild<QTimer*>("TimerClock"), "timeout"));
     ASSERT_NE(clock->text(), before);
-    const QStringList clockValues = heard.NamesOf(clock, QAccessible::ValueChanged);
-    EXPECT_EQ(clockValues.isEmpty() ? QString() : clockValues.last(), clock->text());
+    for (QAccessible::Event change : {QAccessible::ValueChanged, QAccessible::TextUpdated}) {
+        const QStringList clockValues = heard.Told(clock, change);
+        EXPECT_EQ(clockValues.isEmpty() ? QString() : clockValues.last(), clock->text()) << change;
+    }
 }
