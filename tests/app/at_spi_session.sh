@@ -11,13 +11,13 @@ done
 if [ -z "$launcher" ]; then
     echo "FAIL: at-spi-bus-launcher not found (package at-spi2-core)"; exit 1
 fi
-export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The bus's socket goes in a runtime folder of this run's own, removed afterwards.
+runtime="$(mktemp -d)"
+trap 'rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # shellcheck disable=SC2016 # expanded by the inner shell, inside the session
-exec "$here/../e2e/xserver.sh" dbus-run-session -- bash -c '
+# Qt watches for the bus to appear, so the command need not wait for the launcher.
+"$here/../e2e/xserver.sh" dbus-run-session -- bash -c '
     "$0" --launch-immediately & bus=$!
     trap "kill $bus 2>/dev/null; wait $bus 2>/dev/null" EXIT
-    for _ in $(seq 1 50); do
-        busctl --user status org.a11y.Bus >/dev/null 2>&1 && break
-        sleep 0.1
-    done
     "$@"' "$launcher" "$@"
