@@ -15,7 +15,7 @@ QString Text(std::string_view text) {
 
 // Left is the computer (or the second player), right the player, as the captions by the
 // scores say.
-constexpr std::array<SpokenControl, 17> kSpoken{{
+constexpr std::array<SpokenControl, 18> kSpoken{{
     {"imgLightA", "Left fencer's lamp", "Lights when the left fencer hits"},
     {"imgLightB", "Right fencer's lamp", "Lights when the right fencer hits"},
     {"imgFencerATemp", "Left fencer", ""},
@@ -33,11 +33,8 @@ constexpr std::array<SpokenControl, 17> kSpoken{{
     {"shpYellow1", "Right fencer's yellow card", ""},
     {"shpRed0", "Left fencer's red card", ""},
     {"shpRed1", "Right fencer's red card", ""},
+    {"txtKeyboard", "Fencing keys", "Type the fencers' keys here in keyboard control"},
 }};
-
-// The hidden box that takes the players' keys in keyboard control.
-constexpr SpokenControl kKeyBox{"txtKeyboard", "Fencing keys",
-                                "Type the fencers' keys here in keyboard control"};
 
 // The value as assistive tools take it: a count as a number, anything else as its text.
 QVariant ValueOf(const ReadoutLabel& label) {
@@ -119,7 +116,6 @@ void ReadoutLabel::SetValue(const QString& text) {
 }
 
 const SpokenControl* SpokenFor(std::string_view control) {
-    if (control == kKeyBox.name) return &kKeyBox;
     for (const SpokenControl& entry : kSpoken)
         if (entry.name == control) return &entry;
     return nullptr;

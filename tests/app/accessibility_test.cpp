@@ -68,11 +68,7 @@ std::vector<std::pair<QString, QString>> SpokenControls(QWidget& window) {
     std::set<QAction*> heard;
     for (QWidget* menu : menus) {
         QAccessibleInterface* face = Accessible(menu);
-        if (!face) {
-            spoken.emplace_back(menu->objectName(), QStringLiteral("<no accessible interface>"));
-            continue;
-        }
-        for (int i = 0; i < face->childCount(); ++i) {
+        for (int i = 0; face && i < face->childCount(); ++i) {
             QAccessibleInterface* item = face->child(i);
             if (!item || item->role() == QAccessible::Separator) continue;
             auto* action = qobject_cast<QAction*>(item->object());
