@@ -17,11 +17,10 @@ QLabel* BarLabel(QWidget* parent, const char* name, const QString& text, int top
     return label;
 }
 
-// A bar is read by the caption above it.
+// A bar is read by the caption above it, its buddy.
 QScrollBar* PositionBar(QWidget* parent, const char* name, QLabel* caption, int top) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setAccessibleName(caption->text());
     caption->setBuddy(bar);
     bar->setRange(0, game::kLastCustomPosition);
     bar->setSingleStep(1);
