@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-dejavu-core python3
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file at-spi2-core dbus-daemon
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "app/QtControls.h"
 
+#include "app/Accessibility.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -105,7 +107,10 @@ QtLabel::QtLabel(QLabel* label, bool sizedToText)
 
 void QtLabel::SetCaption(const std::string& value) {
     caption = value;
-    label->setText(Display(value));
+    if (auto* readout = qobject_cast<ReadoutLabel*>(label))
+        readout->SetValue(Display(value));
+    else
+        label->setText(Display(value));
     if (sizedToText) label->adjustSize();
     qCDebug(lcCaption).noquote() << label->objectName() << "caption"
                                  << QString::fromStdString(value).replace('\r', '|');

@@ -1,5 +1,7 @@
 #include "app/TFormFencer.h"
 
+#include "app/Accessibility.h"
+
 #include "dialogs/Style.h"
 #include "dialogs/TFormAbout.h"
 #include "dialogs/TFormHelp.h"
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QToolButton>
 
 #include <stdexcept>
 
@@ -71,7 +74,10 @@ private:
 };
 
 QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
-    auto* label = new QLabel(Text(entry.caption), parent);
+    const SpokenControl* spoken = SpokenFor(entry.name);
+    auto* label = spoken && spoken->readout != Readout::None
+                      ? new ReadoutLabel(Text(entry.caption), parent, spoken->readout)
+                      : new QLabel(Text(entry.caption), parent);
     label->setAlignment(Alignment(entry.align));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Colour(entry.colour));
@@ -114,6 +120,7 @@ TFormFencer::TFormFencer(QWidget* parent)
     setObjectName(QStringLiteral("FormFencer"));
     setWindowTitle(QStringLiteral("B.K.S. Pistework"));
     setFont(dialogs::GameFont(11));
+    InstallReadoutAccessibility();
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -247,6 +254,7 @@ void TFormFencer::BuildControls() {
     for (const ControlEntry& entry : platform::layout::kControls) {
         QWidget* widget = NewControl(entry);
         widget->setObjectName(Text(entry.name));
+        NameForReaders(widget, entry.name);
         if (entry.fontPixels > 0) widget->setFont(dialogs::GameFont(entry.fontPixels, entry.bold));
         const auto& g = entry.geometry;
         if (g.width > 0) {
@@ -267,6 +275,9 @@ void TFormFencer::BuildMenu() {
     std::map<std::string_view, QMenu*> menus;
     std::map<MenuGroup, QActionGroup*> actionGroups;
     std::map<MenuGroup, std::shared_ptr<platform::MenuItemBase::Group>> groups;
+    // The button Qt shows for the menus that no longer fit, at a large scale, has only an arrow.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More menus"));
     for (const auto& entry : platform::layout::kMenu) {
         const QString caption = QString::fromUtf8(entry.caption.data(), entry.caption.size());
         QMenu* parent = entry.parent.empty() ? nullptr : menus.at(entry.parent);

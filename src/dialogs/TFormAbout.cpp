@@ -32,6 +32,7 @@ public:
         colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
         setPalette(colours);
         setCursor(Qt::PointingHandCursor);
+        setAccessibleDescription(QStringLiteral("Opens in your web browser"));
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Only the address itself answers a click, not the blank beside it.
         setGeometry(24, top, sizeHint().width(), 14);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStringList>
 
 namespace pistework::dialogs {
 
@@ -39,6 +40,13 @@ QLineEdit* KeyBox(QWidget* parent, const QString& name, int left, int top) {
     return box;
 }
 
+QString SpelledOut(std::u32string_view keys) {
+    QStringList each;
+    for (char32_t key : keys)
+        each << QString::fromStdU32String(std::u32string(1, key)).toUpper();
+    return each.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
@@ -57,7 +65,11 @@ TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
         const int top = 4 + kRowHeight * static_cast<int>(i);
         txtLeft[i] = KeyBox(fraDetails, QStringLiteral("txtLeft%1").arg(i + 1), 6, top + 2);
         txtRight[i] = KeyBox(fraDetails, QStringLiteral("txtRight%1").arg(i + 1), 135, top + 2);
-        auto* label = new QLabel(QString::fromUtf8(kRowLabels[i].second), fraDetails);
+        // A box is read by its row and side, which only its place on the grid shows.
+        const QString row = QString::fromUtf8(kRowLabels[i].second);
+        txtLeft[i]->setAccessibleName(QStringLiteral("Left %1 key").arg(row));
+        txtRight[i]->setAccessibleName(QStringLiteral("Right %1 key").arg(row));
+        auto* label = new QLabel(row, fraDetails);
         label->setObjectName(QString::fromLatin1(kRowLabels[i].first));
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
@@ -94,6 +106,10 @@ TFormLayout::Radios TFormLayout::SideRadios(const char* side, const QString& tit
                                                                        presets[i].caption.size())
                                                    : QStringLiteral("Custom");
         radios[i] = new QRadioButton(caption, group);
+        // "WSXQAZ" read as a word means nothing; key by key it is the preset.
+        if (i < presets.size())
+            radios[i]->setAccessibleName(
+                QStringLiteral("%1 keys %2").arg(title, SpelledOut(presets[i].keys)));
         radios[i]->setObjectName(
             QStringLiteral("opt%1%2").arg(QString::fromLatin1(side)).arg(i + 1));
         radios[i]->setGeometry(6, 20 + 24 * static_cast<int>(i), 76, 20);

@@ -10,15 +10,18 @@
 namespace pistework::dialogs {
 
 namespace {
-void BarLabel(QWidget* parent, const char* name, const QString& text, int top) {
+QLabel* BarLabel(QWidget* parent, const char* name, const QString& text, int top) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(12, top, 194, 16);
+    return label;
 }
 
-QScrollBar* PositionBar(QWidget* parent, const char* name, int top) {
+// A bar is read by the caption above it, its buddy.
+QScrollBar* PositionBar(QWidget* parent, const char* name, QLabel* caption, int top) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
+    caption->setBuddy(bar);
     bar->setRange(0, game::kLastCustomPosition);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -43,10 +46,11 @@ TFormSettings::TFormSettings(QWidget* owner) : QDialog(owner, kFixedDialog) {
     fraMain->setMidLineWidth(0);
     fraMain->setGeometry(8, 8, 218, 106);
 
-    BarLabel(fraMain, "lblSpeed", QStringLiteral("Speed"), 10);
-    scrSpeed = PositionBar(fraMain, "scrSpeed", 30);
-    BarLabel(fraMain, "lblReactionTime", QStringLiteral("Reaction Time"), 58);
-    scrReaction = PositionBar(fraMain, "scrReaction", 78);
+    scrSpeed = PositionBar(fraMain, "scrSpeed",
+                           BarLabel(fraMain, "lblSpeed", QStringLiteral("Speed"), 10), 30);
+    scrReaction =
+        PositionBar(fraMain, "scrReaction",
+                    BarLabel(fraMain, "lblReactionTime", QStringLiteral("Reaction Time"), 58), 78);
 
     auto* cmdOK = NamedButton(this, "cmdOK", QStringLiteral("&OK"), {33, 124, 80, 25});
     cmdOK->setDefault(true);

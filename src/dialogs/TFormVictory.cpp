@@ -30,6 +30,7 @@ TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
 
     txtName = new QLineEdit(QStringLiteral("Bracken Fencing"), this);
     txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setAccessibleName(QStringLiteral("Your name"));
     txtName->setGeometry(8, 66, 141, 21);
 
     cmdOK = NamedButton(this, "cmdOK", QStringLiteral("OK"), {30, 96, 97, 33});

@@ -1,0 +1,139 @@
+#include "app/Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include <array>
+
+namespace pistework::app {
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Left is the computer (or the second player), right the player, as the captions by the
+// scores say.
+constexpr std::array<SpokenControl, 18> kSpoken{{
+    {"imgLightA", "Left fencer's lamp", "Lights when the left fencer hits"},
+    {"imgLightB", "Right fencer's lamp", "Lights when the right fencer hits"},
+    {"imgFencerATemp", "Left fencer", ""},
+    {"imgFencerBTemp", "Right fencer", ""},
+    {"imgPiste", "Piste", ""},
+    {"imgFencerA", "Left fencer", ""},
+    {"imgFencerB", "Right fencer", ""},
+    {"lblEngarde", "", "Referee's call"},
+    {"lblScore0", "Left fencer's score", "", Readout::Number},
+    {"lblScore1", "Right fencer's score", "", Readout::Number},
+    {"lblTime", "Time left", "", Readout::Text},
+    {"lblRedCount0", "Left fencer's red cards", "", Readout::Number},
+    {"lblRedCount1", "Right fencer's red cards", "", Readout::Number},
+    {"shpYellow0", "Left fencer's yellow card", ""},
+    {"shpYellow1", "Right fencer's yellow card", ""},
+    {"shpRed0", "Left fencer's red card", ""},
+    {"shpRed1", "Right fencer's red card", ""},
+    {"txtKeyboard", "Fencing keys", "Type the fencers' keys here in keyboard control"},
+}};
+
+// The value as assistive tools take it: a count as a number, anything else as its text.
+QVariant ValueOf(const ReadoutLabel& label) {
+    bool counted = false;
+    const int count = label.text().toInt(&counted);
+    if (label.Kind() == Readout::Number && counted) return count;
+    return label.text();
+}
+
+// A plain QLabel's only text for a reader is its name. A readout's name says what it is, so
+// the caption it shows is also given as text, which AT-SPI passes on as the object's content.
+class ReadoutAccessible : public QAccessibleWidget,
+                          public QAccessibleValueInterface,
+                          public QAccessibleTextInterface {
+public:
+    explicit ReadoutAccessible(ReadoutLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText), label(label) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return label->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    // Only a count has a numeric value; the bridge reads any value interface as a number.
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface && label->Kind() == Readout::Number)
+            return static_cast<QAccessibleValueInterface*>(this);
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // The text is read-only and never selected.
+    QString text(int start, int end) const override {
+        return label->text().mid(start, end - start);
+    }
+    int characterCount() const override { return int(label->text().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    QVariant currentValue() const override { return ValueOf(*label); }
+    void setCurrentValue(const QVariant&) override {} // only the game changes it
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    ReadoutLabel* label;
+};
+
+QAccessibleInterface* ReadoutFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(ReadoutLabel::staticMetaObject.className()))
+        return new ReadoutAccessible(static_cast<ReadoutLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void ReadoutLabel::SetValue(const QString& text) {
+    if (text == this->text()) return;
+    const QString before = this->text();
+    setText(text);
+    QAccessibleValueChangeEvent value(this, ValueOf(*this));
+    QAccessible::updateAccessibility(&value);
+    QAccessibleTextUpdateEvent shown(this, 0, before, text);
+    QAccessible::updateAccessibility(&shown);
+}
+
+const SpokenControl* SpokenFor(std::string_view control) {
+    for (const SpokenControl& entry : kSpoken)
+        if (entry.name == control) return &entry;
+    return nullptr;
+}
+
+void NameForReaders(QWidget* widget, std::string_view control) {
+    const SpokenControl* spoken = SpokenFor(control);
+    if (!spoken) return;
+    if (!spoken->spoken.empty()) widget->setAccessibleName(Text(spoken->spoken));
+    if (!spoken->description.empty()) widget->setAccessibleDescription(Text(spoken->description));
+}
+
+void InstallReadoutAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(ReadoutFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace pistework::app
