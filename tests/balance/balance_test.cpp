@@ -245,6 +245,7 @@ TEST(Balance, TableAndMatrixNameEveryPairing) {
     lower.leftWins = 4;
     lower.rightWins = 6;
     PairingStats same{{"Upper", {8, 80}}, {"Upper", {8, 80}}};
+    same.bouts = same.leftWins = 5;
     PairingStats low{{"Lower", {12, 120}}, {"Lower", {12, 120}}};
     const std::vector<PairingStats> rows{same, upper, lower, low};
 
@@ -253,8 +254,10 @@ TEST(Balance, TableAndMatrixNameEveryPairing) {
     EXPECT_EQ(table[2].substr(0, 33), "Upper            Lower           ");
 
     const std::string matrix = FormatMatrix(rows);
-    EXPECT_NE(matrix.find("1 Upper                 -   70.0"), std::string::npos) << matrix;
+    EXPECT_NE(matrix.find("1 Upper             100.0   70.0"), std::string::npos) << matrix;
     EXPECT_NE(matrix.find("2 Lower              40.0      -"), std::string::npos) << matrix;
+    // Upper: 7 as left, 6 as right; its bout against itself does not count.
+    EXPECT_NE(matrix.find("Upper            wins 13/20 (65.0%)"), std::string::npos) << matrix;
     // Lower comes second, so it is measured against Upper: 4 + 3 of 20.
     EXPECT_NE(matrix.find("Lower            against Upper            wins 7/20 (35.0%): as left "
                           "40.0%, as right 30.0%"),

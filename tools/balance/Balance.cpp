@@ -384,6 +384,19 @@ std::string FormatMatrix(const std::vector<PairingStats>& rows) {
         }
         out << '\n';
     }
+    // A contender against itself measures the sides, not the strength: the totals leave it out.
+    out << "\nAgainst all the others, both ways round\n";
+    for (const Contender& c : order) {
+        int wins = 0, bouts = 0;
+        for (const PairingStats& s : rows) {
+            if (s.left == s.right) continue;
+            if (s.left == c) wins += s.leftWins;
+            if (s.right == c) wins += s.rightWins;
+            if (s.left == c || s.right == c) bouts += s.Finished();
+        }
+        out << Padded(c.name, 16, false) << " wins " << wins << '/' << bouts << " ("
+            << Percent(wins, bouts) << "%)\n";
+    }
     out << "\nEach against the one before it, both ways round\n";
     for (std::size_t i = 1; i < order.size(); ++i) {
         const PairingStats* asLeft = find(order[i], order[i - 1]);
