@@ -98,6 +98,8 @@ TEST(Balance, ArgumentsSetTheRunOrExitWithCode2) {
              {{"--matrix", "--left", "2"}, "drop --left"},
              {{"--levels", "3"}, "at least two"},
              {{"--levels", "1,x"}, "unknown level"},
+             {{"--levels", "1,2,"}, "unknown level ''"},
+             {{"--frobnicate=3"}, "unknown argument"},
              {{"--csv=yes"}, "takes no value"},
              {{"--frobnicate"}, "unknown argument"},
              {{"6"}, "unknown argument"},

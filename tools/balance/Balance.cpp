@@ -95,6 +95,23 @@ std::optional<Contender> ParseContender(std::string_view text, std::string& erro
     return std::nullopt;
 }
 
+std::vector<Contender> ParseLevelList(std::string_view list, std::string& error) {
+    std::vector<Contender> levels;
+    // Commas also part a custom level's numbers, so a custom level takes the next one.
+    for (bool more = true; more;) {
+        std::size_t comma = list.find(',');
+        if (Folded(list.substr(0, 7)) == "custom:" && comma != std::string_view::npos)
+            comma = list.find(',', comma + 1);
+        const auto contender = ParseContender(list.substr(0, comma), error);
+        if (!contender) return {};
+        levels.push_back(*contender);
+        more = comma != std::string_view::npos;
+        if (more) list.remove_prefix(comma + 1);
+    }
+    if (levels.size() < 2) error = "needs at least two levels";
+    return error.empty() ? levels : std::vector<Contender>{};
+}
+
 std::string Usage() {
     return "Usage: pistework-balance [options]\n"
            "Fences the computer against itself in virtual time and tallies the bouts.\n"
@@ -137,6 +154,9 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
         const bool takesValue = name == "--left" || name == "--right" || name == "--bouts" ||
                                 name == "--target" || name == "--seed" || name == "--limit" ||
                                 name == "--levels";
+        const bool flag = name == "--help" || name == "-h" || name == "--matrix" ||
+                          name == "--csv" || name == "--timed";
+        if (!takesValue && !flag) return fail("unknown argument '" + args[i] + "'");
         if (takesValue && !value) {
             if (i + 1 == args.size()) return fail(name + " needs a value");
             value = args[++i];
@@ -173,25 +193,12 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
         } else if (name == "--matrix") {
             matrix = true;
         } else if (name == "--levels") {
-            // Commas also part a custom level's numbers, so a custom level takes the next one.
-            std::string_view list = *value;
-            while (!list.empty()) {
-                std::size_t comma = list.find(',');
-                if (Folded(list.substr(0, 7)) == "custom:" && comma != std::string_view::npos)
-                    comma = list.find(',', comma + 1);
-                const std::string_view item = list.substr(0, comma);
-                const auto contender = ParseContender(item, error);
-                if (!contender) return fail("--levels: " + error);
-                config.matrix.push_back(*contender);
-                list = comma == std::string_view::npos ? "" : list.substr(comma + 1);
-            }
-            if (config.matrix.size() < 2) return fail("--levels needs at least two levels");
+            config.matrix = ParseLevelList(*value, error);
+            if (!error.empty()) return fail("--levels: " + error);
         } else if (name == "--csv") {
             config.csv = true;
         } else if (name == "--timed") {
             config.timed = true;
-        } else {
-            return fail("unknown argument '" + args[i] + "'");
         }
     }
     if (matrix && !config.matrix.empty()) return fail("--matrix and --levels: choose one");

@@ -25,6 +25,9 @@ struct Contender {
 // "3", "Advanced", "quarter-finalist", "custom:10,90"; none, with `error` set, otherwise.
 std::optional<Contender> ParseContender(std::string_view text, std::string& error);
 
+// "1,2,custom:9,85,6": two or more levels; empty, with `error` set, otherwise.
+std::vector<Contender> ParseLevelList(std::string_view list, std::string& error);
+
 struct Config {
     std::vector<std::pair<Contender, Contender>> pairings; // left, right
     int bouts = 100;
