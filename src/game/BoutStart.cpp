@@ -11,8 +11,10 @@ void Game::StartNewBout() {
     clock.Start(BoutLengthSeconds(options.maxHits), options.timed);
     referee.StartBout();
     if (demoMode) {
-        // A demonstration always shows the Champion; the player's choice waits in the options.
-        opponent.SetStrength(kChampion.strength);
+        // Each side at the demonstration's strength (the Champion unless set otherwise); the
+        // player's choice waits in the options.
+        for (Side side : kSides)
+            opponent.SetStrength(side, demoStrengths[side]);
         ShowCommandButtons(false);
         c.lblStart.SetVisible(true);
     } else {
@@ -21,9 +23,9 @@ void Game::StartNewBout() {
         c.lblStart.SetVisible(false);
     }
     timers.autoPlay.SetEnabled(false);
-    constexpr int kSecondPlayerSpeed = 100;
-    timers.left.SetInterval(ComputerFences(Side::Left) ? opponent.InPlay().speed
-                                                       : kSecondPlayerSpeed);
+    for (Side side : kSides)
+        FencerTimer(side).SetInterval(ComputerFences(side) ? opponent.InPlay(side).speed
+                                                           : kPlayerSpeed);
     scores.Reset();
     saluteStep = 0;
     // No tick of the bout before may arrive after the reset.

@@ -83,6 +83,15 @@ public:
     // One tick of a fencer, as its timer gives it.
     void FencerTick(Side side);
 
+    // What the computer fences each side of a demonstration at: the Champion, the right
+    // side at the pace of a player's fencer. A balance run pairs other strengths this way.
+    const PerSide<Strength>& DemonstrationStrengths() const { return demoStrengths; }
+    void SetDemonstrationStrengths(const PerSide<Strength>& strengths) {
+        demoStrengths = strengths;
+    }
+    // A player's fencer ticks every 100 ms.
+    static constexpr int kPlayerSpeed = 100;
+
 private:
     void Bind();
     std::array<platform::MenuItem*, kLevels.size()> LevelItems();
@@ -140,6 +149,7 @@ private:
     KeyboardLayoutDialog askKeys;
 
     bool demoMode = false;
+    PerSide<Strength> demoStrengths{kChampion.strength, {kChampion.strength.range, kPlayerSpeed}};
     // From -10 (the pause between demonstrations) to 6, one step every 300 ms.
     int saluteStep = 0;
     bool gamePaused = false;

@@ -64,10 +64,11 @@ void Opponent::ChooseAction(Fencer& self, const Fencer& other, int redCards) {
 }
 
 void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) {
+    const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Plan& plan = plans[self.OwnSide()];
     Reseed();
-    const int a = Below(strength.range);
+    const int a = Below(range);
     const int b = Below(6);
 
     if (plan.attackPrepared) {
@@ -91,7 +92,7 @@ void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) 
         return;
     }
     if (a == 6) {
-        if (Below(strength.range) > 5) {
+        if (Below(range) > 5) {
             self.SetAction(Stand);
             return;
         }
@@ -101,7 +102,7 @@ void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) 
     }
 
     // The attack: each red card makes the fencer likelier to advance armed than to flèche.
-    const int d = Below(strength.range - 5);
+    const int d = Below(range - 5);
     if (redCards > d || b > 2 || plans[other.OwnSide()].attackPrepared) {
         self.SetAction(AdvanceExtended);
         self.SetArmExtended(true);
@@ -115,11 +116,12 @@ void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) 
 }
 
 void Opponent::ChooseMiddleAction(Fencer& self) {
+    const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Plan& plan = plans[self.OwnSide()];
     Reseed();
-    const int a = Below(strength.range);
-    const int b = Below(strength.range);
+    const int a = Below(range);
+    const int b = Below(range);
 
     if (plan.attackPrepared) {
         if (++plan.preparedCount >= 2) {
@@ -158,7 +160,7 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
         return;
     case 4:
     case 5:
-        if (Below(strength.range) > 5) {
+        if (Below(range) > 5) {
             self.SetAction(Stand);
             return;
         }
@@ -191,10 +193,11 @@ void Opponent::ChangeArmInLunge(Fencer& self, int a) {
 }
 
 void Opponent::ChooseCloseAction(Fencer& self) {
+    const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Plan& plan = plans[self.OwnSide()];
     Reseed();
-    const int a = Below(strength.range);
+    const int a = Below(range);
 
     if (!f.inLunge) {
         if (a <= 2) {
@@ -236,9 +239,10 @@ void Opponent::ChooseCloseAction(Fencer& self) {
 }
 
 bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
+    const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Reseed();
-    const int a = Below(strength.range + 2);
+    const int a = Below(range + 2);
     if (IsCommitted(f.action) || plans[self.OwnSide()].keepAdvancing) return true;
 
     const Action o = other.CurrentAction();
@@ -276,9 +280,10 @@ bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
 }
 
 Action Opponent::ArmAndStepVariation(Fencer& self, const Fencer& other) {
+    const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Reseed();
-    const int a = Below(strength.range);
+    const int a = Below(range);
     const Action t = f.action;
 
     switch (t) {

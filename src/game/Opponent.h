@@ -20,8 +20,13 @@ public:
     Opponent(platform::Random& random, const platform::Clock& clock)
         : random(random), clock(clock) {}
 
-    const Strength& InPlay() const { return strength; }
-    void SetStrength(const Strength& s) { strength = s; }
+    // The strength the computer fences the left side at, the side it takes against a player.
+    const Strength& InPlay() const { return strengths[Side::Left]; }
+    const Strength& InPlay(Side side) const { return strengths[side]; }
+    // One strength for both sides, as against a player; a demonstration may give each side
+    // its own.
+    void SetStrength(const Strength& s) { strengths = {s, s}; }
+    void SetStrength(Side side, const Strength& s) { strengths[side] = s; }
 
     // A fresh draw below n from a generator reseeded from the clock; 0 when n is 0 or less,
     // which an edited range can make of `range - 5`.
@@ -58,7 +63,7 @@ private:
 
     platform::Random& random;
     const platform::Clock& clock;
-    Strength strength;
+    PerSide<Strength> strengths;
     PerSide<Plan> plans;
 };
 

@@ -42,3 +42,29 @@ TEST(Demonstration, TheComputerFencesBothSidesEvenWhenTwoPlayersWereChosen) {
     t.form.scheduler.RunFor(5'000);
     EXPECT_EQ(t.form.imgFencerA.Left(), game::kEngardeLeftA) << "nobody commands the left fencer";
 }
+
+TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
+    struct Case {
+        game::Strength left, right;
+    };
+    for (const Case& k :
+         {Case{{12, 120}, {9, 90}}, Case{{8, 80}, {11, 100}}, Case{{10, 70}, {10, 130}}}) {
+        SCOPED_TRACE(std::to_string(k.left.speed) + " against " + std::to_string(k.right.speed));
+        BoutTable t(1'700'000'000'000);
+        t.game.SetDemonstrationStrengths({k.left, k.right});
+        ASSERT_TRUE(t.RunToFencing(30'000));
+        ASSERT_TRUE(t.game.Demonstrating());
+        EXPECT_EQ(t.form.TimerLeft.Interval(), k.left.speed);
+        EXPECT_EQ(t.form.TimerRight.Interval(), k.right.speed);
+        EXPECT_EQ(t.game.Computer().InPlay(Side::Left), k.left);
+        EXPECT_EQ(t.game.Computer().InPlay(Side::Right), k.right);
+
+        // The player's bout after it: the chosen level on the left, the player at its own pace.
+        t.form.Menu("Novice").Click();
+        t.StartPlayersBout();
+        ASSERT_FALSE(t.game.Demonstrating());
+        EXPECT_EQ(t.form.TimerLeft.Interval(), game::kNovice.strength.speed);
+        EXPECT_EQ(t.form.TimerRight.Interval(), game::Game::kPlayerSpeed);
+        EXPECT_EQ(t.game.Computer().InPlay(Side::Right), game::kNovice.strength);
+    }
+}

@@ -276,3 +276,37 @@ TEST(PlayerChoice, RequestsAreFilteredByPosture) {
         EXPECT_EQ(a.State().requestedAction, k.stillRequested);
     }
 }
+
+TEST(Opponent, EachSideDrawsWithinItsOwnRange) {
+    // With a strength for each side, a side decides exactly as an opponent fencing both sides
+    // at that side's strength would; the other side's strength plays no part.
+    const Strength narrow{8, 80}, wide{12, 120};
+    int differing = 0;
+    for (int gap : {150, 90, 40}) {
+        for (Side side : kSides) {
+            for (std::int64_t second = 1'700'000'000; second < 1'700'000'030; ++second) {
+                SCOPED_TRACE("gap " + std::to_string(gap) + " second " + std::to_string(second));
+                auto decide = [&](const Strength& mine, const Strength& others) {
+                    Piste p(second * 1000);
+                    AtGap(p, gap);
+                    p.Computer().SetStrength(side, mine);
+                    p.Computer().SetStrength(Opposite(side), others);
+                    Fencer& self = p.F(side);
+                    const Fencer& other = p.F(Opposite(side));
+                    p.Computer().ChooseAction(self, other, 0);
+                    const bool parried = p.Computer().ParryReaction(self, other);
+                    const Action varied = p.Computer().ArmAndStepVariation(self, other);
+                    return std::to_string(static_cast<int>(self.CurrentAction())) + " " +
+                           std::to_string(parried) + " " +
+                           std::to_string(static_cast<int>(varied)) + " " +
+                           std::to_string(self.State().armExtended);
+                };
+                EXPECT_EQ(decide(narrow, wide), decide(narrow, narrow));
+                EXPECT_EQ(decide(wide, narrow), decide(wide, wide));
+                differing += decide(narrow, narrow) != decide(wide, wide);
+            }
+        }
+    }
+    // Otherwise the two strengths could not be told apart and the checks above prove nothing.
+    EXPECT_GT(differing, 10);
+}
