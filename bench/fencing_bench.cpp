@@ -1,5 +1,6 @@
 // What one fencer tick and one whole computer-against-computer phrase cost, in virtual time.
 
+#include "game/Calls.h"
 #include "game/Game.h"
 #include "game/Geometry.h"
 #include "platform/headless/HeadlessForm.h"
@@ -69,6 +70,28 @@ void ComputerPhrase(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(ticks) / static_cast<double>(phrases));
 }
 BENCHMARK(ComputerPhrase);
+
+// A whole demonstration bout to five, from the idle window to "Game Over", in virtual time;
+// each bout starts at another time of day, so the computer draws differently.
+void DemonstrationBout(benchmark::State& state) {
+    const std::string gameOver = game::CallText(game::Call::GameOver);
+    std::int64_t start = 1'700'000'000'000;
+    std::uint64_t ticks = 0;
+    for (auto _ : state) {
+        platform::headless::HeadlessForm form(start);
+        start += 7'919'311;
+        game::Game game(form.Controls());
+        game.FormCreate();
+        const bool ended = form.scheduler.RunUntilTrue(
+            [&] { return form.lblEngarde.Caption() == gameOver; }, 3'600'000);
+        if (!ended) state.SkipWithError("a bout did not end within an hour");
+        ticks += form.scheduler.TicksRun();
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["ticks/bout"] =
+        benchmark::Counter(static_cast<double>(ticks) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(DemonstrationBout)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

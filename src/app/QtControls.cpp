@@ -86,10 +86,27 @@ QtImage::QtImage(QLabel* label) : label(label) {
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+namespace {
+// Each picture is decoded once and kept: a fencer changes picture nearly every tick, and
+// QPixmap's own cache, keyed on the resource's file details, missed and decoded the PNG again.
+const QPixmap& Picture(const std::string& name) {
+    static std::map<std::string, QPixmap, std::less<>> pictures;
+    auto known = pictures.find(name);
+    if (known == pictures.end()) {
+        // Named as PNG, so no image plugin is loaded and asked to guess the format.
+        known =
+            pictures
+                .emplace(name, QPixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name),
+                                       "PNG"))
+                .first;
+    }
+    return known->second;
+}
+} // namespace
+
 void QtImage::LoadFromResourceName(const std::string& name) {
     picture = name;
-    // Named as PNG, so no image plugin is loaded and asked to guess the format.
-    QPixmap pixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name), "PNG");
+    const QPixmap& pixmap = Picture(name);
     if (pixmap.isNull())
         qCWarning(lcPicture).noquote() << label->objectName() << "has no picture" << name.c_str();
     label->setPixmap(pixmap);
