@@ -46,4 +46,4 @@ sprites-sheet: deps $(BUILD)/build.ninja
 
 # Rewrites every C++ file as the committed .clang-format has it; the format test checks this.
 format: deps
-	find src tests tools bench -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
+	find src tests tools bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
