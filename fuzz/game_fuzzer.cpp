@@ -230,16 +230,20 @@ private:
         for (auto* image : {&form.imgFencerA, &form.imgFencerB, &form.imgLightA, &form.imgLightB})
             Require(image->PictureName().empty() || KnownPictures().count(image->PictureName()),
                     "an unknown picture");
-        // Each fencer's back end of the piste holds: the left fencer's picture stays at or
-        // right of 0, the right one's at or left of kPisteRightEnd. Forwards the pictures may
-        // overlap and run on until the pass is called, so no front limit is drawn.
-        const int leftAt = game->FencerOn(Side::Left).Left();
-        const int rightAt = game->FencerOn(Side::Right).Left();
-        if (leftAt < 0 || rightAt > game::kPisteRightEnd)
-            std::fprintf(stderr, "fencers at %d and %d, actions %d and %d\n", leftAt, rightAt,
-                         static_cast<int>(game->FencerOn(Side::Left).CurrentAction()),
-                         static_cast<int>(game->FencerOn(Side::Right).CurrentAction()));
-        Require(leftAt >= 0 && rightAt <= game::kPisteRightEnd, "a fencer off the piste");
+        // A retreat with the arm extended is deliberately not held back at the end of the
+        // piste (the opponent tests pin that down), so a player can walk a fencer off it. The
+        // referee's "Engarde" brings both back within the limits, and they stand there until
+        // it lets them go.
+        const game::Phase phase = game->President().CurrentPhase();
+        if (phase == game::Phase::Ready || phase == game::Phase::Fence ||
+            phase == game::Phase::LetGo) {
+            const int leftAt = game->FencerOn(Side::Left).Left();
+            const int rightAt = game->FencerOn(Side::Right).Left();
+            if (leftAt < game::kLeftLimitA || rightAt > game::kRightLimitB)
+                std::fprintf(stderr, "on guard at %d and %d\n", leftAt, rightAt);
+            Require(leftAt >= game::kLeftLimitA && rightAt <= game::kRightLimitB,
+                    "on guard off the piste");
+        }
         Require(form.imgFencerA.Left() == game->FencerOn(Side::Left).Left() &&
                     form.imgFencerB.Left() == game->FencerOn(Side::Right).Left(),
                 "a picture not where its fencer stands");
