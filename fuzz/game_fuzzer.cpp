@@ -162,13 +162,21 @@ private:
 
     void InstallDialogs() {
         // The custom dialog is modal but does not hold play: time passes while it is open.
-        game->SetOnCustomLevel([this](const game::Strength&) -> std::optional<game::Strength> {
-            const std::uint8_t b = in.Next();
-            RunClock(in.Next() % 64);
-            Check();
-            if (b % 3 == 0) return std::nullopt;
-            return game::StrengthAt({b / 3 % 5, b / 15 % 5});
-        });
+        // Its bars open at the strength in play, which a hand-edited store may have set to
+        // anything; the answer is cancel, the bars as opened, or bars moved.
+        game->SetOnCustomLevel(
+            [this](const game::Strength& inPlay) -> std::optional<game::Strength> {
+                const game::CustomPositions opened = game::PositionsFor(inPlay);
+                Require(opened.speed >= 0 && opened.speed <= game::kLastCustomPosition &&
+                            opened.reaction >= 0 && opened.reaction <= game::kLastCustomPosition,
+                        "the custom bars open off their ends");
+                const std::uint8_t b = in.Next();
+                RunClock(in.Next() % 64);
+                Check();
+                if (b % 3 == 0) return std::nullopt;
+                if (b % 3 == 1) return game::StrengthAt(opened);
+                return game::StrengthAt({b / 3 % 5, b / 15 % 5});
+            });
         game->SetOnKeyboardLayout(
             [this](const game::Game::Keys&) -> std::optional<game::Game::Keys> {
                 CheckHeld();
