@@ -100,10 +100,13 @@ public:
     }
 
     void Play() {
-        // Virtual time is bounded so a slow hand-edited opponent cannot outlast -timeout.
+        // Ticks and virtual time are bounded, so a hand-edited opponent of 1 ms per tick
+        // cannot outlast -timeout; a whole bout takes a few thousand ticks.
+        constexpr std::uint64_t kTickBudget = 50'000;
         constexpr std::int64_t kBudget = 30 * 60'000;
         const std::int64_t start = form.scheduler.Now();
-        while (!in.Empty() && !form.closed && form.scheduler.Now() - start < kBudget) {
+        while (!in.Empty() && !form.closed && form.scheduler.Now() - start < kBudget &&
+               form.scheduler.TicksRun() < kTickBudget) {
             Step(in.Next());
             Check();
         }
