@@ -1,9 +1,11 @@
 # The two commands a new machine needs: `make run` and `make test`.
 BUILD      ?= build
 BUILD_SAN  ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean bench sprites-sheet format package screenshot
+.PHONY: run test build deps configure clean bench sprites-sheet format package screenshot fuzz
 
 deps:
 	@scripts/bootstrap.sh
@@ -26,6 +28,16 @@ test: build $(BUILD_SAN)/build.ninja
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -LE nosan
 
+# libFuzzer targets under clang with ASan and UBSan, each run FUZZ_SECONDS on a copy of its
+# seeds in fuzz/corpus; fails on any crash, broken rule or hang. fuzz/README.md tells how to run
+# one target and reproduce a crash.
+$(BUILD_FUZZ)/build.ninja: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPISTEWORK_FUZZ=ON
+
+fuzz: deps $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzzers
+	fuzz/run.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
 # A Debian package in $(BUILD), its dependencies computed by dpkg-shlibdeps.
 package: build
 	cd $(BUILD) && cpack -G DEB
@@ -38,7 +50,7 @@ bench: build
 	$(BUILD)/bin/pistework-bench
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
 
 # All 80 pictures at three times their size, labelled, in $(BUILD)/sprites-sheet.png.
 sprites-sheet: deps $(BUILD)/build.ninja
@@ -46,4 +58,4 @@ sprites-sheet: deps $(BUILD)/build.ninja
 
 # Rewrites every C++ file as the committed .clang-format has it; the format test checks this.
 format: deps
-	find src tests tools bench -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
+	find src tests tools bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i

@@ -2,7 +2,9 @@
 
 #include "game/Settings.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace pistework::app {
 
@@ -36,9 +38,27 @@ bool QtRegistry::CloseKey() {
     // QSettings replaces its file whole, so a failed write leaves the old file as it was.
     // Its status means something only after sync().
     settings->sync();
-    const bool stored = settings->status() == QSettings::NoError;
+    bool stored = settings->status() == QSettings::NoError;
+    // A malformed line read from the player's file or the administrator's leaves FormatError
+    // standing, and it hides whether the write worked: QSettings writes a clean file all the
+    // same. Then the player's file itself must hold what was written.
+    if (settings->status() == QSettings::FormatError) stored = FileHoldsWritten();
     settings.reset();
+    written.clear();
     return stored;
+}
+
+// Reads a copy of the player's file, so no cached reading of the file itself answers.
+bool QtRegistry::FileHoldsWritten() const {
+    QFile file(settings->fileName());
+    if (!file.open(QIODevice::ReadOnly)) return written.isEmpty();
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(file.readAll()) != file.size() || !copy.flush()) return false;
+    const QSettings reread(copy.fileName(), QSettings::IniFormat);
+    if (reread.status() != QSettings::NoError) return false;
+    for (auto it = written.cbegin(); it != written.cend(); ++it)
+        if (reread.value(it.key()).toString() != it.value().toString()) return false;
+    return true;
 }
 
 QString QtRegistry::Key(const std::string& name) const {
@@ -76,12 +96,14 @@ std::optional<std::string> QtRegistry::ReadString(const std::string& name) const
 bool QtRegistry::WriteInteger(const std::string& name, int value) {
     if (!settings) return false;
     settings->setValue(Key(name), value);
+    written.insert(Key(name), value);
     return true;
 }
 
 bool QtRegistry::WriteString(const std::string& name, const std::string& value) {
     if (!settings) return false;
     settings->setValue(Key(name), QString::fromStdString(value));
+    written.insert(Key(name), QString::fromStdString(value));
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -31,6 +32,7 @@ public:
 
 private:
     QString Key(const std::string& name) const;
+    bool FileHoldsWritten() const;
 
     QString organisation;
     QString application;
@@ -38,6 +40,8 @@ private:
     std::unique_ptr<QSettings> settings;
     // The value that a key's unnamed default value stands for in our file.
     QString unnamedValue;
+    // What was written since the key was opened, to check the file for it.
+    QVariantMap written;
 };
 
 } // namespace pistework::app

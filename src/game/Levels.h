@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -57,9 +58,11 @@ inline constexpr int kLastCustomPosition = 4;
 
 // Where the bars open for the strength in play. The division drops the remainder, so a
 // hand-edited 115 ms opens at 0, and a value past either end is held there as a bar would.
+// The sums are wide: a hand-edited value may lie at either end of int.
 constexpr CustomPositions PositionsFor(const Strength& strength) {
-    return {std::clamp((120 - strength.speed) / 10, 0, kLastCustomPosition),
-            std::clamp(12 - strength.range, 0, kLastCustomPosition)};
+    constexpr std::int64_t kLast = kLastCustomPosition;
+    return {static_cast<int>(std::clamp((120 - std::int64_t{strength.speed}) / 10, {}, kLast)),
+            static_cast<int>(std::clamp(12 - std::int64_t{strength.range}, {}, kLast))};
 }
 
 // The strength the bars stand for.

@@ -1,5 +1,9 @@
 #include "game/Opponent.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace pistework::game {
 
 using enum Action;
@@ -12,6 +16,14 @@ constexpr int kCloseGap = 60;
 constexpr int kParryGap = 100;
 constexpr int kAwaitFlecheGap = 150;
 constexpr int kArmChangeGap = 120;
+
+// The range shifted for one draw. A hand-edited range may lie at either end of int; held
+// there, the draw is the one the true sum would give (all of the generator's, or none).
+int Shifted(int range, int by) {
+    constexpr std::int64_t kLow = std::numeric_limits<int>::min();
+    constexpr std::int64_t kHigh = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::int64_t{range} + by, kLow, kHigh));
+}
 
 } // namespace
 
@@ -102,7 +114,7 @@ void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) 
     }
 
     // The attack: each red card makes the fencer likelier to advance armed than to flèche.
-    const int d = Below(range - 5);
+    const int d = Below(Shifted(range, -5));
     if (redCards > d || b > 2 || plans[other.OwnSide()].attackPrepared) {
         self.SetAction(AdvanceExtended);
         self.SetArmExtended(true);
@@ -242,7 +254,7 @@ bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
     const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Reseed();
-    const int a = Below(range + 2);
+    const int a = Below(Shifted(range, 2));
     if (IsCommitted(f.action) || plans[self.OwnSide()].keepAdvancing) return true;
 
     const Action o = other.CurrentAction();

@@ -2,7 +2,9 @@
 // reads, what a file edited by hand into nonsense does, and what happens when the file
 // cannot be written.
 
+#include "app/QtRegistry.h"
 #include "app/TFormFencer.h"
+#include "game/Settings.h"
 
 #include <QAction>
 #include <QDir>
@@ -157,4 +159,63 @@ TEST_F(SettingsStore, AFullDiskKeepsTheOldFileByteForByte) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(warnings.size(), 1);
     EXPECT_EQ(ReadFile(UserFile()), old);
+}
+
+// QSettings still writes a clean file when it has read a malformed line, in the player's
+// file or the administrator's, but keeps reporting a format error: a good save must not look
+// failed, nor a failed one good. Each case has folders of its own, as QSettings keeps a file's
+// unsaved changes by name for the rest of the process.
+TEST_F(SettingsStore, AMalformedLineNeitherHidesAFailedSaveNorFailsAGoodOne) {
+    struct Case {
+        const char* name;
+        QByteArray user;
+        QByteArray system;
+        bool diskFull;
+    };
+    // QSettings reads a section other than [General] only when it writes, so a malformed
+    // line there shows up as a format error of the save.
+    const Case cases[] = {
+        {"player's file", "[General]\nMaxHits=15\n[Generao]\nKeyboardLewsxqaz\n", {}, false},
+        {"player's [General]", "[General]\nKeyboardLewsxqaz\nMaxHits=15\n", {}, false},
+        {"administrator's file", "[General]\nMaxHits=15\n", "[Extra]\nSpeed\nTimed=1\n", false},
+        {"both", "[General\n=\n", "[x]\n\x01\x02\n", false},
+        {"player's file, disk full", "[General]\nMaxHits=10\n[Extra]\nno value here\n", {}, true},
+        {"administrator's file, disk full", "[General]\nMaxHits=10\n", "[Extra]\nSpeed\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.filePath(c.name));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
+                           system.filePath(c.name));
+        const QString userFile =
+            user.filePath(QString(c.name) + "/Brackenmoor Fencing Association/Pistework.conf");
+        WriteFile(userFile, c.user);
+        if (!c.system.isEmpty())
+            WriteFile(system.filePath(QString(c.name) +
+                                      "/Brackenmoor Fencing Association/Pistework.conf"),
+                      c.system);
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        // What the window does at its start and when it closes.
+        app::QtRegistry registry(QStringLiteral("Brackenmoor Fencing Association"),
+                                 QStringLiteral("Pistework"));
+        game::BoutOptions options = game::ReadSettings(registry);
+        options.maxHits = 5;
+        options.chosen = game::kChampion.strength;
+        rlimit tiny = saved;
+        if (c.diskFull) tiny.rlim_cur = 8;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const bool stored = game::WriteSettings(registry, options);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_EQ(stored, !c.diskFull);
+        if (c.diskFull) {
+            EXPECT_EQ(ReadFile(userFile), c.user);
+            continue;
+        }
+        TFormFencer next;
+        EXPECT_TRUE(Checked(next, "Firstto5"));
+        EXPECT_TRUE(Checked(next, "Champion"));
+    }
 }

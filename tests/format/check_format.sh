@@ -8,7 +8,7 @@ cd "$2" || exit 1
 if ! [ -x "$clang_format" ]; then
     echo "FAIL: clang-format not found; 'make deps' installs it"; exit 1
 fi
-mapfile -d '' files < <(find src tests tools bench -type f \
+mapfile -d '' files < <(find src tests tools bench fuzz -type f \
     \( -name '*.cpp' -o -name '*.h' -o -name '*.cc' -o -name '*.hpp' \) -print0 2>/dev/null | sort -z)
 if [ ${#files[@]} -eq 0 ]; then
     echo "FAIL: no C++ files under src, tests, tools or bench"; exit 1

@@ -26,6 +26,9 @@ TEST(CustomLevel, BarsOpenAtTheStrengthInPlayHeldAtTheNearerEnd) {
         {{12, 121}, {0, 0}},
         {{12, 85}, {3, 0}},
         {{-5, -1000}, {4, 4}},
+        // Either end of int, which a sum in int would overflow.
+        {{-2147483647 - 1, 2147483647}, {0, 4}},
+        {{2147483647, -2147483647 - 1}, {4, 0}},
     };
     for (const auto& c : cases) {
         const CustomPositions opened = PositionsFor(c.inPlay);

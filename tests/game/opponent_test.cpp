@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -182,16 +183,21 @@ TEST(Opponent, ReactionsParryThreatsAndAwaitDistantFleches) {
         bool inLunge;
         bool reacted;
         Action action;
+        int range = 12;
     };
     for (Case k :
          {Case{low, 90, StandExtended, false, true, Parry},
           Case{low, 90, Lunge, true, true, LungeParry}, Case{low, 90, Stand, false, false, Advance},
           Case{low, 101, AdvanceExtended, false, false, Advance},
           Case{high, 90, Lunge, false, false, Advance}, Case{high, 151, Fleche, false, true, Stand},
-          Case{low, 140, FlecheRun, false, true, Parry}}) {
+          Case{low, 140, FlecheRun, false, true, Parry},
+          // A hand-edited range at the top of int draws the generator's own number, as
+          // beyond 15 bits it must; the sum must not wrap round to a draw of 0.
+          Case{high, 90, Lunge, false, false, Advance, std::numeric_limits<int>::max()}}) {
         SCOPED_TRACE("gap " + std::to_string(k.gap) + " other " +
                      std::to_string(static_cast<int>(k.other)));
         Piste p(k.second * 1000);
+        p.SetStrength(k.range);
         AtGap(p, k.gap);
         p.Playing(Side::Left, Advance, 2, {k.inLunge, false, false, false});
         p.B().SetAction(k.other);
