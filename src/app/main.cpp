@@ -44,6 +44,8 @@ void CloseOnEndSignals(pistework::app::TFormFencer& window) {
 // --help and --version answer on the terminal, with no display needed, and end the program.
 // Anything else, Qt's own options included, is left to the window.
 void AnswerCommandLine(int argc, char* argv[]) {
+    // The usual start, from the desktop menu, has nothing to answer and no time to spare.
+    if (argc < 2) return;
     QCoreApplication probe(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pistework"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PISTEWORK_VERSION));
