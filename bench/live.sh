@@ -2,13 +2,8 @@
 # The game running in an X server of its own: CPU and wake-ups while it waits idle for its
 # demonstration, CPU while the demonstration plays, and how regularly TimerRight ticks.
 # Usage: bench/live.sh [BUILD_DIR] [DEMO_SECONDS]   (default build, 60)
-set -euo pipefail
-build="$(realpath "${1:-build}")"
+source "$(dirname "$0")/common.sh"
 seconds="${2:-60}"
-here="$(cd "$(dirname "$0")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
 # Every tick with its time; the few lines a second this writes are part of what is measured.
 export QT_LOGGING_RULES='pistework.tick=true;pistework.timer=true'
 export QT_MESSAGE_PATTERN='%{message}'

@@ -2,13 +2,8 @@
 # Start-up to the first painted frame, and peak memory, of the game against the toolkit floor
 # (a bare Qt main window with a menu and a label), launched in turns in one X server.
 # Usage: bench/startup.sh [BUILD_DIR] [ROUNDS]   (default build, 20)
-set -euo pipefail
-build="$(realpath "${1:-build}")"
+source "$(dirname "$0")/common.sh"
 rounds="${2:-20}"
-here="$(cd "$(dirname "$0")" && pwd)"
-config="$(mktemp -d)"
-trap 'rm -rf "$config"' EXIT
-export XDG_CONFIG_HOME="$config"
 
 "$here/../tests/e2e/xserver.sh" bash -c '
     set -euo pipefail
@@ -26,7 +21,7 @@ export XDG_CONFIG_HOME="$config"
         echo "floor $(launch "$build/bin/pistework-floor")"
         echo "game $(launch "$build/bin/pistework")"
     done >"$out"
-' _ "$build" "$rounds" "$config/runs"
+' _ "$build" "$rounds" "$work/runs"
 
 awk '
     function median(a, n,   i, j, t) {
@@ -40,4 +35,4 @@ awk '
         f = median(fms, nf); g = median(gms, ng); fk = median(fkb, nf); gk = median(gkb, ng)
         printf "start-up to first frame (median of %d): floor %.1f ms, game %.1f ms, ratio %.2fx\n", nf, f, g, g / f
         printf "peak RSS (median of %d):                floor %.1f MiB, game %.1f MiB, ratio %.2fx\n", nf, fk / 1024, gk / 1024, gk / fk
-    }' "$config/runs"
+    }' "$work/runs"

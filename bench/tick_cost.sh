@@ -4,12 +4,7 @@
 # counted from 40 s after its first phrase (once every picture has been seen), are divided
 # by the fencer ticks in that time. Instruction counts do not depend on the machine's load.
 # Usage: bench/tick_cost.sh [BUILD_DIR]   (about two minutes)
-set -euo pipefail
-build="$(realpath "${1:-build}")"
-here="$(cd "$(dirname "$0")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config"
+source "$(dirname "$0")/common.sh"
 export QT_LOGGING_RULES='pistework.tick=true'
 export QT_MESSAGE_PATTERN='%{message}'
 
