@@ -23,6 +23,7 @@ sort -u "$work/palette" -o "$work/palette"
 # height of the menu bar above the green client area.
 photograph() {
     start
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool key --window "$window" F2
     sleep 4
     import -window "$window" "$work/shot.png"
