@@ -85,7 +85,6 @@ public:
 
     // What the computer fences each side of a demonstration at: the Champion, the right
     // side at the pace of a player's fencer. A balance run pairs other strengths this way.
-    const PerSide<Strength>& DemonstrationStrengths() const { return demoStrengths; }
     void SetDemonstrationStrengths(const PerSide<Strength>& strengths) {
         demoStrengths = strengths;
     }
