@@ -2,20 +2,20 @@
 
 #include "game/BoutRules.h"
 
+
 namespace pistework::game {
 
 void BoutClock::Start(int seconds, bool timed) {
     secondsLeft = seconds;
     secondsFenced = 0;
-    caption.SetCaption(ClockCaption(secondsLeft));
-    caption.SetVisible(timed);
+    shown = {secondsLeft, timed};
 }
 
 bool BoutClock::Tick(bool timed) {
     const ClockStep step = CountDown(secondsLeft, timed);
     ++secondsFenced;
     secondsLeft = step.seconds;
-    caption.SetCaption(ClockCaption(secondsLeft));
+    shown.secondsLeft = secondsLeft;
     return step.timeOut;
 }
 

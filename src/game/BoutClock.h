@@ -2,13 +2,13 @@
 // The bout clock: the time left, shown top right in a timed bout, and the time fenced so far,
 // which never wraps and measures how long ago a fencer last ran past the other.
 
-#include "platform/Platform.h"
+#include "game/BoutView.h"
 
 namespace pistework::game {
 
 class BoutClock {
 public:
-    explicit BoutClock(platform::Label& caption) : caption(caption) {}
+    explicit BoutClock(ClockView& shown) : shown(shown) {}
 
     // A new bout of `seconds`; the clock shows only in a timed bout.
     void Start(int seconds, bool timed);
@@ -21,7 +21,7 @@ public:
     int SecondsFenced() const { return secondsFenced; }
 
 private:
-    platform::Label& caption;
+    ClockView& shown;
     int secondsLeft = 0;
     int secondsFenced = 0;
 };

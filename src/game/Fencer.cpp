@@ -4,36 +4,13 @@ namespace pistework::game {
 
 using enum Action;
 
-Fencer::Fencer(Side side, int left, platform::Image& picture, platform::Image& copy)
-    : side(side), left(left), picture(picture), copy(copy) {}
+Fencer::Fencer(Side side, int left, BoutView& view) : side(side), left(left), view(view) {}
 
-// The Qt shell paints only between handlers, so hiding, moving and reloading the picture
-// inside one call never shows on screen: the copy picture need not stand in for the fencer
-// and stays hidden throughout.
 void Fencer::ShowFrame() {
-    const int move = FrameMove(state.action, state.frameIndex, side);
-    if (state.action == RecoverForward || state.action == RecoverForwardBent) {
-        picture.SetVisible(false);
-        PlaceAt(left + move);
-    } else if (move != 0) {
-        picture.SetVisible(false);
-        picture.LoadFromResourceName(ResourceName(
-            state.action == RetreatExtended ? retreatExtendedFrames[0] : retreatFrames[0], side));
-        PlaceAt(left + move);
-    }
-
-    picture.SetTransparent(false);
-    const std::string_view base =
-        FrameBaseName(state.action, state.frameIndex, state.inLunge, state.armBent);
+    PlaceAt(left + FrameMove(state.action, state.frameIndex, side));
     // The attacker, and a parry in the frames where it catches, are drawn over the other.
-    if (IsDrawnInFront(state.action, state.frameIndex)) {
-        picture.BringToFront();
-        copy.BringToFront();
-    }
-    picture.LoadFromResourceName(ResourceName(base, side));
-    picture.SetVisible(true);
-    picture.SetTransparent(true);
-    copy.SetVisible(false);
+    if (IsDrawnInFront(state.action, state.frameIndex)) BringToFront();
+    ShowPicture(FrameBaseName(state.action, state.frameIndex, state.inLunge, state.armBent));
     ++state.frameIndex;
 }
 
@@ -45,24 +22,19 @@ bool Fencer::EndSequence() {
     case Action::Advance:
     case AdvanceParried:
     case AdvanceExtended:
-        picture.SetVisible(false);
-        picture.LoadFromResourceName(ResourceName(
-            state.action == AdvanceExtended ? advanceExtendedFrames[0] : advanceFrames[0], side));
+        ShowPicture(state.action == AdvanceExtended ? advanceExtendedFrames[0] : advanceFrames[0]);
         PlaceAt(left + kStep * Forward(side));
         break;
     case Action::Fleche:
     case FlecheParried:
     case FlecheRun:
     case FlecheRunParried:
-        picture.SetVisible(false);
-        picture.LoadFromResourceName(ResourceName(picture::kFlecheLanded, side));
+        ShowPicture(picture::kFlecheLanded);
         PlaceAt(left + kFlecheJump * Forward(side));
         break;
     default:
         break;
     }
-    picture.SetVisible(true);
-    copy.SetVisible(false);
 
     if (const auto posture = EndPosture(state.action)) SetPosture(*posture);
     return true;
@@ -98,11 +70,11 @@ void Fencer::StandOnGuard() {
 
 void Fencer::PlaceAt(int newLeft) {
     left = newLeft;
-    picture.SetLeft(left);
+    view.fencers[side].x = left;
 }
 
 void Fencer::ShowPicture(std::string_view baseName) {
-    picture.LoadFromResourceName(ResourceName(baseName, side));
+    view.fencers[side].pose = ResourceName(baseName, side);
 }
 
 // Early in a step the fencer turns round at once; later the turn waits for the step's end.
@@ -154,6 +126,23 @@ void Fencer::Fleche() {
         state.requestedAction = state.armBent ? RecoverForwardBent : RecoverForward;
     else
         state.requestedAction = Action::Fleche;
+}
+
+void Fencer::Obey(FencerCommand command) {
+    switch (command) {
+    case FencerCommand::Advance:
+        return Advance();
+    case FencerCommand::Extend:
+        return Extend();
+    case FencerCommand::Lunge:
+        return Lunge();
+    case FencerCommand::Retreat:
+        return Retreat();
+    case FencerCommand::Parry:
+        return Parry();
+    case FencerCommand::Fleche:
+        return Fleche();
+    }
 }
 
 void Fencer::TakeUpRequest() {

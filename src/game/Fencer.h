@@ -1,25 +1,28 @@
 #pragma once
 // One fencer: its record, where it stands, the frames it plays and the player's commands.
-// It shows itself on its picture control and never reads the control back.
+// It shows itself in the bout view and never reads the view back.
 
+#include "game/BoutView.h"
 #include "game/FencerState.h"
 #include "game/Geometry.h"
 #include "game/Motion.h"
 #include "game/Side.h"
-#include "platform/Platform.h"
 
 #include <string_view>
 
 namespace pistework::game {
 
+// What a player can tell a fencer, in the order of each side's keys.
+enum class FencerCommand { Advance, Extend, Lunge, Retreat, Parry, Fleche };
+
 class Fencer {
 public:
-    Fencer(Side side, int left, platform::Image& picture, platform::Image& copy);
+    Fencer(Side side, int left, BoutView& view);
 
     Side OwnSide() const { return side; }
     const FencerState& State() const { return state; }
     Action CurrentAction() const { return state.action; }
-    // The Left of the fencer's picture.
+    // The left edge of the fencer's picture.
     int Left() const { return left; }
     // How far the fencer could still retreat before the end of the piste.
     int RoomBehind() const { return side == Side::Left ? left : kPisteRightEnd - left; }
@@ -42,7 +45,7 @@ public:
     void StandOnGuard();
     void PlaceAt(int newLeft);
     // Draws the fencer over the other one.
-    void BringToFront() { picture.BringToFront(); }
+    void BringToFront() { view.inFront = side; }
     // Shows a picture outside the sequences (salute, victory, defeat) by its base name.
     void ShowPicture(std::string_view baseName);
 
@@ -53,6 +56,7 @@ public:
     void Lunge();
     void Parry();
     void Fleche();
+    void Obey(FencerCommand command);
     // At a sequence end: the request the player left, where the posture allows it.
     void TakeUpRequest();
 
@@ -60,8 +64,7 @@ private:
     Side side;
     FencerState state;
     int left;
-    platform::Image& picture;
-    platform::Image& copy;
+    BoutView& view;
 };
 
 } // namespace pistework::game

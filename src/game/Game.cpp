@@ -1,132 +1,74 @@
 #include "game/Game.h"
 
 #include "game/BoutRules.h"
-#include "game/Calls.h"
-#include "game/Geometry.h"
 #include "game/Settings.h"
-
-#include <vector>
 
 namespace pistework::game {
 
-Game::Game(platform::FormControls controls)
-    : c(controls), timers{HeldTimer(c.TimerLeft),      HeldTimer(c.TimerRight),
-                          HeldTimer(c.TimerPresident), HeldTimer(c.TimerClock),
-                          HeldTimer(c.TimerLight),     HeldTimer(c.TimerSalute),
-                          HeldTimer(c.TimerAutoPlay)},
-      fencers(Fencer(Side::Left, kEngardeLeftA, c.imgFencerA, c.imgFencerATemp),
-              Fencer(Side::Right, kEngardeLeftB, c.imgFencerB, c.imgFencerBTemp)),
-      opponent(c.random, c.clock), scores({c.lblScore0, c.shpYellow0, c.shpRed0, c.lblRedCount0},
-                                          {c.lblScore1, c.shpYellow1, c.shpRed1, c.lblRedCount1}),
-      lamps(c.imgLightA, c.imgLightB), clock(c.lblTime),
-      referee(c.lblEngarde,
-              {timers.president, timers.clock, timers.light, {&timers.left, &timers.right}},
-              fencers, opponent, scores, lamps, clock, options) {
-    c.ListBoxStrings.SetItems({kCallTexts.begin(), kCallTexts.end()});
-    referee.SetOnGameOver([this] { EndBout(); });
-    Bind();
+Game::Game(const platform::Services& services)
+    : store(services.store), timers(services.timers),
+      bout(timers, view, events, options, services) {
+    bout.SetOnStep([this] { Publish(); });
+    bout.SetOnOver([this](const BoutOver& over) {
+        events.Emit(over);
+        OfferBestResult(over);
+    });
 }
 
-// The graded levels' menu items, in the order of the level table.
-std::array<platform::MenuItem*, kLevels.size()> Game::LevelItems() {
-    return {&c.Novice,          &c.Intermediate, &c.Advanced,
-            &c.QuarterFinalist, &c.SemiFinalist, &c.Champion};
+void Game::Publish() {
+    view.menu = {.target = options.maxHits,
+                 .timed = options.timed,
+                 .control = options.control,
+                 .level = options.level ? std::optional<int>(options.level->number) : std::nullopt,
+                 .custom = options.Custom(),
+                 .twoPlayers = options.twoPlayer,
+                 .sound = options.soundOn,
+                 .paused = gamePaused};
+    if (onView) onView(view);
 }
 
-void Game::Bind() {
-    timers.left.SetOnTimer([this] { FencerTick(Side::Left); });
-    timers.right.SetOnTimer([this] { FencerTick(Side::Right); });
-    timers.president.SetOnTimer([this] { referee.Tick(); });
-    timers.light.SetOnTimer([this] { referee.FlashLamps(); });
-    timers.clock.SetOnTimer([this] { ClockTick(); });
-    timers.salute.SetOnTimer([this] { SaluteStep(); });
-    timers.autoPlay.SetOnTimer([this] { StartDemonstration(); });
-
-    Fencer& player = fencers[Side::Right];
-    c.cmdAdvance.SetOnClick([&player] { player.Advance(); });
-    c.cmdExtend.SetOnClick([&player] { player.Extend(); });
-    c.cmdLunge.SetOnClick([&player] { player.Lunge(); });
-    c.cmdRetreat.SetOnClick([&player] { player.Retreat(); });
-    c.cmdParry.SetOnClick([&player] { player.Parry(); });
-    c.cmdFleche.SetOnClick([&player] { player.Fleche(); });
-    c.txtKeyboard.SetOnKeyPress([this](char32_t key) { KeyPressed(key); });
-
-    c.mnuFileNewGame.SetOnClick([this] { NewGame(); });
-    c.mnuFilePauseGame.SetOnClick([this] { PauseOrResume(); });
-    c.mnuFileExit.SetOnClick([this] { c.form.Close(); });
-    c.Firstto5.SetOnClick([this] { SetTarget(5); });
-    c.Firstto10.SetOnClick([this] { SetTarget(10); });
-    c.Firstto15.SetOnClick([this] { SetTarget(15); });
-    c.TimedBout.SetOnClick([this] { ToggleTimed(); });
-    const auto levelItems = LevelItems();
-    for (std::size_t i = 0; i < kLevels.size(); ++i)
-        levelItems[i]->SetOnClick([this, i] { ChooseLevel(kLevels[i]); });
-    c.Custom1.SetOnClick([this] { ChooseCustom(); });
-    c.mnu2Player.SetOnClick([this] { ChooseTwoPlayers(); });
-    c.mnuKeyboard.SetOnClick([this] { SetControl(ControlMode::Keyboard); });
-    c.mnuMouse.SetOnClick([this] { SetControl(ControlMode::Mouse); });
-    c.SoundOn.SetOnClick([this] { ToggleSound(); });
-    c.BestResults1.SetOnClick([this] { ShowDialog(Dialog::BestResults, false); });
-    c.Help.SetOnClick([this] { ShowDialog(Dialog::Help, true); });
-    c.mnuHelpAbout.SetOnClick([this] { ShowDialog(Dialog::About, true); });
-    c.KeyboardLayout1.SetOnClick([this] { ChooseKeys(); });
-}
-
-void Game::FormCreate() {
-    // The layout's "Engarde" is never seen.
-    c.lblEngarde.SetCaption("");
-    fencers[Side::Left].PlaceAt(kEngardeLeftA);
-    fencers[Side::Right].PlaceAt(kEngardeLeftB);
-    LoadSettings();
-    SetUpLevel(true);
-}
-
-bool Game::FormDestroy() {
-    return WriteSettings(c.registry, options);
-}
-
-void Game::LoadSettings() {
-    const BoutOptions loaded = ReadSettings(c.registry);
-    opponent.SetStrength(loaded.chosen);
+void Game::Start() {
+    bout.PlaceOnLines();
+    const BoutOptions loaded = ReadSettings(store);
+    bout.Computer().SetStrength(loaded.chosen);
     SetOptions(loaded);
+    StopAndKeepStrength(true);
+    timers.autoPlay.SetEnabled(true);
+    Publish();
+}
+
+bool Game::SaveOptions() {
+    return WriteSettings(store, options);
 }
 
 void Game::SetOptions(const BoutOptions& changed) {
     options = changed;
-    ShowOptions();
-    ShowCommandButtons(options.control == ControlMode::Mouse);
+    view.commandButtons = options.control == ControlMode::Mouse;
 }
 
-// The marks show the options; the radio groups clear the other marks. A target the menu
-// does not offer (stored by hand) leaves the game-type marks as they were.
-void Game::ShowOptions() {
-    if (options.maxHits == 5 || options.maxHits == 10 || options.maxHits == 15) {
-        c.Firstto5.SetChecked(options.maxHits == 5);
-        c.Firstto10.SetChecked(options.maxHits == 10);
-        c.Firstto15.SetChecked(options.maxHits == 15);
-    }
-    c.TimedBout.SetChecked(options.timed);
-    c.mnuKeyboard.SetChecked(options.control == ControlMode::Keyboard);
-    c.mnuMouse.SetChecked(options.control == ControlMode::Mouse);
-    const auto levelItems = LevelItems();
-    for (std::size_t i = 0; i < kLevels.size(); ++i)
-        levelItems[i]->SetChecked(options.level && options.level->number == kLevels[i].number);
-    c.Custom1.SetChecked(options.Custom());
-    c.mnu2Player.SetChecked(options.twoPlayer);
-    c.SoundOn.SetChecked(options.soundOn);
+void Game::Command(Side side, FencerCommand command) {
+    bout.Command(side, command);
+    Publish();
 }
 
-void Game::ShowCommandButtons(bool visible) {
-    for (platform::Button* b :
-         {&c.cmdAdvance, &c.cmdRetreat, &c.cmdParry, &c.cmdExtend, &c.cmdLunge, &c.cmdFleche})
-        b->SetVisible(visible);
+void Game::KeyTyped(char32_t key) {
+    if (!options.TakesKeys() || bout.Demonstrating()) return;
+    // Exact, case-sensitive lookup of whole characters, first occurrence only.
+    auto command = [this, key](Side side, const std::u32string& keys) {
+        const std::size_t at = keys.find(key);
+        if (at <= static_cast<std::size_t>(FencerCommand::Fleche))
+            bout.Command(side, static_cast<FencerCommand>(at));
+    };
+    if (options.twoPlayer) command(Side::Left, options.keysLeft);
+    command(Side::Right, options.keysRight);
+    Publish();
 }
 
 void Game::NewGame() {
     // A new bout is play the player asked for: it starts at once, unpaused.
     ClearPause();
-    demoMode = false;
-    StartNewBout();
+    bout.StartNew(false);
+    Publish();
 }
 
 void Game::PauseOrResume() {
@@ -134,15 +76,14 @@ void Game::PauseOrResume() {
         ClearPause();
     } else {
         gamePaused = true;
-        c.mnuFilePauseGame.SetCaption(CallText(Call::ResumeGame));
         Hold();
     }
+    Publish();
 }
 
 void Game::ClearPause() {
     if (!gamePaused) return;
     gamePaused = false;
-    c.mnuFilePauseGame.SetCaption(CallText(Call::PauseGame));
     Release();
 }
 
@@ -164,24 +105,24 @@ void Game::WhileHeld(const std::function<void()>& modal) {
     Hold();
     modal();
     Release();
+    Publish();
 }
 
 void Game::SetTarget(int hits) {
     options.maxHits = hits;
-    ShowOptions();
+    Publish();
 }
 
-// The clock is set for the new length at once, but shows it only from the next bout.
 void Game::ToggleTimed() {
     options.timed = !options.timed;
-    ShowOptions();
-    clock.SetTimeLeft(BoutLengthSeconds(options.maxHits));
+    bout.SetClock(BoutLengthSeconds(options.maxHits));
+    Publish();
 }
 
 void Game::SetControl(ControlMode mode) {
     options.control = mode;
-    ShowOptions();
-    ShowCommandButtons(mode == ControlMode::Mouse);
+    view.commandButtons = mode == ControlMode::Mouse;
+    Publish();
 }
 
 // Two players fence from one keyboard; play stands until the next "New Game".
@@ -189,67 +130,58 @@ void Game::ChooseTwoPlayers() {
     options.twoPlayer = true;
     options.level.reset();
     options.control = ControlMode::Keyboard;
-    ShowOptions();
-    ShowCommandButtons(false);
-    SetUpLevel(false);
+    view.commandButtons = false;
+    StopAndKeepStrength(false);
+    Publish();
 }
 
 void Game::ChooseLevel(const Level& level) {
     ChooseStrength(level.strength, level);
 }
 
-// "Custom" asks for the strength; a cancelled dialog leaves everything as it was. A custom
-// strength equal to a graded level's is still custom: it keeps no best result.
-void Game::ChooseCustom() {
-    if (!askCustomStrength) return;
-    if (const std::optional<Strength> chosen = askCustomStrength(opponent.InPlay()))
-        ChooseStrength(*chosen, std::nullopt);
+void Game::ChooseCustom(const Strength& strength) {
+    ChooseStrength(strength, std::nullopt);
 }
 
 void Game::ChooseStrength(const Strength& strength, std::optional<Level> level) {
-    opponent.SetStrength(strength);
+    bout.Computer().SetStrength(strength);
     options.level = level;
     options.twoPlayer = false;
-    ShowOptions();
-    SetUpLevel(true);
+    StopAndKeepStrength(true);
+    Publish();
 }
 
-void Game::ShowDialog(Dialog which, bool held) {
-    const auto found = dialogs.find(which);
-    if (found == dialogs.end() || !found->second) return;
-    if (held)
-        WhileHeld(found->second);
-    else
-        found->second();
-}
-
-// New keys take effect at once; a cancelled dialog changes nothing.
-void Game::ChooseKeys() {
-    if (!askKeys) return;
-    WhileHeld([this] {
-        if (const std::optional<Keys> keys = askKeys({options.keysLeft, options.keysRight})) {
-            options.keysLeft = keys->left;
-            options.keysRight = keys->right;
-        }
-    });
+// New keys take effect at once.
+void Game::SetKeys(const Keys& keys) {
+    options.keysLeft = keys.left;
+    options.keysRight = keys.right;
 }
 
 void Game::ToggleSound() {
     options.soundOn = !options.soundOn;
-    ShowOptions();
+    Publish();
 }
 
-// Stops play and shows the fencers beaten until the next bout; `copy` keeps the strength in
-// play as the player's choice.
-void Game::SetUpLevel(bool copy) {
-    for (platform::Timer* t : {&timers.clock, &timers.right, &timers.left, &timers.president,
-                               &timers.light, &timers.salute})
-        t->SetEnabled(false);
-    lamps.Off();
-    for (Side side : kSides)
-        fencers[side].ShowPicture(picture::kDefeat);
-    c.lblStart.SetVisible(false);
-    if (copy) options.chosen = opponent.InPlay();
+// Stops play until the next bout; `keep` keeps the strength in play as the player's choice.
+void Game::StopAndKeepStrength(bool keep) {
+    bout.Stop();
+    if (keep) options.chosen = bout.Computer().InPlay();
+}
+
+std::array<BestResult, kLevelCount + 1> Game::BestResults() const {
+    return ReadBestResults(store);
+}
+
+// Custom opponents and two-player bouts keep no best results; a demonstration is nobody's.
+void Game::OfferBestResult(const BoutOver& over) {
+    if (over.demonstration || !options.level || options.twoPlayer) return;
+    if (over.winner != Side::Right || !askWinnerName) return;
+    const int level = options.level->number;
+    const BestResult stored = BestResults()[static_cast<std::size_t>(level)];
+    if (!IsBetterWin(stored, over.score[Side::Left], over.score[Side::Right])) return;
+    askWinnerName({level, over.score, stored.winner}, [this, level, over](const std::string& name) {
+        return WriteBestResult(store, level, over.score[Side::Left], over.score[Side::Right], name);
+    });
 }
 
 } // namespace pistework::game

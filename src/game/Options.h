@@ -3,15 +3,14 @@
 // commands the fencer, who fences on the left, the keys and the sound. The menu marks show
 // these; nothing reads the marks back.
 
+#include "game/ControlMode.h"
 #include "game/Levels.h"
+
+#include <optional>
 
 #include <string>
 
 namespace pistework::game {
-
-// A stored control value other than keyboard or mouse shows neither mark and hides the
-// buttons; the keys are then ignored too.
-enum class ControlMode { Keyboard, Mouse, Neither };
 
 struct BoutOptions {
     int maxHits = 15;

@@ -4,11 +4,16 @@
 
 namespace pistework::game {
 
-Referee::Referee(platform::Label& caption, RefereeTimers timers, PerSide<Fencer>& fencers,
-                 Opponent& opponent, Scoreboard& scores, Lamps& lamps, BoutClock& clock,
-                 const BoutOptions& options)
-    : caption(caption), timers(timers), fencers(fencers), opponent(opponent), scores(scores),
-      lamps(lamps), clock(clock), options(options) {}
+Referee::Referee(BoutView& view, const EventStream& events, RefereeTimers timers,
+                 PerSide<Fencer>& fencers, Opponent& opponent, Scoreboard& scores, Lamps& lamps,
+                 BoutClock& clock, const BoutOptions& options)
+    : view(view), events(events), timers(timers), fencers(fencers), opponent(opponent),
+      scores(scores), lamps(lamps), clock(clock), options(options) {}
+
+void Referee::Say(RefereeCall call) {
+    view.call = call;
+    events.Emit(CallMade{call});
+}
 
 void Referee::StartBout() {
     phase = Phase::Engarde;
@@ -24,21 +29,21 @@ void Referee::StopFencers() {
 void Referee::Tick() {
     switch (phase) {
     case Phase::Engarde:
-        Say(Call::Engarde);
+        Say({Call::Engarde});
         ReturnToEngarde();
         phase = Phase::Ready;
         break;
     case Phase::Ready:
-        Say(Call::Ready);
+        Say({Call::Ready});
         phase = Phase::Fence;
         break;
     case Phase::Fence:
-        Say(Call::Fence);
+        Say({Call::Fence});
         timers.clock.SetEnabled(true);
         phase = Phase::LetGo;
         break;
     case Phase::LetGo:
-        caption.SetCaption("");
+        view.call = {};
         // The referee never runs together with the fencers; the right fencer starts first.
         timers.president.SetEnabled(false);
         timers.fencers[Side::Right]->SetEnabled(true);
@@ -47,12 +52,12 @@ void Referee::Tick() {
         break;
     case Phase::Halt:
     case Phase::TimeOutHalt:
-        Say(Call::Halt);
+        Say({Call::Halt});
         timers.clock.SetEnabled(false);
         phase = phase == Phase::Halt ? Phase::Announce : Phase::GameOver;
         break;
     case Phase::Announce:
-        caption.SetCaption(pendingCall);
+        Say(pendingCall);
         phase = Phase::Rule;
         break;
     case Phase::Rule:
@@ -60,7 +65,7 @@ void Referee::Tick() {
         phase = scores.Reached(options.maxHits) ? Phase::GameOver : Phase::Engarde;
         break;
     case Phase::GameOver:
-        Say(Call::GameOver);
+        Say({Call::GameOver});
         timers.president.SetEnabled(false);
         phase = Phase::Engarde;
         if (onGameOver) onGameOver();
@@ -70,30 +75,33 @@ void Referee::Tick() {
 
 // The first case that applies decides.
 void Referee::GiveRuling() {
+    const Side hitter = outcome.hitBy.value_or(Side::Right);
     if (outcome.offence[Side::Left]) {
         GiveCard(Side::Left);
     } else if (outcome.offence[Side::Right]) {
         GiveCard(Side::Right);
     } else if (outcome.passed) {
-        Say(Call::ReturnToEngarde);
+        Say({Call::ReturnToEngarde});
+        Rule(RulingKind::Passed, hitter);
     } else if (outcome.offTarget) {
-        Say(Call::OffTarget);
+        Say({Call::OffTarget});
+        Rule(RulingKind::OffTarget, hitter);
     } else {
-        if (outcome.counter[Side::Left] || outcome.counter[Side::Right])
-            caption.SetCaption(TwoLines(Call::AttackSuccessful, Call::CounterOutOfTime));
-        else
-            Say(Call::Successful);
-        scores.AddHit(outcome.hitBy.value_or(Side::Right));
+        const bool lateCounter = outcome.counter[Side::Left] || outcome.counter[Side::Right];
+        Say({lateCounter ? Call::SuccessfulCounterOutOfTime : Call::Successful});
+        scores.AddHit(hitter);
+        Rule(lateCounter ? RulingKind::HitThroughLateCounter : RulingKind::Hit, hitter);
     }
 }
 
 void Referee::GiveCard(Side offender) {
-    const bool left = offender == Side::Left;
     if (scores.GiveCard(offender) == Card::Yellow) {
-        Say(left ? Call::YellowLeft : Call::YellowRight);
+        Say({Call::YellowCard, offender});
+        Rule(RulingKind::YellowCard, offender);
         return;
     }
-    Say(left ? Call::RedLeft : Call::RedRight);
+    Say({Call::RedCard, offender});
+    Rule(RulingKind::RedCard, offender);
     outcome.passed = false;
 }
 
@@ -110,15 +118,12 @@ void Referee::NoteArrival(Side attacker, const Arrival& arrival) {
 void Referee::CallHit(Side hitter) {
     StopFencers();
     phase = Phase::Halt;
-    const bool left = hitter == Side::Left;
-    pendingCall = CallText(left ? Call::AttackLeft : Call::AttackRight);
-    if (outcome.counter[Opposite(hitter)])
-        pendingCall = TwoLines(left ? Call::AttackLeft : Call::AttackRight,
-                               left ? Call::CounterRight : Call::CounterLeft);
+    pendingCall = {outcome.counter[Opposite(hitter)] ? Call::AttackAndCounter : Call::Attack,
+                   hitter};
     outcome.hitBy = hitter;
     // At the tenth flash the lamps and the referee fall due together; the one started first
     // ticks first, and each side has always started them in its own order.
-    if (left) {
+    if (hitter == Side::Left) {
         timers.light.SetEnabled(true);
         timers.president.SetEnabled(true);
     } else {
@@ -129,7 +134,7 @@ void Referee::CallHit(Side hitter) {
 
 void Referee::CallPass(int window) {
     phase = Phase::Halt;
-    pendingCall = CallText(Call::Passed);
+    pendingCall = {Call::Passed};
     // Running past the opponent again too soon after one's own last pass is an offence.
     const int now = clock.SecondsFenced();
     auto tooSoon = [&](Side side) {
@@ -141,7 +146,7 @@ void Referee::CallPass(int window) {
         const bool runner = fencers[side].State().inFleche;
         const bool other = fencers[Opposite(side)].State().inFleche;
         if (runner && !other && tooSoon(side)) {
-            pendingCall = kCorpsACorps;
+            pendingCall = {Call::CorpsACorps, side};
             outcome.offence[side] = true;
         }
     }

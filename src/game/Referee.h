@@ -5,7 +5,7 @@
 // their lines.
 
 #include "game/BoutClock.h"
-#include "game/Calls.h"
+#include "game/BoutView.h"
 #include "game/Fencer.h"
 #include "game/Hits.h"
 #include "game/Opponent.h"
@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 
 namespace pistework::game {
 
@@ -48,9 +47,9 @@ struct RefereeTimers {
 
 class Referee {
 public:
-    Referee(platform::Label& caption, RefereeTimers timers, PerSide<Fencer>& fencers,
-            Opponent& opponent, Scoreboard& scores, Lamps& lamps, BoutClock& clock,
-            const BoutOptions& options);
+    Referee(BoutView& view, const EventStream& events, RefereeTimers timers,
+            PerSide<Fencer>& fencers, Opponent& opponent, Scoreboard& scores, Lamps& lamps,
+            BoutClock& clock, const BoutOptions& options);
 
     // Called after "Game Over".
     void SetOnGameOver(std::function<void()> handler) { onGameOver = std::move(handler); }
@@ -58,7 +57,7 @@ public:
     Phase CurrentPhase() const { return phase; }
     const PhraseOutcome& Outcome() const { return outcome; }
     // What the referee will call after "Halt".
-    const std::string& PendingCall() const { return pendingCall; }
+    const RefereeCall& PendingCall() const { return pendingCall; }
 
     // A new bout: the referee starts at "Engarde" when the salute ends.
     void StartBout();
@@ -75,12 +74,14 @@ public:
     void ReturnToEngarde();
 
 private:
-    void Say(Call call) { caption.SetCaption(CallText(call)); }
+    void Say(RefereeCall call);
+    void Rule(RulingKind kind, Side side) { events.Emit(Ruling{kind, side}); }
     void GiveRuling();
     void GiveCard(Side offender);
     void StopFencers();
 
-    platform::Label& caption;
+    BoutView& view;
+    const EventStream& events;
     RefereeTimers timers;
     PerSide<Fencer>& fencers;
     Opponent& opponent;
@@ -91,7 +92,7 @@ private:
     std::function<void()> onGameOver;
 
     Phase phase = Phase::Engarde;
-    std::string pendingCall;
+    RefereeCall pendingCall;
     PhraseOutcome outcome;
     // The time fenced at each fencer's last pass; a bout starts as if both had just passed.
     PerSide<int> lastPass{0, 0};

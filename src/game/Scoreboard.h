@@ -1,23 +1,16 @@
 #pragma once
 // The board under the piste: each fencer's hits and cards, and the scoring lamps above it.
 
+#include "game/BoutView.h"
 #include "game/Side.h"
-#include "platform/Platform.h"
 
 namespace pistework::game {
-
-struct ScoreControls {
-    platform::Label& score;
-    platform::Shape& yellowCard;
-    platform::Shape& redCard;
-    platform::Label& redCount;
-};
 
 enum class Card { Yellow, Red };
 
 class Scoreboard {
 public:
-    Scoreboard(ScoreControls left, ScoreControls right) : controls(left, right) {}
+    explicit Scoreboard(BoutView& view) : view(view) {}
 
     // A new bout: no hits, no cards on show. A warning does not carry into the next bout.
     void Reset();
@@ -31,7 +24,7 @@ public:
     bool Reached(int maxHits) const;
 
 private:
-    PerSide<ScoreControls> controls;
+    BoutView& view;
     PerSide<int> hits{0, 0};
     PerSide<bool> yellow{false, false};
     PerSide<int> reds{0, 0};
@@ -41,15 +34,13 @@ private:
 // when off target), and the other's with it when its counter-attack came out of time.
 class Lamps {
 public:
-    Lamps(platform::Image& left, platform::Image& right) : images(&left, &right) {}
+    explicit Lamps(BoutView& view) : view(view) {}
     void Off();
     // One flash step. `hitter` is the fencer who hit.
     void Flash(Side hitter, bool offTarget, bool otherCountered);
 
 private:
-    void Show(Side side, std::string_view baseName);
-
-    PerSide<platform::Image*> images;
+    BoutView& view;
     // Alternates on each step; carries over from hit to hit.
     bool lit = false;
 };

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pistework::platform {
@@ -24,76 +26,12 @@ public:
     virtual void SetOnTimer(std::function<void()> handler) = 0;
 };
 
-// A picture control. Loading replaces the picture with the named resource at its own size,
-// drawn from the control's top-left corner.
-class Image {
+// Makes the game's timers, stopped. Each is named for the tick log and lives as long as the
+// source that made it.
+class TimerSource {
 public:
-    virtual ~Image() = default;
-    virtual void LoadFromResourceName(const std::string& name) = 0;
-    virtual std::string PictureName() const = 0;
-    virtual int Left() const = 0;
-    virtual void SetLeft(int left) = 0;
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-    virtual bool Transparent() const = 0;
-    virtual void SetTransparent(bool transparent) = 0;
-    virtual void BringToFront() = 0;
-};
-
-class Label {
-public:
-    virtual ~Label() = default;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& caption) = 0;
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-};
-
-class Shape {
-public:
-    virtual ~Shape() = default;
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-};
-
-class Button {
-public:
-    virtual ~Button() = default;
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-    virtual void SetOnClick(std::function<void()> handler) = 0;
-};
-
-// A menu item. Radio items of one group are exclusive: checking one clears the others;
-// clearing one checks nothing. Clicking an item never changes its mark by itself: the
-// handler decides.
-class MenuItem {
-public:
-    virtual ~MenuItem() = default;
-    virtual bool Checked() const = 0;
-    virtual void SetChecked(bool checked) = 0;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& caption) = 0;
-    virtual void SetOnClick(std::function<void()> handler) = 0;
-};
-
-// The hidden edit box that receives the players' keys one character at a time.
-class EditBox {
-public:
-    virtual ~EditBox() = default;
-    virtual std::u32string Text() const = 0;
-    virtual void SetText(const std::u32string& text) = 0;
-    virtual void SetFocus() = 0;
-    virtual void SetOnKeyPress(std::function<void(char32_t)> handler) = 0;
-};
-
-// A hidden list of texts read by row number.
-class StringList {
-public:
-    virtual ~StringList() = default;
-    virtual int Count() const = 0;
-    virtual std::string Item(int row) const = 0;
-    virtual void SetItems(const std::vector<std::string>& rows) = 0;
+    virtual ~TimerSource() = default;
+    virtual std::unique_ptr<Timer> MakeTimer(std::string_view name, int milliseconds) = 0;
 };
 
 // Plays a sound file. Open and Play report failure instead of throwing; the caller
@@ -146,11 +84,13 @@ public:
     virtual bool Start(const std::string& program, const std::vector<std::string>& arguments) = 0;
 };
 
-// The main window itself, as far as the game needs it.
-class Form {
-public:
-    virtual ~Form() = default;
-    virtual void Close() = 0;
+// What the game runs on: one of each service, from the Qt shell or the headless platform.
+struct Services {
+    TimerSource& timers;
+    MediaPlayer& sound;
+    Registry& store;
+    Clock& clock;
+    Random& random;
 };
 
 } // namespace pistework::platform

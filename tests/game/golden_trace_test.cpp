@@ -1,9 +1,12 @@
-// What a player sees through whole bouts, recorded from the window's controls only and
-// compared line by line with a committed trace: any change of behaviour shows as a diff.
+// What a player sees through whole bouts, recorded from the bout view only, with the calls in
+// the window's own words, and compared line by line with a committed trace: any change of
+// behaviour shows as a diff.
 // To accept a deliberate change, run with PISTEWORK_WRITE_TRACE=1 and review the diff.
 
+#include "app/CallTexts.h"
+#include "game/BoutRules.h"
 #include "game/Game.h"
-#include "platform/headless/HeadlessForm.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +17,8 @@
 #include <vector>
 
 using namespace pistework;
-using platform::headless::HeadlessForm;
+using platform::headless::HeadlessPlatform;
+using game::Side;
 
 namespace {
 
@@ -24,19 +28,23 @@ constexpr std::int64_t kHour = 3'600'000;
 // One line per visible change: the virtual time since the start, then what changed.
 class Recorder {
 public:
-    explicit Recorder(HeadlessForm& form) : form(form), start(form.scheduler.Now()) {}
+    Recorder(HeadlessPlatform& form, const game::Game& game)
+        : form(form), game(game), start(form.scheduler.Now()) {}
 
     void Note(const std::string& event) { lines.push_back(Stamp() + " # " + event); }
 
     void Snapshot() {
-        Field("call", form.lblEngarde.Caption(), call);
-        Field("score", form.lblScore0.Caption() + ":" + form.lblScore1.Caption(), score);
-        Field("clock", (form.lblTime.Visible() ? "" : "hidden ") + form.lblTime.Caption(), clock);
-        Field("cards", Cards(), cards);
-        Field("lamps", form.imgLightA.PictureName() + " " + form.imgLightB.PictureName(), lamps);
-        Field("start", form.lblStart.Visible() ? "shown" : "hidden", prompt);
-        Field("A", Fencer(form.imgFencerA), fencerA);
-        Field("B", Fencer(form.imgFencerB), fencerB);
+        const game::BoutView& v = game.View();
+        Field("call", app::CallText(v.call), call);
+        Field("score", std::to_string(v.scores[Side::Left]) + ":" +
+                           std::to_string(v.scores[Side::Right]), score);
+        Field("clock", (v.clock.shown ? "" : "hidden ") + game::ClockCaption(v.clock.secondsLeft),
+              clock);
+        Field("cards", Cards(v.cards[Side::Left]) + " " + Cards(v.cards[Side::Right]), cards);
+        Field("lamps", Lamp(v, Side::Left) + " " + Lamp(v, Side::Right), lamps);
+        Field("start", v.startPrompt ? "shown" : "hidden", prompt);
+        Field("A", Fencer(v.fencers[Side::Left]), fencerA);
+        Field("B", Fencer(v.fencers[Side::Right]), fencerB);
     }
 
     // Runs the game tick by tick, noting every change, until `done` or the limit.
@@ -60,65 +68,81 @@ private:
         last = now;
         std::string shown = now;
         for (char& ch : shown)
-            if (ch == '\r') ch = '|';
+            if (ch == '\n') ch = '|';
         lines.push_back(Stamp() + " " + name + " " + shown);
     }
 
-    static std::string Fencer(const platform::headless::HeadlessImage& img) {
-        return img.PictureName() + "@" + std::to_string(img.Left()) + (img.Visible() ? "" : "-");
+    static std::string Fencer(const game::FencerView& f) {
+        return f.pose + "@" + std::to_string(f.x);
     }
 
-    std::string Cards() const {
-        std::string s;
-        auto mark = [&s](bool shown, const std::string& text) { s += shown ? text : "-"; };
-        mark(form.shpYellow0.Visible(), "Y");
-        mark(form.shpRed0.Visible(), "R");
-        mark(form.lblRedCount0.Visible(), form.lblRedCount0.Caption());
-        s += " ";
-        mark(form.shpYellow1.Visible(), "Y");
-        mark(form.shpRed1.Visible(), "R");
-        mark(form.lblRedCount1.Visible(), form.lblRedCount1.Caption());
-        return s;
+    static std::string Lamp(const game::BoutView& v, Side side) {
+        using enum game::Lamp;
+        const auto lamp = v.lamps[side];
+        return game::ResourceName(lamp == Off  ? game::picture::kLampOff
+                                  : lamp == On ? game::picture::kLampOn
+                                               : game::picture::kLampOffTarget,
+                                  side);
     }
 
-    HeadlessForm& form;
+    // Yellow, red and the red count: each shown or "-".
+    static std::string Cards(const game::CardsView& c) {
+        return std::string(c.yellow ? "Y" : "-") + (c.reds > 0 ? "R" : "-") +
+               (c.reds > 1 ? std::to_string(c.reds) : "-");
+    }
+
+    HeadlessPlatform& form;
+    const game::Game& game;
     std::int64_t start;
     std::string call, score, clock, cards, lamps, prompt, fencerA, fencerB;
 };
 
-bool GameOver(const HeadlessForm& form) {
-    return form.lblEngarde.Caption() == "Game Over";
+bool GameOver(const game::Game& game) {
+    return game.View().call.call == game::Call::GameOver;
+}
+
+// The menu items the traces click, by the names their notes give them.
+void Click(game::Game& game, std::string_view item) {
+    if (item == "Firstto5") game.SetTarget(5);
+    if (item == "Firstto10") game.SetTarget(10);
+    if (item == "TimedBout") game.ToggleTimed();
+    if (item == "mnu2Player") game.ChooseTwoPlayers();
+    if (item == "mnuFileNewGame") game.NewGame();
 }
 
 // Idle from start-up until the demonstration starts, then one whole bout to "Game Over".
 std::vector<std::string> DemonstrationTrace(std::int64_t start,
                                             const std::vector<const char*>& menuClicks) {
-    HeadlessForm form(start);
-    game::Game game(form.Controls());
-    game.FormCreate();
-    Recorder r(form);
+    HeadlessPlatform form(start);
+    game::Game game(form.Services());
+    game.Start();
+    Recorder r(form, game);
     for (const char* item : menuClicks) {
         r.Note(std::string("click ") + item);
-        form.Menu(item).Click();
+        Click(game, item);
     }
-    const bool ended = r.RunUntil([&] { return GameOver(form); }, kHour);
+    const bool ended = r.RunUntil([&] { return GameOver(game); }, kHour);
     EXPECT_TRUE(ended) << "the demonstration never ended";
     // The result stays on show until the next salute begins.
-    r.RunUntil([&] { return form.lblStart.Visible() && form.TimerPresident.Enabled(); }, 20'000);
+    r.RunUntil(
+        [&] { return game.View().startPrompt && form.Timer("TimerPresident").Enabled(); },
+        20'000);
     return r.lines;
 }
 
 // Two players on one keyboard: each key is typed at a fixed time after "Fence".
 std::vector<std::string> TwoPlayerPhraseTrace() {
-    HeadlessForm form(kStart + 777'000);
-    game::Game game(form.Controls());
-    game.FormCreate();
-    Recorder r(form);
+    HeadlessPlatform form(kStart + 777'000);
+    game::Game game(form.Services());
+    game.Start();
+    Recorder r(form, game);
     for (const char* item : {"Firstto5", "mnu2Player", "mnuFileNewGame"}) {
         r.Note(std::string("click ") + item);
-        form.Menu(item).Click();
+        Click(game, item);
     }
-    EXPECT_TRUE(r.RunUntil([&] { return form.TimerLeft.Enabled(); }, 60'000));
+    auto& timerLeft = form.Timer("TimerLeft");
+    auto& timerPresident = form.Timer("TimerPresident");
+    EXPECT_TRUE(r.RunUntil([&] { return timerLeft.Enabled(); }, 60'000));
     struct Press {
         std::int64_t after;
         char32_t key;
@@ -131,11 +155,11 @@ std::vector<std::string> TwoPlayerPhraseTrace() {
     for (const Press& p : script) {
         r.RunUntil([&] { return form.scheduler.Now() >= fence + p.after; }, 10'000);
         r.Note(std::string("key ") + static_cast<char>(p.key));
-        form.txtKeyboard.Type(p.key);
+        game.KeyTyped(p.key);
     }
     // The phrase to its ruling and the next "Fence".
-    r.RunUntil([&] { return form.TimerPresident.Enabled(); }, 30'000);
-    r.RunUntil([&] { return form.TimerLeft.Enabled(); }, 30'000);
+    r.RunUntil([&] { return timerPresident.Enabled(); }, 30'000);
+    r.RunUntil([&] { return timerLeft.Enabled(); }, 30'000);
     return r.lines;
 }
 

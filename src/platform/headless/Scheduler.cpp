@@ -1,5 +1,7 @@
 #include "platform/headless/Scheduler.h"
 
+#include <stdexcept>
+
 #include <algorithm>
 
 namespace pistework::platform::headless {
@@ -10,6 +12,12 @@ void Scheduler::Add(VirtualTimer* timer) {
 
 void Scheduler::Remove(VirtualTimer* timer) {
     std::erase(timers, timer);
+}
+
+VirtualTimer& Scheduler::Named(std::string_view name) const {
+    for (VirtualTimer* t : timers)
+        if (t->name == name) return *t;
+    throw std::out_of_range("no timer named " + std::string(name));
 }
 
 VirtualTimer* Scheduler::Earliest() const {

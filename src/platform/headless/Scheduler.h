@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pistework::platform::headless {
@@ -29,6 +30,8 @@ public:
     bool RunUntilTrue(const std::function<bool()>& done, std::int64_t limit);
 
     std::uint64_t TicksRun() const { return ticks; }
+    // The running or stopped timer of that name; throws std::out_of_range for none.
+    VirtualTimer& Named(std::string_view name) const;
 
 private:
     friend class VirtualTimer;

@@ -1,32 +1,8 @@
-#include "platform/headless/HeadlessControls.h"
+#include "platform/headless/HeadlessServices.h"
 
 #include <algorithm>
 
 namespace pistework::platform::headless {
-
-void HeadlessImage::LoadFromResourceName(const std::string& name) {
-    picture = name;
-    ++loads;
-}
-
-void HeadlessImage::BringToFront() {
-    if (zCounter) zOrder = ++*zCounter;
-}
-
-void HeadlessLabel::SetCaption(const std::string& value) {
-    caption = value;
-    history.push_back(value);
-}
-
-void HeadlessEditBox::Type(char32_t key) {
-    text.push_back(key);
-    if (onKeyPress) onKeyPress(key);
-}
-
-std::string HeadlessStringList::Item(int row) const {
-    if (row < 0 || row >= Count()) return {};
-    return rows[static_cast<std::size_t>(row)];
-}
 
 bool HeadlessMediaPlayer::Open() {
     opened = std::find(existingFiles.begin(), existingFiles.end(), fileName) != existingFiles.end();

@@ -1,0 +1,98 @@
+#pragma once
+// A bout's life: the salute, the referee's phrases, the fencers' ticks, the end, and the
+// demonstrations that fill the time between bouts. It owns the parts of the bout (the two
+// fencers, the computer opponent, the scoreboard, the lamps, the clock and the referee), shows
+// them in the bout view and reports what happens as events.
+
+#include "game/BoutClock.h"
+#include "game/BoutView.h"
+#include "game/Fencer.h"
+#include "game/HeldTimer.h"
+#include "game/Opponent.h"
+#include "game/Options.h"
+#include "game/Referee.h"
+#include "game/Scoreboard.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace pistework::game {
+
+// Every timer of play, each of which a pause or a dialog can hold. Each is named for the tick
+// log.
+struct BoutTimers {
+    explicit BoutTimers(platform::TimerSource& source);
+    BoutTimers(const BoutTimers&) = delete;
+    std::array<HeldTimer*, 7> All() {
+        return {&left, &right, &president, &clock, &light, &salute, &autoPlay};
+    }
+
+    std::array<std::unique_ptr<platform::Timer>, 7> made;
+    HeldTimer left, right, president, clock, light, salute, autoPlay;
+};
+
+class Bout {
+public:
+    Bout(BoutTimers& timers, BoutView& view, const EventStream& events,
+         const BoutOptions& options, const platform::Services& services);
+    Bout(const Bout&) = delete;
+    Bout& operator=(const Bout&) = delete;
+
+    // Called after every tick of play has run, and at the end of each bout.
+    void SetOnStep(std::function<void()> handler) { onStep = std::move(handler); }
+    void SetOnOver(std::function<void(const BoutOver&)> handler) { onOver = std::move(handler); }
+
+    // A player's bout (or a demonstration, with the computer on both sides) from the salute.
+    void StartNew(bool demonstration);
+    // Stops play and shows both fencers beaten until the next bout.
+    void Stop();
+    bool Demonstrating() const { return demoMode; }
+    // The fencers back on their lines, as the window opens.
+    void PlaceOnLines();
+    // The clock is set for the new length at once, but shows it only from the next bout.
+    void SetClock(int seconds) { clock.SetTimeLeft(seconds); }
+
+    // A command for one side's fencer, from a key or a button.
+    void Command(Side side, FencerCommand command);
+
+    Opponent& Computer() { return opponent; }
+    const Opponent& Computer() const { return opponent; }
+
+    // A player's fencer ticks every 100 ms.
+    static constexpr int kPlayerSpeed = 100;
+
+private:
+    friend class GameProbe;
+
+    void SaluteStep();
+    void ClockTick();
+    void End();
+    void FencerTick(Side side);
+    void PlaySound(SoundCue cue);
+    platform::Timer& FencerTimer(Side side);
+    bool ComputerFences(Side side) const;
+
+    BoutTimers& timers;
+    BoutView& view;
+    const EventStream& events;
+    const BoutOptions& options;
+    platform::MediaPlayer& sound;
+    PerSide<Fencer> fencers;
+    Opponent opponent;
+    Scoreboard scores;
+    Lamps lamps;
+    BoutClock clock;
+    Referee referee;
+
+    std::function<void()> onStep;
+    std::function<void(const BoutOver&)> onOver;
+    bool demoMode = false;
+    // What the computer fences each side of a demonstration at: the Champion, the right side
+    // at the pace of a player's fencer. A balance run pairs other strengths this way.
+    PerSide<Strength> demoStrengths{kChampion.strength, {kChampion.strength.range, kPlayerSpeed}};
+    // From -10 (the pause between demonstrations) to 6, one step every 300 ms.
+    int saluteStep = 0;
+};
+
+} // namespace pistework::game

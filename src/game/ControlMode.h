@@ -1,0 +1,9 @@
+#pragma once
+
+namespace pistework::game {
+
+// How the player commands the fencer. A stored control value other than keyboard or mouse
+// shows neither mark and hides the buttons; the keys are then ignored too.
+enum class ControlMode { Keyboard, Mouse, Neither };
+
+} // namespace pistework::game
