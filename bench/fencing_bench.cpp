@@ -1,9 +1,9 @@
 // What one fencer tick and one whole computer-against-computer phrase cost, in virtual time.
 
-#include "game/Calls.h"
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/Geometry.h"
-#include "platform/headless/HeadlessForm.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,31 +13,34 @@ using namespace pistework;
 
 // A demonstration phrase: the computer fences both sides at Champion strength.
 struct Demonstration {
-    platform::headless::HeadlessForm form{1'700'000'000'000};
-    game::Game game{form.Controls()};
+    platform::headless::HeadlessPlatform form{1'700'000'000'000};
+    game::Game game{form.Services()};
+    game::GameProbe probe{game};
+    platform::headless::VirtualTimer& left = form.Timer("TimerLeft");
+    platform::headless::VirtualTimer& right = form.Timer("TimerRight");
 
     Demonstration() {
-        game.FormCreate();
-        form.TimerAutoPlay.SetEnabled(false);
-        game.SetDemonstrating(true);
-        game.Computer().SetStrength(game::kChampion.strength);
-        form.TimerLeft.SetInterval(game::kChampion.strength.speed);
+        game.Start();
+        form.Timer("TimerAutoPlay").SetEnabled(false);
+        probe.SetDemonstrating(true);
+        probe.Computer().SetStrength(game::kChampion.strength);
+        left.SetInterval(game::kChampion.strength.speed);
     }
 
     // The referee's "Engarde" and "Fence", without its three seconds of calls.
     void StartPhrase() {
-        form.TimerPresident.SetEnabled(false);
-        game.President().ReturnToEngarde();
+        form.Timer("TimerPresident").SetEnabled(false);
+        probe.President().ReturnToEngarde();
         // Always from the centre lines, however the last phrase ended.
-        game.FencerOn(game::Side::Left).PlaceAt(game::kEngardeLeftA);
-        game.FencerOn(game::Side::Right).PlaceAt(game::kEngardeLeftB);
+        probe.FencerOn(game::Side::Left).PlaceAt(game::kEngardeLeftA);
+        probe.FencerOn(game::Side::Right).PlaceAt(game::kEngardeLeftB);
         for (game::Side side : game::kSides)
-            game.FencerOn(side).UpdatePoints();
-        form.TimerRight.SetEnabled(true);
-        form.TimerLeft.SetEnabled(true);
+            probe.FencerOn(side).UpdatePoints();
+        right.SetEnabled(true);
+        left.SetEnabled(true);
     }
 
-    bool Halted() const { return !form.TimerLeft.Enabled() && !form.TimerRight.Enabled(); }
+    bool Halted() const { return !left.Enabled() && !right.Enabled(); }
 };
 
 void FencerTick(benchmark::State& state) {
@@ -74,16 +77,15 @@ BENCHMARK(ComputerPhrase);
 // A whole demonstration bout to five, from the idle window to "Game Over", in virtual time;
 // each bout starts at another time of day, so the computer draws differently.
 void DemonstrationBout(benchmark::State& state) {
-    const std::string gameOver = game::CallText(game::Call::GameOver);
     std::int64_t start = 1'700'000'000'000;
     std::uint64_t ticks = 0;
     for (auto _ : state) {
-        platform::headless::HeadlessForm form(start);
+        platform::headless::HeadlessPlatform form(start);
         start += 7'919'311;
-        game::Game game(form.Controls());
-        game.FormCreate();
+        game::Game game(form.Services());
+        game.Start();
         const bool ended = form.scheduler.RunUntilTrue(
-            [&] { return form.lblEngarde.Caption() == gameOver; }, 3'600'000);
+            [&] { return game.View().call.call == game::Call::GameOver; }, 3'600'000);
         if (!ended) state.SkipWithError("a bout did not end within an hour");
         ticks += form.scheduler.TicksRun();
     }

@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include <array>
 
 namespace pistework::app {
 
@@ -12,29 +11,6 @@ namespace {
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// Left is the computer (or the second player), right the player, as the captions by the
-// scores say.
-constexpr std::array<SpokenControl, 18> kSpoken{{
-    {"imgLightA", "Left fencer's lamp", "Lights when the left fencer hits"},
-    {"imgLightB", "Right fencer's lamp", "Lights when the right fencer hits"},
-    {"imgFencerATemp", "Left fencer", ""},
-    {"imgFencerBTemp", "Right fencer", ""},
-    {"imgPiste", "Piste", ""},
-    {"imgFencerA", "Left fencer", ""},
-    {"imgFencerB", "Right fencer", ""},
-    {"lblEngarde", "", "Referee's call"},
-    {"lblScore0", "Left fencer's score", "", Readout::Number},
-    {"lblScore1", "Right fencer's score", "", Readout::Number},
-    {"lblTime", "Time left", "", Readout::Text},
-    {"lblRedCount0", "Left fencer's red cards", "", Readout::Number},
-    {"lblRedCount1", "Right fencer's red cards", "", Readout::Number},
-    {"shpYellow0", "Left fencer's yellow card", ""},
-    {"shpYellow1", "Right fencer's yellow card", ""},
-    {"shpRed0", "Left fencer's red card", ""},
-    {"shpRed1", "Right fencer's red card", ""},
-    {"txtKeyboard", "Fencing keys", "Type the fencers' keys here in keyboard control"},
-}};
 
 // The value as assistive tools take it: a count as a number, anything else as its text.
 QVariant ValueOf(const ReadoutLabel& label) {
@@ -115,17 +91,9 @@ void ReadoutLabel::SetValue(const QString& text) {
     QAccessible::updateAccessibility(&shown);
 }
 
-const SpokenControl* SpokenFor(std::string_view control) {
-    for (const SpokenControl& entry : kSpoken)
-        if (entry.name == control) return &entry;
-    return nullptr;
-}
-
-void NameForReaders(QWidget* widget, std::string_view control) {
-    const SpokenControl* spoken = SpokenFor(control);
-    if (!spoken) return;
-    if (!spoken->spoken.empty()) widget->setAccessibleName(Text(spoken->spoken));
-    if (!spoken->description.empty()) widget->setAccessibleDescription(Text(spoken->description));
+void NameForReaders(QWidget* widget, const layout::ControlEntry& entry) {
+    if (!entry.spoken.empty()) widget->setAccessibleName(Text(entry.spoken));
+    if (!entry.description.empty()) widget->setAccessibleDescription(Text(entry.description));
 }
 
 void InstallReadoutAccessibility() {

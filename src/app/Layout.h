@@ -1,24 +1,52 @@
 #pragma once
-// The main window's layout, listed once: its controls, timers, menu tree and the hidden list
-// of referee texts. The Qt window and the headless form are both built from these tables
-// and bind their controls by name.
+// The main window's layout, listed once: each control with its object name (the game's
+// control name, which logs and end-to-end tests use), what it shows of the bout view, where
+// it stands, how it looks and what a screen reader calls it; and the menu tree with the
+// command of each item. The window is built from these tables and nothing else names a
+// control.
+
+#include "game/Fencer.h"
+#include "game/Side.h"
 
 #include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string_view>
 
-namespace pistework::platform::layout {
+namespace pistework::app::layout {
+
+using game::FencerCommand;
+using game::Side;
 
 enum class ControlKind {
-    Image,
+    Picture,
     Label,
-    PlainLabel, // a fixed caption the game never touches
     Shape,
     Button,
-    EditBox,
-    StringList,
-    Piste, // the piste picture, drawn once by the window
+    EditBox, // the hidden box that holds the focus in keyboard control
+    Piste,   // the piste picture, drawn once by the window
+};
+
+// What a control shows of the bout view; Fixed for one the game never changes.
+enum class Shows {
+    Fixed,
+    Fencer,
+    Lamp,
+    Call,
+    Score,
+    Clock,
+    YellowCard,
+    RedCard,
+    RedCount,
+    StartPrompt,
+    Command, // a command button, shown in mouse control
+};
+
+// How a screen reader reads a caption.
+enum class Readout {
+    None,   // read by its own caption, or a picture
+    Number, // a count, like a score: also a numeric value, which AT-SPI passes on
+    Text,   // a value only shown as text, like the clock's "2:59"
 };
 
 enum class Align { TopLeft, Centre, TopRight };
@@ -41,6 +69,8 @@ struct ControlEntry {
     std::string_view name;
     ControlKind kind;
     Rect geometry;
+    Shows shows = Shows::Fixed;
+    Side side = Side::Left; // whose fencer, lamp, score or card
     std::string_view caption = {};
     bool visible = true;
     Rgb colour = kBlack; // a caption's text, a shape's fill
@@ -49,66 +79,113 @@ struct ControlEntry {
     int fontPixels = 0; // 0: the window's own font
     bool bold = false;
     Align align = Align::TopLeft;
+    // For a screen reader: the name, where the caption does not say it, and what it is for.
+    std::string_view spoken = {};
+    std::string_view description = {};
+    Readout readout = Readout::None;
+    FencerCommand command = FencerCommand::Advance; // a button's
 };
 
-constexpr ControlEntry Picture(std::string_view name, Rect at, bool visible = true) {
-    return {name, ControlKind::Image, at, {}, visible};
+constexpr ControlEntry Picture(std::string_view name, Rect at, Shows shows, Side side,
+                               std::string_view spoken, std::string_view description = {}) {
+    ControlEntry e{name, ControlKind::Picture, at, shows, side};
+    e.spoken = spoken;
+    e.description = description;
+    return e;
 }
 
 // The yellow captions on the green window.
 constexpr ControlEntry Caption(std::string_view name, std::string_view text, Rect at,
-                               bool visible = true, Align align = Align::TopLeft,
-                               ControlKind kind = ControlKind::Label) {
-    return {name, kind, at, text, visible, kYellow, false, kBlack, 19, false, align};
+                               Shows shows = Shows::Fixed, Side side = Side::Left,
+                               bool visible = true, Align align = Align::TopLeft) {
+    return {name, ControlKind::Label, at, shows, side, text, visible, kYellow, false, kBlack, 19,
+            false, align};
+}
+
+// A caption read as the value of something named, like a score.
+constexpr ControlEntry ReadAs(ControlEntry e, std::string_view spoken, Readout readout) {
+    e.spoken = spoken;
+    e.readout = readout;
+    return e;
 }
 
 // A penalty card, shown only once given.
-constexpr ControlEntry Card(std::string_view name, int x, int y, Rgb colour) {
-    return {name, ControlKind::Shape, {x, y, 13, 20}, {}, false, colour};
+constexpr ControlEntry Card(std::string_view name, int x, int y, Shows shows, Side side,
+                            std::string_view spoken) {
+    ControlEntry e{name, ControlKind::Shape, {x, y, 13, 20}, shows, side, {}, false,
+                   shows == Shows::YellowCard ? kYellow : kRed};
+    e.spoken = spoken;
+    return e;
 }
 
 // The number of red cards, written on the red card itself.
-constexpr ControlEntry RedCount(std::string_view name, int y) {
-    return {name, ControlKind::Label, {24, y, 13, 16}, "2", false, kBlack, true, kRed, 13,
-            true, Align::Centre};
+constexpr ControlEntry RedCount(std::string_view name, int y, Side side,
+                                std::string_view spoken) {
+    return ReadAs({name, ControlKind::Label, {24, y, 13, 16}, Shows::RedCount, side, "2", false,
+                    kBlack, true, kRed, 13, true, Align::Centre},
+                   spoken, Readout::Number);
 }
 
-constexpr ControlEntry Command(std::string_view name, std::string_view text, int x, int y) {
-    return {name, ControlKind::Button, {x, y, 57, 25}, text};
+constexpr ControlEntry Command(std::string_view name, std::string_view text, int x, int y,
+                               FencerCommand command) {
+    ControlEntry e{name, ControlKind::Button, {x, y, 57, 25}, Shows::Command, Side::Right, text};
+    e.command = command;
+    return e;
 }
 
-// Back to front: a control is drawn over every control listed before it.
-inline constexpr std::array<ControlEntry, 28> kControls{{
-    Card("shpRed0", 24, 208, kRed),
-    Picture("imgLightA", {32, 104, 40, 60}),
-    Picture("imgLightB", {440, 104, 40, 60}),
-    Picture("imgFencerATemp", {107, 88, 150, 100}, false),
-    Picture("imgFencerBTemp", {243, 88, 150, 100}, false),
-    {"imgPiste", ControlKind::Piste, {25, 165, 450, 20}},
-    Picture("imgFencerB", {244, 88, 150, 100}),
-    Picture("imgFencerA", {106, 88, 150, 100}),
-    Caption("lblEngarde", "Engarde", {0, 24, 489, 57}, true, Align::Centre),
-    Caption("LabelYou", "Right", {51, 232}, true, Align::TopLeft, ControlKind::PlainLabel),
-    Caption("LabelOpponent", "Left", {51, 208}, true, Align::TopLeft, ControlKind::PlainLabel),
-    Caption("lblScore0", "0", {107, 208}),
-    Caption("lblScore1", "0", {107, 232}),
+// Back to front: a control is drawn over every control listed before it. Left is the computer
+// (or the second player), right the player, as the captions by the scores say.
+inline constexpr std::array<ControlEntry, 25> kControls{{
+    Card("shpRed0", 24, 208, Shows::RedCard, Side::Left, "Left fencer's red card"),
+    Picture("imgLightA", {32, 104, 40, 60}, Shows::Lamp, Side::Left, "Left fencer's lamp",
+            "Lights when the left fencer hits"),
+    Picture("imgLightB", {440, 104, 40, 60}, Shows::Lamp, Side::Right, "Right fencer's lamp",
+            "Lights when the right fencer hits"),
+    [] {
+        ControlEntry e{"imgPiste", ControlKind::Piste, {25, 165, 450, 20}};
+        e.spoken = "Piste";
+        return e;
+    }(),
+    Picture("imgFencerB", {244, 88, 150, 100}, Shows::Fencer, Side::Right, "Right fencer"),
+    Picture("imgFencerA", {106, 88, 150, 100}, Shows::Fencer, Side::Left, "Left fencer"),
+    // Nameless on purpose: a QLabel without an accessible name is read by its text and
+    // announces every new text as a name change, so each call is spoken.
+    [] {
+        ControlEntry e = Caption("lblEngarde", "Engarde", {0, 24, 489, 57}, Shows::Call,
+                                 Side::Left, true, Align::Centre);
+        e.description = "Referee's call";
+        return e;
+    }(),
+    Caption("LabelYou", "Right", {51, 232}),
+    Caption("LabelOpponent", "Left", {51, 208}),
+    ReadAs(Caption("lblScore0", "0", {107, 208}, Shows::Score, Side::Left),
+            "Left fencer's score", Readout::Number),
+    ReadAs(Caption("lblScore1", "0", {107, 232}, Shows::Score, Side::Right),
+            "Right fencer's score", Readout::Number),
     // Wide enough for "9:00"; the right edge stays where the clock always stood.
-    Caption("lblTime", "3:00", {438, 0, 50, 24}, false, Align::TopRight),
-    Card("shpYellow0", 8, 208, kYellow),
-    Card("shpYellow1", 8, 232, kYellow),
-    Card("shpRed1", 24, 232, kRed),
-    RedCount("lblRedCount0", 210),
-    RedCount("lblRedCount1", 234),
-    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, false, Align::Centre),
-    Command("cmdAdvance", "Advance", 296, 208),
-    Command("cmdExtend", "Extend", 360, 208),
-    Command("cmdLunge", "Lunge", 424, 208),
-    Command("cmdRetreat", "Retreat", 296, 240),
-    Command("cmdParry", "Parry", 360, 240),
-    Command("cmdFleche", "Flèche", 424, 240),
-    // Above the client area: never seen, but it can hold the focus and take the keys.
-    {"txtKeyboard", ControlKind::EditBox, {8, -30, 33, 21}},
-    {"ListBoxStrings", ControlKind::StringList, {0, -100, 105, 33}, {}, false},
+    ReadAs(Caption("lblTime", "3:00", {438, 0, 50, 24}, Shows::Clock, Side::Left, false,
+                    Align::TopRight),
+            "Time left", Readout::Text),
+    Card("shpYellow0", 8, 208, Shows::YellowCard, Side::Left, "Left fencer's yellow card"),
+    Card("shpYellow1", 8, 232, Shows::YellowCard, Side::Right, "Right fencer's yellow card"),
+    Card("shpRed1", 24, 232, Shows::RedCard, Side::Right, "Right fencer's red card"),
+    RedCount("lblRedCount0", 210, Side::Left, "Left fencer's red cards"),
+    RedCount("lblRedCount1", 234, Side::Right, "Right fencer's red cards"),
+    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, Shows::StartPrompt,
+            Side::Left, false, Align::Centre),
+    Command("cmdAdvance", "Advance", 296, 208, FencerCommand::Advance),
+    Command("cmdExtend", "Extend", 360, 208, FencerCommand::Extend),
+    Command("cmdLunge", "Lunge", 424, 208, FencerCommand::Lunge),
+    Command("cmdRetreat", "Retreat", 296, 240, FencerCommand::Retreat),
+    Command("cmdParry", "Parry", 360, 240, FencerCommand::Parry),
+    Command("cmdFleche", "Flèche", 424, 240, FencerCommand::Fleche),
+    // Above the client area: never seen, but it can hold the focus in keyboard control.
+    [] {
+        ControlEntry e{"txtKeyboard", ControlKind::EditBox, {8, -30, 33, 21}};
+        e.spoken = "Fencing keys";
+        e.description = "Type the fencers' keys here in keyboard control";
+        return e;
+    }(),
 }};
 
 constexpr const ControlEntry& Control(std::string_view name) {
@@ -117,76 +194,93 @@ constexpr const ControlEntry& Control(std::string_view name) {
     throw std::out_of_range("no control of that name in the layout");
 }
 
-struct TimerEntry {
-    std::string_view name;
-    int interval;
-    bool enabledAtStart;
-};
-
-inline constexpr std::array<TimerEntry, 7> kTimers{{
-    {"TimerLeft", 120, false},
-    {"TimerRight", 100, false},
-    {"TimerPresident", 1000, false},
-    {"TimerLight", 100, false},
-    {"TimerClock", 1000, false},
-    {"TimerSalute", 300, false},
-    {"TimerAutoPlay", 15000, true},
-}};
-
 enum class MenuKind { Menu, Item, Separator, Check, Radio };
 
 // Radio groups: the items of one submenu that exclude each other.
 enum class MenuGroup { None, GameType, Opponent, Control };
+
+// What a menu item does, and so which option its mark shows.
+enum class MenuCommand {
+    None, // a submenu or a separator
+    NewGame,
+    PauseOrResume,
+    BestResults,
+    Exit,
+    FirstTo5,
+    FirstTo10,
+    FirstTo15,
+    ToggleTimed,
+    Level1, // the graded levels in the order of the level table
+    Level2,
+    Level3,
+    Level4,
+    Level5,
+    Level6,
+    Custom,
+    TwoPlayers,
+    Keyboard,
+    Mouse,
+    Keys,
+    ToggleSound,
+    About,
+    Help,
+};
 
 struct MenuEntry {
     std::string_view name;
     std::string_view caption;
     std::string_view parent; // empty for the menu bar's own menus
     MenuKind kind;
+    MenuCommand command = MenuCommand::None;
     MenuGroup group = MenuGroup::None;
     bool checked = false;
     std::string_view shortcut = {};
 };
 
+// The pause item's caption while play is paused.
+inline constexpr std::string_view kResumeCaption = "&Resume Game";
+
 // In menu order; each submenu follows its parent item.
 inline constexpr std::array<MenuEntry, 33> kMenu{{
     {"mnuFile", "&File", "", MenuKind::Menu},
-    {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuGroup::None, false, "F2"},
-    {"mnuFilePauseGame", "&Pause Game", "mnuFile", MenuKind::Item, MenuGroup::None, false, "F3"},
+    {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuCommand::NewGame, MenuGroup::None, false, "F2"},
+    {"mnuFilePauseGame", "&Pause Game", "mnuFile", MenuKind::Item, MenuCommand::PauseOrResume, MenuGroup::None, false, "F3"},
     {"N5", "-", "mnuFile", MenuKind::Separator},
-    {"BestResults1", "&Best Results", "mnuFile", MenuKind::Item},
+    {"BestResults1", "&Best Results", "mnuFile", MenuKind::Item, MenuCommand::BestResults},
     {"N1", "-", "mnuFile", MenuKind::Separator},
-    {"mnuFileExit", "E&xit", "mnuFile", MenuKind::Item},
+    {"mnuFileExit", "E&xit", "mnuFile", MenuKind::Item, MenuCommand::Exit},
     {"Settings2", "&Settings", "", MenuKind::Menu},
     {"mnuGameType", "&Game Type", "Settings2", MenuKind::Menu},
-    {"Firstto5", "First to 5", "mnuGameType", MenuKind::Radio, MenuGroup::GameType},
-    {"Firstto10", "First to 10", "mnuGameType", MenuKind::Radio, MenuGroup::GameType},
-    {"Firstto15", "First to 15", "mnuGameType", MenuKind::Radio, MenuGroup::GameType, true},
+    {"Firstto5", "First to 5", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo5, MenuGroup::GameType},
+    {"Firstto10", "First to 10", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo10, MenuGroup::GameType},
+    {"Firstto15", "First to 15", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo15, MenuGroup::GameType, true},
     {"N3", "-", "mnuGameType", MenuKind::Separator},
-    {"TimedBout", "Timed", "mnuGameType", MenuKind::Check},
+    {"TimedBout", "Timed", "mnuGameType", MenuKind::Check, MenuCommand::ToggleTimed},
     {"mnuOpponent", "&Opponent", "Settings2", MenuKind::Menu},
-    {"Novice", "&Novice", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent, true},
-    {"Intermediate", "&Intermediate", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
-    {"Advanced", "&Advanced", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
-    {"QuarterFinalist", "&Quarter-Finalist", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
-    {"SemiFinalist", "&Semi-Finalist", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
-    {"Champion", "&Champion", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
+    {"Novice", "&Novice", "mnuOpponent", MenuKind::Radio, MenuCommand::Level1, MenuGroup::Opponent, true},
+    {"Intermediate", "&Intermediate", "mnuOpponent", MenuKind::Radio, MenuCommand::Level2, MenuGroup::Opponent},
+    {"Advanced", "&Advanced", "mnuOpponent", MenuKind::Radio, MenuCommand::Level3, MenuGroup::Opponent},
+    {"QuarterFinalist", "&Quarter-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level4, MenuGroup::Opponent},
+    {"SemiFinalist", "&Semi-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level5, MenuGroup::Opponent},
+    {"Champion", "&Champion", "mnuOpponent", MenuKind::Radio, MenuCommand::Level6, MenuGroup::Opponent},
     {"N2", "-", "mnuOpponent", MenuKind::Separator},
-    {"Custom1", "C&ustom", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
-    {"mnu2Player", "&2 Player", "mnuOpponent", MenuKind::Radio, MenuGroup::Opponent},
+    {"Custom1", "C&ustom", "mnuOpponent", MenuKind::Radio, MenuCommand::Custom, MenuGroup::Opponent},
+    {"mnu2Player", "&2 Player", "mnuOpponent", MenuKind::Radio, MenuCommand::TwoPlayers, MenuGroup::Opponent},
     {"Control1", "&Control", "Settings2", MenuKind::Menu},
-    {"mnuKeyboard", "&Keyboard", "Control1", MenuKind::Radio, MenuGroup::Control},
-    {"mnuMouse", "&Mouse", "Control1", MenuKind::Radio, MenuGroup::Control, true},
+    {"mnuKeyboard", "&Keyboard", "Control1", MenuKind::Radio, MenuCommand::Keyboard, MenuGroup::Control},
+    {"mnuMouse", "&Mouse", "Control1", MenuKind::Radio, MenuCommand::Mouse, MenuGroup::Control, true},
     {"N4", "-", "Control1", MenuKind::Separator},
-    {"KeyboardLayout1", "Keyboard &Layout", "Control1", MenuKind::Item},
-    {"SoundOn", "&Sound On", "Control1", MenuKind::Check},
+    {"KeyboardLayout1", "Keyboard &Layout", "Control1", MenuKind::Item, MenuCommand::Keys},
+    {"SoundOn", "&Sound On", "Control1", MenuKind::Check, MenuCommand::ToggleSound},
     {"mnuHelp", "&Help", "", MenuKind::Menu},
-    {"mnuHelpAbout", "About...", "mnuHelp", MenuKind::Item},
-    {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuGroup::None, false, "F1"},
+    {"mnuHelpAbout", "About...", "mnuHelp", MenuKind::Item, MenuCommand::About},
+    {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuCommand::Help, MenuGroup::None, false, "F1"},
 }};
 
-// Where the fencer images stand when the window opens.
-inline constexpr int kFencerALeft = Control("imgFencerA").geometry.x;
-inline constexpr int kFencerBLeft = Control("imgFencerB").geometry.x;
+constexpr const MenuEntry& Menu(MenuCommand command) {
+    for (const MenuEntry& entry : kMenu)
+        if (entry.command == command) return entry;
+    throw std::out_of_range("no menu item for that command");
+}
 
-} // namespace pistework::platform::layout
+} // namespace pistework::app::layout

@@ -1,5 +1,5 @@
 #include "app/FirstFrame.h"
-#include "app/TFormFencer.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,7 +25,7 @@ void OnEndSignal(int) {
 
 // A session that ends, or a kill from the terminal, closes the window as a click on its close
 // box would, so the settings are saved whichever way the program ends.
-void CloseOnEndSignals(pistework::app::TFormFencer& window) {
+void CloseOnEndSignals(pistework::app::MainWindow& window) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
@@ -81,10 +81,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Brackenmoor Fencing Association"));
     QApplication::setWindowIcon(QPixmap(QStringLiteral(":/icons/pistework-48"), "PNG"));
     try {
-        pistework::app::TFormFencer form;
-        CloseOnEndSignals(form);
-        pistework::app::ReportFirstFrame(form);
-        form.show();
+        pistework::app::MainWindow window;
+        CloseOnEndSignals(window);
+        pistework::app::ReportFirstFrame(window);
+        window.show();
         QApplication::exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QStringLiteral("B.K.S. Pistework"),

@@ -25,9 +25,12 @@ struct BestResult {
 // Value names carry the level number with no separator: "HitA1", "HitB6", "Winner3".
 std::string ValueName(std::string_view prefix, int level);
 
-// All six records, indexed by level number 1 to 6; absent or unreadable values keep their
-// defaults. Opens the game's key, creating it, as every user of the store does.
-std::array<BestResult, kLevelCount + 1> ReadBestResults(platform::Registry& registry);
+// All six records, indexed by level number 1 to 6.
+using BestResultTable = std::array<BestResult, kLevelCount + 1>;
+
+// Absent or unreadable values keep their defaults. Opens the game's key, creating it, as every
+// user of the store does.
+BestResultTable ReadBestResults(platform::Registry& registry);
 
 // More player hits first, then the larger winning margin; a tie goes to the newer bout.
 bool IsBetterWin(const BestResult& stored, int hitsA, int hitsB);

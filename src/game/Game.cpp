@@ -168,7 +168,7 @@ void Game::StopAndKeepStrength(bool keep) {
     if (keep) options.chosen = bout.Computer().InPlay();
 }
 
-std::array<BestResult, kLevelCount + 1> Game::BestResults() const {
+BestResultTable Game::BestResults() const {
     return ReadBestResults(store);
 }
 

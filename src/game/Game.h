@@ -45,7 +45,7 @@ public:
     void SetOnNewBest(std::function<void(const NewBest&, const Record&)> ask) {
         askWinnerName = std::move(ask);
     }
-    std::array<BestResult, kLevelCount + 1> BestResults() const;
+    BestResultTable BestResults() const;
 
     // --- Input, as typed commands.
     void Command(Side side, FencerCommand command);

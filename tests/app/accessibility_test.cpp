@@ -4,12 +4,12 @@
 
 #include "app/QtRegistry.h"
 #include "app/TFormFencer.h"
-#include "dialogs/TFormAbout.h"
-#include "dialogs/TFormHelp.h"
-#include "dialogs/TFormLayout.h"
-#include "dialogs/TFormResults.h"
-#include "dialogs/TFormSettings.h"
-#include "dialogs/TFormVictory.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/KeysDialog.h"
+#include "dialogs/BestResultsDialog.h"
+#include "dialogs/CustomLevelDialog.h"
+#include "dialogs/VictoryDialog.h"
 #include "platform/Layout.h"
 #include "platform/headless/HeadlessControls.h"
 
@@ -111,13 +111,13 @@ std::vector<WindowCase> Windows() {
           {"Keyboard &Layout", "Keyboard Layout"},
           {"&Help...", "Help..."}}},
         {"help",
-         [] { return std::make_unique<dialogs::TFormHelp>(nullptr); },
+         [] { return std::make_unique<dialogs::HelpDialog>(nullptr); },
          {{"cmdOK", "Close"}}},
         {"about",
-         [] { return std::make_unique<dialogs::TFormAbout>(nullptr, unusedLauncher); },
+         [] { return std::make_unique<dialogs::AboutDialog>(nullptr, unusedLauncher); },
          {{"cmdOK", "Close"}}},
         {"keyboard layout",
-         [] { return std::make_unique<dialogs::TFormLayout>(nullptr); },
+         [] { return std::make_unique<dialogs::KeysDialog>(nullptr); },
          {{"txtLeft1", "Left Advance key"},
           {"txtRight6", QString::fromUtf8("Right Flèche/Recover Forwards key")},
           {"optLeft1", "Left keys W S X Q A Z"},
@@ -125,13 +125,13 @@ std::vector<WindowCase> Windows() {
           {"optRight3", "Custom"},
           {"cmdCancel", "Cancel"}}},
         {"best results",
-         [] { return std::make_unique<dialogs::TFormResults>(nullptr, Store()); },
+         [] { return std::make_unique<dialogs::BestResultsDialog>(nullptr, Store()); },
          {{"cmdOK", "Close"}}},
         {"custom level",
-         [] { return std::make_unique<dialogs::TFormSettings>(nullptr); },
+         [] { return std::make_unique<dialogs::CustomLevelDialog>(nullptr); },
          {{"scrSpeed", "Speed"}, {"scrReaction", "Reaction Time"}, {"cmdOK", "OK"}}},
         {"victory",
-         [] { return std::make_unique<dialogs::TFormVictory>(nullptr, Store()); },
+         [] { return std::make_unique<dialogs::VictoryDialog>(nullptr, Store()); },
          {{"txtName", "Your name"}, {"cmdOK", "OK"}}},
     };
 }

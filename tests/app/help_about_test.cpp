@@ -3,8 +3,8 @@
 
 #include "app/QtControls.h"
 #include "app/TFormFencer.h"
-#include "dialogs/TFormAbout.h"
-#include "dialogs/TFormHelp.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
 #include "game/Browser.h"
 #include "platform/headless/HeadlessControls.h"
 
@@ -56,7 +56,7 @@ platform::headless::RecordingLauncher unusedLauncher;
 
 std::vector<DialogCase> Dialogs() {
     return {
-        {[] { return std::make_unique<dialogs::TFormHelp>(nullptr); },
+        {[] { return std::make_unique<dialogs::HelpDialog>(nullptr); },
          "Help & Hints",
          {376, 262},
          {{"Label1", "The fencing bout is \"first-to-five\", \"first-to-ten\" or "
@@ -76,7 +76,7 @@ std::vector<DialogCase> Dialogs() {
           {"Label5", QString::fromUtf8("Hits must be placed on the lamé to be effective. Hits on "
                                        "the arm are off-target, and are not counted.")},
           {"Label6", "Good Luck."}}},
-        {[] { return std::make_unique<dialogs::TFormAbout>(nullptr, unusedLauncher); },
+        {[] { return std::make_unique<dialogs::AboutDialog>(nullptr, unusedLauncher); },
          "About B.K.S.",
          {356, 213},
          {{"Label1", "The Brackenmoor Fencing Association organises local fencing competitions "
@@ -202,7 +202,7 @@ game::Environment Browser(std::string command) {
 
 TEST(AboutLinks, ClickingALinkStartsTheBrowserWithItsAddress) {
     platform::headless::RecordingLauncher launcher;
-    dialogs::TFormAbout about(nullptr, launcher, Browser("firefox --new-tab:lynx"));
+    dialogs::AboutDialog about(nullptr, launcher, Browser("firefox --new-tab:lynx"));
     about.show();
     auto* talbrook = about.findChild<QLabel*>("LabelTalbrook");
     auto* valdmark = about.findChild<QLabel*>("LabelValdmark");
@@ -304,7 +304,7 @@ TEST_F(RealStart, ArgumentsArriveLiterallyDetachedWithNoShellAndNoZombie) {
 TEST_F(RealStart, ALinkOpensThroughTheBrowserCommandOrQuietlyNothing) {
     app::QtLauncher launcher;
     {
-        dialogs::TFormAbout about(nullptr, launcher, Browser(recorder + " --title=%s;x"));
+        dialogs::AboutDialog about(nullptr, launcher, Browser(recorder + " --title=%s;x"));
         about.show();
         Click(*about.findChild<QLabel*>("LabelValdmark"));
         const auto seen = AwaitRecord(record);
@@ -315,7 +315,7 @@ TEST_F(RealStart, ALinkOpensThroughTheBrowserCommandOrQuietlyNothing) {
 
     // A browser that is not there: the start fails, nothing appears, nothing is left behind.
     EXPECT_FALSE(launcher.Start("/nonexistent/browser", {"https://valdmark-fencing.example/"}));
-    dialogs::TFormAbout about(nullptr, launcher, Browser("/nonexistent/browser --new-tab"));
+    dialogs::AboutDialog about(nullptr, launcher, Browser("/nonexistent/browser --new-tab"));
     about.show();
     Click(*about.findChild<QLabel*>("LabelTalbrook"));
     QApplication::processEvents();

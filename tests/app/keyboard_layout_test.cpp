@@ -1,5 +1,5 @@
 #include "app/TFormFencer.h"
-#include "dialogs/TFormLayout.h"
+#include "dialogs/KeysDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,7 +55,7 @@ bool OkEnabled(QWidget& dialog) {
 } // namespace
 
 TEST(DialogTexts, KeyboardLayoutKeepsItsTabOrderAndShowsEveryTextWhole) {
-    dialogs::TFormLayout layout(nullptr);
+    dialogs::KeysDialog layout(nullptr);
     EXPECT_EQ(layout.windowTitle(), "Keyboard Layout");
     EXPECT_EQ(layout.size(), QSize(354, 216));
     EXPECT_EQ(layout.findChild<QLabel*>("Label4")->text(), "Flèche/Recover Forwards");
@@ -90,7 +90,7 @@ TEST(DialogTexts, KeyboardLayoutKeepsItsTabOrderAndShowsEveryTextWhole) {
 TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyBoxes) {
     {
         // Upper case still selects the preset, and OK keeps the case.
-        dialogs::TFormLayout layout(nullptr);
+        dialogs::KeysDialog layout(nullptr);
         layout.ShowKeys({U"WSXQAZ", U"KL;M,."});
         EXPECT_TRUE(Checked(layout, "optLeft1"));
         EXPECT_TRUE(Checked(layout, "optRight2"));
@@ -100,7 +100,7 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
     }
     {
         // OK follows only the box changed last.
-        dialogs::TFormLayout layout(nullptr);
+        dialogs::KeysDialog layout(nullptr);
         layout.ShowKeys({U"wsxqaz", U"mko,lp"});
         EXPECT_TRUE(OkEnabled(layout));
         Clear(Box(layout, "txtLeft2"));
@@ -117,7 +117,7 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
     }
     {
         // A preset fills its side; Custom then keeps what the boxes hold.
-        dialogs::TFormLayout layout(nullptr);
+        dialogs::KeysDialog layout(nullptr);
         layout.ShowKeys({U"wsxqaz", U"mko,lp"});
         layout.findChild<QRadioButton*>("optLeft2")->click();
         EXPECT_EQ(Texts(layout, "Left"), (QStringList{"a", "s", "d", "z", "x", "c"}));
@@ -128,7 +128,7 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
     }
     {
         // A key is a character: one box holds "ж" and the string counts it once.
-        dialogs::TFormLayout layout(nullptr);
+        dialogs::KeysDialog layout(nullptr);
         layout.ShowKeys({U"é🗡sxqa", U"жko,l"});
         EXPECT_TRUE(Checked(layout, "optLeft3"));
         EXPECT_EQ(Texts(layout, "Right"), (QStringList{"ж", "k", "o", ",", "l", ""}));
@@ -148,10 +148,10 @@ TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNe
     auto* menu = form.findChild<QAction*>("KeyboardLayout1");
     ASSERT_NE(menu, nullptr);
     // Runs one opening of the dialog, editing it and closing it as `close` says.
-    auto open = [&](const std::function<void(dialogs::TFormLayout&)>& edit) {
+    auto open = [&](const std::function<void(dialogs::KeysDialog&)>& edit) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<dialogs::TFormLayout*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<dialogs::KeysDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             seen = true;
             edit(*dialog);
@@ -160,13 +160,13 @@ TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNe
         EXPECT_TRUE(seen);
     };
     const auto before = form.Game().Options();
-    open([](dialogs::TFormLayout& d) {
+    open([](dialogs::KeysDialog& d) {
         d.findChild<QRadioButton*>("optLeft2")->click();
         Clear(Box(d, "txtRight1"));
         Type(Box(d, "txtRight1"), "ж");
         d.findChild<QPushButton*>("cmdCancel")->click();
     });
-    open([](dialogs::TFormLayout& d) {
+    open([](dialogs::KeysDialog& d) {
         EXPECT_TRUE(Checked(d, "optLeft1")) << "the next opening shows the old keys";
         EXPECT_EQ(Box(d, "txtRight1")->text(), "m");
         d.findChild<QRadioButton*>("optRight2")->click();
@@ -175,7 +175,7 @@ TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNe
     EXPECT_EQ(form.Game().Options().keysLeft, before.keysLeft);
     EXPECT_EQ(form.Game().Options().keysRight, before.keysRight);
 
-    open([](dialogs::TFormLayout& d) {
+    open([](dialogs::KeysDialog& d) {
         Clear(Box(d, "txtRight1"));
         Type(Box(d, "txtRight1"), "ж");
         d.findChild<QPushButton*>("cmdOK")->click();

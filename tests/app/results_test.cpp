@@ -1,6 +1,6 @@
 #include "app/QtRegistry.h"
-#include "dialogs/TFormResults.h"
-#include "dialogs/TFormVictory.h"
+#include "dialogs/BestResultsDialog.h"
+#include "dialogs/VictoryDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,7 +33,7 @@ TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
                              QStringLiteral("Pistework"));
     const QString unbeaten = QStringLiteral("5 - 4  Bracken Fencing");
     {
-        dialogs::TFormResults empty(nullptr, registry);
+        dialogs::BestResultsDialog empty(nullptr, registry);
         EXPECT_EQ(empty.windowTitle(), "Best Results");
         EXPECT_EQ(empty.size(), QSize(241, 171));
         EXPECT_EQ(Rows(empty), QStringList(6, unbeaten));
@@ -42,7 +42,7 @@ TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
     }
     // A 15 to 12 win at Champion with the name left as offered.
     {
-        dialogs::TFormVictory victory(nullptr, registry);
+        dialogs::VictoryDialog victory(nullptr, registry);
         ASSERT_TRUE(victory.IsNewBest(6, 12, 15));
         victory.ShowLevel(6);
         victory.cmdOKClick();
@@ -52,7 +52,7 @@ TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
     Store().setValue("HitA3", "lots");
     Store().sync();
 
-    dialogs::TFormResults after(nullptr, registry);
+    dialogs::BestResultsDialog after(nullptr, registry);
     EXPECT_EQ(Rows(after), (QStringList{unbeaten, "5 - 4  ", unbeaten, unbeaten, unbeaten,
                                         "12 - 15  Bracken Fencing"}));
     // Every caption fits inside the dialog, the longest level name and a record's row too.

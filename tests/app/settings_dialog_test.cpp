@@ -1,7 +1,7 @@
 // The custom level's dialog as the player meets it: its controls, where the bars open and what
 // each way of closing it gives back.
 
-#include "dialogs/TFormSettings.h"
+#include "dialogs/CustomLevelDialog.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -17,7 +17,7 @@
 #include <vector>
 
 using namespace pistework;
-using dialogs::TFormSettings;
+using dialogs::CustomLevelDialog;
 using game::CustomPositions;
 using game::Strength;
 
@@ -37,11 +37,11 @@ void Key(QWidget& target, int key) {
 
 // Runs the dialog as the main window does and acts on it once it is up. An action that leaves
 // it open fails the test rather than hanging it.
-std::optional<Strength> Ask(const Strength& inPlay, const std::function<void(TFormSettings&)>& act,
+std::optional<Strength> Ask(const Strength& inPlay, const std::function<void(CustomLevelDialog&)>& act,
                             QWidget* owner = nullptr) {
     bool acted = false;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<TFormSettings*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<CustomLevelDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         acted = true;
         act(*dialog);
@@ -58,7 +58,7 @@ std::optional<Strength> Ask(const Strength& inPlay, const std::function<void(TFo
 } // namespace
 
 TEST(SettingsDialog, ControlsCarryTheirNamesTextsRangesAndTabOrder) {
-    TFormSettings dialog(nullptr);
+    CustomLevelDialog dialog(nullptr);
     EXPECT_EQ(dialog.objectName(), "FormSettings");
     EXPECT_EQ(dialog.windowTitle(), "Settings");
     EXPECT_EQ(dialog.size(), QSize(234, 158));
@@ -100,7 +100,7 @@ TEST(SettingsDialog, ControlsCarryTheirNamesTextsRangesAndTabOrder) {
 }
 
 TEST(SettingsDialog, TextsFitAndEveryControlLiesInsideTheClientArea) {
-    TFormSettings dialog(nullptr);
+    CustomLevelDialog dialog(nullptr);
     dialog.show();
     for (auto* label : dialog.findChildren<QLabel*>())
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
@@ -128,14 +128,14 @@ TEST(SettingsDialog, BarsOpenAtTheStrengthInPlayAndHoldAtTheirEnds) {
     };
     for (const auto& c : cases) {
         CustomPositions opened{-1, -1};
-        Ask(c.inPlay, [&](TFormSettings& dialog) {
+        Ask(c.inPlay, [&](CustomLevelDialog& dialog) {
             opened = {Bar(dialog, "scrSpeed")->value(), Bar(dialog, "scrReaction")->value()};
             dialog.reject();
         });
         EXPECT_EQ(opened, c.opened) << "speed " << c.inPlay.speed << ", range " << c.inPlay.range
                                     << " opened at " << opened.speed << "/" << opened.reaction;
     }
-    TFormSettings dialog(nullptr);
+    CustomLevelDialog dialog(nullptr);
     dialog.SetPositions({-3, 9});
     EXPECT_EQ(dialog.Positions(), (CustomPositions{0, 4}));
 }
@@ -146,7 +146,7 @@ TEST(SettingsDialog, KeysMoveEachBarTheWayItsArrowsPoint) {
         int key, from, to;
     } cases[] = {{Qt::Key_Left, 2, 1},  {Qt::Key_Right, 2, 3}, {Qt::Key_Left, 0, 0},
                  {Qt::Key_Right, 4, 4}, {Qt::Key_Home, 3, 0},  {Qt::Key_End, 1, 4}};
-    TFormSettings dialog(nullptr);
+    CustomLevelDialog dialog(nullptr);
     dialog.show();
     for (const char* name : {"scrSpeed", "scrReaction"}) {
         for (const auto& c : cases) {
@@ -160,7 +160,7 @@ TEST(SettingsDialog, KeysMoveEachBarTheWayItsArrowsPoint) {
 
 TEST(SettingsDialog, ConfirmingGivesTheStrengthOfTheBarsAndAnythingElseChangesNothing) {
     const auto bars = [](int speed, int reaction) {
-        return [=](TFormSettings& d) {
+        return [=](CustomLevelDialog& d) {
             Bar(d, "scrSpeed")->setValue(speed);
             Bar(d, "scrReaction")->setValue(reaction);
         };
@@ -168,7 +168,7 @@ TEST(SettingsDialog, ConfirmingGivesTheStrengthOfTheBarsAndAnythingElseChangesNo
     const struct {
         const char* how;
         Strength inPlay;
-        std::function<void(TFormSettings&)> move, close;
+        std::function<void(CustomLevelDialog&)> move, close;
         std::optional<Strength> chosen;
     } cases[] = {
         {"OK on unchanged bars",
@@ -202,7 +202,7 @@ TEST(SettingsDialog, ConfirmingGivesTheStrengthOfTheBarsAndAnythingElseChangesNo
         {"the close box", {9, 90}, bars(1, 1), [](auto& d) { d.close(); }, {}},
     };
     for (const auto& c : cases) {
-        const auto chosen = Ask(c.inPlay, [&](TFormSettings& d) {
+        const auto chosen = Ask(c.inPlay, [&](CustomLevelDialog& d) {
             if (c.move) c.move(d);
             c.close(d);
         });
@@ -216,7 +216,7 @@ TEST(SettingsDialog, OpensOverTheMiddleOfItsOwner) {
     owner.setGeometry(140, 90, 498, 270);
     owner.show();
     QPoint offset(1000, 1000);
-    const auto measure = [&](TFormSettings& d) {
+    const auto measure = [&](CustomLevelDialog& d) {
         offset = d.frameGeometry().center() - owner.frameGeometry().center();
         d.reject();
     };

@@ -1,5 +1,5 @@
 #include "app/TFormFencer.h"
-#include "dialogs/TFormVictory.h"
+#include "dialogs/VictoryDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,7 +43,7 @@ QString Text(QWidget& dialog, const char* name) {
 
 TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextDialog) {
     {
-        dialogs::TFormVictory victory(nullptr, registry);
+        dialogs::VictoryDialog victory(nullptr, registry);
         EXPECT_EQ(victory.size(), QSize(157, 137));
         EXPECT_EQ(victory.windowTitle(), "Victory");
         EXPECT_FALSE(victory.IsNewBest(6, 1, 3)) << "3 player hits do not beat the default 4";
@@ -74,7 +74,7 @@ TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextDialog) {
     EXPECT_EQ(stored.value("HitA6").toInt(), 12);
     EXPECT_EQ(stored.value("Winner6").toString(), "Zoë");
 
-    dialogs::TFormVictory next(nullptr, registry);
+    dialogs::VictoryDialog next(nullptr, registry);
     EXPECT_EQ(next.bestHitsA[6], 12);
     EXPECT_EQ(next.bestHitsB[6], 15);
     EXPECT_FALSE(next.IsNewBest(6, 12, 15 - 1));
@@ -99,7 +99,7 @@ TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    dialogs::TFormVictory victory(nullptr, registry);
+    dialogs::VictoryDialog victory(nullptr, registry);
     ASSERT_TRUE(victory.IsNewBest(2, 0, 5));
     victory.ShowLevel(2);
     int warnings = 0;
@@ -127,7 +127,7 @@ TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
     };
     QString shownLevel;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<dialogs::TFormVictory*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<dialogs::VictoryDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         shownLevel = Text(*dialog, "LabelLevel");
         dialog->findChild<QPushButton*>("cmdOK")->click();
@@ -173,7 +173,7 @@ TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
             if (!QStringList{"HitA3", "HitB3", "Winner3"}.contains(key))
                 others[key] = before.value(key);
         {
-            dialogs::TFormVictory victory(nullptr, registry);
+            dialogs::VictoryDialog victory(nullptr, registry);
             ASSERT_TRUE(victory.IsNewBest(3, 0, 15));
             victory.ShowLevel(3);
             victory.findChild<QLineEdit*>("txtName")->setText(QString::fromStdString(name));
@@ -192,7 +192,7 @@ TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
         for (auto it = others.cbegin(); it != others.cend(); ++it)
             EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
         EXPECT_EQ(after.allKeys().size(), others.size() + 3) << "no stray values";
-        dialogs::TFormVictory next(nullptr, fresh);
+        dialogs::VictoryDialog next(nullptr, fresh);
         next.ShowLevel(3);
         EXPECT_EQ(next.findChild<QLineEdit*>("txtName")->text().toStdString(), name)
             << "offered back as it was typed";
@@ -211,7 +211,7 @@ TEST_F(Victory, EscapeAndTheCloseBoxWriteNothing) {
     };
     const QByteArray before = contents();
     for (const bool escape : {true, false}) {
-        dialogs::TFormVictory victory(nullptr, registry);
+        dialogs::VictoryDialog victory(nullptr, registry);
         ASSERT_TRUE(victory.IsNewBest(1, 0, 5));
         victory.ShowLevel(1);
         victory.show();

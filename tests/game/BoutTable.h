@@ -1,9 +1,10 @@
 #pragma once
-// A headless window with a game on it, and the hand-overs a fencer tick makes when it finds
+// A headless game, and the hand-overs a fencer tick makes when it finds
 // a hit or a pass, so the referee can be driven through exact phrases.
 
 #include "game/Game.h"
-#include "platform/headless/HeadlessForm.h"
+#include "game/GameProbe.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,24 +15,24 @@ namespace pistework::table {
 using game::Side;
 
 struct BoutTable {
-    explicit BoutTable(std::int64_t start = 0) : form(start), game(form.Controls()) {
-        game.FormCreate();
+    explicit BoutTable(std::int64_t start = 0) : form(start), game(form.Services()) {
+        game.Start();
     }
 
     std::int64_t Now() const { return form.scheduler.Now(); }
-    std::string Call() const { return form.lblEngarde.Caption(); }
-    game::Referee& Referee() { return game.President(); }
-    int Hits(Side side) const { return game.Scores().Hits(side); }
+    game::RefereeCall Call() const { return game.View().call; }
+    game::Referee& Referee() { return probe.President(); }
+    int Hits(Side side) const { return game.View().scores[side]; }
 
     // Runs until the referee lets the fencers go, which is the moment right after its
     // empty call; the fencers have not ticked yet.
     bool RunToFencing(std::int64_t limit = 60'000) {
-        return form.scheduler.RunUntilTrue([this] { return form.TimerLeft.Enabled(); }, limit);
+        return form.scheduler.RunUntilTrue([this] { return timerLeft.Enabled(); }, limit);
     }
 
     // New Game, then the salute and the referee's restart up to the fencers moving.
     void StartPlayersBout() {
-        form.Menu("mnuFileNewGame").Click();
+        game.NewGame();
         RunToFencing();
     }
 
@@ -44,16 +45,16 @@ struct BoutTable {
 
     // What the passing check leaves; `offence` is the fencer who ran past too soon.
     void Pass(std::optional<Side> offence = std::nullopt) {
-        if (offence) game.FencerOn(*offence).SetPosture({false, false, true, true});
+        if (offence) probe.FencerOn(*offence).SetPosture({false, false, true, true});
         // Any pass within a minute of the last is too soon.
         Referee().CallPass(offence ? 60 : 0);
-        if (offence) game.FencerOn(*offence).SetPosture({});
+        if (offence) probe.FencerOn(*offence).SetPosture({});
     }
 
     // The fencers stand still while the bout clock runs on.
     void Stand(std::int64_t milliseconds) {
-        form.TimerLeft.SetEnabled(false);
-        form.TimerRight.SetEnabled(false);
+        timerLeft.SetEnabled(false);
+        form.Timer("TimerRight").SetEnabled(false);
         form.scheduler.RunFor(milliseconds);
     }
 
@@ -73,8 +74,10 @@ struct BoutTable {
         Referee().Tick(); // Game Over
     }
 
-    platform::headless::HeadlessForm form;
+    platform::headless::HeadlessPlatform form;
     game::Game game;
+    game::GameProbe probe{game};
+    platform::headless::VirtualTimer& timerLeft = form.Timer("TimerLeft");
 };
 
 } // namespace pistework::table

@@ -1,10 +1,11 @@
 #pragma once
-// A headless window with both fencers on guard, as the referee's "Engarde" leaves them,
-// for tests that fence a phrase without the referee.
+// A headless game with both fencers on guard, as the referee's "Engarde" leaves them, for
+// tests that fence a phrase without the referee.
 
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "platform/Random.h"
-#include "platform/headless/HeadlessForm.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,24 +18,28 @@ using game::FencerState;
 using game::Side;
 
 struct Piste {
-    platform::headless::HeadlessForm form;
+    platform::headless::HeadlessPlatform form;
     game::Game game;
+    game::GameProbe probe{game};
+    platform::headless::VirtualTimer& timerLeft;
+    platform::headless::VirtualTimer& timerRight;
 
     explicit Piste(std::int64_t startMilliseconds = 1'700'000'000'000)
-        : form(startMilliseconds), game(form.Controls()) {
-        game.FormCreate();
-        form.TimerAutoPlay.SetEnabled(false);
+        : form(startMilliseconds), game(form.Services()), timerLeft(form.Timer("TimerLeft")),
+          timerRight(form.Timer("TimerRight")) {
+        game.Start();
+        form.Timer("TimerAutoPlay").SetEnabled(false);
         game::BoutOptions options = game.Options();
         options.hitSound = "beep.wav";
         options.parrySound = "start.wav";
-        game.SetOptions(options);
-        form.MediaPlayer.existingFiles = {"beep.wav", "start.wav"};
+        probe.SetOptions(options);
+        form.sound.existingFiles = {"beep.wav", "start.wav"};
     }
 
-    game::Fencer& A() { return game.FencerOn(Side::Left); }
-    game::Fencer& B() { return game.FencerOn(Side::Right); }
-    game::Fencer& F(Side side) { return game.FencerOn(side); }
-    game::Opponent& Computer() { return game.Computer(); }
+    game::Fencer& A() { return probe.FencerOn(Side::Left); }
+    game::Fencer& B() { return probe.FencerOn(Side::Right); }
+    game::Fencer& F(Side side) { return probe.FencerOn(side); }
+    game::Opponent& Computer() { return probe.Computer(); }
 
     // Both fencers standing engarde with their pictures at these Lefts.
     void OnGuard(int leftA = 106, int leftB = 244) {
@@ -66,24 +71,26 @@ struct Piste {
     void FenceSeconds(int seconds) {
         game::BoutOptions options = game.Options();
         options.timed = false;
-        game.SetOptions(options);
-        form.TimerClock.SetEnabled(true);
-        form.scheduler.RunUntilTrue([&] { return game.Clock().SecondsFenced() >= seconds; },
+        probe.SetOptions(options);
+        auto& clock = form.Timer("TimerClock");
+        clock.SetEnabled(true);
+        form.scheduler.RunUntilTrue([&] { return probe.Clock().SecondsFenced() >= seconds; },
                                     std::int64_t{seconds} * 1000 + 1000);
-        form.TimerClock.SetEnabled(false);
+        clock.SetEnabled(false);
     }
 
-    const game::PhraseOutcome& Outcome() { return game.President().Outcome(); }
-    const std::string& PendingCall() { return game.President().PendingCall(); }
+    const game::PhraseOutcome& Outcome() { return probe.President().Outcome(); }
+    const game::RefereeCall& PendingCall() { return probe.President().PendingCall(); }
 
     // Starts the phrase as the referee does: right timer first.
     void Fence() {
-        form.TimerRight.SetEnabled(true);
-        form.TimerLeft.SetEnabled(true);
+        timerRight.SetEnabled(true);
+        timerLeft.SetEnabled(true);
     }
-    bool Halted() const { return !form.TimerLeft.Enabled() && !form.TimerRight.Enabled(); }
+    // A hit or a pass stops both fencers until the referee lets them go again.
+    bool Halted() const { return !timerLeft.Enabled() && !timerRight.Enabled(); }
 
-    void TwoPlayers() { form.Menu("mnu2Player").Click(); }
+    void TwoPlayers() { game.ChooseTwoPlayers(); }
     void SetStrength(int range, int speed = 100) { Computer().SetStrength({range, speed}); }
 };
 

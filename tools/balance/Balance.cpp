@@ -1,8 +1,8 @@
 #include "Balance.h"
 
-#include "game/Calls.h"
 #include "game/Game.h"
-#include "platform/headless/HeadlessForm.h"
+#include "game/GameProbe.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <algorithm>
 #include <cctype>
@@ -228,57 +228,55 @@ std::int64_t BoutStart(std::uint64_t seed, int bout) {
 }
 
 BoutResult FenceBout(const BoutSetup& setup) {
-    platform::headless::HeadlessForm form(setup.start);
-    game::Game game(form.Controls());
-    game.FormCreate();
-    form.Menu(setup.target == 15   ? "Firstto15"
-              : setup.target == 10 ? "Firstto10"
-                                   : "Firstto5")
-        .Click();
-    if (game.Options().timed != setup.timed) form.Menu("TimedBout").Click();
-    game.SetDemonstrationStrengths({setup.left, setup.right});
+    platform::headless::HeadlessPlatform platform(setup.start);
+    game::Game game(platform.Services());
+    game::GameProbe probe(game);
+    game.Start();
+    game.SetTarget(setup.target);
+    if (game.Options().timed != setup.timed) game.ToggleTimed();
+    probe.SetDemonstrationStrengths({setup.left, setup.right});
 
     // Left idle, the game starts a demonstration bout by itself; the bout is over at
-    // "Game Over". Every hit is told apart by the referee's ruling shown with it.
-    const std::string gameOver = game::CallText(game::Call::GameOver);
-    const std::string passed = game::CallText(game::Call::Passed);
-    const std::string offTarget = game::CallText(game::Call::OffTarget);
-    const std::string successful = game::CallText(game::Call::Successful);
-    const std::string throughCounter =
-        game::TwoLines(game::Call::AttackSuccessful, game::Call::CounterOutOfTime);
-    const game::PerSide<std::string> redCard{game::CallText(game::Call::RedLeft),
-                                             game::CallText(game::Call::RedRight)};
-
+    // "Game Over". Every hit is told apart by the referee's ruling.
     BoutResult result;
-    game::PerSide<int> counted{0, 0};
-    std::string caption = form.lblEngarde.Caption();
-    const std::int64_t end = form.scheduler.Now() + setup.limit;
-    while (caption != gameOver) {
-        if (form.scheduler.Now() > end || !form.scheduler.RunNext()) return result;
-        std::string now = form.lblEngarde.Caption();
-        if (now != caption) {
-            caption = std::move(now);
-            if (caption == passed) ++result.passes;
-            if (caption == game::kCorpsACorps) ++result.corpsACorps;
-            if (caption == offTarget) ++result.offTarget;
-        }
-        for (Side side : game::kSides) {
-            for (; counted[side] < game.Scores().Hits(side); ++counted[side]) {
-                if (caption == successful)
-                    ++result.attacks[side];
-                else if (caption == throughCounter)
-                    ++result.counters[side];
-                else if (caption == redCard[game::Opposite(side)])
-                    ++result.reds[side];
-                else
-                    ++result.unclassified;
+    bool over = false;
+    game.SetOnEvent([&](const game::BoutEvent& event) {
+        using game::RulingKind;
+        if (const auto* call = std::get_if<game::CallMade>(&event)) {
+            if (call->call.call == game::Call::Passed) ++result.passes;
+            if (call->call.call == game::Call::CorpsACorps) ++result.corpsACorps;
+            if (call->call.call == game::Call::GameOver) over = true;
+        } else if (const auto* ruling = std::get_if<game::Ruling>(&event)) {
+            switch (ruling->kind) {
+            case RulingKind::Hit:
+                ++result.attacks[ruling->side];
+                break;
+            case RulingKind::HitThroughLateCounter:
+                ++result.counters[ruling->side];
+                break;
+            case RulingKind::RedCard:
+                ++result.reds[game::Opposite(ruling->side)];
+                break;
+            case RulingKind::OffTarget:
+                ++result.offTarget;
+                break;
+            case RulingKind::Passed:
+            case RulingKind::YellowCard:
+                break;
             }
         }
-    }
+    });
+    const std::int64_t end = platform.scheduler.Now() + setup.limit;
+    while (!over)
+        if (platform.scheduler.Now() > end || !platform.scheduler.RunNext()) return result;
     result.finished = true;
-    for (Side side : game::kSides)
-        result.score[side] = game.Scores().Hits(side);
-    result.seconds = game.Clock().SecondsFenced();
+    for (Side side : game::kSides) {
+        result.score[side] = game.View().scores[side];
+        // Every hit comes with a ruling that names it; any other would be a fault.
+        result.unclassified += result.score[side] - result.attacks[side] -
+                               result.counters[side] - result.reds[side];
+    }
+    result.seconds = probe.Clock().SecondsFenced();
     return result;
 }
 

@@ -59,7 +59,7 @@ struct BoutResult {
     game::PerSide<int> attacks{0, 0};  // "Successful"
     game::PerSide<int> counters{0, 0}; // the attack through an out-of-time counter-attack
     game::PerSide<int> reds{0, 0};     // the opponent's red card
-    int unclassified = 0;              // a hit under any other caption
+    int unclassified = 0;              // a hit with no ruling to name it
     int passes = 0;                    // "Opponent Passed"
     int corpsACorps = 0;
     int offTarget = 0;

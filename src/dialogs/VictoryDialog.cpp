@@ -1,6 +1,7 @@
-#include "dialogs/TFormVictory.h"
+#include "dialogs/VictoryDialog.h"
 
 #include "dialogs/Style.h"
+#include "game/Levels.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +20,9 @@ QLabel* CentredLabel(QWidget* parent, const char* name, const QString& text, int
 }
 } // namespace
 
-TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
-    : QDialog(owner, kFixedDialog), registry(registry) {
+VictoryDialog::VictoryDialog(QWidget* owner, int level, const std::string& holder,
+                             std::function<bool(const std::string&)> record)
+    : QDialog(owner, kFixedDialog), record(std::move(record)) {
     SetUpFixedDialog(*this, "FormVictory", QStringLiteral("Victory"), {157, 137});
 
     CentredLabel(this, "LabelYouHave", QStringLiteral("You have the best result at"), 8);
@@ -37,41 +39,17 @@ TFormVictory::TFormVictory(QWidget* owner, platform::Registry& registry)
     // Enter in the name field must not close the dialog.
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
-    connect(cmdOK, &QPushButton::clicked, this, &TFormVictory::cmdOKClick);
+    connect(cmdOK, &QPushButton::clicked, this, &VictoryDialog::cmdOKClick);
     setTabOrder(txtName, cmdOK);
 
-    LoadBestResults();
-}
-
-void TFormVictory::LoadBestResults() {
-    const auto results = game::ReadBestResults(registry);
-    for (int n = 1; n <= game::kLevelCount; ++n) {
-        bestHitsA[static_cast<std::size_t>(n)] = results[static_cast<std::size_t>(n)].hitsA;
-        bestHitsB[static_cast<std::size_t>(n)] = results[static_cast<std::size_t>(n)].hitsB;
-    }
-}
-
-bool TFormVictory::IsNewBest(int level, int hitsA, int hitsB) {
-    if (level < 1 || level > game::kLevelCount) return false;
-    const auto n = static_cast<std::size_t>(level);
-    if (!game::IsBetterWin({bestHitsA[n], bestHitsB[n], {}}, hitsA, hitsB)) return false;
-    newHitsA = hitsA;
-    newHitsB = hitsB;
-    return true;
-}
-
-void TFormVictory::ShowLevel(int level) {
-    recordLevel = level;
     const auto graded = game::LevelNumbered(level);
     const std::string_view text = graded ? graded->text : std::string_view{};
     LabelLevel->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    const auto results = game::ReadBestResults(registry);
-    txtName->setText(QString::fromStdString(results[static_cast<std::size_t>(level)].winner));
+    txtName->setText(QString::fromStdString(holder));
 }
 
-void TFormVictory::cmdOKClick() {
-    if (!game::WriteBestResult(registry, recordLevel, newHitsA, newHitsB,
-                               txtName->text().toStdString())) {
+void VictoryDialog::cmdOKClick() {
+    if (!record || !record(txtName->text().toStdString())) {
         // The old record stays as it was; the player may try again or close without saving.
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Your best result could not be saved. "

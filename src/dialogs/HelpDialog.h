@@ -5,10 +5,10 @@
 
 namespace pistework::dialogs {
 
-class TFormHelp : public QDialog {
+class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormHelp(QWidget* owner);
+    explicit HelpDialog(QWidget* owner);
 };
 
 } // namespace pistework::dialogs

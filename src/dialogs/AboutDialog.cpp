@@ -1,4 +1,4 @@
-#include "dialogs/TFormAbout.h"
+#include "dialogs/AboutDialog.h"
 
 #include "dialogs/Style.h"
 #include "dialogs/TextLabels.h"
@@ -53,7 +53,7 @@ private:
 // Client 356 x 213. In DejaVu Sans, Label2, Label3 and Label4 each need one line more than
 // at the first size; the window keeps its width and grows 39 px: 33 for those lines, 6 to
 // keep Label2 apart from Label3 as before. What follows moves down by as much.
-TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Environment environment)
+AboutDialog::AboutDialog(QWidget* owner, platform::Launcher& launcher, game::Environment environment)
     : QDialog(owner, kFixedDialog), launcher(launcher), environment(std::move(environment)) {
     SetUpFixedDialog(*this, "FormAbout", QStringLiteral("About B.K.S."), {356, 213});
 
@@ -86,11 +86,11 @@ TFormAbout::TFormAbout(QWidget* owner, platform::Launcher& launcher, game::Envir
 
 // The browser starts on its own: the dialog and the game go on at once, and a browser that
 // cannot start shows nothing.
-void TFormAbout::LabelTalbrookClick() {
+void AboutDialog::LabelTalbrookClick() {
     game::OpenPage(launcher, environment, game::kAssociationAddress);
 }
 
-void TFormAbout::LabelValdmarkClick() {
+void AboutDialog::LabelValdmarkClick() {
     game::OpenPage(launcher, environment, game::kFederationAddress);
 }
 

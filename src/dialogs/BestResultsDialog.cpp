@@ -1,4 +1,4 @@
-#include "dialogs/TFormResults.h"
+#include "dialogs/BestResultsDialog.h"
 
 #include "dialogs/Style.h"
 #include "game/BestResults.h"
@@ -36,11 +36,10 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect ge
 }
 } // namespace
 
-TFormResults::TFormResults(QWidget* owner, platform::Registry& registry)
+BestResultsDialog::BestResultsDialog(QWidget* owner, const game::BestResultTable& results)
     : QDialog(owner, kFixedDialog) {
     SetUpFixedDialog(*this, "FormResults", QStringLiteral("Best Results"), {241, 171});
 
-    const auto results = game::ReadBestResults(registry);
     for (int n = 1; n <= game::kLevelCount; ++n) {
         const Row& row = kRows[static_cast<std::size_t>(n - 1)];
         const int top = 8 + 16 * (n - 1);
@@ -55,9 +54,9 @@ TFormResults::TFormResults(QWidget* owner, platform::Registry& registry)
     CloseButton(*this, {72, 120, 75, 33});
 }
 
-void ShowBestResults(QWidget* owner, platform::Registry& registry) {
-    TFormResults results(owner, registry);
-    results.exec();
+void ShowBestResults(QWidget* owner, const game::BestResultTable& results) {
+    BestResultsDialog dialog(owner, results);
+    dialog.exec();
 }
 
 } // namespace pistework::dialogs

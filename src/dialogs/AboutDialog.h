@@ -8,12 +8,12 @@
 
 namespace pistework::dialogs {
 
-class TFormAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     // The browser is found from the environment given, the process's own unless a test
     // chooses; the launcher starts it.
-    TFormAbout(QWidget* owner, platform::Launcher& launcher,
+    AboutDialog(QWidget* owner, platform::Launcher& launcher,
                game::Environment environment = game::ProcessEnvironment);
 
     void LabelTalbrookClick();

@@ -1,4 +1,4 @@
-#include "dialogs/TFormHelp.h"
+#include "dialogs/HelpDialog.h"
 
 #include "dialogs/Style.h"
 #include "dialogs/TextLabels.h"
@@ -11,7 +11,7 @@ namespace pistework::dialogs {
 // first width Label1, Label2 and Label7 each need one line more, so the window keeps its
 // width and grows 34 px: 31 for those lines, 3 to keep Label1 apart from Label2 as before.
 // Every label below them moves down by as much.
-TFormHelp::TFormHelp(QWidget* owner) : QDialog(owner, kFixedDialog) {
+HelpDialog::HelpDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
     SetUpFixedDialog(*this, "FormHelp", QStringLiteral("Help & Hints"), {376, 262});
 
     WrappedLabel(this, "Label1",

@@ -1,6 +1,4 @@
-#include "app/QtControls.h"
-
-#include "app/Accessibility.h"
+#include "app/QtServices.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,11 +21,6 @@ Q_LOGGING_CATEGORY(lcTick, "pistework.tick", QtWarningMsg)
 namespace pistework::app {
 
 namespace {
-QString Display(const std::string& text) {
-    // Two-line calls are joined with a carriage return; a label breaks lines on newlines.
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QChar('\r'), QChar('\n'));
-}
 // Each tick, start and restart with its time in microseconds, for bench/live.sh to measure
 // how regularly the timers tick.
 void LogTick(const QTimer* timer, const char* what) {
@@ -81,108 +74,11 @@ void PixelArtLabel::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, picture);
 }
 
-QtImage::QtImage(QLabel* label) : label(label) {
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-namespace {
-// Each picture is decoded once and kept: a fencer changes picture nearly every tick, and
-// QPixmap's own cache, keyed on the resource's file details, missed and decoded the PNG again.
-const QPixmap& Picture(const std::string& name) {
-    static std::map<std::string, QPixmap, std::less<>> pictures;
-    auto known = pictures.find(name);
-    if (known == pictures.end()) {
-        // Named as PNG, so no image plugin is loaded and asked to guess the format.
-        known =
-            pictures
-                .emplace(name, QPixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name),
-                                       "PNG"))
-                .first;
-    }
-    return known->second;
-}
-} // namespace
-
-void QtImage::LoadFromResourceName(const std::string& name) {
-    // A quarter of the game's picture changes show the picture already there: no repaint.
-    if (name != picture || label->pixmap().isNull()) {
-        picture = name;
-        const QPixmap& pixmap = Picture(name);
-        if (pixmap.isNull())
-            qCWarning(lcPicture).noquote()
-                << label->objectName() << "has no picture" << name.c_str();
-        label->setPixmap(pixmap);
-    }
-    qCDebug(lcPicture).noquote() << label->objectName() << "picture" << name.c_str();
-}
-
-void QtImage::SetLeft(int left) {
-    if (left == label->x()) return;
-    label->move(left, label->y());
-    qCDebug(lcPicture).noquote() << label->objectName() << "Left" << left;
-}
-
-QtLabel::QtLabel(QLabel* label, bool sizedToText)
-    : label(label), caption(label->text().toStdString()), sizedToText(sizedToText) {}
-
-void QtLabel::SetCaption(const std::string& value) {
-    caption = value;
-    if (auto* readout = qobject_cast<ReadoutLabel*>(label))
-        readout->SetValue(Display(value));
-    else
-        label->setText(Display(value));
-    if (sizedToText) label->adjustSize();
-    qCDebug(lcCaption).noquote() << label->objectName() << "caption"
-                                 << QString::fromStdString(value).replace('\r', '|');
-}
-
-void QtLabel::SetVisible(bool visible) {
-    if (visible == !label->isHidden()) return;
-    label->setVisible(visible);
-    qCDebug(lcCaption).noquote() << label->objectName() << (visible ? "shown" : "hidden");
-}
-
-QtButton::QtButton(QPushButton* button) : button(button) {
-    QObject::connect(button, &QPushButton::clicked, button, [this] {
-        if (onClick) onClick();
-    });
-}
-
-QtMenuItem::QtMenuItem(QAction* action, std::string name)
-    : MenuItemBase(std::move(name), action->text().toStdString()), action(action) {
-    QObject::connect(action, &QAction::triggered, action, [this] {
-        // Qt has already toggled a checkable action; put the game's marks back first.
-        Refresh();
-        Click();
-    });
-}
-
-void QtMenuItem::Changed() {
-    if (action->isCheckable()) {
-        action->setChecked(Checked());
-        if (logged != Checked())
-            qCDebug(lcMenu).noquote()
-                << action->objectName() << (Checked() ? "checked" : "unchecked");
-        logged = Checked();
-    }
-    action->setText(QString::fromStdString(Caption()));
-}
-
-void QtEditBox::KeyPress(const QString& text) {
-    for (char32_t ch : text.toStdU32String())
-        if (onKeyPress) onKeyPress(ch);
-}
-
-std::string QtStringList::Item(int row) const {
-    if (row < 0 || row >= list->count()) return {};
-    return list->item(row)->text().toStdString();
-}
-
-void QtStringList::SetItems(const std::vector<std::string>& rows) {
-    list->clear();
-    for (const auto& row : rows)
-        list->addItem(QString::fromStdString(row));
+std::unique_ptr<platform::Timer> QtTimerSource::MakeTimer(std::string_view name,
+                                                          int milliseconds) {
+    return std::make_unique<QtTimer>(
+        parent, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+        milliseconds, false);
 }
 
 namespace {

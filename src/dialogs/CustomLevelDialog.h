@@ -11,10 +11,10 @@ class QScrollBar;
 
 namespace pistework::dialogs {
 
-class TFormSettings : public QDialog {
+class CustomLevelDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormSettings(QWidget* owner);
+    explicit CustomLevelDialog(QWidget* owner);
 
     // A position outside the bar's ends is held at the nearer one.
     void SetPositions(game::CustomPositions positions);

@@ -1,4 +1,4 @@
-#include "dialogs/TFormSettings.h"
+#include "dialogs/CustomLevelDialog.h"
 
 #include "dialogs/Style.h"
 
@@ -35,7 +35,7 @@ QScrollBar* PositionBar(QWidget* parent, const char* name, QLabel* caption, int 
 
 } // namespace
 
-TFormSettings::TFormSettings(QWidget* owner) : QDialog(owner, kFixedDialog) {
+CustomLevelDialog::CustomLevelDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
     SetUpFixedDialog(*this, "FormSettings", QStringLiteral("Settings"), {234, 158});
 
     // An etched groove round the bars: a lowered outer and a raised inner edge.
@@ -63,17 +63,17 @@ TFormSettings::TFormSettings(QWidget* owner) : QDialog(owner, kFixedDialog) {
     setTabOrder(cmdOK, cmdCancel);
 }
 
-void TFormSettings::SetPositions(game::CustomPositions positions) {
+void CustomLevelDialog::SetPositions(game::CustomPositions positions) {
     scrSpeed->setValue(positions.speed);
     scrReaction->setValue(positions.reaction);
 }
 
-game::CustomPositions TFormSettings::Positions() const {
+game::CustomPositions CustomLevelDialog::Positions() const {
     return {scrSpeed->value(), scrReaction->value()};
 }
 
 std::optional<game::Strength> AskCustomStrength(QWidget* owner, const game::Strength& inPlay) {
-    TFormSettings dialog(owner);
+    CustomLevelDialog dialog(owner);
     dialog.SetPositions(game::PositionsFor(inPlay));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return game::StrengthAt(dialog.Positions());

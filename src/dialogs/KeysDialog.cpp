@@ -1,4 +1,4 @@
-#include "dialogs/TFormLayout.h"
+#include "dialogs/KeysDialog.h"
 
 #include "dialogs/Style.h"
 
@@ -49,7 +49,7 @@ QString SpelledOut(std::u32string_view keys) {
 
 } // namespace
 
-TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
+KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
     SetUpFixedDialog(*this, "FormLayout", QStringLiteral("Keyboard Layout"), {354, 216});
 
     // A raised inner and a lowered outer edge.
@@ -94,7 +94,7 @@ TFormLayout::TFormLayout(QWidget* owner) : QDialog(owner, kFixedDialog) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-TFormLayout::Radios TFormLayout::SideRadios(const char* side, const QString& title,
+KeysDialog::Radios KeysDialog::SideRadios(const char* side, const QString& title,
                                             const Presets& presets, int left, Boxes& boxes) {
     // Wide enough for "WSXQAZ" beside its radio mark with this platform's fonts.
     auto* group = new QGroupBox(title, this);
@@ -125,18 +125,18 @@ TFormLayout::Radios TFormLayout::SideRadios(const char* side, const QString& tit
     return radios;
 }
 
-void TFormLayout::FillBoxes(const Boxes& boxes, std::u32string_view keys) {
+void KeysDialog::FillBoxes(const Boxes& boxes, std::u32string_view keys) {
     const auto split = game::SplitKeys(keys);
     for (std::size_t i = 0; i < boxes.size(); ++i)
         boxes[i]->setText(QString::fromStdU32String(split[i]));
 }
 
-void TFormLayout::SelectPreset(const Radios& radios, const Presets& presets,
+void KeysDialog::SelectPreset(const Radios& radios, const Presets& presets,
                                std::u32string_view keys) {
     radios[game::PresetIndex(presets, keys).value_or(presets.size())]->setChecked(true);
 }
 
-void TFormLayout::ShowKeys(const game::Game::Keys& keys) {
+void KeysDialog::ShowKeys(const game::Game::Keys& keys) {
     SelectPreset(optLeft, game::kLeftPresets, keys.left);
     SelectPreset(optRight, game::kRightPresets, keys.right);
     const auto left = game::SplitKeys(keys.left);
@@ -147,7 +147,7 @@ void TFormLayout::ShowKeys(const game::Game::Keys& keys) {
     }
 }
 
-game::Game::Keys TFormLayout::Keys() const {
+game::Game::Keys KeysDialog::Keys() const {
     auto join = [](const Boxes& boxes) {
         std::array<std::u32string, game::kKeysPerSide> texts;
         for (std::size_t i = 0; i < boxes.size(); ++i)
@@ -158,7 +158,7 @@ game::Game::Keys TFormLayout::Keys() const {
 }
 
 std::optional<game::Game::Keys> AskKeys(QWidget* owner, const game::Game::Keys& current) {
-    TFormLayout layout(owner);
+    KeysDialog layout(owner);
     layout.ShowKeys(current);
     if (layout.exec() != QDialog::Accepted) return std::nullopt;
     return layout.Keys();

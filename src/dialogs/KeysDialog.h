@@ -15,10 +15,10 @@ class QRadioButton;
 
 namespace pistework::dialogs {
 
-class TFormLayout : public QDialog {
+class KeysDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormLayout(QWidget* owner);
+    explicit KeysDialog(QWidget* owner);
 
     // Selects each side's preset from the keys ignoring case, then shows the keys themselves,
     // in their own case, whatever a preset wrote.

@@ -1,0 +1,565 @@
+#include "app/MainWindow.h"
+
+#include "app/Accessibility.h"
+#include "app/CallTexts.h"
+
+#include "dialogs/Style.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/KeysDialog.h"
+#include "dialogs/BestResultsDialog.h"
+#include "dialogs/CustomLevelDialog.h"
+#include "dialogs/VictoryDialog.h"
+#include "game/Piste.h"
+#include "game/BoutRules.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace pistework::app {
+
+namespace {
+
+using game::Side;
+using layout::ControlEntry;
+using layout::ControlKind;
+using layout::Shows;
+
+static_assert(layout::Control("imgPiste").geometry.width == game::kPisteWidth &&
+              layout::Control("imgPiste").geometry.height == game::kPisteHeight);
+
+QColor Colour(layout::Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment Alignment(layout::Align align) {
+    switch (align) {
+    case layout::Align::Centre:
+        return Qt::AlignCenter;
+    case layout::Align::TopRight:
+        return Qt::AlignRight | Qt::AlignTop;
+    case layout::Align::TopLeft:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// The card shapes: a rounded rectangle in one colour.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(QWidget* parent, QColor colour) : QWidget(parent), colour(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::black);
+        p.setBrush(colour);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+
+private:
+    QColor colour;
+};
+
+QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
+    auto* label = entry.readout != Readout::None
+                      ? new ReadoutLabel(Text(entry.caption), parent, entry.readout)
+                      : new QLabel(Text(entry.caption), parent);
+    label->setAlignment(Alignment(entry.align));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Colour(entry.colour));
+    if (entry.filled) {
+        label->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, Colour(entry.background));
+    }
+    label->setPalette(palette);
+    return label;
+}
+
+QPixmap PistePixmap() {
+    QImage image(game::kPisteWidth, game::kPisteHeight, QImage::Format_ARGB32);
+    const auto pixels = game::PistePixels();
+    for (int y = 0; y < game::kPisteHeight; ++y) {
+        // Written a row at a time: pixel by pixel through QColor cost a millisecond at start.
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < game::kPisteWidth; ++x) {
+            switch (pixels[y * game::kPisteWidth + x]) {
+            case game::PisteColour::Green:
+                row[x] = qRgb(0, 128, 0);
+                break;
+            case game::PisteColour::Yellow:
+                row[x] = qRgb(255, 255, 0);
+                break;
+            case game::PisteColour::White:
+                row[x] = qRgba(0, 0, 0, 0); // the white ground is not drawn
+                break;
+            }
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+// Each picture is decoded once and kept: a fencer changes picture nearly every tick, and
+// QPixmap's own cache, keyed on the resource's file details, missed and decoded the PNG again.
+const QPixmap& Picture(const std::string& name) {
+    static std::map<std::string, QPixmap, std::less<>> pictures;
+    auto known = pictures.find(name);
+    if (known == pictures.end()) {
+        // Named as PNG, so no image plugin is loaded and asked to guess the format.
+        known = pictures
+                    .emplace(name, QPixmap(QStringLiteral(":/sprites/") +
+                                               QString::fromStdString(name),
+                                           "PNG"))
+                    .first;
+    }
+    return known->second;
+}
+
+void ShowPicture(QLabel* label, const std::string& name) {
+    const QPixmap& pixmap = Picture(name);
+    if (pixmap.isNull())
+        qCWarning(lcPicture).noquote() << label->objectName() << "has no picture" << name.c_str();
+    label->setPixmap(pixmap);
+    qCDebug(lcPicture).noquote() << label->objectName() << "picture" << name.c_str();
+}
+
+// A caption sized to its text, like the scores, grows and shrinks from its top-left corner,
+// so "15" shows both digits.
+void ShowCaption(QLabel* label, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (auto* readout = qobject_cast<ReadoutLabel*>(label))
+        readout->SetValue(shown);
+    else
+        label->setText(shown);
+    if (label->property("sizedToText").toBool()) label->adjustSize();
+    qCDebug(lcCaption).noquote() << label->objectName() << "caption"
+                                 << QString(shown).replace(QChar('\n'), QChar('|'));
+}
+
+void Show(QWidget* widget, bool visible) {
+    if (visible == !widget->isHidden()) return;
+    widget->setVisible(visible);
+    qCDebug(lcCaption).noquote() << widget->objectName() << (visible ? "shown" : "hidden");
+}
+
+std::string LampPicture(game::Lamp lamp, Side side) {
+    switch (lamp) {
+    case game::Lamp::On:
+        return game::ResourceName(game::picture::kLampOn, side);
+    case game::Lamp::OffTarget:
+        return game::ResourceName(game::picture::kLampOffTarget, side);
+    case game::Lamp::Off:
+        break;
+    }
+    return game::ResourceName(game::picture::kLampOff, side);
+}
+
+// Whether a menu item's mark is set; none for an item without one, or a game length the menu
+// does not offer (stored by hand), which leaves the marks as they were.
+std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu) {
+    using enum layout::MenuCommand;
+    const bool offered = menu.target == 5 || menu.target == 10 || menu.target == 15;
+    switch (command) {
+    case FirstTo5:
+    case FirstTo10:
+    case FirstTo15:
+        if (!offered) return std::nullopt;
+        return menu.target == (command == FirstTo5 ? 5 : command == FirstTo10 ? 10 : 15);
+    case ToggleTimed:
+        return menu.timed;
+    case Level1:
+    case Level2:
+    case Level3:
+    case Level4:
+    case Level5:
+    case Level6:
+        return menu.level == static_cast<int>(command) - static_cast<int>(Level1) + 1;
+    case Custom:
+        return menu.custom;
+    case TwoPlayers:
+        return menu.twoPlayers;
+    case Keyboard:
+        return menu.control == game::ControlMode::Keyboard;
+    case Mouse:
+        return menu.control == game::ControlMode::Mouse;
+    case ToggleSound:
+        return menu.sound;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      store(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework")) {
+    setObjectName(QStringLiteral("FormFencer"));
+    setWindowTitle(QStringLiteral("B.K.S. Pistework"));
+    setFont(dialogs::GameFont(11));
+    InstallReadoutAccessibility();
+
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Colour(layout::kWindowGreen));
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    BuildControls();
+    BuildMenu();
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+
+    game = std::make_unique<game::Game>(platform::Services{
+        .timers = timers, .sound = sound, .store = store, .clock = clock, .random = random});
+    game->SetOnView([this](const game::BoutView& view) { Draw(view); });
+    game->SetOnNewBest([this](const game::Game::NewBest& best, const game::Game::Record& record) {
+        dialogs::VictoryDialog victory(this, best.level, best.holder, record);
+        victory.exec();
+    });
+    game->Start();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    SaveOptions();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) SaveOptions();
+}
+
+void MainWindow::SaveOptions() {
+    if (optionsSaved) return;
+    optionsSaved = true;
+    if (game->SaveOptions()) return;
+    const QString text =
+        QStringLiteral("Your settings could not be saved to\n%1\n\nThe game length, control, "
+                       "keys and level chosen this time are lost; the settings saved before are "
+                       "kept as they were.")
+            .arg(store.FileName());
+    if (warn)
+        warn(text);
+    else
+        QMessageBox::warning(this, windowTitle(), text);
+}
+
+QWidget* MainWindow::NewControl(const ControlEntry& entry) {
+    switch (entry.kind) {
+    case ControlKind::Picture:
+        return new PixelArtLabel(client);
+    case ControlKind::Label: {
+        QLabel* label = NewCaption(client, entry);
+        label->setProperty("sizedToText", entry.geometry.width == 0);
+        return label;
+    }
+    case ControlKind::Shape:
+        return new ShapeWidget(client, Colour(entry.colour));
+    case ControlKind::Button: {
+        auto* button = new QPushButton(Text(entry.caption), client);
+        connect(button, &QPushButton::clicked, this,
+                [this, command = entry.command] { game->Command(Side::Right, command); });
+        return button;
+    }
+    case ControlKind::EditBox:
+        return new QLineEdit(client);
+    case ControlKind::Piste: {
+        auto* piste = new PixelArtLabel(client);
+        piste->setPixmap(PistePixmap());
+        return piste;
+    }
+    }
+    throw std::logic_error("a control kind without a widget");
+}
+
+void MainWindow::BuildControls() {
+    // The layout lists the controls back to front, so each is drawn over the ones before it.
+    for (const ControlEntry& entry : layout::kControls) {
+        QWidget* widget = NewControl(entry);
+        widget->setObjectName(Text(entry.name));
+        NameForReaders(widget, entry);
+        if (entry.fontPixels > 0) widget->setFont(dialogs::GameFont(entry.fontPixels, entry.bold));
+        const auto& g = entry.geometry;
+        if (g.width > 0) {
+            widget->setGeometry(g.x, g.y, g.width, g.height);
+        } else {
+            widget->move(g.x, g.y);
+            widget->adjustSize();
+        }
+        widget->setVisible(entry.visible);
+
+        auto* label = qobject_cast<QLabel*>(widget);
+        switch (entry.shows) {
+        case Shows::Fencer:
+            board.fencers[entry.side] = label;
+            break;
+        case Shows::Lamp:
+            board.lamps[entry.side] = label;
+            break;
+        case Shows::Call:
+            board.call = label;
+            break;
+        case Shows::Score:
+            board.scores[entry.side] = label;
+            break;
+        case Shows::Clock:
+            board.clock = label;
+            break;
+        case Shows::YellowCard:
+            board.yellowCards[entry.side] = widget;
+            break;
+        case Shows::RedCard:
+            board.redCards[entry.side] = widget;
+            break;
+        case Shows::RedCount:
+            board.redCounts[entry.side] = label;
+            break;
+        case Shows::StartPrompt:
+            board.startPrompt = label;
+            break;
+        case Shows::Command:
+            board.commands.push_back(qobject_cast<QPushButton*>(widget));
+            break;
+        case Shows::Fixed:
+            if (entry.kind == ControlKind::EditBox) board.keys = qobject_cast<QLineEdit*>(widget);
+            break;
+        }
+    }
+    // In keyboard control the players' keys reach the game from whichever widget has the focus.
+    qApp->installEventFilter(this);
+}
+
+void MainWindow::BuildMenu() {
+    using layout::MenuGroup;
+    using layout::MenuKind;
+    std::map<std::string_view, QMenu*> menus;
+    std::map<MenuGroup, QActionGroup*> groups;
+    // The button Qt shows for the menus that no longer fit, at a large scale, has only an arrow.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More menus"));
+    for (const auto& entry : layout::kMenu) {
+        const QString caption = Text(entry.caption);
+        QMenu* parent = entry.parent.empty() ? nullptr : menus.at(entry.parent);
+        switch (entry.kind) {
+        case MenuKind::Menu: {
+            QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+            menu->setObjectName(Text(entry.name));
+            menus[entry.name] = menu;
+            break;
+        }
+        case MenuKind::Separator:
+            parent->addSeparator();
+            break;
+        case MenuKind::Item:
+        case MenuKind::Check:
+        case MenuKind::Radio: {
+            QAction* action = parent->addAction(caption);
+            action->setObjectName(Text(entry.name));
+            if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Text(entry.shortcut)));
+            action->setCheckable(entry.kind != MenuKind::Item);
+            action->setChecked(entry.checked);
+            if (entry.kind == MenuKind::Radio) {
+                // The group only draws radio marks; the game decides every mark.
+                auto& group = groups[entry.group];
+                if (!group) {
+                    group = new QActionGroup(this);
+                    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
+                group->addAction(action);
+            }
+            connect(action, &QAction::triggered, this,
+                    [this, command = entry.command] { Choose(command); });
+            actions[entry.command] = action;
+            break;
+        }
+        }
+    }
+}
+
+void MainWindow::Choose(MenuCommand command) {
+    using enum MenuCommand;
+    game::Game& g = *game;
+    switch (command) {
+    case NewGame:
+        g.NewGame();
+        break;
+    case PauseOrResume:
+        g.PauseOrResume();
+        break;
+    case BestResults:
+        dialogs::ShowBestResults(this, g.BestResults());
+        break;
+    case Exit:
+        close();
+        break;
+    case FirstTo5:
+        g.SetTarget(5);
+        break;
+    case FirstTo10:
+        g.SetTarget(10);
+        break;
+    case FirstTo15:
+        g.SetTarget(15);
+        break;
+    case ToggleTimed:
+        g.ToggleTimed();
+        break;
+    case Level1:
+    case Level2:
+    case Level3:
+    case Level4:
+    case Level5:
+    case Level6:
+        g.ChooseLevel(game::kLevels[static_cast<std::size_t>(command) -
+                                    static_cast<std::size_t>(Level1)]);
+        break;
+    case Custom:
+        // A cancelled dialog leaves everything as it was.
+        if (const auto chosen = dialogs::AskCustomStrength(this, g.StrengthInPlay()))
+            g.ChooseCustom(*chosen);
+        break;
+    case TwoPlayers:
+        g.ChooseTwoPlayers();
+        break;
+    case Keyboard:
+        g.SetControl(game::ControlMode::Keyboard);
+        break;
+    case Mouse:
+        g.SetControl(game::ControlMode::Mouse);
+        break;
+    case Keys:
+        g.WhileHeld([this, &g] {
+            if (const auto keys = dialogs::AskKeys(this, g.CurrentKeys())) g.SetKeys(*keys);
+        });
+        break;
+    case ToggleSound:
+        g.ToggleSound();
+        break;
+    case About:
+        g.WhileHeld([this] {
+            dialogs::AboutDialog about(this, launcher);
+            about.exec();
+        });
+        break;
+    case Help:
+        g.WhileHeld([this] {
+            dialogs::HelpDialog help(this);
+            help.exec();
+        });
+        break;
+    case None:
+        break;
+    }
+    // Qt has toggled a checkable item by itself; the marks show the options again.
+    DrawMenu(g.View().menu);
+}
+
+// Only what changed since the last view is drawn: a repaint costs far more than a comparison.
+void MainWindow::Draw(const game::BoutView& view) {
+    const bool all = !drawn;
+    DrawBoard(view, all);
+    if (all || view.menu != drawn->menu) DrawMenu(view.menu);
+    if (view.menu.control == game::ControlMode::Keyboard &&
+        (all || drawn->menu.control != game::ControlMode::Keyboard))
+        board.keys->setFocus(Qt::OtherFocusReason);
+    drawn = view;
+}
+
+void MainWindow::DrawBoard(const game::BoutView& view, bool all) {
+    const game::BoutView* was = all ? nullptr : &*drawn;
+    for (Side side : game::kSides) {
+        const game::FencerView& f = view.fencers[side];
+        QLabel* fencer = board.fencers[side];
+        if (!was || was->fencers[side].x != f.x) {
+            fencer->move(f.x, fencer->y());
+            qCDebug(lcPicture).noquote() << fencer->objectName() << "Left" << f.x;
+        }
+        if (!was || was->fencers[side].pose != f.pose) ShowPicture(fencer, f.pose);
+        if (!was || was->lamps[side] != view.lamps[side])
+            ShowPicture(board.lamps[side], LampPicture(view.lamps[side], side));
+        if (!was || was->scores[side] != view.scores[side])
+            ShowCaption(board.scores[side], std::to_string(view.scores[side]));
+        const game::CardsView& cards = view.cards[side];
+        if (!was || was->cards[side] != cards) {
+            Show(board.yellowCards[side], cards.yellow);
+            Show(board.redCards[side], cards.reds > 0);
+            ShowCaption(board.redCounts[side], std::to_string(cards.reds));
+            // One red card is the bare card; the count shows from the second on.
+            Show(board.redCounts[side], cards.reds > 1);
+        }
+    }
+    if (!was || was->inFront != view.inFront) board.fencers[view.inFront]->raise();
+    if (!was || was->call != view.call) ShowCaption(board.call, CallText(view.call));
+    if (!was || was->clock != view.clock) {
+        ShowCaption(board.clock, game::ClockCaption(view.clock.secondsLeft));
+        Show(board.clock, view.clock.shown);
+    }
+    if (!was || was->startPrompt != view.startPrompt) Show(board.startPrompt, view.startPrompt);
+    if (!was || was->commandButtons != view.commandButtons)
+        for (QPushButton* button : board.commands)
+            Show(button, view.commandButtons);
+}
+
+void MainWindow::DrawMenu(const game::MenuView& menu) {
+    for (const auto& [command, action] : actions) {
+        const std::optional<bool> mark = Mark(command, menu);
+        if (!mark) continue;
+        action->setChecked(*mark);
+        // Logged when the mark changes, however often it is drawn again.
+        const auto logged = loggedMarks.find(action);
+        if (logged == loggedMarks.end() || logged->second != *mark)
+            qCDebug(lcMenu).noquote() << action->objectName() << (*mark ? "checked" : "unchecked");
+        loggedMarks[action] = *mark;
+    }
+    QAction* pause = actions.at(MenuCommand::PauseOrResume);
+    pause->setText(menu.paused ? Text(layout::kResumeCaption)
+                               : Text(layout::Menu(MenuCommand::PauseOrResume).caption));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // In keyboard control every typed character of this window goes to the game, whichever
+    // widget has the focus; shortcuts (F1-F3, Alt+letters) were handled before. In mouse
+    // control the keys are the focused widget's: Space presses a button.
+    if (event->type() == QEvent::KeyPress && game && game->TakesKeys() && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && !key->text().isEmpty() && key->text().at(0).isPrint()) {
+            for (char32_t ch : key->text().toStdU32String())
+                game->KeyTyped(ch);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred && screen()) {
+        centred = true;
+        move(screen()->availableGeometry().center() - rect().center());
+    }
+}
+
+} // namespace pistework::app

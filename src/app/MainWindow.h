@@ -1,0 +1,85 @@
+#pragma once
+// The main window: builds its widgets from the layout table, forwards the player's input to
+// the game as typed commands, draws each new bout view, and owns the dialogs.
+
+#include "app/Layout.h"
+#include "app/QtRegistry.h"
+#include "app/QtServices.h"
+#include "game/Game.h"
+#include "platform/Random.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+namespace pistework::app {
+
+inline constexpr int kClientWidth = 498;
+inline constexpr int kClientHeight = 270;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Stores the options once, when the window closes by any way or is destroyed; tells the
+    // player once, plainly, when the store would not take them.
+    void SaveOptions();
+    // How the player is told; a message box unless a test listens instead.
+    void SetOnWarning(std::function<void(const QString&)> sink) { warn = std::move(sink); }
+    game::Game& Game() { return *game; }
+    QWidget* Client() const { return client; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    using MenuCommand = layout::MenuCommand;
+
+    QWidget* NewControl(const layout::ControlEntry& entry);
+    void BuildControls();
+    void BuildMenu();
+    void Choose(MenuCommand command);
+    void Draw(const game::BoutView& view);
+    void DrawBoard(const game::BoutView& view, bool all);
+    // Every mark as the options have it, also after Qt has toggled one on its own.
+    void DrawMenu(const game::MenuView& menu);
+
+    // The widgets that show the bout, found from the layout's Shows column.
+    struct Board {
+        game::PerSide<QLabel*> fencers{}, lamps{}, scores{}, redCounts{};
+        game::PerSide<QWidget*> yellowCards{}, redCards{};
+        QLabel* call = nullptr;
+        QLabel* clock = nullptr;
+        QLabel* startPrompt = nullptr;
+        std::vector<QPushButton*> commands;
+        QLineEdit* keys = nullptr;
+    } board;
+
+    QWidget* client = nullptr;
+    std::map<MenuCommand, QAction*> actions;
+    std::map<QAction*, bool> loggedMarks;
+    std::optional<game::BoutView> drawn;
+    QtTimerSource timers{this};
+    QtMediaPlayer sound{this};
+    QtRegistry store;
+    QtClock clock;
+    platform::LcgRandom random;
+    QtLauncher launcher;
+    std::unique_ptr<game::Game> game;
+    bool centred = false;
+    bool optionsSaved = false;
+    std::function<void(const QString&)> warn;
+};
+
+} // namespace pistework::app

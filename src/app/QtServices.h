@@ -1,0 +1,93 @@
+#pragma once
+// Qt implementations of the services the game runs on, and the logging categories under which
+// the window and the timers log every change (off unless QT_LOGGING_RULES turns them on), for
+// bug reports.
+
+#include "app/SoundEffect.h"
+#include "platform/Platform.h"
+
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+Q_DECLARE_LOGGING_CATEGORY(lcCaption)
+Q_DECLARE_LOGGING_CATEGORY(lcPicture)
+Q_DECLARE_LOGGING_CATEGORY(lcTimer)
+Q_DECLARE_LOGGING_CATEGORY(lcMenu)
+Q_DECLARE_LOGGING_CATEGORY(lcSound)
+Q_DECLARE_LOGGING_CATEGORY(lcTick)
+
+namespace pistework::app {
+
+class QtTimer : public platform::Timer {
+public:
+    QtTimer(QObject* parent, const QString& name, int interval, bool enabled);
+    bool Enabled() const override { return timer->isActive(); }
+    void SetEnabled(bool enabled) override;
+    int Interval() const override { return timer->interval(); }
+    void SetInterval(int milliseconds) override;
+    void SetOnTimer(std::function<void()> handler) override { onTimer = std::move(handler); }
+    QTimer* Widget() const { return timer; }
+
+private:
+    QTimer* timer;
+    std::function<void()> onTimer;
+};
+
+// A picture label drawn pixel for pixel from its top-left corner. On a scaled screen each
+// picture pixel becomes a block of device pixels, never a blend of its neighbours, as
+// QLabel's own drawing of a pixmap gives.
+class PixelArtLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The game's timers, children of one object.
+class QtTimerSource : public platform::TimerSource {
+public:
+    explicit QtTimerSource(QObject* parent) : parent(parent) {}
+    std::unique_ptr<platform::Timer> MakeTimer(std::string_view name, int milliseconds) override;
+
+private:
+    QObject* parent;
+};
+
+// Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
+// of the program's own resources, anything else a local file. Each file is loaded once, the
+// first time it is opened, and kept: a cue heard again is only a play(), which never holds
+// up a fencer's tick. Without a sound device, without the sound library, or with a file that
+// will not decode, a cue is silent and nothing else.
+class QtMediaPlayer : public platform::MediaPlayer {
+public:
+    // The sound effects are children of `parent`, which must outlive any use of the player.
+    explicit QtMediaPlayer(QObject* parent) : parent(parent) {}
+    std::string FileName() const override { return fileName; }
+    void SetFileName(const std::string& name) override { fileName = name; }
+    bool Open() override;
+    bool Play() override;
+
+private:
+    QObject* parent;
+    std::string fileName;
+    std::map<std::string, std::unique_ptr<SoundEffect>> effects;
+    SoundEffect* opened = nullptr;
+};
+
+class QtClock : public platform::Clock {
+public:
+    std::int64_t NowMilliseconds() const override;
+};
+
+class QtLauncher : public platform::Launcher {
+public:
+    bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
+};
+
+} // namespace pistework::app

@@ -1,0 +1,19 @@
+#pragma once
+// The read-only table of the six stored best results, one row per graded level.
+
+#include "game/BestResults.h"
+
+#include <QDialog>
+
+namespace pistework::dialogs {
+
+class BestResultsDialog : public QDialog {
+    Q_OBJECT
+public:
+    BestResultsDialog(QWidget* owner, const game::BestResultTable& results);
+};
+
+// Opens a fresh table modally; play goes on behind it.
+void ShowBestResults(QWidget* owner, const game::BestResultTable& results);
+
+} // namespace pistework::dialogs
