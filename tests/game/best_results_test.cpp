@@ -1,5 +1,5 @@
 #include "game/BestResults.h"
-#include "platform/headless/HeadlessControls.h"
+#include "platform/headless/HeadlessServices.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,10 @@
 
 #include "game/BoutRules.h"
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/Settings.h"
 #include "game/Sounds.h"
-#include "platform/headless/HeadlessForm.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ using namespace pistework;
 using game::ControlMode;
 using game::Strength;
 using platform::Registry;
-using platform::headless::HeadlessForm;
+using platform::headless::HeadlessPlatform;
 using platform::headless::MemoryRegistry;
 
 namespace {
@@ -28,15 +29,15 @@ MemoryRegistry::Key& GameKey(MemoryRegistry& registry) {
     return registry.At(Registry::Root::LocalMachine, game::kGameKey);
 }
 
-// A window started on these stored values.
+// A game started on these stored values.
 struct Started {
     explicit Started(const Values& stored) {
-        GameKey(form.registry).values = stored;
-        game.FormCreate();
+        GameKey(form.store).values = stored;
+        game.Start();
     }
-    bool Marked(const char* item) { return form.Menu(item).Checked(); }
-    HeadlessForm form;
-    game::Game game{form.Controls()};
+    const game::MenuView& Menu() const { return game.View().menu; }
+    HeadlessPlatform form;
+    game::Game game{form.Services()};
 };
 
 } // namespace
@@ -47,54 +48,33 @@ TEST(Settings, StoredValuesSetTheOptionsAndTheMarks) {
         Values stored;
         int maxHits;
         Strength strength;
-        const char* markedLevel; // the opponent item checked
-        const char* markedTarget;
+        std::optional<int> level; // the graded level marked; none for "Custom"
     };
     const Case cases[] = {
-        {"nothing stored", {}, 15, {12, 120}, "Novice", "Firstto15"},
-        {"first to 10", {{"MaxHits", 10}}, 10, {12, 120}, "Novice", "Firstto10"},
-        // A target the menu does not offer leaves the layout's mark where it was.
-        {"first to 7", {{"MaxHits", 7}}, 7, {12, 120}, "Novice", "Firstto15"},
-        {"quarter-finalist",
-         {{"Range", 9}, {"Speed", 90}},
-         15,
-         {9, 90},
-         "QuarterFinalist",
-         "Firstto15"},
-        {"semi-finalist", {{"Range", 9}, {"Speed", 80}}, 15, {9, 80}, "SemiFinalist", "Firstto15"},
-        {"between two levels", {{"Range", 9}, {"Speed", 85}}, 15, {9, 85}, "Custom1", "Firstto15"},
-        {"a custom pair that is a level",
-         {{"Range", 11}, {"Speed", 100}},
-         15,
-         {11, 100},
-         "Intermediate",
-         "Firstto15"},
-        {"beyond the dialog's range",
-         {{"Range", 30}, {"Speed", 1000}},
-         15,
-         {30, 1000},
-         "Custom1",
-         "Firstto15"},
+        {"nothing stored", {}, 15, {12, 120}, 1},
+        {"first to 10", {{"MaxHits", 10}}, 10, {12, 120}, 1},
+        {"first to 7", {{"MaxHits", 7}}, 7, {12, 120}, 1},
+        {"quarter-finalist", {{"Range", 9}, {"Speed", 90}}, 15, {9, 90}, 4},
+        {"semi-finalist", {{"Range", 9}, {"Speed", 80}}, 15, {9, 80}, 5},
+        {"between two levels", {{"Range", 9}, {"Speed", 85}}, 15, {9, 85}, std::nullopt},
+        {"a custom pair that is a level", {{"Range", 11}, {"Speed", 100}}, 15, {11, 100}, 2},
+        {"beyond the dialog's range", {{"Range", 30}, {"Speed", 1000}}, 15, {30, 1000}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Started s(c.stored);
-        EXPECT_EQ(s.game.Options().maxHits, c.maxHits);
         EXPECT_EQ(s.game.Options().chosen, c.strength);
-        EXPECT_EQ(s.game.Computer().InPlay(), c.strength);
-        EXPECT_TRUE(s.Marked(c.markedLevel));
-        EXPECT_TRUE(s.Marked(c.markedTarget));
-        int levelMarks = 0;
-        for (const char* item : {"Novice", "Intermediate", "Advanced", "QuarterFinalist",
-                                 "SemiFinalist", "Champion", "Custom1", "mnu2Player"})
-            levelMarks += s.Marked(item);
-        EXPECT_EQ(levelMarks, 1);
+        EXPECT_EQ(s.game.StrengthInPlay(), c.strength);
+        EXPECT_EQ(s.Menu().target, c.maxHits);
+        EXPECT_EQ(s.Menu().level, c.level);
+        EXPECT_EQ(s.Menu().custom, !c.level);
+        EXPECT_FALSE(s.Menu().twoPlayers);
     }
 
     // First to 7: the timed bout lasts 7 x 3 / 5 = 4 minutes.
     Started seven({{"MaxHits", 7}});
-    seven.form.Menu("mnuFileNewGame").Click();
-    EXPECT_EQ(seven.form.lblTime.Caption(), "4:00");
+    seven.game.NewGame();
+    EXPECT_EQ(game::ClockCaption(seven.game.View().clock.secondsLeft), "4:00");
 }
 
 TEST(Settings, ControlModesAndTimedMarksFollowTheStoredCodes) {
@@ -106,14 +86,13 @@ TEST(Settings, ControlModesAndTimedMarksFollowTheStoredCodes) {
                           Case{2, false, false, false}, Case{-7, false, false, false}}) {
         SCOPED_TRACE(c.control);
         Started s({{"Control", c.control}, {"Timed", c.control}});
-        EXPECT_EQ(s.Marked("mnuKeyboard"), c.keyboard);
-        EXPECT_EQ(s.Marked("mnuMouse"), c.mouse);
-        EXPECT_EQ(s.form.cmdLunge.Visible(), c.buttons);
-        EXPECT_EQ(s.form.cmdAdvance.Visible(), c.buttons);
-        EXPECT_EQ(s.Marked("TimedBout"), c.control == 1) << "only 1 means timed";
+        EXPECT_EQ(s.Menu().control == ControlMode::Keyboard, c.keyboard);
+        EXPECT_EQ(s.Menu().control == ControlMode::Mouse, c.mouse);
+        EXPECT_EQ(s.game.View().commandButtons, c.buttons);
+        EXPECT_EQ(s.Menu().timed, c.control == 1) << "only 1 means timed";
         // Neither mark saves as mouse control.
-        ASSERT_TRUE(s.game.FormDestroy());
-        EXPECT_EQ(GameKey(s.form.registry).values.at("Control"),
+        ASSERT_TRUE(s.game.SaveOptions());
+        EXPECT_EQ(GameKey(s.form.store).values.at("Control"),
                   MemoryRegistry::Value(c.control == 0 ? 0 : 1));
     }
 }
@@ -132,8 +111,8 @@ TEST(Settings, ValuesOfTheWrongKindOrThatWouldStopPlayCountAsAbsent) {
     EXPECT_EQ(o.maxHits, 15);
     EXPECT_EQ(o.keysLeft, U"wsxqaz");
     EXPECT_EQ(o.keysRight, U"ab") << "a short key string plays with what it holds";
-    EXPECT_FALSE(s.Marked("TimedBout"));
-    EXPECT_TRUE(s.Marked("mnuKeyboard")) << "the last value still loads";
+    EXPECT_FALSE(s.Menu().timed);
+    EXPECT_EQ(s.Menu().control, ControlMode::Keyboard) << "the last value still loads";
 
     for (int bad : {0, -1, -2147483647 - 1}) {
         Started zero({{"MaxHits", bad}, {"Speed", bad}});
@@ -147,28 +126,33 @@ TEST(Settings, ValuesOfTheWrongKindOrThatWouldStopPlayCountAsAbsent) {
     EXPECT_EQ(game::BoutLengthSeconds(2147483647), 2147483647);
     EXPECT_EQ(game::BoutLengthSeconds(15), 540);
 
-    // Keys are whole characters, whatever their script; bytes that are not UTF-8 still read.
-    Started keys({{"KeyboardLeft", std::string("ж\xC3\xA9q")},
-                  {"KeyboardRight", std::string("\xFF\xFEzz")}});
-    EXPECT_EQ(keys.game.Options().keysLeft, U"жéq");
-    EXPECT_EQ(keys.game.Options().keysRight, U"\uFFFD\uFFFDzz");
+    // Keys are whole characters, whatever their script; bytes that are not UTF-8, overlong
+    // forms and surrogates still read, each byte as U+FFFD.
+    for (const auto& [stored, read] : std::initializer_list<std::pair<std::string, std::u32string>>{
+             {"ж\xC3\xA9q", U"жéq"},
+             {"\xFF\xFEzz", U"\uFFFD\uFFFDzz"},
+             {"\xC0\x80\xC1\x81z", U"\uFFFD\uFFFD\uFFFD\uFFFDz"},
+             {"\xED\xA0\x80z", U"\uFFFD\uFFFD\uFFFDz"}}) {
+        Started keys({{"KeyboardLeft", stored}});
+        EXPECT_EQ(keys.game.Options().keysLeft, read);
+    }
 }
 
 TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
-    HeadlessForm form;
+    HeadlessPlatform form;
     {
-        game::Game game(form.Controls());
-        game.FormCreate();
-        form.Menu("Firstto5").Click();
-        form.Menu("TimedBout").Click();
-        form.Menu("SemiFinalist").Click();
+        game::Game game(form.Services());
+        game.Start();
+        game.SetTarget(5);
+        game.ToggleTimed();
+        game.ChooseLevel(game::kLevels[4]);
         // "2 Player" keeps the level chosen before it, and keyboard control.
-        form.Menu("mnu2Player").Click();
+        game.ChooseTwoPlayers();
         // A demonstration plays at the Champion's strength; the choice is what is stored.
         form.scheduler.RunFor(20'000);
-        ASSERT_TRUE(game.Demonstrating());
-        ASSERT_EQ(game.Computer().InPlay(), game::kChampion.strength);
-        ASSERT_TRUE(game.FormDestroy());
+        ASSERT_TRUE(game::GameProbe(game).Demonstrating());
+        ASSERT_EQ(game.StrengthInPlay(), game::kChampion.strength);
+        ASSERT_TRUE(game.SaveOptions());
     }
     const Values expected{{"MaxHits", 5},
                           {"KeyboardLeft", std::string("wsxqaz")},
@@ -177,22 +161,20 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
                           {"Control", 0},
                           {"Speed", 80},
                           {"Range", 9}};
-    EXPECT_EQ(GameKey(form.registry).values, expected);
+    EXPECT_EQ(GameKey(form.store).values, expected);
 
-    HeadlessForm next;
-    GameKey(next.registry).values = GameKey(form.registry).values;
-    game::Game again(next.Controls());
-    again.FormCreate();
-    EXPECT_TRUE(next.Menu("Firstto5").Checked());
-    EXPECT_FALSE(next.Menu("TimedBout").Checked());
-    EXPECT_TRUE(next.Menu("SemiFinalist").Checked());
-    EXPECT_TRUE(next.Menu("mnuKeyboard").Checked());
-    EXPECT_FALSE(next.Menu("mnu2Player").Checked()) << "two players are not stored";
-    EXPECT_FALSE(next.Menu("SoundOn").Checked()) << "every start is silent";
+    Started next(GameKey(form.store).values);
+    const game::MenuView& menu = next.Menu();
+    EXPECT_EQ(menu.target, 5);
+    EXPECT_FALSE(menu.timed);
+    EXPECT_EQ(menu.level, 5);
+    EXPECT_EQ(menu.control, ControlMode::Keyboard);
+    EXPECT_FALSE(menu.twoPlayers) << "two players are not stored";
+    EXPECT_FALSE(menu.sound) << "every start is silent";
 
     // A store that takes nothing says so.
-    next.registry.readOnly = true;
-    EXPECT_FALSE(again.FormDestroy());
+    next.form.store.readOnly = true;
+    EXPECT_FALSE(next.game.SaveOptions());
 }
 
 TEST(Settings, ThePlayersOwnHitSoundBringsTheParrySoundFromItsFolder) {
@@ -209,12 +191,11 @@ TEST(Settings, ThePlayersOwnHitSoundBringsTheParrySoundFromItsFolder) {
         {"", "", "start.wav"},
     };
     for (const Case& c : cases) {
-        HeadlessForm form;
+        HeadlessPlatform form;
         if (c.beep)
-            form.registry.At(Registry::Root::CurrentUser, game::kSoundSchemeKey).values[""] =
-                *c.beep;
-        game::Game game(form.Controls());
-        game.FormCreate();
+            form.store.At(Registry::Root::CurrentUser, game::kSoundSchemeKey).values[""] = *c.beep;
+        game::Game game(form.Services());
+        game.Start();
         EXPECT_EQ(game.Options().hitSound, c.hit);
         EXPECT_EQ(game.Options().parrySound, c.parry);
     }
