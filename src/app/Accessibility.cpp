@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-
 namespace pistework::app {
 
 namespace {

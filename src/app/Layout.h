@@ -98,8 +98,9 @@ constexpr ControlEntry Picture(std::string_view name, Rect at, Shows shows, Side
 constexpr ControlEntry Caption(std::string_view name, std::string_view text, Rect at,
                                Shows shows = Shows::Fixed, Side side = Side::Left,
                                bool visible = true, Align align = Align::TopLeft) {
-    return {name, ControlKind::Label, at, shows, side, text, visible, kYellow, false, kBlack, 19,
-            false, align};
+    return {
+        name, ControlKind::Label, at, shows, side, text, visible, kYellow, false, kBlack, 19, false,
+        align};
 }
 
 // A caption read as the value of something named, like a score.
@@ -112,18 +113,30 @@ constexpr ControlEntry ReadAs(ControlEntry e, std::string_view spoken, Readout r
 // A penalty card, shown only once given.
 constexpr ControlEntry Card(std::string_view name, int x, int y, Shows shows, Side side,
                             std::string_view spoken) {
-    ControlEntry e{name, ControlKind::Shape, {x, y, 13, 20}, shows, side, {}, false,
-                   shows == Shows::YellowCard ? kYellow : kRed};
+    ControlEntry e{name,           ControlKind::Shape,
+                   {x, y, 13, 20}, shows,
+                   side,           {},
+                   false,          shows == Shows::YellowCard ? kYellow : kRed};
     e.spoken = spoken;
     return e;
 }
 
 // The number of red cards, written on the red card itself.
-constexpr ControlEntry RedCount(std::string_view name, int y, Side side,
-                                std::string_view spoken) {
-    return ReadAs({name, ControlKind::Label, {24, y, 13, 16}, Shows::RedCount, side, "2", false,
-                    kBlack, true, kRed, 13, true, Align::Centre},
-                   spoken, Readout::Number);
+constexpr ControlEntry RedCount(std::string_view name, int y, Side side, std::string_view spoken) {
+    return ReadAs({name,
+                   ControlKind::Label,
+                   {24, y, 13, 16},
+                   Shows::RedCount,
+                   side,
+                   "2",
+                   false,
+                   kBlack,
+                   true,
+                   kRed,
+                   13,
+                   true,
+                   Align::Centre},
+                  spoken, Readout::Number);
 }
 
 constexpr ControlEntry Command(std::string_view name, std::string_view text, int x, int y,
@@ -151,28 +164,28 @@ inline constexpr std::array<ControlEntry, 25> kControls{{
     // Nameless on purpose: a QLabel without an accessible name is read by its text and
     // announces every new text as a name change, so each call is spoken.
     [] {
-        ControlEntry e = Caption("lblEngarde", "Engarde", {0, 24, 489, 57}, Shows::Call,
-                                 Side::Left, true, Align::Centre);
+        ControlEntry e = Caption("lblEngarde", "Engarde", {0, 24, 489, 57}, Shows::Call, Side::Left,
+                                 true, Align::Centre);
         e.description = "Referee's call";
         return e;
     }(),
     Caption("LabelYou", "Right", {51, 232}),
     Caption("LabelOpponent", "Left", {51, 208}),
-    ReadAs(Caption("lblScore0", "0", {107, 208}, Shows::Score, Side::Left),
-            "Left fencer's score", Readout::Number),
-    ReadAs(Caption("lblScore1", "0", {107, 232}, Shows::Score, Side::Right),
-            "Right fencer's score", Readout::Number),
+    ReadAs(Caption("lblScore0", "0", {107, 208}, Shows::Score, Side::Left), "Left fencer's score",
+           Readout::Number),
+    ReadAs(Caption("lblScore1", "0", {107, 232}, Shows::Score, Side::Right), "Right fencer's score",
+           Readout::Number),
     // Wide enough for "9:00"; the right edge stays where the clock always stood.
     ReadAs(Caption("lblTime", "3:00", {438, 0, 50, 24}, Shows::Clock, Side::Left, false,
-                    Align::TopRight),
-            "Time left", Readout::Text),
+                   Align::TopRight),
+           "Time left", Readout::Text),
     Card("shpYellow0", 8, 208, Shows::YellowCard, Side::Left, "Left fencer's yellow card"),
     Card("shpYellow1", 8, 232, Shows::YellowCard, Side::Right, "Right fencer's yellow card"),
     Card("shpRed1", 24, 232, Shows::RedCard, Side::Right, "Right fencer's red card"),
     RedCount("lblRedCount0", 210, Side::Left, "Left fencer's red cards"),
     RedCount("lblRedCount1", 234, Side::Right, "Right fencer's red cards"),
-    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, Shows::StartPrompt,
-            Side::Left, false, Align::Centre),
+    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, Shows::StartPrompt, Side::Left,
+            false, Align::Centre),
     Command("cmdAdvance", "Advance", 296, 208, FencerCommand::Advance),
     Command("cmdExtend", "Extend", 360, 208, FencerCommand::Extend),
     Command("cmdLunge", "Lunge", 424, 208, FencerCommand::Lunge),
@@ -243,38 +256,54 @@ inline constexpr std::string_view kResumeCaption = "&Resume Game";
 // In menu order; each submenu follows its parent item.
 inline constexpr std::array<MenuEntry, 33> kMenu{{
     {"mnuFile", "&File", "", MenuKind::Menu},
-    {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuCommand::NewGame, MenuGroup::None, false, "F2"},
-    {"mnuFilePauseGame", "&Pause Game", "mnuFile", MenuKind::Item, MenuCommand::PauseOrResume, MenuGroup::None, false, "F3"},
+    {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuCommand::NewGame,
+     MenuGroup::None, false, "F2"},
+    {"mnuFilePauseGame", "&Pause Game", "mnuFile", MenuKind::Item, MenuCommand::PauseOrResume,
+     MenuGroup::None, false, "F3"},
     {"N5", "-", "mnuFile", MenuKind::Separator},
     {"BestResults1", "&Best Results", "mnuFile", MenuKind::Item, MenuCommand::BestResults},
     {"N1", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileExit", "E&xit", "mnuFile", MenuKind::Item, MenuCommand::Exit},
     {"Settings2", "&Settings", "", MenuKind::Menu},
     {"mnuGameType", "&Game Type", "Settings2", MenuKind::Menu},
-    {"Firstto5", "First to 5", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo5, MenuGroup::GameType},
-    {"Firstto10", "First to 10", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo10, MenuGroup::GameType},
-    {"Firstto15", "First to 15", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo15, MenuGroup::GameType, true},
+    {"Firstto5", "First to 5", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo5,
+     MenuGroup::GameType},
+    {"Firstto10", "First to 10", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo10,
+     MenuGroup::GameType},
+    {"Firstto15", "First to 15", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo15,
+     MenuGroup::GameType, true},
     {"N3", "-", "mnuGameType", MenuKind::Separator},
     {"TimedBout", "Timed", "mnuGameType", MenuKind::Check, MenuCommand::ToggleTimed},
     {"mnuOpponent", "&Opponent", "Settings2", MenuKind::Menu},
-    {"Novice", "&Novice", "mnuOpponent", MenuKind::Radio, MenuCommand::Level1, MenuGroup::Opponent, true},
-    {"Intermediate", "&Intermediate", "mnuOpponent", MenuKind::Radio, MenuCommand::Level2, MenuGroup::Opponent},
-    {"Advanced", "&Advanced", "mnuOpponent", MenuKind::Radio, MenuCommand::Level3, MenuGroup::Opponent},
-    {"QuarterFinalist", "&Quarter-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level4, MenuGroup::Opponent},
-    {"SemiFinalist", "&Semi-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level5, MenuGroup::Opponent},
-    {"Champion", "&Champion", "mnuOpponent", MenuKind::Radio, MenuCommand::Level6, MenuGroup::Opponent},
+    {"Novice", "&Novice", "mnuOpponent", MenuKind::Radio, MenuCommand::Level1, MenuGroup::Opponent,
+     true},
+    {"Intermediate", "&Intermediate", "mnuOpponent", MenuKind::Radio, MenuCommand::Level2,
+     MenuGroup::Opponent},
+    {"Advanced", "&Advanced", "mnuOpponent", MenuKind::Radio, MenuCommand::Level3,
+     MenuGroup::Opponent},
+    {"QuarterFinalist", "&Quarter-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level4,
+     MenuGroup::Opponent},
+    {"SemiFinalist", "&Semi-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level5,
+     MenuGroup::Opponent},
+    {"Champion", "&Champion", "mnuOpponent", MenuKind::Radio, MenuCommand::Level6,
+     MenuGroup::Opponent},
     {"N2", "-", "mnuOpponent", MenuKind::Separator},
-    {"Custom1", "C&ustom", "mnuOpponent", MenuKind::Radio, MenuCommand::Custom, MenuGroup::Opponent},
-    {"mnu2Player", "&2 Player", "mnuOpponent", MenuKind::Radio, MenuCommand::TwoPlayers, MenuGroup::Opponent},
+    {"Custom1", "C&ustom", "mnuOpponent", MenuKind::Radio, MenuCommand::Custom,
+     MenuGroup::Opponent},
+    {"mnu2Player", "&2 Player", "mnuOpponent", MenuKind::Radio, MenuCommand::TwoPlayers,
+     MenuGroup::Opponent},
     {"Control1", "&Control", "Settings2", MenuKind::Menu},
-    {"mnuKeyboard", "&Keyboard", "Control1", MenuKind::Radio, MenuCommand::Keyboard, MenuGroup::Control},
-    {"mnuMouse", "&Mouse", "Control1", MenuKind::Radio, MenuCommand::Mouse, MenuGroup::Control, true},
+    {"mnuKeyboard", "&Keyboard", "Control1", MenuKind::Radio, MenuCommand::Keyboard,
+     MenuGroup::Control},
+    {"mnuMouse", "&Mouse", "Control1", MenuKind::Radio, MenuCommand::Mouse, MenuGroup::Control,
+     true},
     {"N4", "-", "Control1", MenuKind::Separator},
     {"KeyboardLayout1", "Keyboard &Layout", "Control1", MenuKind::Item, MenuCommand::Keys},
     {"SoundOn", "&Sound On", "Control1", MenuKind::Check, MenuCommand::ToggleSound},
     {"mnuHelp", "&Help", "", MenuKind::Menu},
     {"mnuHelpAbout", "About...", "mnuHelp", MenuKind::Item, MenuCommand::About},
-    {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuCommand::Help, MenuGroup::None, false, "F1"},
+    {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuCommand::Help, MenuGroup::None, false,
+     "F1"},
 }};
 
 constexpr const MenuEntry& Menu(MenuCommand command) {

@@ -3,26 +3,26 @@
 #include "app/Accessibility.h"
 #include "app/CallTexts.h"
 
-#include "dialogs/Style.h"
 #include "dialogs/AboutDialog.h"
-#include "dialogs/HelpDialog.h"
-#include "dialogs/KeysDialog.h"
 #include "dialogs/BestResultsDialog.h"
 #include "dialogs/CustomLevelDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/KeysDialog.h"
+#include "dialogs/Style.h"
 #include "dialogs/VictoryDialog.h"
-#include "game/Piste.h"
 #include "game/BoutRules.h"
+#include "game/Piste.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 
@@ -123,11 +123,11 @@ const QPixmap& Picture(const std::string& name) {
     auto known = pictures.find(name);
     if (known == pictures.end()) {
         // Named as PNG, so no image plugin is loaded and asked to guess the format.
-        known = pictures
-                    .emplace(name, QPixmap(QStringLiteral(":/sprites/") +
-                                               QString::fromStdString(name),
-                                           "PNG"))
-                    .first;
+        known =
+            pictures
+                .emplace(name, QPixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name),
+                                       "PNG"))
+                .first;
     }
     return known->second;
 }
@@ -308,46 +308,50 @@ void MainWindow::BuildControls() {
             widget->adjustSize();
         }
         widget->setVisible(entry.visible);
-
-        auto* label = qobject_cast<QLabel*>(widget);
-        switch (entry.shows) {
-        case Shows::Fencer:
-            board.fencers[entry.side] = label;
-            break;
-        case Shows::Lamp:
-            board.lamps[entry.side] = label;
-            break;
-        case Shows::Call:
-            board.call = label;
-            break;
-        case Shows::Score:
-            board.scores[entry.side] = label;
-            break;
-        case Shows::Clock:
-            board.clock = label;
-            break;
-        case Shows::YellowCard:
-            board.yellowCards[entry.side] = widget;
-            break;
-        case Shows::RedCard:
-            board.redCards[entry.side] = widget;
-            break;
-        case Shows::RedCount:
-            board.redCounts[entry.side] = label;
-            break;
-        case Shows::StartPrompt:
-            board.startPrompt = label;
-            break;
-        case Shows::Command:
-            board.commands.push_back(qobject_cast<QPushButton*>(widget));
-            break;
-        case Shows::Fixed:
-            if (entry.kind == ControlKind::EditBox) board.keys = qobject_cast<QLineEdit*>(widget);
-            break;
-        }
+        Register(entry, widget);
     }
     // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
+}
+
+// Keeps the widgets that show the bout, by what they show.
+void MainWindow::Register(const ControlEntry& entry, QWidget* widget) {
+    auto* label = qobject_cast<QLabel*>(widget);
+    switch (entry.shows) {
+    case Shows::Fencer:
+        board.fencers[entry.side] = label;
+        break;
+    case Shows::Lamp:
+        board.lamps[entry.side] = label;
+        break;
+    case Shows::Call:
+        board.call = label;
+        break;
+    case Shows::Score:
+        board.scores[entry.side] = label;
+        break;
+    case Shows::Clock:
+        board.clock = label;
+        break;
+    case Shows::YellowCard:
+        board.yellowCards[entry.side] = widget;
+        break;
+    case Shows::RedCard:
+        board.redCards[entry.side] = widget;
+        break;
+    case Shows::RedCount:
+        board.redCounts[entry.side] = label;
+        break;
+    case Shows::StartPrompt:
+        board.startPrompt = label;
+        break;
+    case Shows::Command:
+        board.commands.push_back(qobject_cast<QPushButton*>(widget));
+        break;
+    case Shows::Fixed:
+        if (entry.kind == ControlKind::EditBox) board.keys = qobject_cast<QLineEdit*>(widget);
+        break;
+    }
 }
 
 void MainWindow::BuildMenu() {
@@ -398,81 +402,84 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::Choose(MenuCommand command) {
+    if (!ChooseInWindow(command)) ChooseInGame(command);
+    // Qt has toggled a checkable item by itself; the marks show the options again.
+    DrawMenu(game->View().menu);
+}
+
+// The commands that open a window of the shell's own; false for the game's.
+bool MainWindow::ChooseInWindow(MenuCommand command) {
+    using enum MenuCommand;
+    game::Game& g = *game;
+    switch (command) {
+    case BestResults:
+        dialogs::ShowBestResults(this, g.BestResults());
+        return true;
+    case Exit:
+        close();
+        return true;
+    case Custom:
+        // A cancelled dialog leaves everything as it was.
+        if (const auto chosen = dialogs::AskCustomStrength(this, g.StrengthInPlay()))
+            g.ChooseCustom(*chosen);
+        return true;
+    case Keys:
+        g.WhileHeld([this, &g] {
+            if (const auto keys = dialogs::AskKeys(this, g.CurrentKeys())) g.SetKeys(*keys);
+        });
+        return true;
+    case About:
+        g.WhileHeld([this] {
+            dialogs::AboutDialog about(this, launcher);
+            about.exec();
+        });
+        return true;
+    case Help:
+        g.WhileHeld([this] {
+            dialogs::HelpDialog help(this);
+            help.exec();
+        });
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::ChooseInGame(MenuCommand command) {
     using enum MenuCommand;
     game::Game& g = *game;
     switch (command) {
     case NewGame:
-        g.NewGame();
-        break;
+        return g.NewGame();
     case PauseOrResume:
-        g.PauseOrResume();
-        break;
-    case BestResults:
-        dialogs::ShowBestResults(this, g.BestResults());
-        break;
-    case Exit:
-        close();
-        break;
+        return g.PauseOrResume();
     case FirstTo5:
-        g.SetTarget(5);
-        break;
+        return g.SetTarget(5);
     case FirstTo10:
-        g.SetTarget(10);
-        break;
+        return g.SetTarget(10);
     case FirstTo15:
-        g.SetTarget(15);
-        break;
+        return g.SetTarget(15);
     case ToggleTimed:
-        g.ToggleTimed();
-        break;
+        return g.ToggleTimed();
     case Level1:
     case Level2:
     case Level3:
     case Level4:
     case Level5:
     case Level6:
-        g.ChooseLevel(game::kLevels[static_cast<std::size_t>(command) -
-                                    static_cast<std::size_t>(Level1)]);
-        break;
-    case Custom:
-        // A cancelled dialog leaves everything as it was.
-        if (const auto chosen = dialogs::AskCustomStrength(this, g.StrengthInPlay()))
-            g.ChooseCustom(*chosen);
-        break;
+        return g.ChooseLevel(
+            game::kLevels[static_cast<std::size_t>(command) - static_cast<std::size_t>(Level1)]);
     case TwoPlayers:
-        g.ChooseTwoPlayers();
-        break;
+        return g.ChooseTwoPlayers();
     case Keyboard:
-        g.SetControl(game::ControlMode::Keyboard);
-        break;
+        return g.SetControl(game::ControlMode::Keyboard);
     case Mouse:
-        g.SetControl(game::ControlMode::Mouse);
-        break;
-    case Keys:
-        g.WhileHeld([this, &g] {
-            if (const auto keys = dialogs::AskKeys(this, g.CurrentKeys())) g.SetKeys(*keys);
-        });
-        break;
+        return g.SetControl(game::ControlMode::Mouse);
     case ToggleSound:
-        g.ToggleSound();
-        break;
-    case About:
-        g.WhileHeld([this] {
-            dialogs::AboutDialog about(this, launcher);
-            about.exec();
-        });
-        break;
-    case Help:
-        g.WhileHeld([this] {
-            dialogs::HelpDialog help(this);
-            help.exec();
-        });
-        break;
-    case None:
-        break;
+        return g.ToggleSound();
+    default:
+        return;
     }
-    // Qt has toggled a checkable item by itself; the marks show the options again.
-    DrawMenu(g.View().menu);
 }
 
 // Only what changed since the last view is drawn: a repaint costs far more than a comparison.
@@ -491,7 +498,7 @@ void MainWindow::DrawBoard(const game::BoutView& view, bool all) {
     for (Side side : game::kSides) {
         const game::FencerView& f = view.fencers[side];
         QLabel* fencer = board.fencers[side];
-        if (!was || was->fencers[side].x != f.x) {
+        if (fencer->x() != f.x) {
             fencer->move(f.x, fencer->y());
             qCDebug(lcPicture).noquote() << fencer->objectName() << "Left" << f.x;
         }

@@ -48,8 +48,11 @@ private:
 
     QWidget* NewControl(const layout::ControlEntry& entry);
     void BuildControls();
+    void Register(const layout::ControlEntry& entry, QWidget* widget);
     void BuildMenu();
     void Choose(MenuCommand command);
+    bool ChooseInWindow(MenuCommand command);
+    void ChooseInGame(MenuCommand command);
     void Draw(const game::BoutView& view);
     void DrawBoard(const game::BoutView& view, bool all);
     // Every mark as the options have it, also after Qt has toggled one on its own.

@@ -74,11 +74,10 @@ void PixelArtLabel::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, picture);
 }
 
-std::unique_ptr<platform::Timer> QtTimerSource::MakeTimer(std::string_view name,
-                                                          int milliseconds) {
+std::unique_ptr<platform::Timer> QtTimerSource::MakeTimer(std::string_view name, int milliseconds) {
     return std::make_unique<QtTimer>(
-        parent, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
-        milliseconds, false);
+        parent, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), milliseconds,
+        false);
 }
 
 namespace {

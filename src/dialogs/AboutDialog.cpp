@@ -53,7 +53,8 @@ private:
 // Client 356 x 213. In DejaVu Sans, Label2, Label3 and Label4 each need one line more than
 // at the first size; the window keeps its width and grows 39 px: 33 for those lines, 6 to
 // keep Label2 apart from Label3 as before. What follows moves down by as much.
-AboutDialog::AboutDialog(QWidget* owner, platform::Launcher& launcher, game::Environment environment)
+AboutDialog::AboutDialog(QWidget* owner, platform::Launcher& launcher,
+                         game::Environment environment)
     : QDialog(owner, kFixedDialog), launcher(launcher), environment(std::move(environment)) {
     SetUpFixedDialog(*this, "FormAbout", QStringLiteral("About B.K.S."), {356, 213});
 

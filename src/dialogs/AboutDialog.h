@@ -14,7 +14,7 @@ public:
     // The browser is found from the environment given, the process's own unless a test
     // chooses; the launcher starts it.
     AboutDialog(QWidget* owner, platform::Launcher& launcher,
-               game::Environment environment = game::ProcessEnvironment);
+                game::Environment environment = game::ProcessEnvironment);
 
     void LabelTalbrookClick();
     void LabelValdmarkClick();

@@ -95,7 +95,7 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
 }
 
 KeysDialog::Radios KeysDialog::SideRadios(const char* side, const QString& title,
-                                            const Presets& presets, int left, Boxes& boxes) {
+                                          const Presets& presets, int left, Boxes& boxes) {
     // Wide enough for "WSXQAZ" beside its radio mark with this platform's fonts.
     auto* group = new QGroupBox(title, this);
     group->setObjectName(QStringLiteral("GroupBox") + QString::fromLatin1(side));
@@ -132,7 +132,7 @@ void KeysDialog::FillBoxes(const Boxes& boxes, std::u32string_view keys) {
 }
 
 void KeysDialog::SelectPreset(const Radios& radios, const Presets& presets,
-                               std::u32string_view keys) {
+                              std::u32string_view keys) {
     radios[game::PresetIndex(presets, keys).value_or(presets.size())]->setChecked(true);
 }
 

@@ -34,8 +34,8 @@ struct BoutTimers {
 
 class Bout {
 public:
-    Bout(BoutTimers& timers, BoutView& view, const EventStream& events,
-         const BoutOptions& options, const platform::Services& services);
+    Bout(BoutTimers& timers, BoutView& view, const EventStream& events, const BoutOptions& options,
+         const platform::Services& services);
     Bout(const Bout&) = delete;
     Bout& operator=(const Bout&) = delete;
 

@@ -2,7 +2,6 @@
 
 #include "game/BoutRules.h"
 
-
 namespace pistework::game {
 
 void BoutClock::Start(int seconds, bool timed) {

@@ -93,12 +93,12 @@ struct CallMade {
 };
 
 enum class RulingKind {
-    Hit,                     // the side scores
-    HitThroughLateCounter,   // the side scores; the other's counter came out of time
-    OffTarget,               // the side hit off target: no score
-    Passed,                  // the fencers ran past each other: back to engarde
-    YellowCard,              // the side is warned
-    RedCard,                 // the side is penalised: the other scores
+    Hit,                   // the side scores
+    HitThroughLateCounter, // the side scores; the other's counter came out of time
+    OffTarget,             // the side hit off target: no score
+    Passed,                // the fencers ran past each other: back to engarde
+    YellowCard,            // the side is warned
+    RedCard,               // the side is penalised: the other scores
 };
 
 struct Ruling {
@@ -123,7 +123,9 @@ using BoutEvent = std::variant<CallMade, Ruling, SoundPlayed, BoutOver>;
 // Where the game's parts report what happens; one listener, the shell's or a test's.
 class EventStream {
 public:
-    void Listen(std::function<void(const BoutEvent&)> listener) { this->listener = std::move(listener); }
+    void Listen(std::function<void(const BoutEvent&)> listener) {
+        this->listener = std::move(listener);
+    }
     void Emit(const BoutEvent& event) const {
         if (listener) listener(event);
     }

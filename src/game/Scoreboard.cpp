@@ -1,6 +1,5 @@
 #include "game/Scoreboard.h"
 
-
 namespace pistework::game {
 
 void Scoreboard::Reset() {

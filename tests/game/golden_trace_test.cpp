@@ -17,8 +17,8 @@
 #include <vector>
 
 using namespace pistework;
-using platform::headless::HeadlessPlatform;
 using game::Side;
+using platform::headless::HeadlessPlatform;
 
 namespace {
 
@@ -36,8 +36,9 @@ public:
     void Snapshot() {
         const game::BoutView& v = game.View();
         Field("call", app::CallText(v.call), call);
-        Field("score", std::to_string(v.scores[Side::Left]) + ":" +
-                           std::to_string(v.scores[Side::Right]), score);
+        Field("score",
+              std::to_string(v.scores[Side::Left]) + ":" + std::to_string(v.scores[Side::Right]),
+              score);
         Field("clock", (v.clock.shown ? "" : "hidden ") + game::ClockCaption(v.clock.secondsLeft),
               clock);
         Field("cards", Cards(v.cards[Side::Left]) + " " + Cards(v.cards[Side::Right]), cards);
@@ -124,9 +125,8 @@ std::vector<std::string> DemonstrationTrace(std::int64_t start,
     const bool ended = r.RunUntil([&] { return GameOver(game); }, kHour);
     EXPECT_TRUE(ended) << "the demonstration never ended";
     // The result stays on show until the next salute begins.
-    r.RunUntil(
-        [&] { return game.View().startPrompt && form.Timer("TimerPresident").Enabled(); },
-        20'000);
+    r.RunUntil([&] { return game.View().startPrompt && form.Timer("TimerPresident").Enabled(); },
+               20'000);
     return r.lines;
 }
 

@@ -273,8 +273,8 @@ BoutResult FenceBout(const BoutSetup& setup) {
     for (Side side : game::kSides) {
         result.score[side] = game.View().scores[side];
         // Every hit comes with a ruling that names it; any other would be a fault.
-        result.unclassified += result.score[side] - result.attacks[side] -
-                               result.counters[side] - result.reds[side];
+        result.unclassified +=
+            result.score[side] - result.attacks[side] - result.counters[side] - result.reds[side];
     }
     result.seconds = probe.Clock().SecondsFenced();
     return result;
