@@ -4,17 +4,23 @@ BUILD_SAN  ?= build-asan
 BUILD_FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
+# The clang-format the committed .clang-format is written for; the format test checks the same.
+CLANG_FORMAT ?= $(shell command -v clang-format-14 || command -v clang-format)
 
-.PHONY: run test build deps configure clean bench sprites-sheet format package screenshot fuzz
+.PHONY: run test build deps clean bench sprites-sheet format package screenshot fuzz
 
+# SKIP_DEPS=1 leaves apt alone on a machine that already has what the build needs.
 deps:
+ifeq ($(SKIP_DEPS),)
 	@scripts/bootstrap.sh
+endif
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPISTEWORK_WERROR=ON
 
 $(BUILD_SAN)/build.ninja: | deps
-	cmake -S . -B $(BUILD_SAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPISTEWORK_SANITIZE=ON
+	cmake -S . -B $(BUILD_SAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPISTEWORK_SANITIZE=ON \
+	    -DPISTEWORK_WERROR=ON
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -32,7 +38,8 @@ test: build $(BUILD_SAN)/build.ninja
 # seeds in fuzz/corpus; fails on any crash, broken rule or hang. fuzz/README.md tells how to run
 # one target and reproduce a crash.
 $(BUILD_FUZZ)/build.ninja: | deps
-	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPISTEWORK_FUZZ=ON
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DPISTEWORK_FUZZ=ON -DPISTEWORK_WERROR=ON
 
 fuzz: deps $(BUILD_FUZZ)/build.ninja
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzzers
@@ -58,4 +65,6 @@ sprites-sheet: deps $(BUILD)/build.ninja
 
 # Rewrites every C++ file as the committed .clang-format has it; the format test checks this.
 format: deps
-	find src tests tools bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
+	@$(CLANG_FORMAT) --version 2>/dev/null | grep -q 'version 14\.' || \
+	    { echo "format: needs clang-format 14 (clang-format-14), found: '$(CLANG_FORMAT)'"; exit 1; }
+	find src tests tools bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 $(CLANG_FORMAT) -i

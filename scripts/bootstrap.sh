@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins libgl-dev
-  libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libfuzzer-14-dev
+  libfontconfig-dev libgtest-dev libbenchmark-dev clang-format-14 clang-tidy-14 clang libfuzzer-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-dejavu-core python3
   desktop-file-utils appstream dpkg-dev file at-spi2-core dbus-daemon
 )
