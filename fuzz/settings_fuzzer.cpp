@@ -3,7 +3,7 @@
 // the options that come out must be ones the game can play with, and storing them must give
 // back the same options on the next start.
 
-#include "app/QtRegistry.h"
+#include "app/SettingsStore.h"
 #include "game/BoutRules.h"
 #include "game/Settings.h"
 #include "game/Sounds.h"
@@ -144,14 +144,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user);
 
-    app::QtRegistry registry(QStringLiteral("Brackenmoor Fencing Association"),
+    app::SettingsStore store(QStringLiteral("Brackenmoor Fencing Association"),
                              QStringLiteral("Pistework"));
-    const game::BoutOptions read = game::ReadSettings(registry);
+    const game::BoutOptions read = game::ReadSettings(store);
     CheckOptions(read);
 
     // What the window stores when it closes, the next start reads back unchanged.
-    Require(game::WriteSettings(registry, read), "the options could not be stored");
-    const game::BoutOptions again = game::ReadSettings(registry);
+    Require(game::WriteSettings(store, read), "the options could not be stored");
+    const game::BoutOptions again = game::ReadSettings(store);
     CheckOptions(again);
     Require(SameStored(read, again), "the stored options read back differently");
 

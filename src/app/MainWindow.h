@@ -3,7 +3,7 @@
 // the game as typed commands, draws each new bout view, and owns the dialogs.
 
 #include "app/Layout.h"
-#include "app/QtRegistry.h"
+#include "app/SettingsStore.h"
 #include "app/QtServices.h"
 #include "game/Game.h"
 #include "platform/Random.h"
@@ -75,7 +75,7 @@ private:
     std::optional<game::BoutView> drawn;
     QtTimerSource timers{this};
     QtMediaPlayer sound{this};
-    QtRegistry store;
+    SettingsStore store;
     QtClock clock;
     platform::LcgRandom random;
     QtLauncher launcher;

@@ -6,17 +6,14 @@ std::string ValueName(std::string_view prefix, int level) {
     return std::string(prefix) + std::to_string(level);
 }
 
-std::array<BestResult, kLevelCount + 1> ReadBestResults(platform::Registry& registry) {
-    std::array<BestResult, kLevelCount + 1> results{};
-    registry.SetRootKey(platform::Registry::Root::LocalMachine);
-    registry.OpenKey(kGameKey, true);
+BestResultTable ReadBestResults(const platform::Store& store) {
+    BestResultTable results{};
     for (int n = 1; n <= kLevelCount; ++n) {
         BestResult& r = results[static_cast<std::size_t>(n)];
-        if (auto a = registry.ReadInteger(ValueName("HitA", n))) r.hitsA = *a;
-        if (auto b = registry.ReadInteger(ValueName("HitB", n))) r.hitsB = *b;
-        if (auto w = registry.ReadString(ValueName("Winner", n))) r.winner = *w;
+        if (auto a = store.ReadInteger(ValueName("HitA", n))) r.hitsA = *a;
+        if (auto b = store.ReadInteger(ValueName("HitB", n))) r.hitsB = *b;
+        if (auto w = store.ReadString(ValueName("Winner", n))) r.winner = *w;
     }
-    registry.CloseKey();
     return results;
 }
 
@@ -25,15 +22,11 @@ bool IsBetterWin(const BestResult& stored, int hitsA, int hitsB) {
     return !(stored.hitsB - stored.hitsA > hitsB - hitsA);
 }
 
-bool WriteBestResult(platform::Registry& registry, int level, int hitsA, int hitsB,
+bool WriteBestResult(platform::Store& store, int level, int hitsA, int hitsB,
                      const std::string& winner) {
-    registry.SetRootKey(platform::Registry::Root::LocalMachine);
-    registry.OpenKey(kGameKey, true);
-    const bool written = registry.WriteInteger(ValueName("HitA", level), hitsA) &&
-                         registry.WriteInteger(ValueName("HitB", level), hitsB) &&
-                         registry.WriteString(ValueName("Winner", level), winner);
-    const bool stored = registry.CloseKey();
-    return written && stored;
+    return store.Write({{ValueName("HitA", level), hitsA},
+                        {ValueName("HitB", level), hitsB},
+                        {ValueName("Winner", level), winner}});
 }
 
 std::string ResultCaption(const BestResult& result) {

@@ -1,9 +1,8 @@
 #pragma once
 // The best result at each graded level: the score of the best win against it and the name
-// the winner gave, kept in the game's own settings key beside the options.
+// the winner gave, kept in the settings store beside the options.
 
 #include "game/Levels.h"
-#include "game/Settings.h"
 #include "platform/Platform.h"
 
 #include <array>
@@ -28,15 +27,14 @@ std::string ValueName(std::string_view prefix, int level);
 // All six records, indexed by level number 1 to 6.
 using BestResultTable = std::array<BestResult, kLevelCount + 1>;
 
-// Absent or unreadable values keep their defaults. Opens the game's key, creating it, as every
-// user of the store does.
-BestResultTable ReadBestResults(platform::Registry& registry);
+// Absent or unreadable values keep their defaults.
+BestResultTable ReadBestResults(const platform::Store& store);
 
 // More player hits first, then the larger winning margin; a tie goes to the newer bout.
 bool IsBetterWin(const BestResult& stored, int hitsA, int hitsB);
 
 // Replaces a level's record as a whole. False when the store would not take it.
-bool WriteBestResult(platform::Registry& registry, int level, int hitsA, int hitsB,
+bool WriteBestResult(platform::Store& store, int level, int hitsA, int hitsB,
                      const std::string& winner);
 
 // "7 - 15  Bracken Fencing": the opponent's hits first, then the player's, then the name.

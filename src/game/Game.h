@@ -93,7 +93,7 @@ private:
     void Release();
     void OfferBestResult(const BoutOver& over);
 
-    platform::Registry& store;
+    platform::Store& store;
     BoutView view;
     EventStream events;
     BoutOptions options;

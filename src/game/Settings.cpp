@@ -13,8 +13,8 @@ constexpr int kMouseCode = 1;
 
 // A positive number, or nothing: zero hits would end every bout at once and a timer of no
 // time would freeze the window.
-std::optional<int> ReadPositive(const platform::Registry& registry, const std::string& name) {
-    const std::optional<int> value = registry.ReadInteger(name);
+std::optional<int> ReadPositive(const platform::Store& store, const std::string& name) {
+    const std::optional<int> value = store.ReadInteger(name);
     if (value && *value > 0) return value;
     return std::nullopt;
 }
@@ -30,52 +30,42 @@ ControlMode ControlFromCode(int code) {
     }
 }
 
-void ReadSoundFiles(platform::Registry& registry, BoutOptions& options) {
+void ReadSoundFiles(const platform::Store& store, BoutOptions& options) {
     options.hitSound = kDefaultHitSound;
     options.parrySound = kDefaultParrySound;
-    registry.SetRootKey(platform::Registry::Root::CurrentUser);
-    if (registry.OpenKey(kSoundSchemeKey, false)) {
-        // An empty or absent value is the player's choice too: both cues then fall silent.
-        options.hitSound = registry.ReadString("").value_or("");
+    // An empty value is the player's choice too: both cues then fall silent.
+    if (const auto beep = store.ReadOwnString(kBeepSoundName)) {
+        options.hitSound = *beep;
         options.parrySound = ParrySoundBeside(options.hitSound);
     }
-    registry.CloseKey();
 }
 
 } // namespace
 
-BoutOptions ReadSettings(platform::Registry& registry) {
+BoutOptions ReadSettings(const platform::Store& store) {
     BoutOptions options;
-    registry.SetRootKey(platform::Registry::Root::LocalMachine);
-    registry.OpenKey(kGameKey, true);
-    if (auto range = registry.ReadInteger("Range")) options.chosen.range = *range;
-    if (auto hits = ReadPositive(registry, "MaxHits")) options.maxHits = *hits;
-    if (auto keys = registry.ReadString("KeyboardLeft")) options.keysLeft = FromUtf8(*keys);
-    if (auto keys = registry.ReadString("KeyboardRight")) options.keysRight = FromUtf8(*keys);
-    if (auto timed = registry.ReadInteger("Timed")) options.timed = *timed == kTimedCode;
-    if (auto speed = ReadPositive(registry, "Speed")) options.chosen.speed = *speed;
-    if (auto control = registry.ReadInteger("Control")) options.control = ControlFromCode(*control);
-    registry.CloseKey();
-
-    ReadSoundFiles(registry, options);
+    if (auto range = store.ReadInteger("Range")) options.chosen.range = *range;
+    if (auto hits = ReadPositive(store, "MaxHits")) options.maxHits = *hits;
+    if (auto keys = store.ReadString("KeyboardLeft")) options.keysLeft = FromUtf8(*keys);
+    if (auto keys = store.ReadString("KeyboardRight")) options.keysRight = FromUtf8(*keys);
+    if (auto timed = store.ReadInteger("Timed")) options.timed = *timed == kTimedCode;
+    if (auto speed = ReadPositive(store, "Speed")) options.chosen.speed = *speed;
+    if (auto control = store.ReadInteger("Control")) options.control = ControlFromCode(*control);
+    ReadSoundFiles(store, options);
     options.level = LevelWithStrength(options.chosen);
     return options;
 }
 
-bool WriteSettings(platform::Registry& registry, const BoutOptions& options) {
-    registry.SetRootKey(platform::Registry::Root::LocalMachine);
-    registry.OpenKey(kGameKey, true);
-    const bool written =
-        registry.WriteInteger("MaxHits", options.maxHits) &&
-        registry.WriteString("KeyboardLeft", ToUtf8(options.keysLeft)) &&
-        registry.WriteString("KeyboardRight", ToUtf8(options.keysRight)) &&
-        registry.WriteInteger("Timed", options.timed ? kTimedCode : 0) &&
-        registry.WriteInteger("Control", options.control == ControlMode::Keyboard ? kKeyboardCode
-                                                                                  : kMouseCode) &&
-        registry.WriteInteger("Speed", options.chosen.speed) &&
-        registry.WriteInteger("Range", options.chosen.range);
-    const bool stored = registry.CloseKey();
-    return written && stored;
+bool WriteSettings(platform::Store& store, const BoutOptions& options) {
+    return store.Write({
+        {"MaxHits", options.maxHits},
+        {"KeyboardLeft", ToUtf8(options.keysLeft)},
+        {"KeyboardRight", ToUtf8(options.keysRight)},
+        {"Timed", options.timed ? kTimedCode : 0},
+        {"Control", options.control == ControlMode::Keyboard ? kKeyboardCode : kMouseCode},
+        {"Speed", options.chosen.speed},
+        {"Range", options.chosen.range},
+    });
 }
 
 } // namespace pistework::game

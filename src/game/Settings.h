@@ -1,26 +1,23 @@
 #pragma once
-// What the game keeps between runs: seven values under its own key of the settings store,
-// beside the best results, and the sound files, taken afresh at every start from the
-// player's own settings.
+// What the game keeps between runs: seven values in the settings store, beside the best
+// results, and the sound files, taken afresh at every start from the player's own settings.
 
 #include "game/Options.h"
 #include "platform/Platform.h"
 
 namespace pistework::game {
 
-inline constexpr const char* kGameKey = "SOFTWARE\\Brackenmoor Fencing Association\\Pistework";
 // The player's own sound for the hit; the parry's sound is "start.wav" beside it.
-inline constexpr const char* kSoundSchemeKey =
-    "AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Default";
+inline constexpr const char* kBeepSoundName = "BeepSound";
 
 // The options a start begins with. A value that is absent, of the wrong kind, or that would
 // end or freeze play (a target of no hits, an opponent timer of no time) keeps its default;
 // any other value is taken as stored. The strength read is the one chosen; the level is the
 // graded one fenced at exactly that strength, or none ("Custom").
-BoutOptions ReadSettings(platform::Registry& registry);
+BoutOptions ReadSettings(const platform::Store& store);
 
 // Stores the options in their fixed order, with the strength the player chose rather than the
 // one in play. False when the store did not take them all; the old values then stay whole.
-bool WriteSettings(platform::Registry& registry, const BoutOptions& options);
+bool WriteSettings(platform::Store& store, const BoutOptions& options);
 
 } // namespace pistework::game

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace pistework::platform {
@@ -45,21 +47,21 @@ public:
     virtual bool Play() = 0;
 };
 
-// The settings store: one key of named integer and string values. A value of the other
-// kind reads as absent; writes report failure instead of throwing. Writes may be held until
-// the key is closed, so only a successful close means they are stored.
-class Registry {
+// The settings store: named integer and string values, the player's own read over the
+// administrator's. A value of the other kind reads as absent. Values written together are
+// stored together or not at all.
+class Store {
 public:
-    enum class Root { LocalMachine, CurrentUser, ClassesRoot };
-    virtual ~Registry() = default;
-    virtual void SetRootKey(Root root) = 0;
-    virtual bool OpenKey(const std::string& path, bool canCreate) = 0;
-    virtual bool CloseKey() = 0;
-    virtual bool ValueExists(const std::string& name) const = 0;
+    using Value = std::variant<int, std::string>;
+    using Values = std::vector<std::pair<std::string, Value>>;
+    virtual ~Store() = default;
     virtual std::optional<int> ReadInteger(const std::string& name) const = 0;
     virtual std::optional<std::string> ReadString(const std::string& name) const = 0;
-    virtual bool WriteInteger(const std::string& name, int value) = 0;
-    virtual bool WriteString(const std::string& name, const std::string& value) = 0;
+    // The player's own value only, never the administrator's: none when the player has not
+    // set it, "" when it is there but not text.
+    virtual std::optional<std::string> ReadOwnString(const std::string& name) const = 0;
+    // False when the store did not take them all; the old values then stay whole.
+    virtual bool Write(const Values& values) = 0;
 };
 
 // Wall-clock time. The opponent reseeds its generator from the whole seconds of it.
@@ -88,7 +90,7 @@ public:
 struct Services {
     TimerSource& timers;
     MediaPlayer& sound;
-    Registry& store;
+    Store& store;
     Clock& clock;
     Random& random;
 };

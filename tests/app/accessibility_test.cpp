@@ -2,16 +2,15 @@
 // on, in the window and every dialog; the referee's calls announced as they are made; the
 // scores and the clock read as named values.
 
-#include "app/QtRegistry.h"
-#include "app/TFormFencer.h"
+#include "WindowDriver.h"
+#include "app/CallTexts.h"
 #include "dialogs/AboutDialog.h"
-#include "dialogs/HelpDialog.h"
-#include "dialogs/KeysDialog.h"
 #include "dialogs/BestResultsDialog.h"
 #include "dialogs/CustomLevelDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/KeysDialog.h"
 #include "dialogs/VictoryDialog.h"
-#include "platform/Layout.h"
-#include "platform/headless/HeadlessControls.h"
+#include "platform/headless/HeadlessServices.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -21,7 +20,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +29,10 @@
 #include <vector>
 
 using namespace pistework;
+using drive::Named;
+using drive::Text;
+using game::Side;
+namespace layout = app::layout;
 
 namespace {
 
@@ -92,24 +94,22 @@ struct WindowCase {
 
 platform::headless::RecordingLauncher unusedLauncher;
 
-app::QtRegistry& Store() {
-    static app::QtRegistry registry(QStringLiteral("Brackenmoor Fencing Association"),
-                                    QStringLiteral("Pistework"));
-    return registry;
+// The window's buttons and key box by object name, its menu items by caption.
+std::vector<std::pair<QString, QString>> WindowNames() {
+    std::vector<std::pair<QString, QString>> names;
+    for (const layout::ControlEntry& entry : layout::kControls)
+        if (entry.kind == layout::ControlKind::Button || entry.kind == layout::ControlKind::EditBox)
+            names.emplace_back(Text(entry.name),
+                               Text(entry.spoken.empty() ? entry.caption : entry.spoken));
+    for (const layout::MenuEntry& entry : layout::kMenu)
+        if (entry.kind != layout::MenuKind::Separator)
+            names.emplace_back(Text(entry.caption), Text(entry.caption).remove(QLatin1Char('&')));
+    return names;
 }
 
 std::vector<WindowCase> Windows() {
     return {
-        {"main window",
-         [] { return std::make_unique<app::TFormFencer>(); },
-         {{"cmdFleche", QString::fromUtf8("Flèche")},
-          {"txtKeyboard", "Fencing keys"},
-          {"E&xit", "Exit"},
-          {"&Game Type", "Game Type"},
-          {"First to 5", "First to 5"},
-          {"&Quarter-Finalist", "Quarter-Finalist"},
-          {"Keyboard &Layout", "Keyboard Layout"},
-          {"&Help...", "Help..."}}},
+        {"main window", [] { return std::make_unique<app::MainWindow>(); }, WindowNames()},
         {"help",
          [] { return std::make_unique<dialogs::HelpDialog>(nullptr); },
          {{"cmdOK", "Close"}}},
@@ -125,15 +125,26 @@ std::vector<WindowCase> Windows() {
           {"optRight3", "Custom"},
           {"cmdCancel", "Cancel"}}},
         {"best results",
-         [] { return std::make_unique<dialogs::BestResultsDialog>(nullptr, Store()); },
+         [] {
+             return std::make_unique<dialogs::BestResultsDialog>(nullptr, game::BestResultTable{});
+         },
          {{"cmdOK", "Close"}}},
         {"custom level",
          [] { return std::make_unique<dialogs::CustomLevelDialog>(nullptr); },
          {{"scrSpeed", "Speed"}, {"scrReaction", "Reaction Time"}, {"cmdOK", "OK"}}},
         {"victory",
-         [] { return std::make_unique<dialogs::VictoryDialog>(nullptr, Store()); },
+         [] { return std::make_unique<dialogs::VictoryDialog>(nullptr, 1, "", nullptr); },
          {{"txtName", "Your name"}, {"cmdOK", "OK"}}},
     };
+}
+
+// A flèche run past the other fencer too soon after the last: a card, ruled by the referee.
+void Offend(app::MainWindow& window, Side offender) {
+    game::GameProbe probe(window.Game());
+    probe.FencerOn(offender).SetPosture({false, false, true, true});
+    probe.President().CallPass(60); // any pass within a minute of the last is too soon
+    probe.FencerOn(offender).SetPosture({});
+    drive::Tick(window, "TimerPresident", 3);
 }
 
 } // namespace
@@ -159,62 +170,60 @@ TEST(Accessibility, EveryButtonMenuItemAndFieldHasASpokenName) {
 }
 
 TEST(Accessibility, ThePausedGamesMenuItemIsReadByItsNewCaption) {
-    app::TFormFencer form;
-    QAction* pause = form.MenuItem("mnuFilePauseGame").Action();
+    app::MainWindow window;
+    const layout::MenuEntry& item = layout::Menu(layout::MenuCommand::PauseOrResume);
+    QAction* pause = Named<QAction>(window, item.name);
     auto spokenPause = [&] {
-        QAccessibleInterface* menu = Accessible(form.findChild<QMenu*>("mnuFile"));
+        QAccessibleInterface* menu = Accessible(Named<QMenu>(window, item.parent));
         for (int i = 0; menu && i < menu->childCount(); ++i)
             if (menu->child(i)->object() == pause) return menu->child(i)->text(QAccessible::Name);
         return QStringLiteral("<not in the menu>");
     };
-    EXPECT_EQ(spokenPause(), "Pause Game");
+    const QString toPause = Text(item.caption).remove(QLatin1Char('&'));
+    const QString toResume = Text(layout::kResumeCaption).remove(QLatin1Char('&'));
+    EXPECT_EQ(spokenPause(), toPause);
     pause->trigger();
-    EXPECT_EQ(spokenPause(), "Resume Game");
+    EXPECT_EQ(spokenPause(), toResume);
     pause->trigger();
-    EXPECT_EQ(spokenPause(), "Pause Game");
+    EXPECT_EQ(spokenPause(), toPause);
 }
 
-// The pictures and cards show what only the eye would see; the readouts say what they count.
+// The pictures and cards say what only the eye would see; the readouts say what they count.
 TEST(Accessibility, PicturesCardsAndReadoutsSayWhatTheyAre) {
-    app::TFormFencer form;
-    using platform::layout::ControlKind;
-    for (const auto& entry : platform::layout::kControls) {
-        const bool pictured = entry.kind == ControlKind::Image ||
-                              entry.kind == ControlKind::Piste || entry.kind == ControlKind::Shape;
-        if (!pictured) continue;
-        const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
-        EXPECT_FALSE(Spoken(form.findChild<QWidget*>(name)).isEmpty()) << entry.name;
-    }
-    // A hit and three red cards for the left fencer: values the layout did not start with.
-    game::Referee& referee = form.Game().President();
-    referee.CallHit(game::Side::Left);
-    for (int i = 0; i < 3; ++i)
-        referee.Tick();
-    form.LabelNamed("lblRedCount0").SetCaption("3");
-    struct Readout {
-        const char* control;
-        const char* name;
-        QVariant number; // what the bridge reads; none for a value only shown as text
-    };
-    for (const Readout& r :
-         {Readout{"lblScore0", "Left fencer's score", 1},
-          Readout{"lblScore1", "Right fencer's score", 0}, Readout{"lblTime", "Time left", {}},
-          Readout{"lblRedCount0", "Left fencer's red cards", 3},
-          Readout{"lblRedCount1", "Right fencer's red cards", 2}}) {
-        SCOPED_TRACE(r.control);
-        auto* label = form.findChild<QLabel*>(r.control);
+    app::MainWindow window;
+    // A hit for the left fencer, and a yellow and three red cards for it: values the board did
+    // not start with.
+    drive::Hit(window, Side::Left);
+    for (int card = 0; card < 4; ++card)
+        Offend(window, Side::Left);
+    const game::BoutView& view = window.Game().View();
+    ASSERT_EQ(view.scores[Side::Left], 1);
+    ASSERT_EQ(view.cards[Side::Left].reds, 3);
+    for (const layout::ControlEntry& entry : layout::kControls) {
+        SCOPED_TRACE(entry.name);
+        QWidget* widget = Named(window, entry.name);
+        using enum layout::ControlKind;
+        if (entry.kind == Picture || entry.kind == Piste || entry.kind == Shape)
+            EXPECT_FALSE(Spoken(widget).isEmpty());
+        if (!entry.spoken.empty()) EXPECT_EQ(Spoken(widget), Text(entry.spoken));
+        if (!entry.description.empty())
+            EXPECT_EQ(Spoken(widget, QAccessible::Description), Text(entry.description));
+        if (entry.readout == layout::Readout::None) continue;
+
+        auto* label = qobject_cast<QLabel*>(widget);
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(Spoken(label), r.name);
         EXPECT_EQ(Spoken(label, QAccessible::Value), label->text());
+        // The bridge reads a count as a number; a value only shown as text has none.
+        QVariant counted;
+        if (entry.readout == layout::Readout::Number)
+            counted = entry.shows == layout::Shows::Score ? view.scores[entry.side]
+                                                          : view.cards[entry.side].reds;
         QAccessibleValueInterface* value = Accessible(label)->valueInterface();
-        EXPECT_EQ(value ? value->currentValue() : QVariant(), r.number);
+        EXPECT_EQ(value ? value->currentValue() : QVariant(), counted);
         QAccessibleTextInterface* shown = Accessible(label)->textInterface();
         ASSERT_NE(shown, nullptr);
         EXPECT_EQ(shown->text(0, shown->characterCount()), label->text());
     }
-    // The call is read by itself; what it is goes in the description.
-    auto* call = form.findChild<QLabel*>("lblEngarde");
-    EXPECT_EQ(Spoken(call, QAccessible::Description), "Referee's call");
 }
 
 // Collects what assistive tools are told while it lives.
@@ -277,35 +286,43 @@ TEST(Accessibility, RefereesCallsScoresAndClockAreAnnouncedAsTheyChange) {
     while (!QAccessible::isActive() && waited.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     ASSERT_TRUE(QAccessible::isActive()) << "the accessibility bus never answered";
-    app::TFormFencer form;
-    form.show();
+    app::MainWindow window;
+    window.show();
     Announcements heard;
-    form.MenuItem("mnuFileNewGame").Action()->trigger();
-    game::Referee& referee = form.Game().President();
-    auto* call = form.findChild<QLabel*>("lblEngarde");
-    auto* rightScore = form.findChild<QLabel*>("lblScore1");
-    auto* clock = form.findChild<QLabel*>("lblTime");
+    Named<QAction>(window, "mnuFileNewGame")->trigger();
+    auto* call = Named<QLabel>(window, "lblEngarde");
+    auto* rightScore = Named<QLabel>(window, "lblScore1");
+    auto* clock = Named<QLabel>(window, "lblTime");
 
     QStringList shown;
     auto tick = [&] {
-        referee.Tick();
+        drive::Tick(window, "TimerPresident");
         shown << call->text();
     };
     // The opening calls, the fencers let go, then a hit by the right fencer and its ruling.
     for (int i = 0; i < 4; ++i)
         tick();
-    referee.CallHit(game::Side::Right);
+    game::GameProbe(window.Game()).President().CallHit(Side::Right);
     for (int i = 0; i < 3; ++i)
         tick();
-    ASSERT_EQ(shown, (QStringList{"Engarde", "Are you ready?", "Fence", "", "Halt",
-                                  "Attack from the Right", "Successful"}));
+    using game::Call;
+    QStringList called;
+    for (const game::RefereeCall said : {game::RefereeCall{Call::Engarde},
+                                         {Call::Ready},
+                                         {Call::Fence},
+                                         {Call::None},
+                                         {Call::Halt},
+                                         {Call::Attack, Side::Right},
+                                         {Call::Successful}})
+        called << Text(app::CallText(said));
+    ASSERT_EQ(shown, called);
     EXPECT_EQ(heard.Told(call, QAccessible::NameChanged), shown);
     EXPECT_EQ(heard.Told(rightScore, QAccessible::ValueChanged), QStringList{"1"});
     EXPECT_EQ(heard.Told(rightScore, QAccessible::TextUpdated), QStringList{"1"});
 
     // A second of the bout, as the clock's timer gives it.
     const QString before = clock->text();
-    ASSERT_TRUE(QMetaObject::invokeMethod(form.findChild<QTimer*>("TimerClock"), "timeout"));
+    drive::Tick(window, "TimerClock");
     ASSERT_NE(clock->text(), before);
     for (QAccessible::Event change : {QAccessible::ValueChanged, QAccessible::TextUpdated}) {
         const QStringList clockValues = heard.Told(clock, change);

@@ -1,12 +1,11 @@
 // The help and about dialogs: every text whole and in its place, and the links starting the
 // browser on their own, with no shell in between.
 
-#include "app/QtControls.h"
-#include "app/TFormFencer.h"
+#include "app/MainWindow.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "game/Browser.h"
-#include "platform/headless/HeadlessControls.h"
+#include "platform/headless/HeadlessServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -159,24 +158,24 @@ TEST(DialogTexts, CloseEndsEitherDialogWithOK) {
 }
 
 TEST(DialogTexts, TheHelpMenuOpensEachDialogOverTheWindow) {
-    app::TFormFencer form;
-    form.show();
+    app::MainWindow window;
+    window.show();
     for (const auto& [action, title] :
          {std::pair{"Help", "Help & Hints"}, std::pair{"mnuHelpAbout", "About B.K.S."}}) {
-        auto* item = form.findChild<QAction*>(action);
+        auto* item = window.findChild<QAction*>(action);
         ASSERT_NE(item, nullptr) << action;
         QString shown;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             shown = dialog->windowTitle();
-            EXPECT_EQ(dialog->parentWidget(), &form) << title;
+            EXPECT_EQ(dialog->parentWidget(), &window) << title;
             dialog->findChild<QPushButton*>("cmdOK")->click();
         });
         item->trigger();
         EXPECT_EQ(shown, title) << action;
     }
-    EXPECT_EQ(form.findChildren<QDialog*>().size(), 0) << "each dialog is gone once closed";
+    EXPECT_EQ(window.findChildren<QDialog*>().size(), 0) << "each dialog is gone once closed";
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/TFormFencer.h"
+#include "app/MainWindow.h"
 #include "dialogs/KeysDialog.h"
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -144,8 +145,8 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
 }
 
 TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNewKeys) {
-    app::TFormFencer form;
-    auto* menu = form.findChild<QAction*>("KeyboardLayout1");
+    app::MainWindow window;
+    auto* menu = window.findChild<QAction*>("KeyboardLayout1");
     ASSERT_NE(menu, nullptr);
     // Runs one opening of the dialog, editing it and closing it as `close` says.
     auto open = [&](const std::function<void(dialogs::KeysDialog&)>& edit) {
@@ -159,7 +160,7 @@ TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNe
         menu->trigger();
         EXPECT_TRUE(seen);
     };
-    const auto before = form.Game().Options();
+    const auto before = window.Game().Options();
     open([](dialogs::KeysDialog& d) {
         d.findChild<QRadioButton*>("optLeft2")->click();
         Clear(Box(d, "txtRight1"));
@@ -172,14 +173,14 @@ TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNe
         d.findChild<QRadioButton*>("optRight2")->click();
         d.close();
     });
-    EXPECT_EQ(form.Game().Options().keysLeft, before.keysLeft);
-    EXPECT_EQ(form.Game().Options().keysRight, before.keysRight);
+    EXPECT_EQ(window.Game().Options().keysLeft, before.keysLeft);
+    EXPECT_EQ(window.Game().Options().keysRight, before.keysRight);
 
     open([](dialogs::KeysDialog& d) {
         Clear(Box(d, "txtRight1"));
         Type(Box(d, "txtRight1"), "ж");
         d.findChild<QPushButton*>("cmdOK")->click();
     });
-    EXPECT_EQ(form.Game().Options().keysRight, U"жko,lp");
-    EXPECT_EQ(form.Game().Options().keysLeft, U"wsxqaz");
+    EXPECT_EQ(window.Game().Options().keysRight, U"жko,lp");
+    EXPECT_EQ(window.Game().Options().keysLeft, U"wsxqaz");
 }

@@ -1,7 +1,7 @@
 // The players' keys through the real window: in keyboard control a typed character reaches
 // the game whichever widget has the focus; in mouse control the keys are the focused widget's.
 
-#include "app/TFormFencer.h"
+#include "WindowDriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,8 +11,9 @@
 
 #include <gtest/gtest.h>
 
-using pistework::app::TFormFencer;
 using namespace pistework::game;
+using drive::Named;
+using pistework::app::MainWindow;
 
 namespace {
 
@@ -25,101 +26,105 @@ void Press(QWidget* target, const QString& text, Qt::KeyboardModifiers modifiers
     QCoreApplication::sendEvent(target, &release);
 }
 
-template <typename W> W* Child(TFormFencer& form, const char* name) {
-    return form.findChild<W*>(QString::fromLatin1(name));
-}
+// The window shown and active, as the player meets it.
+struct Window {
+    Window() {
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    void Choose(const char* item) { Named<QAction>(window, item)->trigger(); }
+    bool Checked(const char* item) { return Named<QAction>(window, item)->isChecked(); }
+    MainWindow window;
+    GameProbe probe{window.Game()};
+    Fencer& left = probe.FencerOn(Side::Left);
+    Fencer& right = probe.FencerOn(Side::Right);
+    QLineEdit* edit = Named<QLineEdit>(window, "txtKeyboard");
+    QPushButton* lunge = Named<QPushButton>(window, "cmdLunge");
+    QWidget* caption = Named(window, "lblEngarde");
+};
 
 } // namespace
 
 TEST(KeyboardControl, KeysReachTheGameFromAnyWidgetOnlyInKeyboardControl) {
-    TFormFencer form;
-    form.show();
-    QApplication::setActiveWindow(&form);
-    Game& game = form.Game();
-    Fencer& left = game.FencerOn(Side::Left);
-    Fencer& right = game.FencerOn(Side::Right);
-    auto* edit = Child<QLineEdit>(form, "txtKeyboard");
-    auto* lunge = Child<QPushButton>(form, "cmdLunge");
-    auto* caption = Child<QWidget>(form, "lblEngarde");
-
+    Window w;
     // Mouse control: the buttons show and typed keys do nothing.
-    form.MenuItem("mnuMouse").Action()->trigger();
-    ASSERT_FALSE(lunge->isHidden());
-    Press(lunge, "m");
-    Press(form.Client(), "o");
-    EXPECT_EQ(right.State().requestedAction, Action::Stand);
+    w.Choose("mnuMouse");
+    ASSERT_FALSE(w.lunge->isHidden());
+    Press(w.lunge, "m");
+    Press(w.window.Client(), "o");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Stand);
 
-    form.MenuItem("mnuKeyboard").Action()->trigger();
-    EXPECT_TRUE(form.MenuItem("mnuKeyboard").Action()->isChecked());
-    EXPECT_TRUE(lunge->isHidden());
-    Press(form.Client(), "m");
-    EXPECT_EQ(right.State().requestedAction, Action::Advance);
-    right.StandOnGuard();
-    Press(caption, "M", Qt::ShiftModifier);
-    EXPECT_EQ(right.State().requestedAction, Action::Stand) << "\"M\" is not the advance key";
-    Press(edit, "w");
-    EXPECT_EQ(left.State().requestedAction, Action::Stand) << "no left player without \"2 Player\"";
-    EXPECT_TRUE(edit->text().isEmpty());
+    // Keyboard control takes the focus to the hidden box.
+    w.window.Client()->setFocus();
+    ASSERT_FALSE(w.edit->hasFocus());
+    w.Choose("mnuKeyboard");
+    EXPECT_TRUE(w.Checked("mnuKeyboard"));
+    EXPECT_TRUE(w.lunge->isHidden());
+    EXPECT_TRUE(w.edit->hasFocus());
+    Press(w.window.Client(), "m");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Advance);
+    w.right.StandOnGuard();
+    Press(w.caption, "M", Qt::ShiftModifier);
+    EXPECT_EQ(w.right.State().requestedAction, Action::Stand) << "\"M\" is not the advance key";
+    Press(w.edit, "w");
+    EXPECT_EQ(w.left.State().requestedAction, Action::Stand)
+        << "no left player without \"2 Player\"";
+    EXPECT_TRUE(w.edit->text().isEmpty());
 
-    form.MenuItem("mnu2Player").Action()->trigger();
-    EXPECT_TRUE(form.MenuItem("mnu2Player").Action()->isChecked());
-    EXPECT_TRUE(form.MenuItem("mnuKeyboard").Action()->isChecked());
-    Press(caption, "w");
-    Press(edit, "s");
-    Press(form.Client(), "x");
-    EXPECT_EQ(left.State().requestedAction, Action::Lunge)
+    w.Choose("mnu2Player");
+    EXPECT_TRUE(w.Checked("mnu2Player"));
+    EXPECT_TRUE(w.Checked("mnuKeyboard"));
+    Press(w.caption, "w");
+    Press(w.edit, "s");
+    Press(w.window.Client(), "x");
+    EXPECT_EQ(w.left.State().requestedAction, Action::Lunge)
         << "advance, extend, then lunge with the arm out";
-    EXPECT_TRUE(left.State().armExtended);
-    Press(&form, "o");
-    Press(edit, ",");
-    EXPECT_EQ(right.State().requestedAction, Action::Retreat);
-    Press(edit, "l");
-    EXPECT_EQ(right.State().requestedAction, Action::Parry);
-    Press(edit, "p");
-    EXPECT_EQ(right.State().requestedAction, Action::Fleche);
-    Press(edit, "q");
-    EXPECT_EQ(left.State().requestedAction, Action::RetreatExtended);
-
-    // Each tick hands the keyboard back to the hidden box.
-    form.Client()->setFocus();
-    ASSERT_FALSE(edit->hasFocus());
-    game.FencerTick(Side::Right);
-    EXPECT_TRUE(edit->hasFocus());
-    form.TimerNamed("TimerRight").SetEnabled(false);
+    EXPECT_TRUE(w.left.State().armExtended);
+    Press(&w.window, "o");
+    Press(w.edit, ",");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Retreat);
+    Press(w.edit, "l");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Parry);
+    Press(w.edit, "p");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Fleche);
+    Press(w.edit, "q");
+    EXPECT_EQ(w.left.State().requestedAction, Action::RetreatExtended);
 
     // Back to mouse control, even with two players checked, the keys are ignored again.
-    form.MenuItem("mnuMouse").Action()->trigger();
-    EXPECT_FALSE(lunge->isHidden());
-    right.StandOnGuard();
-    Press(edit, "m");
-    EXPECT_EQ(right.State().requestedAction, Action::Stand);
+    w.Choose("mnuMouse");
+    EXPECT_FALSE(w.lunge->isHidden());
+    w.right.StandOnGuard();
+    Press(w.edit, "m");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Stand);
 }
 
 TEST(KeyboardControl, InMouseControlTheFocusedButtonTakesItsKeys) {
-    TFormFencer form;
-    form.show();
-    QApplication::setActiveWindow(&form);
-    const Fencer& right = form.Game().FencerOn(Side::Right);
-    auto* lunge = Child<QPushButton>(form, "cmdLunge");
+    Window w;
     int clicks = 0;
-    QObject::connect(lunge, &QPushButton::clicked, [&] { ++clicks; });
-    // Stands in for the game's key handler, to see what the window feeds it.
-    std::u32string fed;
-    form.EditBoxNamed("txtKeyboard").SetOnKeyPress([&](char32_t key) { fed += key; });
+    QObject::connect(w.lunge, &QPushButton::clicked, [&] { ++clicks; });
+    // Space is the right fencer's advance key, so the game shows whether it had the key.
+    w.window.Game().SetKeys({U"wsxqaz", U" ko,lp"});
 
-    form.MenuItem("mnuMouse").Action()->trigger();
-    lunge->setFocus();
-    ASSERT_TRUE(lunge->hasFocus());
-    Press(lunge, " ");
+    w.Choose("mnuMouse");
+    w.lunge->setFocus();
+    ASSERT_TRUE(w.lunge->hasFocus());
+    Press(w.lunge, " ");
     EXPECT_EQ(clicks, 1) << "Space presses the focused button";
-    EXPECT_NE(right.State().requestedAction, Action::Stand) << "the game has the lunge";
-    Press(lunge, "o");
-    EXPECT_EQ(fed, U"") << "no key reaches the key handler in mouse control";
+    EXPECT_EQ(w.right.State().requestedAction, Action::BentLunge)
+        << "the game has the lunge, and not the key";
+    w.right.StandOnGuard();
+    Press(w.lunge, "o");
+    EXPECT_EQ(w.right.State().requestedAction, Action::Stand) << "no key reaches the game";
 
-    form.MenuItem("mnuKeyboard").Action()->trigger();
-    for (const char* name : {"lblEngarde", "txtKeyboard", "client"})
-        Press(Child<QWidget>(form, name), " ");
-    Press(&form, "o");
-    EXPECT_EQ(fed, U"   o");
+    w.Choose("mnuKeyboard");
+    for (QWidget* target : {w.caption, static_cast<QWidget*>(w.edit), w.window.Client()}) {
+        w.right.StandOnGuard();
+        Press(target, " ");
+        EXPECT_EQ(w.right.State().requestedAction, Action::Advance)
+            << target->objectName().toStdString();
+    }
+    w.right.StandOnGuard();
+    Press(&w.window, "o");
+    EXPECT_EQ(w.right.State().requestedAction, Action::BentLunge);
     EXPECT_EQ(clicks, 1);
 }

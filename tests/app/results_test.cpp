@@ -1,10 +1,10 @@
-#include "app/QtRegistry.h"
+#include "WindowDriver.h"
 #include "dialogs/BestResultsDialog.h"
-#include "dialogs/VictoryDialog.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -12,49 +12,46 @@ using namespace pistework;
 
 namespace {
 
-QSettings Store() {
-    return QSettings(QStringLiteral("Brackenmoor Fencing Association"),
-                     QStringLiteral("Pistework"));
-}
-
-QStringList Rows(QWidget& dialog) {
+// The table the window's menu opens, read row by row, then closed.
+QStringList Rows(app::MainWindow& window) {
     QStringList rows;
-    for (int n = 1; n <= 6; ++n) {
-        auto* label = dialog.findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
-        rows << (label ? label->text() : QStringLiteral("<missing>"));
-    }
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<dialogs::BestResultsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (int n = 1; n <= game::kLevelCount; ++n)
+            rows << drive::Named<QLabel>(*dialog, QStringLiteral("Label%1").arg(n).toStdString())
+                        ->text();
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+    });
+    drive::Named<QAction>(window, "BestResults1")->trigger();
     return rows;
 }
 
 } // namespace
 
 TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
-    app::QtRegistry registry(QStringLiteral("Brackenmoor Fencing Association"),
+    app::SettingsStore store(QStringLiteral("Brackenmoor Fencing Association"),
                              QStringLiteral("Pistework"));
-    const QString unbeaten = QStringLiteral("5 - 4  Bracken Fencing");
-    {
-        dialogs::BestResultsDialog empty(nullptr, registry);
-        EXPECT_EQ(empty.windowTitle(), "Best Results");
-        EXPECT_EQ(empty.size(), QSize(241, 171));
-        EXPECT_EQ(Rows(empty), QStringList(6, unbeaten));
-        EXPECT_EQ(empty.findChild<QLabel*>("LabelQuarter")->text(), "Quarter-Finalist");
-        EXPECT_EQ(empty.findChild<QPushButton*>("cmdOK")->text(), "&Close");
-    }
-    // A 15 to 12 win at Champion with the name left as offered.
-    {
-        dialogs::VictoryDialog victory(nullptr, registry);
-        ASSERT_TRUE(victory.IsNewBest(6, 12, 15));
-        victory.ShowLevel(6);
-        victory.cmdOKClick();
-    }
-    // Another level's holder left no name at all, and one value was hand-edited to text.
-    Store().setValue("Winner2", QString());
-    Store().setValue("HitA3", "lots");
-    Store().sync();
+    app::MainWindow window;
+    const QString unbeaten = QStringLiteral("5 - 4  ") + game::kDefaultWinner;
+    EXPECT_EQ(Rows(window), QStringList(6, unbeaten));
+    // A 15 to 12 win at Champion with the name left as offered; another level's holder left
+    // no name at all, and one value was hand-edited to text.
+    ASSERT_TRUE(game::WriteBestResult(store, 6, 12, 15, game::kDefaultWinner));
+    drive::Settings().setValue("Winner2", QString());
+    drive::Settings().setValue("HitA3", "lots");
+    drive::Settings().sync();
+    // Opening the table writes nothing.
+    const QStringList before = drive::Settings().allKeys();
+    EXPECT_EQ(Rows(window), (QStringList{unbeaten, "5 - 4  ", unbeaten, unbeaten, unbeaten,
+                                         QStringLiteral("12 - 15  ") + game::kDefaultWinner}));
+    EXPECT_EQ(drive::Settings().allKeys(), before);
 
-    dialogs::BestResultsDialog after(nullptr, registry);
-    EXPECT_EQ(Rows(after), (QStringList{unbeaten, "5 - 4  ", unbeaten, unbeaten, unbeaten,
-                                        "12 - 15  Bracken Fencing"}));
+    dialogs::BestResultsDialog after(nullptr, game::ReadBestResults(store));
+    EXPECT_EQ(after.windowTitle(), "Best Results");
+    EXPECT_EQ(after.size(), QSize(241, 171));
+    EXPECT_EQ(after.findChild<QLabel*>("LabelQuarter")->text(), "Quarter-Finalist");
+    EXPECT_EQ(after.findChild<QPushButton*>("cmdOK")->text(), "&Close");
     // Every caption fits inside the dialog, the longest level name and a record's row too.
     for (auto* label : after.findChildren<QLabel*>()) {
         const int advance = label->fontMetrics().horizontalAdvance(label->text());
@@ -63,9 +60,6 @@ TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
                                                                 : label->x() + advance;
         EXPECT_LE(right, after.width()) << label->objectName().toStdString();
     }
-    // Closing writes nothing.
-    const QStringList before = Store().allKeys();
     after.findChild<QPushButton*>("cmdOK")->click();
     EXPECT_EQ(after.result(), QDialog::Accepted);
-    EXPECT_EQ(Store().allKeys(), before);
 }

@@ -37,7 +37,8 @@ void Key(QWidget& target, int key) {
 
 // Runs the dialog as the main window does and acts on it once it is up. An action that leaves
 // it open fails the test rather than hanging it.
-std::optional<Strength> Ask(const Strength& inPlay, const std::function<void(CustomLevelDialog&)>& act,
+std::optional<Strength> Ask(const Strength& inPlay,
+                            const std::function<void(CustomLevelDialog&)>& act,
                             QWidget* owner = nullptr) {
     bool acted = false;
     QTimer::singleShot(0, [&] {

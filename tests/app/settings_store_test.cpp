@@ -2,8 +2,8 @@
 // reads, what a file edited by hand into nonsense does, and what happens when the file
 // cannot be written.
 
-#include "app/QtRegistry.h"
-#include "app/TFormFencer.h"
+#include "app/MainWindow.h"
+#include "app/SettingsStore.h"
 #include "game/Settings.h"
 
 #include <QAction>
@@ -18,7 +18,7 @@
 #include <sys/resource.h>
 
 using namespace pistework;
-using app::TFormFencer;
+using app::MainWindow;
 
 namespace {
 
@@ -45,10 +45,10 @@ protected:
     QString SystemFile() const {
         return system.filePath("Brackenmoor Fencing Association/Pistework.conf");
     }
-    static void Click(TFormFencer& form, const char* item) {
+    static void Click(MainWindow& form, const char* item) {
         form.findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
-    static bool Checked(TFormFencer& form, const char* item) {
+    static bool Checked(MainWindow& form, const char* item) {
         return form.findChild<QAction*>(QString::fromLatin1(item))->isChecked();
     }
     QTemporaryDir user;
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
     {
-        TFormFencer form;
+        MainWindow form;
         Click(form, "Firstto10");
         Click(form, "TimedBout");
         Click(form, "Advanced");
@@ -72,7 +72,7 @@ TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
     EXPECT_EQ(stored.value("KeyboardRight").toString(), "mko,lp");
     EXPECT_EQ(stored.value("Range").toString(), "10");
 
-    TFormFencer next;
+    MainWindow next;
     EXPECT_TRUE(Checked(next, "Firstto10"));
     EXPECT_FALSE(Checked(next, "TimedBout"));
     EXPECT_TRUE(Checked(next, "Advanced"));
@@ -85,12 +85,12 @@ TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
 TEST_F(SettingsStore, TheSystemFileIsAFallbackAndTheHitSoundIsThePlayersOwn) {
     WriteFile(SystemFile(), "[General]\nMaxHits=5\nBeepSound=/srv/admin/ding.wav\n");
     {
-        TFormFencer form;
+        MainWindow form;
         EXPECT_TRUE(Checked(form, "Firstto5"));
         EXPECT_EQ(form.Game().Options().hitSound, ":/sounds/ding.wav");
     }
     WriteFile(UserFile(), "[General]\nMaxHits=10\nBeepSound=/home/kim/My Sounds/bell.wav\n");
-    TFormFencer form;
+    MainWindow form;
     EXPECT_TRUE(Checked(form, "Firstto10"));
     EXPECT_EQ(form.Game().Options().hitSound, "/home/kim/My Sounds/bell.wav");
     EXPECT_EQ(form.Game().Options().parrySound, "/home/kim/My Sounds/start.wav");
@@ -108,7 +108,7 @@ TEST_F(SettingsStore, AFileOfNonsenseStartsTheGameWithWhatCanBeRead) {
     junk += QByteArray(1 << 20, 'k');
     junk += "\n[General\n=\n\x01\x02=\x03\n";
     WriteFile(UserFile(), junk);
-    TFormFencer form;
+    MainWindow form;
     form.show();
     const game::BoutOptions& o = form.Game().Options();
     EXPECT_EQ(o.maxHits, 15);
@@ -126,7 +126,7 @@ TEST_F(SettingsStore, AFolderThatCannotBeMadeLosesNothingAndWarnsOnce) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.filePath("file/config"));
     QStringList warnings;
     {
-        TFormFencer form;
+        MainWindow form;
         form.SetOnWarning([&](const QString& text) { warnings << text; });
         Click(form, "Firstto5");
         form.close();
@@ -146,7 +146,7 @@ TEST_F(SettingsStore, AFullDiskKeepsTheOldFileByteForByte) {
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QStringList warnings;
     {
-        TFormFencer form;
+        MainWindow form;
         form.SetOnWarning([&](const QString& text) { warnings << text; });
         Click(form, "Firstto5");
         Click(form, "Novice");
@@ -198,15 +198,15 @@ TEST_F(SettingsStore, AMalformedLineNeitherHidesAFailedSaveNorFailsAGoodOne) {
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         // What the window does at its start and when it closes.
-        app::QtRegistry registry(QStringLiteral("Brackenmoor Fencing Association"),
+        app::SettingsStore store(QStringLiteral("Brackenmoor Fencing Association"),
                                  QStringLiteral("Pistework"));
-        game::BoutOptions options = game::ReadSettings(registry);
+        game::BoutOptions options = game::ReadSettings(store);
         options.maxHits = 5;
         options.chosen = game::kChampion.strength;
         rlimit tiny = saved;
         if (c.diskFull) tiny.rlim_cur = 8;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const bool stored = game::WriteSettings(registry, options);
+        const bool stored = game::WriteSettings(store, options);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
         std::signal(SIGXFSZ, oldHandler);
         EXPECT_EQ(stored, !c.diskFull);
@@ -214,7 +214,7 @@ TEST_F(SettingsStore, AMalformedLineNeitherHidesAFailedSaveNorFailsAGoodOne) {
             EXPECT_EQ(ReadFile(userFile), c.user);
             continue;
         }
-        TFormFencer next;
+        MainWindow next;
         EXPECT_TRUE(Checked(next, "Firstto5"));
         EXPECT_TRUE(Checked(next, "Champion"));
     }

@@ -2,7 +2,7 @@
 // on a machine with no sound device.
 
 #include "Wav.h"
-#include "app/QtControls.h"
+#include "app/QtServices.h"
 
 #include <QCoreApplication>
 #include <QDir>

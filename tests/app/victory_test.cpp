@@ -1,25 +1,32 @@
-#include "app/TFormFencer.h"
+// A player's win that beats the record at a graded level, from the bout's end in the real
+// window to the settings file: the game decides it is a record, the dialog asks the name.
+
+#include "WindowDriver.h"
 #include "dialogs/VictoryDialog.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 using namespace pistework;
+using dialogs::VictoryDialog;
+using drive::Named;
+using game::Side;
 
 namespace {
+
+QString Text(QWidget& dialog, const char* name) {
+    auto* label = dialog.findChild<QLabel*>(name);
+    return label ? label->text() : QString();
+}
 
 // Each test gets its own, empty settings folder.
 class Victory : public ::testing::Test {
@@ -29,67 +36,83 @@ protected:
         // QSettings works its folders out once per process; point it here for every test.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     }
+
+    // A new bout at the level chosen, ended at this score by the clock; the victory dialog the
+    // window opens, if any, is answered by `answer`. True when one opened.
+    static bool EndBout(app::MainWindow& window, game::PerSide<int> score,
+                        const std::function<void(VictoryDialog&)>& answer = {}) {
+        bool offered = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<VictoryDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            offered = true;
+            if (answer) answer(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        Named<QAction>(window, "mnuFileNewGame")->trigger();
+        for (Side side : game::kSides)
+            drive::Hit(window, side, score[side]);
+        game::GameProbe(window.Game()).President().TimeOut();
+        drive::Tick(window, "TimerPresident", 2); // "Halt", "Game Over"
+        // A win that is no record leaves the answer waiting: it goes now, unused.
+        QApplication::processEvents();
+        return offered;
+    }
+
     QTemporaryDir config;
-    app::QtRegistry registry{QStringLiteral("Brackenmoor Fencing Association"),
+    app::SettingsStore store{QStringLiteral("Brackenmoor Fencing Association"),
                              QStringLiteral("Pistework")};
 };
 
-QString Text(QWidget& dialog, const char* name) {
-    auto* label = dialog.findChild<QLabel*>(name);
-    return label ? label->text() : QString();
-}
-
 } // namespace
 
-TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextDialog) {
-    {
-        dialogs::VictoryDialog victory(nullptr, registry);
-        EXPECT_EQ(victory.size(), QSize(157, 137));
-        EXPECT_EQ(victory.windowTitle(), "Victory");
-        EXPECT_FALSE(victory.IsNewBest(6, 1, 3)) << "3 player hits do not beat the default 4";
-        ASSERT_TRUE(victory.IsNewBest(6, 12, 15));
-        victory.ShowLevel(6);
-        EXPECT_EQ(Text(victory, "LabelYouHave"), "You have the best result at");
-        EXPECT_EQ(Text(victory, "LabelLevel"), "Champion Level");
-        // Every caption fits the small dialog, the longest level text included.
-        victory.ShowLevel(4);
+TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextWin) {
+    // Every caption fits the small dialog, the longest level text included.
+    for (const game::Level& level : game::kLevels) {
+        VictoryDialog victory(nullptr, level.number, game::kDefaultWinner, nullptr);
+        EXPECT_EQ(Text(victory, "LabelLevel"), drive::Text(level.text));
         for (auto* label : victory.findChildren<QLabel*>())
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
                 << label->objectName().toStdString();
-        victory.ShowLevel(6);
-        auto* name = victory.findChild<QLineEdit*>("txtName");
+    }
+
+    app::MainWindow window;
+    Named<QAction>(window, "Champion")->trigger();
+    const int champion = game::kChampion.number;
+    EXPECT_FALSE(EndBout(window, {1, 3})) << "3 player hits do not beat the unbeaten 4";
+    ASSERT_TRUE(EndBout(window, {12, 15}, [](VictoryDialog& victory) {
+        EXPECT_EQ(victory.size(), QSize(157, 137));
+        EXPECT_EQ(victory.windowTitle(), "Victory");
+        EXPECT_EQ(Text(victory, "LabelYouHave"), "You have the best result at");
+        EXPECT_EQ(Text(victory, "LabelLevel"), drive::Text(game::kChampion.text));
+        auto* name = Named<QLineEdit>(victory, "txtName");
         ASSERT_NE(name, nullptr);
-        EXPECT_EQ(name->text(), "Bracken Fencing");
+        EXPECT_EQ(name->text(), game::kDefaultWinner);
         name->setText(QStringLiteral("Zoë"));
-        auto* ok = victory.findChild<QPushButton*>("cmdOK");
+        auto* ok = Named<QPushButton>(victory, "cmdOK");
         ASSERT_NE(ok, nullptr);
         EXPECT_FALSE(ok->isDefault() || ok->autoDefault()) << "Enter must not close the dialog";
         ok->click();
         EXPECT_EQ(victory.result(), QDialog::Accepted);
-    }
+    }));
     // The record went to the settings file under the player's own config folder.
-    QSettings stored(QStringLiteral("Brackenmoor Fencing Association"),
-                     QStringLiteral("Pistework"));
-    EXPECT_TRUE(stored.fileName().startsWith(config.path())) << stored.fileName().toStdString();
-    EXPECT_EQ(stored.value("HitA6").toInt(), 12);
-    EXPECT_EQ(stored.value("Winner6").toString(), "Zoë");
+    EXPECT_TRUE(drive::Settings().fileName().startsWith(config.path()))
+        << drive::Settings().fileName().toStdString();
+    EXPECT_EQ(drive::Settings().value(game::ValueName("HitA", champion)).toInt(), 12);
+    EXPECT_EQ(drive::Settings().value(game::ValueName("Winner", champion)).toString(), "Zoë");
+    const game::BestResult best = window.Game().BestResults()[champion];
+    EXPECT_EQ(best.hitsA, 12);
+    EXPECT_EQ(best.hitsB, 15);
 
-    dialogs::VictoryDialog next(nullptr, registry);
-    EXPECT_EQ(next.bestHitsA[6], 12);
-    EXPECT_EQ(next.bestHitsB[6], 15);
-    EXPECT_FALSE(next.IsNewBest(6, 12, 15 - 1));
-    ASSERT_TRUE(next.IsNewBest(6, 12, 15)) << "an equal score replaces the record";
-    next.ShowLevel(6);
-    EXPECT_EQ(next.findChild<QLineEdit*>("txtName")->text(), "Zoë")
-        << "the previous holder's name is offered";
-    // Closing with the close box writes nothing.
-    next.findChild<QLineEdit*>("txtName")->setText("Nobody");
-    next.reject();
-    EXPECT_EQ(
-        QSettings(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"))
-            .value("Winner6")
-            .toString(),
-        "Zoë");
+    EXPECT_FALSE(EndBout(window, {12, 15 - 1}));
+    ASSERT_TRUE(EndBout(window, {12, 15}, [](VictoryDialog& victory) {
+        auto* name = Named<QLineEdit>(victory, "txtName");
+        EXPECT_EQ(name->text(), "Zoë") << "the previous holder's name is offered";
+        // Closing with the close box writes nothing.
+        name->setText("Nobody");
+        victory.close();
+    })) << "an equal score replaces the record";
+    EXPECT_EQ(drive::Settings().value(game::ValueName("Winner", champion)).toString(), "Zoë");
 }
 
 TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {
@@ -99,58 +122,52 @@ TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    dialogs::VictoryDialog victory(nullptr, registry);
-    ASSERT_TRUE(victory.IsNewBest(2, 0, 5));
-    victory.ShowLevel(2);
+    app::MainWindow window;
+    window.SetOnWarning([](const QString&) {}); // the options cannot be saved either
+    Named<QAction>(window, "Intermediate")->trigger();
     int warnings = 0;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++warnings;
-            box->close();
-        }
-    });
-    victory.findChild<QPushButton*>("cmdOK")->click();
+    ASSERT_TRUE(EndBout(window, {0, 5}, [&](VictoryDialog& victory) {
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++warnings;
+                box->close();
+            }
+        });
+        Named<QPushButton>(victory, "cmdOK")->click();
+        EXPECT_TRUE(victory.isVisible()) << "the player may try again or close";
+        EXPECT_NE(victory.result(), QDialog::Accepted);
+    }));
     EXPECT_EQ(warnings, 1);
-    EXPECT_NE(victory.result(), QDialog::Accepted) << "the player may try again or close";
 }
 
 TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
-    app::TFormFencer form;
-    form.findChild<QAction*>("Champion")->trigger();
-    form.findChild<QAction*>("Firstto5")->trigger();
-    game::Referee& referee = form.Game().President();
-    // Each hit runs the referee through "Halt" and the call to the ruling.
-    auto hit = [&](game::Side hitter) {
-        referee.CallHit(hitter);
-        for (int call = 0; call < 3; ++call)
-            referee.Tick();
-    };
+    app::MainWindow window;
+    Named<QAction>(window, "Champion")->trigger();
+    Named<QAction>(window, "Firstto5")->trigger();
     QString shownLevel;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<dialogs::VictoryDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<VictoryDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         shownLevel = Text(*dialog, "LabelLevel");
-        dialog->findChild<QPushButton*>("cmdOK")->click();
+        Named<QPushButton>(*dialog, "cmdOK")->click();
     });
-    for (int i = 0; i < 3; ++i)
-        hit(game::Side::Left);
-    for (int i = 0; i < 5; ++i)
-        hit(game::Side::Right);
-    ASSERT_EQ(referee.CurrentPhase(), game::Phase::GameOver);
-    referee.Tick();
-    EXPECT_EQ(shownLevel, "Champion Level");
-    EXPECT_EQ(game::ReadBestResults(registry)[6].hitsA, 3);
-    EXPECT_TRUE(form.findChild<QTimer*>("TimerAutoPlay")->isActive());
+    drive::Hit(window, Side::Left, 3);
+    drive::Hit(window, Side::Right, 5);
+    ASSERT_EQ(game::GameProbe(window.Game()).President().CurrentPhase(), game::Phase::GameOver);
+    drive::Tick(window, "TimerPresident");
+    EXPECT_EQ(shownLevel, drive::Text(game::kChampion.text));
+    EXPECT_EQ(game::ReadBestResults(store)[game::kChampion.number].hitsA, 3);
+    EXPECT_TRUE(window.findChild<QTimer*>("TimerAutoPlay")->isActive());
 }
 
 TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
-    registry.SetRootKey(platform::Registry::Root::LocalMachine);
-    registry.OpenKey(game::kGameKey, true);
-    registry.WriteString("KeyboardRight", "жko,lp");
-    registry.WriteInteger("MaxHits", 10);
-    registry.WriteString("Winner5", "Ann");
-    registry.CloseKey();
+    store.Write({{"KeyboardRight", std::string("жko,lp")},
+                 {"MaxHits", 10},
+                 {"Winner5", std::string("Ann")}});
 
+    app::MainWindow window;
+    Named<QAction>(window, "Advanced")->trigger();
+    const int level = game::kLevels[2].number;
     const std::string names[] = {
         "two\nlines",
         "a\r\nb",
@@ -164,66 +181,58 @@ TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
         std::string(10'000, 'n'),
         "",
     };
+    std::string holder = game::kDefaultWinner;
+    const QStringList record{drive::Text(game::ValueName("HitA", level)),
+                             drive::Text(game::ValueName("HitB", level)),
+                             drive::Text(game::ValueName("Winner", level))};
     for (const std::string& name : names) {
         SCOPED_TRACE(name.substr(0, 40));
-        QSettings before(QStringLiteral("Brackenmoor Fencing Association"),
-                         QStringLiteral("Pistework"));
         QMap<QString, QVariant> others;
-        for (const QString& key : before.allKeys())
-            if (!QStringList{"HitA3", "HitB3", "Winner3"}.contains(key))
-                others[key] = before.value(key);
-        {
-            dialogs::VictoryDialog victory(nullptr, registry);
-            ASSERT_TRUE(victory.IsNewBest(3, 0, 15));
-            victory.ShowLevel(3);
-            victory.findChild<QLineEdit*>("txtName")->setText(QString::fromStdString(name));
-            victory.findChild<QPushButton*>("cmdOK")->click();
-            ASSERT_EQ(victory.result(), QDialog::Accepted);
-        }
+        for (const QString& key : drive::Settings().allKeys())
+            if (!record.contains(key)) others[key] = drive::Settings().value(key);
+        ASSERT_TRUE(EndBout(window, {0, 10}, [&](VictoryDialog& victory) {
+            auto* box = Named<QLineEdit>(victory, "txtName");
+            EXPECT_EQ(box->text().toStdString(), holder) << "offered back as it was typed";
+            box->setText(QString::fromStdString(name));
+            Named<QPushButton>(victory, "cmdOK")->click();
+            EXPECT_EQ(victory.result(), QDialog::Accepted);
+        }));
+        holder = name;
         // Read back from the file by a store that has never seen it.
-        app::QtRegistry fresh(QStringLiteral("Brackenmoor Fencing Association"),
-                              QStringLiteral("Pistework"));
+        app::SettingsStore fresh(QStringLiteral("Brackenmoor Fencing Association"),
+                                 QStringLiteral("Pistework"));
         const auto results = game::ReadBestResults(fresh);
-        EXPECT_EQ(results[3].winner, name);
-        EXPECT_EQ(results[3].hitsA, 0);
-        EXPECT_EQ(results[3].hitsB, 15);
-        QSettings after(QStringLiteral("Brackenmoor Fencing Association"),
-                        QStringLiteral("Pistework"));
+        EXPECT_EQ(results[level].winner, name);
+        EXPECT_EQ(results[level].hitsA, 0);
+        EXPECT_EQ(results[level].hitsB, 10);
+        QSettings after = drive::Settings();
         for (auto it = others.cbegin(); it != others.cend(); ++it)
             EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
         EXPECT_EQ(after.allKeys().size(), others.size() + 3) << "no stray values";
-        dialogs::VictoryDialog next(nullptr, fresh);
-        next.ShowLevel(3);
-        EXPECT_EQ(next.findChild<QLineEdit*>("txtName")->text().toStdString(), name)
-            << "offered back as it was typed";
     }
 }
 
 TEST_F(Victory, EscapeAndTheCloseBoxWriteNothing) {
-    QSettings(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"))
-        .setValue("Winner1", "Ann");
-    const QString file =
-        QSettings(QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework"))
-            .fileName();
-    auto contents = [&] {
+    drive::Settings().setValue(drive::Text(game::ValueName("Winner", game::kNovice.number)), "Ann");
+    auto contents = [file = drive::Settings().fileName()] {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
     };
     const QByteArray before = contents();
+    app::MainWindow window;
     for (const bool escape : {true, false}) {
-        dialogs::VictoryDialog victory(nullptr, registry);
-        ASSERT_TRUE(victory.IsNewBest(1, 0, 5));
-        victory.ShowLevel(1);
-        victory.show();
-        victory.findChild<QLineEdit*>("txtName")->setText("Bob");
-        if (escape) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(victory.findChild<QLineEdit*>("txtName"), &press);
-        } else {
-            victory.close();
-        }
-        EXPECT_FALSE(victory.isVisible());
-        EXPECT_EQ(victory.result(), QDialog::Rejected);
+        ASSERT_TRUE(EndBout(window, {0, 5}, [&](VictoryDialog& victory) {
+            auto* name = Named<QLineEdit>(victory, "txtName");
+            name->setText("Bob");
+            if (escape) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(name, &press);
+            } else {
+                victory.close();
+            }
+            EXPECT_FALSE(victory.isVisible());
+            EXPECT_EQ(victory.result(), QDialog::Rejected);
+        }));
         EXPECT_EQ(contents(), before) << (escape ? "Escape" : "close box");
     }
 }

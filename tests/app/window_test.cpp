@@ -1,135 +1,152 @@
-#include "app/TFormFencer.h"
+// The main window as its layout table builds it: every control and menu item once, of its
+// kind, where the table puts it; the window as it opens; and every caption shown whole.
+
+#include "WindowDriver.h"
+#include "app/CallTexts.h"
+#include "game/BoutRules.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-using pistework::app::TFormFencer;
+#include <map>
+#include <set>
+
+using namespace pistework;
+using app::MainWindow;
+using drive::Named;
+using drive::Text;
+using game::Side;
+namespace layout = app::layout;
 
 namespace {
 
-QWidget* Control(TFormFencer& form, const char* name) {
-    auto* w = form.findChild<QWidget*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+QColor Colour(layout::Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-QAction* MenuAction(TFormFencer& form, const char* name) {
-    auto* a = form.findChild<QAction*>(QString::fromLatin1(name));
-    EXPECT_NE(a, nullptr) << name;
-    return a;
+bool OfKind(QWidget* widget, layout::ControlKind kind) {
+    using enum layout::ControlKind;
+    if (kind == Button) return qobject_cast<QPushButton*>(widget);
+    if (kind == EditBox) return qobject_cast<QLineEdit*>(widget);
+    const bool label = qobject_cast<QLabel*>(widget);
+    return kind == Shape ? !label && !qobject_cast<QAbstractButton*>(widget) : label;
+}
+
+// Every text the referee can call, for either side.
+std::vector<std::string> CallTexts() {
+    std::vector<std::string> texts;
+    for (int call = 0; call <= static_cast<int>(game::Call::GameOver); ++call)
+        for (Side side : game::kSides)
+            texts.push_back(app::CallText({static_cast<game::Call>(call), side}));
+    return texts;
 }
 
 } // namespace
 
 TEST(MainWindow, FixedClientAreaTitleAndColour) {
-    TFormFencer form;
-    form.show();
-    EXPECT_EQ(form.windowTitle(), "B.K.S. Pistework");
-    EXPECT_EQ(form.Client()->size(), QSize(498, 270));
-    EXPECT_EQ(form.Client()->y(), form.menuBar()->height());
-    EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "the window must not be resizable";
-    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(form.Client()->palette().color(QPalette::Window), QColor(64, 128, 64));
+    MainWindow window;
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "B.K.S. Pistework");
+    EXPECT_EQ(window.Client()->size(), QSize(app::kClientWidth, app::kClientHeight));
+    EXPECT_EQ(window.Client()->y(), window.menuBar()->height());
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window must not be resizable";
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window.Client()->palette().color(QPalette::Window), Colour(layout::kWindowGreen));
 }
 
-TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
-    TFormFencer form;
-    struct Expect {
-        const char* name;
-        QRect geometry;
-    };
-    for (const Expect& e :
-         {Expect{"imgFencerA", {106, 88, 150, 100}}, Expect{"imgFencerB", {244, 88, 150, 100}},
-          Expect{"imgLightA", {32, 104, 40, 60}}, Expect{"imgLightB", {440, 104, 40, 60}},
-          Expect{"imgPiste", {25, 165, 450, 20}}, Expect{"lblEngarde", {0, 24, 489, 57}},
-          Expect{"lblStart", {296, 224, 185, 25}}, Expect{"cmdAdvance", {296, 208, 57, 25}},
-          Expect{"cmdLunge", {424, 208, 57, 25}}, Expect{"cmdFleche", {424, 240, 57, 25}},
-          Expect{"shpYellow1", {8, 232, 13, 20}}, Expect{"shpRed0", {24, 208, 13, 20}},
-          Expect{"txtKeyboard", {8, -30, 33, 21}}})
-        EXPECT_EQ(Control(form, e.name)->geometry(), e.geometry) << e.name;
-    EXPECT_EQ(Control(form, "lblScore0")->pos(), QPoint(107, 208));
-    EXPECT_EQ(Control(form, "LabelYou")->pos(), QPoint(51, 232));
-    EXPECT_EQ(static_cast<QLabel*>(Control(form, "LabelOpponent"))->text(), "Left");
-    EXPECT_EQ(static_cast<QPushButton*>(Control(form, "cmdFleche"))->text(), "Flèche");
-    // The clock keeps the layout's right edge, wide enough for "9:00".
-    EXPECT_EQ(Control(form, "lblTime")->geometry().right(), 487);
-    auto* time = static_cast<QLabel*>(Control(form, "lblTime"));
-    EXPECT_GE(time->width(), time->fontMetrics().horizontalAdvance("9:00"));
-    auto* redCount = static_cast<QLabel*>(Control(form, "lblRedCount0"));
-    EXPECT_GE(redCount->width(), redCount->fontMetrics().horizontalAdvance("2"));
-    EXPECT_EQ(redCount->geometry().center().x(), Control(form, "shpRed0")->geometry().center().x());
-    auto* start = static_cast<QLabel*>(Control(form, "lblStart"));
-    EXPECT_GE(start->width(), start->fontMetrics().horizontalAdvance(start->text()));
-
-    // The fencers are drawn over the piste, the buttons over everything drawn.
-    const auto children = form.Client()->children();
-    EXPECT_LT(children.indexOf(Control(form, "imgPiste")),
-              children.indexOf(Control(form, "imgFencerB")));
-    EXPECT_LT(children.indexOf(Control(form, "imgFencerB")),
-              children.indexOf(Control(form, "imgFencerA")));
-    EXPECT_LT(children.indexOf(Control(form, "lblStart")),
-              children.indexOf(Control(form, "cmdAdvance")));
-
-    auto* list = form.findChild<QListWidget*>("ListBoxStrings");
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 21);
-    EXPECT_EQ(list->item(0)->text(), "Engarde");
-    EXPECT_EQ(list->item(19)->text(), "&Resume Game");
-    EXPECT_EQ(list->item(20)->text(), "Game Over");
+// The game's logs and the end-to-end tests know the controls by these names.
+TEST(MainWindow, EveryLayoutControlIsOneWidgetOfItsKindWhereTheLayoutPutsIt) {
+    MainWindow window;
+    const QObjectList stacked = window.Client()->children();
+    std::set<std::string_view> names;
+    qsizetype below = -1;
+    for (const layout::ControlEntry& entry : layout::kControls) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_TRUE(names.insert(entry.name).second) << "listed twice";
+        const auto widgets = window.findChildren<QWidget*>(Text(entry.name));
+        ASSERT_EQ(widgets.size(), 1);
+        QWidget* widget = widgets.front();
+        EXPECT_TRUE(OfKind(widget, entry.kind));
+        const layout::Rect& at = entry.geometry;
+        if (at.width > 0)
+            EXPECT_EQ(widget->geometry(), QRect(at.x, at.y, at.width, at.height));
+        else
+            EXPECT_EQ(widget->pos(), QPoint(at.x, at.y));
+        if (entry.shows == layout::Shows::Fixed && !entry.caption.empty()) {
+            auto* label = qobject_cast<QLabel*>(widget);
+            EXPECT_EQ(label ? label->text() : qobject_cast<QPushButton*>(widget)->text(),
+                      Text(entry.caption));
+        }
+        // Drawn over every control listed before it; only the fencers change places.
+        if (entry.shows != layout::Shows::Fencer) {
+            EXPECT_GT(stacked.indexOf(widget), below);
+            below = stacked.indexOf(widget);
+        }
+    }
+    const auto depth = [&](const char* name) { return stacked.indexOf(Named(window, name)); };
+    EXPECT_LT(depth("imgPiste"), depth("imgFencerB"));
+    EXPECT_LT(depth("imgFencerB"), depth("imgFencerA")) << "the left fencer starts in front";
+    EXPECT_EQ(Named(window, "lblRedCount0")->geometry().center().x(),
+              Named(window, "shpRed0")->geometry().center().x());
 }
 
 TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
-    TFormFencer form;
-    std::vector<QString> top;
-    for (QAction* a : form.menuBar()->actions())
-        top.push_back(a->text());
-    EXPECT_EQ(top, (std::vector<QString>{"&File", "&Settings", "&Help"}));
+    MainWindow window;
+    // Each menu holds the items listed under it, in order, separators included.
+    std::map<std::string_view, QStringList> listed;
+    for (const layout::MenuEntry& entry : layout::kMenu)
+        listed[entry.parent] << Text(entry.caption);
+    const auto shown = [](const QList<QAction*>& actions) {
+        QStringList captions;
+        for (QAction* a : actions)
+            captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return captions;
+    };
+    EXPECT_EQ(shown(window.menuBar()->actions()), listed[""]);
+    std::set<std::string_view> names;
+    for (const layout::MenuEntry& entry : layout::kMenu) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_TRUE(names.insert(entry.name).second) << "listed twice";
+        if (entry.kind == layout::MenuKind::Menu) {
+            if (auto* menu = Named<QMenu>(window, entry.name))
+                EXPECT_EQ(shown(menu->actions()), listed[entry.name]);
+        } else if (entry.kind != layout::MenuKind::Separator) {
+            QAction* action = Named<QAction>(window, entry.name);
+            ASSERT_NE(action, nullptr);
+            EXPECT_EQ(action->shortcut(), QKeySequence(Text(entry.shortcut)));
+            EXPECT_EQ(action->isCheckable(), entry.kind != layout::MenuKind::Item);
+        }
+    }
+    auto item = [&](const char* name) { return Named<QAction>(window, name); };
 
-    EXPECT_EQ(MenuAction(form, "mnuFileNewGame")->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(MenuAction(form, "mnuFilePauseGame")->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(MenuAction(form, "Help")->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(MenuAction(form, "mnuFileExit")->text(), "E&xit");
-    EXPECT_EQ(MenuAction(form, "QuarterFinalist")->text(), "&Quarter-Finalist");
-    EXPECT_EQ(MenuAction(form, "KeyboardLayout1")->text(), "Keyboard &Layout");
+    // Start-up marks: first to 15, timed, mouse, Novice, sound off.
+    EXPECT_TRUE(item("Firstto15")->isChecked());
+    EXPECT_TRUE(item("TimedBout")->isChecked());
+    EXPECT_TRUE(item("mnuMouse")->isChecked());
+    EXPECT_TRUE(item("Novice")->isChecked());
+    EXPECT_FALSE(item("SoundOn")->isChecked());
 
-    auto* opponent = form.findChild<QMenu*>("mnuOpponent");
-    ASSERT_NE(opponent, nullptr);
-    QStringList items;
-    for (QAction* a : opponent->actions())
-        items << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(items, (QStringList{"&Novice", "&Intermediate", "&Advanced", "&Quarter-Finalist",
-                                  "&Semi-Finalist", "&Champion", "-", "C&ustom", "&2 Player"}));
-
-    // Start-up marks after FormCreate: first to 15, timed, mouse, Novice, sound off.
-    EXPECT_TRUE(MenuAction(form, "Firstto15")->isChecked());
-    EXPECT_TRUE(MenuAction(form, "TimedBout")->isChecked());
-    EXPECT_TRUE(MenuAction(form, "mnuMouse")->isChecked());
-    EXPECT_TRUE(MenuAction(form, "Novice")->isChecked());
-    EXPECT_FALSE(MenuAction(form, "SoundOn")->isChecked());
-
-    // A click runs the handler, which sets the marks; radio items exclude each other.
-    MenuAction(form, "Firstto5")->trigger();
-    EXPECT_TRUE(MenuAction(form, "Firstto5")->isChecked());
-    EXPECT_FALSE(MenuAction(form, "Firstto15")->isChecked());
-    EXPECT_EQ(form.Game().Options().maxHits, 5);
-    MenuAction(form, "Firstto5")->trigger();
-    EXPECT_TRUE(MenuAction(form, "Firstto5")->isChecked()) << "a checked radio item stays checked";
+    // A click runs the command, which sets the marks; radio items exclude each other.
+    item("Firstto5")->trigger();
+    EXPECT_TRUE(item("Firstto5")->isChecked());
+    EXPECT_FALSE(item("Firstto15")->isChecked());
+    EXPECT_EQ(window.Game().View().menu.target, 5);
+    item("Firstto5")->trigger();
+    EXPECT_TRUE(item("Firstto5")->isChecked()) << "a checked radio item stays checked";
     // Plain check items toggle once per click, not twice.
-    MenuAction(form, "SoundOn")->trigger();
-    EXPECT_TRUE(MenuAction(form, "SoundOn")->isChecked());
-    MenuAction(form, "SoundOn")->trigger();
-    EXPECT_FALSE(MenuAction(form, "SoundOn")->isChecked());
+    item("SoundOn")->trigger();
+    EXPECT_TRUE(item("SoundOn")->isChecked());
+    item("SoundOn")->trigger();
+    EXPECT_FALSE(item("SoundOn")->isChecked());
     // "Custom" opens the settings dialog: Cancel leaves the marks as they were, OK marks it.
     for (bool confirm : {false, true}) {
         QString title;
@@ -139,16 +156,16 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
             title = dialog->windowTitle();
             confirm ? dialog->accept() : dialog->reject();
         });
-        MenuAction(form, "Custom1")->trigger();
+        item("Custom1")->trigger();
         EXPECT_EQ(title, "Settings");
-        EXPECT_EQ(MenuAction(form, "Novice")->isChecked(), !confirm);
-        EXPECT_EQ(MenuAction(form, "Custom1")->isChecked(), confirm);
+        EXPECT_EQ(item("Novice")->isChecked(), !confirm);
+        EXPECT_EQ(item("Custom1")->isChecked(), confirm);
     }
 }
 
-TEST(MainWindow, StartUpStateAfterFormCreate) {
-    TFormFencer form;
-    auto timer = [&](const char* name) { return form.findChild<QTimer*>(name); };
+TEST(MainWindow, StartUpState) {
+    MainWindow window;
+    auto timer = [&](const char* name) { return window.findChild<QTimer*>(name); };
     for (const char* name :
          {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"}) {
         ASSERT_NE(timer(name), nullptr) << name;
@@ -160,67 +177,81 @@ TEST(MainWindow, StartUpStateAfterFormCreate) {
     EXPECT_EQ(timer("TimerLeft")->interval(), 120);
     EXPECT_EQ(timer("TimerSalute")->interval(), 300);
 
-    EXPECT_EQ(static_cast<QLabel*>(Control(form, "lblEngarde"))->text(), "");
-    EXPECT_EQ(form.ImageNamed("imgFencerA").PictureName(), "DEFEATA");
-    EXPECT_EQ(form.ImageNamed("imgFencerB").PictureName(), "DEFEATB");
-    EXPECT_EQ(form.ImageNamed("imgLightA").PictureName(), "LIGHTOFFA");
-    EXPECT_EQ(form.ImageNamed("imgLightB").PictureName(), "LIGHTOFFB");
-    EXPECT_TRUE(Control(form, "lblTime")->isHidden());
-    EXPECT_TRUE(Control(form, "lblStart")->isHidden());
-    for (const char* name : {"shpYellow0", "shpYellow1", "shpRed0", "shpRed1"})
-        EXPECT_TRUE(Control(form, name)->isHidden()) << name;
-    for (const char* name :
-         {"cmdAdvance", "cmdExtend", "cmdLunge", "cmdRetreat", "cmdParry", "cmdFleche"})
-        EXPECT_FALSE(Control(form, name)->isHidden()) << name;
+    // Both fencers beaten on their lines and the lamps off, drawn from their own pictures.
+    const game::BoutView& view = window.Game().View();
+    EXPECT_EQ(view.call.call, game::Call::None);
+    EXPECT_EQ(Named<QLabel>(window, "lblEngarde")->text(), "");
+    auto drawn = [&](const std::string& control, const std::string& picture) {
+        const QImage shown = Named<QLabel>(window, control)->pixmap().toImage();
+        EXPECT_FALSE(shown.isNull()) << control;
+        EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32) ==
+                    QImage(Text(":/sprites/" + picture)).convertToFormat(QImage::Format_ARGB32))
+            << control << " does not show " << picture;
+    };
+    for (Side side : game::kSides) {
+        const std::string suffix(game::Suffix(side));
+        EXPECT_EQ(view.fencers[side].pose, game::ResourceName(game::picture::kDefeat, side));
+        drawn("imgFencer" + suffix, view.fencers[side].pose);
+        EXPECT_EQ(view.lamps[side], game::Lamp::Off);
+        drawn("imgLight" + suffix, game::ResourceName(game::picture::kLampOff, side));
+    }
+    // The clock, the start prompt and the cards wait for a bout; the buttons show.
+    using enum layout::Shows;
+    const std::set<layout::Shows> waiting{Clock, StartPrompt, YellowCard, RedCard, RedCount};
+    for (const layout::ControlEntry& entry : layout::kControls)
+        if (waiting.count(entry.shows) || entry.shows == Command)
+            EXPECT_EQ(Named(window, entry.name)->isHidden(), waiting.count(entry.shows) > 0)
+                << entry.name;
 
     // Keyboard control hides the buttons; mouse control brings them back.
-    MenuAction(form, "mnuKeyboard")->trigger();
-    EXPECT_TRUE(Control(form, "cmdLunge")->isHidden());
-    MenuAction(form, "mnuMouse")->trigger();
-    EXPECT_FALSE(Control(form, "cmdLunge")->isHidden());
+    Named<QAction>(window, "mnuKeyboard")->trigger();
+    EXPECT_TRUE(Named(window, "cmdLunge")->isHidden());
+    Named<QAction>(window, "mnuMouse")->trigger();
+    EXPECT_FALSE(Named(window, "cmdLunge")->isHidden());
 }
 
 TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
-    TFormFencer form;
-    std::vector<std::string> scores, clock, redCounts;
-    for (int hits = 0; hits <= 15; ++hits)
-        scores.push_back(std::to_string(hits));
-    for (int seconds = 9 * 60; seconds >= 0; --seconds)
-        clock.push_back(std::to_string(seconds / 60) + ":" + (seconds % 60 < 10 ? "0" : "") +
-                        std::to_string(seconds % 60));
+    MainWindow window;
+    auto fits = [&](QLabel* label) {
+        const QRect needed = label->fontMetrics().boundingRect(
+            QRect(0, 0, 1000, 1000), static_cast<int>(label->alignment()), label->text());
+        const QRect room = label->contentsRect();
+        const std::string where =
+            label->objectName().toStdString() + " with \"" + label->text().toStdString() + "\"";
+        EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+            << where << " needs " << needed.width() << "x" << needed.height() << ", has "
+            << room.width() << "x" << room.height();
+        EXPECT_TRUE(window.Client()->rect().contains(label->geometry()))
+            << where << " reaches out of the window";
+    };
+    // The scores as the game draws them, from 0 to the longest bout's 15.
+    for (Side side : game::kSides) {
+        auto* score = Named<QLabel>(window, side == Side::Left ? "lblScore0" : "lblScore1");
+        fits(score);
+        for (int hits = 1; hits <= 15; ++hits) {
+            drive::Hit(window, side);
+            ASSERT_EQ(window.Game().View().scores[side], hits);
+            fits(score);
+        }
+    }
+    // The labels of a fixed size, with every text they can show.
+    std::vector<std::string> clock, redCounts;
+    for (int seconds = game::BoutLengthSeconds(15); seconds >= 0; --seconds)
+        clock.push_back(game::ClockCaption(seconds));
     // The count sits on its card, one digit wide.
     for (int cards = 0; cards <= 9; ++cards)
         redCounts.push_back(std::to_string(cards));
-    const std::vector<std::string> calls{"Engarde",
-                                         "Are you ready?",
-                                         "Counter Attack from the Right",
-                                         "Warning - Yellow Card Right",
-                                         "Warning - Red Card Left",
-                                         "Return to Engarde",
-                                         "Opponent Passed",
-                                         "Game Over",
-                                         "Attack from the Right\rCounter Attack from the Left",
-                                         "Attack is Successful\rCounter is Out of Time"};
     const std::vector<std::pair<const char*, std::vector<std::string>>> shown{
-        {"lblScore0", scores},
-        {"lblScore1", scores},
         {"lblTime", clock},
         {"lblRedCount0", redCounts},
         {"lblRedCount1", redCounts},
-        {"lblEngarde", calls},
-        {"lblStart", {"Press F2 to Start"}}};
+        {"lblEngarde", CallTexts()},
+        {"lblStart", {std::string(layout::Control("lblStart").caption)}}};
     for (const auto& [name, captions] : shown) {
-        auto* label = static_cast<QLabel*>(Control(form, name));
+        auto* label = Named<QLabel>(window, name);
         for (const std::string& caption : captions) {
-            form.LabelNamed(name).SetCaption(caption);
-            const QRect needed = label->fontMetrics().boundingRect(
-                QRect(0, 0, 1000, 1000), static_cast<int>(label->alignment()), label->text());
-            const QRect room = label->contentsRect();
-            EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
-                << name << " cuts \"" << caption << "\": needs " << needed.width() << "x"
-                << needed.height() << ", has " << room.width() << "x" << room.height();
-            EXPECT_TRUE(form.Client()->rect().contains(label->geometry()))
-                << name << " reaches out of the window with \"" << caption << "\"";
+            label->setText(QString::fromStdString(caption));
+            fits(label);
         }
     }
 }
@@ -228,9 +259,9 @@ TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
 // Whether a caption is drawn whole is read off the window's own pixels: its ink must be as
 // wide and as high as the same text drawn with the same font where nothing clips it.
 TEST(MainWindow, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
-    TFormFencer form;
-    form.show();
-    const QColor ground(64, 128, 64);
+    MainWindow window;
+    window.show();
+    const QColor ground = Colour(layout::kWindowGreen);
     auto inkBounds = [&ground](const QImage& image, const QRect& area) {
         QRect ink;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -238,19 +269,12 @@ TEST(MainWindow, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
                 if (image.pixelColor(x, y) != ground) ink |= QRect(x, y, 1, 1);
         return ink;
     };
-    const std::vector<std::pair<const char*, const char*>> shown{
-        {"lblEngarde", "Counter Attack from the Right"},
-        {"lblEngarde", "Warning - Yellow Card Right"},
-        {"lblEngarde", "Attack from the Right\rCounter Attack from the Left"},
-        {"lblScore0", "15"},
-        {"lblScore1", "10"}};
-    for (const auto& [name, caption] : shown) {
-        auto* label = static_cast<QLabel*>(Control(form, name));
-        form.LabelNamed(name).SetCaption(caption);
-        const QImage window = form.Client()->grab().toImage();
-        const qreal scale = window.devicePixelRatio();
+    auto drawnWhole = [&](QLabel* label) {
+        const QString caption = label->text();
+        const QImage client = window.Client()->grab().toImage();
+        const qreal scale = client.devicePixelRatio();
         const QRect onScreen =
-            inkBounds(window, QRect((QRectF(label->geometry()).topLeft() * scale).toPoint(),
+            inkBounds(client, QRect((QRectF(label->geometry()).topLeft() * scale).toPoint(),
                                     (QSizeF(label->size()) * scale).toSize()));
 
         QImage free(QSize(1200, 400) * scale, QImage::Format_RGB32);
@@ -260,12 +284,34 @@ TEST(MainWindow, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
             QPainter painter(&free);
             painter.setFont(label->font());
             painter.setPen(label->palette().color(QPalette::WindowText));
-            painter.drawText(QRect(0, 0, 1200, 400), static_cast<int>(label->alignment()),
-                             label->text());
+            painter.drawText(QRect(0, 0, 1200, 400), static_cast<int>(label->alignment()), caption);
         }
         const QRect whole = inkBounds(free, free.rect());
-        EXPECT_FALSE(whole.isEmpty()) << caption;
-        EXPECT_NEAR(onScreen.width(), whole.width(), 1) << name << " cuts \"" << caption << "\"";
-        EXPECT_NEAR(onScreen.height(), whole.height(), 1) << name << " cuts \"" << caption << "\"";
+        const std::string where =
+            label->objectName().toStdString() + " cuts \"" + caption.toStdString() + "\"";
+        EXPECT_FALSE(whole.isEmpty()) << where;
+        EXPECT_NEAR(onScreen.width(), whole.width(), 1) << where;
+        EXPECT_NEAR(onScreen.height(), whole.height(), 1) << where;
+    };
+
+    // The widest call on one line and the widest on two.
+    auto* call = Named<QLabel>(window, "lblEngarde");
+    const auto width = [&](const std::string& text) {
+        return call->fontMetrics()
+            .boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignCenter, QString::fromStdString(text))
+            .width();
+    };
+    std::string oneLine, twoLines;
+    for (const std::string& text : CallTexts()) {
+        std::string& widest = text.find('\n') == std::string::npos ? oneLine : twoLines;
+        if (width(text) > width(widest)) widest = text;
     }
+    for (const std::string& text : {oneLine, twoLines}) {
+        call->setText(QString::fromStdString(text));
+        drawnWhole(call);
+    }
+    drive::Hit(window, Side::Left, 15);
+    drive::Hit(window, Side::Right, 10);
+    drawnWhole(Named<QLabel>(window, "lblScore0"));
+    drawnWhole(Named<QLabel>(window, "lblScore1"));
 }

@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace pistework::game;
-using pistework::platform::Registry;
-using pistework::platform::headless::MemoryRegistry;
+using pistework::platform::headless::MemoryStore;
 
 TEST(BestResults, NewBestComparesPlayerHitsThenMarginAndTiesGoToTheNewerBout) {
     const BestResult empty{};
@@ -21,32 +20,30 @@ TEST(BestResults, NewBestComparesPlayerHitsThenMarginAndTiesGoToTheNewerBout) {
 }
 
 TEST(BestResults, StoreReadsDefaultsAndWritesWholeRecordsUnderNumberedNames) {
-    MemoryRegistry registry;
-    auto results = ReadBestResults(registry);
+    MemoryStore store;
+    auto results = ReadBestResults(store);
     for (int n = 1; n <= kLevelCount; ++n) {
         EXPECT_EQ(ResultCaption(results[static_cast<std::size_t>(n)]), "5 - 4  Bracken Fencing");
     }
-    // Reading created the game's key, as every user of the store does.
-    EXPECT_TRUE(registry.HasKey(Registry::Root::LocalMachine, kGameKey));
 
-    ASSERT_TRUE(WriteBestResult(registry, 6, 12, 15, "Ann"));
-    ASSERT_TRUE(WriteBestResult(registry, 3, 0, 5, ""));
-    const auto& values = registry.At(Registry::Root::LocalMachine, kGameKey).values;
+    ASSERT_TRUE(WriteBestResult(store, 6, 12, 15, "Ann"));
+    ASSERT_TRUE(WriteBestResult(store, 3, 0, 5, ""));
+    const auto& values = store.values;
     EXPECT_EQ(std::get<int>(values.at("HitA6")), 12);
     EXPECT_EQ(std::get<int>(values.at("HitB6")), 15);
     EXPECT_EQ(std::get<std::string>(values.at("Winner6")), "Ann");
-    results = ReadBestResults(registry);
+    results = ReadBestResults(store);
     EXPECT_EQ(ResultCaption(results[6]), "12 - 15  Ann");
     EXPECT_EQ(ResultCaption(results[3]), "0 - 5  ") << "an empty name stays empty";
     EXPECT_EQ(ResultCaption(results[1]), "5 - 4  Bracken Fencing");
 
     // A value of the wrong kind counts as absent instead of failing the whole read.
-    registry.At(Registry::Root::LocalMachine, kGameKey).values["HitB2"] = std::string("lots");
-    EXPECT_EQ(ReadBestResults(registry)[2].hitsB, 4);
+    store.values["HitB2"] = std::string("lots");
+    EXPECT_EQ(ReadBestResults(store)[2].hitsB, 4);
 
     // A store that will not take the record says so and keeps the old one.
-    registry.readOnly = true;
-    EXPECT_FALSE(WriteBestResult(registry, 6, 0, 15, "Bob"));
-    registry.readOnly = false;
-    EXPECT_EQ(ResultCaption(ReadBestResults(registry)[6]), "12 - 15  Ann");
+    store.readOnly = true;
+    EXPECT_FALSE(WriteBestResult(store, 6, 0, 15, "Bob"));
+    store.readOnly = false;
+    EXPECT_EQ(ResultCaption(ReadBestResults(store)[6]), "12 - 15  Ann");
 }

@@ -17,22 +17,17 @@
 using namespace pistework;
 using game::ControlMode;
 using game::Strength;
-using platform::Registry;
 using platform::headless::HeadlessPlatform;
-using platform::headless::MemoryRegistry;
+using platform::headless::MemoryStore;
 
 namespace {
 
-using Values = std::map<std::string, MemoryRegistry::Value>;
-
-MemoryRegistry::Key& GameKey(MemoryRegistry& registry) {
-    return registry.At(Registry::Root::LocalMachine, game::kGameKey);
-}
+using Values = std::map<std::string, MemoryStore::Value>;
 
 // A game started on these stored values.
 struct Started {
     explicit Started(const Values& stored) {
-        GameKey(form.store).values = stored;
+        form.store.values = stored;
         game.Start();
     }
     const game::MenuView& Menu() const { return game.View().menu; }
@@ -92,8 +87,7 @@ TEST(Settings, ControlModesAndTimedMarksFollowTheStoredCodes) {
         EXPECT_EQ(s.Menu().timed, c.control == 1) << "only 1 means timed";
         // Neither mark saves as mouse control.
         ASSERT_TRUE(s.game.SaveOptions());
-        EXPECT_EQ(GameKey(s.form.store).values.at("Control"),
-                  MemoryRegistry::Value(c.control == 0 ? 0 : 1));
+        EXPECT_EQ(s.form.store.values.at("Control"), MemoryStore::Value(c.control == 0 ? 0 : 1));
     }
 }
 
@@ -161,9 +155,9 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
                           {"Control", 0},
                           {"Speed", 80},
                           {"Range", 9}};
-    EXPECT_EQ(GameKey(form.store).values, expected);
+    EXPECT_EQ(form.store.values, expected);
 
-    Started next(GameKey(form.store).values);
+    Started next(form.store.values);
     const game::MenuView& menu = next.Menu();
     EXPECT_EQ(menu.target, 5);
     EXPECT_FALSE(menu.timed);
@@ -192,8 +186,7 @@ TEST(Settings, ThePlayersOwnHitSoundBringsTheParrySoundFromItsFolder) {
     };
     for (const Case& c : cases) {
         HeadlessPlatform form;
-        if (c.beep)
-            form.store.At(Registry::Root::CurrentUser, game::kSoundSchemeKey).values[""] = *c.beep;
+        if (c.beep) form.store.values[game::kBeepSoundName] = *c.beep;
         game::Game game(form.Services());
         game.Start();
         EXPECT_EQ(game.Options().hitSound, c.hit);

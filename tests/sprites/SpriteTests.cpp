@@ -1,8 +1,11 @@
 // The pictures as the game sees them: loaded from the compiled-in resources, measured on
 // their pixels. The reference points are the contract with hit detection, so they are found
-// by colour (blade, bell guard, lamé) and never read back from the pose table.
+// by colour (blade, bell guard, lamé), never read back from the pose table, and held against
+// the hit test's own geometry.
 #include "Palette.h"
 #include "game/Actions.h"
+#include "game/Geometry.h"
+#include "game/Motion.h"
 
 #include <QImage>
 #include <QString>
@@ -20,6 +23,9 @@
 namespace {
 
 using namespace sprites;
+using pistework::game::Action;
+using pistework::game::Side;
+namespace game = pistework::game;
 
 constexpr int frameWidth = 150;
 
@@ -116,96 +122,94 @@ std::optional<Points> Measure(const QImage& image, bool facingRight) {
                   facingRight ? lameMax + 1.0 : lameMin};
 }
 
-// The game's point update: the engarde points plus 5 px per unit of (a, b, c).
-Points Expected(double a, double b, double c) {
-    return {115 + 5 * a, 89 + 5 * b, 43 + 5 * c};
-}
-Points ForRight(Points p) {
-    return {frameWidth - p.tip, frameWidth - p.hand, frameWidth - p.body};
-}
+// One frame of an action as the game plays it: the picture it shows and where the hit test
+// believes that picture's points are. A point past the image ends at its edge.
+struct Frame {
+    Action action;
+    int index;
+    bool inLunge = false;
+    bool armBent = false;
+    bool operator==(const Frame&) const = default;
 
-void ExpectPoints(const QString& name, Points want, double tipTolerance, double tolerance,
-                  bool checkTip = true) {
-    const bool right = name.endsWith('B');
-    const std::optional<Points> got = Measure(Load(name), !right);
-    ASSERT_TRUE(got) << qPrintable(name) << " has no blade, guard or lamé";
-    if (right) want = ForRight(want);
-    if (checkTip) {
-        EXPECT_NEAR(got->tip, want.tip, tipTolerance) << qPrintable(name) << " point";
+    std::string Picture() const {
+        return std::string(game::FrameBaseName(action, index, inLunge, armBent));
     }
-    EXPECT_NEAR(got->hand, want.hand, tolerance) << qPrintable(name) << " sword hand";
-    EXPECT_NEAR(got->body, want.body, tolerance) << qPrintable(name) << " body";
+    Points Expected(Side side) const {
+        const game::EngardePoints& at = side == Side::Left ? game::kEngardeA : game::kEngardeB;
+        const int unit = game::kPointUnit * game::Forward(side);
+        const game::PointOffset o = game::PointOffsets(action, index, inLunge);
+        return {static_cast<double>(std::clamp(at.tip + o.tip * unit, 0, frameWidth)),
+                static_cast<double>(at.guard + o.guard * unit),
+                static_cast<double>(at.body + o.body * unit)};
+    }
+};
+
+void ExpectPoints(const Frame& frame, double tipTolerance, double tolerance, bool checkTip) {
+    for (Side side : game::kSides) {
+        const QString name = QString::fromStdString(game::ResourceName(frame.Picture(), side));
+        const std::optional<Points> got = Measure(Load(name), side == Side::Left);
+        ASSERT_TRUE(got) << qPrintable(name) << " has no blade, guard or lamé";
+        const Points want = frame.Expected(side);
+        const std::string shown = qPrintable(name) + std::string(" in frame ") +
+                                  std::to_string(frame.index) + " of action " +
+                                  std::to_string(static_cast<int>(frame.action)) +
+                                  (frame.inLunge ? " in the lunge" : "");
+        if (checkTip) {
+            EXPECT_NEAR(got->tip, want.tip, tipTolerance) << shown << ": point";
+        }
+        EXPECT_NEAR(got->hand, want.hand, tolerance) << shown << ": sword hand";
+        EXPECT_NEAR(got->body, want.body, tolerance) << shown << ": body";
+    }
 }
 
+// The frames the hit test measures: the stances, the lunges and the flèche's last frame, in
+// its start and in its run.
 TEST(FencerGeometry, HitDetectionFramesPutPointHandAndBodyWhereTheGameMeasuresThem) {
-    const std::map<QString, Points> frames = {
-        {"ENGARDE", Expected(0, 0, 0)},
-        {"ENGARDEX", Expected(1, 1, 0)},
-        {"LUNGE1", Expected(1, 1, 0)},
-        {"LUNGE2", Expected(2, 2, 1)},
-        {"LUNGE3", Expected(4, 4, 3)},
-        {"LUNGE4", Expected(6, 6, 5)},
-        {"CRAMP4", Expected(5, 5, 5)},
-        // The flèche start and run put this frame's point at 155, past the 150 px image:
-        // the blade ends at the image's edge. Its body point is 78 in the start and 73 in
-        // the run.
-        {"FLECHE4", {150, 129, 75.5}},
+    const std::vector<Frame> frames = {
+        {Action::Stand, 0},     {Action::StandExtended, 0}, {Action::Lunge, 1},
+        {Action::Lunge, 2},     {Action::Lunge, 3},         {Action::Lunge, 4},
+        {Action::BentLunge, 4}, {Action::Fleche, 4},        {Action::FlecheRun, 2},
     };
-    for (const auto& [base, points] : frames)
-        for (const char* suffix : {"A", "B"})
-            ExpectPoints(base + suffix, points, 2, 3);
+    for (const Frame& frame : frames)
+        ExpectPoints(frame, 2, 3, true);
 }
 
 // Many pictures are shown by several actions whose offsets differ; each picture has to stay
 // within 5 px of every one of them, so that what is drawn is what the hit test believes.
 TEST(FencerGeometry, EveryFrameStaysWithinFivePixelsOfEachActionThatShowsIt) {
-    struct Shown {
-        const char* base;
-        std::vector<Points> by;
-        bool pointMatters = true; // a parry's blade stands up; only its hand counts
-    };
-    const std::vector<Shown> frames = {
-        {"ENGARDE", {Expected(0, 0, 0)}},
-        {"ENGARDEX", {Expected(1, 1, 0), Expected(2, 2, 1)}},
-        {"ENGARDEP", {Expected(1, 1, 0), Expected(2, 2, 1)}},
-        {"STEP1", {Expected(1, 1, 1), Expected(0, 0, 0), Expected(1, 1, 0)}},
-        {"STEP2", {Expected(1, 1, 1)}},
-        {"STEP3", {Expected(2, 2, 2)}},
-        {"STEP4", {Expected(2, 2, 2)}},
-        {"STEP1X", {Expected(2, 2, 1)}},
-        {"STEP2X", {Expected(2, 2, 1)}},
-        {"STEP3X", {Expected(3, 3, 2)}},
-        {"STEP4X", {Expected(3, 3, 2)}},
-        {"STEP1P", {Expected(2, 2, 1)}},
-        {"STEP2P", {Expected(2, 2, 1)}},
-        {"STEP3P", {Expected(3, 3, 2)}},
-        {"STEP4P", {Expected(3, 3, 2)}},
-        {"LUNGE1", {Expected(1, 1, 0)}},
-        {"LUNGE2", {Expected(2, 2, 1)}},
-        {"LUNGE3", {Expected(4, 4, 3)}},
-        // The lunge, standing in the lunge, and extending in the lunge.
-        {"LUNGE4", {Expected(6, 6, 5), Expected(6, 7, 4), Expected(6, 6, 6)}},
-        {"CRAMP2", {Expected(1, 1, 1), Expected(2, 2, 1)}},
-        {"CRAMP3", {Expected(3, 3, 3), Expected(4, 4, 3)}},
-        // The bent-arm lunge, its recovery and the arm changes in the lunge. Standing in a
-        // bent-arm lunge (6, 7, 4) and the end of its parry (3, 3, 6) disagree with these by
-        // 10 px; the picture follows the lunge.
-        {"CRAMP4", {Expected(5, 5, 5), Expected(6, 6, 5), Expected(4, 4, 6)}},
-        {"CRAMP4X", {Expected(5, 5, 6)}},
-        {"PARRY1", {Expected(1, 1, 0)}, false},
-        {"PARRY2", {Expected(1, 1, 0)}, false},
-        {"PARRY3", {Expected(1, 1, 0)}, false},
-        {"LPARRY1", {Expected(3, 3, 6)}, false},
-        {"LPARRY2", {Expected(3, 3, 6)}, false},
-        // The run's frames, from the image after the flèche's jump.
-        {"FLECHE2", {Expected(4, 4, 2)}},
-        {"FLECHE3", {Expected(6, 6, 4)}},
-        {"FLECHE4", {{150, 129, 78}, {150, 129, 73}}},
-    };
-    for (const Shown& frame : frames)
-        for (const Points& points : frame.by)
-            for (const char* suffix : {"A", "B"})
-                ExpectPoints(QString(frame.base) + suffix, points, 5, 5, frame.pointMatters);
+    using enum Action;
+    // The actions a fencer only takes up in a lunge; every other one starts from engarde. A
+    // stand holds either posture, with either arm.
+    const std::set<Action> inLunge{Recover,           RecoverBent,    ExtendInLunge,
+                                   BendInLunge,       RecoverForward, RecoverForwardBent,
+                                   LungeParry,        BentLungeParry, ExtendInLungeParried,
+                                   BendInLungeParried};
+    std::vector<Frame> frames;
+    for (int code = 0; code < game::kActionCount; ++code) {
+        const auto action = static_cast<Action>(code);
+        for (int k = 0; k < game::SequenceLength(action); ++k) {
+            if (action == Stand || action == StandExtended) {
+                frames.push_back({action, k});
+                for (bool bent : {false, true})
+                    frames.push_back({action, k, true, bent});
+            } else {
+                frames.push_back({action, k, inLunge.count(action) > 0});
+            }
+        }
+    }
+    // Here the picture and the hit test lie 10 px or more apart, as the game has them: standing
+    // in a bent-arm lunge (held-lunge points), the end of its parry, and the bent lunge's sixth
+    // frame, which the hit test measures at engarde. The picture follows the lunge.
+    const std::vector<Frame> apart{{Stand, 0, true, true},
+                                   {StandExtended, 0, true, true},
+                                   {BentLungeParry, 4, true},
+                                   {BentLunge, 5}};
+    for (const Frame& frame : frames) {
+        if (std::find(apart.begin(), apart.end(), frame) != apart.end()) continue;
+        // A parry's blade stands up; only its hand counts.
+        const bool parry = frame.Picture().find("PARRY") != std::string::npos;
+        ExpectPoints(frame, 5, 5, !parry);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -33,7 +33,7 @@ public:
     Scheduler scheduler;
     VirtualClock clock{scheduler};
     LcgRandom random;
-    MemoryRegistry store;
+    MemoryStore store;
     RecordingLauncher launcher;
     HeadlessMediaPlayer sound;
 };

@@ -15,47 +15,35 @@ bool HeadlessMediaPlayer::Play() {
     return true;
 }
 
-bool MemoryRegistry::OpenKey(const std::string& path, bool canCreate) {
-    auto it = keys.find({root, path});
-    if (it == keys.end()) {
-        if (!canCreate || readOnly) {
-            open = nullptr;
-            return false;
-        }
-        it = keys.emplace(std::make_pair(root, path), Key{}).first;
-    }
-    open = &it->second;
-    return true;
+const Store::Value* MemoryStore::Find(const std::string& name) const {
+    for (const auto* file : {&values, &system})
+        if (const auto it = file->find(name); it != file->end()) return &it->second;
+    return nullptr;
 }
 
-bool MemoryRegistry::ValueExists(const std::string& name) const {
-    return open && open->values.count(name) > 0;
+std::optional<int> MemoryStore::ReadInteger(const std::string& name) const {
+    const Value* value = Find(name);
+    if (!value || !std::holds_alternative<int>(*value)) return std::nullopt;
+    return std::get<int>(*value);
 }
 
-std::optional<int> MemoryRegistry::ReadInteger(const std::string& name) const {
-    if (!open) return std::nullopt;
-    auto it = open->values.find(name);
-    if (it == open->values.end() || !std::holds_alternative<int>(it->second)) return std::nullopt;
-    return std::get<int>(it->second);
+std::optional<std::string> MemoryStore::ReadString(const std::string& name) const {
+    const Value* value = Find(name);
+    if (!value || !std::holds_alternative<std::string>(*value)) return std::nullopt;
+    return std::get<std::string>(*value);
 }
 
-std::optional<std::string> MemoryRegistry::ReadString(const std::string& name) const {
-    if (!open) return std::nullopt;
-    auto it = open->values.find(name);
-    if (it == open->values.end() || !std::holds_alternative<std::string>(it->second))
-        return std::nullopt;
-    return std::get<std::string>(it->second);
+std::optional<std::string> MemoryStore::ReadOwnString(const std::string& name) const {
+    const auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    const auto* text = std::get_if<std::string>(&it->second);
+    return text ? *text : std::string();
 }
 
-bool MemoryRegistry::WriteInteger(const std::string& name, int value) {
-    if (!open || readOnly) return false;
-    open->values[name] = value;
-    return true;
-}
-
-bool MemoryRegistry::WriteString(const std::string& name, const std::string& value) {
-    if (!open || readOnly) return false;
-    open->values[name] = value;
+bool MemoryStore::Write(const Values& written) {
+    if (readOnly) return false;
+    for (const auto& [name, value] : written)
+        values[name] = value;
     return true;
 }
 

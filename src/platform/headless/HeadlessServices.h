@@ -28,35 +28,21 @@ private:
 };
 
 // An in-memory settings store with the same rules as the real one.
-class MemoryRegistry : public Registry {
+class MemoryStore : public Store {
 public:
-    using Value = std::variant<int, std::string>;
-    struct Key {
-        std::map<std::string, Value> values;
-    };
-
-    void SetRootKey(Root root) override { this->root = root; }
-    bool OpenKey(const std::string& path, bool canCreate) override;
-    bool CloseKey() override {
-        open = nullptr;
-        return !readOnly;
-    }
-    bool ValueExists(const std::string& name) const override;
     std::optional<int> ReadInteger(const std::string& name) const override;
     std::optional<std::string> ReadString(const std::string& name) const override;
-    bool WriteInteger(const std::string& name, int value) override;
-    bool WriteString(const std::string& name, const std::string& value) override;
+    std::optional<std::string> ReadOwnString(const std::string& name) const override;
+    bool Write(const Values& values) override;
 
-    // Direct access for tests: the key at root and path, created on demand.
-    Key& At(Root root, const std::string& path) { return keys[{root, path}]; }
-    bool HasKey(Root root, const std::string& path) const { return keys.count({root, path}) > 0; }
+    // The player's own values, and the administrator's, read where the player has none.
+    std::map<std::string, Value> values;
+    std::map<std::string, Value> system;
     // Makes every write fail, as a store without write rights would.
     bool readOnly = false;
 
 private:
-    std::map<std::pair<Root, std::string>, Key> keys;
-    Root root = Root::CurrentUser;
-    Key* open = nullptr;
+    const Value* Find(const std::string& name) const;
 };
 
 class RecordingLauncher : public Launcher {

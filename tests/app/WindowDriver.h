@@ -1,0 +1,51 @@
+#pragma once
+// Finds the real window's widgets by their object names and plays a bout on it through its own
+// timers, so every step the game takes is drawn as the player would see it.
+
+#include "app/MainWindow.h"
+#include "game/GameProbe.h"
+
+#include <QSettings>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace drive {
+
+using pistework::app::MainWindow;
+using pistework::game::Side;
+
+inline QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The file the window keeps its options and best results in.
+inline QSettings Settings() {
+    return QSettings(QStringLiteral("Brackenmoor Fencing Association"),
+                     QStringLiteral("Pistework"));
+}
+
+// A child of the window by object name; a missing one fails the test.
+template <typename W = QWidget> W* Named(QObject& window, std::string_view name) {
+    auto* found = window.findChild<W*>(Text(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Ticks of one of the game's timers, as Qt gives them.
+inline void Tick(MainWindow& window, const char* timer, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        ASSERT_TRUE(QMetaObject::invokeMethod(Named<QTimer>(window, timer), "timeout"));
+}
+
+// A hit, ruled by the referee's own calls: "Halt", the call, the ruling.
+inline void Hit(MainWindow& window, Side hitter, int hits = 1) {
+    for (int i = 0; i < hits; ++i) {
+        pistework::game::GameProbe(window.Game()).President().CallHit(hitter);
+        Tick(window, "TimerPresident", 3);
+    }
+}
+
+} // namespace drive
