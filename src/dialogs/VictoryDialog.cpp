@@ -26,8 +26,8 @@ VictoryDialog::VictoryDialog(QWidget* owner, int level, const std::string& holde
     SetUpFixedDialog(*this, "FormVictory", QStringLiteral("Victory"), {157, 137});
 
     CentredLabel(this, "LabelYouHave", QStringLiteral("You have the best result at"), 8);
-    LabelLevel = CentredLabel(this, "LabelLevel", QStringLiteral("Novice level"), 26);
-    LabelLevel->setFont(GameFont(11, true));
+    levelLabel = CentredLabel(this, "LabelLevel", QStringLiteral("Novice level"), 26);
+    levelLabel->setFont(GameFont(11, true));
     CentredLabel(this, "Label2", QStringLiteral("Please enter your name."), 48);
 
     txtName = new QLineEdit(QStringLiteral("Bracken Fencing"), this);
@@ -39,16 +39,16 @@ VictoryDialog::VictoryDialog(QWidget* owner, int level, const std::string& holde
     // Enter in the name field must not close the dialog.
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
-    connect(cmdOK, &QPushButton::clicked, this, &VictoryDialog::cmdOKClick);
+    connect(cmdOK, &QPushButton::clicked, this, &VictoryDialog::OkClicked);
     setTabOrder(txtName, cmdOK);
 
     const auto graded = game::LevelNumbered(level);
     const std::string_view text = graded ? graded->text : std::string_view{};
-    LabelLevel->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    levelLabel->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     txtName->setText(QString::fromStdString(holder));
 }
 
-void VictoryDialog::cmdOKClick() {
+void VictoryDialog::OkClicked() {
     if (!record || !record(txtName->text().toStdString())) {
         // The old record stays as it was; the player may try again or close without saving.
         QMessageBox::warning(this, windowTitle(),

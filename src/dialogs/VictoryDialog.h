@@ -20,11 +20,11 @@ public:
     // the record so far, is offered for editing.
     VictoryDialog(QWidget* owner, int level, const std::string& holder,
                   std::function<bool(const std::string&)> record);
-    void cmdOKClick();
+    void OkClicked();
 
 private:
     std::function<bool(const std::string&)> record;
-    QLabel* LabelLevel;
+    QLabel* levelLabel;
     QLineEdit* txtName;
     QPushButton* cmdOK;
 };
