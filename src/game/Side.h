@@ -16,7 +16,7 @@ constexpr Side Opposite(Side side) {
     return side == Side::Left ? Side::Right : Side::Left;
 }
 
-// The picture and control suffix: "ENGARDE" + "A", imgFencerB.
+// The picture suffix: "ENGARDE" + "A" for the left fencer.
 constexpr std::string_view Suffix(Side side) {
     return side == Side::Left ? "A" : "B";
 }
