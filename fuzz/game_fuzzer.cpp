@@ -1,24 +1,31 @@
-// The whole game on the headless form, driven by a byte stream: a hand-edited settings store,
-// then the player's keys, the command buttons, every menu item, the dialogs' answers and the
-// passing of time. After every step the game must still be one the window can show.
+// The whole game on the headless platform, driven by a byte stream: a hand-edited settings
+// store, then the player's keys, the command buttons, every menu command with its dialog
+// answered as the window would, and the passing of time. After every step the bout view must
+// be one the window can draw.
 
+#include "app/Layout.h"
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/Geometry.h"
 #include "game/Settings.h"
-#include "platform/Layout.h"
-#include "platform/headless/HeadlessForm.h"
+#include "platform/headless/HeadlessPlatform.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace pistework;
+using app::layout::MenuCommand;
 using game::Side;
-using platform::headless::HeadlessForm;
+using platform::headless::HeadlessPlatform;
 
 namespace {
 
@@ -61,22 +68,9 @@ const std::set<std::string>& KnownPictures() {
     return names;
 }
 
-// Every item of the menus a player can click.
-const std::vector<std::string>& MenuItems() {
-    static const std::vector<std::string> items = [] {
-        std::vector<std::string> names;
-        for (const auto& entry : platform::layout::kMenu)
-            if (entry.kind != platform::layout::MenuKind::Menu &&
-                entry.kind != platform::layout::MenuKind::Separator)
-                names.emplace_back(entry.name);
-        return names;
-    }();
-    return items;
-}
-
 // The values a hand-edited store can hold, each present or not as the first byte says.
-void StoreSettings(Bytes& in, HeadlessForm& form) {
-    auto& values = form.registry.At(platform::Registry::Root::LocalMachine, game::kGameKey).values;
+void StoreSettings(Bytes& in, HeadlessPlatform& form) {
+    auto& values = form.store.values;
     const std::uint8_t present = in.Next();
     if (present & 0x01) values["Range"] = in.Int();
     if (present & 0x02) values["Speed"] = in.Int();
@@ -92,9 +86,11 @@ class Run {
 public:
     explicit Run(Bytes& in) : in(in), form(1'700'000'000'000 + in.Next() * 997'000LL) {
         StoreSettings(in, form);
-        game.emplace(form.Controls());
-        InstallDialogs();
-        game->FormCreate();
+        game.emplace(form.Services());
+        probe.emplace(*game);
+        game->SetOnNewBest([this](const game::Game::NewBest& best,
+                                  const game::Game::Record& record) { OnNewBest(best, record); });
+        game->Start();
         highestTarget = game->Options().maxHits;
         Check();
     }
@@ -105,14 +101,14 @@ public:
         constexpr std::uint64_t kTickBudget = 50'000;
         constexpr std::int64_t kBudget = 30 * 60'000;
         const std::int64_t start = form.scheduler.Now();
-        while (!in.Empty() && !form.closed && form.scheduler.Now() - start < kBudget &&
+        while (!in.Empty() && !closed && form.scheduler.Now() - start < kBudget &&
                form.scheduler.TicksRun() < kTickBudget) {
             Step(in.Next());
             Check();
         }
-        Require(game->FormDestroy(), "the options were not stored");
+        Require(game->SaveOptions(), "the options were not stored");
         // The next start reads what this one stored.
-        const game::BoutOptions stored = game::ReadSettings(form.registry);
+        const game::BoutOptions stored = game::ReadSettings(form.store);
         const game::BoutOptions& o = game->Options();
         Require(stored.maxHits == o.maxHits && stored.keysLeft == o.keysLeft &&
                     stored.keysRight == o.keysRight && stored.chosen == o.chosen &&
@@ -131,10 +127,10 @@ private:
             break;
         case 2:
         case 3:
-            form.Menu(MenuItems()[in.Next() % MenuItems().size()]).Click();
+            Choose(in.Next());
             break;
         case 4:
-            form.Menu("mnuFilePauseGame").Click();
+            game->PauseOrResume();
             break;
         default:
             RunClock(in.Next());
@@ -151,55 +147,91 @@ private:
     void Type(std::uint8_t b) {
         const game::BoutOptions& o = game->Options();
         const std::u32string keys = o.keysLeft + o.keysRight + U"Qé ж";
-        form.txtKeyboard.Type(keys[b % keys.size()]);
+        game->KeyTyped(keys[b % keys.size()]);
     }
 
     // A hidden button cannot be clicked.
     void ClickButton(std::uint8_t b) {
-        platform::headless::HeadlessButton* buttons[] = {&form.cmdAdvance, &form.cmdExtend,
-                                                         &form.cmdLunge,   &form.cmdRetreat,
-                                                         &form.cmdParry,   &form.cmdFleche};
-        auto* button = buttons[b % std::size(buttons)];
-        if (button->Visible()) button->Click();
+        if (game->View().commandButtons)
+            game->Command(Side::Right, static_cast<game::FencerCommand>(b % 6));
     }
 
-    void InstallDialogs() {
-        // The custom dialog is modal but does not hold play: time passes while it is open.
-        // Its bars open at the strength in play, which a hand-edited store may have set to
-        // anything; the answer is cancel, the bars as opened, or bars moved.
-        game->SetOnCustomLevel(
-            [this](const game::Strength& inPlay) -> std::optional<game::Strength> {
-                const game::CustomPositions opened = game::PositionsFor(inPlay);
-                Require(opened.speed >= 0 && opened.speed <= game::kLastCustomPosition &&
-                            opened.reaction >= 0 && opened.reaction <= game::kLastCustomPosition,
-                        "the custom bars open off their ends");
-                const std::uint8_t b = in.Next();
-                RunClock(in.Next() % 64);
-                Check();
-                if (b % 3 == 0) return std::nullopt;
-                if (b % 3 == 1) return game::StrengthAt(opened);
-                return game::StrengthAt({b / 3 % 5, b / 15 % 5});
-            });
-        game->SetOnKeyboardLayout(
-            [this](const game::Game::Keys&) -> std::optional<game::Game::Keys> {
-                CheckHeld();
-                if (in.Next() % 4 == 0) return std::nullopt;
-                return game::Game::Keys{Boxes(), Boxes()};
-            });
-        for (auto which : {game::Game::Dialog::Help, game::Game::Dialog::About})
-            game->SetOnDialog(which, [this] {
-                CheckHeld();
-                RunClock(in.Next());
-                CheckHeld();
-            });
-        game->SetOnDialog(game::Game::Dialog::BestResults, [this] { Check(); });
-        game->SetOnBestResult([this](int level, int hitsA, int hitsB) {
-            Require(level >= 1 && level <= 6, "a best result for no level");
-            Require(game->Options().level && game->Options().level->number == level,
-                    "a best result for another level");
-            Require(hitsB > hitsA, "a best result for a lost bout");
-            Require(hitsB <= highestTarget, "a best result above the target");
-        });
+    // An item of the window's menus, in their order, doing what the window does with it.
+    void Choose(std::uint8_t b) {
+        using enum MenuCommand;
+        static const std::map<MenuCommand, std::function<void(Run&)>> commands{
+            {NewGame, [](Run& r) { r.game->NewGame(); }},
+            {PauseOrResume, [](Run& r) { r.game->PauseOrResume(); }},
+            // The table shows beside the bout, which goes on.
+            {BestResults, [](Run& r) { (void)r.game->BestResults(); }},
+            {Exit, [](Run& r) { r.closed = true; }},
+            {FirstTo5, [](Run& r) { r.game->SetTarget(5); }},
+            {FirstTo10, [](Run& r) { r.game->SetTarget(10); }},
+            {FirstTo15, [](Run& r) { r.game->SetTarget(15); }},
+            {ToggleTimed, [](Run& r) { r.game->ToggleTimed(); }},
+            {Level1, [](Run& r) { r.game->ChooseLevel(game::kLevels[0]); }},
+            {Level2, [](Run& r) { r.game->ChooseLevel(game::kLevels[1]); }},
+            {Level3, [](Run& r) { r.game->ChooseLevel(game::kLevels[2]); }},
+            {Level4, [](Run& r) { r.game->ChooseLevel(game::kLevels[3]); }},
+            {Level5, [](Run& r) { r.game->ChooseLevel(game::kLevels[4]); }},
+            {Level6, [](Run& r) { r.game->ChooseLevel(game::kLevels[5]); }},
+            {Custom, [](Run& r) { r.AskCustom(); }},
+            {TwoPlayers, [](Run& r) { r.game->ChooseTwoPlayers(); }},
+            {Keyboard, [](Run& r) { r.game->SetControl(game::ControlMode::Keyboard); }},
+            {Mouse, [](Run& r) { r.game->SetControl(game::ControlMode::Mouse); }},
+            {Keys, [](Run& r) { r.game->WhileHeld([&r] { r.AskKeys(); }); }},
+            {ToggleSound, [](Run& r) { r.game->ToggleSound(); }},
+            {About, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            {Help, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+        };
+        static const std::vector<MenuCommand> items = [] {
+            std::vector<MenuCommand> all;
+            for (const auto& entry : app::layout::kMenu)
+                if (entry.command != None) all.push_back(entry.command);
+            return all;
+        }();
+        const auto command = commands.find(items[b % items.size()]);
+        Require(command != commands.end(), "a menu item the fuzzer cannot choose");
+        command->second(*this);
+    }
+
+    // The custom dialog is modal but does not hold play: time passes while it is open. Its
+    // bars open at the strength in play, which a hand-edited store may have set to anything;
+    // the answer is cancel, the bars as opened, or bars moved.
+    void AskCustom() {
+        const game::CustomPositions opened = game::PositionsFor(game->StrengthInPlay());
+        Require(opened.speed >= 0 && opened.speed <= game::kLastCustomPosition &&
+                    opened.reaction >= 0 && opened.reaction <= game::kLastCustomPosition,
+                "the custom bars open off their ends");
+        const std::uint8_t b = in.Next();
+        RunClock(in.Next() % 64);
+        Check();
+        if (b % 3 == 1) game->ChooseCustom(game::StrengthAt(opened));
+        if (b % 3 == 2) game->ChooseCustom(game::StrengthAt({b / 3 % 5, b / 15 % 5}));
+    }
+
+    void AskKeys() {
+        CheckHeld();
+        if (in.Next() % 4 != 0) game->SetKeys({Boxes(), Boxes()});
+    }
+
+    // Help and About: the player reads while time passes, and nothing of the bout moves.
+    void ReadWhileHeld() {
+        CheckHeld();
+        RunClock(in.Next());
+        CheckHeld();
+    }
+
+    void OnNewBest(const game::Game::NewBest& best, const game::Game::Record& record) {
+        Require(best.level >= 1 && best.level <= 6, "a best result for no level");
+        Require(game->Options().level && game->Options().level->number == best.level,
+                "a best result for another level");
+        Require(best.score[Side::Right] > best.score[Side::Left], "a best result for a lost bout");
+        Require(best.score[Side::Right] <= highestTarget, "a best result above the target");
+        const std::string name = in.Text();
+        Require(record(name), "the store did not take the best result");
+        Require(game->BestResults()[static_cast<std::size_t>(best.level)].winner == name,
+                "the best result reads back under another name");
     }
 
     // Six one-key boxes, some left empty, as the layout dialog gives them.
@@ -213,51 +245,50 @@ private:
         return keys;
     }
 
-    std::array<platform::headless::VirtualTimer*, 7> PlayTimers() {
-        return {&form.TimerLeft,  &form.TimerRight,  &form.TimerPresident, &form.TimerClock,
-                &form.TimerLight, &form.TimerSalute, &form.TimerAutoPlay};
-    }
+    bool Running(std::string_view timer) { return form.Timer(timer).Enabled(); }
 
     // A pause or a dialog holds every timer of play.
     void CheckHeld() {
-        for (auto* t : PlayTimers())
-            Require(!t->Enabled(), "a timer runs while play is held");
+        for (const char* timer : {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock",
+                                  "TimerLight", "TimerSalute", "TimerAutoPlay"})
+            Require(!Running(timer), "a timer runs while play is held");
     }
 
     void Check() {
-        const bool left = form.TimerLeft.Enabled();
-        const bool right = form.TimerRight.Enabled();
-        if (game->Paused()) CheckHeld();
+        const game::BoutView& view = game->View();
+        const bool left = Running("TimerLeft");
+        const bool right = Running("TimerRight");
+        Require(view.menu.paused == probe->Paused(), "the menu shows another pause");
+        if (probe->Paused()) CheckHeld();
         // The referee never runs together with the fencers: they move only between its
         // "Fence" and the next "Halt", and no salute or lamp runs then either.
+        const game::Phase phase = probe->President().CurrentPhase();
         if (left || right) {
-            Require(!form.TimerPresident.Enabled(), "a fencer moves while the referee calls");
-            Require(game->President().CurrentPhase() == game::Phase::Halt,
-                    "a fencer moves outside fencing");
-            Require(!form.TimerSalute.Enabled(), "a fencer moves during the salute");
-            Require(!form.TimerLight.Enabled(), "a fencer moves while the lamps flash");
+            Require(!Running("TimerPresident"), "a fencer moves while the referee calls");
+            Require(phase == game::Phase::Halt, "a fencer moves outside fencing");
+            Require(!Running("TimerSalute"), "a fencer moves during the salute");
+            Require(!Running("TimerLight"), "a fencer moves while the lamps flash");
         }
 
-        for (auto* image : {&form.imgFencerA, &form.imgFencerB, &form.imgLightA, &form.imgLightB})
-            Require(image->PictureName().empty() || KnownPictures().count(image->PictureName()),
-                    "an unknown picture");
+        for (Side side : game::kSides) {
+            const game::FencerView& shown = view.fencers[side];
+            Require(KnownPictures().count(shown.pose) > 0, "an unknown picture");
+            Require(shown.x == probe->FencerOn(side).Left(),
+                    "a picture not where its fencer stands");
+        }
         // A retreat with the arm extended is deliberately not held back at the end of the
         // piste (the opponent tests pin that down), so a player can walk a fencer off it. The
         // referee's "Engarde" brings both back within the limits, and they stand there until
         // it lets them go.
-        const game::Phase phase = game->President().CurrentPhase();
         if (phase == game::Phase::Ready || phase == game::Phase::Fence ||
             phase == game::Phase::LetGo) {
-            const int leftAt = game->FencerOn(Side::Left).Left();
-            const int rightAt = game->FencerOn(Side::Right).Left();
+            const int leftAt = probe->FencerOn(Side::Left).Left();
+            const int rightAt = probe->FencerOn(Side::Right).Left();
             if (leftAt < game::kLeftLimitA || rightAt > game::kRightLimitB)
                 std::fprintf(stderr, "on guard at %d and %d\n", leftAt, rightAt);
             Require(leftAt >= game::kLeftLimitA && rightAt <= game::kRightLimitB,
                     "on guard off the piste");
         }
-        Require(form.imgFencerA.Left() == game->FencerOn(Side::Left).Left() &&
-                    form.imgFencerB.Left() == game->FencerOn(Side::Right).Left(),
-                "a picture not where its fencer stands");
 
         const game::BoutOptions& o = game->Options();
         if (o.level) {
@@ -268,21 +299,20 @@ private:
 
         // A target lowered in a bout can leave a score above it; none passes the highest
         // target the bout has had, since the bout ends at the ruling that reaches it.
-        const int a = game->Scores().Hits(Side::Left);
-        const int b = game->Scores().Hits(Side::Right);
+        const int a = probe->Scores().Hits(Side::Left);
+        const int b = probe->Scores().Hits(Side::Right);
         highestTarget = a == 0 && b == 0 ? o.maxHits : std::max(highestTarget, o.maxHits);
         Require(a <= highestTarget && b <= highestTarget, "a score above the target");
-        Require(form.lblScore0.Caption() == std::to_string(a) &&
-                    form.lblScore1.Caption() == std::to_string(b),
+        Require(view.scores[Side::Left] == a && view.scores[Side::Right] == b,
                 "the board shows another score");
-        for (auto* label : {&form.lblEngarde, &form.lblTime, &form.lblScore0, &form.lblScore1})
-            label->ClearHistory();
     }
 
     Bytes& in;
-    HeadlessForm form;
+    HeadlessPlatform form;
     std::optional<game::Game> game;
+    std::optional<game::GameProbe> probe;
     int highestTarget = 0;
+    bool closed = false;
 };
 
 } // namespace

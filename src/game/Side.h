@@ -33,6 +33,7 @@ public:
     constexpr PerSide(T left, T right) : values{std::move(left), std::move(right)} {}
     constexpr T& operator[](Side side) { return values[Index(side)]; }
     constexpr const T& operator[](Side side) const { return values[Index(side)]; }
+    friend bool operator==(const PerSide&, const PerSide&) = default;
 
 private:
     static constexpr std::size_t Index(Side side) { return side == Side::Left ? 0 : 1; }

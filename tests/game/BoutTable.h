@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pistework::table {
 
@@ -16,13 +18,25 @@ using game::Side;
 
 struct BoutTable {
     explicit BoutTable(std::int64_t start = 0) : form(start), game(form.Services()) {
+        game.SetOnEvent([this](const game::BoutEvent& event) {
+            if (const auto* made = std::get_if<game::CallMade>(&event)) calls.push_back(made->call);
+        });
         game.Start();
     }
 
     std::int64_t Now() const { return form.scheduler.Now(); }
-    game::RefereeCall Call() const { return game.View().call; }
+    const game::BoutView& View() const { return game.View(); }
+    game::Call Call() const { return game.View().call.call; }
+    const std::string& Pose(Side side) const { return game.View().fencers[side].pose; }
+    platform::headless::VirtualTimer& Timer(std::string_view name) { return form.Timer(name); }
     game::Referee& Referee() { return probe.President(); }
     int Hits(Side side) const { return game.View().scores[side]; }
+    // Both sides at once, left first, as the board and the piste show them.
+    std::pair<int, int> Score() const { return {Hits(Side::Left), Hits(Side::Right)}; }
+    std::string Poses() const { return Pose(Side::Left) + " " + Pose(Side::Right); }
+    std::pair<int, int> Lefts() const {
+        return {View().fencers[Side::Left].x, View().fencers[Side::Right].x};
+    }
 
     // Runs until the referee lets the fencers go, which is the moment right after its
     // empty call; the fencers have not ticked yet.
@@ -54,7 +68,7 @@ struct BoutTable {
     // The fencers stand still while the bout clock runs on.
     void Stand(std::int64_t milliseconds) {
         timerLeft.SetEnabled(false);
-        form.Timer("TimerRight").SetEnabled(false);
+        Timer("TimerRight").SetEnabled(false);
         form.scheduler.RunFor(milliseconds);
     }
 
@@ -78,6 +92,8 @@ struct BoutTable {
     game::Game game;
     game::GameProbe probe{game};
     platform::headless::VirtualTimer& timerLeft = form.Timer("TimerLeft");
+    // Every call the referee has made, in order.
+    std::vector<game::RefereeCall> calls;
 };
 
 } // namespace pistework::table

@@ -40,6 +40,9 @@ struct Piste {
     game::Fencer& B() { return probe.FencerOn(Side::Right); }
     game::Fencer& F(Side side) { return probe.FencerOn(side); }
     game::Opponent& Computer() { return probe.Computer(); }
+    const std::string& Pose(Side side) const { return game.View().fencers[side].pose; }
+    // A command button: the buttons command the player's fencer on the right.
+    void Click(game::FencerCommand command) { game.Command(Side::Right, command); }
 
     // Both fencers standing engarde with their pictures at these Lefts.
     void OnGuard(int leftA = 106, int leftB = 244) {

@@ -6,175 +6,157 @@
 #include <tuple>
 
 using namespace pistework;
+using game::Call;
 using game::Side;
 using table::BoutTable;
 
-TEST(BoutStart, NewGameResetsTheBoardAndSalutesInSixStepsBeforeTheReferee) {
+// The salute's pictures and times are in the golden trace; here, what it clears of the bout
+// before and how New Game restarts it.
+TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThrough) {
     BoutTable t;
     t.form.scheduler.RunUntil(1000);
-    // Leftovers of an earlier bout.
+    // Leftovers of an earlier bout: hits, a card, the last call, a fencer off its line.
     t.Score(Side::Left, 7);
-    t.game.FencerOn(Side::Left).PlaceAt(40);
-    t.form.lblEngarde.SetCaption("Halt");
-    t.form.shpRed1.SetVisible(true);
-    t.form.Menu("mnuFileNewGame").Click();
-    EXPECT_EQ(t.form.lblScore0.Caption(), "0");
-    EXPECT_FALSE(t.form.shpRed1.Visible());
+    t.Pass(Side::Right);
+    for (int call = 0; call < 3; ++call)
+        t.Referee().Tick();
+    ASSERT_TRUE(t.View().cards[Side::Right].yellow);
+    t.probe.FencerOn(Side::Left).PlaceAt(40);
+    t.game.NewGame();
+    EXPECT_EQ(t.View().scores[Side::Left], 0);
+    EXPECT_FALSE(t.View().cards[Side::Right].yellow);
     EXPECT_EQ(t.Hits(Side::Left), 0);
-    EXPECT_FALSE(t.form.TimerAutoPlay.Enabled());
-
-    const std::vector<std::tuple<int, const char*>> steps{{1300, "SALUTE1"}, {1600, "SALUTE2"},
-                                                          {1900, "SALUTE3"}, {2200, "SALUTE2"},
-                                                          {2500, "SALUTE1"}, {2800, "ENGARDE"}};
-    for (const auto& [time, base] : steps) {
+    EXPECT_FALSE(t.Timer("TimerAutoPlay").Enabled());
+    // The first and the last step of the salute.
+    for (const auto& [time, pose, referee] :
+         {std::tuple{1300, "SALUTE1A", false}, {2800, "ENGARDEA", true}}) {
         t.form.scheduler.RunUntil(time);
-        EXPECT_EQ(t.form.imgFencerA.PictureName(), std::string(base) + "A") << time;
-        EXPECT_EQ(t.form.imgFencerB.PictureName(), std::string(base) + "B") << time;
-        EXPECT_EQ(t.form.imgFencerA.Left(), 106) << "back at the start position";
-        EXPECT_EQ(t.game.FencerOn(Side::Left).Left(), 106);
-        EXPECT_EQ(t.Call(), "");
+        EXPECT_EQ(t.Pose(Side::Left), pose) << time;
+        EXPECT_EQ(t.View().fencers[Side::Left].x, 106) << "back at the start position";
+        EXPECT_EQ(t.Call(), Call::None) << time;
+        EXPECT_EQ(t.Timer("TimerPresident").Enabled(), referee) << time;
+        EXPECT_NE(t.Timer("TimerSalute").Enabled(), referee) << time;
     }
-    EXPECT_FALSE(t.form.TimerSalute.Enabled());
-    EXPECT_TRUE(t.form.TimerPresident.Enabled());
-    t.form.scheduler.RunUntil(3799);
-    EXPECT_EQ(t.Call(), "");
-    t.form.scheduler.RunUntil(3800);
-    EXPECT_EQ(t.Call(), "Engarde");
-    EXPECT_EQ(t.form.imgFencerA.PictureName(), "ENGARDEA");
-    EXPECT_EQ(t.form.imgLightA.PictureName(), "LIGHTOFFA");
-    t.form.scheduler.RunUntil(5800);
-    EXPECT_EQ(t.Call(), "Fence");
-    EXPECT_FALSE(t.form.TimerLeft.Enabled());
-    t.form.scheduler.RunUntil(6800);
-    EXPECT_TRUE(t.form.TimerLeft.Enabled());
 
     // New Game in the middle of the salute starts it again on the next tick: six more steps.
     BoutTable again;
-    again.form.Menu("mnuFileNewGame").Click();
+    again.game.NewGame();
     again.form.scheduler.RunUntil(1000);
-    again.form.Menu("mnuFileNewGame").Click();
+    again.game.NewGame();
     again.form.scheduler.RunUntil(1200);
-    EXPECT_EQ(again.form.imgFencerA.PictureName(), "SALUTE1A");
+    EXPECT_EQ(again.Pose(Side::Left), "SALUTE1A");
     again.form.scheduler.RunUntil(2699);
-    EXPECT_FALSE(again.form.TimerPresident.Enabled());
+    EXPECT_FALSE(again.Timer("TimerPresident").Enabled());
     again.form.scheduler.RunUntil(2700);
-    EXPECT_EQ(again.form.imgFencerA.PictureName(), "ENGARDEA");
-    EXPECT_TRUE(again.form.TimerPresident.Enabled());
+    EXPECT_EQ(again.Pose(Side::Left), "ENGARDEA");
+    EXPECT_TRUE(again.Timer("TimerPresident").Enabled());
 }
 
 TEST(BoutStart, ClockCaptionAndVisibilityFollowTheGameLength) {
-    for (const auto& [item, caption] :
-         {std::pair{"Firstto15", "9:00"}, {"Firstto10", "6:00"}, {"Firstto5", "3:00"}}) {
+    for (const auto& [hits, caption] : {std::pair{15, "9:00"}, {10, "6:00"}, {5, "3:00"}}) {
         BoutTable t;
-        t.form.Menu(item).Click();
-        t.form.Menu("mnuFileNewGame").Click();
-        EXPECT_EQ(t.form.lblTime.Caption(), caption);
-        EXPECT_TRUE(t.form.lblTime.Visible());
+        t.game.SetTarget(hits);
+        t.game.NewGame();
+        EXPECT_EQ(game::ClockCaption(t.View().clock.secondsLeft), caption);
+        EXPECT_TRUE(t.View().clock.shown);
     }
     BoutTable untimed;
-    untimed.form.Menu("TimedBout").Click();
-    untimed.form.Menu("mnuFileNewGame").Click();
-    EXPECT_FALSE(untimed.form.lblTime.Visible());
+    untimed.game.ToggleTimed();
+    untimed.game.NewGame();
+    EXPECT_FALSE(untimed.View().clock.shown);
 }
 
 TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel) {
-    const game::Strength advanced{10, 100};
+    const game::Level& advanced = game::kLevels[2];
     BoutTable t;
-    t.form.Menu("Advanced").Click();
+    t.game.ChooseLevel(advanced);
     t.form.scheduler.RunUntil(15'000);
-    EXPECT_TRUE(t.game.Demonstrating());
-    EXPECT_TRUE(t.form.lblStart.Visible());
-    EXPECT_FALSE(t.form.cmdLunge.Visible());
-    EXPECT_EQ(t.game.Computer().InPlay(), (game::Strength{8, 80}));
-    EXPECT_EQ(t.form.TimerLeft.Interval(), 80);
-    EXPECT_EQ(t.game.Options().chosen, advanced);
-    EXPECT_TRUE(t.form.TimerSalute.Enabled());
+    EXPECT_TRUE(t.probe.Demonstrating());
+    EXPECT_TRUE(t.View().startPrompt);
+    EXPECT_FALSE(t.View().commandButtons);
+    EXPECT_EQ(t.game.StrengthInPlay(), game::kChampion.strength);
+    EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.speed);
+    EXPECT_EQ(t.game.Options().chosen, advanced.strength);
+    EXPECT_TRUE(t.Timer("TimerSalute").Enabled());
 
-    t.form.Menu("mnuFileNewGame").Click();
-    EXPECT_FALSE(t.game.Demonstrating());
-    EXPECT_FALSE(t.form.lblStart.Visible());
-    EXPECT_TRUE(t.form.cmdLunge.Visible());
-    EXPECT_EQ(t.game.Computer().InPlay(), advanced);
-    EXPECT_EQ(t.form.TimerLeft.Interval(), 100);
+    t.game.NewGame();
+    EXPECT_FALSE(t.probe.Demonstrating());
+    EXPECT_FALSE(t.View().startPrompt);
+    EXPECT_TRUE(t.View().commandButtons);
+    EXPECT_EQ(t.game.StrengthInPlay(), advanced.strength);
+    EXPECT_EQ(t.timerLeft.Interval(), advanced.strength.speed);
 
     // Keyboard control keeps the buttons hidden; two players run the left fencer at 100 ms.
-    t.form.Menu("Novice").Click();
-    t.form.Menu("mnuKeyboard").Click();
-    t.form.Menu("mnuFileNewGame").Click();
-    EXPECT_FALSE(t.form.cmdLunge.Visible());
-    EXPECT_EQ(t.form.TimerLeft.Interval(), 120);
-    t.form.Menu("mnu2Player").Click();
-    t.form.Menu("mnuFileNewGame").Click();
-    EXPECT_EQ(t.form.TimerLeft.Interval(), 100);
+    t.game.ChooseLevel(game::kNovice);
+    t.game.SetControl(game::ControlMode::Keyboard);
+    t.game.NewGame();
+    EXPECT_FALSE(t.View().commandButtons);
+    EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.speed);
+    t.game.ChooseTwoPlayers();
+    t.game.NewGame();
+    EXPECT_EQ(t.timerLeft.Interval(), game::Bout::kPlayerSpeed);
 }
 
 TEST(BoutEnd, PlayersBoutArmsAutoPlayAndADemonstrationStartsTheNextThreeSecondsLater) {
     BoutTable t;
     // A player's bout that ends at once: New Game has stopped auto-play.
-    t.form.Menu("mnuFileNewGame").Click();
-    t.form.TimerSalute.SetEnabled(false);
+    t.game.NewGame();
+    t.Timer("TimerSalute").SetEnabled(false);
     t.Score(Side::Right, 3);
     t.EndBout();
-    EXPECT_EQ(t.form.imgFencerB.PictureName(), "VICTORYB");
-    EXPECT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA");
+    EXPECT_EQ(t.Poses(), "DEFEATA VICTORYB");
     const auto end = t.Now();
     t.form.scheduler.RunUntil(end + 14'999);
-    EXPECT_FALSE(t.game.Demonstrating());
+    EXPECT_FALSE(t.probe.Demonstrating());
     t.form.scheduler.RunUntil(end + 15'000);
-    EXPECT_TRUE(t.game.Demonstrating());
+    EXPECT_TRUE(t.probe.Demonstrating());
 
     // A demonstration's end keeps its result on show for ten silent salute ticks.
-    t.form.TimerSalute.SetEnabled(false);
+    t.Timer("TimerSalute").SetEnabled(false);
     t.Score(Side::Left, 2);
     t.EndBout();
     const auto demoEnd = t.Now();
-    EXPECT_FALSE(t.form.TimerAutoPlay.Enabled());
+    EXPECT_FALSE(t.Timer("TimerAutoPlay").Enabled());
     t.form.scheduler.RunUntil(demoEnd + 2999);
-    EXPECT_EQ(t.form.imgFencerA.PictureName(), "VICTORYA");
+    EXPECT_EQ(t.Pose(Side::Left), "VICTORYA");
     EXPECT_EQ(t.Hits(Side::Left), 2);
     t.form.scheduler.RunUntil(demoEnd + 3000);
-    EXPECT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA");
+    EXPECT_EQ(t.Pose(Side::Left), "DEFEATA");
     EXPECT_EQ(t.Hits(Side::Left), 0) << "the next demonstration bout has begun";
     t.form.scheduler.RunUntil(demoEnd + 3300);
-    EXPECT_EQ(t.form.imgFencerA.PictureName(), "SALUTE1A");
+    EXPECT_EQ(t.Pose(Side::Left), "SALUTE1A");
 }
 
 TEST(BoutEnd, ABestResultIsOfferedOnlyForAPlayersWinOverAGradedLevel) {
+    constexpr int kCustom = 0, kTwoPlayers = -1;
     struct Case {
-        const char* level;
+        int level; // 1 to 6, or custom or two players
         int hitsA, hitsB;
         bool demo;
-        int offeredLevel; // 0: no offer
+        bool offered;
     };
-    for (const Case c : {Case{"Novice", 2, 5, false, 1}, Case{"Intermediate", 0, 5, false, 2},
-                         Case{"Advanced", 4, 5, false, 3}, Case{"QuarterFinalist", 1, 5, false, 4},
-                         Case{"SemiFinalist", 1, 5, false, 5}, Case{"Champion", 3, 5, false, 6},
-                         Case{"Champion", 5, 3, false, 0}, Case{"Champion", 2, 2, false, 0},
-                         Case{"Champion", 0, 5, true, 0}, Case{"Custom1", 0, 5, false, 0},
-                         Case{"mnu2Player", 0, 5, false, 0}}) {
+    for (const Case c :
+         {Case{1, 2, 5, false, true}, Case{2, 0, 5, false, true}, Case{3, 4, 5, false, true},
+          Case{4, 1, 5, false, true}, Case{5, 1, 5, false, true}, Case{6, 3, 5, false, true},
+          Case{6, 5, 3, false, false}, Case{6, 2, 2, false, false}, Case{6, 0, 5, true, false},
+          Case{kCustom, 0, 5, false, false}, Case{kTwoPlayers, 0, 5, false, false}}) {
+        SCOPED_TRACE(::testing::Message() << c.level << " " << c.hitsA << ":" << c.hitsB);
         BoutTable t;
         std::vector<std::tuple<int, int, int>> offers;
-        t.game.SetOnBestResult([&](int level, int a, int b) { offers.emplace_back(level, a, b); });
-        if (std::string(c.level) == "Custom1") {
-            game::BoutOptions custom = t.game.Options();
-            custom.level.reset();
-            t.game.SetOptions(custom);
-        } else {
-            t.form.Menu(c.level).Click();
-        }
-        t.form.Menu("mnuFileNewGame").Click();
-        t.game.SetDemonstrating(c.demo);
+        t.game.SetOnNewBest([&](const game::Game::NewBest& best, const game::Game::Record&) {
+            offers.emplace_back(best.level, best.score[Side::Left], best.score[Side::Right]);
+        });
+        if (c.level == kCustom) t.game.ChooseCustom(game::kChampion.strength);
+        if (c.level == kTwoPlayers) t.game.ChooseTwoPlayers();
+        if (c.level > 0) t.game.ChooseLevel(*game::LevelNumbered(c.level));
+        t.game.NewGame();
+        t.probe.SetDemonstrating(c.demo);
         t.Score(Side::Left, c.hitsA);
         t.Score(Side::Right, c.hitsB);
         t.EndBout();
-        if (c.offeredLevel == 0) {
-            EXPECT_TRUE(offers.empty()) << c.level << " " << c.hitsA << ":" << c.hitsB;
-        } else {
-            EXPECT_EQ(offers,
-                      (std::vector<std::tuple<int, int, int>>{{c.offeredLevel, c.hitsA, c.hitsB}}))
-                << c.level;
-        }
-        EXPECT_EQ(t.form.TimerAutoPlay.Enabled(), !c.demo) << c.level;
+        using Offers = std::vector<std::tuple<int, int, int>>;
+        EXPECT_EQ(offers, (c.offered ? Offers{{c.level, c.hitsA, c.hitsB}} : Offers{}));
+        EXPECT_EQ(t.Timer("TimerAutoPlay").Enabled(), !c.demo);
     }
     // The two levels of range 9 differ in speed; a strength off the table is no level.
     EXPECT_EQ(game::LevelWithStrength({9, 90}).value().number, 4);
@@ -191,31 +173,31 @@ TEST(BoutClock, CountsDownBeforeShowingAndEndsOnlyATimedBoutAtZero) {
     EXPECT_FALSE(game::CountDown(0, false).timeOut);
     EXPECT_TRUE(game::CountDown(0, true).timeOut);
 
+    auto secondsLeft = [](const BoutTable& t) { return t.View().clock.secondsLeft; };
     BoutTable t;
-    t.form.Menu("Firstto5").Click();
+    t.game.SetTarget(5);
     t.StartPlayersBout();
     // "Fence" was one second ago; the clock's first tick is due now.
     t.Stand(0);
-    EXPECT_EQ(t.form.lblTime.Caption(), "2:59");
-    ASSERT_TRUE(
-        t.form.scheduler.RunUntilTrue([&] { return t.form.lblTime.Caption() == "0:02"; }, 200'000));
+    EXPECT_EQ(secondsLeft(t), 179);
+    ASSERT_TRUE(t.form.scheduler.RunUntilTrue([&] { return secondsLeft(t) == 2; }, 200'000));
     t.form.scheduler.RunFor(2000);
-    EXPECT_EQ(t.form.lblTime.Caption(), "0:00");
-    EXPECT_TRUE(t.form.TimerClock.Enabled()) << "0:00 shows for one full tick first";
+    EXPECT_EQ(secondsLeft(t), 0);
+    EXPECT_TRUE(t.Timer("TimerClock").Enabled()) << "0:00 shows for one full tick first";
     t.form.scheduler.RunFor(1000);
-    EXPECT_FALSE(t.form.TimerClock.Enabled());
-    EXPECT_EQ(t.game.President().CurrentPhase(), game::Phase::TimeOutHalt);
+    EXPECT_FALSE(t.Timer("TimerClock").Enabled());
+    EXPECT_EQ(t.Referee().CurrentPhase(), game::Phase::TimeOutHalt);
 
     // Untimed, the hidden clock wraps round and runs on.
     BoutTable untimed;
-    untimed.form.Menu("Firstto5").Click();
-    untimed.form.Menu("TimedBout").Click();
+    untimed.game.SetTarget(5);
+    untimed.game.ToggleTimed();
     untimed.StartPlayersBout();
     untimed.Stand(0);
-    ASSERT_TRUE(untimed.form.scheduler.RunUntilTrue(
-        [&] { return untimed.form.lblTime.Caption() == "0:00"; }, 200'000));
+    ASSERT_TRUE(
+        untimed.form.scheduler.RunUntilTrue([&] { return secondsLeft(untimed) == 0; }, 200'000));
     untimed.form.scheduler.RunFor(1000);
-    EXPECT_EQ(untimed.form.lblTime.Caption(), "9:00");
-    EXPECT_TRUE(untimed.form.TimerClock.Enabled());
-    EXPECT_EQ(untimed.game.President().CurrentPhase(), game::Phase::Halt);
+    EXPECT_EQ(secondsLeft(untimed), 540);
+    EXPECT_TRUE(untimed.Timer("TimerClock").Enabled());
+    EXPECT_EQ(untimed.Referee().CurrentPhase(), game::Phase::Halt);
 }

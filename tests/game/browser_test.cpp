@@ -1,7 +1,7 @@
 // Opening the association's and the federation's pages: which program starts, with what.
 
 #include "game/Browser.h"
-#include "platform/headless/HeadlessControls.h"
+#include "platform/headless/HeadlessServices.h"
 
 #include <gtest/gtest.h>
 

@@ -18,17 +18,17 @@ TEST(Commands, StepsTurnRoundOnlyEarlyAndParriesDoubleOnlyEarly) {
     for (int frame = 0; frame < 5; ++frame) {
         SCOPED_TRACE("frame " + std::to_string(frame));
         p.Playing(Side::Right, Retreat, frame);
-        p.form.cmdAdvance.Click();
+        p.Click(FencerCommand::Advance);
         EXPECT_EQ(b.action, frame < 3 ? Advance : Retreat);
         EXPECT_EQ(b.requestedAction, frame < 3 ? Stand : Advance);
         EXPECT_EQ(b.frameIndex, frame);
 
         p.Playing(Side::Right, AdvanceExtended, frame, {false, false, false, true});
-        p.form.cmdRetreat.Click();
+        p.Click(FencerCommand::Retreat);
         EXPECT_EQ(b.action, frame < 3 ? RetreatExtended : AdvanceExtended);
 
         p.Playing(Side::Right, Parry, frame);
-        p.form.cmdParry.Click();
+        p.Click(FencerCommand::Parry);
         EXPECT_EQ(b.action, frame < 3 ? DoubleParry : Parry);
         EXPECT_EQ(b.frameCount, frame < 3 ? 10 : 6);
         EXPECT_EQ(b.requestedAction, frame < 3 ? Stand : Parry);
@@ -41,27 +41,27 @@ TEST(Commands, ArmAndLungeCommandsDependOnTheLunge) {
     const FencerState& b = p.B().State();
 
     // Outside a lunge the arm toggles at once and nothing is requested.
-    p.form.cmdExtend.Click();
+    p.Click(FencerCommand::Extend);
     EXPECT_TRUE(b.armExtended);
-    p.form.cmdExtend.Click();
+    p.Click(FencerCommand::Extend);
     EXPECT_FALSE(b.armExtended);
     EXPECT_EQ(b.requestedAction, Stand);
-    p.form.cmdLunge.Click();
+    p.Click(FencerCommand::Lunge);
     EXPECT_EQ(b.requestedAction, BentLunge);
-    p.form.cmdFleche.Click();
+    p.Click(FencerCommand::Fleche);
     EXPECT_EQ(b.requestedAction, Fleche) << "each request replaces the last";
 
     // In a lunge they ask for the lunge's own moves and leave the arm alone.
     p.B().SetPosture({true, false, false, true});
-    p.form.cmdExtend.Click();
+    p.Click(FencerCommand::Extend);
     EXPECT_EQ(b.requestedAction, BendInLunge);
     EXPECT_TRUE(b.armExtended);
-    p.form.cmdLunge.Click();
+    p.Click(FencerCommand::Lunge);
     EXPECT_EQ(b.requestedAction, Recover);
-    p.form.cmdFleche.Click();
+    p.Click(FencerCommand::Fleche);
     EXPECT_EQ(b.requestedAction, RecoverForward);
     p.B().SetPosture({true, true, false, true});
-    p.form.cmdParry.Click();
+    p.Click(FencerCommand::Parry);
     EXPECT_EQ(b.requestedAction, BentLungeParry);
 }
 
@@ -72,104 +72,97 @@ TEST(Commands, TheArmShowsAtOnceOnlyForTheRightFencer) {
     for (Side side : kSides) {
         p.Playing(side, Advance, 1);
         p.F(side).Extend();
-        p.game.FencerTick(side);
+        p.probe.FencerTick(side);
     }
     EXPECT_EQ(p.A().CurrentAction(), Advance) << "a two-player left fencer keeps its running step";
     EXPECT_EQ(p.B().CurrentAction(), AdvanceExtended);
-    EXPECT_EQ(p.form.imgFencerB.PictureName(), "STEP1XB");
+    EXPECT_EQ(p.Pose(Side::Right), "STEP1XB");
 }
 
 TEST(Keyboard, KeysCommandTheirFencersOnlyInKeyboardControl) {
     Piste p;
     p.OnGuard();
-    auto& keys = p.form.txtKeyboard;
     const FencerState& a = p.A().State();
     const FencerState& b = p.B().State();
 
     // Mouse control: keys do nothing, buttons show.
-    keys.Type(U'm');
+    p.game.KeyTyped(U'm');
     EXPECT_EQ(b.requestedAction, Stand);
-    EXPECT_TRUE(p.form.cmdFleche.Visible());
+    EXPECT_TRUE(p.game.View().commandButtons);
 
-    p.form.Menu("mnuKeyboard").Click();
-    EXPECT_FALSE(p.form.cmdFleche.Visible());
-    keys.Type(U'M');
+    p.game.SetControl(ControlMode::Keyboard);
+    EXPECT_FALSE(p.game.View().commandButtons);
+    p.game.KeyTyped(U'M');
     EXPECT_EQ(b.requestedAction, Stand) << "keys are case-sensitive";
-    keys.Type(U'w');
+    p.game.KeyTyped(U'w');
     EXPECT_EQ(a.requestedAction, Stand) << "the left keys need two players";
-    keys.Type(U'm');
+    p.game.KeyTyped(U'm');
     EXPECT_EQ(b.requestedAction, Advance);
-    keys.Type(U'k');
+    p.game.KeyTyped(U'k');
     EXPECT_TRUE(b.armExtended);
-    keys.Type(U'o');
+    p.game.KeyTyped(U'o');
     EXPECT_EQ(b.requestedAction, Lunge);
-    keys.Type(U',');
+    p.game.KeyTyped(U',');
     EXPECT_EQ(b.requestedAction, RetreatExtended);
-    keys.Type(U'l');
+    p.game.KeyTyped(U'l');
     EXPECT_EQ(b.requestedAction, Parry);
-    keys.Type(U'p');
+    p.game.KeyTyped(U'p');
     EXPECT_EQ(b.requestedAction, Fleche);
-    EXPECT_EQ(keys.Text(), U"") << "the hidden box is emptied after each key";
-
-    // The tick keeps the focus on the hidden box in keyboard control.
-    EXPECT_FALSE(keys.HasFocus());
-    p.game.FencerTick(Side::Right);
-    EXPECT_TRUE(keys.HasFocus());
 
     // Two players; a key in both strings commands both fencers.
-    p.form.Menu("mnu2Player").Click();
+    p.TwoPlayers();
     p.OnGuard();
-    keys.Type(U'w');
+    p.game.KeyTyped(U'w');
     EXPECT_EQ(a.requestedAction, Advance);
     EXPECT_EQ(b.requestedAction, Stand);
     BoutOptions options = p.game.Options();
     options.keysLeft = U"qwertp";
-    p.game.SetOptions(options);
-    keys.Type(U'p');
+    p.probe.SetOptions(options);
+    p.game.KeyTyped(U'p');
     EXPECT_EQ(a.requestedAction, Fleche);
     EXPECT_EQ(b.requestedAction, Fleche);
 
     // Keys are characters, not bytes; only the first six positions count.
     options.keysRight = U"éßko,lm";
-    p.game.SetOptions(options);
+    p.probe.SetOptions(options);
     p.OnGuard();
-    keys.Type(U'é');
+    p.game.KeyTyped(U'é');
     EXPECT_EQ(b.requestedAction, Advance);
-    keys.Type(U'ß');
+    p.game.KeyTyped(U'ß');
     EXPECT_TRUE(b.armExtended);
     p.B().StandOnGuard(); // nothing requested, the arm still out
     p.B().SetArmExtended(true);
-    keys.Type(U'm');
+    p.game.KeyTyped(U'm');
     EXPECT_EQ(b.requestedAction, Stand);
 
     // Mouse again while two players stay checked: keys are ignored.
-    p.form.Menu("mnuMouse").Click();
-    EXPECT_TRUE(p.form.cmdAdvance.Visible());
-    keys.Type(U'é');
+    p.game.SetControl(ControlMode::Mouse);
+    EXPECT_TRUE(p.game.View().commandButtons);
+    p.game.KeyTyped(U'é');
     EXPECT_EQ(b.requestedAction, Stand);
     // A demonstration bout ignores keys, but the buttons still reach the right fencer.
-    p.form.Menu("mnuKeyboard").Click();
-    p.game.SetDemonstrating(true);
-    keys.Type(U'é');
+    p.game.SetControl(ControlMode::Keyboard);
+    p.probe.SetDemonstrating(true);
+    p.game.KeyTyped(U'é');
     EXPECT_EQ(b.requestedAction, Stand);
-    p.form.cmdLunge.Click();
+    p.Click(FencerCommand::Lunge);
     EXPECT_EQ(b.requestedAction, Lunge);
 }
 
 TEST(ControlModes, TwoPlayersStopsTheBoutAndKeepsTheChosenLevel) {
     Piste p;
-    p.form.Menu("Champion").Click();
+    p.game.ChooseLevel(kChampion);
     p.OnGuard();
     p.Fence();
-    p.form.TimerPresident.SetEnabled(true);
-    p.form.Menu("mnu2Player").Click();
-    for (auto* t : {&p.form.TimerLeft, &p.form.TimerRight, &p.form.TimerPresident,
-                    &p.form.TimerLight, &p.form.TimerClock, &p.form.TimerSalute})
-        EXPECT_FALSE(t->Enabled()) << t->Name();
-    EXPECT_EQ(p.form.imgFencerA.PictureName(), "DEFEATA");
-    EXPECT_EQ(p.form.imgFencerB.PictureName(), "DEFEATB");
-    EXPECT_TRUE(p.form.Menu("mnuKeyboard").Checked());
-    EXPECT_FALSE(p.form.Menu("Champion").Checked());
-    EXPECT_FALSE(p.form.cmdParry.Visible());
-    EXPECT_EQ(p.game.Options().chosen, (Strength{8, 80}));
+    p.form.Timer("TimerPresident").SetEnabled(true);
+    p.TwoPlayers();
+    for (const char* t :
+         {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
+        EXPECT_FALSE(p.form.Timer(t).Enabled()) << t;
+    EXPECT_EQ(p.Pose(Side::Left), "DEFEATA");
+    EXPECT_EQ(p.Pose(Side::Right), "DEFEATB");
+    EXPECT_EQ(p.game.View().menu.control, ControlMode::Keyboard);
+    EXPECT_FALSE(p.game.View().menu.level);
+    EXPECT_FALSE(p.game.View().commandButtons);
+    EXPECT_EQ(p.game.Options().chosen, kChampion.strength);
 }

@@ -11,36 +11,38 @@ using game::Side;
 using table::BoutTable;
 
 TEST(Demonstration, TheComputerFencesBothSidesEvenWhenTwoPlayersWereChosen) {
-    for (const char* control : {"mnu2Player", "mnuKeyboard", "mnuMouse"}) {
+    for (int control = 0; control < 3; ++control) {
         SCOPED_TRACE(control);
         BoutTable t(1'700'000'000'000);
-        t.form.Menu(control).Click();
+        if (control == 0) t.game.ChooseTwoPlayers();
+        t.game.SetControl(control == 2 ? game::ControlMode::Mouse : game::ControlMode::Keyboard);
         // Idle for 15 s: the demonstration starts, and both fencers step about.
         ASSERT_TRUE(t.RunToFencing(30'000));
-        ASSERT_TRUE(t.game.Demonstrating());
+        ASSERT_TRUE(t.probe.Demonstrating());
         auto stepping = [](const std::string& picture) { return picture.starts_with("STEP"); };
         bool leftStepped = false, rightStepped = false;
         EXPECT_TRUE(t.form.scheduler.RunUntilTrue(
             [&] {
-                leftStepped = leftStepped || stepping(t.form.imgFencerA.PictureName());
-                rightStepped = rightStepped || stepping(t.form.imgFencerB.PictureName());
+                leftStepped = leftStepped || stepping(t.Pose(Side::Left));
+                rightStepped = rightStepped || stepping(t.Pose(Side::Right));
                 return leftStepped && rightStepped;
             },
             60'000));
-        EXPECT_EQ(t.form.TimerLeft.Interval(), game::kChampion.strength.speed);
+        EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.speed);
     }
 
     // The player's bout after it is a two-player bout again.
     BoutTable t(1'700'000'000'000);
-    t.form.Menu("mnu2Player").Click();
+    t.game.ChooseTwoPlayers();
     ASSERT_TRUE(t.RunToFencing(30'000));
-    t.form.Menu("mnuFileNewGame").Click();
+    t.game.NewGame();
     ASSERT_TRUE(t.RunToFencing());
-    EXPECT_FALSE(t.game.Demonstrating());
-    EXPECT_TRUE(t.game.Options().twoPlayer);
-    EXPECT_EQ(t.form.TimerLeft.Interval(), 100);
+    EXPECT_FALSE(t.probe.Demonstrating());
+    EXPECT_TRUE(t.View().menu.twoPlayers);
+    EXPECT_EQ(t.timerLeft.Interval(), game::Bout::kPlayerSpeed);
     t.form.scheduler.RunFor(5'000);
-    EXPECT_EQ(t.form.imgFencerA.Left(), game::kEngardeLeftA) << "nobody commands the left fencer";
+    EXPECT_EQ(t.View().fencers[Side::Left].x, game::kEngardeLeftA)
+        << "nobody commands the left fencer";
 }
 
 TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
@@ -51,20 +53,20 @@ TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
          {Case{{12, 120}, {9, 90}}, Case{{8, 80}, {11, 100}}, Case{{10, 70}, {10, 130}}}) {
         SCOPED_TRACE(std::to_string(k.left.speed) + " against " + std::to_string(k.right.speed));
         BoutTable t(1'700'000'000'000);
-        t.game.SetDemonstrationStrengths({k.left, k.right});
+        t.probe.SetDemonstrationStrengths({k.left, k.right});
         ASSERT_TRUE(t.RunToFencing(30'000));
-        ASSERT_TRUE(t.game.Demonstrating());
-        EXPECT_EQ(t.form.TimerLeft.Interval(), k.left.speed);
-        EXPECT_EQ(t.form.TimerRight.Interval(), k.right.speed);
-        EXPECT_EQ(t.game.Computer().InPlay(Side::Left), k.left);
-        EXPECT_EQ(t.game.Computer().InPlay(Side::Right), k.right);
+        ASSERT_TRUE(t.probe.Demonstrating());
+        EXPECT_EQ(t.timerLeft.Interval(), k.left.speed);
+        EXPECT_EQ(t.Timer("TimerRight").Interval(), k.right.speed);
+        EXPECT_EQ(t.probe.Computer().InPlay(Side::Left), k.left);
+        EXPECT_EQ(t.probe.Computer().InPlay(Side::Right), k.right);
 
         // The player's bout after it: the chosen level on the left, the player at its own pace.
-        t.form.Menu("Novice").Click();
+        t.game.ChooseLevel(game::kNovice);
         t.StartPlayersBout();
-        ASSERT_FALSE(t.game.Demonstrating());
-        EXPECT_EQ(t.form.TimerLeft.Interval(), game::kNovice.strength.speed);
-        EXPECT_EQ(t.form.TimerRight.Interval(), game::Game::kPlayerSpeed);
-        EXPECT_EQ(t.game.Computer().InPlay(Side::Right), game::kNovice.strength);
+        ASSERT_FALSE(t.probe.Demonstrating());
+        EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.speed);
+        EXPECT_EQ(t.Timer("TimerRight").Interval(), game::Bout::kPlayerSpeed);
+        EXPECT_EQ(t.probe.Computer().InPlay(Side::Right), game::kNovice.strength);
     }
 }

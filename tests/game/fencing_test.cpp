@@ -10,19 +10,21 @@
 
 using namespace pistework;
 using namespace pistework::testing;
+using game::Call;
+using game::RefereeCall;
 
 namespace {
 
 void TickLeft(Piste& p, int n) {
     for (int i = 0; i < n; ++i)
-        p.game.FencerTick(Side::Left);
+        p.probe.FencerTick(Side::Left);
 }
 
 // A two-player left fencer lunging with the arm out from 106, its point reaching 251.
 void LeftLungesAt(Piste& p, int rightLeft) {
     p.TwoPlayers();
     p.OnGuard(106, rightLeft);
-    p.form.Menu("SoundOn").Click();
+    p.game.ToggleSound();
     p.Fence();
     p.A().Extend();
     p.A().Lunge();
@@ -49,37 +51,37 @@ TEST(Hits, ALungeLandsOnTargetOffTargetOrNotAtAllByHowFarItReaches) {
         // The right fencer's body point stands at 251 - f.
         LeftLungesAt(p, 251 - k.f - 107);
         TickLeft(p, 5);
-        ASSERT_EQ(p.form.imgFencerA.PictureName(), "LUNGE4A");
+        ASSERT_EQ(p.Pose(Side::Left), "LUNGE4A");
         ASSERT_FALSE(p.Outcome().hitBy) << "nothing lands before the lunge has arrived";
         TickLeft(p, 1);
 
         EXPECT_EQ(p.Outcome().hitBy == Side::Left, k.hit);
         EXPECT_EQ(p.Outcome().offTarget, k.offTarget);
-        EXPECT_EQ(p.form.imgFencerA.PictureName(), "LUNGE4A");
+        EXPECT_EQ(p.Pose(Side::Left), "LUNGE4A");
         EXPECT_TRUE(p.A().State().inLunge);
         if (k.hit) {
             EXPECT_TRUE(p.Halted());
-            EXPECT_EQ(p.PendingCall(), "Attack from the Left");
-            EXPECT_EQ(p.game.President().CurrentPhase(), game::Phase::Halt);
-            EXPECT_TRUE(p.form.TimerPresident.Enabled());
-            EXPECT_TRUE(p.form.TimerLight.Enabled());
-            EXPECT_EQ(p.form.MediaPlayer.Played(), std::vector<std::string>{"beep.wav"});
+            EXPECT_EQ(p.PendingCall(), (RefereeCall{Call::Attack, Side::Left}));
+            EXPECT_EQ(p.probe.President().CurrentPhase(), game::Phase::Halt);
+            EXPECT_TRUE(p.form.Timer("TimerPresident").Enabled());
+            EXPECT_TRUE(p.form.Timer("TimerLight").Enabled());
+            EXPECT_EQ(p.form.sound.Played(), std::vector<std::string>{"beep.wav"});
         } else {
-            EXPECT_TRUE(p.form.TimerLeft.Enabled());
-            EXPECT_TRUE(p.form.TimerRight.Enabled());
-            EXPECT_FALSE(p.form.TimerPresident.Enabled());
-            EXPECT_TRUE(p.form.MediaPlayer.Played().empty());
+            EXPECT_TRUE(p.timerLeft.Enabled());
+            EXPECT_TRUE(p.timerRight.Enabled());
+            EXPECT_FALSE(p.form.Timer("TimerPresident").Enabled());
+            EXPECT_TRUE(p.form.sound.Played().empty());
         }
     }
 
     // Without sound the hit is silent, but the beep is still chosen.
     Piste p;
     LeftLungesAt(p, 144);
-    p.form.Menu("SoundOn").Click();
+    p.game.ToggleSound();
     TickLeft(p, 6);
     EXPECT_EQ(p.Outcome().hitBy, Side::Left);
-    EXPECT_TRUE(p.form.MediaPlayer.Played().empty());
-    EXPECT_EQ(p.form.MediaPlayer.FileName(), "beep.wav");
+    EXPECT_TRUE(p.form.sound.Played().empty());
+    EXPECT_EQ(p.form.sound.FileName(), "beep.wav");
 }
 
 TEST(Hits, SimultaneousLungesGiveTheLaterOneWithACounterAttackCalled) {
@@ -88,7 +90,7 @@ TEST(Hits, SimultaneousLungesGiveTheLaterOneWithACounterAttackCalled) {
         Piste p;
         p.TwoPlayers();
         p.OnGuard(106, 164);
-        p.form.TimerLeft.SetInterval(100);
+        p.timerLeft.SetInterval(100);
         for (Side side : game::kSides) {
             p.F(side).Extend();
             p.F(side).Lunge();
@@ -96,14 +98,12 @@ TEST(Hits, SimultaneousLungesGiveTheLaterOneWithACounterAttackCalled) {
         if (rightFirst) {
             p.Fence();
         } else {
-            p.form.TimerLeft.SetEnabled(true);
-            p.form.TimerRight.SetEnabled(true);
+            p.timerLeft.SetEnabled(true);
+            p.timerRight.SetEnabled(true);
         }
         ASSERT_TRUE(p.form.scheduler.RunUntilTrue([&] { return p.Halted(); }, 2000));
         const Side hitter = rightFirst ? Side::Left : Side::Right;
-        EXPECT_EQ(p.PendingCall(), rightFirst
-                                       ? "Attack from the Left\rCounter Attack from the Right"
-                                       : "Attack from the Right\rCounter Attack from the Left");
+        EXPECT_EQ(p.PendingCall(), (RefereeCall{Call::AttackAndCounter, hitter}));
         EXPECT_EQ(p.Outcome().hitBy, hitter);
         EXPECT_TRUE(p.Outcome().counter[game::Opposite(hitter)]);
         EXPECT_FALSE(p.Outcome().offTarget);
@@ -130,7 +130,7 @@ TEST(Hits, AFlecheScoresOnlyExactlyOnTargetAndNotAgainstABentArmLunge) {
         p.A().Extend();
         p.A().Fleche();
         TickLeft(p, 5);
-        ASSERT_EQ(p.form.imgFencerA.PictureName(), "FLECHE4A");
+        ASSERT_EQ(p.Pose(Side::Left), "FLECHE4A");
         TickLeft(p, 1);
         EXPECT_EQ(p.Outcome().hitBy == Side::Left, k.hit);
         EXPECT_FALSE(p.Outcome().offTarget) << "a flèche never scores off target";
@@ -155,7 +155,7 @@ TEST(Parries, AParryCatchesOnlyAnExtendedBladeWithinReachOfTheHand) {
             << "a parried lunge ends with the blade aside";
         EXPECT_FALSE(p.Outcome().hitBy)
             << "at 144 the lunge would have landed had it not been caught";
-        EXPECT_EQ(p.form.MediaPlayer.Played(),
+        EXPECT_EQ(p.form.sound.Played(),
                   k.caught ? std::vector<std::string>{"start.wav"} : std::vector<std::string>{});
     }
 
@@ -181,15 +181,15 @@ TEST(Parries, AParryCatchesOnlyAnExtendedBladeWithinReachOfTheHand) {
     Piste r;
     r.TwoPlayers();
     r.OnGuard(106, 244);
-    r.form.Menu("SoundOn").Click();
+    r.game.ToggleSound();
     r.Playing(Side::Left, Action::Recover, 1, {true, false, false, true});
     r.A().UpdatePoints();
     r.B().PlaceAt(r.A().State().guardX - 56);
     RightParriesNow(r);
     TickLeft(r, 1);
     EXPECT_EQ(r.A().CurrentAction(), Action::Recover);
-    EXPECT_EQ(r.form.MediaPlayer.FileName(), "");
-    EXPECT_TRUE(r.form.MediaPlayer.Played().empty());
+    EXPECT_EQ(r.form.sound.FileName(), "");
+    EXPECT_TRUE(r.form.sound.Played().empty());
 }
 
 TEST(Passing, OnlyTheLeftTickCallsFencersWhoHaveRunPastEachOther) {
@@ -198,21 +198,21 @@ TEST(Passing, OnlyTheLeftTickCallsFencersWhoHaveRunPastEachOther) {
         Piste p;
         p.TwoPlayers();
         p.OnGuard(leftA, 244);
-        p.form.Menu("SoundOn").Click();
+        p.game.ToggleSound();
         p.Fence();
-        p.game.FencerTick(Side::Right);
-        EXPECT_TRUE(p.form.TimerRight.Enabled()) << "the right tick never checks for a pass";
+        p.probe.FencerTick(Side::Right);
+        EXPECT_TRUE(p.timerRight.Enabled()) << "the right tick never checks for a pass";
         EXPECT_FALSE(p.Outcome().passed);
-        p.game.FencerTick(Side::Left);
+        p.probe.FencerTick(Side::Left);
         const bool passed = leftA == 319; // body points crossed by more than 10 px
         EXPECT_EQ(p.Outcome().passed, passed);
         EXPECT_EQ(p.Halted(), passed);
         if (!passed) continue;
-        EXPECT_EQ(p.PendingCall(), "Opponent Passed");
-        EXPECT_EQ(p.game.President().CurrentPhase(), game::Phase::Halt);
-        EXPECT_TRUE(p.form.TimerPresident.Enabled());
-        EXPECT_FALSE(p.form.TimerLight.Enabled()) << "no lamps for a pass";
-        EXPECT_TRUE(p.form.MediaPlayer.Played().empty());
+        EXPECT_EQ(p.PendingCall().call, Call::Passed);
+        EXPECT_EQ(p.probe.President().CurrentPhase(), game::Phase::Halt);
+        EXPECT_TRUE(p.form.Timer("TimerPresident").Enabled());
+        EXPECT_FALSE(p.form.Timer("TimerLight").Enabled()) << "no lamps for a pass";
+        EXPECT_TRUE(p.form.sound.Played().empty());
         EXPECT_FALSE(p.Outcome().offence[Side::Left] || p.Outcome().offence[Side::Right]);
     }
 }
@@ -220,14 +220,14 @@ TEST(Passing, OnlyTheLeftTickCallsFencersWhoHaveRunPastEachOther) {
 TEST(Passing, RunningPastInAFlecheTooSoonIsCorpsACorps) {
     // The calls of a pass the left tick finds `elapsed` s into the bout, whose start counts as
     // both fencers' last pass, over 30 start seconds; then of the left fencer alone at once.
-    const std::string corps(game::kCorpsACorps), passed = "Opponent Passed";
+    const Call corps = Call::CorpsACorps, passed = Call::Passed;
     struct Case {
         int elapsed;
         bool leftRuns, rightRuns;
-        std::set<std::string> first, then;
+        std::set<Call> first, then;
         const char* why;
     };
-    const std::set<std::string> always{corps}, never{passed}, either{corps, passed};
+    const std::set<Call> always{corps}, never{passed}, either{corps, passed};
     for (const Case& k : std::vector<Case>{
              {4, true, false, always, always, "4 s after the bout began"},
              {14, true, false, never, always, "14 s after it; the runner's last pass is now"},
@@ -238,7 +238,7 @@ TEST(Passing, RunningPastInAFlecheTooSoonIsCorpsACorps) {
              {14, true, true, never, never, "and is nobody's last pass"},
              {4, false, false, never, always, "nobody running"}}) {
         SCOPED_TRACE(k.why);
-        std::set<std::string> first, then;
+        std::set<Call> first, then;
         for (std::int64_t s = 0; s < 30; ++s) {
             Piste p((1'700'000'000 + s) * 1000);
             p.TwoPlayers();
@@ -247,10 +247,10 @@ TEST(Passing, RunningPastInAFlecheTooSoonIsCorpsACorps) {
                 p.OnGuard(319, 244); // the targets already 11 px past each other
                 p.A().SetPosture({false, false, leftRuns, true});
                 p.B().SetPosture({false, false, rightRuns, true});
-                p.game.FencerTick(Side::Left);
-                return p.PendingCall();
+                p.probe.FencerTick(Side::Left);
+                return p.PendingCall().call;
             };
-            const std::string call = runPast(k.leftRuns, k.rightRuns);
+            const Call call = runPast(k.leftRuns, k.rightRuns);
             first.insert(call);
             EXPECT_EQ(p.Outcome().offence[Side::Left], k.leftRuns && !k.rightRuns && call == corps);
             EXPECT_EQ(p.Outcome().offence[Side::Right],
@@ -267,24 +267,24 @@ TEST(Phrase, ThePlayerAdvancesExtendsAndLungesHome) {
     Piste p;
     p.TwoPlayers();
     p.OnGuard(106, 154);
-    p.form.TimerLeft.SetInterval(100);
+    p.timerLeft.SetInterval(100);
     p.Fence();
     auto& sched = p.form.scheduler;
-    auto& imgB = p.form.imgFencerB;
+    const game::FencerView& b = p.game.View().fencers[Side::Right];
 
-    p.form.txtKeyboard.Type(U'm');
-    ASSERT_TRUE(sched.RunUntilTrue([&] { return imgB.Left() == 144; }, 2000));
-    p.form.txtKeyboard.Type(U'k');
-    ASSERT_TRUE(sched.RunUntilTrue([&] { return imgB.PictureName() == "ENGARDEXB"; }, 500));
-    p.form.txtKeyboard.Type(U'o');
-    ASSERT_TRUE(sched.RunUntilTrue([&] { return imgB.PictureName() == "LUNGE4B"; }, 2000));
+    p.game.KeyTyped(U'm');
+    ASSERT_TRUE(sched.RunUntilTrue([&] { return b.x == 144; }, 2000));
+    p.game.KeyTyped(U'k');
+    ASSERT_TRUE(sched.RunUntilTrue([&] { return b.pose == "ENGARDEXB"; }, 500));
+    p.game.KeyTyped(U'o');
+    ASSERT_TRUE(sched.RunUntilTrue([&] { return b.pose == "LUNGE4B"; }, 2000));
     const auto shown = sched.Now();
     ASSERT_FALSE(p.Halted());
     ASSERT_TRUE(sched.RunUntilTrue([&] { return p.Halted(); }, 1000));
     EXPECT_EQ(sched.Now() - shown, 100) << "the hit lands on the next right tick";
-    EXPECT_EQ(p.PendingCall(), "Attack from the Right");
+    EXPECT_EQ(p.PendingCall(), (RefereeCall{Call::Attack, Side::Right}));
     EXPECT_EQ(p.Outcome().hitBy, Side::Right);
     EXPECT_FALSE(p.Outcome().offTarget);
-    EXPECT_EQ(imgB.PictureName(), "LUNGE4B");
-    EXPECT_EQ(p.form.imgFencerA.PictureName(), "ENGARDEA");
+    EXPECT_EQ(b.pose, "LUNGE4B");
+    EXPECT_EQ(p.Pose(Side::Left), "ENGARDEA");
 }

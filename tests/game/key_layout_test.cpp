@@ -70,50 +70,51 @@ TEST(KeyLayout, JoiningDropsEmptyBoxesSoLaterKeysMoveUp) {
 
 TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
     Piste p;
-    p.form.Menu("mnuKeyboard").Click();
+    p.game.SetControl(ControlMode::Keyboard);
     p.OnGuard();
     p.Fence();
     const FencerState& b = p.B().State();
 
+    // The dialog as the window runs it: with play held, offered the keys in use; an answer
+    // replaces them, a cancel leaves them.
     Game::Keys offered;
     bool heldWhileOpen = false;
-    std::optional<Game::Keys> answer = Game::Keys{U"wsxqaz", U"жé,xyz"};
-    p.game.SetOnKeyboardLayout([&](const Game::Keys& current) {
-        offered = current;
-        heldWhileOpen = p.Halted();
-        return answer;
-    });
-    p.form.Menu("KeyboardLayout1").Click();
+    auto choose = [&](const std::optional<Game::Keys>& answer) {
+        p.game.WhileHeld([&] {
+            offered = p.game.CurrentKeys();
+            heldWhileOpen = p.Halted();
+            if (answer) p.game.SetKeys(*answer);
+        });
+    };
+    choose(Game::Keys{U"wsxqaz", U"жé,xyz"});
     EXPECT_EQ(offered.left, U"wsxqaz");
     EXPECT_EQ(offered.right, U"mko,lp");
     EXPECT_TRUE(heldWhileOpen) << "play is held while the keys are chosen";
     EXPECT_FALSE(p.Halted()) << "and goes on afterwards";
     EXPECT_EQ(p.game.Options().keysRight, U"жé,xyz");
 
-    p.form.txtKeyboard.Type(U'm');
+    p.game.KeyTyped(U'm');
     EXPECT_EQ(b.requestedAction, Stand) << "the old advance key is gone";
-    p.form.txtKeyboard.Type(U'ж');
+    p.game.KeyTyped(U'ж');
     EXPECT_EQ(b.requestedAction, Advance);
-    p.form.txtKeyboard.Type(U'é');
+    p.game.KeyTyped(U'é');
     EXPECT_TRUE(b.armExtended);
 
-    answer = std::nullopt;
-    p.form.Menu("KeyboardLayout1").Click();
+    choose(std::nullopt);
     EXPECT_EQ(offered.right, U"жé,xyz");
     EXPECT_EQ(p.game.Options().keysRight, U"жé,xyz") << "Cancel keeps the keys";
     EXPECT_EQ(p.game.Options().keysLeft, U"wsxqaz");
     p.OnGuard();
-    p.form.txtKeyboard.Type(U'ж');
+    p.game.KeyTyped(U'ж');
     EXPECT_EQ(b.requestedAction, Advance);
 
     // Chosen under mouse control, the keys wait for keyboard control.
-    p.form.Menu("mnuMouse").Click();
-    answer = Game::Keys{U"wsxqaz", U"qé,xyz"};
-    p.form.Menu("KeyboardLayout1").Click();
+    p.game.SetControl(ControlMode::Mouse);
+    choose(Game::Keys{U"wsxqaz", U"qé,xyz"});
     p.OnGuard();
-    p.form.txtKeyboard.Type(U'q');
+    p.game.KeyTyped(U'q');
     EXPECT_EQ(b.requestedAction, Stand);
-    p.form.Menu("mnuKeyboard").Click();
-    p.form.txtKeyboard.Type(U'q');
+    p.game.SetControl(ControlMode::Keyboard);
+    p.game.KeyTyped(U'q');
     EXPECT_EQ(b.requestedAction, Advance);
 }

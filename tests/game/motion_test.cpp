@@ -24,11 +24,11 @@ struct Seen {
 // Runs n ticks of one fencer and records what the player sees after each.
 Seen Tick(Piste& p, Side side, int n) {
     Seen seen;
-    auto& img = side == Side::Left ? p.form.imgFencerA : p.form.imgFencerB;
+    const game::FencerView& shown = p.game.View().fencers[side];
     for (int i = 0; i < n; ++i) {
-        p.game.FencerTick(side);
-        seen.pictures.push_back(img.PictureName());
-        seen.lefts.push_back(img.Left());
+        p.probe.FencerTick(side);
+        seen.pictures.push_back(shown.pose);
+        seen.lefts.push_back(shown.x);
         seen.bodies.push_back(p.F(side).State().bodyX);
     }
     return seen;
@@ -63,10 +63,10 @@ TEST(Motion, StepsMoveTenPixelsAndTheTargetNeverJumps) {
 
     // The right fencer mirrors both.
     p.OnGuard();
-    p.form.cmdAdvance.Click();
+    p.Click(game::FencerCommand::Advance);
     EXPECT_EQ(Tick(p, Side::Right, 6).lefts.back(), 234);
     p.OnGuard();
-    p.form.cmdRetreat.Click();
+    p.Click(game::FencerCommand::Retreat);
     EXPECT_EQ(Tick(p, Side::Right, 1).lefts.back(), 254);
     EXPECT_EQ(p.B().State().bodyX, 351);
 }
@@ -108,8 +108,8 @@ TEST(Motion, RecoveriesForwardAndFlechesCarryTheFencer) {
     p.OnGuard(106, 600);
     p.Playing(Side::Left, Action::Fleche, 5);
     ASSERT_TRUE(p.A().EndSequence());
-    EXPECT_EQ(p.form.imgFencerA.PictureName(), "FLECHE1A");
-    EXPECT_EQ(p.form.imgFencerA.Left(), 136);
+    EXPECT_EQ(p.Pose(Side::Left), "FLECHE1A");
+    EXPECT_EQ(p.game.View().fencers[Side::Left].x, 136);
 }
 
 TEST(Motion, ParriedFormsAndHeldLungesShowTheirOwnPictures) {
@@ -168,30 +168,29 @@ TEST(Motion, AttackersAndCatchingParriesAreDrawnInFront) {
     Piste p;
     p.TwoPlayers();
     p.OnGuard(106, 600);
-    auto& a = p.form.imgFencerA;
-    auto& b = p.form.imgFencerB;
+    const Side& inFront = p.game.View().inFront;
 
-    b.BringToFront();
+    p.B().BringToFront();
     p.A().Extend();
     p.A().Lunge();
     Tick(p, Side::Left, 2);
-    EXPECT_GT(a.ZOrder(), b.ZOrder()) << "a lunging fencer is drawn over the other";
+    EXPECT_EQ(inFront, Side::Left) << "a lunging fencer is drawn over the other";
 
     // A parry comes to the front only in the frames where it can catch.
     p.OnGuard(106, 600);
-    a.BringToFront();
-    p.form.cmdParry.Click();
+    p.A().BringToFront();
+    p.Click(game::FencerCommand::Parry);
     Tick(p, Side::Right, 2); // stand ends, parry frames 0 and 1
-    EXPECT_LT(b.ZOrder(), a.ZOrder());
+    EXPECT_EQ(inFront, Side::Left);
     Tick(p, Side::Right, 1); // frame 2
-    EXPECT_GT(b.ZOrder(), a.ZOrder());
+    EXPECT_EQ(inFront, Side::Right);
 
     // A parried lunge stays behind.
     p.OnGuard(106, 600);
-    b.BringToFront();
+    p.B().BringToFront();
     p.Playing(Side::Left, Action::LungeParried, 0);
     Tick(p, Side::Left, 3);
-    EXPECT_LT(a.ZOrder(), b.ZOrder());
+    EXPECT_EQ(inFront, Side::Right);
 }
 
 TEST(Motion, EndSequenceBeforeTheLastFrameChangesNothing) {
@@ -199,18 +198,11 @@ TEST(Motion, EndSequenceBeforeTheLastFrameChangesNothing) {
     p.OnGuard();
     p.Playing(Side::Left, Action::Advance, 2);
     const FencerState before = p.A().State();
-    const auto& img = p.form.imgFencerA;
-    const auto& copy = p.form.imgFencerATemp;
-    const int loads = img.Loads(), copyLoads = copy.Loads(), left = img.Left();
-    const bool copyVisible = copy.Visible();
+    const game::FencerView shown = p.game.View().fencers[Side::Left];
 
     EXPECT_FALSE(p.A().EndSequence());
     EXPECT_EQ(p.A().State().frameIndex, before.frameIndex);
     EXPECT_EQ(p.A().CurrentAction(), before.action);
-    EXPECT_EQ(p.A().Left(), left);
-    EXPECT_EQ(img.Loads(), loads);
-    EXPECT_EQ(img.Left(), left);
-    EXPECT_TRUE(img.Visible());
-    EXPECT_EQ(copy.Loads(), copyLoads);
-    EXPECT_EQ(copy.Visible(), copyVisible);
+    EXPECT_EQ(p.A().Left(), shown.x);
+    EXPECT_EQ(p.game.View().fencers[Side::Left], shown);
 }

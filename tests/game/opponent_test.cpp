@@ -160,8 +160,8 @@ TEST(Opponent, RedCardsCountOnlyWhileTheYellowIsHeld) {
     }
     // The cards the board holds over from a bout before count no more once the yellow is gone.
     Piste p;
-    Scoreboard board({p.form.lblScore0, p.form.shpYellow0, p.form.shpRed0, p.form.lblRedCount0},
-                     {p.form.lblScore1, p.form.shpYellow1, p.form.shpRed1, p.form.lblRedCount1});
+    BoutView shown;
+    Scoreboard board(shown);
     board.GiveCard(Side::Left);
     board.GiveCard(Side::Left);
     EXPECT_EQ(board.RedCards(Side::Left), 1);

@@ -9,6 +9,7 @@
 #include <vector>
 
 using namespace pistework;
+using game::Call;
 using game::Side;
 using table::BoutTable;
 
@@ -17,16 +18,16 @@ namespace {
 // Fences (two idle players) until the bout clock has counted `seconds` of fencing.
 void FenceFor(BoutTable& t, int seconds) {
     ASSERT_TRUE(t.form.scheduler.RunUntilTrue(
-        [&] { return t.game.Clock().SecondsFenced() >= seconds; }, 2 * 3'600'000));
+        [&] { return t.probe.Clock().SecondsFenced() >= seconds; }, 2 * 3'600'000));
 }
 
 // The right fencer runs past in a flèche; returns the call the referee will make.
-std::string RunPast(BoutTable& t, int window) {
-    game::Fencer& runner = t.game.FencerOn(Side::Right);
+Call RunPast(BoutTable& t, int window) {
+    game::Fencer& runner = t.probe.FencerOn(Side::Right);
     runner.SetPosture({false, false, true, true});
     t.Referee().CallPass(window);
     runner.SetPosture({});
-    std::string call = t.game.President().PendingCall();
+    const Call call = t.Referee().PendingCall().call;
     // The referee rules and the fencers go again.
     EXPECT_TRUE(t.RunToFencing());
     return call;
@@ -38,10 +39,9 @@ TEST(Passing, TheTimeSinceTheLastPassIsFencedTimeAtAnyBoutLength) {
     struct Case {
         const char* name;
         std::vector<int> passesAt; // seconds fenced
-        std::vector<std::string> calls;
+        std::vector<Call> calls;
     };
-    const std::string passed = "Opponent Passed";
-    const std::string corps(game::kCorpsACorps);
+    const Call passed = Call::Passed, corps = Call::CorpsACorps;
     const std::vector<Case> cases{
         {"no pass yet, the clock just wrapped to 8:59", {541}, {passed}},
         {"again 3 s after a pass before the wrap", {538, 541}, {passed, corps}},
@@ -52,8 +52,9 @@ TEST(Passing, TheTimeSinceTheLastPassIsFencedTimeAtAnyBoutLength) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BoutTable t(1'700'000'000'000);
-        for (const char* item : {"TimedBout", "mnu2Player", "mnuFileNewGame"})
-            t.form.Menu(item).Click();
+        t.game.ToggleTimed();
+        t.game.ChooseTwoPlayers();
+        t.game.NewGame();
         ASSERT_FALSE(t.game.Options().timed);
         ASSERT_TRUE(t.RunToFencing());
         for (std::size_t i = 0; i < c.passesAt.size(); ++i) {

@@ -2,10 +2,13 @@
 // exactly where it was afterwards, and no order of menu choices can stall a bout.
 
 #include "BoutTable.h"
+#include "app/CallTexts.h"
+#include "game/BoutRules.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -15,17 +18,12 @@ using table::BoutTable;
 
 namespace {
 
-std::array<platform::headless::VirtualTimer*, 7> PlayTimers(BoutTable& t) {
-    auto& f = t.form;
-    return {&f.TimerLeft,  &f.TimerRight,  &f.TimerPresident, &f.TimerClock,
-            &f.TimerLight, &f.TimerSalute, &f.TimerAutoPlay};
-}
-
 std::array<bool, 7> Running(BoutTable& t) {
     std::array<bool, 7> running{};
-    const auto timers = PlayTimers(t);
-    for (std::size_t i = 0; i < timers.size(); ++i)
-        running[i] = timers[i]->Enabled();
+    std::size_t i = 0;
+    for (const char* timer : {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock",
+                              "TimerLight", "TimerSalute", "TimerAutoPlay"})
+        running[i++] = t.Timer(timer).Enabled();
     return running;
 }
 
@@ -35,17 +33,35 @@ bool NoneRunning(BoutTable& t) {
     return true;
 }
 
-// What a player sees of the bout.
-std::string Scene(BoutTable& t) {
-    return t.form.imgFencerA.PictureName() + "@" + std::to_string(t.form.imgFencerA.Left()) + " " +
-           t.form.imgFencerB.PictureName() + "@" + std::to_string(t.form.imgFencerB.Left()) + " " +
-           t.Call() + " " + t.form.lblTime.Caption() + " " + t.form.lblScore0.Caption() + ":" +
-           t.form.lblScore1.Caption();
+bool Paused(const BoutTable& t) {
+    return t.View().menu.paused;
 }
 
-std::string PauseCaption(BoutTable& t) {
-    return t.form.Menu("mnuFilePauseGame").Caption();
+// What a player sees of the bout.
+std::string Scene(const BoutTable& t) {
+    const game::BoutView& v = t.View();
+    std::string scene = app::CallText(v.call) + " " + game::ClockCaption(v.clock.secondsLeft);
+    for (Side side : game::kSides)
+        scene += " " + v.fencers[side].pose + "@" + std::to_string(v.fencers[side].x) + " " +
+                 std::to_string(v.scores[side]);
+    return scene;
 }
+
+// Every menu choice a player can make but pausing, dialogs and "Custom".
+const std::vector<std::function<void(game::Game&)>> kChoices = [] {
+    std::vector<std::function<void(game::Game&)>> choices;
+    for (const game::Level& level : game::kLevels)
+        choices.push_back([&level](game::Game& g) { g.ChooseLevel(level); });
+    for (const int target : {5, 10, 15})
+        choices.push_back([target](game::Game& g) { g.SetTarget(target); });
+    for (const auto mode : {game::ControlMode::Keyboard, game::ControlMode::Mouse})
+        choices.push_back([mode](game::Game& g) { g.SetControl(mode); });
+    choices.push_back([](game::Game& g) { g.ChooseTwoPlayers(); });
+    choices.push_back([](game::Game& g) { g.ToggleTimed(); });
+    choices.push_back([](game::Game& g) { g.ToggleSound(); });
+    choices.push_back([](game::Game& g) { g.NewGame(); });
+    return choices;
+}();
 
 } // namespace
 
@@ -57,21 +73,21 @@ TEST(Pause, ResumingRestartsExactlyTheTimersThatRanAndNothingMovesMeanwhile) {
     const std::string scene = Scene(t);
     ASSERT_TRUE(before[3]) << "fencing, with the clock running";
 
-    t.form.Menu("mnuFilePauseGame").Click();
-    EXPECT_EQ(PauseCaption(t), "&Resume Game");
+    t.game.PauseOrResume();
+    EXPECT_TRUE(Paused(t));
     EXPECT_TRUE(NoneRunning(t));
     t.form.scheduler.RunFor(60'000);
     EXPECT_EQ(Scene(t), scene);
 
-    t.form.Menu("mnuFilePauseGame").Click();
-    EXPECT_EQ(PauseCaption(t), "&Pause Game");
+    t.game.PauseOrResume();
+    EXPECT_FALSE(Paused(t));
     EXPECT_EQ(Running(t), before);
 
     // A dialog opened and closed while paused leaves the pause as it was.
-    t.form.Menu("mnuFilePauseGame").Click();
+    t.game.PauseOrResume();
     t.game.WhileHeld([&] { t.form.scheduler.RunFor(5'000); });
     EXPECT_TRUE(NoneRunning(t));
-    t.form.Menu("mnuFilePauseGame").Click();
+    t.game.PauseOrResume();
     EXPECT_EQ(Running(t), before);
 }
 
@@ -80,7 +96,7 @@ TEST(Pause, APauseOrADialogAtAnyStepOfTheSaluteHoldsItAndTheBoutGoesOnAfterwards
         for (int step = 0; step <= 6; ++step) {
             SCOPED_TRACE(std::to_string(step) + (dialog ? " dialog" : " pause"));
             BoutTable t;
-            t.form.Menu("mnuFileNewGame").Click();
+            t.game.NewGame();
             t.form.scheduler.RunFor(step * 300 + 150);
             const std::string scene = Scene(t);
             auto held = [&] {
@@ -91,9 +107,9 @@ TEST(Pause, APauseOrADialogAtAnyStepOfTheSaluteHoldsItAndTheBoutGoesOnAfterwards
             if (dialog) {
                 t.game.WhileHeld(held);
             } else {
-                t.form.Menu("mnuFilePauseGame").Click();
+                t.game.PauseOrResume();
                 held();
-                t.form.Menu("mnuFilePauseGame").Click();
+                t.game.PauseOrResume();
             }
             EXPECT_TRUE(t.RunToFencing(10'000)) << "the bout goes on to Fence";
         }
@@ -104,43 +120,32 @@ TEST(Pause, NewGameOrALevelChoiceWhilePausedNeverBringsTheOldBoutBack) {
     // New Game plays at once, unpaused.
     BoutTable t;
     t.StartPlayersBout();
-    t.form.Menu("mnuFilePauseGame").Click();
-    t.form.Menu("mnuFileNewGame").Click();
-    EXPECT_EQ(PauseCaption(t), "&Pause Game");
+    t.game.PauseOrResume();
+    t.game.NewGame();
+    EXPECT_FALSE(Paused(t));
     EXPECT_TRUE(t.RunToFencing(10'000));
     const auto fencing = Running(t);
-    t.form.Menu("mnuFilePauseGame").Click();
-    t.form.Menu("mnuFilePauseGame").Click();
+    t.game.PauseOrResume();
+    t.game.PauseOrResume();
     EXPECT_EQ(Running(t), fencing) << "one pause, one resume: the old pause is forgotten";
 
     // A level chosen while paused ends the bout: resuming restarts none of it.
     BoutTable level;
     level.StartPlayersBout();
-    level.form.Menu("mnuFilePauseGame").Click();
-    level.form.Menu("Champion").Click();
-    level.form.Menu("mnuFilePauseGame").Click();
+    level.game.PauseOrResume();
+    level.game.ChooseLevel(game::kChampion);
+    level.game.PauseOrResume();
     EXPECT_TRUE(NoneRunning(level));
-    EXPECT_EQ(level.form.imgFencerA.PictureName(), "DEFEATA");
-    EXPECT_EQ(level.form.imgFencerB.PictureName(), "DEFEATB");
+    EXPECT_EQ(level.Poses(), "DEFEATA DEFEATB");
 }
 
 // Random sequences of every choice a player can make, in virtual time. After each step: a
-// paused game runs no timer and says "&Resume Game"; otherwise something runs, unless the
+// paused game runs no timer and shows itself paused; otherwise something runs, unless the
 // piste stands beaten after a level choice, waiting for New Game. At the end New Game fences.
 TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPause) {
-    const char* const kItems[] = {
-        "Novice",   "Intermediate", "Advanced",  "QuarterFinalist", "SemiFinalist",
-        "Champion", "mnuKeyboard",  "mnuMouse",  "mnu2Player",      "TimedBout",
-        "Firstto5", "Firstto10",    "Firstto15", "SoundOn",         "mnuFileNewGame"};
     std::mt19937 rng(20261207);
     for (int sequence = 0; sequence < 40; ++sequence) {
         BoutTable t(1'700'000'000'000 + sequence * 7'919'000LL);
-        t.game.SetOnCustomLevel([&](const game::Strength&) -> std::optional<game::Strength> {
-            t.form.scheduler.RunFor(rng() % 4'000); // the custom dialog does not hold play
-            if (rng() % 2) return std::nullopt;
-            return game::Strength{8 + static_cast<int>(rng() % 5),
-                                  80 + 10 * static_cast<int>(rng() % 5)};
-        });
         std::string steps;
         for (int step = 0; step < 150; ++step) {
             const unsigned pick = rng() % 10;
@@ -150,7 +155,7 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
                 t.form.scheduler.RunFor(ms);
             } else if (pick == 4) {
                 steps += "pause; ";
-                t.form.Menu("mnuFilePauseGame").Click();
+                t.game.PauseOrResume();
             } else if (pick == 5) {
                 steps += "dialog; ";
                 t.game.WhileHeld([&] {
@@ -160,25 +165,28 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
                     EXPECT_EQ(Scene(t), scene) << steps;
                 });
             } else if (pick == 6) {
+                // The custom dialog does not hold play; it may be cancelled.
                 steps += "custom; ";
-                t.form.Menu("Custom1").Click();
+                t.form.scheduler.RunFor(rng() % 4'000);
+                if (rng() % 2)
+                    t.game.ChooseCustom(
+                        {8 + static_cast<int>(rng() % 5), 80 + 10 * static_cast<int>(rng() % 5)});
             } else {
-                const char* item = kItems[rng() % std::size(kItems)];
-                steps += std::string(item) + "; ";
-                t.form.Menu(item).Click();
+                const std::size_t choice = rng() % kChoices.size();
+                steps += "choice " + std::to_string(choice) + "; ";
+                kChoices[choice](t.game);
             }
 
-            const bool paused = t.game.Paused();
-            ASSERT_EQ(PauseCaption(t), paused ? "&Resume Game" : "&Pause Game") << steps;
+            const bool paused = t.probe.Paused();
+            ASSERT_EQ(Paused(t), paused) << steps;
             if (paused) {
                 ASSERT_TRUE(NoneRunning(t)) << "play behind a pause: " << steps;
             } else if (NoneRunning(t)) {
-                ASSERT_EQ(t.form.imgFencerA.PictureName(), "DEFEATA") << "stalled: " << steps;
-                ASSERT_EQ(t.form.imgFencerB.PictureName(), "DEFEATB") << "stalled: " << steps;
+                ASSERT_EQ(t.Poses(), "DEFEATA DEFEATB") << "stalled: " << steps;
             }
         }
-        if (t.game.Paused()) t.form.Menu("mnuFilePauseGame").Click();
-        t.form.Menu("mnuFileNewGame").Click();
+        if (t.probe.Paused()) t.game.PauseOrResume();
+        t.game.NewGame();
         ASSERT_TRUE(t.RunToFencing(10'000)) << steps;
     }
 }

@@ -29,12 +29,8 @@ std::set<std::string> FencerPictures() {
     return names;
 }
 
-const std::set<std::string_view> kCalls{"Attack from the Left",
-                                        "Attack from the Right",
-                                        "Attack from the Left\rCounter Attack from the Right",
-                                        "Attack from the Right\rCounter Attack from the Left",
-                                        "Opponent Passed",
-                                        game::kCorpsACorps};
+const std::set<game::Call> kCalls{game::Call::Attack, game::Call::AttackAndCounter,
+                                  game::Call::Passed, game::Call::CorpsACorps};
 
 constexpr std::array<void (game::Fencer::*)(), 6> kCommands{
     &game::Fencer::Advance, &game::Fencer::Retreat, &game::Fencer::Extend,
@@ -55,17 +51,17 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
         Piste p((1'700'000'000 + std::int64_t{run} * 13) * 1000 + below(1000));
         const Mode mode = static_cast<Mode>(run % 3);
         if (mode == Mode::TwoPlayer) p.TwoPlayers();
-        if (mode == Mode::Computer && below(2)) p.form.Menu("mnuKeyboard").Click();
-        p.game.SetDemonstrating(mode == Mode::Demonstration);
+        if (mode == Mode::Computer && below(2)) p.game.SetControl(game::ControlMode::Keyboard);
+        p.probe.SetDemonstrating(mode == Mode::Demonstration);
         p.SetStrength(8 + below(5));
-        p.form.TimerLeft.SetInterval(mode == Mode::TwoPlayer ? 100 : 80 + 10 * below(5));
-        if (below(2)) p.form.Menu("SoundOn").Click();
+        p.timerLeft.SetInterval(mode == Mode::TwoPlayer ? 100 : 80 + 10 * below(5));
+        if (below(2)) p.game.ToggleSound();
         // Offences depend on how long ago the last pass was; let some phrases start soon after.
         p.FenceSeconds(below(20));
 
         for (int phrase = 0; phrase < 3; ++phrase) {
-            p.form.TimerPresident.SetEnabled(false);
-            p.form.TimerLight.SetEnabled(false);
+            p.form.Timer("TimerPresident").SetEnabled(false);
+            p.form.Timer("TimerLight").SetEnabled(false);
             p.OnGuard(26 + below(120), 200 + below(145));
             p.Fence();
             ++phrases;
@@ -74,17 +70,15 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
             auto check = [&] {
                 for (Side side : game::kSides) {
                     const FencerState& f = p.F(side).State();
-                    const bool left = side == Side::Left;
-                    const auto& img = left ? p.form.imgFencerA : p.form.imgFencerB;
-                    const auto& copy = left ? p.form.imgFencerATemp : p.form.imgFencerBTemp;
+                    const game::FencerView& shown = p.game.View().fencers[side];
                     const auto table = game::SequenceTable(f.action);
                     sane = sane && static_cast<int>(f.action) < game::kActionCount &&
                            f.frameIndex >= 0 && f.frameIndex <= f.frameCount &&
                            f.frameCount <= 10 &&
                            (table.empty() || f.frameIndex <= static_cast<int>(table.size())) &&
-                           pictures.count(img.PictureName()) > 0 &&
-                           img.PictureName().back() == (left ? 'A' : 'B') &&
-                           img.Left() == p.F(side).Left() && img.Visible() && !copy.Visible();
+                           pictures.count(shown.pose) > 0 &&
+                           shown.pose.back() == game::Suffix(side).back() &&
+                           shown.x == p.F(side).Left();
                 }
                 return !sane || p.Halted();
             };
@@ -94,33 +88,33 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
             while (sane && !p.Halted() && p.form.scheduler.Now() < end) {
                 game::Fencer& f = p.F(below(2) ? Side::Right : Side::Left);
                 const int how = below(4); // a key, a command or nothing
-                if (how == 0) p.form.txtKeyboard.Type(keys[static_cast<std::size_t>(below(16))]);
+                if (how == 0) p.game.KeyTyped(keys[static_cast<std::size_t>(below(16))]);
                 if (how == 1) (f.*kCommands[static_cast<std::size_t>(below(6))])();
                 p.form.scheduler.RunUntilTrue(check, below(250));
             }
-            auto describe = [](const game::Fencer& f, const std::string& picture) {
-                const FencerState& s = f.State();
+            auto describe = [&p](Side side) {
+                const FencerState& s = p.F(side).State();
                 return " action " + std::to_string(static_cast<int>(s.action)) + " frame " +
                        std::to_string(s.frameIndex) + "/" + std::to_string(s.frameCount) + " at " +
-                       std::to_string(f.Left()) + " " + picture;
+                       std::to_string(p.F(side).Left()) + " " + p.Pose(side);
             };
             ASSERT_TRUE(sane) << "run " << run << " phrase " << phrase << " at "
-                              << p.form.scheduler.Now() << ": A"
-                              << describe(p.A(), p.form.imgFencerA.PictureName()) << ", B"
-                              << describe(p.B(), p.form.imgFencerB.PictureName());
+                              << p.form.scheduler.Now() << ": A" << describe(Side::Left) << ", B"
+                              << describe(Side::Right);
             if (!p.Halted()) {
                 ++unfinished;
                 continue;
             }
             const game::PhraseOutcome& o = p.Outcome();
-            ASSERT_EQ(kCalls.count(p.PendingCall()), 1u) << p.PendingCall();
-            EXPECT_EQ(p.game.President().CurrentPhase(), game::Phase::Halt);
-            EXPECT_TRUE(p.form.TimerPresident.Enabled());
+            ASSERT_EQ(kCalls.count(p.PendingCall().call), 1u)
+                << static_cast<int>(p.PendingCall().call);
+            EXPECT_EQ(p.probe.President().CurrentPhase(), game::Phase::Halt);
+            EXPECT_TRUE(p.form.Timer("TimerPresident").Enabled());
             EXPECT_NE(o.hitBy.has_value(), o.passed);
-            EXPECT_EQ(p.form.TimerLight.Enabled(), !o.passed) << "lamps for hits only";
+            EXPECT_EQ(p.form.Timer("TimerLight").Enabled(), !o.passed) << "lamps for hits only";
             o.passed ? ++passes : ++hits;
             // The referee's return to engarde clears the outcome for the next phrase.
-            p.game.President().ReturnToEngarde();
+            p.probe.President().ReturnToEngarde();
         }
     }
     // The soak means something only if phrases really end both ways.

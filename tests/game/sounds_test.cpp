@@ -50,19 +50,19 @@ bool Fence(Piste& p, Event event) {
         p.A().Extend();
         p.A().Lunge();
         for (int tick = 0; tick < 5; ++tick)
-            p.game.FencerTick(Side::Left);
+            p.probe.FencerTick(Side::Left);
         if (event == Event::CaughtParry) {
             p.Playing(Side::Right, Action::Parry, 2);
             p.B().UpdatePoints();
         }
-        p.game.FencerTick(Side::Left);
+        p.probe.FencerTick(Side::Left);
         // A caught lunge ends with the blade aside, and lands nothing.
         return event == Event::Hit ? p.Outcome().hitBy == Side::Left
                                    : !p.A().State().armExtended && !p.Outcome().hitBy;
     case Event::Pass:
         p.OnGuard(319, 244); // the body points already more than 10 px past each other
         p.Fence();
-        p.game.FencerTick(Side::Left);
+        p.probe.FencerTick(Side::Left);
         return p.Outcome().passed;
     }
     return false;
@@ -93,16 +93,16 @@ TEST(SoundCues, AHitDingsAndACaughtParryClashesOnlyWithSoundOn) {
         SCOPED_TRACE(k.name);
         Piste p;
         p.TwoPlayers();
-        if (k.soundOn) p.form.Menu("SoundOn").Click();
-        if (!k.filesExist) p.form.MediaPlayer.existingFiles.clear();
+        if (k.soundOn) p.game.ToggleSound();
+        if (!k.filesExist) p.form.sound.existingFiles.clear();
 
         ASSERT_TRUE(Fence(p, k.event)) << "a silent cue must not change the fencing";
-        EXPECT_EQ(p.form.MediaPlayer.Played(), k.heard);
-        EXPECT_EQ(p.form.MediaPlayer.FileName(), k.chosen);
+        EXPECT_EQ(p.form.sound.Played(), k.heard);
+        EXPECT_EQ(p.form.sound.FileName(), k.chosen);
 
         // The referee's halt, call, ruling and the return to engarde make no sound of their
         // own, and nothing replays the cue.
         p.form.scheduler.RunFor(6000);
-        EXPECT_EQ(p.form.MediaPlayer.Played(), k.heard);
+        EXPECT_EQ(p.form.sound.Played(), k.heard);
     }
 }

@@ -1,77 +1,81 @@
-#include "game/Game.h"
+#include "PisteFixture.h"
 #include "game/Piste.h"
-#include "platform/headless/HeadlessForm.h"
 
 #include <gtest/gtest.h>
 
 using namespace pistework;
-using platform::headless::HeadlessForm;
+using game::Lamp;
+using game::Side;
+using platform::headless::HeadlessPlatform;
 
-TEST(StartUp, FormCreateLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
-    HeadlessForm form;
-    game::Game game(form.Controls());
-    game.FormCreate();
+TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
+    HeadlessPlatform form;
+    game::Game game(form.Services());
+    game.Start();
 
-    EXPECT_EQ(form.lblEngarde.Caption(), "");
-    EXPECT_EQ(form.imgFencerA.PictureName(), "DEFEATA");
-    EXPECT_EQ(form.imgFencerB.PictureName(), "DEFEATB");
-    EXPECT_EQ(form.imgFencerA.Left(), 106);
-    EXPECT_EQ(form.imgFencerB.Left(), 244);
-    EXPECT_EQ(form.imgLightA.PictureName(), "LIGHTOFFA");
-    EXPECT_EQ(form.imgLightB.PictureName(), "LIGHTOFFB");
-    EXPECT_FALSE(form.lblStart.Visible());
-    EXPECT_FALSE(form.lblTime.Visible());
-    for (auto* t : {&form.TimerLeft, &form.TimerRight, &form.TimerPresident, &form.TimerLight,
-                    &form.TimerClock, &form.TimerSalute})
-        EXPECT_FALSE(t->Enabled()) << t->Name();
-    EXPECT_TRUE(form.TimerAutoPlay.Enabled());
-    for (auto* b : {&form.cmdAdvance, &form.cmdExtend, &form.cmdLunge, &form.cmdRetreat,
-                    &form.cmdParry, &form.cmdFleche})
-        EXPECT_TRUE(b->Visible());
+    const game::BoutView& v = game.View();
+    EXPECT_EQ(v.call, game::RefereeCall{});
+    for (Side side : game::kSides) {
+        EXPECT_EQ(v.fencers[side].pose, game::ResourceName(game::picture::kDefeat, side));
+        EXPECT_EQ(v.lamps[side], Lamp::Off);
+    }
+    EXPECT_EQ(v.fencers[Side::Left].x, 106);
+    EXPECT_EQ(v.fencers[Side::Right].x, 244);
+    EXPECT_FALSE(v.startPrompt);
+    EXPECT_FALSE(v.clock.shown);
+    for (const char* t :
+         {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
+        EXPECT_FALSE(form.Timer(t).Enabled()) << t;
+    EXPECT_TRUE(form.Timer("TimerAutoPlay").Enabled());
+    EXPECT_TRUE(v.commandButtons);
 
     // The defaults of a first start.
     const game::BoutOptions& options = game.Options();
-    EXPECT_EQ(options.maxHits, 15);
     EXPECT_EQ(options.keysLeft, U"wsxqaz");
     EXPECT_EQ(options.keysRight, U"mko,lp");
-    EXPECT_EQ(options.chosen, (game::Strength{12, 120}));
-    EXPECT_TRUE(form.Menu("Firstto15").Checked());
-    EXPECT_TRUE(form.Menu("TimedBout").Checked());
-    EXPECT_TRUE(form.Menu("mnuMouse").Checked());
-    EXPECT_FALSE(form.Menu("mnuKeyboard").Checked());
-    EXPECT_TRUE(form.Menu("Novice").Checked());
-    EXPECT_FALSE(form.Menu("Custom1").Checked());
-    EXPECT_FALSE(form.Menu("SoundOn").Checked());
+    EXPECT_EQ(options.chosen, game::kNovice.strength);
+    EXPECT_EQ(v.menu, (game::MenuView{.target = 15,
+                                      .timed = true,
+                                      .control = game::ControlMode::Mouse,
+                                      .level = game::kNovice.number,
+                                      .custom = false,
+                                      .twoPlayers = false,
+                                      .sound = false,
+                                      .paused = false}));
 }
 
-TEST(StartUp, RadioItemsOfOneSubmenuExcludeEachOther) {
-    HeadlessForm form;
-    game::Game game(form.Controls());
-    game.FormCreate();
-    form.Menu("Champion").Click();
-    EXPECT_TRUE(form.Menu("Champion").Checked());
-    EXPECT_FALSE(form.Menu("Novice").Checked());
-    EXPECT_EQ(game.Options().chosen, (game::Strength{8, 80}));
-    // Other submenus keep their own marks; clearing one checks nothing.
-    EXPECT_TRUE(form.Menu("mnuMouse").Checked());
-    form.Menu("Champion").SetChecked(false);
-    EXPECT_FALSE(form.Menu("Novice").Checked());
+TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
+    pistework::testing::Piste p;
+    const game::MenuView& menu = p.game.View().menu;
+    p.game.ChooseLevel(game::kChampion);
+    EXPECT_EQ(menu.level, game::kChampion.number);
+    EXPECT_EQ(p.game.Options().chosen, game::kChampion.strength);
+    EXPECT_EQ(menu.control, game::ControlMode::Mouse) << "other submenus keep their own marks";
     // "2 Player" shares the opponent group and picks keyboard control.
-    form.Menu("mnu2Player").Click();
-    EXPECT_TRUE(form.Menu("mnu2Player").Checked());
-    EXPECT_TRUE(form.Menu("mnuKeyboard").Checked());
-    EXPECT_FALSE(form.Menu("mnuMouse").Checked());
-    EXPECT_FALSE(form.cmdLunge.Visible());
-    EXPECT_EQ(game.Options().chosen, (game::Strength{8, 80}))
+    p.TwoPlayers();
+    EXPECT_TRUE(menu.twoPlayers);
+    EXPECT_FALSE(menu.level || menu.custom);
+    EXPECT_EQ(menu.control, game::ControlMode::Keyboard);
+    EXPECT_FALSE(p.game.View().commandButtons);
+    EXPECT_EQ(p.game.Options().chosen, game::kChampion.strength)
         << "2 Player keeps the level that was chosen";
+    // A level after "2 Player" puts the computer back on the left, at the level's pace.
+    for (const game::Level& level : game::kLevels) {
+        p.TwoPlayers();
+        p.game.ChooseLevel(level);
+        p.game.NewGame();
+        EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.menuItem;
+        EXPECT_EQ(menu.level, level.number);
+        EXPECT_EQ(p.timerLeft.Interval(), level.strength.speed) << level.menuItem;
+    }
 }
 
 TEST(StartUp, AutoPlayFiresFifteenSecondsAfterStartUp) {
-    HeadlessForm form(0);
-    game::Game game(form.Controls());
-    game.FormCreate();
+    HeadlessPlatform form(0);
+    game::Game game(form.Services());
+    game.Start();
     form.scheduler.RunUntil(14'999);
-    EXPECT_EQ(form.TimerAutoPlay.Starts(), 1);
+    EXPECT_EQ(form.Timer("TimerAutoPlay").Starts(), 1);
     EXPECT_EQ(form.scheduler.TicksRun(), 0u);
     form.scheduler.RunUntil(15'000);
     EXPECT_EQ(form.scheduler.TicksRun(), 1u);
