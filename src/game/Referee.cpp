@@ -15,9 +15,12 @@ void Referee::Say(RefereeCall call) {
     events.Emit(CallMade{call});
 }
 
+// Nothing of a phrase left unruled carries into the new bout: a pass or an off-target hit
+// cut short by "New Game" or the clock would otherwise set the first "Engarde" off its lines.
 void Referee::StartBout() {
     phase = Phase::Engarde;
     lastPass = {0, 0};
+    outcome = {};
 }
 
 void Referee::StopFencers() {

@@ -22,6 +22,8 @@ TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThroug
         t.Referee().Tick();
     ASSERT_TRUE(t.View().cards[Side::Right].yellow);
     t.probe.FencerOn(Side::Left).PlaceAt(40);
+    // A pass cut short by New Game before its ruling.
+    t.Pass();
     t.game.NewGame();
     EXPECT_EQ(t.View().scores[Side::Left], 0);
     EXPECT_FALSE(t.View().cards[Side::Right].yellow);
@@ -37,6 +39,9 @@ TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThroug
         EXPECT_EQ(t.Timer("TimerPresident").Enabled(), referee) << time;
         EXPECT_NE(t.Timer("TimerSalute").Enabled(), referee) << time;
     }
+    t.form.scheduler.RunUntil(3800);
+    ASSERT_EQ(t.Call(), Call::Engarde);
+    EXPECT_EQ(t.Lefts(), (std::pair{106, 244})) << "the first Engarde is on the lines";
 
     // New Game in the middle of the salute starts it again on the next tick: six more steps.
     BoutTable again;
