@@ -141,50 +141,50 @@ bool IsDrawnInFront(Action action, int frameIndex) {
 std::span<const std::string_view> SequenceTable(Action action) {
     switch (action) {
     case Advance:
-        return advanceFrames;
+        return kAdvanceFrames;
     case Retreat:
-        return retreatFrames;
+        return kRetreatFrames;
     case AdvanceExtended:
-        return advanceExtendedFrames;
+        return kAdvanceExtendedFrames;
     case RetreatExtended:
-        return retreatExtendedFrames;
+        return kRetreatExtendedFrames;
     case Lunge:
     case LungeParried:
-        return lungeFrames;
+        return kLungeFrames;
     case StandParried:
-        return standParriedFrames;
+        return kStandParriedFrames;
     case AdvanceParried:
-        return advanceParriedFrames;
+        return kAdvanceParriedFrames;
     case RetreatParried:
-        return retreatParriedFrames;
+        return kRetreatParriedFrames;
     case Recover:
     case RecoverForward:
-        return recoverFrames;
+        return kRecoverFrames;
     case Fleche:
     case FlecheParried:
-        return flecheFrames;
+        return kFlecheFrames;
     case FlecheRun:
     case FlecheRunParried:
-        return flecheRunFrames;
+        return kFlecheRunFrames;
     case Parry:
-        return parryFrames;
+        return kParryFrames;
     case DoubleParry:
-        return doubleParryFrames;
+        return kDoubleParryFrames;
     case BentLunge:
-        return bentLungeFrames;
+        return kBentLungeFrames;
     case RecoverBent:
     case RecoverForwardBent:
     case BendInLungeParried:
-        return recoverBentFrames;
+        return kRecoverBentFrames;
     case ExtendInLunge:
     case ExtendInLungeParried:
-        return extendInLungeFrames;
+        return kExtendInLungeFrames;
     case BendInLunge:
-        return bendInLungeFrames;
+        return kBendInLungeFrames;
     case LungeParry:
-        return lungeParryFrames;
+        return kLungeParryFrames;
     case BentLungeParry:
-        return bentLungeParryFrames;
+        return kBentLungeParryFrames;
     default:
         return {};
     }
@@ -192,10 +192,10 @@ std::span<const std::string_view> SequenceTable(Action action) {
 
 std::string_view FrameBaseName(Action action, int frameIndex, bool inLunge, bool armBent) {
     if (action == Stand || action == StandExtended) {
-        if (inLunge) return armBent ? bentLungeFrames[5] : lungeFrames[4];
+        if (inLunge) return armBent ? kBentLungeFrames[5] : kLungeFrames[4];
         return action == Stand ? picture::kEngarde : picture::kEngardeExtended;
     }
-    if (action == StandParried) return standParriedFrames[0];
+    if (action == StandParried) return kStandParriedFrames[0];
     const auto table = SequenceTable(action);
     // A sequence never reads past its own length; clamp so a stray index cannot either.
     if (table.empty() || frameIndex < 0) return table.empty() ? picture::kEngarde : table[0];

@@ -48,45 +48,45 @@ inline constexpr int kActionCount = 28;
 
 // The nineteen sequence tables: bitmap base names of each action's frames. Some tables are
 // longer than the sequences that play them; the extra entries are never shown.
-inline constexpr std::array<std::string_view, 5> advanceFrames{"ENGARDE", "STEP1", "STEP2", "STEP3",
-                                                               "STEP4"};
-inline constexpr std::array<std::string_view, 5> retreatFrames{"STEP4", "STEP3", "STEP2", "STEP1",
-                                                               "ENGARDE"};
-inline constexpr std::array<std::string_view, 5> advanceExtendedFrames{
+inline constexpr std::array<std::string_view, 5> kAdvanceFrames{"ENGARDE", "STEP1", "STEP2",
+                                                                "STEP3", "STEP4"};
+inline constexpr std::array<std::string_view, 5> kRetreatFrames{"STEP4", "STEP3", "STEP2", "STEP1",
+                                                                "ENGARDE"};
+inline constexpr std::array<std::string_view, 5> kAdvanceExtendedFrames{
     "ENGARDEX", "STEP1X", "STEP2X", "STEP3X", "STEP4X"};
-inline constexpr std::array<std::string_view, 5> retreatExtendedFrames{"STEP4X", "STEP3X", "STEP2X",
-                                                                       "STEP1X", "ENGARDEX"};
-inline constexpr std::array<std::string_view, 6> advanceParriedFrames{
+inline constexpr std::array<std::string_view, 5> kRetreatExtendedFrames{
+    "STEP4X", "STEP3X", "STEP2X", "STEP1X", "ENGARDEX"};
+inline constexpr std::array<std::string_view, 6> kAdvanceParriedFrames{
     "ENGARDEP", "STEP1P", "STEP2P", "STEP3P", "STEP4P", "STEP4P"};
-inline constexpr std::array<std::string_view, 6> retreatParriedFrames{
+inline constexpr std::array<std::string_view, 6> kRetreatParriedFrames{
     "STEP4P", "STEP3P", "STEP2P", "STEP1P", "ENGARDEP", "ENGARDEP"};
-inline constexpr std::array<std::string_view, 3> standParriedFrames{"ENGARDEP", "ENGARDEP",
-                                                                    "ENGARDEP"};
-inline constexpr std::array<std::string_view, 5> lungeFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
-                                                             "LUNGE3", "LUNGE4"};
-inline constexpr std::array<std::string_view, 5> lungeParryFrames{"CRAMP4X", "CRAMP4", "LPARRY1",
-                                                                  "LPARRY2", "LPARRY1"};
-inline constexpr std::array<std::string_view, 5> recoverFrames{"LUNGE4", "LUNGE3", "LUNGE2",
-                                                               "LUNGE1", "ENGARDE"};
-inline constexpr std::array<std::string_view, 6> parryFrames{"PARRY1", "ENGARDEX", "PARRY2",
-                                                             "PARRY3", "PARRY2",   "ENGARDEX"};
-inline constexpr std::array<std::string_view, 10> doubleParryFrames{
+inline constexpr std::array<std::string_view, 3> kStandParriedFrames{"ENGARDEP", "ENGARDEP",
+                                                                     "ENGARDEP"};
+inline constexpr std::array<std::string_view, 5> kLungeFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
+                                                              "LUNGE3", "LUNGE4"};
+inline constexpr std::array<std::string_view, 5> kLungeParryFrames{"CRAMP4X", "CRAMP4", "LPARRY1",
+                                                                   "LPARRY2", "LPARRY1"};
+inline constexpr std::array<std::string_view, 5> kRecoverFrames{"LUNGE4", "LUNGE3", "LUNGE2",
+                                                                "LUNGE1", "ENGARDE"};
+inline constexpr std::array<std::string_view, 6> kParryFrames{"PARRY1", "ENGARDEX", "PARRY2",
+                                                              "PARRY3", "PARRY2",   "ENGARDEX"};
+inline constexpr std::array<std::string_view, 10> kDoubleParryFrames{
     "PARRY1",   "ENGARDEX", "PARRY2", "PARRY3", "PARRY2",
     "ENGARDEX", "PARRY2",   "PARRY3", "PARRY2", "ENGARDEX"};
-inline constexpr std::array<std::string_view, 5> flecheFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
-                                                              "LUNGE3", "FLECHE4"};
-inline constexpr std::array<std::string_view, 4> flecheRunFrames{"FLECHE2", "FLECHE3", "FLECHE4",
-                                                                 ""};
-inline constexpr std::array<std::string_view, 6> bentLungeFrames{"ENGARDE", "STEP1",  "CRAMP2",
-                                                                 "CRAMP3",  "CRAMP4", "CRAMP4"};
-inline constexpr std::array<std::string_view, 5> bentLungeParryFrames{
+inline constexpr std::array<std::string_view, 5> kFlecheFrames{"ENGARDEX", "LUNGE1", "LUNGE2",
+                                                               "LUNGE3", "FLECHE4"};
+inline constexpr std::array<std::string_view, 4> kFlecheRunFrames{"FLECHE2", "FLECHE3", "FLECHE4",
+                                                                  ""};
+inline constexpr std::array<std::string_view, 6> kBentLungeFrames{"ENGARDE", "STEP1",  "CRAMP2",
+                                                                  "CRAMP3",  "CRAMP4", "CRAMP4"};
+inline constexpr std::array<std::string_view, 5> kBentLungeParryFrames{
     "CRAMP4", "LPARRY1", "LPARRY2", "LPARRY1", "CRAMP4"};
-inline constexpr std::array<std::string_view, 5> recoverBentFrames{"CRAMP4", "CRAMP3", "CRAMP2",
-                                                                   "STEP1", "ENGARDE"};
-inline constexpr std::array<std::string_view, 4> bendInLungeFrames{"LUNGE4", "CRAMP4X", "CRAMP4",
-                                                                   ""};
-inline constexpr std::array<std::string_view, 4> extendInLungeFrames{"CRAMP4", "CRAMP4X", "LUNGE4",
-                                                                     ""};
+inline constexpr std::array<std::string_view, 5> kRecoverBentFrames{"CRAMP4", "CRAMP3", "CRAMP2",
+                                                                    "STEP1", "ENGARDE"};
+inline constexpr std::array<std::string_view, 4> kBendInLungeFrames{"LUNGE4", "CRAMP4X", "CRAMP4",
+                                                                    ""};
+inline constexpr std::array<std::string_view, 4> kExtendInLungeFrames{"CRAMP4", "CRAMP4X", "LUNGE4",
+                                                                      ""};
 
 // Pictures shown outside the sequence tables.
 namespace picture {

@@ -22,7 +22,8 @@ bool Fencer::EndSequence() {
     case Action::Advance:
     case AdvanceParried:
     case AdvanceExtended:
-        ShowPicture(state.action == AdvanceExtended ? advanceExtendedFrames[0] : advanceFrames[0]);
+        ShowPicture(state.action == AdvanceExtended ? kAdvanceExtendedFrames[0]
+                                                    : kAdvanceFrames[0]);
         PlaceAt(left + kStep * Forward(side));
         break;
     case Action::Fleche:

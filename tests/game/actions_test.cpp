@@ -100,5 +100,5 @@ TEST(Actions, FrameNamesFollowTheActionAndThePosture) {
     EXPECT_EQ(FrameBaseName(Lunge, 3, false, false), "LUNGE3");
     EXPECT_EQ(FrameBaseName(RecoverForwardBent, 3, true, true), "STEP1");
     EXPECT_EQ(FrameBaseName(BendInLungeParried, 0, true, false), "CRAMP4");
-    EXPECT_EQ(ResourceName(lungeFrames[3], Side::Right), "LUNGE3B");
+    EXPECT_EQ(ResourceName(kLungeFrames[3], Side::Right), "LUNGE3B");
 }
