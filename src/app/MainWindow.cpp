@@ -409,7 +409,7 @@ void MainWindow::Choose(MenuCommand command) {
 
 // The commands that open a window of the shell's own; false for the game's.
 bool MainWindow::ChooseInWindow(MenuCommand command) {
-    using enum MenuCommand;
+    using enum layout::MenuCommand;
     game::Game& g = *game;
     switch (command) {
     case BestResults:
@@ -446,7 +446,7 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
 }
 
 void MainWindow::ChooseInGame(MenuCommand command) {
-    using enum MenuCommand;
+    using enum layout::MenuCommand;
     game::Game& g = *game;
     switch (command) {
     case NewGame:

@@ -203,11 +203,15 @@ TEST(Accessibility, PicturesCardsAndReadoutsSayWhatTheyAre) {
         SCOPED_TRACE(entry.name);
         QWidget* widget = Named(window, entry.name);
         using enum layout::ControlKind;
-        if (entry.kind == Picture || entry.kind == Piste || entry.kind == Shape)
+        if (entry.kind == Picture || entry.kind == Piste || entry.kind == Shape) {
             EXPECT_FALSE(Spoken(widget).isEmpty());
-        if (!entry.spoken.empty()) EXPECT_EQ(Spoken(widget), Text(entry.spoken));
-        if (!entry.description.empty())
+        }
+        if (!entry.spoken.empty()) {
+            EXPECT_EQ(Spoken(widget), Text(entry.spoken));
+        }
+        if (!entry.description.empty()) {
             EXPECT_EQ(Spoken(widget, QAccessible::Description), Text(entry.description));
+        }
         if (entry.readout == layout::Readout::None) continue;
 
         auto* label = qobject_cast<QLabel*>(widget);

@@ -117,8 +117,9 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
         SCOPED_TRACE(entry.name);
         EXPECT_TRUE(names.insert(entry.name).second) << "listed twice";
         if (entry.kind == layout::MenuKind::Menu) {
-            if (auto* menu = Named<QMenu>(window, entry.name))
+            if (auto* menu = Named<QMenu>(window, entry.name)) {
                 EXPECT_EQ(shown(menu->actions()), listed[entry.name]);
+            }
         } else if (entry.kind != layout::MenuKind::Separator) {
             QAction* action = Named<QAction>(window, entry.name);
             ASSERT_NE(action, nullptr);
@@ -198,10 +199,12 @@ TEST(MainWindow, StartUpState) {
     // The clock, the start prompt and the cards wait for a bout; the buttons show.
     using enum layout::Shows;
     const std::set<layout::Shows> waiting{Clock, StartPrompt, YellowCard, RedCard, RedCount};
-    for (const layout::ControlEntry& entry : layout::kControls)
-        if (waiting.count(entry.shows) || entry.shows == Command)
+    for (const layout::ControlEntry& entry : layout::kControls) {
+        if (waiting.count(entry.shows) || entry.shows == Command) {
             EXPECT_EQ(Named(window, entry.name)->isHidden(), waiting.count(entry.shows) > 0)
                 << entry.name;
+        }
+    }
 
     // Keyboard control hides the buttons; mouse control brings them back.
     Named<QAction>(window, "mnuKeyboard")->trigger();
