@@ -3,8 +3,8 @@
 // the game as typed commands, draws each new bout view, and owns the dialogs.
 
 #include "app/Layout.h"
-#include "app/SettingsStore.h"
 #include "app/QtServices.h"
+#include "app/SettingsStore.h"
 #include "game/Game.h"
 #include "platform/Random.h"
 
