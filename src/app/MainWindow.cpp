@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
-#include "app/CallTexts.h"
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
@@ -10,7 +9,6 @@
 #include "dialogs/KeysDialog.h"
 #include "dialogs/Style.h"
 #include "dialogs/VictoryDialog.h"
-#include "game/BoutRules.h"
 #include "game/Piste.h"
 
 #include <QActionGroup>
@@ -114,61 +112,6 @@ QPixmap PistePixmap() {
         }
     }
     return QPixmap::fromImage(image);
-}
-
-// Each picture is decoded once and kept: a fencer changes picture nearly every tick, and
-// QPixmap's own cache, keyed on the resource's file details, missed and decoded the PNG again.
-const QPixmap& Picture(const std::string& name) {
-    static std::map<std::string, QPixmap, std::less<>> pictures;
-    auto known = pictures.find(name);
-    if (known == pictures.end()) {
-        // Named as PNG, so no image plugin is loaded and asked to guess the format.
-        known =
-            pictures
-                .emplace(name, QPixmap(QStringLiteral(":/sprites/") + QString::fromStdString(name),
-                                       "PNG"))
-                .first;
-    }
-    return known->second;
-}
-
-void ShowPicture(QLabel* label, const std::string& name) {
-    const QPixmap& pixmap = Picture(name);
-    if (pixmap.isNull())
-        qCWarning(lcPicture).noquote() << label->objectName() << "has no picture" << name.c_str();
-    label->setPixmap(pixmap);
-    qCDebug(lcPicture).noquote() << label->objectName() << "picture" << name.c_str();
-}
-
-// A caption sized to its text, like the scores, grows and shrinks from its top-left corner,
-// so "15" shows both digits.
-void ShowCaption(QLabel* label, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
-    if (auto* readout = qobject_cast<ReadoutLabel*>(label))
-        readout->SetValue(shown);
-    else
-        label->setText(shown);
-    if (label->property("sizedToText").toBool()) label->adjustSize();
-    qCDebug(lcCaption).noquote() << label->objectName() << "caption"
-                                 << QString(shown).replace(QChar('\n'), QChar('|'));
-}
-
-void Show(QWidget* widget, bool visible) {
-    if (visible == !widget->isHidden()) return;
-    widget->setVisible(visible);
-    qCDebug(lcCaption).noquote() << widget->objectName() << (visible ? "shown" : "hidden");
-}
-
-std::string LampPicture(game::Lamp lamp, Side side) {
-    switch (lamp) {
-    case game::Lamp::On:
-        return game::ResourceName(game::picture::kLampOn, side);
-    case game::Lamp::OffTarget:
-        return game::ResourceName(game::picture::kLampOffTarget, side);
-    case game::Lamp::Off:
-        break;
-    }
-    return game::ResourceName(game::picture::kLampOff, side);
 }
 
 // Whether a menu item's mark is set; none for an item without one, or a game length the menu
@@ -308,50 +251,10 @@ void MainWindow::BuildControls() {
             widget->adjustSize();
         }
         widget->setVisible(entry.visible);
-        Register(entry, widget);
+        board.Register(entry, widget);
     }
     // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
-}
-
-// Keeps the widgets that show the bout, by what they show.
-void MainWindow::Register(const ControlEntry& entry, QWidget* widget) {
-    auto* label = qobject_cast<QLabel*>(widget);
-    switch (entry.shows) {
-    case Shows::Fencer:
-        board.fencers[entry.side] = label;
-        break;
-    case Shows::Lamp:
-        board.lamps[entry.side] = label;
-        break;
-    case Shows::Call:
-        board.call = label;
-        break;
-    case Shows::Score:
-        board.scores[entry.side] = label;
-        break;
-    case Shows::Clock:
-        board.clock = label;
-        break;
-    case Shows::YellowCard:
-        board.yellowCards[entry.side] = widget;
-        break;
-    case Shows::RedCard:
-        board.redCards[entry.side] = widget;
-        break;
-    case Shows::RedCount:
-        board.redCounts[entry.side] = label;
-        break;
-    case Shows::StartPrompt:
-        board.startPrompt = label;
-        break;
-    case Shows::Command:
-        board.commands.push_back(qobject_cast<QPushButton*>(widget));
-        break;
-    case Shows::Fixed:
-        if (entry.kind == ControlKind::EditBox) board.keys = qobject_cast<QLineEdit*>(widget);
-        break;
-    }
 }
 
 void MainWindow::BuildMenu() {
@@ -482,50 +385,10 @@ void MainWindow::ChooseInGame(MenuCommand command) {
     }
 }
 
-// Only what changed since the last view is drawn: a repaint costs far more than a comparison.
 void MainWindow::Draw(const game::BoutView& view) {
-    const bool all = !drawn;
-    DrawBoard(view, all);
-    if (all || view.menu != drawn->menu) DrawMenu(view.menu);
-    if (view.menu.control == game::ControlMode::Keyboard &&
-        (all || drawn->menu.control != game::ControlMode::Keyboard))
-        board.keys->setFocus(Qt::OtherFocusReason);
-    drawn = view;
-}
-
-void MainWindow::DrawBoard(const game::BoutView& view, bool all) {
-    const game::BoutView* was = all ? nullptr : &*drawn;
-    for (Side side : game::kSides) {
-        const game::FencerView& f = view.fencers[side];
-        QLabel* fencer = board.fencers[side];
-        if (fencer->x() != f.x) {
-            fencer->move(f.x, fencer->y());
-            qCDebug(lcPicture).noquote() << fencer->objectName() << "Left" << f.x;
-        }
-        if (!was || was->fencers[side].pose != f.pose) ShowPicture(fencer, f.pose);
-        if (!was || was->lamps[side] != view.lamps[side])
-            ShowPicture(board.lamps[side], LampPicture(view.lamps[side], side));
-        if (!was || was->scores[side] != view.scores[side])
-            ShowCaption(board.scores[side], std::to_string(view.scores[side]));
-        const game::CardsView& cards = view.cards[side];
-        if (!was || was->cards[side] != cards) {
-            Show(board.yellowCards[side], cards.yellow);
-            Show(board.redCards[side], cards.reds > 0);
-            ShowCaption(board.redCounts[side], std::to_string(cards.reds));
-            // One red card is the bare card; the count shows from the second on.
-            Show(board.redCounts[side], cards.reds > 1);
-        }
-    }
-    if (!was || was->inFront != view.inFront) board.fencers[view.inFront]->raise();
-    if (!was || was->call != view.call) ShowCaption(board.call, CallText(view.call));
-    if (!was || was->clock != view.clock) {
-        ShowCaption(board.clock, game::ClockCaption(view.clock.secondsLeft));
-        Show(board.clock, view.clock.shown);
-    }
-    if (!was || was->startPrompt != view.startPrompt) Show(board.startPrompt, view.startPrompt);
-    if (!was || was->commandButtons != view.commandButtons)
-        for (QPushButton* button : board.commands)
-            Show(button, view.commandButtons);
+    board.Draw(view);
+    if (!drawnMenu || view.menu != *drawnMenu) DrawMenu(view.menu);
+    drawnMenu = view.menu;
 }
 
 void MainWindow::DrawMenu(const game::MenuView& menu) {

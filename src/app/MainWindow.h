@@ -2,6 +2,7 @@
 // The main window: builds its widgets from the layout table, forwards the player's input to
 // the game as typed commands, draws each new bout view, and owns the dialogs.
 
+#include "app/BoutBoard.h"
 #include "app/Layout.h"
 #include "app/QtServices.h"
 #include "app/SettingsStore.h"
@@ -48,31 +49,19 @@ private:
 
     QWidget* NewControl(const layout::ControlEntry& entry);
     void BuildControls();
-    void Register(const layout::ControlEntry& entry, QWidget* widget);
     void BuildMenu();
     void Choose(MenuCommand command);
     bool ChooseInWindow(MenuCommand command);
     void ChooseInGame(MenuCommand command);
     void Draw(const game::BoutView& view);
-    void DrawBoard(const game::BoutView& view, bool all);
     // Every mark as the options have it, also after Qt has toggled one on its own.
     void DrawMenu(const game::MenuView& menu);
 
-    // The widgets that show the bout, found from the layout's Shows column.
-    struct Board {
-        game::PerSide<QLabel*> fencers{}, lamps{}, scores{}, redCounts{};
-        game::PerSide<QWidget*> yellowCards{}, redCards{};
-        QLabel* call = nullptr;
-        QLabel* clock = nullptr;
-        QLabel* startPrompt = nullptr;
-        std::vector<QPushButton*> commands;
-        QLineEdit* keys = nullptr;
-    } board;
-
+    BoutBoard board;
     QWidget* client = nullptr;
     std::map<MenuCommand, QAction*> actions;
     std::map<QAction*, bool> loggedMarks;
-    std::optional<game::BoutView> drawn;
+    std::optional<game::MenuView> drawnMenu;
     QtTimerSource timers{this};
     QtMediaPlayer sound{this};
     SettingsStore store;

@@ -1,0 +1,37 @@
+#pragma once
+// The widgets of the main window that show the bout, found from the layout's Shows column,
+// and how a new bout view is drawn on them: only what changed since the last view, each
+// change logged under pistework.* for bug reports.
+
+#include "app/Layout.h"
+#include "game/BoutView.h"
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace pistework::app {
+
+class BoutBoard {
+public:
+    // Keeps the widget of a layout control if it shows a part of the bout.
+    void Register(const layout::ControlEntry& entry, QWidget* widget);
+    // Everything on the first call; after that, what differs from the view drawn last.
+    void Draw(const game::BoutView& view);
+
+private:
+    game::PerSide<QLabel*> fencers{}, lamps{}, scores{}, redCounts{};
+    game::PerSide<QWidget*> yellowCards{}, redCards{};
+    QLabel* call = nullptr;
+    QLabel* clock = nullptr;
+    QLabel* startPrompt = nullptr;
+    std::vector<QPushButton*> commands;
+    QLineEdit* keys = nullptr; // holds the focus in keyboard control
+    std::optional<game::BoutView> drawn;
+};
+
+} // namespace pistework::app
