@@ -3,7 +3,7 @@
 // against a plain reading of the rule, and starting the page never starts an empty program.
 
 #include "game/Browser.h"
-#include "platform/headless/HeadlessControls.h"
+#include "platform/headless/HeadlessServices.h"
 
 #include <cstdint>
 #include <cstdio>
