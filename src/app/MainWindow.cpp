@@ -202,10 +202,7 @@ void MainWindow::SaveOptions() {
                        "keys and level chosen this time are lost; the settings saved before are "
                        "kept as they were.")
             .arg(store.FileName());
-    if (warn)
-        warn(text);
-    else
-        QMessageBox::warning(this, windowTitle(), text);
+    Warn(text);
 }
 
 QWidget* MainWindow::NewControl(const ControlEntry& entry) {
@@ -430,6 +427,21 @@ void MainWindow::showEvent(QShowEvent* event) {
         centred = true;
         move(screen()->availableGeometry().center() - rect().center());
     }
+    // What the store found wrong is said once, over the window rather than before it.
+    if (!storeChecked) {
+        storeChecked = true;
+        if (!store.Problems().isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this] { Warn(store.Problems().join(QStringLiteral("\n\n"))); },
+                Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::Warn(const QString& text) {
+    if (warn)
+        warn(text);
+    else
+        QMessageBox::warning(this, windowTitle(), text);
 }
 
 } // namespace pistework::app

@@ -34,6 +34,8 @@ public:
     // Stores the options once, when the window closes by any way or is destroyed; tells the
     // player once, plainly, when the store would not take them.
     void SaveOptions();
+    // Tells the player something once, plainly.
+    void Warn(const QString& text);
     // How the player is told; a message box unless a test listens instead.
     void SetOnWarning(std::function<void(const QString&)> sink) { warn = std::move(sink); }
     game::Game& Game() { return *game; }
@@ -71,6 +73,7 @@ private:
     std::unique_ptr<game::Game> game;
     bool centred = false;
     bool optionsSaved = false;
+    bool storeChecked = false;
     std::function<void(const QString&)> warn;
 };
 

@@ -29,16 +29,16 @@ void Game::Publish() {
 
 void Game::Start() {
     bout.PlaceOnLines();
-    const BoutOptions loaded = ReadSettings(store);
-    bout.Computer().SetStrength(loaded.chosen);
-    SetOptions(loaded);
+    read = ReadSettings(store);
+    bout.Computer().SetStrength(read.chosen);
+    SetOptions(read);
     StopAndKeepStrength(true);
     timers.autoPlay.SetEnabled(true);
     Publish();
 }
 
 bool Game::SaveOptions() {
-    return WriteSettings(store, options);
+    return WriteSettings(store, options, read);
 }
 
 void Game::SetOptions(const BoutOptions& changed) {
@@ -179,8 +179,13 @@ void Game::OfferBestResult(const BoutOver& over) {
     const int level = options.level->number;
     const BestResult stored = BestResults()[static_cast<std::size_t>(level)];
     if (!IsBetterWin(stored, over.score[Side::Left], over.score[Side::Right])) return;
-    askWinnerName({level, over.score, stored.winner}, [this, level, over](const std::string& name) {
-        return WriteBestResult(store, level, over.score[Side::Left], over.score[Side::Right], name);
+    const PerSide<int> score = over.score;
+    askWinnerName({level, score, stored.winner}, [this, level, score](const std::string& name) {
+        // Another window may have stored a better win while the name was typed; it stands.
+        if (!IsBetterWin(BestResults()[static_cast<std::size_t>(level)], score[Side::Left],
+                         score[Side::Right]))
+            return true;
+        return WriteBestResult(store, level, score[Side::Left], score[Side::Right], name);
     });
 }
 

@@ -97,6 +97,8 @@ private:
     BoutView view;
     EventStream events;
     BoutOptions options;
+    // What the start read: only what differs from it is stored at the end.
+    BoutOptions read;
     BoutTimers timers;
     Bout bout;
     std::function<void(const BoutView&)> onView;

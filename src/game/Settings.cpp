@@ -56,8 +56,9 @@ BoutOptions ReadSettings(const platform::Store& store) {
     return options;
 }
 
-bool WriteSettings(platform::Store& store, const BoutOptions& options) {
-    return store.Write({
+namespace {
+platform::Store::Values Stored(const BoutOptions& options) {
+    return {
         {"MaxHits", options.maxHits},
         {"KeyboardLeft", ToUtf8(options.keysLeft)},
         {"KeyboardRight", ToUtf8(options.keysRight)},
@@ -65,7 +66,21 @@ bool WriteSettings(platform::Store& store, const BoutOptions& options) {
         {"Control", options.control == ControlMode::Keyboard ? kKeyboardCode : kMouseCode},
         {"Speed", options.chosen.speed},
         {"Range", options.chosen.range},
-    });
+    };
+}
+} // namespace
+
+bool WriteSettings(platform::Store& store, const BoutOptions& options,
+                   const std::optional<BoutOptions>& read) {
+    platform::Store::Values values = Stored(options);
+    if (read) {
+        const platform::Store::Values before = Stored(*read);
+        platform::Store::Values changed;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            if (values[i] != before[i]) changed.push_back(values[i]);
+        values = std::move(changed);
+    }
+    return store.Write(values);
 }
 
 } // namespace pistework::game

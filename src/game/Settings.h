@@ -5,6 +5,8 @@
 #include "game/Options.h"
 #include "platform/Platform.h"
 
+#include <optional>
+
 namespace pistework::game {
 
 // The player's own sound for the hit; the parry's sound is "start.wav" beside it.
@@ -17,7 +19,10 @@ inline constexpr const char* kBeepSoundName = "BeepSound";
 BoutOptions ReadSettings(const platform::Store& store);
 
 // Stores the options in their fixed order, with the strength the player chose rather than the
-// one in play. False when the store did not take them all; the old values then stay whole.
-bool WriteSettings(platform::Store& store, const BoutOptions& options);
+// one in play: only those whose stored value differs from what `read` (the options a start
+// read) would store, so another window's changes to the rest stay; all of them without
+// `read`. False when the store did not take them; the old values then stay whole.
+bool WriteSettings(platform::Store& store, const BoutOptions& options,
+                   const std::optional<BoutOptions>& read = std::nullopt);
 
 } // namespace pistework::game

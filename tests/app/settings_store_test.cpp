@@ -7,7 +7,9 @@
 #include "game/Settings.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace pistework;
 using app::MainWindow;
@@ -69,7 +73,7 @@ TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
     }
     QSettings stored(UserFile(), QSettings::IniFormat);
     EXPECT_EQ(stored.value("MaxHits").toString(), "10");
-    EXPECT_EQ(stored.value("KeyboardRight").toString(), "mko,lp");
+    EXPECT_FALSE(stored.contains("KeyboardRight")) << "only what was changed is stored";
     EXPECT_EQ(stored.value("Range").toString(), "10");
 
     MainWindow next;
@@ -218,4 +222,67 @@ TEST_F(SettingsStore, AMalformedLineNeitherHidesAFailedSaveNorFailsAGoodOne) {
         EXPECT_TRUE(Checked(next, "Firstto5"));
         EXPECT_TRUE(Checked(next, "Champion"));
     }
+}
+
+// A settings path that is not a regular file is neither read (a FIFO would hang the start) nor
+// replaced, and a lock that cannot be taken fails the save within seconds: the player is told,
+// and what is on disk stays.
+TEST_F(SettingsStore, OddFilesAreNeitherReadNorReplacedAndNoLockHangsTheClose) {
+    const QByteArray old = "[General]\nMaxHits=10\n";
+    const struct Case {
+        const char* name;
+        std::function<void(const QString& file)> make;
+        int maxHits; // what the start reads
+    } cases[] = {
+        {"fifo", [](const QString& f) { ::mkfifo(QFile::encodeName(f).constData(), 0600); }, 15},
+        {"device", [](const QString& f) { QFile::link("/dev/null", f); }, 15},
+        {"folder", [](const QString& f) { QDir().mkpath(f); }, 15},
+        {"folder as lock", [&](const QString& f) { WriteFile(f, old), QDir().mkpath(f + ".lock"); },
+         10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.filePath(c.name));
+        const QString file =
+            user.filePath(QString(c.name) + "/Brackenmoor Fencing Association/Pistework.conf");
+        QDir().mkpath(QFileInfo(file).path());
+        c.make(file);
+        const QFileInfo before(file);
+        QStringList warnings;
+        QElapsedTimer closing;
+        {
+            MainWindow form;
+            form.SetOnWarning([&](const QString& text) { warnings << text; });
+            form.show();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(warnings.size(), c.maxHits == 15 ? 1 : 0) << "said once, at the start";
+            EXPECT_EQ(form.Game().Options().maxHits, c.maxHits);
+            Click(form, "Firstto5");
+            closing.start();
+            form.close();
+        }
+        EXPECT_LT(closing.elapsed(), 3000);
+        ASSERT_FALSE(warnings.isEmpty());
+        EXPECT_TRUE(warnings.last().contains("could not be saved"))
+            << warnings.last().toStdString();
+        const QFileInfo after(file);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(after.isFile(), before.isFile());
+        if (before.isFile()) {
+            EXPECT_EQ(ReadFile(file), old);
+        }
+    }
+
+    // A config folder named in bytes that are not UTF-8 would be read and written as another
+    // folder: the store says so and writes nothing.
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(user.path()) + "/jos\xe9");
+    const QStringList before = QDir(user.path()).entryList();
+    app::SettingsStore store(QStringLiteral("Brackenmoor Fencing Association"),
+                             QStringLiteral("Pistework"));
+    qputenv("XDG_CONFIG_HOME", home);
+    EXPECT_EQ(store.Problems().size(), 1);
+    EXPECT_FALSE(store.Write({{"MaxHits", 5}}));
+    EXPECT_EQ(QDir(user.path()).entryList(), before);
 }

@@ -31,10 +31,11 @@ QString Text(QWidget& dialog, const char* name) {
 // Each test gets its own, empty settings folder.
 class Victory : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(config.isValid());
-        // QSettings works its folders out once per process; point it here for every test.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    void SetUp() override { ASSERT_TRUE(config.isValid()); }
+    // QSettings works its folders out once per process; point it here before the store looks.
+    static app::SettingsStore StoreIn(const QTemporaryDir& dir) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        return {QStringLiteral("Brackenmoor Fencing Association"), QStringLiteral("Pistework")};
     }
 
     // A new bout at the level chosen, ended at this score by the clock; the victory dialog the
@@ -60,8 +61,7 @@ protected:
     }
 
     QTemporaryDir config;
-    app::SettingsStore store{QStringLiteral("Brackenmoor Fencing Association"),
-                             QStringLiteral("Pistework")};
+    app::SettingsStore store = StoreIn(config);
 };
 
 } // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside the X server that settings_test.sh started: a start with a settings file, a
 # level and a control mode chosen through the menus, a close through the window system, and
-# a second start that shows the same marks. Then a settings folder that cannot be written:
-# the player is told, the old file stays, and the game still ends with 0.
+# a second start that shows the same marks. Then a settings folder that cannot be written, and
+# a folder where the lock belongs: each time the player is told within 3 s, the old file stays,
+# and the game still ends with 0.
 set -uo pipefail
 binary="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -48,39 +49,49 @@ expect_mark mnuMouse unchecked "kept"
 stop
 echo "marks kept between runs"
 
-# A folder that cannot be written: the player is told once; the old file stays as it was.
+# A save that cannot be done: after a change made with `$1`, the close warns within 3 s, the
+# warning is answered, and the program still ends with 0.
+warned_close() {
+    start
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    sleep 0.3
+    keys $1
+    local closed=$EPOCHREALTIME warning=""
+    "$here/close_window.py" "$window"
+    for _ in $(seq 1 30); do
+        warning=$(xdotool search --name '^B\.K\.S\. Pistework$' 2>/dev/null | grep -v "^$window$" | head -n 1 || true)
+        [ -n "$warning" ] && break
+        sleep 0.1
+    done
+    [ -n "$warning" ] || { echo "FAIL: no warning within 3 s when $2"; cat "$log"; exit 1; }
+    echo "$2: warned after $(awk "BEGIN {printf \"%.1f\", $EPOCHREALTIME - $closed}") s"
+    xdotool windowfocus --sync "$warning" 2>/dev/null || true
+    xdotool key Return
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then echo "FAIL: the program did not end after the warning"; exit 1; fi
+    local code=0
+    wait "$pid" || code=$?
+    pid=""
+    [ "$code" -eq 0 ] || { echo "FAIL: exit code $code after a failed save"; exit 1; }
+}
+
+# A folder that cannot be written: the old file stays as it was.
 before="$(cat "$file")"
-chmod_target="$config/Brackenmoor Fencing Association"
+folder="$config/Brackenmoor Fencing Association"
 saved="$(mktemp -d)"
 cp "$file" "$saved/"
-rm -rf "$chmod_target"
-printf 'not a folder' >"$chmod_target"
-start
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-sleep 0.3
-keys alt+s o n      # Settings, Opponent, Novice
-"$here/close_window.py" "$window"
-warning=""
-for _ in $(seq 1 50); do
-    warning=$(xdotool search --name '^B\.K\.S\. Pistework$' 2>/dev/null | grep -v "^$window$" | head -n 1 || true)
-    [ -n "$warning" ] && break
-    sleep 0.1
-done
-[ -n "$warning" ] || { echo "FAIL: no warning when the settings could not be saved"; cat "$log"; exit 1; }
-echo "warning window: $(xdotool getwindowname "$warning")"
-xdotool windowfocus --sync "$warning" 2>/dev/null || true
-xdotool key Return
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then echo "FAIL: the program did not end after the warning"; exit 1; fi
-code=0
-wait "$pid" || code=$?
-pid=""
-[ "$code" -eq 0 ] || { echo "FAIL: exit code $code after a failed save"; exit 1; }
-rm -f "$chmod_target"
-mv "$saved" "$chmod_target"
+rm -rf "$folder"
+printf 'not a folder' >"$folder"
+warned_close "alt+s o c" "the folder is a file"   # Champion, against the defaults
+rm -f "$folder"
+mv "$saved" "$folder"
 [ "$(cat "$file")" = "$before" ] || { echo "FAIL: the old settings changed"; exit 1; }
-echo "unwritable folder: warned once, exit code 0"
+
+# A folder where the save's lock belongs cannot hold the close up.
+mkdir "$file.lock"
+warned_close "alt+s c m" "the lock is a folder"   # Control, Mouse
+[ "$(cat "$file")" = "$before" ] || { echo "FAIL: the old settings changed"; exit 1; }
 echo "PASS"
