@@ -1,4 +1,5 @@
 #include "BoutTable.h"
+#include "game/BestResults.h"
 #include "game/BoutRules.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +164,21 @@ TEST(BoutEnd, ABestResultIsOfferedOnlyForAPlayersWinOverAGradedLevel) {
         EXPECT_EQ(offers, (c.offered ? Offers{{c.level, c.hitsA, c.hitsB}} : Offers{}));
         EXPECT_EQ(t.Timer("TimerAutoPlay").Enabled(), !c.demo);
     }
+    // A better win that another window stored while the name was typed stands.
+    BoutTable t;
+    game::Game::Record record;
+    t.game.SetOnNewBest(
+        [&](const game::Game::NewBest&, const game::Game::Record& r) { record = r; });
+    t.game.ChooseLevel(game::kChampion);
+    t.game.NewGame();
+    t.Score(Side::Left, 3);
+    t.Score(Side::Right, 5);
+    t.EndBout();
+    ASSERT_TRUE(record);
+    ASSERT_TRUE(game::WriteBestResult(t.form.store, game::kChampion.number, 0, 5, "Ann"));
+    EXPECT_TRUE(record("Bob"));
+    EXPECT_EQ(game::ReadBestResults(t.form.store)[game::kChampion.number].winner, "Ann");
+
     // The two levels of range 9 differ in speed; a strength off the table is no level.
     EXPECT_EQ(game::LevelWithStrength({9, 90}).value().number, 4);
     EXPECT_EQ(game::LevelWithStrength({9, 80}).value().number, 5);
