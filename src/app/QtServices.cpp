@@ -10,6 +10,9 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QUrl>
+#include <QtEndian>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcCaption, "pistework.caption", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcPicture, "pistework.picture", QtWarningMsg)
@@ -81,13 +84,16 @@ std::unique_ptr<platform::Timer> QtTimerSource::MakeTimer(std::string_view name,
 }
 
 namespace {
-// Only the RIFF/WAVE header is checked: QSoundEffect decodes the rest, and a file it cannot
-// decode simply stays silent.
-bool LooksLikeWav(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray header = file.read(12);
-    return header.size() == 12 && header.startsWith("RIFF") && header.endsWith("WAVE");
+QString RefusalText(CueRefusal refusal) {
+    switch (refusal) {
+    case CueRefusal::NotAWav:
+        return QStringLiteral("not a RIFF/WAVE file with a format and a data chunk");
+    case CueRefusal::TooLarge:
+        return QStringLiteral("larger than %1 MB").arg(kLargestCueBytes / (1024 * 1024));
+    case CueRefusal::TooLong:
+        return QStringLiteral("longer than %1 s").arg(kLongestCueSeconds);
+    }
+    return {};
 }
 
 // The sound library, loaded once beside the program; none when it cannot be loaded.
@@ -105,6 +111,35 @@ NewSoundEffect SoundLibrary() {
 }
 } // namespace
 
+std::optional<CueRefusal> RefuseCue(QIODevice& file) {
+    const qint64 size = file.size();
+    if (size > kLargestCueBytes) return CueRefusal::TooLarge;
+    const QByteArray riff = file.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || !riff.endsWith("WAVE"))
+        return CueRefusal::NotAWav;
+    std::optional<qint64> byteRate, dataBytes;
+    // A cue has two or three chunks; a file of nothing but tiny ones is no cue.
+    for (int chunk = 0; chunk < 64 && !(byteRate && dataBytes); ++chunk) {
+        const QByteArray head = file.read(8);
+        if (head.size() != 8) break;
+        const quint32 length = qFromLittleEndian<quint32>(head.constData() + 4);
+        const qint64 body = file.pos();
+        if (head.startsWith("fmt ")) {
+            const QByteArray format = file.read(16);
+            if (length < 16 || format.size() != 16) break;
+            byteRate = qFromLittleEndian<quint32>(format.constData() + 8);
+        } else if (head.startsWith("data")) {
+            // A length beyond the end of the file plays only what is there.
+            dataBytes = std::min<qint64>(length, size - body);
+        }
+        // Chunks are word-aligned: an odd length is followed by a pad byte.
+        if (!file.seek(body + length + (length & 1))) break;
+    }
+    if (!byteRate || !dataBytes || *byteRate == 0) return CueRefusal::NotAWav;
+    if (*dataBytes > kLongestCueSeconds * *byteRate) return CueRefusal::TooLong;
+    return std::nullopt;
+}
+
 bool QtMediaPlayer::Open() {
     opened = nullptr;
     if (fileName.empty()) return false;
@@ -112,8 +147,17 @@ bool QtMediaPlayer::Open() {
         opened = known->second.get();
     } else {
         const QString path = QString::fromStdString(fileName);
-        // A missing file is looked for again next time: the player may yet put it there.
-        if (!QFileInfo(path).isFile() || !LooksLikeWav(path)) return false;
+        // A missing or refused file is looked at again next time: the player may yet put a
+        // cue there.
+        if (!QFileInfo(path).isFile()) return false;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        if (const auto refusal = RefuseCue(file)) {
+            if (refused.insert(fileName).second)
+                qCWarning(lcSound).noquote()
+                    << "sound file" << path << "not loaded:" << RefusalText(*refusal);
+            return false;
+        }
         const NewSoundEffect newEffect = SoundLibrary();
         if (!newEffect) return false;
         const bool resource = path.startsWith(QLatin1String(":/"));

@@ -10,9 +10,13 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
+
+class QIODevice;
 
 Q_DECLARE_LOGGING_CATEGORY(lcCaption)
 Q_DECLARE_LOGGING_CATEGORY(lcPicture)
@@ -59,11 +63,23 @@ private:
     QObject* parent;
 };
 
+// Why a cue file is not loaded. QSoundEffect decodes a whole file into memory, so a huge or
+// long one would cost the game its memory rather than a moment of silence. Cues are short.
+enum class CueRefusal { NotAWav, TooLarge, TooLong };
+inline constexpr std::int64_t kLargestCueBytes = 8 * 1024 * 1024;
+inline constexpr int kLongestCueSeconds = 10;
+
+// Why the open `file` is no cue to load, or nothing when it may be loaded. Only its size and
+// its chunk headers are read, however large it is: a WAV needs a "fmt " chunk with a byte rate
+// and a "data" chunk, whose length is the data size over that byte rate.
+std::optional<CueRefusal> RefuseCue(QIODevice& file);
+
 // Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
 // of the program's own resources, anything else a local file. Each file is loaded once, the
 // first time it is opened, and kept: a cue heard again is only a play(), which never holds
 // up a fencer's tick. Without a sound device, without the sound library, or with a file that
-// will not decode, a cue is silent and nothing else.
+// will not decode, a cue is silent and nothing else. A file refused by RefuseCue is silent
+// too, and the log says why once per file name.
 class QtMediaPlayer : public platform::MediaPlayer {
 public:
     // The sound effects are children of `parent`, which must outlive any use of the player.
@@ -77,6 +93,7 @@ private:
     QObject* parent;
     std::string fileName;
     std::map<std::string, std::unique_ptr<SoundEffect>> effects;
+    std::set<std::string> refused; // already in the log
     SoundEffect* opened = nullptr;
 };
 

@@ -8,6 +8,8 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <fontconfig/fontconfig.h>
 #include <sys/socket.h>
@@ -43,28 +45,68 @@ void CloseOnEndSignals(pistework::app::MainWindow& window) {
         sigaction(signal, &action, nullptr);
 }
 
-// --help and --version answer on the terminal, with no display needed, and end the program.
-// Anything else, Qt's own options included, is left to the window.
-void AnswerCommandLine(int argc, char* argv[]) {
+// Qt's own options, which QApplication takes from the command line: those documented for
+// QGuiApplication and QApplication, and those of the X11 platform.
+void AddQtOptions(QCommandLineParser& options) {
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+          "title", "icon", "name", "visual", "style", "stylesheet"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(option);
+    }
+}
+
+// --help and --version answer on the terminal, with no display needed, and end the program,
+// as does an option neither the game nor Qt knows. Returns whether the command line itself
+// names the platform or the display, which the window then opens on.
+bool AnswerCommandLine(int argc, char* argv[]) {
     // The usual start, from the desktop menu, has nothing to answer and no time to spare.
-    if (argc < 2) return;
+    if (argc < 2) return false;
     QCoreApplication probe(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pistework"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PISTEWORK_VERSION));
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("B.K.S. Pistework: foil fencing against the computer or a friend."));
+    // Qt's options take one dash: "-reverse" is one word, not -r -e -v...
+    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption version = options.addVersionOption();
-    options.parse(QCoreApplication::arguments());
+    AddQtOptions(options);
+    if (!options.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "%s\npistework: %s\n",
+                     qPrintable(options.helpText().section(QLatin1Char('\n'), 0, 0)),
+                     qPrintable(options.errorText()));
+        std::exit(2);
+    }
     if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) options.showHelp(0);
     if (options.isSet(version)) options.showVersion();
+    return options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display"));
+}
+
+// Qt ends a program that has no display with an abort, and advice to reinstall it.
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    AnswerCommandLine(argc, argv);
+    if (!AnswerCommandLine(argc, argv) && !HasDisplay()) {
+        std::fputs("pistework: no display to open the window on "
+                   "(DISPLAY and WAYLAND_DISPLAY are not set)\n",
+                   stderr);
+        return 1;
+    }
     // Pixel-art sprites keep even pixel widths only at whole factors: a 150 % screen shows the
     // window at twice its size rather than at one and a half. QT_SCALE_FACTOR still applies
     // as given.
@@ -90,6 +132,6 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QStringLiteral("B.K.S. Pistework"),
                               QString::fromLocal8Bit(e.what()));
     }
-    // The game has no error codes: it always ends with 0.
+    // Once the window has opened, the game always ends with 0.
     return 0;
 }

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSoundEffect>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,7 @@
 #include <string>
 #include <vector>
 
+using pistework::app::CueRefusal;
 using pistework::app::QtMediaPlayer;
 using pistework::sounds::ParseWav;
 
@@ -111,30 +114,61 @@ TEST(Sounds, AFileThatCannotBePlayedIsSilentAndNothingElse) {
     };
     // A header that promises a WAV with nothing decodable after it.
     const std::string broken = write("broken.wav", QByteArray("RIFF\x04\0\0\0WAVE", 12));
+    // 16-bit mono at 22050 Hz whose data chunk holds `dataBytes`, stored sparsely.
+    const auto wav = [&](const QString& name, qint64 dataBytes, const char* formatId = "fmt ") {
+        const std::vector<std::uint8_t> header = pistework::sounds::EncodeWav({}, 22050);
+        QByteArray bytes(reinterpret_cast<const char*>(header.data()), qsizetype(header.size()));
+        bytes.replace(12, 4, formatId);
+        qToLittleEndian<quint32>(quint32(dataBytes), bytes.data() + 40);
+        const std::string path = write(name, bytes);
+        QFile(QString::fromStdString(path)).resize(bytes.size() + dataBytes);
+        return path;
+    };
     struct Case {
         const char* why;
         std::string name;
+        std::optional<CueRefusal> refusal = {};
     };
     const std::vector<Case> cases{
         {"empty name", ""},
         {"missing file", dir.filePath("missing.wav").toStdString()},
         {"missing resource", ":/sounds/missing.wav"},
         {"a folder", dir.path().toStdString()},
-        {"text file", write("notes.wav", "not a sound at all\n")},
-        {"empty file", write("empty.wav", "")},
-        {"header without chunks", broken},
+        {"text file", write("notes.wav", "not a sound at all\n"), CueRefusal::NotAWav},
+        {"empty file", write("empty.wav", ""), CueRefusal::NotAWav},
+        {"header without chunks", broken, CueRefusal::NotAWav},
+        {"no format chunk", wav("noformat.wav", 44100, "JUNK"), CueRefusal::NotAWav},
+        {"9 MB", wav("large.wav", 9 << 20), CueRefusal::TooLarge},
+        {"11 s", wav("long.wav", 11 * 44100), CueRefusal::TooLong},
     };
+    static QStringList logged;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext& context, const QString& text) {
+            if (QLatin1String(context.category) == lcSound().categoryName()) logged << text;
+        });
     QObject owner;
     QtMediaPlayer player(&owner);
     for (const Case& k : cases) {
         SCOPED_TRACE(k.why);
+        const qsizetype loggedBefore = logged.size();
         player.SetFileName(k.name);
         if (player.Open()) (void)player.Play();
         ProcessEventsFor(200);
         // Once the player has looked at the file, it no longer claims to open it.
         EXPECT_FALSE(player.Open());
         EXPECT_FALSE(player.Play());
+        // A refusal is logged, naming the file, once however often the cue sounds.
+        EXPECT_EQ(logged.mid(loggedBefore).filter(QString::fromStdString(k.name)).size(),
+                  k.refusal ? 1 : 0);
+        QFile file(QString::fromStdString(k.name));
+        if (QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly)) {
+            EXPECT_EQ(pistework::app::RefuseCue(file), k.refusal);
+        }
     }
+    qInstallMessageHandler(previous);
+
+    player.SetFileName(wav("short.wav", 99 * 4410));
+    EXPECT_TRUE(player.Open()) << "9.9 s is within the limits";
 
     // A missing file is looked for again: one put there later plays.
     QtMediaPlayer late(&owner);
