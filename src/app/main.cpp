@@ -98,6 +98,18 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// A display that is named but does not answer also ends Qt's start in a fatal message and an
+// abort: the player gets one plain line, exit code 1 and no core file instead.
+QtMessageHandler qtHandler = nullptr;
+void EndFailedStart(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) return qtHandler(type, context, text);
+    // Qt's first sentence says what failed; the rest is advice to reinstall, which is wrong.
+    const QString what = text.section(QLatin1Char('\n'), 0, 0).section(QStringLiteral(". "), 0, 0);
+    std::fprintf(stderr, "pistework: the window cannot open on the display '%s': %s\n",
+                 qgetenv("DISPLAY").constData(), qPrintable(what));
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -117,7 +129,9 @@ int main(int argc, char* argv[]) {
     // is ready when the window is built. Fontconfig is thread-safe, and Qt's own FcInit()
     // then finds the work done.
     std::thread fonts([] { FcInit(); });
+    qtHandler = qInstallMessageHandler(EndFailedStart);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("Pistework"));
     QApplication::setOrganizationName(QStringLiteral("Brackenmoor Fencing Association"));
