@@ -91,14 +91,17 @@ void CheckOptions(const game::BoutOptions& o) {
 }
 
 bool SameStored(const game::BoutOptions& a, const game::BoutOptions& b) {
-    // A control that is neither keyboard nor mouse is stored as mouse.
+    // The values the game writes; not the player's sound, which the game never writes and which
+    // QSettings, rewriting a malformed file whole, may reshape (a NUL in it, a broken section
+    // header before it), as any new start would then read it. A control that is neither
+    // keyboard nor mouse is stored as mouse.
     const auto stored = [](game::ControlMode m) {
         return m == game::ControlMode::Keyboard ? m : game::ControlMode::Mouse;
     };
     return a.maxHits == b.maxHits && a.timed == b.timed && stored(a.control) == stored(b.control) &&
            a.chosen == b.chosen && a.level.has_value() == b.level.has_value() &&
            (!a.level || a.level->number == b.level->number) && a.keysLeft == b.keysLeft &&
-           a.keysRight == b.keysRight && a.hitSound == b.hitSound;
+           a.keysRight == b.keysRight;
 }
 
 std::unique_ptr<QTemporaryDir> folders;
