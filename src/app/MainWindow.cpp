@@ -114,6 +114,16 @@ QPixmap PistePixmap() {
     return QPixmap::fromImage(image);
 }
 
+// The hits of a "First to" item, and the graded level of an opponent item.
+int TargetOf(layout::MenuCommand command) {
+    using enum layout::MenuCommand;
+    return command == FirstTo5 ? 5 : command == FirstTo10 ? 10 : 15;
+}
+const game::Level& LevelOf(layout::MenuCommand command) {
+    return game::kLevels[static_cast<std::size_t>(command) -
+                         static_cast<std::size_t>(layout::MenuCommand::Level1)];
+}
+
 // Whether a menu item's mark is set; none for an item without one, or a game length the menu
 // does not offer (stored by hand), which leaves the marks as they were.
 std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu) {
@@ -124,7 +134,7 @@ std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu
     case FirstTo10:
     case FirstTo15:
         if (!offered) return std::nullopt;
-        return menu.target == (command == FirstTo5 ? 5 : command == FirstTo10 ? 10 : 15);
+        return menu.target == TargetOf(command);
     case ToggleTimed:
         return menu.timed;
     case Level1:
@@ -133,7 +143,7 @@ std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu
     case Level4:
     case Level5:
     case Level6:
-        return menu.level == static_cast<int>(command) - static_cast<int>(Level1) + 1;
+        return menu.level == LevelOf(command).number;
     case Custom:
         return menu.custom;
     case TwoPlayers:
@@ -354,11 +364,9 @@ void MainWindow::ChooseInGame(MenuCommand command) {
     case PauseOrResume:
         return g.PauseOrResume();
     case FirstTo5:
-        return g.SetTarget(5);
     case FirstTo10:
-        return g.SetTarget(10);
     case FirstTo15:
-        return g.SetTarget(15);
+        return g.SetTarget(TargetOf(command));
     case ToggleTimed:
         return g.ToggleTimed();
     case Level1:
@@ -367,8 +375,7 @@ void MainWindow::ChooseInGame(MenuCommand command) {
     case Level4:
     case Level5:
     case Level6:
-        return g.ChooseLevel(
-            game::kLevels[static_cast<std::size_t>(command) - static_cast<std::size_t>(Level1)]);
+        return g.ChooseLevel(LevelOf(command));
     case TwoPlayers:
         return g.ChooseTwoPlayers();
     case Keyboard:
