@@ -81,9 +81,6 @@ TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextWin) {
     const int champion = game::kChampion.number;
     EXPECT_FALSE(EndBout(window, {1, 3})) << "3 player hits do not beat the unbeaten 4";
     ASSERT_TRUE(EndBout(window, {12, 15}, [](VictoryDialog& victory) {
-        EXPECT_EQ(victory.size(), QSize(157, 137));
-        EXPECT_EQ(victory.windowTitle(), "Victory");
-        EXPECT_EQ(Text(victory, "LabelYouHave"), "You have the best result at");
         EXPECT_EQ(Text(victory, "LabelLevel"), drive::Text(game::kChampion.text));
         auto* name = Named<QLineEdit>(victory, "txtName");
         ASSERT_NE(name, nullptr);
