@@ -4,14 +4,14 @@
 #include "dialogs/Handbook.h"
 #include "game/Options.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: handbookgen <folder>\n");
         return 2;
