@@ -237,6 +237,7 @@ enum class MenuCommand {
     ToggleSound,
     About,
     Help,
+    Handbook,
 };
 
 struct MenuEntry {
@@ -254,7 +255,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = "&Resume Game";
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 33> kMenu{{
+inline constexpr std::array<MenuEntry, 34> kMenu{{
     {"mnuFile", "&File", "", MenuKind::Menu},
     {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuCommand::NewGame,
      MenuGroup::None, false, "F2"},
@@ -301,6 +302,7 @@ inline constexpr std::array<MenuEntry, 33> kMenu{{
     {"KeyboardLayout1", "Keyboard &Layout", "Control1", MenuKind::Item, MenuCommand::Keys},
     {"SoundOn", "&Sound On", "Control1", MenuKind::Check, MenuCommand::ToggleSound},
     {"mnuHelp", "&Help", "", MenuKind::Menu},
+    {"mnuHelpHandbook", "Hand&book", "mnuHelp", MenuKind::Item, MenuCommand::Handbook},
     {"mnuHelpAbout", "About...", "mnuHelp", MenuKind::Item, MenuCommand::About},
     {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuCommand::Help, MenuGroup::None, false,
      "F1"},

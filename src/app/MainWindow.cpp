@@ -5,6 +5,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
 #include "dialogs/CustomLevelDialog.h"
+#include "dialogs/HandbookDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/KeysDialog.h"
 #include "dialogs/Style.h"
@@ -348,6 +349,13 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
         g.WhileHeld([this] {
             dialogs::HelpDialog help(this);
             help.exec();
+        });
+        return true;
+    case Handbook:
+        g.WhileHeld([this, &g] {
+            const game::Game::Keys keys = g.CurrentKeys();
+            dialogs::HandbookDialog handbook(this, {keys.left, keys.right, store.FileName()});
+            handbook.exec();
         });
         return true;
     default:

@@ -1,0 +1,351 @@
+#include "dialogs/Handbook.h"
+
+#include "app/CallTexts.h"
+#include "app/Layout.h"
+#include "game/Actions.h"
+#include "game/KeyLayout.h"
+#include "game/Levels.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <array>
+
+namespace pistework::dialogs {
+
+namespace {
+
+using game::Call;
+using game::Side;
+
+// The text of a call as the window shows it; the one place the handbook reads the call table.
+QString ShownCall(game::RefereeCall call) {
+    return QString::fromStdString(app::CallText(call));
+}
+
+QString Escaped(const QString& text) {
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+// A menu item as the menu shows it, without its access-key mark.
+QString MenuCaption(app::layout::MenuCommand command) {
+    const std::string_view caption = app::layout::Menu(command).caption;
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))
+        .remove(QLatin1Char('&'));
+}
+
+// The poses the handbook shows, all of the player's fencer on the right.
+struct Pose {
+    std::string resource;
+    const char* caption; // translated in Html()
+};
+
+std::string ParryPose() {
+    const auto frames = game::SequenceTable(game::Action::Parry);
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        if (game::ParryWindow(game::Action::Parry, static_cast<int>(i)))
+            return game::ResourceName(frames[i], Side::Right);
+    return game::ResourceName(frames.front(), Side::Right);
+}
+
+std::array<Pose, 3> FencerPoses() {
+    return {{
+        {game::ResourceName(game::kLungeFrames.back(), Side::Right),
+         QT_TRANSLATE_NOOP("Handbook", "The lunge: the arm extended, the front foot thrown "
+                                       "forward, the point on the opponent's jacket.")},
+        {ParryPose(), QT_TRANSLATE_NOOP("Handbook", "The parry: the blade swept across to "
+                                                    "beat the opponent's blade aside.")},
+        {game::ResourceName(game::kFlecheFrames.back(), Side::Right),
+         QT_TRANSLATE_NOOP("Handbook", "The fl\u00e8che: a running attack with the arm "
+                                       "extended.")},
+    }};
+}
+
+std::array<Pose, 4> LampPoses() {
+    using namespace game::picture;
+    return {{
+        {game::ResourceName(kLampOn, Side::Left),
+         QT_TRANSLATE_NOOP("Handbook", "Left fencer hit on target")},
+        {game::ResourceName(kLampOffTarget, Side::Left),
+         QT_TRANSLATE_NOOP("Handbook", "Left fencer hit off target")},
+        {game::ResourceName(kLampOn, Side::Right),
+         QT_TRANSLATE_NOOP("Handbook", "Right fencer hit on target")},
+        {game::ResourceName(kLampOffTarget, Side::Right),
+         QT_TRANSLATE_NOOP("Handbook", "Right fencer hit off target")},
+    }};
+}
+
+QString FileName(const std::string& resource) {
+    return QString::fromStdString(resource) + QStringLiteral(".png");
+}
+
+// The sprite on the window's green, cut to the figure with a small margin, each pixel a 2 x 2
+// block so the picture stays as sharp as the game draws it.
+QImage Drawn(const std::string& resource) {
+    const QImage sprite =
+        QImage(QStringLiteral(":/sprites/") + QString::fromStdString(resource), "PNG")
+            .convertToFormat(QImage::Format_ARGB32);
+    if (sprite.isNull()) return {};
+    QRect figure;
+    for (int y = 0; y < sprite.height(); ++y)
+        for (int x = 0; x < sprite.width(); ++x)
+            if (qAlpha(sprite.pixel(x, y)) != 0) figure |= QRect(x, y, 1, 1);
+    figure = figure.adjusted(-4, -4, 4, 4).intersected(sprite.rect());
+    const QImage cut = sprite.copy(figure);
+    const QImage scaled = cut.scaled(cut.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const auto green = app::layout::kWindowGreen;
+    QImage out(scaled.size(), QImage::Format_RGB32);
+    out.fill(QColor(green.r, green.g, green.b));
+    QPainter painter(&out);
+    painter.drawImage(0, 0, scaled);
+    return out;
+}
+
+QString Image(const Pose& pose) {
+    return QStringLiteral("<img src=\"%1\" alt=\"%2\">")
+        .arg(FileName(pose.resource), Handbook::tr(pose.caption).toHtmlEscaped());
+}
+
+QString Heading(const QString& text) {
+    return QStringLiteral("<h2>%1</h2>\n").arg(text.toHtmlEscaped());
+}
+
+QString Paragraph(const QString& text) {
+    return QStringLiteral("<p>%1</p>\n").arg(text.toHtmlEscaped());
+}
+
+QString Row(const QStringList& cells) {
+    QString row = QStringLiteral("<tr>");
+    for (const QString& cell : cells)
+        row += QStringLiteral("<td>%1</td>").arg(cell);
+    return row + QStringLiteral("</tr>\n");
+}
+
+QString HeaderRow(const QStringList& cells) {
+    QString row = QStringLiteral("<tr>");
+    for (const QString& cell : cells)
+        row += QStringLiteral("<th align=\"left\">%1</th>").arg(cell.toHtmlEscaped());
+    return row + QStringLiteral("</tr>\n");
+}
+
+QString Table(const QString& rows) {
+    return QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n%1</table>\n")
+        .arg(rows);
+}
+
+QString HowToPlay() {
+    QString html = Heading(Handbook::tr("How to play"));
+    html += Paragraph(Handbook::tr(
+        "You fence the fencer on the right. On the left stands the computer, or a friend in a "
+        "two-player bout. The first to reach the number of hits chosen under Settings, Game "
+        "Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to "
+        "start a new bout."));
+    html += Paragraph(Handbook::tr(
+        "Advance to within distance, extend the arm, then lunge. After a lunge you must recover "
+        "to engarde and extend again before you can lunge again. Parry to turn an attack aside: "
+        "a fencer whose blade is beaten cannot answer for a moment. The fl\u00e8che is a "
+        "running attack from further away; the arm must be extended first, and each fl\u00e8che "
+        "costs you ground. Hits must land on the jacket: a hit on the arm is off target and "
+        "does not count."));
+    QString rows;
+    for (const Pose& pose : FencerPoses())
+        rows += Row({Image(pose), Handbook::tr(pose.caption).toHtmlEscaped()});
+    return html +
+           QStringLiteral("<table cellspacing=\"0\" cellpadding=\"6\">\n%1</table>\n").arg(rows);
+}
+
+QString ShownKey(const std::u32string& key) {
+    if (key.empty()) return Handbook::tr("(none)").toHtmlEscaped();
+    return QStringLiteral("<b>%1</b>")
+        .arg(QString::fromStdU32String(key).toUpper().toHtmlEscaped());
+}
+
+QString Keys(const Handbook::Facts& facts) {
+    // By position in a key string, as the keyboard layout dialog lists them.
+    static constexpr std::array<const char*, game::kKeysPerSide> kCommands{
+        QT_TRANSLATE_NOOP("Handbook", "Advance"),
+        QT_TRANSLATE_NOOP("Handbook", "Extend the arm"),
+        QT_TRANSLATE_NOOP("Handbook", "Lunge, or recover from a lunge"),
+        QT_TRANSLATE_NOOP("Handbook", "Retreat"),
+        QT_TRANSLATE_NOOP("Handbook", "Parry"),
+        QT_TRANSLATE_NOOP("Handbook", "Fl\u00e8che, or recover forwards from a lunge"),
+    };
+    QString html = Heading(Handbook::tr("Keys"));
+    html += Paragraph(Handbook::tr(
+        "With the mouse (Settings, Control, Mouse) you command your fencer with the six buttons "
+        "under the piste. With the keyboard (Settings, Control, Keyboard) the right fencer "
+        "answers to the right-hand keys, and in a two-player bout the left fencer to the "
+        "left-hand keys. Change them under Settings, Control, Keyboard Layout. The keys as now "
+        "set:"));
+    const auto left = game::SplitKeys(facts.keysLeft);
+    const auto right = game::SplitKeys(facts.keysRight);
+    QString rows = HeaderRow(
+        {Handbook::tr("Command"), Handbook::tr("Left fencer"), Handbook::tr("Right fencer")});
+    for (std::size_t i = 0; i < kCommands.size(); ++i)
+        rows += Row(
+            {Handbook::tr(kCommands[i]).toHtmlEscaped(), ShownKey(left[i]), ShownKey(right[i])});
+    return html + Table(rows);
+}
+
+QString Meaning(Call call) {
+    switch (call) {
+    case Call::None:
+        break;
+    case Call::Engarde:
+        return Handbook::tr("Both fencers take their places on the engarde lines.");
+    case Call::Ready:
+        return Handbook::tr("Get ready: fencing starts in a moment.");
+    case Call::Fence:
+        return Handbook::tr("The bout clock runs; the fencers move on the next beat.");
+    case Call::Halt:
+        return Handbook::tr("Fencing stops and the clock stands still; the referee says why.");
+    case Call::Attack:
+        return Handbook::tr("The named fencer's attack has arrived.");
+    case Call::AttackAndCounter:
+        return Handbook::tr("The named fencer's attack has arrived, and the other's "
+                            "counter-attack too.");
+    case Call::OffTarget:
+        return Handbook::tr("The hit landed off the target: no hit is scored and the fencers "
+                            "step apart where they stand.");
+    case Call::Successful:
+        return Handbook::tr("The attack counts: one hit to the fencer who made it.");
+    case Call::SuccessfulCounterOutOfTime:
+        return Handbook::tr("The attack counts; the counter-attack came too late and does not.");
+    case Call::Passed:
+        return Handbook::tr("One fencer has run past the other.");
+    case Call::CorpsACorps:
+        return Handbook::tr("The named fencer ran past again with a fl\u00e8che only a few "
+                            "seconds after the last time: an offence, and a card follows.");
+    case Call::YellowCard:
+        return Handbook::tr("The named fencer's first offence of the bout: a warning, no hit.");
+    case Call::RedCard:
+        return Handbook::tr("A later offence by the named fencer: one hit to the other fencer.");
+    case Call::ReturnToEngarde:
+        return Handbook::tr("After a pass: no hit; both fencers go back and fence on.");
+    case Call::GameOver:
+        return Handbook::tr("The bout is over: a fencer reached the target or the time ran out.");
+    }
+    return {};
+}
+
+QString Calls() {
+    QString html = Heading(Handbook::tr("The referee's calls"));
+    html += Paragraph(Handbook::tr("The referee calls in large letters above the fencers."));
+    QString rows = HeaderRow({Handbook::tr("Call"), Handbook::tr("What it means")});
+    for (int code = static_cast<int>(Call::Engarde); code <= static_cast<int>(Call::GameOver);
+         ++code) {
+        const auto call = static_cast<Call>(code);
+        const QString left = ShownCall({call, Side::Left});
+        const QString right = ShownCall({call, Side::Right});
+        QString shown = QStringLiteral("<b>%1</b>").arg(Escaped(left));
+        if (right != left) shown += QStringLiteral("<br><b>%1</b>").arg(Escaped(right));
+        rows += Row({shown, Meaning(call).toHtmlEscaped()});
+    }
+    return html + Table(rows);
+}
+
+QString LampsAndCards() {
+    QString html = Heading(Handbook::tr("Lamps and cards"));
+    html += Paragraph(Handbook::tr(
+        "Each fencer has a scoring lamp beside the piste, the left fencer's red and the right "
+        "fencer's green, with a white lamp beside it. After a hit the lamps flash until the "
+        "next \"Engarde\": the coloured lamp for a hit on target, the white one for a hit off "
+        "target. When the other fencer's counter-attack also arrived, its coloured lamp flashes "
+        "as well."));
+    QString images;
+    QString captions;
+    for (const Pose& pose : LampPoses()) {
+        images += QStringLiteral("<td align=\"center\">%1</td>").arg(Image(pose));
+        captions += QStringLiteral("<td align=\"center\">%1</td>")
+                        .arg(Handbook::tr(pose.caption).toHtmlEscaped());
+    }
+    html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"6\">\n<tr>%1</tr>\n"
+                           "<tr>%2</tr>\n</table>\n")
+                .arg(images, captions);
+    html += Paragraph(Handbook::tr(
+        "Running into the opponent with a fl\u00e8che again too soon after one's own last pass "
+        "is an offence. The first offence of a bout earns a yellow card, a warning. Every later "
+        "one earns a red card, which gives the opponent a hit; the number on the red card "
+        "counts them. Cards do not carry into the next bout."));
+    return html;
+}
+
+QString Levels() {
+    QString html = Heading(Handbook::tr("Opponents"));
+    html += Paragraph(Handbook::tr(
+        "Choose the computer's level under Settings, Opponent. Speed is how many milliseconds "
+        "the computer's fencer takes over each picture of its moves: the fewer, the quicker. "
+        "Range is the spread of its random choices; high draws make it stand and wait, so the "
+        "smaller the range, the less it hesitates. The best result at each level is kept."));
+    QString rows =
+        HeaderRow({Handbook::tr("Level"), Handbook::tr("Speed (ms)"), Handbook::tr("Range")});
+    for (std::size_t i = 0; i < game::kLevels.size(); ++i) {
+        const auto command = static_cast<app::layout::MenuCommand>(
+            static_cast<int>(app::layout::MenuCommand::Level1) + static_cast<int>(i));
+        const game::Strength& strength = game::kLevels[i].strength;
+        rows += Row({MenuCaption(command).toHtmlEscaped(), QString::number(strength.speed),
+                     QString::number(strength.range)});
+    }
+    html += Table(rows);
+    const game::Strength weakest = game::StrengthAt({});
+    const game::Strength strongest =
+        game::StrengthAt({game::kLastCustomPosition, game::kLastCustomPosition});
+    html += Paragraph(
+        Handbook::tr("Settings, Opponent, %1 sets an opponent of your own with two bars: Speed "
+                     "from %2 ms to %3 ms, Reaction Time the range from %4 to %5; both move "
+                     "right towards a stronger opponent. A custom opponent keeps no best "
+                     "results, nor does a %6 bout.")
+            .arg(MenuCaption(app::layout::MenuCommand::Custom))
+            .arg(weakest.speed)
+            .arg(strongest.speed)
+            .arg(weakest.range)
+            .arg(strongest.range)
+            .arg(MenuCaption(app::layout::MenuCommand::TwoPlayers)));
+    return html;
+}
+
+QString Demonstration() {
+    QString html = Heading(Handbook::tr("The demonstration"));
+    html += Paragraph(
+        Handbook::tr(
+            "When nobody starts a bout for 15 seconds, the computer fences both sides at the "
+            "%1 level, bout after bout, with a pause of about three seconds between them. Press F2 "
+            "to start a bout of your own.")
+            .arg(MenuCaption(app::layout::MenuCommand::Level6)));
+    return html;
+}
+
+QString Files(const Handbook::Facts& facts) {
+    QString html = Heading(Handbook::tr("Options and best results"));
+    html += Paragraph(Handbook::tr(
+        "The game keeps the options chosen in its menus (game type, timed bout, opponent, "
+        "control and keys) and the best result at each level, with the winner's name, in one "
+        "file:"));
+    html += QStringLiteral("<p><code>%1</code></p>\n").arg(facts.settingsFile.toHtmlEscaped());
+    html += Paragraph(Handbook::tr(
+        "Delete it, with the game closed, to start again from the defaults and no best "
+        "results."));
+    return html;
+}
+
+} // namespace
+
+QString Handbook::Html(const Facts& facts) {
+    const QString title = tr("Pistework Handbook");
+    return QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
+                          "<title>%1</title>\n</head>\n<body>\n<h1>%1</h1>\n")
+               .arg(title.toHtmlEscaped()) +
+           HowToPlay() + Keys(facts) + Calls() + LampsAndCards() + Levels() + Demonstration() +
+           Files(facts) + QStringLiteral("</body>\n</html>\n");
+}
+
+std::vector<Handbook::Picture> Handbook::Pictures() {
+    std::vector<Picture> pictures;
+    for (const Pose& pose : FencerPoses())
+        pictures.push_back({FileName(pose.resource), Drawn(pose.resource)});
+    for (const Pose& pose : LampPoses())
+        pictures.push_back({FileName(pose.resource), Drawn(pose.resource)});
+    return pictures;
+}
+
+} // namespace pistework::dialogs
