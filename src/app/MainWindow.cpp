@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
+#include "app/Translations.h"
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
@@ -78,8 +79,8 @@ private:
 
 QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
     auto* label = entry.readout != Readout::None
-                      ? new ReadoutLabel(Text(entry.caption), parent, entry.readout)
-                      : new QLabel(Text(entry.caption), parent);
+                      ? new ReadoutLabel(Translated("Layout", entry.caption), parent, entry.readout)
+                      : new QLabel(Translated("Layout", entry.caption), parent);
     label->setAlignment(Alignment(entry.align));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Colour(entry.colour));
@@ -208,9 +209,9 @@ void MainWindow::SaveOptions() {
     optionsSaved = true;
     if (game->SaveOptions()) return;
     const QString text =
-        QStringLiteral("Your settings could not be saved to\n%1\n\nThe game length, control, "
-                       "keys and level chosen this time are lost; the settings saved before are "
-                       "kept as they were.")
+        tr("Your settings could not be saved to\n%1\n\nThe game length, control, "
+           "keys and level chosen this time are lost; the settings saved before are "
+           "kept as they were.")
             .arg(store.FileName());
     Warn(text);
 }
@@ -227,7 +228,7 @@ QWidget* MainWindow::NewControl(const ControlEntry& entry) {
     case ControlKind::Shape:
         return new ShapeWidget(client, Colour(entry.colour));
     case ControlKind::Button: {
-        auto* button = new QPushButton(Text(entry.caption), client);
+        auto* button = new QPushButton(Translated("Layout", entry.caption), client);
         connect(button, &QPushButton::clicked, this,
                 [this, command = entry.command] { game->Command(Side::Right, command); });
         return button;
@@ -271,9 +272,9 @@ void MainWindow::BuildMenu() {
     std::map<MenuGroup, QActionGroup*> groups;
     // The button Qt shows for the menus that no longer fit, at a large scale, has only an arrow.
     if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More menus"));
+        more->setAccessibleName(tr("More menus"));
     for (const auto& entry : layout::kMenu) {
-        const QString caption = Text(entry.caption);
+        const QString caption = Translated("Menu", entry.caption);
         QMenu* parent = entry.parent.empty() ? nullptr : menus.at(entry.parent);
         switch (entry.kind) {
         case MenuKind::Menu: {
@@ -407,8 +408,8 @@ void MainWindow::DrawMenu(const game::MenuView& menu) {
         loggedMarks[action] = *mark;
     }
     QAction* pause = actions.at(MenuCommand::PauseOrResume);
-    pause->setText(menu.paused ? Text(layout::kResumeCaption)
-                               : Text(layout::Menu(MenuCommand::PauseOrResume).caption));
+    pause->setText(menu.paused ? Translated("Menu", layout::kResumeCaption)
+                               : Translated("Menu", layout::Menu(MenuCommand::PauseOrResume).caption));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
