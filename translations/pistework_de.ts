@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Fortgeschr.</translation>
+        <translation>Mittelstufe</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>&amp;Fortgeschritten</translation>
+        <translation>&amp;Mittelstufe</translation>
     </message>
     <message>
         <source>&amp;Advanced</source>
@@ -408,7 +408,7 @@ Gegenangriff zu spät</translation>
     </message>
     <message>
         <source>Intermediate Level</source>
-        <translation>Stufe Fortgeschritten</translation>
+        <translation>Mittelstufe</translation>
     </message>
     <message>
         <source>Advanced Level</source>

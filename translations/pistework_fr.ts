@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Press F2 to Start</source>
-        <translation>F2 pour commencer</translation>
+        <translation>F2 pour jouer</translation>
     </message>
     <message>
         <source>Advance</source>
@@ -471,7 +471,7 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>The Brackenmoor Fencing Association organises local fencing competitions and courses within the county of Brackenmoor.</source>
-        <translation>La Brackenmoor Fencing Association organise des compétitions et des stages d’escrime dans le comté de Brackenmoor.</translation>
+        <translation>La Brackenmoor Fencing Association organise compétitions et stages d’escrime dans le comté de Brackenmoor.</translation>
     </message>
     <message>
         <source>It is responsible for the distribution of fencing information within the county and for liason between Valdmark and the clubs in the Area</source>
@@ -483,7 +483,7 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>For further information of clubs in your own area contact Valdmark on</source>
-        <translation>Pour connaître les clubs de votre région, contactez Valdmark sur</translation>
+        <translation>Les clubs de votre région : contactez Valdmark sur</translation>
     </message>
     <message>
         <source>or your own national federation</source>

@@ -90,7 +90,8 @@ void ReadoutLabel::SetValue(const QString& text) {
 
 void NameForReaders(QWidget* widget, const layout::ControlEntry& entry) {
     if (!entry.spoken.empty()) widget->setAccessibleName(Translated("Layout", entry.spoken));
-    if (!entry.description.empty()) widget->setAccessibleDescription(Translated("Layout", entry.description));
+    if (!entry.description.empty())
+        widget->setAccessibleDescription(Translated("Layout", entry.description));
 }
 
 void InstallReadoutAccessibility() {

@@ -51,9 +51,8 @@ inline constexpr std::array<CallWords, 15> kCallWords{{
 inline std::string CallText(game::RefereeCall said) {
     for (const CallWords& words : kCallWords)
         if (words.call == said.call)
-            return std::string(said.side == game::Side::Right && !words.right.empty()
-                                   ? words.right
-                                   : words.left);
+            return std::string(said.side == game::Side::Right && !words.right.empty() ? words.right
+                                                                                      : words.left);
     return ""; // Call::None clears the caption
 }
 

@@ -25,7 +25,9 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace pistework::app {
 
@@ -261,8 +263,31 @@ void MainWindow::BuildControls() {
         widget->setVisible(entry.visible);
         board.Register(entry, widget);
     }
+    PlaceScores();
     // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
+}
+
+// A side's name by its score may be longer in the player's language than "Right": the scores
+// then move right together, a space after the longest name, rather than under it.
+void MainWindow::PlaceScores() {
+    std::vector<QWidget*> scores;
+    int left = 0;
+    for (const ControlEntry& score : layout::kControls) {
+        if (score.shows != layout::Shows::Score) continue;
+        scores.push_back(client->findChild<QWidget*>(Text(score.name)));
+        left = std::max(left, score.geometry.x);
+        for (const ControlEntry& name : layout::kControls) {
+            if (name.kind != ControlKind::Label || name.shows != layout::Shows::Fixed ||
+                name.geometry.y != score.geometry.y || name.geometry.x >= score.geometry.x)
+                continue;
+            const auto* label = client->findChild<QLabel*>(Text(name.name));
+            left = std::max(left, label->x() + label->fontMetrics().horizontalAdvance(
+                                                   label->text() + QLatin1Char(' ')));
+        }
+    }
+    for (QWidget* score : scores)
+        score->move(left, score->y());
 }
 
 void MainWindow::BuildMenu() {
@@ -408,8 +433,9 @@ void MainWindow::DrawMenu(const game::MenuView& menu) {
         loggedMarks[action] = *mark;
     }
     QAction* pause = actions.at(MenuCommand::PauseOrResume);
-    pause->setText(menu.paused ? Translated("Menu", layout::kResumeCaption)
-                               : Translated("Menu", layout::Menu(MenuCommand::PauseOrResume).caption));
+    pause->setText(menu.paused
+                       ? Translated("Menu", layout::kResumeCaption)
+                       : Translated("Menu", layout::Menu(MenuCommand::PauseOrResume).caption));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -75,9 +75,8 @@ bool AnswerCommandLine(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("pistework"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PISTEWORK_VERSION));
     QCommandLineParser options;
-    options.setApplicationDescription(
-        QCoreApplication::translate("main",
-                                    "B.K.S. Pistework: foil fencing against the computer or a friend."));
+    options.setApplicationDescription(QCoreApplication::translate(
+        "main", "B.K.S. Pistework: foil fencing against the computer or a friend."));
     // Qt's options take one dash: "-reverse" is one word, not -r -e -v...
     options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = options.addHelpOption();
@@ -125,9 +124,9 @@ int main(int argc, char* argv[]) {
     if (!AnswerCommandLine(argc, argv) && !HasDisplay()) {
         QCoreApplication probe(argc, argv);
         pistework::app::LoadTranslations(probe);
-        const QString line = QCoreApplication::translate(
-            "main", "pistework: no display to open the window on "
-                    "(DISPLAY and WAYLAND_DISPLAY are not set)");
+        const QString line =
+            QCoreApplication::translate("main", "pistework: no display to open the window on "
+                                                "(DISPLAY and WAYLAND_DISPLAY are not set)");
         std::fprintf(stderr, "%s\n", qPrintable(line));
         return 1;
     }

@@ -60,27 +60,26 @@ AboutDialog::AboutDialog(QWidget* owner, platform::Launcher& launcher,
 
     WrappedLabel(this, "Label1",
                  tr("The Brackenmoor Fencing Association organises local fencing "
-                                "competitions and courses within the county of Brackenmoor."),
+                    "competitions and courses within the county of Brackenmoor."),
                  {8, 8, 340, 32});
     WrappedLabel(this, "Label2",
                  tr("It is responsible for the distribution of fencing information "
-                                "within the county and for liason between Valdmark and the clubs "
-                                "in the Area"),
+                    "within the county and for liason between Valdmark and the clubs "
+                    "in the Area"),
                  {8, 40, 340, 39});
     WrappedLabel(this, "Label3",
                  tr("For further information about fencing in Brackenmoor, visit our "
-                                "website at: "),
+                    "website at: "),
                  {8, 85, 340, 26});
     new LinkLabel(this, "LabelTalbrook", game::kAssociationAddress, 111,
                   [this] { LabelTalbrookClick(); });
     WrappedLabel(this, "Label4",
                  tr("For further information of clubs in your own area contact "
-                                "Valdmark on"),
+                    "Valdmark on"),
                  {8, 130, 340, 26});
     new LinkLabel(this, "LabelValdmark", game::kFederationAddress, 156,
                   [this] { LabelValdmarkClick(); });
-    WrappedLabel(this, "Label7", tr("or your own national federation"),
-                 {8, 170, 240, 16});
+    WrappedLabel(this, "Label7", tr("or your own national federation"), {8, 170, 240, 16});
 
     CloseButton(*this, {284, 180, 64, 25});
 }

@@ -44,7 +44,9 @@ BestResultsDialog::BestResultsDialog(QWidget* owner, const game::BestResultTable
     for (int n = 1; n <= game::kLevelCount; ++n) {
         const Row& row = kRows[static_cast<std::size_t>(n - 1)];
         const int top = 8 + 16 * (n - 1);
-        Caption(this, row.levelName, QCoreApplication::translate("BestResultsDialog", row.levelText), QRect(4, top, 85, 16))
+        Caption(this, row.levelName,
+                QCoreApplication::translate("BestResultsDialog", row.levelText),
+                QRect(2, top, 87, 16))
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const QString caption =
             QString::fromStdString(game::ResultCaption(results[static_cast<std::size_t>(n)]));

@@ -46,11 +46,9 @@ CustomLevelDialog::CustomLevelDialog(QWidget* owner) : QDialog(owner, kFixedDial
     fraMain->setMidLineWidth(0);
     fraMain->setGeometry(8, 8, 218, 106);
 
-    scrSpeed = PositionBar(fraMain, "scrSpeed",
-                           BarLabel(fraMain, "lblSpeed", tr("Speed"), 10), 30);
-    scrReaction =
-        PositionBar(fraMain, "scrReaction",
-                    BarLabel(fraMain, "lblReactionTime", tr("Reaction Time"), 58), 78);
+    scrSpeed = PositionBar(fraMain, "scrSpeed", BarLabel(fraMain, "lblSpeed", tr("Speed"), 10), 30);
+    scrReaction = PositionBar(fraMain, "scrReaction",
+                              BarLabel(fraMain, "lblReactionTime", tr("Reaction Time"), 58), 78);
 
     auto* cmdOK = NamedButton(this, "cmdOK", tr("&OK"), {33, 124, 80, 25});
     cmdOK->setDefault(true);

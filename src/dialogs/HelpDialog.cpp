@@ -16,33 +16,33 @@ HelpDialog::HelpDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
 
     WrappedLabel(this, "Label1",
                  tr("The fencing bout is \"first-to-five\", \"first-to-ten\" or "
-                                "\"first-to-fifteen\" hits."),
+                    "\"first-to-fifteen\" hits."),
                  {8, 8, 360, 26});
     WrappedLabel(this, "Label2",
                  tr("To hit your opponent, advance to within distance, then extend "
-                                "the fencing arm before lunging. You must return to engarde and "
-                                "re-extend to lunge again."),
+                    "the fencing arm before lunging. You must return to engarde and "
+                    "re-extend to lunge again."),
                  {8, 37, 360, 39});
     WrappedLabel(this, "Label3", QString(), {8, 76, 360, 16});
     // Label7 and Label8 read as one sentence, broken where the original broke it.
     WrappedLabel(this, "Label7",
                  tr("A Flèche is a running attack, best used from a distance.  "
-                                "The arm must first be extended to flèche.Do not use it too "
-                                "frequently as you are penalised ground with each flèche. If "
-                                "you accidentally run into your "),
+                    "The arm must first be extended to flèche.Do not use it too "
+                    "frequently as you are penalised ground with each flèche. If "
+                    "you accidentally run into your "),
                  {8, 92, 360, 52});
     WrappedLabel(this, "Label8",
                  tr("opponent you will receive a warning and your opponent will be "
-                                "awarded a hit for each subsequent offence."),
+                    "awarded a hit for each subsequent offence."),
                  {8, 144, 360, 32});
     WrappedLabel(this, "Label4",
                  tr("Parry to make an opponent's attack ineffective. If you beat your "
-                                "opponent's blade, he will temporarily be unable to respond."),
+                    "opponent's blade, he will temporarily be unable to respond."),
                  {8, 176, 360, 34});
     // Narrower, to leave room for the button beside it.
     WrappedLabel(this, "Label5",
                  tr("Hits must be placed on the lamé to be effective. Hits on the "
-                                "arm are off-target, and are not counted."),
+                    "arm are off-target, and are not counted."),
                  {8, 210, 288, 32});
     WrappedLabel(this, "Label6", tr("Good Luck."), {8, 242, 288, 20});
 

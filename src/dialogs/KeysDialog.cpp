@@ -109,8 +109,7 @@ KeysDialog::Radios KeysDialog::SideRadios(const char* side, const QString& title
         radios[i] = new QRadioButton(caption, group);
         // "WSXQAZ" read as a word means nothing; key by key it is the preset.
         if (i < presets.size())
-            radios[i]->setAccessibleName(
-                tr("%1 keys %2").arg(title, SpelledOut(presets[i].keys)));
+            radios[i]->setAccessibleName(tr("%1 keys %2").arg(title, SpelledOut(presets[i].keys)));
         radios[i]->setObjectName(
             QStringLiteral("opt%1%2").arg(QString::fromLatin1(side)).arg(i + 1));
         radios[i]->setGeometry(6, 20 + 24 * static_cast<int>(i), 76, 20);

@@ -63,8 +63,10 @@ VictoryDialog::VictoryDialog(QWidget* owner, int level, const std::string& holde
     setTabOrder(txtName, cmdOK);
 
     const auto graded = game::LevelNumbered(level);
-    levelLabel->setText(graded ? QCoreApplication::translate("VictoryDialog", kLevelTitles[static_cast<std::size_t>(graded->number - 1)])
-                               : QString());
+    levelLabel->setText(
+        graded ? QCoreApplication::translate(
+                     "VictoryDialog", kLevelTitles[static_cast<std::size_t>(graded->number - 1)])
+               : QString());
     txtName->setText(QString::fromStdString(holder));
 }
 
@@ -73,7 +75,7 @@ void VictoryDialog::OkClicked() {
         // The old record stays as it was; the player may try again or close without saving.
         QMessageBox::warning(this, windowTitle(),
                              tr("Your best result could not be saved. "
-                                            "The settings file may be read-only."));
+                                "The settings file may be read-only."));
         return;
     }
     accept();
