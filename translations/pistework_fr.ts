@@ -483,7 +483,7 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>For further information of clubs in your own area contact Valdmark on</source>
-        <translation>Les clubs de votre région : contactez Valdmark sur</translation>
+        <translation>Les clubs de votre région&#xa0;: contactez Valdmark sur</translation>
     </message>
     <message>
         <source>or your own national federation</source>
