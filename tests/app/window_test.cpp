@@ -4,7 +4,6 @@
 #include "Languages.h"
 #include "WindowDriver.h"
 #include "app/CallTexts.h"
-#include "app/Translations.h"
 #include "game/BoutRules.h"
 
 #include <QAction>
@@ -52,6 +51,9 @@ std::vector<std::string> CallTexts() {
                 app::TranslatedCallText({static_cast<game::Call>(call), side}).toStdString());
     return texts;
 }
+
+using MainWindowInLanguage = drive::InEachLanguage;
+INSTANTIATE_IN_EACH_LANGUAGE(MainWindowInLanguage);
 
 } // namespace
 
@@ -200,126 +202,113 @@ TEST(MainWindow, StartUpState) {
     EXPECT_FALSE(Named(window, "cmdLunge")->isHidden());
 }
 
-TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
-    for (const QString& language : drive::Languages()) {
-        SCOPED_TRACE(language.toStdString());
-        const drive::InLanguage in(language);
-        MainWindow window;
-        auto fits = [&](QLabel* label) {
-            const QRect needed = label->fontMetrics().boundingRect(
-                QRect(0, 0, 1000, 1000), static_cast<int>(label->alignment()), label->text());
-            const QRect room = label->contentsRect();
-            const std::string where =
-                label->objectName().toStdString() + " with \"" + label->text().toStdString() + "\"";
-            EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
-                << where << " needs " << needed.width() << "x" << needed.height() << ", has "
-                << room.width() << "x" << room.height();
-            EXPECT_TRUE(window.Client()->rect().contains(label->geometry()))
-                << where << " reaches out of the window";
-        };
-        // The scores as the game draws them, from 0 to the longest bout's 15.
-        for (Side side : game::kSides) {
-            auto* score = Named<QLabel>(window, side == Side::Left ? "lblScore0" : "lblScore1");
+TEST_P(MainWindowInLanguage, EveryCaptionShowsWholeInItsLabel) {
+    MainWindow window;
+    auto fits = [&](QLabel* label) {
+        const QRect needed = label->fontMetrics().boundingRect(
+            QRect(0, 0, 1000, 1000), static_cast<int>(label->alignment()), label->text());
+        const QRect room = label->contentsRect();
+        const std::string where =
+            label->objectName().toStdString() + " with \"" + label->text().toStdString() + "\"";
+        EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+            << where << " needs " << needed.width() << "x" << needed.height() << ", has "
+            << room.width() << "x" << room.height();
+        EXPECT_TRUE(window.Client()->rect().contains(label->geometry()))
+            << where << " reaches out of the window";
+    };
+    // The scores as the game draws them, from 0 to the longest bout's 15.
+    for (Side side : game::kSides) {
+        auto* score = Named<QLabel>(window, side == Side::Left ? "lblScore0" : "lblScore1");
+        fits(score);
+        for (int hits = 1; hits <= 15; ++hits) {
+            drive::Hit(window, side);
+            ASSERT_EQ(window.Game().View().scores[side], hits);
             fits(score);
-            for (int hits = 1; hits <= 15; ++hits) {
-                drive::Hit(window, side);
-                ASSERT_EQ(window.Game().View().scores[side], hits);
-                fits(score);
-            }
-        }
-        // The labels of a fixed size, with every text they can show.
-        std::vector<std::string> clock, redCounts;
-        for (int seconds = game::BoutLengthSeconds(15); seconds >= 0; --seconds)
-            clock.push_back(game::ClockCaption(seconds));
-        // The count sits on its card, one digit wide.
-        for (int cards = 0; cards <= 9; ++cards)
-            redCounts.push_back(std::to_string(cards));
-        const std::vector<std::pair<const char*, std::vector<std::string>>> shown{
-            {"lblTime", clock},
-            {"lblRedCount0", redCounts},
-            {"lblRedCount1", redCounts},
-            {"lblEngarde", CallTexts()},
-            {"lblStart",
-             {app::Translated("Layout", layout::Control("lblStart").caption).toStdString()}}};
-        for (const auto& [name, captions] : shown) {
-            auto* label = Named<QLabel>(window, name);
-            for (const std::string& caption : captions) {
-                label->setText(QString::fromStdString(caption));
-                fits(label);
-            }
-        }
-        // The command buttons' captions, without the mark of a shortcut key.
-        for (auto* button : window.Client()->findChildren<QPushButton*>()) {
-            EXPECT_LE(
-                button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))),
-                button->contentsRect().width() - 4)
-                << button->objectName().toStdString() << " with " << button->text().toStdString();
         }
     }
+    // The labels of a fixed size, with every text they can show.
+    std::vector<std::string> clock, redCounts;
+    for (int seconds = game::BoutLengthSeconds(15); seconds >= 0; --seconds)
+        clock.push_back(game::ClockCaption(seconds));
+    // The count sits on its card, one digit wide.
+    for (int cards = 0; cards <= 9; ++cards)
+        redCounts.push_back(std::to_string(cards));
+    const std::vector<std::pair<const char*, std::vector<std::string>>> shown{
+        {"lblTime", clock},
+        {"lblRedCount0", redCounts},
+        {"lblRedCount1", redCounts},
+        {"lblEngarde", CallTexts()},
+        {"lblStart", {Named<QLabel>(window, "lblStart")->text().toStdString()}}};
+    for (const auto& [name, captions] : shown) {
+        auto* label = Named<QLabel>(window, name);
+        for (const std::string& caption : captions) {
+            label->setText(QString::fromStdString(caption));
+            fits(label);
+        }
+    }
+    // The command buttons, their captions within the frame the style draws.
+    for (auto* button : window.Client()->findChildren<QPushButton*>())
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))),
+                  button->contentsRect().width() - 4)
+            << button->text().toStdString();
 }
 
 // Whether a caption is drawn whole is read off the window's own pixels: its ink must be as
 // wide and as high as the same text drawn with the same font where nothing clips it.
-TEST(MainWindow, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
-    for (const QString& language : drive::Languages()) {
-        SCOPED_TRACE(language.toStdString());
-        const drive::InLanguage in(language);
-        MainWindow window;
-        window.show();
-        const QColor ground = Colour(layout::kWindowGreen);
-        auto inkBounds = [&ground](const QImage& image, const QRect& area) {
-            QRect ink;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    if (image.pixelColor(x, y) != ground) ink |= QRect(x, y, 1, 1);
-            return ink;
-        };
-        auto drawnWhole = [&](QLabel* label) {
-            const QString caption = label->text();
-            const QImage client = window.Client()->grab().toImage();
-            const qreal scale = client.devicePixelRatio();
-            const QRect onScreen =
-                inkBounds(client, QRect((QRectF(label->geometry()).topLeft() * scale).toPoint(),
-                                        (QSizeF(label->size()) * scale).toSize()));
+TEST_P(MainWindowInLanguage, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
+    MainWindow window;
+    window.show();
+    const QColor ground = Colour(layout::kWindowGreen);
+    auto inkBounds = [&ground](const QImage& image, const QRect& area) {
+        QRect ink;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixelColor(x, y) != ground) ink |= QRect(x, y, 1, 1);
+        return ink;
+    };
+    auto drawnWhole = [&](QLabel* label) {
+        const QString caption = label->text();
+        const QImage client = window.Client()->grab().toImage();
+        const qreal scale = client.devicePixelRatio();
+        const QRect onScreen =
+            inkBounds(client, QRect((QRectF(label->geometry()).topLeft() * scale).toPoint(),
+                                    (QSizeF(label->size()) * scale).toSize()));
 
-            QImage free(QSize(1200, 400) * scale, QImage::Format_RGB32);
-            free.setDevicePixelRatio(scale);
-            free.fill(ground);
-            {
-                QPainter painter(&free);
-                painter.setFont(label->font());
-                painter.setPen(label->palette().color(QPalette::WindowText));
-                painter.drawText(QRect(0, 0, 1200, 400), static_cast<int>(label->alignment()),
-                                 caption);
-            }
-            const QRect whole = inkBounds(free, free.rect());
-            const std::string where =
-                label->objectName().toStdString() + " cuts \"" + caption.toStdString() + "\"";
-            EXPECT_FALSE(whole.isEmpty()) << where;
-            EXPECT_NEAR(onScreen.width(), whole.width(), 1) << where;
-            EXPECT_NEAR(onScreen.height(), whole.height(), 1) << where;
-        };
+        QImage free(QSize(1200, 400) * scale, QImage::Format_RGB32);
+        free.setDevicePixelRatio(scale);
+        free.fill(ground);
+        {
+            QPainter painter(&free);
+            painter.setFont(label->font());
+            painter.setPen(label->palette().color(QPalette::WindowText));
+            painter.drawText(QRect(0, 0, 1200, 400), static_cast<int>(label->alignment()), caption);
+        }
+        const QRect whole = inkBounds(free, free.rect());
+        const std::string where =
+            label->objectName().toStdString() + " cuts \"" + caption.toStdString() + "\"";
+        EXPECT_FALSE(whole.isEmpty()) << where;
+        EXPECT_NEAR(onScreen.width(), whole.width(), 1) << where;
+        EXPECT_NEAR(onScreen.height(), whole.height(), 1) << where;
+    };
 
-        // The widest call on one line and the widest on two.
-        auto* call = Named<QLabel>(window, "lblEngarde");
-        const auto width = [&](const std::string& text) {
-            return call->fontMetrics()
-                .boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignCenter,
-                              QString::fromStdString(text))
-                .width();
-        };
-        std::string oneLine, twoLines;
-        for (const std::string& text : CallTexts()) {
-            std::string& widest = text.find('\n') == std::string::npos ? oneLine : twoLines;
-            if (width(text) > width(widest)) widest = text;
-        }
-        for (const std::string& text : {oneLine, twoLines}) {
-            call->setText(QString::fromStdString(text));
-            drawnWhole(call);
-        }
-        drive::Hit(window, Side::Left, 15);
-        drive::Hit(window, Side::Right, 10);
-        drawnWhole(Named<QLabel>(window, "lblScore0"));
-        drawnWhole(Named<QLabel>(window, "lblScore1"));
+    // The widest call on one line and the widest on two.
+    auto* call = Named<QLabel>(window, "lblEngarde");
+    const auto width = [&](const std::string& text) {
+        return call->fontMetrics()
+            .boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignCenter, QString::fromStdString(text))
+            .width();
+    };
+    std::string oneLine, twoLines;
+    for (const std::string& text : CallTexts()) {
+        std::string& widest = text.find('\n') == std::string::npos ? oneLine : twoLines;
+        if (width(text) > width(widest)) widest = text;
     }
+    for (const std::string& text : {oneLine, twoLines}) {
+        call->setText(QString::fromStdString(text));
+        drawnWhole(call);
+    }
+    drive::Hit(window, Side::Left, 15);
+    drive::Hit(window, Side::Right, 10);
+    drawnWhole(Named<QLabel>(window, "lblScore0"));
+    drawnWhole(Named<QLabel>(window, "lblScore1"));
 }
