@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-dejavu-core python3
   desktop-file-utils appstream dpkg-dev file at-spi2-core dbus-daemon
   qt6-l10n-tools lintian qt6-wayland weston
+  qt6-translations-l10n
 )
 
 missing=()

@@ -1,15 +1,13 @@
 #include "app/Accessibility.h"
 
+#include "app/Translations.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
 namespace pistework::app {
 
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The value as assistive tools take it: a count as a number, anything else as its text.
 QVariant ValueOf(const ReadoutLabel& label) {
@@ -91,8 +89,9 @@ void ReadoutLabel::SetValue(const QString& text) {
 }
 
 void NameForReaders(QWidget* widget, const layout::ControlEntry& entry) {
-    if (!entry.spoken.empty()) widget->setAccessibleName(Text(entry.spoken));
-    if (!entry.description.empty()) widget->setAccessibleDescription(Text(entry.description));
+    if (!entry.spoken.empty()) widget->setAccessibleName(Translated("Layout", entry.spoken));
+    if (!entry.description.empty())
+        widget->setAccessibleDescription(Translated("Layout", entry.description));
 }
 
 void InstallReadoutAccessibility() {

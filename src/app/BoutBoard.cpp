@@ -45,8 +45,7 @@ void ShowPicture(QLabel* label, const std::string& name) {
 
 // A caption sized to its text, like the scores, grows and shrinks from its top-left corner,
 // so "15" shows both digits.
-void ShowCaption(QLabel* label, const std::string& text) {
-    const QString shown = QString::fromStdString(text);
+void ShowCaption(QLabel* label, const QString& shown) {
     if (auto* readout = qobject_cast<ReadoutLabel*>(label))
         readout->SetValue(shown);
     else
@@ -129,20 +128,20 @@ void BoutBoard::Draw(const game::BoutView& view) {
         if (!was || was->lamps[side] != view.lamps[side])
             ShowPicture(lamps[side], LampPicture(view.lamps[side], side));
         if (!was || was->scores[side] != view.scores[side])
-            ShowCaption(scores[side], std::to_string(view.scores[side]));
+            ShowCaption(scores[side], QString::number(view.scores[side]));
         const game::CardsView& cards = view.cards[side];
         if (!was || was->cards[side] != cards) {
             Show(yellowCards[side], cards.yellow);
             Show(redCards[side], cards.reds > 0);
-            ShowCaption(redCounts[side], std::to_string(cards.reds));
+            ShowCaption(redCounts[side], QString::number(cards.reds));
             // One red card is the bare card; the count shows from the second on.
             Show(redCounts[side], cards.reds > 1);
         }
     }
     if (!was || was->inFront != view.inFront) fencers[view.inFront]->raise();
-    if (!was || was->call != view.call) ShowCaption(call, CallText(view.call));
+    if (!was || was->call != view.call) ShowCaption(call, TranslatedCallText(view.call));
     if (!was || was->clock != view.clock) {
-        ShowCaption(clock, game::ClockCaption(view.clock.secondsLeft));
+        ShowCaption(clock, QString::fromStdString(game::ClockCaption(view.clock.secondsLeft)));
         Show(clock, view.clock.shown);
     }
     if (!was || was->startPrompt != view.startPrompt) Show(startPrompt, view.startPrompt);

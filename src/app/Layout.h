@@ -3,8 +3,9 @@
 // control name, which logs and end-to-end tests use), what it shows of the bout view, where
 // it stands, how it looks and what a screen reader calls it; and the menu tree with the
 // command of each item. The window is built from these tables and nothing else names a
-// control.
+// control. Texts are marked for translation; the window shows them translated.
 
+#include "app/TextMarks.h"
 #include "game/Fencer.h"
 #include "game/Side.h"
 
@@ -149,54 +150,65 @@ constexpr ControlEntry Command(std::string_view name, std::string_view text, int
 // Back to front: a control is drawn over every control listed before it. Left is the computer
 // (or the second player), right the player, as the captions by the scores say.
 inline constexpr std::array<ControlEntry, 25> kControls{{
-    Card("shpRed0", 24, 208, Shows::RedCard, Side::Left, "Left fencer's red card"),
-    Picture("imgLightA", {32, 104, 40, 60}, Shows::Lamp, Side::Left, "Left fencer's lamp",
-            "Lights when the left fencer hits"),
-    Picture("imgLightB", {440, 104, 40, 60}, Shows::Lamp, Side::Right, "Right fencer's lamp",
-            "Lights when the right fencer hits"),
+    Card("shpRed0", 24, 208, Shows::RedCard, Side::Left,
+         QT_TRANSLATE_NOOP("Layout", "Left fencer's red card")),
+    Picture("imgLightA", {32, 104, 40, 60}, Shows::Lamp, Side::Left,
+            QT_TRANSLATE_NOOP("Layout", "Left fencer's lamp"),
+            QT_TRANSLATE_NOOP("Layout", "Lights when the left fencer hits")),
+    Picture("imgLightB", {440, 104, 40, 60}, Shows::Lamp, Side::Right,
+            QT_TRANSLATE_NOOP("Layout", "Right fencer's lamp"),
+            QT_TRANSLATE_NOOP("Layout", "Lights when the right fencer hits")),
     [] {
         ControlEntry e{"imgPiste", ControlKind::Piste, {25, 165, 450, 20}};
-        e.spoken = "Piste";
+        e.spoken = QT_TRANSLATE_NOOP("Layout", "Piste");
         return e;
     }(),
-    Picture("imgFencerB", {244, 88, 150, 100}, Shows::Fencer, Side::Right, "Right fencer"),
-    Picture("imgFencerA", {106, 88, 150, 100}, Shows::Fencer, Side::Left, "Left fencer"),
+    Picture("imgFencerB", {244, 88, 150, 100}, Shows::Fencer, Side::Right,
+            QT_TRANSLATE_NOOP("Layout", "Right fencer")),
+    Picture("imgFencerA", {106, 88, 150, 100}, Shows::Fencer, Side::Left,
+            QT_TRANSLATE_NOOP("Layout", "Left fencer")),
     // Nameless on purpose: a QLabel without an accessible name is read by its text and
     // announces every new text as a name change, so each call is spoken.
     [] {
-        ControlEntry e = Caption("lblEngarde", "Engarde", {0, 24, 489, 57}, Shows::Call, Side::Left,
-                                 true, Align::Centre);
-        e.description = "Referee's call";
+        ControlEntry e = Caption("lblEngarde", QT_TRANSLATE_NOOP("Layout", "Engarde"),
+                                 {0, 24, 489, 57}, Shows::Call, Side::Left, true, Align::Centre);
+        e.description = QT_TRANSLATE_NOOP("Layout", "Referee's call");
         return e;
     }(),
-    Caption("LabelYou", "Right", {51, 232}),
-    Caption("LabelOpponent", "Left", {51, 208}),
-    ReadAs(Caption("lblScore0", "0", {107, 208}, Shows::Score, Side::Left), "Left fencer's score",
-           Readout::Number),
-    ReadAs(Caption("lblScore1", "0", {107, 232}, Shows::Score, Side::Right), "Right fencer's score",
-           Readout::Number),
+    Caption("LabelYou", QT_TRANSLATE_NOOP("Layout", "Right"), {51, 232}),
+    Caption("LabelOpponent", QT_TRANSLATE_NOOP("Layout", "Left"), {51, 208}),
+    ReadAs(Caption("lblScore0", "0", {107, 208}, Shows::Score, Side::Left),
+           QT_TRANSLATE_NOOP("Layout", "Left fencer's score"), Readout::Number),
+    ReadAs(Caption("lblScore1", "0", {107, 232}, Shows::Score, Side::Right),
+           QT_TRANSLATE_NOOP("Layout", "Right fencer's score"), Readout::Number),
     // Wide enough for "9:00"; the right edge stays where the clock always stood.
     ReadAs(Caption("lblTime", "3:00", {438, 0, 50, 24}, Shows::Clock, Side::Left, false,
                    Align::TopRight),
-           "Time left", Readout::Text),
-    Card("shpYellow0", 8, 208, Shows::YellowCard, Side::Left, "Left fencer's yellow card"),
-    Card("shpYellow1", 8, 232, Shows::YellowCard, Side::Right, "Right fencer's yellow card"),
-    Card("shpRed1", 24, 232, Shows::RedCard, Side::Right, "Right fencer's red card"),
-    RedCount("lblRedCount0", 210, Side::Left, "Left fencer's red cards"),
-    RedCount("lblRedCount1", 234, Side::Right, "Right fencer's red cards"),
-    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, Shows::StartPrompt, Side::Left,
-            false, Align::Centre),
-    Command("cmdAdvance", "Advance", 296, 208, FencerCommand::Advance),
-    Command("cmdExtend", "Extend", 360, 208, FencerCommand::Extend),
-    Command("cmdLunge", "Lunge", 424, 208, FencerCommand::Lunge),
-    Command("cmdRetreat", "Retreat", 296, 240, FencerCommand::Retreat),
-    Command("cmdParry", "Parry", 360, 240, FencerCommand::Parry),
-    Command("cmdFleche", "Flèche", 424, 240, FencerCommand::Fleche),
+           QT_TRANSLATE_NOOP("Layout", "Time left"), Readout::Text),
+    Card("shpYellow0", 8, 208, Shows::YellowCard, Side::Left,
+         QT_TRANSLATE_NOOP("Layout", "Left fencer's yellow card")),
+    Card("shpYellow1", 8, 232, Shows::YellowCard, Side::Right,
+         QT_TRANSLATE_NOOP("Layout", "Right fencer's yellow card")),
+    Card("shpRed1", 24, 232, Shows::RedCard, Side::Right,
+         QT_TRANSLATE_NOOP("Layout", "Right fencer's red card")),
+    RedCount("lblRedCount0", 210, Side::Left,
+             QT_TRANSLATE_NOOP("Layout", "Left fencer's red cards")),
+    RedCount("lblRedCount1", 234, Side::Right,
+             QT_TRANSLATE_NOOP("Layout", "Right fencer's red cards")),
+    Caption("lblStart", QT_TRANSLATE_NOOP("Layout", "Press F2 to Start"), {296, 224, 185, 25},
+            Shows::StartPrompt, Side::Left, false, Align::Centre),
+    Command("cmdAdvance", QT_TRANSLATE_NOOP("Layout", "Advance"), 296, 208, FencerCommand::Advance),
+    Command("cmdExtend", QT_TRANSLATE_NOOP("Layout", "Extend"), 360, 208, FencerCommand::Extend),
+    Command("cmdLunge", QT_TRANSLATE_NOOP("Layout", "Lunge"), 424, 208, FencerCommand::Lunge),
+    Command("cmdRetreat", QT_TRANSLATE_NOOP("Layout", "Retreat"), 296, 240, FencerCommand::Retreat),
+    Command("cmdParry", QT_TRANSLATE_NOOP("Layout", "Parry"), 360, 240, FencerCommand::Parry),
+    Command("cmdFleche", QT_TRANSLATE_NOOP("Layout", "Flèche"), 424, 240, FencerCommand::Fleche),
     // Above the client area: never seen, but it can hold the focus in keyboard control.
     [] {
         ControlEntry e{"txtKeyboard", ControlKind::EditBox, {8, -30, 33, 21}};
-        e.spoken = "Fencing keys";
-        e.description = "Type the fencers' keys here in keyboard control";
+        e.spoken = QT_TRANSLATE_NOOP("Layout", "Fencing keys");
+        e.description =
+            QT_TRANSLATE_NOOP("Layout", "Type the fencers' keys here in keyboard control");
         return e;
     }(),
 }};
@@ -252,60 +264,67 @@ struct MenuEntry {
 };
 
 // The pause item's caption while play is paused.
-inline constexpr std::string_view kResumeCaption = "&Resume Game";
+inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
 inline constexpr std::array<MenuEntry, 34> kMenu{{
-    {"mnuFile", "&File", "", MenuKind::Menu},
-    {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuCommand::NewGame,
-     MenuGroup::None, false, "F2"},
-    {"mnuFilePauseGame", "&Pause Game", "mnuFile", MenuKind::Item, MenuCommand::PauseOrResume,
-     MenuGroup::None, false, "F3"},
+    {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
+    {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
+     MenuCommand::NewGame, MenuGroup::None, false, "F2"},
+    {"mnuFilePauseGame", QT_TRANSLATE_NOOP("Menu", "&Pause Game"), "mnuFile", MenuKind::Item,
+     MenuCommand::PauseOrResume, MenuGroup::None, false, "F3"},
     {"N5", "-", "mnuFile", MenuKind::Separator},
-    {"BestResults1", "&Best Results", "mnuFile", MenuKind::Item, MenuCommand::BestResults},
+    {"BestResults1", QT_TRANSLATE_NOOP("Menu", "&Best Results"), "mnuFile", MenuKind::Item,
+     MenuCommand::BestResults},
     {"N1", "-", "mnuFile", MenuKind::Separator},
-    {"mnuFileExit", "E&xit", "mnuFile", MenuKind::Item, MenuCommand::Exit},
-    {"Settings2", "&Settings", "", MenuKind::Menu},
-    {"mnuGameType", "&Game Type", "Settings2", MenuKind::Menu},
-    {"Firstto5", "First to 5", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo5,
-     MenuGroup::GameType},
-    {"Firstto10", "First to 10", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo10,
-     MenuGroup::GameType},
-    {"Firstto15", "First to 15", "mnuGameType", MenuKind::Radio, MenuCommand::FirstTo15,
-     MenuGroup::GameType, true},
+    {"mnuFileExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "mnuFile", MenuKind::Item,
+     MenuCommand::Exit},
+    {"Settings2", QT_TRANSLATE_NOOP("Menu", "&Settings"), "", MenuKind::Menu},
+    {"mnuGameType", QT_TRANSLATE_NOOP("Menu", "&Game Type"), "Settings2", MenuKind::Menu},
+    {"Firstto5", QT_TRANSLATE_NOOP("Menu", "First to 5"), "mnuGameType", MenuKind::Radio,
+     MenuCommand::FirstTo5, MenuGroup::GameType},
+    {"Firstto10", QT_TRANSLATE_NOOP("Menu", "First to 10"), "mnuGameType", MenuKind::Radio,
+     MenuCommand::FirstTo10, MenuGroup::GameType},
+    {"Firstto15", QT_TRANSLATE_NOOP("Menu", "First to 15"), "mnuGameType", MenuKind::Radio,
+     MenuCommand::FirstTo15, MenuGroup::GameType, true},
     {"N3", "-", "mnuGameType", MenuKind::Separator},
-    {"TimedBout", "Timed", "mnuGameType", MenuKind::Check, MenuCommand::ToggleTimed},
-    {"mnuOpponent", "&Opponent", "Settings2", MenuKind::Menu},
-    {"Novice", "&Novice", "mnuOpponent", MenuKind::Radio, MenuCommand::Level1, MenuGroup::Opponent,
-     true},
-    {"Intermediate", "&Intermediate", "mnuOpponent", MenuKind::Radio, MenuCommand::Level2,
-     MenuGroup::Opponent},
-    {"Advanced", "&Advanced", "mnuOpponent", MenuKind::Radio, MenuCommand::Level3,
-     MenuGroup::Opponent},
-    {"QuarterFinalist", "&Quarter-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level4,
-     MenuGroup::Opponent},
-    {"SemiFinalist", "&Semi-Finalist", "mnuOpponent", MenuKind::Radio, MenuCommand::Level5,
-     MenuGroup::Opponent},
-    {"Champion", "&Champion", "mnuOpponent", MenuKind::Radio, MenuCommand::Level6,
-     MenuGroup::Opponent},
+    {"TimedBout", QT_TRANSLATE_NOOP("Menu", "Timed"), "mnuGameType", MenuKind::Check,
+     MenuCommand::ToggleTimed},
+    {"mnuOpponent", QT_TRANSLATE_NOOP("Menu", "&Opponent"), "Settings2", MenuKind::Menu},
+    {"Novice", QT_TRANSLATE_NOOP("Menu", "&Novice"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::Level1, MenuGroup::Opponent, true},
+    {"Intermediate", QT_TRANSLATE_NOOP("Menu", "&Intermediate"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::Level2, MenuGroup::Opponent},
+    {"Advanced", QT_TRANSLATE_NOOP("Menu", "&Advanced"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::Level3, MenuGroup::Opponent},
+    {"QuarterFinalist", QT_TRANSLATE_NOOP("Menu", "&Quarter-Finalist"), "mnuOpponent",
+     MenuKind::Radio, MenuCommand::Level4, MenuGroup::Opponent},
+    {"SemiFinalist", QT_TRANSLATE_NOOP("Menu", "&Semi-Finalist"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::Level5, MenuGroup::Opponent},
+    {"Champion", QT_TRANSLATE_NOOP("Menu", "&Champion"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::Level6, MenuGroup::Opponent},
     {"N2", "-", "mnuOpponent", MenuKind::Separator},
-    {"Custom1", "C&ustom", "mnuOpponent", MenuKind::Radio, MenuCommand::Custom,
-     MenuGroup::Opponent},
-    {"mnu2Player", "&2 Player", "mnuOpponent", MenuKind::Radio, MenuCommand::TwoPlayers,
-     MenuGroup::Opponent},
-    {"Control1", "&Control", "Settings2", MenuKind::Menu},
-    {"mnuKeyboard", "&Keyboard", "Control1", MenuKind::Radio, MenuCommand::Keyboard,
-     MenuGroup::Control},
-    {"mnuMouse", "&Mouse", "Control1", MenuKind::Radio, MenuCommand::Mouse, MenuGroup::Control,
-     true},
+    {"Custom1", QT_TRANSLATE_NOOP("Menu", "C&ustom"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::Custom, MenuGroup::Opponent},
+    {"mnu2Player", QT_TRANSLATE_NOOP("Menu", "&2 Player"), "mnuOpponent", MenuKind::Radio,
+     MenuCommand::TwoPlayers, MenuGroup::Opponent},
+    {"Control1", QT_TRANSLATE_NOOP("Menu", "&Control"), "Settings2", MenuKind::Menu},
+    {"mnuKeyboard", QT_TRANSLATE_NOOP("Menu", "&Keyboard"), "Control1", MenuKind::Radio,
+     MenuCommand::Keyboard, MenuGroup::Control},
+    {"mnuMouse", QT_TRANSLATE_NOOP("Menu", "&Mouse"), "Control1", MenuKind::Radio,
+     MenuCommand::Mouse, MenuGroup::Control, true},
     {"N4", "-", "Control1", MenuKind::Separator},
-    {"KeyboardLayout1", "Keyboard &Layout", "Control1", MenuKind::Item, MenuCommand::Keys},
-    {"SoundOn", "&Sound On", "Control1", MenuKind::Check, MenuCommand::ToggleSound},
-    {"mnuHelp", "&Help", "", MenuKind::Menu},
-    {"mnuHelpHandbook", "Hand&book", "mnuHelp", MenuKind::Item, MenuCommand::Handbook},
-    {"mnuHelpAbout", "About...", "mnuHelp", MenuKind::Item, MenuCommand::About},
-    {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuCommand::Help, MenuGroup::None, false,
-     "F1"},
+    {"KeyboardLayout1", QT_TRANSLATE_NOOP("Menu", "Keyboard &Layout"), "Control1", MenuKind::Item,
+     MenuCommand::Keys},
+    {"SoundOn", QT_TRANSLATE_NOOP("Menu", "&Sound On"), "Control1", MenuKind::Check,
+     MenuCommand::ToggleSound},
+    {"mnuHelp", QT_TRANSLATE_NOOP("Menu", "&Help"), "", MenuKind::Menu},
+    {"mnuHelpHandbook", QT_TRANSLATE_NOOP("Menu", "Hand&book"), "mnuHelp", MenuKind::Item,
+     MenuCommand::Handbook},
+    {"mnuHelpAbout", QT_TRANSLATE_NOOP("Menu", "About..."), "mnuHelp", MenuKind::Item,
+     MenuCommand::About},
+    {"Help", QT_TRANSLATE_NOOP("Menu", "&Help..."), "mnuHelp", MenuKind::Item, MenuCommand::Help,
+     MenuGroup::None, false, "F1"},
 }};
 
 constexpr const MenuEntry& Menu(MenuCommand command) {

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
+#include "app/Translations.h"
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
@@ -25,7 +26,9 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace pistework::app {
 
@@ -79,8 +82,8 @@ private:
 
 QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
     auto* label = entry.readout != Readout::None
-                      ? new ReadoutLabel(Text(entry.caption), parent, entry.readout)
-                      : new QLabel(Text(entry.caption), parent);
+                      ? new ReadoutLabel(Translated("Layout", entry.caption), parent, entry.readout)
+                      : new QLabel(Translated("Layout", entry.caption), parent);
     label->setAlignment(Alignment(entry.align));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Colour(entry.colour));
@@ -209,9 +212,9 @@ void MainWindow::SaveOptions() {
     optionsSaved = true;
     if (game->SaveOptions()) return;
     const QString text =
-        QStringLiteral("Your settings could not be saved to\n%1\n\nThe game length, control, "
-                       "keys and level chosen this time are lost; the settings saved before are "
-                       "kept as they were.")
+        tr("Your settings could not be saved to\n%1\n\nThe game length, control, "
+           "keys and level chosen this time are lost; the settings saved before are "
+           "kept as they were.")
             .arg(store.FileName());
     Warn(text);
 }
@@ -228,7 +231,7 @@ QWidget* MainWindow::NewControl(const ControlEntry& entry) {
     case ControlKind::Shape:
         return new ShapeWidget(client, Colour(entry.colour));
     case ControlKind::Button: {
-        auto* button = new QPushButton(Text(entry.caption), client);
+        auto* button = new QPushButton(Translated("Layout", entry.caption), client);
         connect(button, &QPushButton::clicked, this,
                 [this, command = entry.command] { game->Command(Side::Right, command); });
         return button;
@@ -261,8 +264,31 @@ void MainWindow::BuildControls() {
         widget->setVisible(entry.visible);
         board.Register(entry, widget);
     }
+    PlaceScores();
     // In keyboard control the players' keys reach the game from whichever widget has the focus.
     qApp->installEventFilter(this);
+}
+
+// A side's name by its score may be longer in the player's language than "Right": the scores
+// then move right together, a space after the longest name, rather than under it.
+void MainWindow::PlaceScores() {
+    std::vector<QWidget*> scores;
+    int left = 0;
+    for (const ControlEntry& score : layout::kControls) {
+        if (score.shows != layout::Shows::Score) continue;
+        scores.push_back(client->findChild<QWidget*>(Text(score.name)));
+        left = std::max(left, score.geometry.x);
+        for (const ControlEntry& name : layout::kControls) {
+            if (name.kind != ControlKind::Label || name.shows != layout::Shows::Fixed ||
+                name.geometry.y != score.geometry.y || name.geometry.x >= score.geometry.x)
+                continue;
+            const auto* label = client->findChild<QLabel*>(Text(name.name));
+            left = std::max(left, label->x() + label->fontMetrics().horizontalAdvance(
+                                                   label->text() + QLatin1Char(' ')));
+        }
+    }
+    for (QWidget* score : scores)
+        score->move(left, score->y());
 }
 
 void MainWindow::BuildMenu() {
@@ -272,9 +298,9 @@ void MainWindow::BuildMenu() {
     std::map<MenuGroup, QActionGroup*> groups;
     // The button Qt shows for the menus that no longer fit, at a large scale, has only an arrow.
     if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More menus"));
+        more->setAccessibleName(tr("More menus"));
     for (const auto& entry : layout::kMenu) {
-        const QString caption = Text(entry.caption);
+        const QString caption = Translated("Menu", entry.caption);
         QMenu* parent = entry.parent.empty() ? nullptr : menus.at(entry.parent);
         switch (entry.kind) {
         case MenuKind::Menu: {
@@ -415,8 +441,9 @@ void MainWindow::DrawMenu(const game::MenuView& menu) {
         loggedMarks[action] = *mark;
     }
     QAction* pause = actions.at(MenuCommand::PauseOrResume);
-    pause->setText(menu.paused ? Text(layout::kResumeCaption)
-                               : Text(layout::Menu(MenuCommand::PauseOrResume).caption));
+    pause->setText(menu.paused
+                       ? Translated("Menu", layout::kResumeCaption)
+                       : Translated("Menu", layout::Menu(MenuCommand::PauseOrResume).caption));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

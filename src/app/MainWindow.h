@@ -51,6 +51,7 @@ private:
 
     QWidget* NewControl(const layout::ControlEntry& entry);
     void BuildControls();
+    void PlaceScores();
     void BuildMenu();
     void Choose(MenuCommand command);
     bool ChooseInWindow(MenuCommand command);

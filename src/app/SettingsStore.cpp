@@ -1,5 +1,6 @@
 #include "app/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -125,18 +126,24 @@ SettingsStore::SettingsStore(const QString& organisation, const QString& applica
     if (undecodable.isEmpty()) {
         userFile = QtPath(QSettings::UserScope, organisation, application);
     } else {
-        userFolderProblem = QStringLiteral("the folder named by %1, whose name is not valid UTF-8")
-                                .arg(undecodable);
-        problems << QStringLiteral("Your settings folder is named by %1 in bytes that are not "
-                                   "UTF-8, so the game cannot name it: it starts with the "
-                                   "defaults, and the options chosen this time will not be saved.")
+        userFolderProblem =
+            QCoreApplication::translate("SettingsStore",
+                                        "the folder named by %1, whose name is not valid UTF-8")
+                .arg(undecodable);
+        problems << QCoreApplication::translate(
+                        "SettingsStore",
+                        "Your settings folder is named by %1 in bytes that are not "
+                        "UTF-8, so the game cannot name it: it starts with the "
+                        "defaults, and the options chosen this time will not be saved.")
                         .arg(undecodable);
     }
     systemFile = QtPath(QSettings::SystemScope, organisation, application);
     for (const QString& path : {userFile, systemFile})
         if (!path.isEmpty() && Odd(path))
-            problems << QStringLiteral("%1 is not a regular file, so the game does not read it "
-                                       "and will not replace it.")
+            problems << QCoreApplication::translate(
+                            "SettingsStore",
+                            "%1 is not a regular file, so the game does not read it "
+                            "and will not replace it.")
                             .arg(path);
 }
 

@@ -1,5 +1,6 @@
 #include "app/FirstFrame.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -70,11 +71,12 @@ bool AnswerCommandLine(int argc, char* argv[]) {
     // The usual start, from the desktop menu, has nothing to answer and no time to spare.
     if (argc < 2) return false;
     QCoreApplication probe(argc, argv);
+    pistework::app::LoadTranslations(probe);
     QCoreApplication::setApplicationName(QStringLiteral("pistework"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PISTEWORK_VERSION));
     QCommandLineParser options;
-    options.setApplicationDescription(
-        QStringLiteral("B.K.S. Pistework: foil fencing against the computer or a friend."));
+    options.setApplicationDescription(QCoreApplication::translate(
+        "main", "B.K.S. Pistework: foil fencing against the computer or a friend."));
     // Qt's options take one dash: "-reverse" is one word, not -r -e -v...
     options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = options.addHelpOption();
@@ -105,8 +107,14 @@ void EndFailedStart(QtMsgType type, const QMessageLogContext& context, const QSt
     if (type != QtFatalMsg) return qtHandler(type, context, text);
     // Qt's first sentence says what failed; the rest is advice to reinstall, which is wrong.
     const QString what = text.section(QLatin1Char('\n'), 0, 0).section(QStringLiteral(". "), 0, 0);
-    std::fprintf(stderr, "pistework: the window cannot open on the display '%s': %s\n",
-                 qgetenv("DISPLAY").constData(), qPrintable(what));
+    // Qt's application object stands by now, so the line can be said in the player's language.
+    if (QCoreApplication* app = QCoreApplication::instance())
+        pistework::app::LoadTranslations(*app);
+    const QString line =
+        QCoreApplication::translate("main", "pistework: the window cannot open on the display "
+                                            "'%1': %2")
+            .arg(QString::fromLocal8Bit(qgetenv("DISPLAY")), what);
+    std::fprintf(stderr, "%s\n", qPrintable(line));
     std::_Exit(1);
 }
 
@@ -114,9 +122,12 @@ void EndFailedStart(QtMsgType type, const QMessageLogContext& context, const QSt
 
 int main(int argc, char* argv[]) {
     if (!AnswerCommandLine(argc, argv) && !HasDisplay()) {
-        std::fputs("pistework: no display to open the window on "
-                   "(DISPLAY and WAYLAND_DISPLAY are not set)\n",
-                   stderr);
+        QCoreApplication probe(argc, argv);
+        pistework::app::LoadTranslations(probe);
+        const QString line =
+            QCoreApplication::translate("main", "pistework: no display to open the window on "
+                                                "(DISPLAY and WAYLAND_DISPLAY are not set)");
+        std::fprintf(stderr, "%s\n", qPrintable(line));
         return 1;
     }
     // Pixel-art sprites keep even pixel widths only at whole factors: a 150 % screen shows the
@@ -132,6 +143,7 @@ int main(int argc, char* argv[]) {
     qtHandler = qInstallMessageHandler(EndFailedStart);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+    pistework::app::LoadTranslations(app);
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("Pistework"));
     QApplication::setOrganizationName(QStringLiteral("Brackenmoor Fencing Association"));

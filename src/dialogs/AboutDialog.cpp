@@ -32,7 +32,7 @@ public:
         colours.setColor(QPalette::WindowText, colours.color(QPalette::Highlight));
         setPalette(colours);
         setCursor(Qt::PointingHandCursor);
-        setAccessibleDescription(QStringLiteral("Opens in your web browser"));
+        setAccessibleDescription(AboutDialog::tr("Opens in your web browser"));
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Only the address itself answers a click, not the blank beside it.
         setGeometry(24, top, sizeHint().width(), 14);
@@ -56,31 +56,30 @@ private:
 AboutDialog::AboutDialog(QWidget* owner, platform::Launcher& launcher,
                          game::Environment environment)
     : QDialog(owner, kFixedDialog), launcher(launcher), environment(std::move(environment)) {
-    SetUpFixedDialog(*this, "FormAbout", QStringLiteral("About B.K.S."), {356, 213});
+    SetUpFixedDialog(*this, "FormAbout", tr("About B.K.S."), {356, 213});
 
     WrappedLabel(this, "Label1",
-                 QStringLiteral("The Brackenmoor Fencing Association organises local fencing "
-                                "competitions and courses within the county of Brackenmoor."),
+                 tr("The Brackenmoor Fencing Association organises local fencing "
+                    "competitions and courses within the county of Brackenmoor."),
                  {8, 8, 340, 32});
     WrappedLabel(this, "Label2",
-                 QStringLiteral("It is responsible for the distribution of fencing information "
-                                "within the county and for liason between Valdmark and the clubs "
-                                "in the Area"),
+                 tr("It is responsible for the distribution of fencing information "
+                    "within the county and for liason between Valdmark and the clubs "
+                    "in the Area"),
                  {8, 40, 340, 39});
     WrappedLabel(this, "Label3",
-                 QStringLiteral("For further information about fencing in Brackenmoor, visit our "
-                                "website at: "),
+                 tr("For further information about fencing in Brackenmoor, visit our "
+                    "website at: "),
                  {8, 85, 340, 26});
     new LinkLabel(this, "LabelTalbrook", game::kAssociationAddress, 111,
                   [this] { LabelTalbrookClick(); });
     WrappedLabel(this, "Label4",
-                 QStringLiteral("For further information of clubs in your own area contact "
-                                "Valdmark on"),
+                 tr("For further information of clubs in your own area contact "
+                    "Valdmark on"),
                  {8, 130, 340, 26});
     new LinkLabel(this, "LabelValdmark", game::kFederationAddress, 156,
                   [this] { LabelValdmarkClick(); });
-    WrappedLabel(this, "Label7", QStringLiteral("or your own national federation"),
-                 {8, 170, 240, 16});
+    WrappedLabel(this, "Label7", tr("or your own national federation"), {8, 170, 240, 16});
 
     CloseButton(*this, {284, 180, 64, 25});
 }

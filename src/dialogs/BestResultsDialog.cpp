@@ -3,6 +3,7 @@
 #include "dialogs/Style.h"
 #include "game/BestResults.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,12 +21,12 @@ struct Row {
 // By level number 1 to 6, sixteen pixels apart. The level names end at x 89 as they always
 // have; they start a little further left so that "Quarter-Finalist" is not cut off.
 constexpr std::array<Row, game::kLevelCount> kRows{{
-    {"LabelNovice", "Novice", "Label1"},
-    {"LabelIntermediate", "Intermediate", "Label2"},
-    {"LabelAdvanced", "Advanced", "Label3"},
-    {"LabelQuarter", "Quarter-Finalist", "Label4"},
-    {"LabelSemi", "Semi-Finalist", "Label5"},
-    {"LabelChampion", "Champion", "Label6"},
+    {"LabelNovice", QT_TRANSLATE_NOOP("BestResultsDialog", "Novice"), "Label1"},
+    {"LabelIntermediate", QT_TRANSLATE_NOOP("BestResultsDialog", "Intermediate"), "Label2"},
+    {"LabelAdvanced", QT_TRANSLATE_NOOP("BestResultsDialog", "Advanced"), "Label3"},
+    {"LabelQuarter", QT_TRANSLATE_NOOP("BestResultsDialog", "Quarter-Finalist"), "Label4"},
+    {"LabelSemi", QT_TRANSLATE_NOOP("BestResultsDialog", "Semi-Finalist"), "Label5"},
+    {"LabelChampion", QT_TRANSLATE_NOOP("BestResultsDialog", "Champion"), "Label6"},
 }};
 
 QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry) {
@@ -38,12 +39,14 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect ge
 
 BestResultsDialog::BestResultsDialog(QWidget* owner, const game::BestResultTable& results)
     : QDialog(owner, kFixedDialog) {
-    SetUpFixedDialog(*this, "FormResults", QStringLiteral("Best Results"), {241, 171});
+    SetUpFixedDialog(*this, "FormResults", tr("Best Results"), {241, 171});
 
     for (int n = 1; n <= game::kLevelCount; ++n) {
         const Row& row = kRows[static_cast<std::size_t>(n - 1)];
         const int top = 8 + 16 * (n - 1);
-        Caption(this, row.levelName, QString::fromLatin1(row.levelText), QRect(4, top, 85, 16))
+        Caption(this, row.levelName,
+                QCoreApplication::translate("BestResultsDialog", row.levelText),
+                QRect(2, top, 87, 16))
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const QString caption =
             QString::fromStdString(game::ResultCaption(results[static_cast<std::size_t>(n)]));

@@ -36,7 +36,7 @@ QScrollBar* PositionBar(QWidget* parent, const char* name, QLabel* caption, int 
 } // namespace
 
 CustomLevelDialog::CustomLevelDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
-    SetUpFixedDialog(*this, "FormSettings", QStringLiteral("Settings"), {234, 158});
+    SetUpFixedDialog(*this, "FormSettings", tr("Settings"), {234, 158});
 
     // An etched groove round the bars: a lowered outer and a raised inner edge.
     auto* fraMain = new QFrame(this);
@@ -46,16 +46,14 @@ CustomLevelDialog::CustomLevelDialog(QWidget* owner) : QDialog(owner, kFixedDial
     fraMain->setMidLineWidth(0);
     fraMain->setGeometry(8, 8, 218, 106);
 
-    scrSpeed = PositionBar(fraMain, "scrSpeed",
-                           BarLabel(fraMain, "lblSpeed", QStringLiteral("Speed"), 10), 30);
-    scrReaction =
-        PositionBar(fraMain, "scrReaction",
-                    BarLabel(fraMain, "lblReactionTime", QStringLiteral("Reaction Time"), 58), 78);
+    scrSpeed = PositionBar(fraMain, "scrSpeed", BarLabel(fraMain, "lblSpeed", tr("Speed"), 10), 30);
+    scrReaction = PositionBar(fraMain, "scrReaction",
+                              BarLabel(fraMain, "lblReactionTime", tr("Reaction Time"), 58), 78);
 
-    auto* cmdOK = NamedButton(this, "cmdOK", QStringLiteral("&OK"), {33, 124, 80, 25});
+    auto* cmdOK = NamedButton(this, "cmdOK", tr("&OK"), {33, 124, 80, 25});
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cmdCancel = NamedButton(this, "cmdCancel", QStringLiteral("&Cancel"), {121, 124, 80, 25});
+    auto* cmdCancel = NamedButton(this, "cmdCancel", tr("&Cancel"), {121, 124, 80, 25});
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(scrSpeed, scrReaction);

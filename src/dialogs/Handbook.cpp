@@ -7,6 +7,7 @@
 #include "game/Levels.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <array>
@@ -20,7 +21,7 @@ using game::Side;
 
 // The text of a call as the window shows it; the one place the handbook reads the call table.
 QString ShownCall(game::RefereeCall call) {
-    return QString::fromStdString(app::CallText(call));
+    return QCoreApplication::translate("Referee", app::CallText(call).c_str());
 }
 
 QString Escaped(const QString& text) {
@@ -30,7 +31,7 @@ QString Escaped(const QString& text) {
 // A menu item as the menu shows it, without its access-key mark.
 QString MenuCaption(app::layout::MenuCommand command) {
     const std::string_view caption = app::layout::Menu(command).caption;
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()))
+    return QCoreApplication::translate("Menu", std::string(caption).c_str())
         .remove(QLatin1Char('&'));
 }
 

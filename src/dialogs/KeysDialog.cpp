@@ -2,6 +2,7 @@
 
 #include "dialogs/Style.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,12 +19,12 @@ constexpr int kRowHeight = 26;
 
 // The rows by key position; the labels keep the names they have always had.
 constexpr std::array<std::pair<const char*, const char*>, game::kKeysPerSide> kRowLabels{{
-    {"Label1", "Advance"},
-    {"Label2", "Extend Arm"},
-    {"Label3", "Lunge/Recover"},
-    {"Label5", "Retreat"},
-    {"Label6", "Parry"},
-    {"Label4", "Flèche/Recover Forwards"},
+    {"Label1", QT_TRANSLATE_NOOP("KeysDialog", "Advance")},
+    {"Label2", QT_TRANSLATE_NOOP("KeysDialog", "Extend Arm")},
+    {"Label3", QT_TRANSLATE_NOOP("KeysDialog", "Lunge/Recover")},
+    {"Label5", QT_TRANSLATE_NOOP("KeysDialog", "Retreat")},
+    {"Label6", QT_TRANSLATE_NOOP("KeysDialog", "Parry")},
+    {"Label4", QT_TRANSLATE_NOOP("KeysDialog", "Flèche/Recover Forwards")},
 }};
 
 QLineEdit* KeyBox(QWidget* parent, const QString& name, int left, int top) {
@@ -50,7 +51,7 @@ QString SpelledOut(std::u32string_view keys) {
 } // namespace
 
 KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
-    SetUpFixedDialog(*this, "FormLayout", QStringLiteral("Keyboard Layout"), {354, 216});
+    SetUpFixedDialog(*this, "FormLayout", tr("Keyboard Layout"), {354, 216});
 
     // A raised inner and a lowered outer edge.
     auto* fraDetails = new QFrame(this);
@@ -66,24 +67,24 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
         txtLeft[i] = KeyBox(fraDetails, QStringLiteral("txtLeft%1").arg(i + 1), 6, top + 2);
         txtRight[i] = KeyBox(fraDetails, QStringLiteral("txtRight%1").arg(i + 1), 135, top + 2);
         // A box is read by its row and side, which only its place on the grid shows.
-        const QString row = QString::fromUtf8(kRowLabels[i].second);
-        txtLeft[i]->setAccessibleName(QStringLiteral("Left %1 key").arg(row));
-        txtRight[i]->setAccessibleName(QStringLiteral("Right %1 key").arg(row));
+        const QString row = QCoreApplication::translate("KeysDialog", kRowLabels[i].second);
+        txtLeft[i]->setAccessibleName(tr("Left %1 key").arg(row));
+        txtRight[i]->setAccessibleName(tr("Right %1 key").arg(row));
         auto* label = new QLabel(row, fraDetails);
         label->setObjectName(QString::fromLatin1(kRowLabels[i].first));
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setGeometry(30, top, 102, kRowHeight);
     }
-    optLeft = SideRadios("Left", QStringLiteral("Left"), game::kLeftPresets, 6, txtLeft);
-    optRight = SideRadios("Right", QStringLiteral("Right"), game::kRightPresets, 262, txtRight);
+    optLeft = SideRadios("Left", tr("Left"), game::kLeftPresets, 6, txtLeft);
+    optRight = SideRadios("Right", tr("Right"), game::kRightPresets, 262, txtRight);
     optLeft[0]->setChecked(true);
     optRight[0]->setChecked(true);
 
-    cmdOK = NamedButton(this, "cmdOK", QStringLiteral("&OK"), {6, 183, 86, 25});
+    cmdOK = NamedButton(this, "cmdOK", tr("&OK"), {6, 183, 86, 25});
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cmdCancel = NamedButton(this, "cmdCancel", QStringLiteral("&Cancel"), {262, 183, 86, 25});
+    auto* cmdCancel = NamedButton(this, "cmdCancel", tr("&Cancel"), {262, 183, 86, 25});
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The order the boxes have always been visited in, not quite row by row.
@@ -104,12 +105,11 @@ KeysDialog::Radios KeysDialog::SideRadios(const char* side, const QString& title
     for (std::size_t i = 0; i < radios.size(); ++i) {
         const QString caption = i < presets.size() ? QString::fromUtf8(presets[i].caption.data(),
                                                                        presets[i].caption.size())
-                                                   : QStringLiteral("Custom");
+                                                   : tr("Custom");
         radios[i] = new QRadioButton(caption, group);
         // "WSXQAZ" read as a word means nothing; key by key it is the preset.
         if (i < presets.size())
-            radios[i]->setAccessibleName(
-                QStringLiteral("%1 keys %2").arg(title, SpelledOut(presets[i].keys)));
+            radios[i]->setAccessibleName(tr("%1 keys %2").arg(title, SpelledOut(presets[i].keys)));
         radios[i]->setObjectName(
             QStringLiteral("opt%1%2").arg(QString::fromLatin1(side)).arg(i + 1));
         radios[i]->setGeometry(6, 20 + 24 * static_cast<int>(i), 76, 20);

@@ -2,6 +2,7 @@
 // The one sans-serif face the game's windows use, by pixel size, so captions measure the same
 // on every desktop whatever its default font.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFont>
 #include <QPushButton>
@@ -39,7 +40,8 @@ inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString
 
 // The one button of a dialog that only shows something: Enter or a click closes it.
 inline QPushButton* CloseButton(QDialog& dialog, const QRect& geometry) {
-    QPushButton* button = NamedButton(&dialog, "cmdOK", QStringLiteral("&Close"), geometry);
+    QPushButton* button =
+        NamedButton(&dialog, "cmdOK", QCoreApplication::translate("Dialogs", "&Close"), geometry);
     button->setDefault(true);
     QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
     return button;

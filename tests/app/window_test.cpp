@@ -1,6 +1,7 @@
 // The main window as its layout table builds it: every control and menu item once, of its
 // kind, where the table puts it; the window as it opens; and every caption shown whole.
 
+#include "Languages.h"
 #include "WindowDriver.h"
 #include "app/CallTexts.h"
 #include "game/BoutRules.h"
@@ -41,14 +42,18 @@ bool OfKind(QWidget* widget, layout::ControlKind kind) {
     return kind == Shape ? !label && !qobject_cast<QAbstractButton*>(widget) : label;
 }
 
-// Every text the referee can call, for either side.
+// Every text the referee can call, for either side, as the window shows it.
 std::vector<std::string> CallTexts() {
     std::vector<std::string> texts;
     for (int call = 0; call <= static_cast<int>(game::Call::GameOver); ++call)
         for (Side side : game::kSides)
-            texts.push_back(app::CallText({static_cast<game::Call>(call), side}));
+            texts.push_back(
+                app::TranslatedCallText({static_cast<game::Call>(call), side}).toStdString());
     return texts;
 }
+
+using MainWindowInLanguage = drive::InEachLanguage;
+INSTANTIATE_IN_EACH_LANGUAGE(MainWindowInLanguage);
 
 } // namespace
 
@@ -197,7 +202,7 @@ TEST(MainWindow, StartUpState) {
     EXPECT_FALSE(Named(window, "cmdLunge")->isHidden());
 }
 
-TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
+TEST_P(MainWindowInLanguage, EveryCaptionShowsWholeInItsLabel) {
     MainWindow window;
     auto fits = [&](QLabel* label) {
         const QRect needed = label->fontMetrics().boundingRect(
@@ -233,7 +238,7 @@ TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
         {"lblRedCount0", redCounts},
         {"lblRedCount1", redCounts},
         {"lblEngarde", CallTexts()},
-        {"lblStart", {std::string(layout::Control("lblStart").caption)}}};
+        {"lblStart", {Named<QLabel>(window, "lblStart")->text().toStdString()}}};
     for (const auto& [name, captions] : shown) {
         auto* label = Named<QLabel>(window, name);
         for (const std::string& caption : captions) {
@@ -241,11 +246,16 @@ TEST(MainWindow, EveryCaptionShowsWholeInItsLabel) {
             fits(label);
         }
     }
+    // The command buttons, their captions within the frame the style draws.
+    for (auto* button : window.Client()->findChildren<QPushButton*>())
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))),
+                  button->contentsRect().width() - 4)
+            << button->text().toStdString();
 }
 
 // Whether a caption is drawn whole is read off the window's own pixels: its ink must be as
 // wide and as high as the same text drawn with the same font where nothing clips it.
-TEST(MainWindow, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
+TEST_P(MainWindowInLanguage, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
     MainWindow window;
     window.show();
     const QColor ground = Colour(layout::kWindowGreen);
