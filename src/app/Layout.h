@@ -39,6 +39,7 @@ enum class Shows {
     RedCard,
     RedCount,
     StartPrompt,
+    Paused, // shown while play is paused
     Command, // a command button, shown in mouse control
 };
 
@@ -148,7 +149,7 @@ constexpr ControlEntry Command(std::string_view name, std::string_view text, int
 
 // Back to front: a control is drawn over every control listed before it. Left is the computer
 // (or the second player), right the player, as the captions by the scores say.
-inline constexpr std::array<ControlEntry, 25> kControls{{
+inline constexpr std::array<ControlEntry, 26> kControls{{
     Card("shpRed0", 24, 208, Shows::RedCard, Side::Left, "Left fencer's red card"),
     Picture("imgLightA", {32, 104, 40, 60}, Shows::Lamp, Side::Left, "Left fencer's lamp",
             "Lights when the left fencer hits"),
@@ -186,6 +187,9 @@ inline constexpr std::array<ControlEntry, 25> kControls{{
     RedCount("lblRedCount1", 234, Side::Right, "Right fencer's red cards"),
     Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, Shows::StartPrompt, Side::Left,
             false, Align::Centre),
+    // Between the scores and the buttons; nameless, like the call, so a reader says it.
+    Caption("lblPaused", "Paused", {140, 212, 150, 25}, Shows::Paused, Side::Left, false,
+            Align::Centre),
     Command("cmdAdvance", "Advance", 296, 208, FencerCommand::Advance),
     Command("cmdExtend", "Extend", 360, 208, FencerCommand::Extend),
     Command("cmdLunge", "Lunge", 424, 208, FencerCommand::Lunge),
@@ -235,6 +239,7 @@ enum class MenuCommand {
     Mouse,
     Keys,
     ToggleSound,
+    FullScreen,
     About,
     Help,
 };
@@ -254,7 +259,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = "&Resume Game";
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 33> kMenu{{
+inline constexpr std::array<MenuEntry, 35> kMenu{{
     {"mnuFile", "&File", "", MenuKind::Menu},
     {"mnuFileNewGame", "&New Game", "mnuFile", MenuKind::Item, MenuCommand::NewGame,
      MenuGroup::None, false, "F2"},
@@ -300,6 +305,9 @@ inline constexpr std::array<MenuEntry, 33> kMenu{{
     {"N4", "-", "Control1", MenuKind::Separator},
     {"KeyboardLayout1", "Keyboard &Layout", "Control1", MenuKind::Item, MenuCommand::Keys},
     {"SoundOn", "&Sound On", "Control1", MenuKind::Check, MenuCommand::ToggleSound},
+    {"mnuView", "&View", "", MenuKind::Menu},
+    {"mnuViewFullScreen", "&Full Screen", "mnuView", MenuKind::Check, MenuCommand::FullScreen,
+     MenuGroup::None, false, "F11"},
     {"mnuHelp", "&Help", "", MenuKind::Menu},
     {"mnuHelpAbout", "About...", "mnuHelp", MenuKind::Item, MenuCommand::About},
     {"Help", "&Help...", "mnuHelp", MenuKind::Item, MenuCommand::Help, MenuGroup::None, false,

@@ -190,3 +190,32 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
         ASSERT_TRUE(t.RunToFencing(10'000)) << steps;
     }
 }
+
+TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesAndOnlyF3ResumesIt) {
+    struct Case {
+        const char* what;
+        std::function<void(BoutTable&)> before;
+        bool pauses;
+    };
+    const Case cases[] = {
+        {"fencing", [](BoutTable& t) { t.StartPlayersBout(); }, true},
+        {"saluting", [](BoutTable& t) { t.game.NewGame(); }, true},
+        {"idle after start", [](BoutTable&) {}, false},
+        {"demonstration", [](BoutTable& t) { t.form.scheduler.RunFor(20'000); }, false},
+        {"bout over", [](BoutTable& t) { t.StartPlayersBout(), t.EndBout(); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BoutTable t;
+        c.before(t);
+        const auto running = Running(t);
+        t.game.FocusLost();
+        EXPECT_EQ(Paused(t), c.pauses);
+        EXPECT_EQ(Running(t), c.pauses ? decltype(running){} : running);
+        t.game.FocusLost(); // losing it again, as after a dialog of another program
+        EXPECT_EQ(Paused(t), c.pauses);
+        if (c.pauses) t.game.PauseOrResume();
+        EXPECT_FALSE(Paused(t));
+        EXPECT_EQ(Running(t), running);
+    }
+}

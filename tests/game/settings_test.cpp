@@ -149,18 +149,19 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
         ASSERT_TRUE(game.SaveOptions());
     }
     // Only what was changed is stored: the keys were left alone.
-    const Values expected{
-        {"MaxHits", 5}, {"Timed", 0}, {"Control", 0}, {"Speed", 80}, {"Range", 9}};
+    const Values expected{{"MaxHits", 5}, {"Timed", 0}, {"Control", 0},
+                          {"Speed", 80},  {"Range", 9}, {"TwoPlayer", 1}};
     EXPECT_EQ(form.store.values, expected);
 
     Started next(form.store.values);
     const game::MenuView& menu = next.Menu();
     EXPECT_EQ(menu.target, 5);
     EXPECT_FALSE(menu.timed);
-    EXPECT_EQ(menu.level, 5);
+    EXPECT_EQ(menu.level, std::nullopt);
+    EXPECT_EQ(next.game.StrengthInPlay(), game::kLevels[4].strength);
     EXPECT_EQ(menu.control, ControlMode::Keyboard);
-    EXPECT_FALSE(menu.twoPlayers) << "two players are not stored";
-    EXPECT_FALSE(menu.sound) << "every start is silent";
+    EXPECT_TRUE(menu.twoPlayers);
+    EXPECT_FALSE(menu.sound);
 
     // Two windows on one store keep each other's changes, whichever closes last.
     game::Game other(next.form.Services());
@@ -197,5 +198,27 @@ TEST(Settings, ThePlayersOwnHitSoundBringsTheParrySoundFromItsFolder) {
         game.Start();
         EXPECT_EQ(game.Options().hitSound, c.hit);
         EXPECT_EQ(game.Options().parrySound, c.parry);
+    }
+}
+
+TEST(Settings, SoundAndTwoPlayersAreKeptAndOnlyAChangeOfThemIsWritten) {
+    struct Case {
+        Values stored;
+        bool sound, twoPlayers;
+    };
+    for (const Case& c : {Case{{}, false, false}, Case{{{"Sound", 1}}, true, false},
+                          Case{{{"Sound", 2}, {"TwoPlayer", 0}}, false, false},
+                          Case{{{"TwoPlayer", 1}, {"Sound", "1"}}, false, true}}) {
+        Started s(c.stored);
+        EXPECT_EQ(s.Menu().sound, c.sound);
+        EXPECT_EQ(s.Menu().twoPlayers, c.twoPlayers);
+        EXPECT_EQ(s.Menu().level.has_value(), !c.twoPlayers);
+        s.form.store.values.clear();
+        ASSERT_TRUE(s.game.SaveOptions());
+        EXPECT_TRUE(s.form.store.values.empty()) << "nothing changed, nothing written";
+        s.game.ToggleSound();
+        ASSERT_TRUE(s.game.SaveOptions());
+        EXPECT_EQ(s.form.store.values, Values({{"Sound", c.sound ? 0 : 1}}));
+        EXPECT_EQ(Started(s.form.store.values).Menu().sound, !c.sound);
     }
 }
