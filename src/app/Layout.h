@@ -39,7 +39,7 @@ enum class Shows {
     RedCard,
     RedCount,
     StartPrompt,
-    Paused, // shown while play is paused
+    Paused,  // shown while play is paused
     Command, // a command button, shown in mouse control
 };
 
@@ -185,7 +185,8 @@ inline constexpr std::array<ControlEntry, 26> kControls{{
     Card("shpRed1", 24, 232, Shows::RedCard, Side::Right, "Right fencer's red card"),
     RedCount("lblRedCount0", 210, Side::Left, "Left fencer's red cards"),
     RedCount("lblRedCount1", 234, Side::Right, "Right fencer's red cards"),
-    Caption("lblStart", "Press F2 to Start", {296, 224, 185, 25}, Shows::StartPrompt, Side::Left,
+    // Above the buttons, which show with it between bouts in mouse control.
+    Caption("lblStart", "Press F2 to Start", {296, 183, 185, 25}, Shows::StartPrompt, Side::Left,
             false, Align::Centre),
     // Between the scores and the buttons; nameless, like the call, so a reader says it.
     Caption("lblPaused", "Paused", {140, 212, 150, 25}, Shows::Paused, Side::Left, false,

@@ -185,6 +185,8 @@ class Stage : public QGraphicsView {
 public:
     Stage(QWidget* parent, QWidget* board) : QGraphicsView(parent), size(board->size()) {
         setScene(new QGraphicsScene(this));
+        // The scene's origin is the board's corner, not where it stood under the menu bar.
+        board->move(0, 0);
         proxy = scene()->addWidget(board);
         setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
         setBackgroundBrush(Colour(layout::kWindowGreen));
@@ -205,8 +207,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QGraphicsView::resizeEvent(event);
-        const int factor = std::max(1, std::min(viewport()->width() / size.width(),
-                                                viewport()->height() / size.height()));
+        const int factor = std::max(
+            1, std::min(viewport()->width() / size.width(), viewport()->height() / size.height()));
         setTransform(QTransform::fromScale(factor, factor));
         qCDebug(lcCaption).noquote() << "client scale" << factor;
     }
@@ -510,10 +512,10 @@ void MainWindow::ShowKeysOnButtons() {
         if (entry.kind != ControlKind::Button) continue;
         auto* button = client->findChild<QPushButton*>(Text(entry.name));
         const auto at = static_cast<std::size_t>(entry.command);
-        button->setToolTip(at < keys.size() ? tr("%1 (%2)").arg(
-                                                  button->text(),
-                                                  QString::fromStdU32String(keys.substr(at, 1)))
-                                            : button->text());
+        button->setToolTip(
+            at < keys.size()
+                ? tr("%1 (%2)").arg(button->text(), QString::fromStdU32String(keys.substr(at, 1)))
+                : button->text());
     }
 }
 

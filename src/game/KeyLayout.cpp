@@ -50,9 +50,8 @@ std::optional<KeyClash> FindClash(const std::array<std::u32string, kKeysPerSide>
         const std::u32string& first = keyIn(boxes[i]);
         if (first.empty()) continue;
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
-            if (std::ranges::equal(first, keyIn(boxes[j]), [](char32_t x, char32_t y) {
-                    return FoldKey(x) == FoldKey(y);
-                }))
+            if (std::ranges::equal(first, keyIn(boxes[j]),
+                                   [](char32_t x, char32_t y) { return FoldKey(x) == FoldKey(y); }))
                 return KeyClash{first.front(), boxes[i], boxes[j]};
     }
     return std::nullopt;

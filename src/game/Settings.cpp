@@ -57,8 +57,7 @@ BoutOptions ReadSettings(const platform::Store& store) {
     if (auto two = store.ReadInteger("TwoPlayer")) options.twoPlayer = *two == kOnCode;
     ReadSoundFiles(store, options);
     // Two players keep the level chosen before as their strength, but no level is marked.
-    if (!options.twoPlayer) options.level = LevelWithStrength(options.chosen);
-    else options.level.reset();
+    options.level = options.twoPlayer ? std::nullopt : LevelWithStrength(options.chosen);
     return options;
 }
 

@@ -42,6 +42,7 @@ echo "piste ${w1}x${h1}+${x1}+${y1} in the window, ${w3}x${h3}+${x3}+${y3} in fu
 left=$(( x3 - x1 * want ))
 top=$(( y3 - (y1 - menu) * want ))
 [ "$left" = $(( (screenw - clientw * want) / 2 )) ] || fail "the board starts at x = $left"
+[ "$top" = $(( menu + (screenh - menu - clienth * want) / 2 )) ] || fail "the board starts at y = $top"
 echo "board at $left, $top"
 
 xdotool key --window "$window" F2

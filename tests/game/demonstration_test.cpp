@@ -84,8 +84,7 @@ TEST(Demonstration, WaitsForTheVictoryDialogToCloseAndStartsFifteenSecondsLater)
         t.Score(Side::Right, t.game.Options().maxHits);
         ASSERT_TRUE(t.form.scheduler.RunUntilTrue([&] { return asked; }, 5'000));
         const std::int64_t closed = t.Now();
-        ASSERT_TRUE(t.form.scheduler.RunUntilTrue([&] { return t.probe.Demonstrating(); },
-                                                  60'000));
+        ASSERT_TRUE(t.form.scheduler.RunUntilTrue([&] { return t.probe.Demonstrating(); }, 60'000));
         EXPECT_EQ(t.Now() - closed, t.Timer("TimerAutoPlay").Interval());
     }
 }
