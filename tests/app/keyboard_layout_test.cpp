@@ -142,19 +142,6 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
         Type(Box(layout, "txtRight6"), "x");
         EXPECT_EQ(Box(layout, "txtRight6")->text(), "ё") << "still one key per box";
     }
-    {
-        // A key given twice, in any case, keeps OK off and is named until it is single.
-        dialogs::KeysDialog layout(nullptr);
-        layout.ShowKeys({U"wsxqaz", U"mko,lp"});
-        auto* clash = layout.findChild<QLabel*>("lblClash");
-        for (const char* key : {"W", "j"}) {
-            Clear(Box(layout, "txtRight1"));
-            Type(Box(layout, "txtRight1"), key);
-            const bool twice = QString(key).toLower() == Box(layout, "txtLeft1")->text();
-            EXPECT_EQ(OkEnabled(layout), !twice) << key;
-            EXPECT_EQ(clash->text().contains(Box(layout, "txtLeft1")->text()), twice) << key;
-        }
-    }
 }
 
 TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNewKeys) {
@@ -196,13 +183,4 @@ TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNe
     });
     EXPECT_EQ(window.Game().Options().keysRight, U"жko,lp");
     EXPECT_EQ(window.Game().Options().keysLeft, U"wsxqaz");
-    // Each command button's tooltip names its key as now set.
-    for (const app::layout::ControlEntry& entry : app::layout::kControls) {
-        if (entry.kind != app::layout::ControlKind::Button) continue;
-        auto* button = window.findChild<QPushButton*>(QString::fromUtf8(entry.name.data()));
-        const std::u32string key(1, window.Game().Options().keysRight[std::size_t(entry.command)]);
-        EXPECT_TRUE(button->toolTip().startsWith(button->text()) &&
-                    button->toolTip().contains("(" + QString::fromStdU32String(key) + ")"))
-            << button->toolTip().toStdString();
-    }
 }
