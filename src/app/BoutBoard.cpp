@@ -6,6 +6,7 @@
 #include "game/Actions.h"
 #include "game/BoutRules.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -105,6 +106,9 @@ void BoutBoard::Register(const layout::ControlEntry& entry, QWidget* widget) {
     case layout::Shows::StartPrompt:
         startPrompt = label;
         break;
+    case layout::Shows::Paused:
+        paused = label;
+        break;
     case layout::Shows::Command:
         commands.push_back(qobject_cast<QPushButton*>(widget));
         break;
@@ -145,6 +149,14 @@ void BoutBoard::Draw(const game::BoutView& view) {
         Show(clock, view.clock.shown);
     }
     if (!was || was->startPrompt != view.startPrompt) Show(startPrompt, view.startPrompt);
+    if (!was || was->menu.paused != view.menu.paused) {
+        Show(paused, view.menu.paused);
+        // Its caption never changes, so nothing else tells a reader the sign came up.
+        if (view.menu.paused) {
+            QAccessibleEvent said(paused, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&said);
+        }
+    }
     if (!was || was->commandButtons != view.commandButtons)
         for (QPushButton* button : commands)
             Show(button, view.commandButtons);

@@ -29,6 +29,7 @@ private:
     QLabel* call = nullptr;
     QLabel* clock = nullptr;
     QLabel* startPrompt = nullptr;
+    QLabel* paused = nullptr;
     std::vector<QPushButton*> commands;
     QLineEdit* keys = nullptr; // holds the focus in keyboard control
     std::optional<game::BoutView> drawn;

@@ -40,6 +40,7 @@ enum class Shows {
     RedCard,
     RedCount,
     StartPrompt,
+    Paused,  // shown while play is paused
     Command, // a command button, shown in mouse control
 };
 
@@ -149,7 +150,7 @@ constexpr ControlEntry Command(std::string_view name, std::string_view text, int
 
 // Back to front: a control is drawn over every control listed before it. Left is the computer
 // (or the second player), right the player, as the captions by the scores say.
-inline constexpr std::array<ControlEntry, 25> kControls{{
+inline constexpr std::array<ControlEntry, 26> kControls{{
     Card("shpRed0", 24, 208, Shows::RedCard, Side::Left,
          QT_TRANSLATE_NOOP("Layout", "Left fencer's red card")),
     Picture("imgLightA", {32, 104, 40, 60}, Shows::Lamp, Side::Left,
@@ -195,8 +196,12 @@ inline constexpr std::array<ControlEntry, 25> kControls{{
              QT_TRANSLATE_NOOP("Layout", "Left fencer's red cards")),
     RedCount("lblRedCount1", 234, Side::Right,
              QT_TRANSLATE_NOOP("Layout", "Right fencer's red cards")),
-    Caption("lblStart", QT_TRANSLATE_NOOP("Layout", "Press F2 to Start"), {296, 224, 185, 25},
+    // Above the buttons, which show with it between bouts in mouse control.
+    Caption("lblStart", QT_TRANSLATE_NOOP("Layout", "Press F2 to Start"), {296, 183, 185, 25},
             Shows::StartPrompt, Side::Left, false, Align::Centre),
+    // Between the scores and the buttons; nameless, like the call, so a reader says it.
+    Caption("lblPaused", QT_TRANSLATE_NOOP("Layout", "Paused"), {140, 212, 150, 25}, Shows::Paused,
+            Side::Left, false, Align::Centre),
     Command("cmdAdvance", QT_TRANSLATE_NOOP("Layout", "Advance"), 296, 208, FencerCommand::Advance),
     Command("cmdExtend", QT_TRANSLATE_NOOP("Layout", "Extend"), 360, 208, FencerCommand::Extend),
     Command("cmdLunge", QT_TRANSLATE_NOOP("Layout", "Lunge"), 424, 208, FencerCommand::Lunge),
@@ -247,6 +252,7 @@ enum class MenuCommand {
     Mouse,
     Keys,
     ToggleSound,
+    FullScreen,
     About,
     Help,
     Handbook,
@@ -267,7 +273,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 34> kMenu{{
+inline constexpr std::array<MenuEntry, 36> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -318,6 +324,9 @@ inline constexpr std::array<MenuEntry, 34> kMenu{{
      MenuCommand::Keys},
     {"SoundOn", QT_TRANSLATE_NOOP("Menu", "&Sound On"), "Control1", MenuKind::Check,
      MenuCommand::ToggleSound},
+    {"mnuView", QT_TRANSLATE_NOOP("Menu", "&View"), "", MenuKind::Menu},
+    {"mnuViewFullScreen", QT_TRANSLATE_NOOP("Menu", "&Full Screen"), "mnuView", MenuKind::Check,
+     MenuCommand::FullScreen, MenuGroup::None, false, "F11"},
     {"mnuHelp", QT_TRANSLATE_NOOP("Menu", "&Help"), "", MenuKind::Menu},
     {"mnuHelpHandbook", QT_TRANSLATE_NOOP("Menu", "Hand&book"), "mnuHelp", MenuKind::Item,
      MenuCommand::Handbook},

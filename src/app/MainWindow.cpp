@@ -16,6 +16,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -163,6 +167,61 @@ std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu
     }
 }
 
+// The menu's own keys, and the desktop's usual keys for the same command.
+QList<QKeySequence> Shortcuts(const layout::MenuEntry& entry) {
+    QList<QKeySequence> keys;
+    if (!entry.shortcut.empty()) keys << QKeySequence(Text(entry.shortcut));
+    auto add = [&keys](QKeySequence::StandardKey standard, const char* fallback) {
+        const QList<QKeySequence> usual = QKeySequence::keyBindings(standard);
+        for (const QKeySequence& key : usual)
+            if (!keys.contains(key)) keys << key;
+        if (usual.isEmpty() && keys.isEmpty()) keys << QKeySequence(QString::fromLatin1(fallback));
+    };
+    if (entry.command == layout::MenuCommand::Exit) add(QKeySequence::Quit, "Ctrl+Q");
+    if (entry.command == layout::MenuCommand::FullScreen) add(QKeySequence::FullScreen, "F11");
+    return keys;
+}
+
+// The board in a scene, magnified by a whole factor so each sprite pixel is a square of
+// screen pixels, never blended, and centred on the window's green. The widgets stay live in
+// it: buttons click, the key box types.
+class Stage : public QGraphicsView {
+public:
+    Stage(QWidget* parent, QWidget* board) : QGraphicsView(parent), size(board->size()) {
+        setScene(new QGraphicsScene(this));
+        // The scene's origin is the board's corner, not where it stood under the menu bar.
+        board->move(0, 0);
+        proxy = scene()->addWidget(board);
+        setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
+        setBackgroundBrush(Colour(layout::kWindowGreen));
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setRenderHints({});
+        setAlignment(Qt::AlignCenter);
+    }
+    // Gives the board back, unembedded and without a parent.
+    QWidget* Release() {
+        QWidget* board = proxy->widget();
+        proxy->setWidget(nullptr);
+        board->setAttribute(Qt::WA_DontShowOnScreen, false);
+        return board;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QGraphicsView::resizeEvent(event);
+        const int factor = std::max(
+            1, std::min(viewport()->width() / size.width(), viewport()->height() / size.height()));
+        setTransform(QTransform::fromScale(factor, factor));
+        qCDebug(lcCaption).noquote() << "client scale" << factor;
+    }
+
+private:
+    QSize size;
+    QGraphicsProxyWidget* proxy = nullptr;
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -195,6 +254,12 @@ MainWindow::MainWindow(QWidget* parent)
         victory.exec();
     });
     game->Start();
+    ShowKeysOnButtons();
+    // Another program took the focus; the game's own dialogs keep it in the application.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) game->FocusLost();
+            });
 }
 
 MainWindow::~MainWindow() {
@@ -317,7 +382,7 @@ void MainWindow::BuildMenu() {
         case MenuKind::Radio: {
             QAction* action = parent->addAction(caption);
             action->setObjectName(Text(entry.name));
-            if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Text(entry.shortcut)));
+            action->setShortcuts(Shortcuts(entry));
             action->setCheckable(entry.kind != MenuKind::Item);
             action->setChecked(entry.checked);
             if (entry.kind == MenuKind::Radio) {
@@ -364,6 +429,10 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
         g.WhileHeld([this, &g] {
             if (const auto keys = dialogs::AskKeys(this, g.CurrentKeys())) g.SetKeys(*keys);
         });
+        ShowKeysOnButtons();
+        return true;
+    case FullScreen:
+        SetFullScreen(stage == nullptr);
         return true;
     case About:
         g.WhileHeld([this] {
@@ -446,12 +515,62 @@ void MainWindow::DrawMenu(const game::MenuView& menu) {
                        : Translated("Menu", layout::Menu(MenuCommand::PauseOrResume).caption));
 }
 
+void MainWindow::SetFullScreen(bool on) {
+    actions.at(MenuCommand::FullScreen)->setChecked(on);
+    if (on == (stage != nullptr)) return;
+    if (on) {
+        stage = new Stage(this, takeCentralWidget());
+        setCentralWidget(stage);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+        // Without a window manager to do it, the window covers the screen itself.
+        if (screen()) setGeometry(screen()->geometry());
+        stage->setFocus(Qt::OtherFocusReason);
+    } else {
+        QWidget* board = static_cast<Stage*>(stage)->Release();
+        delete takeCentralWidget();
+        stage = nullptr;
+        setCentralWidget(board);
+        board->show();
+        showNormal();
+        setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+        if (screen()) move(screen()->availableGeometry().center() - rect().center());
+        board->setFocus(Qt::OtherFocusReason);
+    }
+    qCDebug(lcMenu).noquote() << "full screen" << (on ? "on" : "off");
+}
+
+void MainWindow::ShowKeysOnButtons() {
+    const std::u32string keys = game->CurrentKeys().right;
+    for (const ControlEntry& entry : layout::kControls) {
+        if (entry.kind != ControlKind::Button) continue;
+        auto* button = client->findChild<QPushButton*>(Text(entry.name));
+        const auto at = static_cast<std::size_t>(entry.command);
+        button->setToolTip(
+            at < keys.size()
+                ? tr("%1 (%2)").arg(button->text(), QString::fromStdU32String(keys.substr(at, 1)))
+                : button->text());
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Esc leaves full screen, from whichever widget of the board has the focus.
+    if (stage && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched->isWidgetType() &&
+        (static_cast<QWidget*>(watched)->window() == this ||
+         static_cast<QWidget*>(watched)->window() == client)) {
+        SetFullScreen(false);
+        DrawMenu(game->View().menu);
+        return true;
+    }
     // In keyboard control every typed character of this window goes to the game, whichever
     // widget has the focus; shortcuts (F1-F3, Alt+letters) were handled before. In mouse
     // control the keys are the focused widget's: Space presses a button.
+    // In full screen the board's widgets are a window of their own inside the stage.
     if (event->type() == QEvent::KeyPress && game && game->TakesKeys() && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+        (static_cast<QWidget*>(watched)->window() == this ||
+         static_cast<QWidget*>(watched)->window() == client)) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && !key->text().isEmpty() && key->text().at(0).isPrint()) {

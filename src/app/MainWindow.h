@@ -17,6 +17,7 @@
 #include <optional>
 
 class QAction;
+class QGraphicsView;
 class QLineEdit;
 class QPushButton;
 
@@ -59,6 +60,11 @@ private:
     void Draw(const game::BoutView& view);
     // Every mark as the options have it, also after Qt has toggled one on its own.
     void DrawMenu(const game::MenuView& menu);
+    // The whole board scaled by the largest whole factor the screen holds, or back in the
+    // window at its own size.
+    void SetFullScreen(bool on);
+    // Each command button's tooltip names the right player's key for it.
+    void ShowKeysOnButtons();
 
     BoutBoard board;
     QWidget* client = nullptr;
@@ -72,6 +78,7 @@ private:
     platform::LcgRandom random;
     QtLauncher launcher;
     std::unique_ptr<game::Game> game;
+    QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
     bool centred = false;
     bool optionsSaved = false;
     bool storeChecked = false;

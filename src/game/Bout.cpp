@@ -71,6 +71,7 @@ void Bout::Stop() {
     for (Side side : kSides)
         fencers[side].ShowPicture(picture::kDefeat);
     view.startPrompt = false;
+    running = false;
 }
 
 // Resets the scoreboard, cards and clock, picks the opponent's strength for this bout and
@@ -78,6 +79,7 @@ void Bout::Stop() {
 // first "Engarde".
 void Bout::StartNew(bool demonstration) {
     demoMode = demonstration;
+    running = true;
     clock.Start(BoutLengthSeconds(options.maxHits), options.timed);
     referee.StartBout();
     if (demoMode) {
@@ -146,6 +148,7 @@ void Bout::ClockTick() {
 }
 
 void Bout::End() {
+    running = false;
     const PerSide<int> score{scores.Hits(Side::Left), scores.Hits(Side::Right)};
     for (Side side : kSides)
         fencers[side].ShowPicture(score[side] > score[Opposite(side)] ? picture::kVictory

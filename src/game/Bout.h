@@ -48,6 +48,8 @@ public:
     // Stops play and shows both fencers beaten until the next bout.
     void Stop();
     bool Demonstrating() const { return demoMode; }
+    // From a bout's salute to its end or stop; false between bouts.
+    bool Running() const { return running; }
     // The fencers back on their lines, as the window opens.
     void PlaceOnLines();
     // The clock is set for the new length at once, but shows it only from the next bout.
@@ -88,6 +90,7 @@ private:
     std::function<void()> onStep;
     std::function<void(const BoutOver&)> onOver;
     bool demoMode = false;
+    bool running = false;
     // What the computer fences each side of a demonstration at: the Champion, the right side
     // at the pace of a player's fencer. A balance run pairs other strengths this way.
     PerSide<Strength> demoStrengths{kChampion.strength, {kChampion.strength.range, kPlayerSpeed}};

@@ -33,6 +33,8 @@ void Game::Start() {
     bout.Computer().SetStrength(read.chosen);
     SetOptions(read);
     StopAndKeepStrength(true);
+    // A new player sees how to begin before the first demonstration shows it.
+    view.startPrompt = true;
     timers.autoPlay.SetEnabled(true);
     Publish();
 }
@@ -53,6 +55,8 @@ void Game::Command(Side side, FencerCommand command) {
 
 void Game::KeyTyped(char32_t key) {
     if (!options.TakesKeys() || bout.Demonstrating()) return;
+    // A key pressed between bouts moves nobody: the player is shown how to begin.
+    if (!bout.Running()) view.startPrompt = true;
     // Exact, case-sensitive lookup of whole characters, first occurrence only.
     auto command = [this, key](Side side, const std::u32string& keys) {
         const std::size_t at = keys.find(key);
@@ -79,6 +83,11 @@ void Game::PauseOrResume() {
         Hold();
     }
     Publish();
+}
+
+void Game::FocusLost() {
+    if (gamePaused || !bout.Running() || bout.Demonstrating()) return;
+    PauseOrResume();
 }
 
 void Game::ClearPause() {
@@ -180,6 +189,9 @@ void Game::OfferBestResult(const BoutOver& over) {
     const BestResult stored = BestResults()[static_cast<std::size_t>(level)];
     if (!IsBetterWin(stored, over.score[Side::Left], over.score[Side::Right])) return;
     const PerSide<int> score = over.score;
+    // The next demonstration waits for the winner's name: its 15 s count from the dialog's
+    // close, so it never starts behind the dialog.
+    timers.autoPlay.Hold();
     askWinnerName({level, score, stored.winner}, [this, level, score](const std::string& name) {
         // Another window may have stored a better win while the name was typed; it stands.
         if (!IsBetterWin(BestResults()[static_cast<std::size_t>(level)], score[Side::Left],
@@ -187,6 +199,7 @@ void Game::OfferBestResult(const BoutOver& over) {
             return true;
         return WriteBestResult(store, level, score[Side::Left], score[Side::Right], name);
     });
+    if (holds == 0) timers.autoPlay.Release();
 }
 
 } // namespace pistework::game

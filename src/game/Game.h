@@ -21,8 +21,8 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Reads the options and shows the fencers beaten on their lines; the demonstration
-    // starts 15 s later unless the player starts a bout first.
+    // Reads the options and shows the fencers beaten on their lines with the start prompt;
+    // the demonstration starts 15 s later unless the player starts a bout first.
     void Start();
     // Saves the options; false when the store did not take them (the old ones then stand).
     bool SaveOptions();
@@ -49,7 +49,8 @@ public:
 
     // --- Input, as typed commands.
     void Command(Side side, FencerCommand command);
-    // A typed character: a player's key in keyboard control, nothing otherwise.
+    // A typed character: a player's key in keyboard control, nothing otherwise. Between bouts
+    // it shows the start prompt.
     void KeyTyped(char32_t key);
     // Whether typed characters are the players' commands now; otherwise they belong to the
     // focused control (Space presses a button in mouse control).
@@ -58,6 +59,9 @@ public:
     // --- The menu.
     void NewGame();
     void PauseOrResume();
+    // The player has gone to another program: a bout the player fences pauses as F3 pauses
+    // it; only F3 resumes it.
+    void FocusLost();
     void SetTarget(int hits);
     void ToggleTimed();
     void SetControl(ControlMode mode);

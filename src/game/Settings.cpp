@@ -8,6 +8,8 @@ namespace pistework::game {
 namespace {
 
 constexpr int kTimedCode = 1;
+// Sound on and "2 Player", like the timed bout: 1 is on, any other value off.
+constexpr int kOnCode = 1;
 constexpr int kKeyboardCode = 0;
 constexpr int kMouseCode = 1;
 
@@ -51,8 +53,11 @@ BoutOptions ReadSettings(const platform::Store& store) {
     if (auto timed = store.ReadInteger("Timed")) options.timed = *timed == kTimedCode;
     if (auto speed = ReadPositive(store, "Speed")) options.chosen.speed = *speed;
     if (auto control = store.ReadInteger("Control")) options.control = ControlFromCode(*control);
+    if (auto sound = store.ReadInteger("Sound")) options.soundOn = *sound == kOnCode;
+    if (auto two = store.ReadInteger("TwoPlayer")) options.twoPlayer = *two == kOnCode;
     ReadSoundFiles(store, options);
-    options.level = LevelWithStrength(options.chosen);
+    // Two players keep the level chosen before as their strength, but no level is marked.
+    options.level = options.twoPlayer ? std::nullopt : LevelWithStrength(options.chosen);
     return options;
 }
 
@@ -66,6 +71,8 @@ platform::Store::Values Stored(const BoutOptions& options) {
         {"Control", options.control == ControlMode::Keyboard ? kKeyboardCode : kMouseCode},
         {"Speed", options.chosen.speed},
         {"Range", options.chosen.range},
+        {"Sound", options.soundOn ? kOnCode : 0},
+        {"TwoPlayer", options.twoPlayer ? kOnCode : 0},
     };
 }
 } // namespace

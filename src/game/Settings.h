@@ -1,5 +1,5 @@
 #pragma once
-// What the game keeps between runs: seven values in the settings store, beside the best
+// What the game keeps between runs: nine values in the settings store, beside the best
 // results, and the sound files, taken afresh at every start from the player's own settings.
 
 #include "game/Options.h"

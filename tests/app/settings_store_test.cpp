@@ -82,7 +82,7 @@ TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
     EXPECT_TRUE(Checked(next, "Advanced"));
     EXPECT_TRUE(Checked(next, "mnuKeyboard"));
     EXPECT_FALSE(Checked(next, "mnuMouse"));
-    EXPECT_FALSE(Checked(next, "SoundOn"));
+    EXPECT_TRUE(Checked(next, "SoundOn"));
     EXPECT_FALSE(next.findChild<QWidget*>("cmdLunge")->isVisibleTo(&next));
 }
 

@@ -70,3 +70,18 @@ TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
         EXPECT_EQ(t.probe.Computer().InPlay(Side::Right), game::kNovice.strength);
     }
 }
+
+TEST(Demonstration, WaitsForTheVictoryDialogToCloseAndStartsFifteenSecondsLater) {
+    for (const std::int64_t open : {0, 20'000}) {
+        BoutTable t;
+        std::int64_t closed = -1;
+        t.game.SetOnNewBest([&](const game::Game::NewBest&, const game::Game::Record&) {
+            t.form.scheduler.RunFor(open);
+            closed = t.probe.Demonstrating() ? -1 : t.Now();
+        });
+        t.StartPlayersBout();
+        t.Score(Side::Right, t.game.Options().maxHits);
+        ASSERT_TRUE(t.form.scheduler.RunUntilTrue([&] { return t.probe.Demonstrating(); }, 60'000));
+        EXPECT_EQ(t.Now() - closed, t.Timer("TimerAutoPlay").Interval());
+    }
+}

@@ -190,3 +190,21 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
         ASSERT_TRUE(t.RunToFencing(10'000)) << steps;
     }
 }
+
+TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesAndOnlyF3ResumesIt) {
+    for (const auto& [before, pauses] :
+         std::initializer_list<std::pair<void (*)(BoutTable&), bool>>{
+             {[](BoutTable& t) { t.StartPlayersBout(); }, true},
+             {[](BoutTable& t) { t.game.NewGame(); }, true}, // the salute
+             {[](BoutTable&) {}, false},
+             {[](BoutTable& t) { t.form.scheduler.RunFor(20'000); }, false}, // a demonstration
+             {[](BoutTable& t) { t.StartPlayersBout(), t.EndBout(); }, false}}) {
+        BoutTable t;
+        before(t);
+        const auto running = Running(t);
+        t.game.FocusLost(), t.game.FocusLost(); // lost again: still paused
+        EXPECT_EQ(Running(t), pauses ? decltype(running){} : running);
+        if (pauses) t.game.PauseOrResume();
+        EXPECT_EQ(Running(t), running);
+    }
+}

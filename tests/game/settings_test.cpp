@@ -80,11 +80,13 @@ TEST(Settings, ControlModesAndTimedMarksFollowTheStoredCodes) {
     for (const Case& c : {Case{0, true, false, false}, Case{1, false, true, true},
                           Case{2, false, false, false}, Case{-7, false, false, false}}) {
         SCOPED_TRACE(c.control);
-        Started s({{"Control", c.control}, {"Timed", c.control}});
+        const int v = c.control;
+        Started s({{"Control", v}, {"Timed", v}, {"Sound", v}, {"TwoPlayer", v}});
         EXPECT_EQ(s.Menu().control == ControlMode::Keyboard, c.keyboard);
         EXPECT_EQ(s.Menu().control == ControlMode::Mouse, c.mouse);
         EXPECT_EQ(s.game.View().commandButtons, c.buttons);
         EXPECT_EQ(s.Menu().timed, c.control == 1) << "only 1 means timed";
+        EXPECT_EQ(s.Menu().sound + s.Menu().twoPlayers, 2 * (c.control == 1)) << "and on";
         // A control left alone keeps its stored code, odd or not.
         ASSERT_TRUE(s.game.SaveOptions());
         EXPECT_EQ(s.form.store.values.at("Control"), MemoryStore::Value(c.control));
@@ -142,6 +144,7 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
         game.ChooseLevel(game::kLevels[4]);
         // "2 Player" keeps the level chosen before it, and keyboard control.
         game.ChooseTwoPlayers();
+        game.ToggleSound();
         // A demonstration plays at the Champion's strength; the choice is what is stored.
         form.scheduler.RunFor(20'000);
         ASSERT_TRUE(game::GameProbe(game).Demonstrating());
@@ -149,18 +152,17 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
         ASSERT_TRUE(game.SaveOptions());
     }
     // Only what was changed is stored: the keys were left alone.
-    const Values expected{
-        {"MaxHits", 5}, {"Timed", 0}, {"Control", 0}, {"Speed", 80}, {"Range", 9}};
+    const Values expected{{"MaxHits", 5}, {"Timed", 0}, {"Control", 0},  {"Speed", 80},
+                          {"Range", 9},   {"Sound", 1}, {"TwoPlayer", 1}};
     EXPECT_EQ(form.store.values, expected);
 
     Started next(form.store.values);
     const game::MenuView& menu = next.Menu();
     EXPECT_EQ(menu.target, 5);
     EXPECT_FALSE(menu.timed);
-    EXPECT_EQ(menu.level, 5);
+    EXPECT_EQ(next.game.StrengthInPlay(), game::kLevels[4].strength);
     EXPECT_EQ(menu.control, ControlMode::Keyboard);
-    EXPECT_FALSE(menu.twoPlayers) << "two players are not stored";
-    EXPECT_FALSE(menu.sound) << "every start is silent";
+    EXPECT_TRUE(menu.twoPlayers && menu.sound && !menu.level);
 
     // Two windows on one store keep each other's changes, whichever closes last.
     game::Game other(next.form.Services());

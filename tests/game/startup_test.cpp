@@ -21,7 +21,7 @@ TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
     }
     EXPECT_EQ(v.fencers[Side::Left].x, 106);
     EXPECT_EQ(v.fencers[Side::Right].x, 244);
-    EXPECT_FALSE(v.startPrompt);
+    EXPECT_TRUE(v.startPrompt);
     EXPECT_FALSE(v.clock.shown);
     for (const char* t :
          {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
