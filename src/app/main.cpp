@@ -131,6 +131,7 @@ int main(int argc, char* argv[]) {
     std::thread fonts([] { FcInit(); });
     qtHandler = qInstallMessageHandler(EndFailedStart);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brackenmoor.Pistework"));
     qInstallMessageHandler(qtHandler);
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("Pistework"));
