@@ -26,8 +26,8 @@ done
 [ -x "$prefix/games/pistework" ] || { echo "FAIL: the program is not executable"; exit 1; }
 version="$(DISPLAY= "$prefix/games/pistework" --version)"
 [[ "$version" == "pistework "* ]] || { echo "FAIL: --version said '$version'"; exit 1; }
-# The program finds its sound library by a path relative to its own folder.
-sound="$(strings "$prefix/games/pistework" | grep -m 1 '/libpistework-sound\.so$')"
+# The program finds its sound library by a path relative to its own folder, held as UTF-16.
+sound="$(strings -el "$prefix/games/pistework" | grep -m 1 '/libpistework-sound\.so$')"
 [ -f "$prefix/games/$sound" ] || { echo "FAIL: the program looks for games/$sound"; exit 1; }
 icon="$(identify -format '%wx%h' "$prefix/share/icons/hicolor/48x48/apps/pistework.png")"
 [ "$icon" = "48x48" ] || { echo "FAIL: the 48 px icon is $icon"; exit 1; }
