@@ -6,11 +6,16 @@ build="$1"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 expected=(
-    bin/pistework
-    lib/pistework/libpistework-sound.so
+    games/pistework
+    "lib/$multiarch/pistework/libpistework-sound.so"
     share/applications/example.brackenmoor.Pistework.desktop
     share/metainfo/example.brackenmoor.Pistework.metainfo.xml
+    share/icons/hicolor/scalable/apps/pistework.svg
+    share/man/man6/pistework.6.gz
+    share/doc/pistework/changelog.gz
+    share/doc/pistework/copyright
 )
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/pistework.png")
@@ -18,9 +23,12 @@ done
 for file in "${expected[@]}"; do
     [ -f "$prefix/$file" ] || { echo "FAIL: $file not installed"; exit 1; }
 done
-[ -x "$prefix/bin/pistework" ] || { echo "FAIL: the program is not executable"; exit 1; }
-version="$(DISPLAY= "$prefix/bin/pistework" --version)"
+[ -x "$prefix/games/pistework" ] || { echo "FAIL: the program is not executable"; exit 1; }
+version="$(DISPLAY= "$prefix/games/pistework" --version)"
 [[ "$version" == "pistework "* ]] || { echo "FAIL: --version said '$version'"; exit 1; }
+# The program finds its sound library by a path relative to its own folder, held as UTF-16.
+sound="$(strings -el "$prefix/games/pistework" | grep -m 1 '/libpistework-sound\.so$')"
+[ -f "$prefix/games/$sound" ] || { echo "FAIL: the program looks for games/$sound"; exit 1; }
 icon="$(identify -format '%wx%h' "$prefix/share/icons/hicolor/48x48/apps/pistework.png")"
 [ "$icon" = "48x48" ] || { echo "FAIL: the 48 px icon is $icon"; exit 1; }
 echo "PASS: ${#expected[@]} files in place; $version"

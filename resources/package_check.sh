@@ -11,10 +11,15 @@ deb="$(ls "$work"/out/pistework_*.deb)"
 echo "package: $(basename "$deb")"
 
 files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-for want in ./usr/bin/pistework ./usr/lib/pistework/libpistework-sound.so \
+# A game's program in /usr/games; its sound library private, in the architecture's lib folder.
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
+for want in ./usr/games/pistework "./usr/lib/$multiarch/pistework/libpistework-sound.so" \
             ./usr/share/applications/example.brackenmoor.Pistework.desktop \
             ./usr/share/metainfo/example.brackenmoor.Pistework.metainfo.xml \
-            ./usr/share/icons/hicolor/256x256/apps/pistework.png; do
+            ./usr/share/icons/hicolor/256x256/apps/pistework.png \
+            ./usr/share/icons/hicolor/scalable/apps/pistework.svg \
+            ./usr/share/man/man6/pistework.6.gz \
+            ./usr/share/doc/pistework/changelog.gz ./usr/share/doc/pistework/copyright; do
     grep -qx -- "$want" <<<"$files" || { echo "FAIL: $want not in the package"; echo "$files"; exit 1; }
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
@@ -24,7 +29,7 @@ for lib in libqt6widgets6 libqt6multimedia6 libc6 qt6-qpa-plugins; do
 done
 
 dpkg-deb -x "$deb" "$work/root"
-binary="$work/root/usr/bin/pistework"
+binary="$work/root/usr/games/pistework"
 "$binary" --version
 export XDG_CONFIG_HOME="$work/config"
 "$here/../tests/e2e/xserver.sh" bash -c '

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# desktop-file-validate and appstreamcli print problems and fail on errors.
+# desktop-file-validate and appstreamcli print problems and fail on errors; appstreamcli
+# lists its pedantic notes too.
 set -euo pipefail
 dir="$1"
 desktop-file-validate "$dir/example.brackenmoor.Pistework.desktop"
-appstreamcli validate --no-net "$dir/example.brackenmoor.Pistework.metainfo.xml"
+appstreamcli validate --no-net --pedantic "$dir/example.brackenmoor.Pistework.metainfo.xml"

@@ -142,6 +142,7 @@ int main(int argc, char* argv[]) {
     std::thread fonts([] { FcInit(); });
     qtHandler = qInstallMessageHandler(EndFailedStart);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brackenmoor.Pistework"));
     qInstallMessageHandler(qtHandler);
     pistework::app::LoadTranslations(app);
     fonts.join();

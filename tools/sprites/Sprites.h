@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -20,6 +21,8 @@ std::vector<Picture> RenderPictures(std::vector<std::string>& problems);
 // The application icon at `size` x `size`: two crossed foils on the piste green.
 QImage RenderIcon(int size);
 inline constexpr int iconSizes[] = {16, 32, 48, 64, 128, 256};
+// The same icon as SVG text, drawn as at the largest size.
+QByteArray RenderIconSvg();
 
 // Every picture at three times its size on the window green, labelled, for a human to check.
 QImage RenderContactSheet(const std::vector<Picture>& pictures);

@@ -1,7 +1,8 @@
 // spritegen: draws every picture of the game.
 //
 //   spritegen OUTDIR          the 80 pictures as OUTDIR/<NAME>.png, the icons as
-//                             OUTDIR/icon-<size>.png, and OUTDIR/sprites.qrc listing them
+//                             OUTDIR/icon-<size>.png and OUTDIR/icon.svg, and OUTDIR/sprites.qrc
+//                             listing them
 //   spritegen --sheet FILE    a contact sheet of all pictures, three times their size
 
 #include "Sprites.h"
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
             return Fail("cannot write " + dir.filePath(name));
         qrc += QString("    <file alias=\"pistework-%1\">%2</file>\n").arg(size).arg(name).toUtf8();
     }
+    if (!WriteIfChanged(dir.filePath("icon.svg"), sprites::RenderIconSvg()))
+        return Fail("cannot write " + dir.filePath("icon.svg"));
     qrc += "  </qresource>\n</RCC>\n";
     if (!WriteIfChanged(dir.filePath("sprites.qrc"), qrc))
         return Fail("cannot write " + dir.filePath("sprites.qrc"));
