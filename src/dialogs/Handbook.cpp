@@ -57,7 +57,7 @@ std::array<Pose, 3> FencerPoses() {
         {ParryPose(), QT_TRANSLATE_NOOP("Handbook", "The parry: the blade swept across to "
                                                     "beat the opponent's blade aside.")},
         {game::ResourceName(game::kFlecheFrames.back(), Side::Right),
-         QT_TRANSLATE_NOOP("Handbook", "The fl\u00e8che: a running attack with the arm "
+         QT_TRANSLATE_NOOP("Handbook", "The flèche: a running attack with the arm "
                                        "extended.")},
     }};
 }
@@ -144,8 +144,8 @@ QString HowToPlay() {
     html += Paragraph(Handbook::tr(
         "Advance to within distance, extend the arm, then lunge. After a lunge you must recover "
         "to engarde and extend again before you can lunge again. Parry to turn an attack aside: "
-        "a fencer whose blade is beaten cannot answer for a moment. The fl\u00e8che is a "
-        "running attack from further away; the arm must be extended first, and each fl\u00e8che "
+        "a fencer whose blade is beaten cannot answer for a moment. The flèche is a "
+        "running attack from further away; the arm must be extended first, and each flèche "
         "costs you ground. Hits must land on the jacket: a hit on the arm is off target and "
         "does not count."));
     QString rows;
@@ -169,7 +169,7 @@ QString Keys(const Handbook::Facts& facts) {
         QT_TRANSLATE_NOOP("Handbook", "Lunge, or recover from a lunge"),
         QT_TRANSLATE_NOOP("Handbook", "Retreat"),
         QT_TRANSLATE_NOOP("Handbook", "Parry"),
-        QT_TRANSLATE_NOOP("Handbook", "Fl\u00e8che, or recover forwards from a lunge"),
+        QT_TRANSLATE_NOOP("Handbook", "Flèche, or recover forwards from a lunge"),
     };
     QString html = Heading(Handbook::tr("Keys"));
     html += Paragraph(Handbook::tr(
@@ -215,7 +215,7 @@ QString Meaning(Call call) {
     case Call::Passed:
         return Handbook::tr("One fencer has run past the other.");
     case Call::CorpsACorps:
-        return Handbook::tr("The named fencer ran past again with a fl\u00e8che only a few "
+        return Handbook::tr("The named fencer ran past again with a flèche only a few "
                             "seconds after the last time: an offence, and a card follows.");
     case Call::YellowCard:
         return Handbook::tr("The named fencer's first offence of the bout: a warning, no hit.");
@@ -264,7 +264,7 @@ QString LampsAndCards() {
                            "<tr>%2</tr>\n</table>\n")
                 .arg(images, captions);
     html += Paragraph(Handbook::tr(
-        "Running into the opponent with a fl\u00e8che again too soon after one's own last pass "
+        "Running into the opponent with a flèche again too soon after one's own last pass "
         "is an offence. The first offence of a bout earns a yellow card, a warning. Every later "
         "one earns a red card, which gives the opponent a hit; the number on the red card "
         "counts them. Cards do not carry into the next bout."));
