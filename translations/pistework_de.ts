@@ -36,6 +36,233 @@
     </message>
 </context>
 <context>
+    <name>Handbook</name>
+    <message>
+        <source>The lunge: the arm extended, the front foot thrown forward, the point on the opponent&apos;s jacket.</source>
+        <translation>Der Ausfall: der Arm gestreckt, der vordere Fuß nach vorn geworfen, die Spitze auf der Weste des Gegners.</translation>
+    </message>
+    <message>
+        <source>The parry: the blade swept across to beat the opponent&apos;s blade aside.</source>
+        <translation>Die Parade: die Klinge quer geführt, um die gegnerische Klinge beiseitezuschlagen.</translation>
+    </message>
+    <message>
+        <source>The flèche: a running attack with the arm extended.</source>
+        <translation>Die Flèche: ein Sturzangriff mit gestrecktem Arm.</translation>
+    </message>
+    <message>
+        <source>Left fencer hit on target</source>
+        <translation>Gültiger Treffer des linken Fechters</translation>
+    </message>
+    <message>
+        <source>Left fencer hit off target</source>
+        <translation>Ungültiger Treffer des linken Fechters</translation>
+    </message>
+    <message>
+        <source>Right fencer hit on target</source>
+        <translation>Gültiger Treffer des rechten Fechters</translation>
+    </message>
+    <message>
+        <source>Right fencer hit off target</source>
+        <translation>Ungültiger Treffer des rechten Fechters</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout.</source>
+        <translation>Sie fechten als rechter Fechter. Links steht der Computer oder, in einem Gefecht zu zweit, ein Freund. Wer zuerst die unter Einstellungen, Gefechtsart gewählte Trefferzahl (5, 10 oder 15) erreicht, gewinnt; ein Gefecht mit Zeitlimit endet außerdem, wenn seine Zeit abgelaufen ist. Mit F2 beginnen Sie ein neues Gefecht.</translation>
+    </message>
+    <message>
+        <source>Advance to within distance, extend the arm, then lunge. After a lunge you must recover to engarde and extend again before you can lunge again. Parry to turn an attack aside: a fencer whose blade is beaten cannot answer for a moment. The flèche is a running attack from further away; the arm must be extended first, and each flèche costs you ground. Hits must land on the jacket: a hit on the arm is off target and does not count.</source>
+        <translation>Gehen Sie auf Distanz vor, strecken Sie den Arm, dann fallen Sie aus. Nach einem Ausfall müssen Sie zurück in die Fechtstellung und den Arm erneut strecken, bevor Sie wieder ausfallen können. Mit der Parade lenken Sie einen Angriff ab: Ein Fechter, dessen Klinge geschlagen wurde, kann einen Moment lang nicht antworten. Die Flèche ist ein Sturzangriff aus größerer Distanz; der Arm muss zuerst gestreckt sein, und jede Flèche kostet Sie Boden. Treffer müssen auf der Weste landen: Ein Treffer am Arm ist ungültig und zählt nicht.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Extend the arm</source>
+        <translation>Arm strecken</translation>
+    </message>
+    <message>
+        <source>Lunge, or recover from a lunge</source>
+        <translation>Ausfall oder aus dem Ausfall zurück in die Fechtstellung</translation>
+    </message>
+    <message>
+        <source>Retreat</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Parry</source>
+        <translation>Parade</translation>
+    </message>
+    <message>
+        <source>Flèche, or recover forwards from a lunge</source>
+        <translation>Flèche oder aus dem Ausfall vorwärts in die Fechtstellung</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>With the mouse (Settings, Control, Mouse) you command your fencer with the six buttons under the piste. With the keyboard (Settings, Control, Keyboard) the right fencer answers to the right-hand keys, and in a two-player bout the left fencer to the left-hand keys. Change them under Settings, Control, Keyboard Layout. The keys as now set:</source>
+        <translation>Mit der Maus (Einstellungen, Steuerung, Maus) führen Sie Ihren Fechter über die sechs Schaltflächen unter der Planche. Mit der Tastatur (Einstellungen, Steuerung, Tastatur) gehorcht der rechte Fechter den rechten Tasten und, in einem Gefecht zu zweit, der linke Fechter den linken. Ändern lassen sie sich unter Einstellungen, Steuerung, Tastenbelegung. Die Tasten, wie sie jetzt belegt sind:</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Left fencer</source>
+        <translation>Linker Fechter</translation>
+    </message>
+    <message>
+        <source>Right fencer</source>
+        <translation>Rechter Fechter</translation>
+    </message>
+    <message>
+        <source>Both fencers take their places on the engarde lines.</source>
+        <translation>Beide Fechter stellen sich an ihren Startlinien auf.</translation>
+    </message>
+    <message>
+        <source>Get ready: fencing starts in a moment.</source>
+        <translation>Bereitmachen: Gleich wird gefochten.</translation>
+    </message>
+    <message>
+        <source>The bout clock runs; the fencers move on the next beat.</source>
+        <translation>Die Gefechtsuhr läuft; die Fechter bewegen sich mit dem nächsten Takt.</translation>
+    </message>
+    <message>
+        <source>Fencing stops and the clock stands still; the referee says why.</source>
+        <translation>Das Gefecht ruht, und die Uhr steht still; der Kampfrichter sagt, warum.</translation>
+    </message>
+    <message>
+        <source>The named fencer&apos;s attack has arrived.</source>
+        <translation>Der Angriff des genannten Fechters ist angekommen.</translation>
+    </message>
+    <message>
+        <source>The named fencer&apos;s attack has arrived, and the other&apos;s counter-attack too.</source>
+        <translation>Der Angriff des genannten Fechters ist angekommen, der Gegenangriff des anderen ebenfalls.</translation>
+    </message>
+    <message>
+        <source>The hit landed off the target: no hit is scored and the fencers step apart where they stand.</source>
+        <translation>Der Treffer lag außerhalb der gültigen Trefffläche: Er wird nicht gezählt, und die Fechter treten dort auseinander, wo sie stehen.</translation>
+    </message>
+    <message>
+        <source>The attack counts: one hit to the fencer who made it.</source>
+        <translation>Der Angriff zählt: ein Treffer für den Angreifer.</translation>
+    </message>
+    <message>
+        <source>The attack counts; the counter-attack came too late and does not.</source>
+        <translation>Der Angriff zählt; der Gegenangriff kam zu spät und zählt nicht.</translation>
+    </message>
+    <message>
+        <source>One fencer has run past the other.</source>
+        <translation>Ein Fechter hat den anderen überlaufen.</translation>
+    </message>
+    <message>
+        <source>The named fencer ran past again with a flèche only a few seconds after the last time: an offence, and a card follows.</source>
+        <translation>Der genannte Fechter hat den Gegner nur wenige Sekunden nach dem letzten Mal erneut mit einer Flèche überlaufen: ein Verstoß, und eine Karte folgt.</translation>
+    </message>
+    <message>
+        <source>The named fencer&apos;s first offence of the bout: a warning, no hit.</source>
+        <translation>Erster Verstoß des genannten Fechters im Gefecht: eine Verwarnung, kein Treffer.</translation>
+    </message>
+    <message>
+        <source>A later offence by the named fencer: one hit to the other fencer.</source>
+        <translation>Ein weiterer Verstoß des genannten Fechters: ein Treffer für den anderen Fechter.</translation>
+    </message>
+    <message>
+        <source>After a pass: no hit; both fencers go back and fence on.</source>
+        <translation>Nach dem Überlaufen: kein Treffer; beide Fechter gehen zurück und fechten weiter.</translation>
+    </message>
+    <message>
+        <source>The bout is over: a fencer reached the target or the time ran out.</source>
+        <translation>Das Gefecht ist beendet: Ein Fechter hat die Trefferzahl erreicht, oder die Zeit ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The referee&apos;s calls</source>
+        <translation>Die Ansagen des Kampfrichters</translation>
+    </message>
+    <message>
+        <source>The referee calls in large letters above the fencers.</source>
+        <translation>Der Kampfrichter sagt in großen Buchstaben über den Fechtern an.</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Ansage</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>Lamps and cards</source>
+        <translation>Lampen und Karten</translation>
+    </message>
+    <message>
+        <source>Each fencer has a scoring lamp beside the piste, the left fencer&apos;s red and the right fencer&apos;s green, with a white lamp beside it. After a hit the lamps flash until the next &quot;Engarde&quot;: the coloured lamp for a hit on target, the white one for a hit off target. When the other fencer&apos;s counter-attack also arrived, its coloured lamp flashes as well.</source>
+        <translation>Jeder Fechter hat neben der Planche eine Trefferlampe, der linke eine rote, der rechte eine grüne, und daneben eine weiße Lampe. Nach einem Treffer blinken die Lampen bis zum nächsten „En garde“: die farbige Lampe bei einem gültigen Treffer, die weiße bei einem ungültigen. Ist auch der Gegenangriff des anderen Fechters angekommen, blinkt auch dessen farbige Lampe.</translation>
+    </message>
+    <message>
+        <source>Running into the opponent with a flèche again too soon after one&apos;s own last pass is an offence. The first offence of a bout earns a yellow card, a warning. Every later one earns a red card, which gives the opponent a hit; the number on the red card counts them. Cards do not carry into the next bout.</source>
+        <translation>Wer den Gegner zu bald nach dem eigenen letzten Überlaufen erneut mit einer Flèche anrennt, begeht einen Verstoß. Der erste Verstoß eines Gefechts bringt eine Gelbe Karte, eine Verwarnung. Jeder weitere bringt eine Rote Karte, die dem Gegner einen Treffer gibt; die Zahl auf der Roten Karte zählt sie. Karten werden nicht ins nächste Gefecht übernommen.</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Gegner</translation>
+    </message>
+    <message>
+        <source>Choose the computer&apos;s level under Settings, Opponent. Speed is how many milliseconds the computer&apos;s fencer takes over each picture of its moves: the fewer, the quicker. Range is the spread of its random choices; high draws make it stand and wait, so the smaller the range, the less it hesitates. The best result at each level is kept.</source>
+        <translation>Die Stufe des Computers wählen Sie unter Einstellungen, Gegner. Tempo ist die Zahl der Millisekunden, die der Fechter des Computers für jedes Bild seiner Bewegungen braucht: je weniger, desto schneller. Spanne ist die Bandbreite seiner Zufallsentscheidungen; hohe Würfe lassen ihn stehen und abwarten, also zögert er umso weniger, je kleiner die Spanne ist. Die Bestleistung auf jeder Stufe wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Speed (ms)</source>
+        <translation>Tempo (ms)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>Settings, Opponent, %1 sets an opponent of your own with two bars: Speed from %2 ms to %3 ms, Reaction Time the range from %4 to %5; both move right towards a stronger opponent. A custom opponent keeps no best results, nor does a %6 bout.</source>
+        <translation>Unter Einstellungen, Gegner, %1 stellen Sie mit zwei Schiebereglern einen eigenen Gegner ein: Tempo von %2&#xa0;ms bis %3&#xa0;ms, Reaktionszeit die Spanne von %4 bis %5; bei beiden wird der Gegner nach rechts hin stärker. Ein eigener Gegner hält keine Bestleistungen fest, ebenso wenig ein Gefecht im Modus „%6“.</translation>
+    </message>
+    <message>
+        <source>The demonstration</source>
+        <translation>Die Vorführung</translation>
+    </message>
+    <message>
+        <source>When nobody starts a bout for 15 seconds, the computer fences both sides at the %1 level, bout after bout, with a pause of about three seconds between them. Press F2 to start a bout of your own.</source>
+        <translation>Beginnt 15 Sekunden lang niemand ein Gefecht, ficht der Computer beide Seiten auf der Stufe %1, Gefecht um Gefecht, mit einer Pause von etwa drei Sekunden dazwischen. Mit F2 beginnen Sie ein eigenes Gefecht.</translation>
+    </message>
+    <message>
+        <source>Options and best results</source>
+        <translation>Einstellungen und Bestleistungen</translation>
+    </message>
+    <message>
+        <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control and keys) and the best result at each level, with the winner&apos;s name, in one file:</source>
+        <translation>Das Spiel speichert die in seinen Menüs gewählten Einstellungen (Gefechtsart, Zeitlimit, Gegner, Steuerung und Tasten) und die Bestleistung auf jeder Stufe samt dem Namen des Siegers in einer einzigen Datei:</translation>
+    </message>
+    <message>
+        <source>Delete it, with the game closed, to start again from the defaults and no best results.</source>
+        <translation>Löschen Sie sie bei geschlossenem Spiel, um mit den Voreinstellungen und ohne Bestleistungen neu zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Pistework Handbook</source>
+        <translation>Pistework-Handbuch</translation>
+    </message>
+</context>
+<context>
     <name>KeysDialog</name>
     <message>
         <source>Advance</source>
@@ -180,6 +407,10 @@
         <source>Type the fencers&apos; keys here in keyboard control</source>
         <translation>Hier die Tasten der Fechter tippen (Tastatursteuerung)</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -298,6 +529,18 @@
     <message>
         <source>&amp;Help...</source>
         <translation>&amp;Hilfe…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Hand&amp;book</source>
+        <translation>Hand&amp;buch</translation>
     </message>
 </context>
 <context>
@@ -458,6 +701,10 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <source>More menus</source>
         <translation>Weitere Menüs</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>pistework::dialogs::AboutDialog</name>
@@ -518,6 +765,13 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::HandbookDialog</name>
+    <message>
+        <source>Handbook</source>
+        <translation>Handbuch</translation>
     </message>
 </context>
 <context>
@@ -592,6 +846,18 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>%1 keys %2</source>
         <translation>%1, Tasten %2</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 rechts</translation>
+    </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 links</translation>
+    </message>
+    <message>
+        <source>“%1” is given twice: %2 and %3</source>
+        <translation>„%1“ ist doppelt belegt: %2 und %3</translation>
     </message>
 </context>
 <context>

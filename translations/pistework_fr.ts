@@ -36,6 +36,233 @@
     </message>
 </context>
 <context>
+    <name>Handbook</name>
+    <message>
+        <source>The lunge: the arm extended, the front foot thrown forward, the point on the opponent&apos;s jacket.</source>
+        <translation>La fente&#xa0;: le bras allongé, le pied avant lancé vers l’avant, la pointe sur la cuirasse de l’adversaire.</translation>
+    </message>
+    <message>
+        <source>The parry: the blade swept across to beat the opponent&apos;s blade aside.</source>
+        <translation>La parade&#xa0;: la lame balaie la ligne pour écarter le fer adverse.</translation>
+    </message>
+    <message>
+        <source>The flèche: a running attack with the arm extended.</source>
+        <translation>La flèche&#xa0;: une attaque en courant, le bras allongé.</translation>
+    </message>
+    <message>
+        <source>Left fencer hit on target</source>
+        <translation>Touche valable du tireur de gauche</translation>
+    </message>
+    <message>
+        <source>Left fencer hit off target</source>
+        <translation>Touche non valable du tireur de gauche</translation>
+    </message>
+    <message>
+        <source>Right fencer hit on target</source>
+        <translation>Touche valable du tireur de droite</translation>
+    </message>
+    <message>
+        <source>Right fencer hit off target</source>
+        <translation>Touche non valable du tireur de droite</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout.</source>
+        <translation>Vous êtes le tireur de droite. À gauche se tient l’ordinateur, ou un ami dans un match à deux joueurs. Le premier qui atteint le nombre de touches choisi sous Options, Type de match (5, 10 ou 15) l’emporte&#xa0;; un match chronométré se termine aussi quand son temps est écoulé. Appuyez sur F2 pour commencer un nouveau match.</translation>
+    </message>
+    <message>
+        <source>Advance to within distance, extend the arm, then lunge. After a lunge you must recover to engarde and extend again before you can lunge again. Parry to turn an attack aside: a fencer whose blade is beaten cannot answer for a moment. The flèche is a running attack from further away; the arm must be extended first, and each flèche costs you ground. Hits must land on the jacket: a hit on the arm is off target and does not count.</source>
+        <translation>Marchez jusqu’à la bonne distance, allongez le bras, puis fendez-vous. Après une fente, vous devez revenir en garde et allonger de nouveau le bras avant de pouvoir vous fendre encore. Parez pour écarter une attaque&#xa0;: un tireur dont le fer est battu ne peut pas répondre pendant un instant. La flèche est une attaque en courant lancée de plus loin&#xa0;; le bras doit d’abord être allongé, et chaque flèche vous coûte du terrain. Les touches doivent arriver sur la cuirasse&#xa0;: une touche au bras est non valable et ne compte pas.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Marcher</translation>
+    </message>
+    <message>
+        <source>Extend the arm</source>
+        <translation>Allonger le bras</translation>
+    </message>
+    <message>
+        <source>Lunge, or recover from a lunge</source>
+        <translation>Se fendre, ou revenir en garde après la fente</translation>
+    </message>
+    <message>
+        <source>Retreat</source>
+        <translation>Rompre</translation>
+    </message>
+    <message>
+        <source>Parry</source>
+        <translation>Parer</translation>
+    </message>
+    <message>
+        <source>Flèche, or recover forwards from a lunge</source>
+        <translation>Partir en flèche, ou revenir en garde vers l’avant après la fente</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>With the mouse (Settings, Control, Mouse) you command your fencer with the six buttons under the piste. With the keyboard (Settings, Control, Keyboard) the right fencer answers to the right-hand keys, and in a two-player bout the left fencer to the left-hand keys. Change them under Settings, Control, Keyboard Layout. The keys as now set:</source>
+        <translation>À la souris (Options, Commandes, Souris), vous dirigez votre tireur avec les six boutons sous la piste. Au clavier (Options, Commandes, Clavier), le tireur de droite obéit aux touches de droite et, dans un match à deux joueurs, le tireur de gauche aux touches de gauche. Changez-les sous Options, Commandes, Touches du clavier. Les touches telles qu’elles sont réglées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Left fencer</source>
+        <translation>Tireur de gauche</translation>
+    </message>
+    <message>
+        <source>Right fencer</source>
+        <translation>Tireur de droite</translation>
+    </message>
+    <message>
+        <source>Both fencers take their places on the engarde lines.</source>
+        <translation>Les deux tireurs prennent place sur leurs lignes de mise en garde.</translation>
+    </message>
+    <message>
+        <source>Get ready: fencing starts in a moment.</source>
+        <translation>Préparez-vous&#xa0;: le combat commence dans un instant.</translation>
+    </message>
+    <message>
+        <source>The bout clock runs; the fencers move on the next beat.</source>
+        <translation>Le chronomètre du match tourne&#xa0;; les tireurs bougent au temps suivant.</translation>
+    </message>
+    <message>
+        <source>Fencing stops and the clock stands still; the referee says why.</source>
+        <translation>Le combat s’arrête et le chronomètre aussi&#xa0;; l’arbitre dit pourquoi.</translation>
+    </message>
+    <message>
+        <source>The named fencer&apos;s attack has arrived.</source>
+        <translation>L’attaque du tireur désigné est arrivée.</translation>
+    </message>
+    <message>
+        <source>The named fencer&apos;s attack has arrived, and the other&apos;s counter-attack too.</source>
+        <translation>L’attaque du tireur désigné est arrivée, et la contre-attaque de l’autre aussi.</translation>
+    </message>
+    <message>
+        <source>The hit landed off the target: no hit is scored and the fencers step apart where they stand.</source>
+        <translation>La touche est arrivée hors de la surface valable&#xa0;: aucune touche n’est comptée et les tireurs se séparent là où ils sont.</translation>
+    </message>
+    <message>
+        <source>The attack counts: one hit to the fencer who made it.</source>
+        <translation>L’attaque est valable&#xa0;: une touche pour le tireur qui l’a portée.</translation>
+    </message>
+    <message>
+        <source>The attack counts; the counter-attack came too late and does not.</source>
+        <translation>L’attaque est valable&#xa0;; la contre-attaque est arrivée hors temps et ne compte pas.</translation>
+    </message>
+    <message>
+        <source>One fencer has run past the other.</source>
+        <translation>Un tireur a dépassé l’autre.</translation>
+    </message>
+    <message>
+        <source>The named fencer ran past again with a flèche only a few seconds after the last time: an offence, and a card follows.</source>
+        <translation>Le tireur désigné a de nouveau dépassé l’autre en flèche, quelques secondes seulement après la dernière fois&#xa0;: c’est une faute, et un carton suit.</translation>
+    </message>
+    <message>
+        <source>The named fencer&apos;s first offence of the bout: a warning, no hit.</source>
+        <translation>Première faute du tireur désigné dans le match&#xa0;: un avertissement, pas de touche.</translation>
+    </message>
+    <message>
+        <source>A later offence by the named fencer: one hit to the other fencer.</source>
+        <translation>Nouvelle faute du tireur désigné&#xa0;: une touche pour l’autre tireur.</translation>
+    </message>
+    <message>
+        <source>After a pass: no hit; both fencers go back and fence on.</source>
+        <translation>Après un dépassement&#xa0;: pas de touche&#xa0;; les deux tireurs reculent et reprennent le combat.</translation>
+    </message>
+    <message>
+        <source>The bout is over: a fencer reached the target or the time ran out.</source>
+        <translation>Le match est terminé&#xa0;: un tireur a atteint le nombre de touches fixé, ou le temps est écoulé.</translation>
+    </message>
+    <message>
+        <source>The referee&apos;s calls</source>
+        <translation>Les annonces de l’arbitre</translation>
+    </message>
+    <message>
+        <source>The referee calls in large letters above the fencers.</source>
+        <translation>L’arbitre annonce en grandes lettres au-dessus des tireurs.</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>What it means</source>
+        <translation>Signification</translation>
+    </message>
+    <message>
+        <source>Lamps and cards</source>
+        <translation>Lampes et cartons</translation>
+    </message>
+    <message>
+        <source>Each fencer has a scoring lamp beside the piste, the left fencer&apos;s red and the right fencer&apos;s green, with a white lamp beside it. After a hit the lamps flash until the next &quot;Engarde&quot;: the coloured lamp for a hit on target, the white one for a hit off target. When the other fencer&apos;s counter-attack also arrived, its coloured lamp flashes as well.</source>
+        <translation>Chaque tireur a sa lampe de touche au bord de la piste, rouge pour le tireur de gauche, verte pour celui de droite, avec une lampe blanche à côté. Après une touche, les lampes clignotent jusqu’au prochain «&#xa0;En garde&#xa0;»&#xa0;: la lampe de couleur pour une touche valable, la blanche pour une touche non valable. Quand la contre-attaque de l’autre tireur est arrivée elle aussi, sa lampe de couleur clignote également.</translation>
+    </message>
+    <message>
+        <source>Running into the opponent with a flèche again too soon after one&apos;s own last pass is an offence. The first offence of a bout earns a yellow card, a warning. Every later one earns a red card, which gives the opponent a hit; the number on the red card counts them. Cards do not carry into the next bout.</source>
+        <translation>Heurter de nouveau l’adversaire en flèche trop tôt après son propre dernier dépassement est une faute. La première faute d’un match vaut un carton jaune, un avertissement. Chaque faute suivante vaut un carton rouge, qui donne une touche à l’adversaire&#xa0;; le chiffre sur le carton rouge les compte. Les cartons ne passent pas au match suivant.</translation>
+    </message>
+    <message>
+        <source>Opponents</source>
+        <translation>Adversaires</translation>
+    </message>
+    <message>
+        <source>Choose the computer&apos;s level under Settings, Opponent. Speed is how many milliseconds the computer&apos;s fencer takes over each picture of its moves: the fewer, the quicker. Range is the spread of its random choices; high draws make it stand and wait, so the smaller the range, the less it hesitates. The best result at each level is kept.</source>
+        <translation>Choisissez le niveau de l’ordinateur sous Options, Adversaire. La vitesse est le nombre de millisecondes que le tireur de l’ordinateur passe sur chaque image de ses mouvements&#xa0;: moins il y en a, plus il est rapide. L’amplitude est l’étendue de ses choix au hasard&#xa0;; les tirages élevés le font rester sur place à attendre, donc plus l’amplitude est petite, moins il hésite. Le meilleur résultat de chaque niveau est conservé.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Speed (ms)</source>
+        <translation>Vitesse (ms)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>Settings, Opponent, %1 sets an opponent of your own with two bars: Speed from %2 ms to %3 ms, Reaction Time the range from %4 to %5; both move right towards a stronger opponent. A custom opponent keeps no best results, nor does a %6 bout.</source>
+        <translation>Options, Adversaire, %1 règle un adversaire à votre goût avec deux curseurs&#xa0;: Vitesse, de %2&#xa0;ms à %3&#xa0;ms, et Temps de réaction, qui règle l’amplitude, de %4 à %5&#xa0;; vers la droite, l’un comme l’autre rendent l’adversaire plus fort. Un adversaire personnalisé ne garde pas de meilleurs résultats, pas plus qu’un match à %6.</translation>
+    </message>
+    <message>
+        <source>The demonstration</source>
+        <translation>La démonstration</translation>
+    </message>
+    <message>
+        <source>When nobody starts a bout for 15 seconds, the computer fences both sides at the %1 level, bout after bout, with a pause of about three seconds between them. Press F2 to start a bout of your own.</source>
+        <translation>Quand personne ne commence de match pendant 15 secondes, l’ordinateur tire des deux côtés au niveau %1, match après match, avec une pause d’environ trois secondes entre deux. Appuyez sur F2 pour commencer votre propre match.</translation>
+    </message>
+    <message>
+        <source>Options and best results</source>
+        <translation>Options et meilleurs résultats</translation>
+    </message>
+    <message>
+        <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control and keys) and the best result at each level, with the winner&apos;s name, in one file:</source>
+        <translation>Le jeu conserve les options choisies dans ses menus (type de match, match chronométré, adversaire, commandes et touches) et le meilleur résultat de chaque niveau, avec le nom du vainqueur, dans un seul fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Delete it, with the game closed, to start again from the defaults and no best results.</source>
+        <translation>Supprimez-le, le jeu fermé, pour repartir des réglages par défaut, sans meilleurs résultats.</translation>
+    </message>
+    <message>
+        <source>Pistework Handbook</source>
+        <translation>Manuel de Pistework</translation>
+    </message>
+</context>
+<context>
     <name>KeysDialog</name>
     <message>
         <source>Advance</source>
@@ -180,6 +407,10 @@
         <source>Type the fencers&apos; keys here in keyboard control</source>
         <translation>Tapez ici les touches des tireurs au clavier</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -298,6 +529,18 @@
     <message>
         <source>&amp;Help...</source>
         <translation>&amp;Aide…</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Hand&amp;book</source>
+        <translation>&amp;Manuel</translation>
     </message>
 </context>
 <context>
@@ -458,6 +701,10 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <source>More menus</source>
         <translation>Autres menus</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>pistework::dialogs::AboutDialog</name>
@@ -518,6 +765,13 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::HandbookDialog</name>
+    <message>
+        <source>Handbook</source>
+        <translation>Manuel</translation>
     </message>
 </context>
 <context>
@@ -592,6 +846,18 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>%1 keys %2</source>
         <translation>%1, touches %2</translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation>%1 à droite</translation>
+    </message>
+    <message>
+        <source>Left %1</source>
+        <translation>%1 à gauche</translation>
+    </message>
+    <message>
+        <source>“%1” is given twice: %2 and %3</source>
+        <translation>«&#xa0;%1&#xa0;» sert deux fois&#xa0;: %2 et %3</translation>
     </message>
 </context>
 <context>
