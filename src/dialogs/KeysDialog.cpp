@@ -51,7 +51,7 @@ QString SpelledOut(std::u32string_view keys) {
 } // namespace
 
 KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
-    SetUpFixedDialog(*this, "FormLayout", tr("Keyboard Layout"), {354, 216});
+    SetUpFixedDialog(*this, "FormLayout", tr("Keyboard Layout"), {354, 234});
 
     // A raised inner and a lowered outer edge.
     auto* fraDetails = new QFrame(this);
@@ -89,11 +89,12 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // Between OK and Cancel, under the boxes it speaks of; empty while every key is single.
+    // Four lines high, for the longest clash: the last row of both sides.
     lblClash = new QLabel(this);
     lblClash->setObjectName(QStringLiteral("lblClash"));
     lblClash->setWordWrap(true);
     lblClash->setAlignment(Qt::AlignCenter);
-    lblClash->setGeometry(96, 174, 162, 42);
+    lblClash->setGeometry(96, 174, 162, 58);
 
     // The order the boxes have always been visited in, not quite row by row.
     const std::array<QLineEdit*, 12> tabOrder{txtLeft[0],  txtLeft[1],  txtLeft[2],  txtRight[0],

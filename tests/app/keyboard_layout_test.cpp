@@ -58,7 +58,7 @@ bool OkEnabled(QWidget& dialog) {
 TEST(DialogTexts, KeyboardLayoutKeepsItsTabOrderAndShowsEveryTextWhole) {
     dialogs::KeysDialog layout(nullptr);
     EXPECT_EQ(layout.windowTitle(), "Keyboard Layout");
-    EXPECT_EQ(layout.size(), QSize(354, 216));
+    EXPECT_EQ(layout.size(), QSize(354, 234));
     EXPECT_EQ(layout.findChild<QLabel*>("Label4")->text(), "Flèche/Recover Forwards");
     EXPECT_EQ(layout.findChild<QRadioButton*>("optRight2")->text(), "KL:M<>");
     EXPECT_EQ(layout.findChild<QGroupBox*>("GroupBoxLeft")->title(), "Left");
