@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace drive {
 
 class InEachLanguage : public ::testing::TestWithParam<QString> {
@@ -33,6 +35,11 @@ inline std::string LanguageName(const ::testing::TestParamInfo<QString>& info) {
 }
 
 } // namespace drive
+
+// A language reads as its code in the test list, not as bytes.
+inline void PrintTo(const QString& language, std::ostream* out) {
+    *out << (language.isEmpty() ? "en" : language.toStdString());
+}
 
 #define INSTANTIATE_IN_EACH_LANGUAGE(suite)                                                        \
     INSTANTIATE_TEST_SUITE_P(Languages, suite, ::testing::ValuesIn(drive::Languages()),            \
