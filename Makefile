@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a new machine needs: `make run` and `make test`.
 BUILD      ?= build
 BUILD_SAN  ?= build-asan

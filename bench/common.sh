@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that measure the real program: sets $build (the build folder, from
 # the first argument), $here, and $work, a folder removed at the end that also holds the
 # game's settings, so no measurement reads or changes the player's own.

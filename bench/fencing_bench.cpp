@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one fencer tick and one whole computer-against-computer phrase cost, in virtual time.
 
 #include "game/Game.h"

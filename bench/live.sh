@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game running in an X server of its own: CPU and wake-ups while it waits idle for its
 # demonstration, CPU while the demonstration plays, and how regularly TimerRight ticks.
 # Usage: bench/live.sh [BUILD_DIR] [DEMO_SECONDS]   (default build, 60)

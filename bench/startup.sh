@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to the first painted frame, and peak memory, of the game against the toolkit floor
 # (a bare Qt main window with a menu and a label), launched in turns in one X server.
 # Usage: bench/startup.sh [BUILD_DIR] [ROUNDS]   (default build, 20)

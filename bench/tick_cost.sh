@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What one fencer tick costs in the real window, painting included: the game runs under
 # callgrind in an X server of its own, and the instructions of 30 s of a demonstration,
 # counted from 40 s after its first phrase (once every picture has been seen), are divided

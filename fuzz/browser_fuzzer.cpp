@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser command from the environment on any text: the first line is the command (or
 // the BROWSER list), the rest, when there is any, the page's address. The split is checked
 // against a plain reading of the rule, and starting the page never starts an empty program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole game on the headless platform, driven by a byte stream: a hand-edited settings
 // store, then the player's keys, the command buttons, every menu command with its dialog
 // answered as the window would, and the passing of time. After every step the bout view must

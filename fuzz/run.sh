@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target for a while on a copy of its seeds, so no run writes into the
 # repository. Usage: fuzz/run.sh BUILD_DIR SECONDS. Exits nonzero when any target crashed,
 # broke a rule, timed out or leaked; the input that did it is kept under BUILD_DIR/artifacts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file of any bytes, read the way the window reads it: QSettings over an INI file
 // in the player's folder, then the game's reading of the options. Whatever the file holds,
 // the options that come out must be ones the game can play with, and storing them must give

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a throwaway prefix and checks that every file is in place and that
 # the installed program answers.
 set -euo pipefail

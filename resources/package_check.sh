@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a throwaway folder, checks its file list and computed
 # dependencies, unpacks it into a throwaway root and starts the program from there under Xvfb.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # desktop-file-validate and appstreamcli print problems and fail on errors; appstreamcli
 # lists its pedantic notes too.
 set -euo pipefail

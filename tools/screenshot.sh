@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game in an X server of its own, presses F2 and photographs the window some
 # seconds into the bout: the README's picture. Usage: tools/screenshot.sh BINARY OUTPUT.png
 set -euo pipefail

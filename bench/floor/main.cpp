@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit floor the game's start-up is measured against: a main window with a menu and a
 // label, nothing else, started the way the game starts.
 

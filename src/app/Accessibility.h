@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader hears of the main window. Buttons and menu items are read by their
 // captions; the pictures, cards, readouts and the hidden key box get the names the layout

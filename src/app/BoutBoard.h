@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widgets of the main window that show the bout, found from the layout's Shows column,
 // and how a new bout view is drawn on them: only what changed since the last view, each

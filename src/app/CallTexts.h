@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the referee says, in the game's own English, keyed by the call. Plain C++, so headless
 // tools and tests read the same texts the window shows; the window shows them translated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's layout, listed once: each control with its object name (the game's
 // control name, which logs and end-to-end tests use), what it shows of the bout view, where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: builds its widgets from the layout table, forwards the player's input to
 // the game as typed commands, draws each new bout view, and owns the dialogs.

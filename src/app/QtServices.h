@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt implementations of the services the game runs on, and the logging categories under which
 // the window and the timers log every change (off unless QT_LOGGING_RULES turns them on), for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings store, in the INI files QSettings uses for organisation "Brackenmoor Fencing
 // Association" and application "Pistework": on Linux the player's file under the user's config

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sound cue, played by Qt Multimedia from a library of its own
 // (libpistework-sound.so). The program loads that library the first time it plays a cue, so

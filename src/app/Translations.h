@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's language: the game's own texts and Qt's, loaded once at start for the
 // desktop's language. English is the language the sources are written in, and loads nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "About B.K.S.": who the association is, with links to its site and the federation's.
 

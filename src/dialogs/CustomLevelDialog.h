@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The custom level: two bars, Speed and Reaction Time, that set the computer's strength.
 

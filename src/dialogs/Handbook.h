@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The handbook: how to play, the keys, the referee's calls, the lamps and cards, the levels and
 // where the game keeps its files, as one HTML page with the game's own pictures. The window

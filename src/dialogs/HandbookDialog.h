@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Handbook": the whole handbook in a window the player can resize and scroll, with the keys
 // as they are set now.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Help & Hints": how a bout is won and how to fence it, in a few sentences.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Keyboard Layout": a preset or six typed keys for each side, one key per box.
 

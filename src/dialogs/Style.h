@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one sans-serif face the game's windows use, by pixel size, so captions measure the same
 // on every desktop whatever its default font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The static texts of the help and about dialogs: word-wrapped, on the dialog's own
 // background, placed by pixel like the rest of the game's windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks the winner's name for a new best result at a graded level. The game decides that the
 // win is a record and stores it; the dialog only hands over the name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a fencer can do: the actions, the picture sequences each plays, and the small functions
 // over actions that the fencer, the opponent and the hit test share.

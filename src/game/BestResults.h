@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The best result at each graded level: the score of the best win against it and the name
 // the winner gave, kept in the settings store beside the options.

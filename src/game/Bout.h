@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bout's life: the salute, the referee's phrases, the fencers' ticks, the end, and the
 // demonstrations that fill the time between bouts. It owns the parts of the bout (the two

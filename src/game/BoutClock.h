@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bout clock: the time left, shown top right in a timed bout, and the time fenced so far,
 // which never wraps and measures how long ago a fencer last ran past the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The referee's arithmetic, kept apart from the timers so it can be checked on its own:
 // where the fencers go back to, and how the bout clock counts and reads.

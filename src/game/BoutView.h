@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the piste shows, as one value the game publishes after every step, and what happens,
 // as typed events. The window draws the view; a screen reader, a replay or a test can follow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a web page is opened: the browser command the user chose (BROWSER, else xdg-open),
 // split into a program and its options, started detached with the page's address.

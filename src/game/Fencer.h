@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One fencer: its record, where it stands, the frames it plays and the player's commands.
 // It shows itself in the bout view and never reads the view back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game behind the main window: the options the player sets, the menu's commands, the
 // pause and the holds of modal dialogs, the best results, and the bout. It publishes what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Set-up and readings that no player can make, for the tests, the balance simulator, the
 // fuzzer and the benchmarks: fencing a phrase without the referee, choosing the strengths of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The piste in window pixels: where the fencers start, how far they move, where their reference
 // points lie and how near the points must come. A fencer's position is the Left of its 150 px

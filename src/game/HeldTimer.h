@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game timer that a pause or a dialog can hold. While it is held the game still starts and
 // stops it as play demands, but underneath it stays stopped; the release gives it the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where two blades and two bodies meet: a parry catching the other blade, a point arriving on
 // the other's target, and the two fencers passing each other. Pure rules over the records.

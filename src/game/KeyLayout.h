@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard layout's rules: the preset key strings, which preset a stored string is, and
 // the six one-key boxes a string is shown in. A key is one character, not one byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six graded levels of the computer opponent: their menu items, strengths, numbers (which
 // key the best results) and the texts the best results show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The geometry of a fencer on the piste: where body, sword hand and point lie in each frame,
 // how far steps and flèches carry, and the posture an action leaves when it has played out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer's fencing: what its fencer does at each sequence end, how it reacts to the
 // other blade within a sequence, and the generator its draws come from. Every decision

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bout options the player sets from the menu: game length, timed bout, how the player
 // commands the fencer, who fences on the left, the keys and the sound. The menu marks show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The piste picture: a slanted green strip with a yellow outline and five cross lines,
 // on a white ground that is drawn transparent.

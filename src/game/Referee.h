@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The referee (the President): one call a second from "Engarde" to "Fence", then, once a tick
 // has found a hit or a pass, "Halt", the call, the ruling and either the next "Engarde" or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board under the piste: each fencer's hits and cards, and the scoring lamps above it.
 

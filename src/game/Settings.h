@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game keeps between runs: nine values in the settings store, beside the best
 // results, and the sound files, taken afresh at every start from the player's own settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two fencers' sides. The left fencer is the computer (or the second player), drawn from
 // the "A" pictures; the right fencer is the player, drawn from the "B" pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files of the two sound cues. The game ships its own, embedded in the program; a player
 // who points the hit at a file of their own gets the parry from "start.wav" beside it.

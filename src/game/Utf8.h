@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key strings are stored as UTF-8 text but played as whole characters: "é" or "ж" is one key.
 

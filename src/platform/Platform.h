@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game may ask of the outside world. One small interface per kind of object,
 // named after the operations the game really uses. The Qt shell and the headless

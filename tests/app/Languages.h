@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The languages the game ships: English, which loads nothing, and one per translation it
 // carries. A test of this fixture runs once in each, with that translation installed.

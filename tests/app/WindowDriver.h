@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the real window's widgets by their object names and plays a bout on it through its own
 // timers, so every step the game takes is drawn as the player would see it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is given: a spoken name for everything the player can press or land
 // on, in the window and every dialog; the referee's calls announced as they are made; the
 // scores and the clock read as named values.

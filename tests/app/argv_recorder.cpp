@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for a browser: writes who started it and with what to the file named by
 // PISTEWORK_ARGV_FILE, as its parent's process id, its parent's command name and then every
 // argument, each ended by a NUL, so blanks, quotes and newlines survive.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command the way a screen reader's desktop would host it: an X server of its own, a
 # private D-Bus session and an AT-SPI accessibility bus on it. Qt only passes accessibility
 # events on while such a bridge is up; the offscreen platform has none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handbook the Help menu opens: the keys as the player set them, every call as the window
 // shows it; F1 stays with "Help & Hints".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help and about dialogs: every text whole and in its place, and the links starting the
 // browser on their own, with no shell in between.
 

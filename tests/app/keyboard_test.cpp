@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The players' keys through the real window: in keyboard control a typed character reaches
 // the game whichever widget has the focus; in mouse control the keys are the focused widget's.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The custom level's dialog as the player meets it: its controls, where the bars open and what
 // each way of closing it gives back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options on a real settings file: what a closed window stores, what the next start
 // reads, what a file edited by hand into nonsense does, and what happens when the file
 // cannot be written.

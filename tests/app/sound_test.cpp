@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound cues as the program plays them: the embedded files and the QSoundEffect player,
 // on a machine with no sound device.
 

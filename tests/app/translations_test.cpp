@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog in every language the game ships: each text it shows fits its widget.
 
 #include "Languages.h"

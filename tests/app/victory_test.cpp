@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's win that beats the record at a graded level, from the bout's end in the real
 // window to the settings file: the game decides it is a record, the dialog asks the name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as its layout table builds it: every control and menu item once, of its
 // kind, where the table puts it; the window as it opens; and every caption shown whole.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance simulator: what it accepts, that its bouts are the game's whole bouts with every
 // hit accounted for, and that its CSV adds up.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program with a bad level and with --help; fails unless they exit 2 and 0.
 execute_process(COMMAND ${PROGRAM} --left 9 RESULT_VARIABLE bad ERROR_VARIABLE message)
 if(NOT bad EQUAL 2 OR NOT message MATCHES "unknown level '9'")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside the X server that bout_test.sh started.
 set -uo pipefail
 binary="$1"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game in a real X server twice: once pressing F2 for a bout, once left alone
 # until a demonstration bout begins; both are read from the game's diagnostic log.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Asks an X window to close the way a window manager does: a WM_DELETE_WINDOW message."""
 import ctypes
 import ctypes.util

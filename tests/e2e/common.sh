@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the checks that run inside an X server: start the game, find its window, close
 # it through the window system. Expects $binary and $log; sets $pid and $window.
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

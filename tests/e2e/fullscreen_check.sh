@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # F11 scales the board by the largest whole factor, centred; its buttons still play; Esc leaves.
 set -uo pipefail
 binary="$1" log="$(mktemp)" work="$(mktemp -d)"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside an X server: on a French desktop the referee's first call is the French that the
 # translation file gives. Arguments: the program, the French .ts file.
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs inside the X server that settings_test.sh started: a start with a settings file, a
 # level and a control mode chosen through the menus, a close through the window system, and
 # a second start that shows the same marks. Then a settings folder that cannot be written, and

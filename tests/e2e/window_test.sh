@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game in a real X server, waits for its 498 x 270 window, closes it through the
 # window system and expects exit code 0.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside an X server of its own. Xvfb picks a free display itself and reports
 # it (-displayfd), so checks run side by side never share or race for a display number, as
 # `xvfb-run -a` can when two start in the same instant. -noreset: by default the server

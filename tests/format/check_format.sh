@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the committed .clang-format would change any C++ file of the project, and names
 # the files to run `clang-format -i` on.
 set -uo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A headless game, and the hand-overs a fencer tick makes when it finds
 // a hit or a pass, so the referee can be driven through exact phrases.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A headless game with both fencers on guard, as the referee's "Engarde" leaves them, for
 // tests that fence a phrase without the referee.

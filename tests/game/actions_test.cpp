@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules over actions, checked against the sequence tables they must agree with.
 
 #include "game/Actions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole bouts, fenced by the computer or by scripted players, from start to "Game Over".
 
 #include "BoutTable.h"

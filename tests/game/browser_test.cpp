@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the association's and the federation's pages: which program starts, with what.
 
 #include "game/Browser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six commands from buttons and keys, and the control modes that route them.
 
 #include "PisteFixture.h"

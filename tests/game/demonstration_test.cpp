@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A demonstration is the computer fencing both sides, whatever the options say.
 
 #include "BoutTable.h"

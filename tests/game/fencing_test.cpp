@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parries, hits, counter-attacks and passes, as the fencer ticks find them.
 
 #include "PisteFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player sees through whole bouts, recorded from the bout view only, with the calls in
 // the window's own words, and compared line by line with a committed trace: any change of
 // behaviour shows as a diff.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard layout's rules, and keys chosen in its dialog commanding the fencers.
 
 #include "PisteFixture.h"

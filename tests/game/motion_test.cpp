@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames, movement and reference points of one fencer, tick by tick.
 
 #include "PisteFixture.h"

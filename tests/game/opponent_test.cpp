@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the computer and the players' requests choose each fencer's next action.
 
 #include "PisteFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bout options a player changes from the menu in the middle of a bout.
 
 #include "BoutTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Corps à Corps": running past the opponent again within the drawn window of one's own last
 // pass. The time between passes is fenced time, whatever the untimed clock shows after it has
 // wrapped from 0:00 to 9:00, however long the bout.

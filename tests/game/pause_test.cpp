@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pause, resume and the dialogs that hold play: nothing moves while play is held, play goes on
 // exactly where it was afterwards, and no order of menu choices can stall a bout.
 

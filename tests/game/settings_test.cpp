@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options kept between runs: what a start reads, what a close stores, and how values
 // edited by hand are taken.
 

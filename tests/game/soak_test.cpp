@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random commands for both sides, in every control mode, against the computer: the phrase
 // must keep a sane state on every tick and end only as a hit or a pass.
 

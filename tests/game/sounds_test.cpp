@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two sound cues: which file each event chooses, and when it is heard.
 
 #include "PisteFixture.h"

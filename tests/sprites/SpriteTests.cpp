@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures as the game sees them: loaded from the compiled-in resources, measured on
 // their pixels. The reference points are the contract with hit detection, so they are found
 // by colour (blade, bell guard, lamé), never read back from the pose table, and held against

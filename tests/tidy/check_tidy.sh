@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when clang-tidy, with the committed .clang-tidy, finds a name against the project's
 # rules in any source under src/ or a header there; lists each once, with its file and line.
 # Arguments: clang-tidy, the source folder, a build folder with compile_commands.json, jobs.

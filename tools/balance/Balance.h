@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The balance simulator: the computer fences itself at two strengths, bout after bout, in
 // virtual time on the headless form, by the game's own rules (a demonstration bout with each

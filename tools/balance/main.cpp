@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pistework-balance: the computer against itself at two strengths; see --help.
 
 #include "Balance.h"

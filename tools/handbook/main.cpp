@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // handbookgen <folder>: writes the handbook as <folder>/index.html, in English with the
 // default keys, and the pictures it shows beside it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's two sound cues, drawn from sums of decaying partials. Same input, same samples:
 // the noise comes from a fixed seed, so a rebuild never changes the shipped files.

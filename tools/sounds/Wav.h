@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 16-bit PCM mono WAV files: written by soundgen, read back by the tests that check what the
 // program ships. Plain C++, no Qt, so the generator stays free of the toolkit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // soundgen: synthesises the game's two sound cues.
 //
 //   soundgen OUTDIR    OUTDIR/ding.wav (a hit) and OUTDIR/start.wav (a parry)

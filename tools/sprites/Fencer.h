@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fencer drawn from a handful of joint positions. Every pose is given for the left fencer,
 // facing right, in the coordinates of a 150 x 90 picture; the right fencer is its mirror.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen inks every sprite is drawn with. The pictures are stored as 16-colour
 // indexed PNGs; ink 0 is the transparent background. Tests find the blade, the bell
 // guard and the lamé by these colours, so each ink has a colour of its own.

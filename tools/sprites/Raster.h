@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tiny indexed-colour rasteriser. Pictures are built from filled shapes (capsules,
 // ellipses, polygons) each painted with a one-pixel outline, back to front, so that
 // overlapping limbs stay readable at the game's 1:1 scale.

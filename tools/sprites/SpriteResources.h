@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures, compiled in as Qt resources by linking pistework_sprites; nothing
 // needs initialising by hand.
 //   :/sprites/<NAME>           the 80 pictures, e.g. :/sprites/ENGARDEA, :/sprites/LIGHTOFFB

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spritegen: draws every picture of the game.
 //
 //   spritegen OUTDIR          the 80 pictures as OUTDIR/<NAME>.png, the icons as

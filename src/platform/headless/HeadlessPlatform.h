@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The services a game runs on, without a toolkit: timers on a virtual clock, a store in memory,
 // a sound player and a launcher that only record. Tests, the simulator and the benchmarks run

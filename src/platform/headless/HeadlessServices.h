@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Services that only keep their state, so a test can assert on what the game asked of them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Timers in virtual time: each enabled timer has a due time, the earliest fires first,
 // and ties go to the timer that was armed first. One thread, no waiting: a test advances
