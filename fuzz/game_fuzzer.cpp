@@ -113,7 +113,8 @@ public:
         const game::BoutOptions& o = game->Options();
         Require(stored.maxHits == o.maxHits && stored.keysLeft == o.keysLeft &&
                     stored.keysRight == o.keysRight && stored.chosen == o.chosen &&
-                    stored.timed == o.timed,
+                    stored.timed == o.timed && stored.twoPlayer == o.twoPlayer &&
+                    stored.soundOn == o.soundOn,
                 "the stored options read back differently");
     }
 
@@ -131,7 +132,11 @@ private:
             Choose(in.Next());
             break;
         case 4:
-            game->PauseOrResume();
+            // The window losing the focus pauses a player's bout as F3 does.
+            if (op & 8)
+                game->FocusLost();
+            else
+                game->PauseOrResume();
             break;
         default:
             RunClock(in.Next());
@@ -184,6 +189,9 @@ private:
             {ToggleSound, [](Run& r) { r.game->ToggleSound(); }},
             {About, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Help, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            {Handbook, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            // The window only draws the same board larger; the game sees nothing of it.
+            {FullScreen, [](Run&) {}},
         };
         static const std::vector<MenuCommand> items = [] {
             std::vector<MenuCommand> all;
