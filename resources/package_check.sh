@@ -12,8 +12,7 @@ deb="$(ls "$work"/out/pistework_*.deb)"
 echo "package: $(basename "$deb")"
 
 files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-# A game's program in /usr/games; its sound and pad libraries private, in the architecture's
-# lib folder.
+# A game's program in /usr/games; its sound and pad libraries private, in the arch's lib folder.
 multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 for want in ./usr/games/pistework "./usr/lib/$multiarch/pistework/libpistework-sound.so" \
             "./usr/lib/$multiarch/pistework/libpistework-pad.so" \

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A game pad's commands: steps toward and away from the opponent on each side, one face
-// button per other command, each fired once when pressed; and which fencer each pad drives.
+// A game pad's commands: steps toward and away from the opponent, one face button for each
+// other command, each once per press; and which fencer each pad drives.
 
 #include "game/Pad.h"
 
@@ -9,51 +9,43 @@
 #include <set>
 
 using namespace pistework::game;
+using Commands = std::vector<FencerCommand>;
 
 TEST(Pad, StickAndDpadStepTowardOrAwayFromTheOpponentOncePerPush) {
-    using Commands = std::vector<FencerCommand>;
-    const PadState rest;
     for (const Side side : kSides) {
         for (const int way : {-1, 1}) {
-            SCOPED_TRACE(testing::Message() << "side " << int(side) << " way " << way);
             const Commands step{way == Forward(side) ? FencerCommand::Advance
                                                      : FencerCommand::Retreat};
             PadState stick, dpad, weak, steep;
             stick.stickX = way * 32767;
-            weak.stickX = way * kStickDeadZone;
-            steep.stickX = way * 20000;
-            steep.stickY = 30000;
             (way > 0 ? dpad.dpadRight : dpad.dpadLeft) = true;
+            weak.stickX = way * kStickDeadZone;
+            steep = {.stickX = way * 20000, .stickY = 30000};
             for (const PadState& push : {stick, dpad}) {
-                EXPECT_EQ(PadCommands(rest, push, side), step);
+                EXPECT_EQ(PadCommands({}, push, side), step) << way;
                 EXPECT_EQ(PadCommands(push, push, side), Commands{}) << "held";
-                EXPECT_EQ(PadCommands(push, rest, side), Commands{}) << "let go";
+                EXPECT_EQ(PadCommands(push, {}, side), Commands{}) << "let go";
             }
-            EXPECT_EQ(PadCommands(rest, weak, side), Commands{}) << "in the dead zone";
-            EXPECT_EQ(PadCommands(rest, steep, side), Commands{}) << "more up or down than across";
-            // Turning the stick straight over is a new push the other way.
-            PadState back = stick;
-            back.stickX = -stick.stickX;
-            EXPECT_EQ(PadCommands(stick, back, side), Commands{PadCommands(rest, back, side)});
-            EXPECT_NE(PadCommands(rest, back, side), step);
+            EXPECT_EQ(PadCommands({}, weak, side), Commands{}) << "in the dead zone";
+            EXPECT_EQ(PadCommands({}, steep, side), Commands{}) << "more upright than across";
         }
     }
 }
 
 TEST(Pad, EachButtonGivesItsOwnCommandOnItsPressOnly) {
-    std::set<FencerCommand> given{FencerCommand::Advance, FencerCommand::Retreat};
+    std::set<FencerCommand> onPad{FencerCommand::Advance, FencerCommand::Retreat};
     for (const auto& [button, command] : kPadButtons) {
         PadState pressed;
         pressed.buttons[static_cast<std::size_t>(button)] = true;
         for (const Side side : kSides) {
-            EXPECT_EQ(PadCommands({}, pressed, side), std::vector{command});
-            EXPECT_TRUE(PadCommands(pressed, pressed, side).empty());
-            EXPECT_TRUE(PadCommands(pressed, {}, side).empty());
+            EXPECT_EQ(PadCommands({}, pressed, side), Commands{command});
+            EXPECT_EQ(PadCommands(pressed, pressed, side), Commands{});
+            EXPECT_EQ(PadCommands(pressed, {}, side), Commands{});
         }
-        given.insert(command);
+        onPad.insert(command);
     }
     // Every command of a fencer is on the pad, and no two buttons share one.
-    EXPECT_EQ(given.size(), static_cast<std::size_t>(FencerCommand::Fleche) + 1);
+    EXPECT_EQ(onPad.size(), static_cast<std::size_t>(FencerCommand::Fleche) + 1);
 }
 
 TEST(Pad, FirstPadDrivesTheRightPlayerTheSecondTheLeftInATwoPlayerBout) {
