@@ -49,11 +49,21 @@ PadInput::PadInput(QObject* parent, std::function<bool()> twoPlayers, Drive driv
     connect(&timer, &QTimer::timeout, this, &PadInput::Poll);
     // A new node in /dev/input may be a pad; inotify tells at no cost while none comes.
     connect(&watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        Watch();
         if (reader || HasJoystick()) Wake();
     });
-    // A machine with no input devices at all, as in a container, has no folder to watch.
-    if (QDir(QStringLiteral("/dev/input")).exists()) watcher.addPath(QStringLiteral("/dev/input"));
+    Watch();
     if (HasJoystick()) Wake();
+}
+
+void PadInput::Watch() {
+    // udev names a pad in by-id a moment after its node appears, so that folder is watched
+    // too, once it is there. A machine with no input devices, as a container, has neither.
+    for (const QString& folder :
+         {QStringLiteral("/dev/input"), QStringLiteral("/dev/input/by-id")}) {
+        if (!watcher.directories().contains(folder) && QDir(folder).exists())
+            watcher.addPath(folder);
+    }
 }
 
 PadInput::~PadInput() = default;

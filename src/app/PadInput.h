@@ -33,6 +33,8 @@ public:
     std::size_t Attached() const;
 
 private:
+    void Watch();
+
     std::function<bool()> twoPlayers;
     Drive drive;
     QFileSystemWatcher watcher;
