@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 expected=(
     games/pistework
-    "lib/$multiarch/pistework/libpistework-sound.so"
+    "lib/$multiarch/pistework/libpistework-sound.so" "lib/$multiarch/pistework/libpistework-pad.so"
     share/applications/example.brackenmoor.Pistework.desktop
     share/metainfo/example.brackenmoor.Pistework.metainfo.xml
     share/icons/hicolor/scalable/apps/pistework.svg

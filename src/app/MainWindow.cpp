@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
+#include "app/PadInput.h"
 #include "app/Translations.h"
 
 #include "dialogs/AboutDialog.h"
@@ -256,6 +257,10 @@ MainWindow::MainWindow(QWidget* parent)
     });
     game->Start();
     ShowKeysOnButtons();
+    // Owned by the window: a pad drives a fencer as long as the window is open.
+    new PadInput(
+        this, [this] { return game->Options().twoPlayer; },
+        [this](Side side, game::FencerCommand command) { game->PadCommand(side, command); });
     // Another program took the focus; the game's own dialogs keep it in the application.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {

@@ -69,6 +69,13 @@ void Game::KeyTyped(char32_t key) {
     Publish();
 }
 
+void Game::PadCommand(Side side, FencerCommand command) {
+    if (bout.Demonstrating()) return;
+    if (!bout.Running()) view.startPrompt = true;
+    bout.Command(side, command);
+    Publish();
+}
+
 void Game::NewGame() {
     // A new bout is play the player asked for: it starts at once, unpaused.
     ClearPause();
