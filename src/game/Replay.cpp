@@ -49,21 +49,25 @@ constexpr std::size_t kMaxPoseLength = 32;
 constexpr std::size_t kMaxPoses = 4096;
 
 // Which fields of a picture a change carries, one bit each, in stream order.
-enum Field : unsigned {
-    kPoseLeft = 1u << 0,
-    kXLeft = 1u << 1,
-    kPoseRight = 1u << 2,
-    kXRight = 1u << 3,
-    kInFront = 1u << 4,
-    kCall = 1u << 5,
-    kScores = 1u << 6,
-    kCards = 1u << 7,
-    kClock = 1u << 8,
-    kLamps = 1u << 9,
-    kAllFields = (1u << 10) - 1,
-};
+constexpr unsigned kPoseLeft = 1u << 0;
+constexpr unsigned kXLeft = 1u << 1;
+constexpr unsigned kPoseRight = 1u << 2;
+constexpr unsigned kXRight = 1u << 3;
+constexpr unsigned kInFront = 1u << 4;
+constexpr unsigned kCall = 1u << 5;
+constexpr unsigned kScores = 1u << 6;
+constexpr unsigned kCards = 1u << 7;
+constexpr unsigned kClock = 1u << 8;
+constexpr unsigned kLamps = 1u << 9;
+constexpr unsigned kAllFields = (1u << 10) - 1;
 
-enum Tag : std::uint8_t { kPicture, kCallMade, kRuling, kSound, kOver, kTags };
+// What an entry holds: a picture, or one kind of event.
+constexpr std::uint8_t kPicture = 0;
+constexpr std::uint8_t kCallMade = 1;
+constexpr std::uint8_t kRuling = 2;
+constexpr std::uint8_t kSound = 3;
+constexpr std::uint8_t kOver = 4;
+constexpr std::uint8_t kTags = 5;
 
 std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -266,7 +270,7 @@ void WriteEvent(Writer& w, const BoutEvent& event) {
     }
 }
 
-BoutEvent ReadEvent(Reader& r, Tag tag) {
+BoutEvent ReadEvent(Reader& r, std::uint8_t tag) {
     switch (tag) {
     case kCallMade: {
         const Call call = r.Enum(Call::GameOver);
@@ -299,7 +303,7 @@ ReplayError ReadBody(Reader& r, Replay& replay) {
     for (std::int64_t i = 0; i < count && r.ok; ++i) {
         ms += std::min<std::uint64_t>(r.Varint(), kMaxMs + 1ull);
         r.In(static_cast<std::int64_t>(ms), 0, kMaxMs);
-        const auto tag = static_cast<Tag>(r.In(r.Byte(), 0, kTags - 1));
+        const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), 0, kTags - 1));
         if (!r.ok) break;
         ReplayEntry entry{static_cast<std::uint32_t>(ms), {}};
         if (tag == kPicture) {
