@@ -467,7 +467,7 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
         });
         return true;
     case SaveReplay: {
-        if (!g.LastReplay()) return true;
+        if (g.LastReplay().empty()) return true;
         QString name;
         g.WhileHeld([this, &name] {
             name = QFileDialog::getSaveFileName(this, tr("Save Replay"), QString(),
@@ -535,7 +535,7 @@ void MainWindow::ChooseInGame(MenuCommand command) {
 
 void MainWindow::Draw(const game::BoutView& view) {
     board.Draw(view);
-    actions.at(MenuCommand::SaveReplay)->setEnabled(game->LastReplay() != nullptr);
+    actions.at(MenuCommand::SaveReplay)->setEnabled(!game->LastReplay().empty());
     if (!drawnMenu || view.menu != *drawnMenu) DrawMenu(view.menu);
     drawnMenu = view.menu;
 }
@@ -704,9 +704,8 @@ bool MainWindow::WatchReplay(const QString& fileName) {
 }
 
 bool MainWindow::SaveReplay(const QString& fileName) {
-    const game::Replay* last = game->LastReplay();
-    if (!last) return false;
-    const std::vector<std::uint8_t> bytes = game::EncodeReplay(*last);
+    const std::span<const std::uint8_t> bytes = game->LastReplay();
+    if (bytes.empty()) return false;
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) &&
         file.write(reinterpret_cast<const char*>(bytes.data()),

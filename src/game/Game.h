@@ -35,8 +35,9 @@ public:
     void SetOnEvent(std::function<void(const BoutEvent&)> listener) {
         onEvent = std::move(listener);
     }
-    // The last bout fenced to its end, a player's or a demonstration; none before the first.
-    const Replay* LastReplay() const { return replays.Last(); }
+    // The file of the last bout fenced to its end, a player's or a demonstration; empty before
+    // the first.
+    std::span<const std::uint8_t> LastReplay() const { return replays.Last(); }
     // Holds play while the player watches a replay: nothing moves and no option changes;
     // afterwards play goes on where it was and the piste shows it again.
     void HoldForReplay() { Hold(); }

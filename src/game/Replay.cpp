@@ -81,7 +81,8 @@ std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
 
 class Writer {
 public:
-    std::vector<std::uint8_t> bytes;
+    Writer(std::vector<std::uint8_t>& bytes, std::vector<std::string>& poses)
+        : bytes(bytes), poses(poses) {}
 
     void Byte(unsigned value) { bytes.push_back(static_cast<std::uint8_t>(value)); }
     void Varint(std::uint64_t value) {
@@ -94,6 +95,7 @@ public:
     void Signed(std::int64_t value) {
         Varint((static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63));
     }
+    // A picture name already written is written again as its number.
     void Pose(const std::string& pose) {
         const auto known = std::find(poses.begin(), poses.end(), pose);
         if (known != poses.end())
@@ -104,8 +106,10 @@ public:
         poses.push_back(pose);
     }
 
+    std::vector<std::uint8_t>& bytes;
+
 private:
-    std::vector<std::string> poses;
+    std::vector<std::string>& poses;
 };
 
 // Every read checks its bounds; the first failure stops all further reading.
@@ -295,12 +299,10 @@ BoutEvent ReadEvent(Reader& r, std::uint8_t tag) {
 }
 
 ReplayError ReadBody(Reader& r, Replay& replay) {
-    const std::int64_t count =
-        r.In(static_cast<std::int64_t>(std::min<std::uint64_t>(r.Varint(), kMaxReplayEntries + 1)),
-             0, kMaxReplayEntries);
     ReplayPicture picture;
     std::uint64_t ms = 0;
-    for (std::int64_t i = 0; i < count && r.ok; ++i) {
+    while (r.ok && !r.AtEnd()) {
+        if (replay.entries.size() >= kMaxReplayEntries) r.ok = false;
         ms += std::min<std::uint64_t>(r.Varint(), kMaxMs + 1ull);
         r.In(static_cast<std::int64_t>(ms), 0, kMaxMs);
         const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), 0, kTags - 1));
@@ -335,35 +337,51 @@ bool operator==(const Replay& a, const Replay& b) {
     return true;
 }
 
+namespace {
+
+// The time since the entry before, then a picture as its changes from the one before, or an
+// event.
+void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEntry& entry) {
+    w.Varint(entry.ms - std::min(ms, entry.ms));
+    ms = std::max(ms, entry.ms);
+    if (const auto* now = std::get_if<ReplayPicture>(&entry.what)) {
+        w.Byte(kPicture);
+        WritePicture(w, was, *now);
+        was = *now;
+    } else {
+        WriteEvent(w, std::get<BoutEvent>(entry.what));
+    }
+}
+
 // "PSTW", the version, the options, the stream's length, the stream, then a CRC-32 of all
 // before it, so a changed byte is told from a file cut short.
+void Seal(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> stream, int target,
+          bool timed, bool cut) {
+    std::vector<std::string> none;
+    Writer w(file, none);
+    file.assign(kReplayMagic.begin(), kReplayMagic.end());
+    w.Byte(kReplayVersion);
+    w.Byte((timed ? 1u : 0u) | (cut ? 2u : 0u));
+    w.Varint(static_cast<std::uint64_t>(target));
+    w.Varint(stream.size());
+    file.insert(file.end(), stream.begin(), stream.end());
+    const std::uint32_t crc = Crc32(file);
+    for (int i = 0; i < 4; ++i)
+        w.Byte((crc >> (8 * i)) & 0xFF);
+}
+
+} // namespace
+
 std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
-    Writer body;
-    body.Varint(replay.entries.size());
+    std::vector<std::uint8_t> stream, file;
+    std::vector<std::string> poses;
+    Writer w(stream, poses);
     ReplayPicture picture;
     std::uint32_t ms = 0;
-    for (const ReplayEntry& entry : replay.entries) {
-        body.Varint(entry.ms - std::min(ms, entry.ms));
-        ms = std::max(ms, entry.ms);
-        if (const auto* now = std::get_if<ReplayPicture>(&entry.what)) {
-            body.Byte(kPicture);
-            WritePicture(body, picture, *now);
-            picture = *now;
-        } else {
-            WriteEvent(body, std::get<BoutEvent>(entry.what));
-        }
-    }
-    Writer file;
-    file.bytes.assign(kReplayMagic.begin(), kReplayMagic.end());
-    file.Byte(kReplayVersion);
-    file.Byte((replay.timed ? 1u : 0u) | (replay.cut ? 2u : 0u));
-    file.Varint(static_cast<std::uint64_t>(replay.target));
-    file.Varint(body.bytes.size());
-    file.bytes.insert(file.bytes.end(), body.bytes.begin(), body.bytes.end());
-    const std::uint32_t crc = Crc32(file.bytes);
-    for (int i = 0; i < 4; ++i)
-        file.Byte((crc >> (8 * i)) & 0xFF);
-    return file.bytes;
+    for (const ReplayEntry& entry : replay.entries)
+        WriteEntry(w, ms, picture, entry);
+    Seal(file, stream, replay.target, replay.timed, replay.cut);
+    return file;
 }
 
 ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
@@ -396,40 +414,59 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
     return error;
 }
 
-void ReplayRecorder::Begin(const BoutView& view, int target, bool timed, std::int64_t now) {
-    recording = std::make_unique<Replay>(Replay{target, timed, false, {}});
-    ending = false;
-    start = now;
-    seen = ReplayPicture::Of(view);
-    recording->entries.push_back({0, seen});
+// Room for the longest bout is taken once, so recording never grows the heap.
+ReplayRecorder::ReplayRecorder() {
+    stream.reserve(kBytes);
+    last.reserve(kBytes + 64);
+    poses.reserve(512);
 }
 
-bool ReplayRecorder::Room(std::int64_t now) {
-    if (recording->cut) return false;
-    if (recording->entries.size() >= kMaxReplayEntries || now - start > kMaxMs)
-        recording->cut = true;
-    return !recording->cut;
+void ReplayRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now) {
+    recording = true;
+    ending = cut = false;
+    stream.clear();
+    poses.clear();
+    written = {};
+    ms = 0;
+    count = 0;
+    start = now;
+    target = boutTarget;
+    timed = boutTimed;
+    seen = ReplayPicture::Of(view);
+    Add({0, seen}, now);
+}
+
+// A bout longer than a replay keeps is cut there; the file says so.
+void ReplayRecorder::Add(const ReplayEntry& entry, std::int64_t now) {
+    if (cut || stream.size() + kEntrySlack > kBytes || count >= kMaxReplayEntries ||
+        now - start > kMaxMs) {
+        cut = true;
+        return;
+    }
+    Writer w(stream, poses);
+    WriteEntry(w, ms, written, entry);
+    ++count;
 }
 
 void ReplayRecorder::See(const BoutView& view, std::int64_t now) {
     if (!recording) return;
     ReplayPicture picture = ReplayPicture::Of(view);
-    if (picture != seen && Room(now)) {
+    if (picture != seen) {
         seen = picture;
-        recording->entries.push_back(
-            {static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)),
-             std::move(picture)});
+        Add({static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)),
+             std::move(picture)},
+            now);
     }
-    if (ending) last = std::move(recording);
+    if (!ending) return;
+    Seal(last, stream, target, timed, cut);
+    recording = ending = false;
 }
 
 // Events come in the middle of a step; the picture is taken when the step is shown, and the
 // bout's last picture with the view published after its end.
 void ReplayRecorder::Note(const BoutEvent& event, std::int64_t now) {
     if (!recording) return;
-    if (Room(now))
-        recording->entries.push_back(
-            {static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)), event});
+    Add({static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)), event}, now);
     ending = std::holds_alternative<BoutOver>(event);
 }
 

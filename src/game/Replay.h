@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -66,22 +67,37 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay);
 // Decodes all of `bytes` into `replay`, or leaves it untouched and says what is wrong.
 ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay);
 
-// Keeps the bout in progress and the last one that came to its end.
+// Keeps the bout in progress, written as it goes, and the file of the last one that came to
+// its end.
 class ReplayRecorder {
 public:
-    void Begin(const BoutView& view, int target, bool timed, std::int64_t now);
+    ReplayRecorder();
+    void Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now);
     void See(const BoutView& view, std::int64_t now);
     void Note(const BoutEvent& event, std::int64_t now);
     // Stopped before its end: the last whole bout stays the one to save.
-    void Drop() { recording.reset(); }
-    const Replay* Last() const { return last.get(); }
+    void Drop() { recording = false; }
+    // The last bout's file; empty before the first bout ends.
+    std::span<const std::uint8_t> Last() const { return last; }
+
+    // What one bout may take: some two hours of fencing.
+    static constexpr std::size_t kBytes = 512 * 1024;
 
 private:
-    bool Room(std::int64_t now);
+    // More than one entry can take.
+    static constexpr std::size_t kEntrySlack = 512;
+    void Add(const ReplayEntry& entry, std::int64_t now);
 
-    std::unique_ptr<Replay> recording, last;
+    std::vector<std::uint8_t> stream, last;
+    std::vector<std::string> poses;
+    ReplayPicture seen, written;
+    std::uint32_t ms = 0;
+    std::size_t count = 0;
     std::int64_t start = 0;
-    ReplayPicture seen;
+    int target = 15;
+    bool timed = true;
+    bool cut = false;
+    bool recording = false;
     bool ending = false; // the bout is over: its last picture ends the recording
 };
 

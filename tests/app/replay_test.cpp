@@ -23,9 +23,10 @@ game::Replay DemonstrationOpening() {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    while (!g.LastReplay() && form.scheduler.RunNext()) {
+    while (g.LastReplay().empty() && form.scheduler.RunNext()) {
     }
-    game::Replay replay = *g.LastReplay();
+    game::Replay replay;
+    EXPECT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
     const auto first = std::get<game::ReplayPicture>(replay.entries.front().what);
     int moved = 0;
     auto end = std::find_if(replay.entries.begin(), replay.entries.end(), [&](const auto& e) {
