@@ -48,7 +48,8 @@ struct Replay {
 };
 bool operator==(const Replay& a, const Replay& b);
 
-// Enough for the longest bout at any length; a longer one is cut, never grown without bound.
+// What a file may hold at most: more than the recorder ever writes, so a file past these was
+// never one of the game's.
 inline constexpr std::size_t kMaxReplayEntries = 60'000;
 inline constexpr std::size_t kMaxReplayFileBytes = 4u << 20;
 inline constexpr std::string_view kReplayMagic = "PSTW";
