@@ -6,6 +6,7 @@
 #include "game/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -92,6 +93,9 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     const QString title = window.windowTitle();
     QLabel* prompt = Shows(window, app::layout::Shows::StartPrompt, game::Side::Left);
     ASSERT_FALSE(prompt->isHidden());
+    // No bout has ended yet: nothing to save.
+    EXPECT_FALSE(drive::Named<QAction>(window, "mnuFileSaveReplay")->isEnabled());
+    EXPECT_FALSE(window.SaveReplay(dir.filePath(QStringLiteral("none.pistework"))));
 
     EXPECT_FALSE(window.WatchReplay(bad));
     EXPECT_EQ(warnings.size(), 1);
