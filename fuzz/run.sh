@@ -13,6 +13,7 @@ targets=(
   "settings 4096 10"
   "browser 1024 5"
   "game 1024 20"
+  "replay 16384 10"
 )
 
 work="$(mktemp -d)"

@@ -13,6 +13,7 @@ expected=(
     "lib/$multiarch/pistework/libpistework-sound.so" "lib/$multiarch/pistework/libpistework-pad.so"
     share/applications/example.brackenmoor.Pistework.desktop
     share/metainfo/example.brackenmoor.Pistework.metainfo.xml
+    share/mime/packages/example.brackenmoor.Pistework.xml
     share/icons/hicolor/scalable/apps/pistework.svg
     share/man/man6/pistework.6.gz
     share/doc/pistework/changelog.gz

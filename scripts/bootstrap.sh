@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins libgl-dev
   libfontconfig-dev libgtest-dev libbenchmark-dev clang-format-14 clang-tidy-14 clang libfuzzer-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-dejavu-core python3
-  desktop-file-utils appstream dpkg-dev file at-spi2-core dbus-daemon
+  desktop-file-utils shared-mime-info appstream dpkg-dev file at-spi2-core dbus-daemon
   qt6-l10n-tools lintian qt6-wayland weston
   qt6-translations-l10n
   libsdl2-dev

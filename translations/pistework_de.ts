@@ -542,6 +542,14 @@
         <source>Hand&amp;book</source>
         <translation>Hand&amp;buch</translation>
     </message>
+    <message>
+        <source>&amp;Save Replay…</source>
+        <translation>Wiederholung &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay…</source>
+        <translation>Wiederholung &amp;ansehen…</translation>
+    </message>
 </context>
 <context>
     <name>Referee</name>
@@ -684,6 +692,10 @@ Gegenangriff zu spät</translation>
         <source>pistework: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)</source>
         <translation>pistework: keine Anzeige, auf der sich das Fenster öffnen kann (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
     </message>
+    <message>
+        <source>A replay to watch; Esc returns to the game.</source>
+        <translation>Eine Wiederholung zum Ansehen; Esc kehrt zum Spiel zurück.</translation>
+    </message>
 </context>
 <context>
     <name>pistework::app::MainWindow</name>
@@ -704,6 +716,64 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Save Replay</source>
+        <translation>Wiederholung speichern</translation>
+    </message>
+    <message>
+        <source>Pistework replays (*.pistework)</source>
+        <translation>Pistework-Wiederholungen (*.pistework)</translation>
+    </message>
+    <message>
+        <source>Watch Replay</source>
+        <translation>Wiederholung ansehen</translation>
+    </message>
+    <message>
+        <source>It is larger than any replay.</source>
+        <translation>Die Datei ist größer als jede Wiederholung.</translation>
+    </message>
+    <message>
+        <source>It is not a Pistework replay.</source>
+        <translation>Sie ist keine Pistework-Wiederholung.</translation>
+    </message>
+    <message>
+        <source>It was saved by a newer Pistework.</source>
+        <translation>Sie wurde von einem neueren Pistework gespeichert.</translation>
+    </message>
+    <message>
+        <source>It ends too soon: it may not have been copied whole.</source>
+        <translation>Sie endet zu früh: Vielleicht wurde sie nicht vollständig kopiert.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be opened.</source>
+        <translation>Die Wiederholung %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The replay %1 cannot be shown.
+
+%2</source>
+        <translation>Die Wiederholung %1 kann nicht gezeigt werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to
+%1</source>
+        <translation>Die Wiederholung konnte nicht gespeichert werden unter
+%1</translation>
+    </message>
+    <message>
+        <source>Replay, paused: F3 plays on, Esc or F2 returns to the game</source>
+        <translation>Wiederholung, angehalten: F3 spielt weiter, Esc oder F2 kehrt zum Spiel zurück</translation>
+    </message>
+    <message>
+        <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
+        <translation>Wiederholung mit ×%1: F3 hält an, 1, 2 und 4 wählen das Tempo, Esc oder F2 kehrt zum Spiel zurück</translation>
     </message>
 </context>
 <context>

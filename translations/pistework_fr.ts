@@ -542,6 +542,14 @@
         <source>Hand&amp;book</source>
         <translation>&amp;Manuel</translation>
     </message>
+    <message>
+        <source>&amp;Save Replay…</source>
+        <translation>&amp;Enregistrer la rediffusion…</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay…</source>
+        <translation>&amp;Voir une rediffusion…</translation>
+    </message>
 </context>
 <context>
     <name>Referee</name>
@@ -684,6 +692,10 @@ Contre-attaque hors temps</translation>
         <source>pistework: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)</source>
         <translation>pistework&#xa0;: aucun écran où ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)</translation>
     </message>
+    <message>
+        <source>A replay to watch; Esc returns to the game.</source>
+        <translation>Une rediffusion à regarder ; Échap revient au jeu.</translation>
+    </message>
 </context>
 <context>
     <name>pistework::app::MainWindow</name>
@@ -704,6 +716,64 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Save Replay</source>
+        <translation>Enregistrer la rediffusion</translation>
+    </message>
+    <message>
+        <source>Pistework replays (*.pistework)</source>
+        <translation>Rediffusions Pistework (*.pistework)</translation>
+    </message>
+    <message>
+        <source>Watch Replay</source>
+        <translation>Voir une rediffusion</translation>
+    </message>
+    <message>
+        <source>It is larger than any replay.</source>
+        <translation>Le fichier est plus grand que toute rediffusion.</translation>
+    </message>
+    <message>
+        <source>It is not a Pistework replay.</source>
+        <translation>Ce n’est pas une rediffusion Pistework.</translation>
+    </message>
+    <message>
+        <source>It was saved by a newer Pistework.</source>
+        <translation>Elle a été enregistrée par une version plus récente de Pistework.</translation>
+    </message>
+    <message>
+        <source>It ends too soon: it may not have been copied whole.</source>
+        <translation>Elle s’arrête trop tôt : elle n’a peut-être pas été copiée en entier.</translation>
+    </message>
+    <message>
+        <source>It is damaged.</source>
+        <translation>Elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>The replay %1 could not be opened.</source>
+        <translation>La rediffusion %1 n’a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <source>The replay %1 cannot be shown.
+
+%2</source>
+        <translation>La rediffusion %1 ne peut pas être montrée.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to
+%1</source>
+        <translation>La rediffusion n’a pas pu être enregistrée dans
+%1</translation>
+    </message>
+    <message>
+        <source>Replay, paused: F3 plays on, Esc or F2 returns to the game</source>
+        <translation>Rediffusion en pause : F3 reprend, Échap ou F2 revient au jeu</translation>
+    </message>
+    <message>
+        <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
+        <translation>Rediffusion à ×%1 : F3 met en pause, 1, 2 et 4 règlent la vitesse, Échap ou F2 revient au jeu</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,8 @@ enum class MenuCommand {
     About,
     Help,
     Handbook,
+    SaveReplay,
+    WatchReplay,
 };
 
 struct MenuEntry {
@@ -274,7 +276,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 36> kMenu{{
+inline constexpr std::array<MenuEntry, 39> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -283,6 +285,11 @@ inline constexpr std::array<MenuEntry, 36> kMenu{{
     {"N5", "-", "mnuFile", MenuKind::Separator},
     {"BestResults1", QT_TRANSLATE_NOOP("Menu", "&Best Results"), "mnuFile", MenuKind::Item,
      MenuCommand::BestResults},
+    {"N6", "-", "mnuFile", MenuKind::Separator},
+    {"mnuFileSaveReplay", QT_TRANSLATE_NOOP("Menu", "&Save Replay…"), "mnuFile", MenuKind::Item,
+     MenuCommand::SaveReplay},
+    {"mnuFileWatchReplay", QT_TRANSLATE_NOOP("Menu", "&Watch Replay…"), "mnuFile", MenuKind::Item,
+     MenuCommand::WatchReplay},
     {"N1", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "mnuFile", MenuKind::Item,
      MenuCommand::Exit},

@@ -18,6 +18,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -29,10 +31,12 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QToolButton>
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
@@ -250,7 +254,10 @@ MainWindow::MainWindow(QWidget* parent)
 
     game = std::make_unique<game::Game>(platform::Services{
         .timers = timers, .sound = sound, .store = store, .clock = clock, .random = random});
-    game->SetOnView([this](const game::BoutView& view) { Draw(view); });
+    // While a replay shows, the held game draws nothing; it is drawn again when the replay ends.
+    game->SetOnView([this](const game::BoutView& view) {
+        if (!player) Draw(view);
+    });
     game->SetOnNewBest([this](const game::Game::NewBest& best, const game::Game::Record& record) {
         dialogs::VictoryDialog victory(this, best.level, best.holder, record);
         victory.exec();
@@ -264,7 +271,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Another program took the focus; the game's own dialogs keep it in the application.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive) game->FocusLost();
+                if (state != Qt::ApplicationActive && !player) game->FocusLost();
             });
 }
 
@@ -410,7 +417,19 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::Choose(MenuCommand command) {
-    if (!ChooseInWindow(command)) ChooseInGame(command);
+    using enum layout::MenuCommand;
+    if (!player) {
+        if (!ChooseInWindow(command)) ChooseInGame(command);
+    } else if (command == NewGame) {
+        StopWatching();
+    } else if (command == PauseOrResume) {
+        ReplayKey(Qt::Key_F3);
+    } else if (command == Exit || command == FullScreen || command == SaveReplay ||
+               command == WatchReplay || command == About || command == Help ||
+               command == Handbook) {
+        // Watching changes no option: only the window's own commands are taken.
+        ChooseInWindow(command);
+    }
     // Qt has toggled a checkable item by itself; the marks show the options again.
     DrawMenu(game->View().menu);
 }
@@ -452,6 +471,27 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
             help.exec();
         });
         return true;
+    case SaveReplay: {
+        if (g.LastReplay().empty()) return true;
+        QString name;
+        g.WhileHeld([this, &name] {
+            name = QFileDialog::getSaveFileName(this, tr("Save Replay"), QString(),
+                                                tr("Pistework replays (*.pistework)"));
+        });
+        if (name.isEmpty()) return true;
+        if (!name.endsWith(QStringLiteral(".pistework"))) name += QStringLiteral(".pistework");
+        MainWindow::SaveReplay(name);
+        return true;
+    }
+    case WatchReplay: {
+        QString name;
+        g.WhileHeld([this, &name] {
+            name = QFileDialog::getOpenFileName(this, tr("Watch Replay"), QString(),
+                                                tr("Pistework replays (*.pistework)"));
+        });
+        if (!name.isEmpty()) MainWindow::WatchReplay(name);
+        return true;
+    }
     case Handbook:
         g.WhileHeld([this, &g] {
             const game::Game::Keys keys = g.CurrentKeys();
@@ -500,6 +540,7 @@ void MainWindow::ChooseInGame(MenuCommand command) {
 
 void MainWindow::Draw(const game::BoutView& view) {
     board.Draw(view);
+    actions.at(MenuCommand::SaveReplay)->setEnabled(!game->LastReplay().empty());
     if (!drawnMenu || view.menu != *drawnMenu) DrawMenu(view.menu);
     drawnMenu = view.menu;
 }
@@ -561,6 +602,14 @@ void MainWindow::ShowKeysOnButtons() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A replay takes the window's keys: its own, and no fencer's.
+    if (player && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        (static_cast<QWidget*>(watched)->window() == this ||
+         static_cast<QWidget*>(watched)->window() == client)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (ReplayKey(key->key())) return true;
+        if (!key->text().isEmpty() && key->text().at(0).isPrint()) return true;
+    }
     // Esc leaves full screen, from whichever widget of the board has the focus.
     if (stage && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched->isWidgetType() &&
@@ -602,6 +651,119 @@ void MainWindow::showEvent(QShowEvent* event) {
                 this, [this] { Warn(store.Problems().join(QStringLiteral("\n\n"))); },
                 Qt::QueuedConnection);
     }
+}
+
+namespace {
+
+QString ReplayProblem(game::ReplayError error) {
+    switch (error) {
+    case game::ReplayError::TooLarge:
+        return MainWindow::tr("It is larger than any replay.");
+    case game::ReplayError::NotAReplay:
+        return MainWindow::tr("It is not a Pistework replay.");
+    case game::ReplayError::NewerVersion:
+        return MainWindow::tr("It was saved by a newer Pistework.");
+    case game::ReplayError::Truncated:
+        return MainWindow::tr("It ends too soon: it may not have been copied whole.");
+    case game::ReplayError::Damaged:
+    case game::ReplayError::None:
+        break;
+    }
+    return MainWindow::tr("It is damaged.");
+}
+
+} // namespace
+
+bool MainWindow::WatchReplay(const QString& fileName) {
+    QFile file(fileName);
+    auto replay = std::make_unique<game::Replay>();
+    game::ReplayError error = game::ReplayError::TooLarge;
+    if (!file.open(QIODevice::ReadOnly)) {
+        Warn(tr("The replay %1 could not be opened.").arg(fileName));
+        return false;
+    }
+    // Never more than a replay can be: a huge file is not read whole.
+    const QByteArray bytes = file.read(static_cast<qint64>(game::kMaxReplayFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        Warn(tr("The replay %1 could not be opened.").arg(fileName));
+        return false;
+    }
+    error = game::DecodeReplay(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                         static_cast<std::size_t>(bytes.size())),
+                               *replay);
+    if (error != game::ReplayError::None) {
+        Warn(tr("The replay %1 cannot be shown.\n\n%2").arg(fileName, ReplayProblem(error)));
+        return false;
+    }
+    if (player)
+        player.reset();
+    else
+        game->HoldForReplay();
+    watched = std::move(replay);
+    player = std::make_unique<game::ReplayPlayer>(*watched, timers, clock);
+    player->SetOnPicture([this](const game::ReplayPicture& picture) { DrawReplay(picture); });
+    qCDebug(lcMenu).noquote() << "replay" << fileName;
+    ShowReplayTitle();
+    player->Start();
+    return true;
+}
+
+bool MainWindow::SaveReplay(const QString& fileName) {
+    const std::span<const std::uint8_t> bytes = game->LastReplay();
+    if (bytes.empty()) return false;
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
+        file.commit())
+        return true;
+    Warn(tr("The replay could not be saved to\n%1").arg(fileName));
+    return false;
+}
+
+bool MainWindow::ReplayKey(int key) {
+    switch (key) {
+    case Qt::Key_Escape:
+    case Qt::Key_F2:
+        StopWatching();
+        return true;
+    case Qt::Key_F3:
+        player->TogglePause();
+        DrawReplay(replayShown);
+        ShowReplayTitle();
+        return true;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_4:
+        player->SetSpeed(key - Qt::Key_0);
+        ShowReplayTitle();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::StopWatching() {
+    player.reset();
+    watched.reset();
+    setWindowTitle(QStringLiteral("B.K.S. Pistework"));
+    qCDebug(lcMenu).noquote() << "replay ended";
+    game->ReleaseAfterReplay();
+}
+
+void MainWindow::DrawReplay(const game::ReplayPicture& picture) {
+    replayShown = picture;
+    game::BoutView view = picture.Over(game->View());
+    view.menu.paused = player->Paused();
+    board.Draw(view);
+}
+
+void MainWindow::ShowReplayTitle() {
+    setWindowTitle(player->Paused()
+                       ? tr("Replay, paused: F3 plays on, Esc or F2 returns to the game")
+                       : tr("Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 "
+                            "returns to the game")
+                             .arg(player->Speed()));
 }
 
 void MainWindow::Warn(const QString& text) {

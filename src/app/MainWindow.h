@@ -41,6 +41,12 @@ public:
     // How the player is told; a message box unless a test listens instead.
     void SetOnWarning(std::function<void(const QString&)> sink) { warn = std::move(sink); }
     game::Game& Game() { return *game; }
+    // Plays a .pistework file in the window, the game held meanwhile; a bad file is said
+    // once, plainly, and the game goes on. False for a bad file.
+    bool WatchReplay(const QString& fileName);
+    // Writes the last bout fenced; false, said plainly, when it could not be written.
+    bool SaveReplay(const QString& fileName);
+    bool Watching() const { return player != nullptr; }
     QWidget* Client() const { return client; }
 
 protected:
@@ -66,6 +72,11 @@ private:
     void SetFullScreen(bool on);
     // Each command button's tooltip names the right player's key for it.
     void ShowKeysOnButtons();
+    // Esc or F2 ends a replay; F3 pauses it; 1, 2 and 4 set its speed. False for other keys.
+    bool ReplayKey(int key);
+    void StopWatching();
+    void DrawReplay(const game::ReplayPicture& picture);
+    void ShowReplayTitle();
 
     BoutBoard board;
     QWidget* client = nullptr;
@@ -79,6 +90,10 @@ private:
     platform::LcgRandom random;
     QtLauncher launcher;
     std::unique_ptr<game::Game> game;
+    // The replay watched and its player, none while the game shows.
+    std::unique_ptr<game::Replay> watched;
+    std::unique_ptr<game::ReplayPlayer> player;
+    game::ReplayPicture replayShown;
     QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
     bool centred = false;
     bool optionsSaved = false;

@@ -65,12 +65,16 @@ void AddQtOptions(QCommandLineParser& options) {
     }
 }
 
+struct CommandLine {
+    bool namesDisplay = false; // the platform or the display, which the window then opens on
+    QString replay;            // a replay to watch once the window is up
+};
+
 // --help and --version answer on the terminal, with no display needed, and end the program,
-// as does an option neither the game nor Qt knows. Returns whether the command line itself
-// names the platform or the display, which the window then opens on.
-bool AnswerCommandLine(int argc, char* argv[]) {
+// as does an option neither the game nor Qt knows.
+CommandLine AnswerCommandLine(int argc, char* argv[]) {
     // The usual start, from the desktop menu, has nothing to answer and no time to spare.
-    if (argc < 2) return false;
+    if (argc < 2) return {};
     QCoreApplication probe(argc, argv);
     pistework::app::LoadTranslations(probe);
     QCoreApplication::setApplicationName(QStringLiteral("pistework"));
@@ -83,6 +87,10 @@ bool AnswerCommandLine(int argc, char* argv[]) {
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption version = options.addVersionOption();
     AddQtOptions(options);
+    options.addPositionalArgument(
+        QStringLiteral("FILE.pistework"),
+        QCoreApplication::translate("main", "A replay to watch; Esc returns to the game."),
+        QStringLiteral("[FILE.pistework]"));
     if (!options.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\npistework: %s\n",
                      qPrintable(options.helpText().section(QLatin1Char('\n'), 0, 0)),
@@ -91,7 +99,8 @@ bool AnswerCommandLine(int argc, char* argv[]) {
     }
     if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) options.showHelp(0);
     if (options.isSet(version)) options.showVersion();
-    return options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display"));
+    return {options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display")),
+            options.positionalArguments().value(0)};
 }
 
 // Qt ends a program that has no display with an abort, and advice to reinstall it.
@@ -122,7 +131,8 @@ void EndFailedStart(QtMsgType type, const QMessageLogContext& context, const QSt
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!AnswerCommandLine(argc, argv) && !HasDisplay()) {
+    const CommandLine asked = AnswerCommandLine(argc, argv);
+    if (!asked.namesDisplay && !HasDisplay()) {
         QCoreApplication probe(argc, argv);
         pistework::app::LoadTranslations(probe);
         const QString line =
@@ -155,6 +165,10 @@ int main(int argc, char* argv[]) {
         CloseOnEndSignals(window);
         pistework::app::ReportFirstFrame(window);
         window.show();
+        if (!asked.replay.isEmpty())
+            QMetaObject::invokeMethod(
+                &window, [&window, &asked] { window.WatchReplay(asked.replay); },
+                Qt::QueuedConnection);
         QApplication::exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QStringLiteral("B.K.S. Pistework"),

@@ -106,6 +106,7 @@ void Bout::StartNew(bool demonstration) {
          {&timers.left, &timers.right, &timers.president, &timers.clock, &timers.light})
         t->SetEnabled(false);
     timers.salute.SetEnabled(true);
+    if (onStart) onStart();
 }
 
 // Six steps of 300 ms, then the referee takes over. Negative steps are the pause between

@@ -43,6 +43,8 @@ public:
     // Called after every tick of play has run, and at the end of each bout.
     void SetOnStep(std::function<void()> handler) { onStep = std::move(handler); }
     void SetOnOver(std::function<void(const BoutOver&)> handler) { onOver = std::move(handler); }
+    // Called as each bout, a player's or a demonstration, starts.
+    void SetOnStart(std::function<void()> handler) { onStart = std::move(handler); }
 
     // A player's bout (or a demonstration, with the computer on both sides) from the salute.
     void StartNew(bool demonstration);
@@ -90,6 +92,7 @@ private:
 
     std::function<void()> onStep;
     std::function<void(const BoutOver&)> onOver;
+    std::function<void()> onStart;
     bool demoMode = false;
     bool running = false;
     // What the computer fences each side of a demonstration at: the Champion, the right side

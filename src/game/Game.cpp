@@ -7,9 +7,15 @@
 namespace pistework::game {
 
 Game::Game(const platform::Services& services)
-    : store(services.store), timers(services.timers),
+    : store(services.store), clock(services.clock), timers(services.timers),
       bout(timers, view, events, options, services) {
     bout.SetOnStep([this] { Publish(); });
+    bout.SetOnStart(
+        [this] { replays.Begin(view, options.maxHits, options.timed, clock.NowMilliseconds()); });
+    events.Listen([this](const BoutEvent& event) {
+        replays.Note(event, clock.NowMilliseconds());
+        if (onEvent) onEvent(event);
+    });
     bout.SetOnOver([this](const BoutOver& over) {
         events.Emit(over);
         OfferBestResult(over);
@@ -25,6 +31,7 @@ void Game::Publish() {
                  .twoPlayers = options.twoPlayer,
                  .sound = options.soundOn,
                  .paused = gamePaused};
+    replays.See(view, clock.NowMilliseconds());
     if (onView) onView(view);
 }
 
@@ -182,6 +189,7 @@ void Game::ToggleSound() {
 // Stops play until the next bout; `keep` keeps the strength in play as the player's choice.
 void Game::StopAndKeepStrength(bool keep) {
     bout.Stop();
+    replays.Drop();
     if (keep) options.chosen = bout.Computer().InPlay();
 }
 

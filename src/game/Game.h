@@ -9,6 +9,7 @@
 #include "game/Bout.h"
 #include "game/BoutView.h"
 #include "game/Options.h"
+#include "game/Replay.h"
 
 #include <functional>
 #include <optional>
@@ -32,7 +33,17 @@ public:
     // Called with the new view after every step of the game.
     void SetOnView(std::function<void(const BoutView&)> listener) { onView = std::move(listener); }
     void SetOnEvent(std::function<void(const BoutEvent&)> listener) {
-        events.Listen(std::move(listener));
+        onEvent = std::move(listener);
+    }
+    // The file of the last bout fenced to its end, a player's or a demonstration; empty before
+    // the first.
+    std::span<const std::uint8_t> LastReplay() const { return replays.Last(); }
+    // Holds play while the player watches a replay: nothing moves and no option changes;
+    // afterwards play goes on where it was and the piste shows it again.
+    void HoldForReplay() { Hold(); }
+    void ReleaseAfterReplay() {
+        Release();
+        Publish();
     }
 
     // A win that beats the stored record at a graded level: the window asks the winner's
@@ -102,6 +113,7 @@ private:
     void OfferBestResult(const BoutOver& over);
 
     platform::Store& store;
+    const platform::Clock& clock;
     BoutView view;
     EventStream events;
     BoutOptions options;
@@ -110,6 +122,8 @@ private:
     BoutTimers timers;
     Bout bout;
     std::function<void(const BoutView&)> onView;
+    std::function<void(const BoutEvent&)> onEvent;
+    ReplayRecorder replays;
     std::function<void(const NewBest&, const Record&)> askWinnerName;
     bool gamePaused = false;
     // The pause and open dialogs: play is held while any of them is.

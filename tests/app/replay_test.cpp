@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A replay opened in the window draws its pictures on the board, and leaves the options and
+// the store as they were; a bad file is one plain message.
+
+#include "WindowDriver.h"
+#include "game/Replay.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace pistework;
+
+namespace {
+
+// The opening of a demonstration, up to the left fencer's first steps.
+game::Replay DemonstrationOpening() {
+    platform::headless::HeadlessPlatform form;
+    game::Game g(form.Services());
+    g.Start();
+    while (g.LastReplay().empty() && form.scheduler.RunNext()) {
+    }
+    game::Replay replay;
+    EXPECT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    const auto first = std::get<game::ReplayPicture>(replay.entries.front().what);
+    int moved = 0;
+    auto end = std::find_if(replay.entries.begin(), replay.entries.end(), [&](const auto& e) {
+        const auto* p = std::get_if<game::ReplayPicture>(&e.what);
+        return p && p->fencers[game::Side::Left].x != first.fencers[game::Side::Left].x &&
+               ++moved > 3;
+    });
+    replay.entries.erase(end, replay.entries.end());
+    return replay;
+}
+
+QString Write(const QTemporaryDir& dir, const char* name, const std::vector<std::uint8_t>& b) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(b.data()), static_cast<qint64>(b.size()));
+    return file.fileName();
+}
+
+// Runs the window until `done`, or for `ms` at most.
+void WaitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+QLabel* Shows(app::MainWindow& window, app::layout::Shows shows, game::Side side) {
+    for (const auto& entry : app::layout::kControls)
+        if (entry.shows == shows && entry.side == side)
+            return drive::Named<QLabel>(window, entry.name);
+    return nullptr;
+}
+
+std::map<QString, QVariant> Stored() {
+    std::map<QString, QVariant> values;
+    QSettings settings = drive::Settings();
+    for (const QString& key : settings.allKeys())
+        values[key] = settings.value(key);
+    return values;
+}
+
+} // namespace
+
+TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
+    const game::Replay replay = DemonstrationOpening();
+    ASSERT_GT(replay.entries.size(), 3u);
+    QTemporaryDir dir;
+    const QString good = Write(dir, "opening.pistework", game::EncodeReplay(replay));
+    auto damaged = game::EncodeReplay(replay);
+    damaged.resize(damaged.size() - 1);
+    const QString bad = Write(dir, "cut.pistework", damaged);
+
+    app::MainWindow window;
+    QStringList warnings;
+    window.SetOnWarning([&](const QString& text) { warnings << text; });
+    window.show();
+    const auto stored = Stored();
+    const game::MenuView options = window.Game().View().menu;
+    const QString title = window.windowTitle();
+    QLabel* prompt = Shows(window, app::layout::Shows::StartPrompt, game::Side::Left);
+    ASSERT_FALSE(prompt->isHidden());
+    // No bout has ended yet: nothing to save.
+    EXPECT_FALSE(drive::Named<QAction>(window, "mnuFileSaveReplay")->isEnabled());
+    EXPECT_FALSE(window.SaveReplay(dir.filePath(QStringLiteral("none.pistework"))));
+
+    EXPECT_FALSE(window.WatchReplay(bad));
+    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_FALSE(window.Watching());
+    EXPECT_EQ(window.windowTitle(), title);
+
+    ASSERT_TRUE(window.WatchReplay(good));
+    EXPECT_NE(window.windowTitle(), title);
+    EXPECT_TRUE(prompt->isHidden());
+    QKeyEvent faster(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+    QApplication::sendEvent(window.Client(), &faster);
+    const auto& last = std::get<game::ReplayPicture>(replay.entries.back().what);
+    auto drawnAtLast = [&] {
+        return Shows(window, app::layout::Shows::Fencer, game::Side::Left)->x() ==
+                   last.fencers[game::Side::Left].x &&
+               Shows(window, app::layout::Shows::Fencer, game::Side::Right)->x() ==
+                   last.fencers[game::Side::Right].x;
+    };
+    // At four times the speed, well before the replay's own length.
+    WaitUntil(drawnAtLast, static_cast<int>(replay.entries.back().ms / 2));
+    EXPECT_TRUE(drawnAtLast());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.Client(), &escape);
+    EXPECT_FALSE(window.Watching());
+    EXPECT_EQ(window.windowTitle(), title);
+    EXPECT_FALSE(prompt->isHidden());
+    EXPECT_TRUE(window.Game().View().menu == options);
+    EXPECT_EQ(Stored(), stored);
+    EXPECT_EQ(warnings.size(), 1);
+}

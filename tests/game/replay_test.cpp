@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Replays: a recorded bout survives its file, every kind of bad file gets its one error and
+// nothing else, and playing a replay shows the views the bout showed, at their times.
+
+#include "game/Game.h"
+#include "game/Replay.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace pistework;
+using platform::headless::HeadlessPlatform;
+
+namespace {
+
+struct Recorded {
+    std::vector<std::uint8_t> file; // as the game keeps it
+    game::Replay replay;
+    std::vector<game::ReplayPicture> shown; // each new picture the window was given
+};
+
+// The golden trace's first demonstration, first to 5, from the window's start to its end.
+Recorded RecordDemonstration() {
+    HeadlessPlatform form(1'700'000'000'000);
+    game::Game game(form.Services());
+    Recorded r;
+    game.SetOnView([&](const game::BoutView& view) {
+        const auto picture = game::ReplayPicture::Of(view);
+        if (r.shown.empty() || r.shown.back() != picture) r.shown.push_back(picture);
+    });
+    game.Start();
+    game.SetTarget(5);
+    while (game.LastReplay().empty() && form.scheduler.RunNext()) {
+    }
+    r.file.assign(game.LastReplay().begin(), game.LastReplay().end());
+    EXPECT_EQ(game::DecodeReplay(r.file, r.replay), game::ReplayError::None);
+    return r;
+}
+
+std::vector<game::ReplayPicture> Pictures(const game::Replay& replay) {
+    std::vector<game::ReplayPicture> pictures;
+    for (const auto& entry : replay.entries)
+        if (const auto* p = std::get_if<game::ReplayPicture>(&entry.what)) pictures.push_back(*p);
+    return pictures;
+}
+
+} // namespace
+
+TEST(Replay, EachBadFileGetsItsOneErrorAndAGoodOneComesBackWhole) {
+    const Recorded recorded = RecordDemonstration();
+    const std::vector<std::uint8_t>& good = recorded.file;
+    using Bytes = std::vector<std::uint8_t>;
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> damage;
+        game::ReplayError error;
+    };
+    const std::vector<Case> cases{
+        {"as written", [](Bytes&) {}, game::ReplayError::None},
+        {"cut in half", [](Bytes& b) { b.resize(b.size() / 2); }, game::ReplayError::Truncated},
+        {"cut inside its header", [](Bytes& b) { b.resize(game::kReplayMagic.size() + 1); },
+         game::ReplayError::Truncated},
+        {"its CRC cut off", [](Bytes& b) { b.resize(b.size() - 1); }, game::ReplayError::Truncated},
+        {"a byte changed", [](Bytes& b) { b[b.size() / 2] ^= 0x10; }, game::ReplayError::Damaged},
+        {"a byte added", [](Bytes& b) { b.push_back(0); }, game::ReplayError::Damaged},
+        {"another file", [](Bytes& b) { b[0] = 0x89; }, game::ReplayError::NotAReplay},
+        {"empty", [](Bytes& b) { b.clear(); }, game::ReplayError::Truncated},
+        {"a later version",
+         [](Bytes& b) { b[game::kReplayMagic.size()] = game::kReplayVersion + 1; },
+         game::ReplayError::NewerVersion},
+        {"too large", [](Bytes& b) { b.resize(game::kMaxReplayFileBytes + 1); },
+         game::ReplayError::TooLarge},
+    };
+    ASSERT_GT(recorded.replay.entries.size(), 100u);
+    for (const Case& c : cases) {
+        Bytes bytes = good;
+        c.damage(bytes);
+        game::Replay read;
+        read.target = -1;
+        EXPECT_EQ(game::DecodeReplay(bytes, read), c.error) << c.what;
+        if (c.error == game::ReplayError::None) {
+            EXPECT_EQ(game::EncodeReplay(read), good) << c.what << ": written as the game wrote it";
+        } else {
+            EXPECT_TRUE(read.target == -1 && read.entries.empty())
+                << c.what << ": a partial replay";
+        }
+    }
+}
+
+// Played in virtual time, at one and at four times the speed, from the file's bytes.
+TEST(Replay, PlaysTheDemonstrationAsTheWindowShowedIt) {
+    const Recorded recorded = RecordDemonstration();
+    ASSERT_FALSE(recorded.replay.entries.empty());
+    EXPECT_TRUE(std::ranges::any_of(recorded.replay.entries, [](const game::ReplayEntry& e) {
+        const auto* event = std::get_if<game::BoutEvent>(&e.what);
+        return event && std::holds_alternative<game::BoutOver>(*event);
+    }));
+    // From the bout's start, the window was given just what the replay keeps.
+    const auto kept = Pictures(recorded.replay);
+    ASSERT_LE(kept.size(), recorded.shown.size());
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(),
+                           recorded.shown.end() - static_cast<std::ptrdiff_t>(kept.size())));
+    const auto& bytes = recorded.file;
+    const game::Replay& read = recorded.replay;
+    const std::uint32_t length = read.entries.back().ms;
+    ::testing::Test::RecordProperty("bytes_per_minute",
+                                    static_cast<int>(bytes.size() * 60'000 / length));
+    for (int speed : {1, 4}) {
+        HeadlessPlatform form;
+        game::ReplayPlayer player(read, form, form.clock);
+        const std::int64_t start = form.scheduler.Now();
+        std::vector<game::ReplayPicture> drawn;
+        std::vector<std::int64_t> late;
+        player.SetOnPicture([&](const game::ReplayPicture& p) {
+            drawn.push_back(p);
+            late.push_back(form.scheduler.Now() - start);
+        });
+        player.SetSpeed(speed);
+        player.Start();
+        while (!player.Ended() && form.scheduler.RunNext()) {
+        }
+        EXPECT_TRUE(drawn == kept) << "at x" << speed;
+        // Each picture at its time, divided by the speed, within one look at the clock.
+        std::size_t i = 0;
+        for (const auto& entry : read.entries) {
+            if (!std::holds_alternative<game::ReplayPicture>(entry.what) || i >= late.size())
+                continue;
+            EXPECT_NEAR(static_cast<double>(late[i] * speed), entry.ms,
+                        game::ReplayPlayer::kStep * speed)
+                << "picture " << i << " at x" << speed;
+            ++i;
+        }
+        EXPECT_NEAR(static_cast<double>(form.scheduler.Now() - start), length / speed,
+                    game::ReplayPlayer::kStep);
+    }
+}
