@@ -8,6 +8,7 @@
 #include "game/Game.h"
 #include "game/GameProbe.h"
 #include "game/Geometry.h"
+#include "game/Replay.h"
 #include "game/Settings.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -192,6 +193,15 @@ private:
             {Handbook, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             // The window only draws the same board larger; the game sees nothing of it.
             {FullScreen, [](Run&) {}},
+            // What the game keeps of the last bout must read back as a replay.
+            {SaveReplay, [](Run& r) { r.ReadBackReplay(); }},
+            // Watching holds the game and changes nothing; play goes on after it.
+            {WatchReplay,
+             [](Run& r) {
+                 r.game->HoldForReplay();
+                 r.ReadBackReplay();
+                 r.game->ReleaseAfterReplay();
+             }},
         };
         static const std::vector<MenuCommand> items = [] {
             std::vector<MenuCommand> all;
@@ -202,6 +212,14 @@ private:
         const auto command = commands.find(items[b % items.size()]);
         Require(command != commands.end(), "a menu item the fuzzer cannot choose");
         command->second(*this);
+    }
+
+    void ReadBackReplay() {
+        const auto bytes = game->LastReplay();
+        if (bytes.empty()) return;
+        game::Replay replay;
+        Require(game::DecodeReplay(bytes, replay) == game::ReplayError::None,
+                "the last bout's replay does not read back");
     }
 
     // The custom dialog is modal but does not hold play: time passes while it is open. Its
