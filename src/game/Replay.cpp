@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <string>
 
 namespace pistework::game {
@@ -40,11 +41,13 @@ bool Same(const BoutEvent& a, const BoutEvent& b) {
     return x.winner == y.winner && x.score == y.score && x.demonstration == y.demonstration;
 }
 
-// Bounds no bout reaches; a value past them is a damaged file.
+// Bounds no bout reaches; a value past them is a damaged file. A target stored by hand may be
+// any positive int, and the clock of such a bout as long as an int holds, so the counts and
+// the clock are bounded only by what the game keeps them in.
 constexpr std::uint32_t kMaxMs = 24u * 3600u * 1000u;
-constexpr std::int64_t kMaxCount = 999;
+constexpr std::int64_t kMaxCount = std::numeric_limits<int>::max();
 constexpr std::int64_t kMaxX = 4096;
-constexpr std::int64_t kMaxSeconds = 1'000'000;
+constexpr std::int64_t kMaxSeconds = std::numeric_limits<int>::max();
 constexpr std::size_t kMaxPoseLength = 32;
 constexpr std::size_t kMaxPoses = 4096;
 
