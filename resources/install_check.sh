@@ -28,9 +28,12 @@ done
 [ -x "$prefix/games/pistework" ] || { echo "FAIL: the program is not executable"; exit 1; }
 version="$(DISPLAY= "$prefix/games/pistework" --version)"
 [[ "$version" == "pistework "* ]] || { echo "FAIL: --version said '$version'"; exit 1; }
-# The program finds its sound library by a path relative to its own folder, held as UTF-16.
-sound="$(strings -el "$prefix/games/pistework" | grep -m 1 '/libpistework-sound\.so$')"
-[ -f "$prefix/games/$sound" ] || { echo "FAIL: the program looks for games/$sound"; exit 1; }
+# The program finds the libraries it loads itself by paths relative to its own folder.
+texts="$(strings -a "$prefix/games/pistework")"
+for library in sound pad; do
+    path="$(grep -m 1 "/libpistework-$library\.so$" <<<"$texts")"
+    [ -f "$prefix/games/$path" ] || { echo "FAIL: the program looks for games/$path"; exit 1; }
+done
 icon="$(identify -format '%wx%h' "$prefix/share/icons/hicolor/48x48/apps/pistework.png")"
 [ "$icon" = "48x48" ] || { echo "FAIL: the 48 px icon is $icon"; exit 1; }
 echo "PASS: ${#expected[@]} files in place; $version"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PadInput.h"
 
+#include "app/QtServices.h"
 #include "game/Bout.h"
 #include "game/Pad.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcPad, "pistework.pad", QtWarningMsg)
@@ -22,11 +22,10 @@ constexpr int kSettleTicks = 30;
 using NewPadReader = PadReader* (*)(PadReader::OnChange);
 NewPadReader PadLibrary() {
     static const NewPadReader entry = [] {
-        QLibrary library(QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/" PISTEWORK_PAD_LIBRARY));
-        library.setLoadHints(QLibrary::PreventUnloadHint);
-        auto found = reinterpret_cast<NewPadReader>(library.resolve("pistework_NewPadReader"));
-        if (!found) qCWarning(lcPad).noquote() << "no game pads:" << library.errorString();
+        QString error;
+        auto found = reinterpret_cast<NewPadReader>(
+            PrivateLibraryEntry(PISTEWORK_PAD_LIBRARY, "pistework_NewPadReader", error));
+        if (!found) qCWarning(lcPad).noquote() << "no game pads:" << error;
         return found;
     }();
     return entry;

@@ -101,16 +101,24 @@ QString RefusalText(CueRefusal refusal) {
 using NewSoundEffect = SoundEffect* (*)(const QUrl&, QObject*);
 NewSoundEffect SoundLibrary() {
     static const NewSoundEffect entry = [] {
-        QLibrary library(QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/" PISTEWORK_SOUND_LIBRARY));
-        library.setLoadHints(QLibrary::PreventUnloadHint);
-        auto found = reinterpret_cast<NewSoundEffect>(library.resolve("pistework_NewSoundEffect"));
-        if (!found) qCWarning(lcSound).noquote() << "no sound:" << library.errorString();
+        QString error;
+        auto found = reinterpret_cast<NewSoundEffect>(
+            PrivateLibraryEntry(PISTEWORK_SOUND_LIBRARY, "pistework_NewSoundEffect", error));
+        if (!found) qCWarning(lcSound).noquote() << "no sound:" << error;
         return found;
     }();
     return entry;
 }
 } // namespace
+
+QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol, QString& error) {
+    QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                     QString::fromUtf8(path));
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    const QFunctionPointer entry = library.resolve(symbol);
+    if (!entry) error = library.errorString();
+    return entry;
+}
 
 std::optional<CueRefusal> RefuseCue(QIODevice& file) {
     const qint64 size = file.size();

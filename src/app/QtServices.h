@@ -75,6 +75,10 @@ inline constexpr int kLongestCueSeconds = 10;
 // and a "data" chunk, whose length is the data size over that byte rate.
 std::optional<CueRefusal> RefuseCue(QIODevice& file);
 
+// An entry point of a library the program loads itself, at `path` relative to the program's
+// own folder, kept loaded; null, with `error` saying why, when it cannot be loaded.
+QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol, QString& error);
+
 // Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
 // of the program's own resources, anything else a local file. Each file is loaded once, the
 // first time it is opened, and kept: a cue heard again is only a play(), which never holds
