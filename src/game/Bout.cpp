@@ -159,7 +159,8 @@ void Bout::End() {
         // Ten silent salute ticks keep the result on show for three seconds.
         saluteStep = -10;
         timers.salute.SetEnabled(true);
-    } else {
+    } else if (!options.remoteLeft) {
+        // A network bout's result stays on show until a player ends it.
         timers.autoPlay.SetEnabled(true);
     }
     std::optional<Side> winner;
@@ -181,7 +182,7 @@ platform::Timer& Bout::FencerTimer(Side side) {
 // The left fencer is the computer's unless two people play; in a demonstration the computer
 // fences both sides whatever the options say.
 bool Bout::ComputerFences(Side side) const {
-    return demoMode || (side == Side::Left && !options.twoPlayer);
+    return demoMode || (side == Side::Left && !options.twoPlayer && !options.remoteLeft);
 }
 
 // One tick of a fencer: a parry of the other may catch its blade, its point may arrive, its

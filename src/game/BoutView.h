@@ -61,6 +61,22 @@ struct ClockView {
     bool operator==(const ClockView&) const = default;
 };
 
+// Why a network bout ended, which the call area says until the next call.
+enum class NetworkEnding {
+    Left,         // this player ended it
+    PeerLeft,     // the other player ended it
+    Lost,         // the connection broke
+    Silent,       // nothing heard from the other side for five seconds
+    WrongCode,    // the guest's code was not the host's
+    WrongVersion, // the other side is another version of the game
+    Busy,         // the host has a guest already
+    Oversized,    // a frame longer than any the game sends
+    Malformed,    // a frame that does not read as its kind
+    OutOfOrder,   // a frame out of its turn or its count
+    BadCommand,   // a command that is none of the fencer's six
+    Flood,        // more frames than a player can make
+};
+
 // The options as the menu marks them, and the pause.
 struct MenuView {
     int target = 15;
@@ -84,6 +100,7 @@ struct BoutView {
     PerSide<Lamp> lamps{Lamp::Off, Lamp::Off};
     bool startPrompt = false; // "Press F2 to Start", shown through demonstrations
     bool commandButtons = true;
+    std::optional<NetworkEnding> networkEnded; // said in the call area in place of the call
     MenuView menu;
     bool operator==(const BoutView&) const = default;
 };

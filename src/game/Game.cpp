@@ -7,13 +7,14 @@
 namespace pistework::game {
 
 Game::Game(const platform::Services& services)
-    : store(services.store), clock(services.clock), timers(services.timers),
+    : store(services.store), sound(services.sound), clock(services.clock), timers(services.timers),
       bout(timers, view, events, options, services) {
     bout.SetOnStep([this] { Publish(); });
     bout.SetOnStart(
         [this] { replays.Begin(view, options.maxHits, options.timed, clock.NowMilliseconds()); });
     events.Listen([this](const BoutEvent& event) {
         replays.Note(event, clock.NowMilliseconds());
+        if (std::holds_alternative<CallMade>(event)) view.networkEnded.reset();
         if (onEvent) onEvent(event);
     });
     bout.SetOnOver([this](const BoutOver& over) {
@@ -86,8 +87,41 @@ void Game::PadCommand(Side side, FencerCommand command) {
 void Game::NewGame() {
     // A new bout is play the player asked for: it starts at once, unpaused.
     ClearPause();
+    view.networkEnded.reset();
     bout.StartNew(false);
     Publish();
+}
+
+void Game::BeginNetworkBout() {
+    options.remoteLeft = true;
+    NewGame();
+}
+
+void Game::RemoteCommand(FencerCommand command) {
+    if (!options.remoteLeft || !bout.Running()) return;
+    bout.Command(Side::Left, command);
+    Publish();
+}
+
+void Game::EndNetworkBout(NetworkEnding why) {
+    if (!options.remoteLeft) return;
+    options.remoteLeft = false;
+    ClearPause();
+    StopAndKeepStrength(false);
+    view.startPrompt = true;
+    timers.autoPlay.SetEnabled(true);
+    ShowNetworkEnding(why);
+}
+
+void Game::ShowNetworkEnding(NetworkEnding why) {
+    view.networkEnded = why;
+    Publish();
+}
+
+void Game::PlayCue(SoundCue cue) {
+    if (!options.soundOn) return;
+    sound.SetFileName(cue == SoundCue::Hit ? options.hitSound : options.parrySound);
+    if (sound.Open()) (void)sound.Play();
 }
 
 void Game::PauseOrResume() {
@@ -199,7 +233,7 @@ BestResultTable Game::BestResults() const {
 
 // Custom opponents and two-player bouts keep no best results; a demonstration is nobody's.
 void Game::OfferBestResult(const BoutOver& over) {
-    if (over.demonstration || !options.level || options.twoPlayer) return;
+    if (over.demonstration || !options.level || options.twoPlayer || options.remoteLeft) return;
     if (over.winner != Side::Right || !askWinnerName) return;
     const int level = options.level->number;
     const BestResult stored = BestResults()[static_cast<std::size_t>(level)];

@@ -71,6 +71,19 @@ public:
     // nobody in a demonstration, and between bouts it shows the start prompt.
     void PadCommand(Side side, FencerCommand command);
 
+    // --- A network bout, on the host: the guest fences the left fencer from its own machine
+    // with its own commands, the host's player the right one as in a bout against the
+    // computer. It starts at once, at the host's options, and keeps no best result.
+    void BeginNetworkBout();
+    void RemoteCommand(FencerCommand command);
+    // Back to this player's own game, the call area saying why the network bout ended.
+    void EndNetworkBout(NetworkEnding why);
+    bool InNetworkBout() const { return options.remoteLeft; }
+    // On the guest, whose own game is held meanwhile: the host's sound cues, and why the
+    // network bout ended.
+    void PlayCue(SoundCue cue);
+    void ShowNetworkEnding(NetworkEnding why);
+
     // --- The menu.
     void NewGame();
     void PauseOrResume();
@@ -113,6 +126,7 @@ private:
     void OfferBestResult(const BoutOver& over);
 
     platform::Store& store;
+    platform::MediaPlayer& sound;
     const platform::Clock& clock;
     BoutView view;
     EventStream events;

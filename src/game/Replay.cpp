@@ -2,75 +2,18 @@
 #include "game/Replay.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
 #include <string>
 
 namespace pistework::game {
 
-ReplayPicture ReplayPicture::Of(const BoutView& view) {
-    return {view.fencers, view.inFront, view.call, view.scores, view.cards, view.clock, view.lamps};
-}
-
-BoutView ReplayPicture::Over(BoutView view) const {
-    view.fencers = fencers;
-    view.inFront = inFront;
-    view.call = call;
-    view.scores = scores;
-    view.cards = cards;
-    view.clock = clock;
-    view.lamps = lamps;
-    view.startPrompt = false;
-    view.commandButtons = false;
-    return view;
-}
+using codec::Reader;
+using codec::Writer;
 
 namespace {
 
-// Events hold no comparison of their own; a replay compares them field by field.
-bool Same(const BoutEvent& a, const BoutEvent& b) {
-    if (a.index() != b.index()) return false;
-    if (const auto* x = std::get_if<CallMade>(&a)) return x->call == std::get<CallMade>(b).call;
-    if (const auto* x = std::get_if<Ruling>(&a)) {
-        const auto& y = std::get<Ruling>(b);
-        return x->kind == y.kind && x->side == y.side;
-    }
-    if (const auto* x = std::get_if<SoundPlayed>(&a)) return x->cue == std::get<SoundPlayed>(b).cue;
-    const auto& x = std::get<BoutOver>(a);
-    const auto& y = std::get<BoutOver>(b);
-    return x.winner == y.winner && x.score == y.score && x.demonstration == y.demonstration;
-}
-
-// Bounds no bout reaches; a value past them is a damaged file. A target stored by hand may be
-// any positive int, and the clock of such a bout as long as an int holds, so the counts and
-// the clock are bounded only by what the game keeps them in.
+// A bout no longer than a day; a time past it is a damaged file.
 constexpr std::uint32_t kMaxMs = 24u * 3600u * 1000u;
-constexpr std::int64_t kMaxCount = std::numeric_limits<int>::max();
-constexpr std::int64_t kMaxX = 4096;
-constexpr std::int64_t kMaxSeconds = std::numeric_limits<int>::max();
-constexpr std::size_t kMaxPoseLength = 32;
-constexpr std::size_t kMaxPoses = 4096;
-
-// Which fields of a picture a change carries, one bit each, in stream order.
-constexpr unsigned kPoseLeft = 1u << 0;
-constexpr unsigned kXLeft = 1u << 1;
-constexpr unsigned kPoseRight = 1u << 2;
-constexpr unsigned kXRight = 1u << 3;
-constexpr unsigned kInFront = 1u << 4;
-constexpr unsigned kCall = 1u << 5;
-constexpr unsigned kScores = 1u << 6;
-constexpr unsigned kCards = 1u << 7;
-constexpr unsigned kClock = 1u << 8;
-constexpr unsigned kLamps = 1u << 9;
-constexpr unsigned kAllFields = (1u << 10) - 1;
-
-// What an entry holds: a picture, or one kind of event.
-constexpr std::uint8_t kPicture = 0;
-constexpr std::uint8_t kCallMade = 1;
-constexpr std::uint8_t kRuling = 2;
-constexpr std::uint8_t kSound = 3;
-constexpr std::uint8_t kOver = 4;
-constexpr std::uint8_t kTags = 5;
 
 std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -82,225 +25,6 @@ std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
     return ~crc;
 }
 
-class Writer {
-public:
-    Writer(std::vector<std::uint8_t>& bytes, std::vector<std::string>& poses)
-        : bytes(bytes), poses(poses) {}
-
-    void Byte(unsigned value) { bytes.push_back(static_cast<std::uint8_t>(value)); }
-    void Varint(std::uint64_t value) {
-        while (value >= 0x80) {
-            Byte((value & 0x7F) | 0x80);
-            value >>= 7;
-        }
-        Byte(static_cast<unsigned>(value));
-    }
-    void Signed(std::int64_t value) {
-        Varint((static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63));
-    }
-    // A picture name already written is written again as its number.
-    void Pose(const std::string& pose) {
-        const auto known = std::find(poses.begin(), poses.end(), pose);
-        if (known != poses.end())
-            return Varint(static_cast<std::uint64_t>(known - poses.begin()) + 1);
-        Varint(0);
-        Varint(pose.size());
-        bytes.insert(bytes.end(), pose.begin(), pose.end());
-        poses.push_back(pose);
-    }
-
-    std::vector<std::uint8_t>& bytes;
-
-private:
-    std::vector<std::string>& poses;
-};
-
-// Every read checks its bounds; the first failure stops all further reading.
-class Reader {
-public:
-    explicit Reader(std::span<const std::uint8_t> bytes) : bytes(bytes) {}
-    bool ok = true;
-    bool ranOut = false;
-
-    bool AtEnd() const { return at == bytes.size(); }
-    std::size_t Left() const { return bytes.size() - at; }
-    std::uint8_t Byte() {
-        if (!ok || at >= bytes.size()) {
-            ranOut = ranOut || ok;
-            ok = false;
-            return 0;
-        }
-        return bytes[at++];
-    }
-    std::uint64_t Varint() {
-        std::uint64_t value = 0;
-        for (int shift = 0; shift < 64; shift += 7) {
-            const std::uint8_t b = Byte();
-            value |= static_cast<std::uint64_t>(b & 0x7F) << shift;
-            if (!(b & 0x80)) return value;
-        }
-        ok = false;
-        return 0;
-    }
-    std::int64_t Signed() {
-        const std::uint64_t v = Varint();
-        return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
-    }
-    // A value in [low, high]; anything else spoils the read.
-    std::int64_t In(std::int64_t value, std::int64_t low, std::int64_t high) {
-        if (value < low || value > high) ok = false;
-        return ok ? value : low;
-    }
-    std::int64_t Count() {
-        return In(static_cast<std::int64_t>(std::min<std::uint64_t>(Varint(), kMaxCount + 1)), 0,
-                  kMaxCount);
-    }
-    bool Flag() { return In(Byte(), 0, 1) == 1; }
-    template <typename E> E Enum(E last) {
-        return static_cast<E>(In(Byte(), 0, static_cast<std::int64_t>(last)));
-    }
-    Side ReadSide() { return Enum(Side::Right); }
-    std::string Pose() {
-        const std::uint64_t index = Varint();
-        if (index > 0) {
-            if (index > poses.size()) ok = false;
-            return ok ? poses[index - 1] : std::string();
-        }
-        const std::uint64_t length = Varint();
-        if (length == 0 || length > kMaxPoseLength || length > Left() || poses.size() >= kMaxPoses)
-            ok = false;
-        if (!ok) return {};
-        std::string pose(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                         bytes.begin() + static_cast<std::ptrdiff_t>(at + length));
-        at += length;
-        // Picture names are plain resource names.
-        for (char c : pose)
-            if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-')) ok = false;
-        poses.push_back(pose);
-        return pose;
-    }
-
-private:
-    std::span<const std::uint8_t> bytes;
-    std::size_t at = 0;
-    std::vector<std::string> poses;
-};
-
-void WritePicture(Writer& w, const ReplayPicture& was, const ReplayPicture& now) {
-    unsigned mask = 0;
-    auto changed = [&mask](bool differs, unsigned bit) { mask |= differs ? bit : 0u; };
-    changed(was.fencers[Side::Left].pose != now.fencers[Side::Left].pose, kPoseLeft);
-    changed(was.fencers[Side::Left].x != now.fencers[Side::Left].x, kXLeft);
-    changed(was.fencers[Side::Right].pose != now.fencers[Side::Right].pose, kPoseRight);
-    changed(was.fencers[Side::Right].x != now.fencers[Side::Right].x, kXRight);
-    changed(was.inFront != now.inFront, kInFront);
-    changed(was.call != now.call, kCall);
-    changed(was.scores != now.scores, kScores);
-    changed(was.cards != now.cards, kCards);
-    changed(was.clock != now.clock, kClock);
-    changed(was.lamps != now.lamps, kLamps);
-    w.Varint(mask);
-    for (Side side : kSides) {
-        const unsigned shift = side == Side::Left ? 0 : 2;
-        if (mask & (kPoseLeft << shift)) w.Pose(now.fencers[side].pose);
-        if (mask & (kXLeft << shift)) w.Signed(now.fencers[side].x);
-    }
-    if (mask & kInFront) w.Byte(static_cast<unsigned>(now.inFront));
-    if (mask & kCall) {
-        w.Byte(static_cast<unsigned>(now.call.call));
-        w.Byte(static_cast<unsigned>(now.call.side));
-    }
-    for (Side side : kSides)
-        if (mask & kScores) w.Varint(static_cast<std::uint64_t>(now.scores[side]));
-    for (Side side : kSides)
-        if (mask & kCards) {
-            w.Byte(now.cards[side].yellow);
-            w.Varint(static_cast<std::uint64_t>(now.cards[side].reds));
-        }
-    if (mask & kClock) {
-        w.Signed(now.clock.secondsLeft);
-        w.Byte(now.clock.shown);
-    }
-    for (Side side : kSides)
-        if (mask & kLamps) w.Byte(static_cast<unsigned>(now.lamps[side]));
-}
-
-ReplayPicture ReadPicture(Reader& r, ReplayPicture picture) {
-    const std::uint64_t mask = r.Varint();
-    if (mask > kAllFields) r.ok = false;
-    for (Side side : kSides) {
-        const unsigned shift = side == Side::Left ? 0 : 2;
-        if (mask & (kPoseLeft << shift)) picture.fencers[side].pose = r.Pose();
-        if (mask & (kXLeft << shift))
-            picture.fencers[side].x = static_cast<int>(r.In(r.Signed(), -kMaxX, kMaxX));
-    }
-    if (mask & kInFront) picture.inFront = r.ReadSide();
-    if (mask & kCall) {
-        picture.call.call = r.Enum(Call::GameOver);
-        picture.call.side = r.ReadSide();
-    }
-    for (Side side : kSides)
-        if (mask & kScores) picture.scores[side] = static_cast<int>(r.Count());
-    for (Side side : kSides)
-        if (mask & kCards) {
-            picture.cards[side].yellow = r.Flag();
-            picture.cards[side].reds = static_cast<int>(r.Count());
-        }
-    if (mask & kClock) {
-        picture.clock.secondsLeft = static_cast<int>(r.In(r.Signed(), -kMaxSeconds, kMaxSeconds));
-        picture.clock.shown = r.Flag();
-    }
-    for (Side side : kSides)
-        if (mask & kLamps) picture.lamps[side] = r.Enum(Lamp::OffTarget);
-    return picture;
-}
-
-void WriteEvent(Writer& w, const BoutEvent& event) {
-    if (const auto* e = std::get_if<CallMade>(&event)) {
-        w.Byte(kCallMade);
-        w.Byte(static_cast<unsigned>(e->call.call));
-        w.Byte(static_cast<unsigned>(e->call.side));
-    } else if (const auto* e = std::get_if<Ruling>(&event)) {
-        w.Byte(kRuling);
-        w.Byte(static_cast<unsigned>(e->kind));
-        w.Byte(static_cast<unsigned>(e->side));
-    } else if (const auto* e = std::get_if<SoundPlayed>(&event)) {
-        w.Byte(kSound);
-        w.Byte(static_cast<unsigned>(e->cue));
-    } else {
-        const auto& over = std::get<BoutOver>(event);
-        w.Byte(kOver);
-        w.Byte(over.winner ? static_cast<unsigned>(*over.winner) + 1 : 0);
-        for (Side side : kSides)
-            w.Varint(static_cast<std::uint64_t>(over.score[side]));
-        w.Byte(over.demonstration);
-    }
-}
-
-BoutEvent ReadEvent(Reader& r, std::uint8_t tag) {
-    switch (tag) {
-    case kCallMade: {
-        const Call call = r.Enum(Call::GameOver);
-        return CallMade{{call, r.ReadSide()}};
-    }
-    case kRuling: {
-        const RulingKind kind = r.Enum(RulingKind::RedCard);
-        return Ruling{kind, r.ReadSide()};
-    }
-    case kSound:
-        return SoundPlayed{r.Enum(SoundCue::Parry)};
-    default: {
-        BoutOver over;
-        const auto winner = r.In(r.Byte(), 0, 2);
-        if (winner > 0) over.winner = winner == 1 ? Side::Left : Side::Right;
-        for (Side side : kSides)
-            over.score[side] = static_cast<int>(r.Count());
-        over.demonstration = r.Flag();
-        return over;
-    }
-    }
-}
-
 ReplayError ReadBody(Reader& r, Replay& replay) {
     ReplayPicture picture;
     std::uint64_t ms = 0;
@@ -308,14 +32,14 @@ ReplayError ReadBody(Reader& r, Replay& replay) {
         if (replay.entries.size() >= kMaxReplayEntries) r.ok = false;
         ms += std::min<std::uint64_t>(r.Varint(), kMaxMs + 1ull);
         r.In(static_cast<std::int64_t>(ms), 0, kMaxMs);
-        const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), 0, kTags - 1));
+        const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), 0, codec::kTags - 1));
         if (!r.ok) break;
         ReplayEntry entry{static_cast<std::uint32_t>(ms), {}};
-        if (tag == kPicture) {
-            picture = ReadPicture(r, picture);
+        if (tag == codec::kPicture) {
+            picture = codec::ReadPicture(r, picture);
             entry.what = picture;
         } else {
-            entry.what = ReadEvent(r, tag);
+            entry.what = codec::ReadEvent(r, tag);
         }
         replay.entries.push_back(std::move(entry));
     }
@@ -334,7 +58,7 @@ bool operator==(const Replay& a, const Replay& b) {
         if (x.ms != y.ms || x.what.index() != y.what.index()) return false;
         const auto* p = std::get_if<ReplayPicture>(&x.what);
         if (p ? *p != std::get<ReplayPicture>(y.what)
-              : !Same(std::get<BoutEvent>(x.what), std::get<BoutEvent>(y.what)))
+              : !codec::Same(std::get<BoutEvent>(x.what), std::get<BoutEvent>(y.what)))
             return false;
     }
     return true;
@@ -348,11 +72,11 @@ void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEn
     w.Varint(entry.ms - std::min(ms, entry.ms));
     ms = std::max(ms, entry.ms);
     if (const auto* now = std::get_if<ReplayPicture>(&entry.what)) {
-        w.Byte(kPicture);
-        WritePicture(w, was, *now);
+        w.Byte(codec::kPicture);
+        codec::WritePicture(w, was, *now);
         was = *now;
     } else {
-        WriteEvent(w, std::get<BoutEvent>(entry.what));
+        codec::WriteEvent(w, std::get<BoutEvent>(entry.what));
     }
 }
 
@@ -393,7 +117,8 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
     if (!std::equal(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(magic),
                     kReplayMagic.begin()))
         return ReplayError::NotAReplay;
-    Reader header(bytes.subspan(magic));
+    std::vector<std::string> names;
+    Reader header(bytes.subspan(magic), names);
     const std::uint8_t version = header.Byte();
     if (header.ok && version > kReplayVersion) return ReplayError::NewerVersion;
     const std::uint8_t flags = header.Byte();
@@ -403,7 +128,7 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
         (header.ok && header.Left() < 4 + std::min<std::uint64_t>(length, kMaxReplayFileBytes)))
         return ReplayError::Truncated;
     if (!header.ok || version == 0 || flags > 3 || target == 0 ||
-        target > static_cast<std::uint64_t>(kMaxCount) || header.Left() != length + 4)
+        target > static_cast<std::uint64_t>(codec::kMaxCount) || header.Left() != length + 4)
         return ReplayError::Damaged;
     const std::size_t crcAt = bytes.size() - 4;
     std::uint32_t crc = 0;
@@ -411,7 +136,7 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
         crc |= static_cast<std::uint32_t>(bytes[crcAt + static_cast<std::size_t>(i)]) << (8 * i);
     if (crc != Crc32(bytes.first(crcAt))) return ReplayError::Damaged;
     Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}};
-    Reader body(bytes.subspan(crcAt - length, length));
+    Reader body(bytes.subspan(crcAt - length, length), names);
     const ReplayError error = ReadBody(body, read);
     if (error == ReplayError::None) replay = std::move(read);
     return error;

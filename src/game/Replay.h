@@ -5,6 +5,7 @@
 // is a small header and a stream of per-field changes in varints, read as hostile input.
 
 #include "game/BoutView.h"
+#include "game/ViewCodec.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -17,23 +18,6 @@
 #include <vector>
 
 namespace pistework::game {
-
-// What a replay draws of a view: the fencers, the call, scores, cards, clock and lamps. The
-// start prompt, the command buttons and the menu are the watcher's own.
-struct ReplayPicture {
-    PerSide<FencerView> fencers;
-    Side inFront = Side::Left;
-    RefereeCall call;
-    PerSide<int> scores{0, 0};
-    PerSide<CardsView> cards;
-    ClockView clock;
-    PerSide<Lamp> lamps{Lamp::Off, Lamp::Off};
-    bool operator==(const ReplayPicture&) const = default;
-
-    static ReplayPicture Of(const BoutView& view);
-    // The picture drawn over the watcher's own prompt, buttons and menu.
-    BoutView Over(BoutView view) const;
-};
 
 struct ReplayEntry {
     std::uint32_t ms = 0; // since the bout's start

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -85,6 +86,19 @@ class Launcher {
 public:
     virtual ~Launcher() = default;
     virtual bool Start(const std::string& program, const std::vector<std::string>& arguments) = 0;
+};
+
+// A byte stream to one peer on the network: what is sent arrives whole and in order, until
+// the connection ends.
+class Connection {
+public:
+    virtual ~Connection() = default;
+    virtual void Send(std::span<const std::uint8_t> bytes) = 0;
+    // Ends the connection once what was sent has gone; nothing more is reported after.
+    virtual void Close() = 0;
+    virtual void SetOnReceived(std::function<void(std::span<const std::uint8_t>)> handler) = 0;
+    // The peer closed the connection, or the network broke it.
+    virtual void SetOnLost(std::function<void()> handler) = 0;
 };
 
 // What the game runs on: one of each service, from the Qt shell or the headless platform.

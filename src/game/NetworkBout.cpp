@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/NetworkBout.h"
+
+namespace pistework::game {
+
+using net::Ending;
+
+NetworkLink::NetworkLink(net::Role role, platform::Connection& connection,
+                         platform::TimerSource& timers, const platform::Clock& clock)
+    : connection(connection), clock(clock), timer(timers.MakeTimer("TimerNetwork", kCheckMs)),
+      reader(role) {
+    heard = spoke = clock.NowMilliseconds();
+    timer->SetOnTimer([this] { Check(); });
+    timer->SetEnabled(true);
+    connection.SetOnReceived([this](std::span<const std::uint8_t> bytes) { Received(bytes); });
+    connection.SetOnLost([this] { End(Ending::Lost); });
+}
+
+NetworkLink::~NetworkLink() {
+    connection.SetOnReceived(nullptr);
+    connection.SetOnLost(nullptr);
+}
+
+void NetworkLink::Send(const net::Message& message) {
+    if (ended) return;
+    const std::vector<std::uint8_t> frame = writer.Frame(message);
+    sent += frame.size();
+    spoke = clock.NowMilliseconds();
+    connection.Send(frame);
+}
+
+void NetworkLink::End(Ending why) {
+    if (ended) return;
+    ended = true;
+    timer->SetEnabled(false);
+    connection.Close();
+    if (onEnd) onEnd(why);
+}
+
+void NetworkLink::Received(std::span<const std::uint8_t> bytes) {
+    if (ended) return;
+    received += bytes.size();
+    const std::int64_t now = clock.NowMilliseconds();
+    // Only whole frames count as being heard: a trickle of bytes is silence.
+    const std::optional<Ending> fault = reader.Feed(bytes, now, [this, now](const net::Message& m) {
+        heard = now;
+        if (!ended && onMessage) onMessage(m);
+    });
+    if (fault) End(*fault);
+}
+
+void NetworkLink::Check() {
+    const std::int64_t now = clock.NowMilliseconds();
+    if (now - heard >= net::kSilenceMs) return End(Ending::Silent);
+    if (now - spoke >= net::kHeartbeatMs) Send(net::Heartbeat{});
+}
+
+NetworkHost::NetworkHost(Game& game, platform::Connection& connection,
+                         platform::TimerSource& timers, const platform::Clock& clock, int code)
+    : game(game), link(net::Role::Host, connection, timers, clock), code(code) {
+    link.SetOnMessage([this](const net::Message& message) { Take(message); });
+    link.SetOnEnd([this](Ending why) {
+        if (begun) this->game.EndNetworkBout(why);
+        if (onEnd) onEnd(why, begun);
+    });
+}
+
+void NetworkHost::Take(const net::Message& message) {
+    if (const auto* hello = std::get_if<net::Hello>(&message)) {
+        // Turned away plainly: the guest is told why, and the host's game never notices.
+        if (hello->version != net::kVersion) {
+            link.Send(net::Refuse{net::Refusal::WrongVersion});
+            return link.End(Ending::WrongVersion);
+        }
+        if (hello->code != code) {
+            link.Send(net::Refuse{net::Refusal::WrongCode});
+            return link.End(Ending::WrongCode);
+        }
+        link.Send(net::Welcome{});
+        begun = true;
+        if (onBegin) onBegin();
+        game.BeginNetworkBout();
+    } else if (const auto* command = std::get_if<net::Command>(&message)) {
+        game.RemoteCommand(command->command);
+    } else if (std::holds_alternative<net::Pause>(message)) {
+        game.PauseOrResume();
+    } else if (std::holds_alternative<net::Bye>(message)) {
+        link.End(Ending::PeerLeft);
+    }
+}
+
+void NetworkHost::See(const BoutView& view) {
+    if (!begun || link.Ended()) return;
+    const net::Picture picture{ReplayPicture::Of(view), view.menu.paused};
+    if (shown == picture) return;
+    shown = picture;
+    link.Send(picture);
+}
+
+void NetworkHost::Hear(const BoutEvent& event) {
+    if (begun) link.Send(net::Event{event});
+}
+
+void NetworkHost::Leave() {
+    link.Send(net::Bye{});
+    link.End(Ending::Left);
+}
+
+NetworkGuest::NetworkGuest(Game& game, platform::Connection& connection,
+                           platform::TimerSource& timers, const platform::Clock& clock, int code)
+    : game(game), link(net::Role::Guest, connection, timers, clock) {
+    link.SetOnMessage([this](const net::Message& message) { Take(message); });
+    link.SetOnEnd([this](Ending why) {
+        if (begun) {
+            this->game.ReleaseAfterReplay();
+            this->game.ShowNetworkEnding(why);
+        }
+        if (onEnd) onEnd(why, begun);
+    });
+    link.Send(net::Hello{net::kVersion, code});
+}
+
+void NetworkGuest::Take(const net::Message& message) {
+    if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
+        if (welcome->version != net::kVersion) {
+            link.Send(net::Bye{});
+            return link.End(Ending::WrongVersion);
+        }
+        begun = true;
+        // The guest's own game waits, as under a replay, until the network bout ends.
+        game.HoldForReplay();
+        if (onBegin) onBegin();
+    } else if (const auto* refused = std::get_if<net::Refuse>(&message)) {
+        link.End(refused->why == net::Refusal::WrongCode      ? Ending::WrongCode
+                 : refused->why == net::Refusal::WrongVersion ? Ending::WrongVersion
+                                                              : Ending::Busy);
+    } else if (const auto* picture = std::get_if<net::Picture>(&message)) {
+        shown = *picture;
+        if (onPicture) onPicture(shown);
+    } else if (const auto* event = std::get_if<net::Event>(&message)) {
+        if (const auto* cue = std::get_if<SoundPlayed>(&event->event)) game.PlayCue(cue->cue);
+    } else if (std::holds_alternative<net::Bye>(message)) {
+        link.End(Ending::PeerLeft);
+    }
+}
+
+void NetworkGuest::Command(FencerCommand command) {
+    if (begun) link.Send(net::Command{command});
+}
+
+void NetworkGuest::PauseOrResume() {
+    if (begun) link.Send(net::Pause{});
+}
+
+void NetworkGuest::Leave() {
+    link.Send(net::Bye{});
+    link.End(Ending::Left);
+}
+
+} // namespace pistework::game

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The two ends of a network bout. The host's game is the authority: it fences the bout, takes
+// the guest's commands for the left fencer and sends the guest what the piste shows. The
+// guest's own game is held meanwhile; it draws what the host sends and plays its sound cues.
+// Either end keeps the link alive with heartbeats, and ends it, plainly and once, when its
+// player leaves, when the peer leaves, falls silent or breaks the rules of the link.
+
+#include "game/Game.h"
+#include "game/Network.h"
+#include "platform/Platform.h"
+
+#include <functional>
+#include <memory>
+
+namespace pistework::game {
+
+// Frames over one connection, with heartbeats and the silence that ends it.
+class NetworkLink {
+public:
+    NetworkLink(net::Role role, platform::Connection& connection, platform::TimerSource& timers,
+                const platform::Clock& clock);
+    ~NetworkLink();
+    NetworkLink(const NetworkLink&) = delete;
+    NetworkLink& operator=(const NetworkLink&) = delete;
+
+    void SetOnMessage(std::function<void(const net::Message&)> handler) {
+        onMessage = std::move(handler);
+    }
+    void SetOnEnd(std::function<void(net::Ending)> handler) { onEnd = std::move(handler); }
+    void Send(const net::Message& message);
+    // Closes the connection and reports `why`, once; whatever comes after is not read.
+    void End(net::Ending why);
+    bool Ended() const { return ended; }
+    std::uint64_t BytesSent() const { return sent; }
+    std::uint64_t BytesReceived() const { return received; }
+
+    // How often the link looks at the time since it last heard and last spoke.
+    static constexpr int kCheckMs = 250;
+
+private:
+    void Received(std::span<const std::uint8_t> bytes);
+    void Check();
+
+    platform::Connection& connection;
+    const platform::Clock& clock;
+    std::unique_ptr<platform::Timer> timer;
+    net::FrameWriter writer;
+    net::FrameReader reader;
+    std::function<void(const net::Message&)> onMessage;
+    std::function<void(net::Ending)> onEnd;
+    std::int64_t heard = 0, spoke = 0;
+    std::uint64_t sent = 0, received = 0;
+    bool ended = false;
+};
+
+// Reported once as a network bout ends: why, and whether it had begun (a guest turned away at
+// the door never fenced).
+using OnNetworkEnd = std::function<void(net::Ending why, bool begun)>;
+
+class NetworkHost {
+public:
+    // Waits on `connection` for the guest's hello with `code`.
+    NetworkHost(Game& game, platform::Connection& connection, platform::TimerSource& timers,
+                const platform::Clock& clock, int code);
+    void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
+    void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    // Each view and event of the host's game, which the guest is sent.
+    void See(const BoutView& view);
+    void Hear(const BoutEvent& event);
+    // The host's player ends the bout: New Game, or the window closing.
+    void Leave();
+    bool Begun() const { return begun; }
+    const NetworkLink& Link() const { return link; }
+
+private:
+    void Take(const net::Message& message);
+
+    Game& game;
+    NetworkLink link;
+    int code;
+    bool begun = false;
+    std::optional<net::Picture> shown;
+    OnNetworkEnd onEnd;
+    std::function<void()> onBegin;
+};
+
+class NetworkGuest {
+public:
+    // Says hello with `code` on `connection` at once.
+    NetworkGuest(Game& game, platform::Connection& connection, platform::TimerSource& timers,
+                 const platform::Clock& clock, int code);
+    void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
+    void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    void SetOnPicture(std::function<void(const net::Picture&)> handler) {
+        onPicture = std::move(handler);
+    }
+    // The guest's commands for its fencer, and its pause: nothing before the host welcomes it.
+    void Command(FencerCommand command);
+    void PauseOrResume();
+    void Leave();
+    bool Begun() const { return begun; }
+    const net::Picture& Shown() const { return shown; }
+    const NetworkLink& Link() const { return link; }
+
+private:
+    void Take(const net::Message& message);
+
+    Game& game;
+    NetworkLink link;
+    bool begun = false;
+    net::Picture shown;
+    OnNetworkEnd onEnd;
+    std::function<void()> onBegin;
+    std::function<void(const net::Picture&)> onPicture;
+};
+
+} // namespace pistework::game

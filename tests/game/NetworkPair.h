@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A host's game and a guest's game on one virtual clock, joined by a connection in memory
+// with a set delay each way, as two machines on a network would be.
+
+#include "game/NetworkBout.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/headless/MemoryConnection.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace pistework::game {
+
+struct NetworkPair {
+    explicit NetworkPair(int delayMs = 0, int hostCode = 1234)
+        : hostEnd(form.scheduler, delayMs), guestEnd(form.scheduler, delayMs), code(hostCode) {
+        platform::headless::MemoryConnection::Join(hostEnd, guestEnd);
+        host.SetOnView([this](const BoutView& view) {
+            if (hosting) hosting->See(view);
+        });
+        host.SetOnEvent([this](const BoutEvent& event) {
+            if (hosting) hosting->Hear(event);
+        });
+        host.Start();
+        guest.Start();
+        hosting = std::make_unique<NetworkHost>(host, hostEnd, form, form.clock, code);
+        hosting->SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
+    }
+    // The guest knocks with `guestCode`.
+    void Join(int guestCode = 1234) {
+        joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestCode);
+        joining->SetOnEnd([this](net::Ending why, bool) { guestEnded = why; });
+        joining->SetOnPicture([this](const net::Picture& p) { guestSaw.push_back(p); });
+    }
+
+    platform::headless::HeadlessPlatform form;
+    // The guest's machine: its own settings and sound, the same clock.
+    platform::headless::MemoryStore guestStore;
+    platform::headless::HeadlessMediaPlayer guestSound;
+    platform::LcgRandom guestRandom;
+    Game host{form.Services()};
+    Game guest{platform::Services{.timers = form,
+                                  .sound = guestSound,
+                                  .store = guestStore,
+                                  .clock = form.clock,
+                                  .random = guestRandom}};
+    platform::headless::MemoryConnection hostEnd, guestEnd;
+    int code;
+    std::unique_ptr<NetworkHost> hosting;
+    std::unique_ptr<NetworkGuest> joining;
+    std::optional<net::Ending> hostEnded, guestEnded;
+    std::vector<net::Picture> guestSaw;
+};
+
+} // namespace pistework::game
