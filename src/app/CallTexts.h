@@ -60,4 +60,36 @@ inline std::string CallText(game::RefereeCall said) {
 // The text of a call in the player's language, as the window shows it.
 QString TranslatedCallText(game::RefereeCall said);
 
+// Why a network bout ended, said in the call area in place of a call, and in the dialogs of a
+// host or guest turned away. The breaches of the link's rules share one plain sentence.
+struct EndingWords {
+    game::NetworkEnding ending;
+    std::string_view text;
+};
+
+inline constexpr std::string_view kBrokenLinkWords = QT_TRANSLATE_NOOP(
+    "Network", "The other game sent what no game sends:\nthe network bout is over");
+
+inline constexpr std::array<EndingWords, 7> kEndingWords{{
+    {game::NetworkEnding::Left, QT_TRANSLATE_NOOP("Network", "Network bout ended")},
+    {game::NetworkEnding::PeerLeft,
+     QT_TRANSLATE_NOOP("Network", "Your opponent left the network bout")},
+    {game::NetworkEnding::Lost,
+     QT_TRANSLATE_NOOP("Network", "The connection to your opponent was lost")},
+    {game::NetworkEnding::Silent,
+     QT_TRANSLATE_NOOP("Network", "Your opponent has not answered\nfor five seconds")},
+    {game::NetworkEnding::WrongCode, QT_TRANSLATE_NOOP("Network", "The pairing code is wrong")},
+    {game::NetworkEnding::WrongVersion,
+     QT_TRANSLATE_NOOP("Network", "The other game is another version of Pistework")},
+    {game::NetworkEnding::Busy, QT_TRANSLATE_NOOP("Network", "The host has a guest already")},
+}};
+
+inline std::string NetworkEndingText(game::NetworkEnding ending) {
+    for (const EndingWords& words : kEndingWords)
+        if (words.ending == ending) return std::string(words.text);
+    return std::string(kBrokenLinkWords);
+}
+
+QString TranslatedNetworkEnding(game::NetworkEnding ending);
+
 } // namespace pistework::app

@@ -259,6 +259,8 @@ enum class MenuCommand {
     Handbook,
     SaveReplay,
     WatchReplay,
+    HostNetworkBout,
+    JoinNetworkBout,
 };
 
 struct MenuEntry {
@@ -276,7 +278,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 39> kMenu{{
+inline constexpr std::array<MenuEntry, 42> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -290,6 +292,11 @@ inline constexpr std::array<MenuEntry, 39> kMenu{{
      MenuCommand::SaveReplay},
     {"mnuFileWatchReplay", QT_TRANSLATE_NOOP("Menu", "&Watch Replay…"), "mnuFile", MenuKind::Item,
      MenuCommand::WatchReplay},
+    {"N7", "-", "mnuFile", MenuKind::Separator},
+    {"mnuFileHostNetworkBout", QT_TRANSLATE_NOOP("Menu", "&Host Network Bout…"), "mnuFile",
+     MenuKind::Item, MenuCommand::HostNetworkBout},
+    {"mnuFileJoinNetworkBout", QT_TRANSLATE_NOOP("Menu", "&Join Network Bout…"), "mnuFile",
+     MenuKind::Item, MenuCommand::JoinNetworkBout},
     {"N1", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "mnuFile", MenuKind::Item,
      MenuCommand::Exit},

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
+#include "app/CallTexts.h"
 #include "app/PadInput.h"
 #include "app/Translations.h"
 
@@ -11,6 +12,7 @@
 #include "dialogs/HandbookDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/KeysDialog.h"
+#include "dialogs/NetworkDialogs.h"
 #include "dialogs/Style.h"
 #include "dialogs/VictoryDialog.h"
 #include "game/Piste.h"
@@ -36,6 +38,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <chrono>
 #include <span>
 #include <stdexcept>
 #include <vector>
@@ -254,9 +257,14 @@ MainWindow::MainWindow(QWidget* parent)
 
     game = std::make_unique<game::Game>(platform::Services{
         .timers = timers, .sound = sound, .store = store, .clock = clock, .random = random});
-    // While a replay shows, the held game draws nothing; it is drawn again when the replay ends.
+    // While a replay or a host's bout shows, the held game draws nothing; it is drawn again
+    // when they end. A host's guest is sent each view and event.
     game->SetOnView([this](const game::BoutView& view) {
-        if (!player) Draw(view);
+        if (hosting) hosting->See(view);
+        if (!player && !Guesting()) Draw(view);
+    });
+    game->SetOnEvent([this](const game::BoutEvent& event) {
+        if (hosting) hosting->Hear(event);
     });
     game->SetOnNewBest([this](const game::Game::NewBest& best, const game::Game::Record& record) {
         dialogs::VictoryDialog victory(this, best.level, best.holder, record);
@@ -267,11 +275,15 @@ MainWindow::MainWindow(QWidget* parent)
     // Owned by the window: a pad drives a fencer as long as the window is open.
     new PadInput(
         this, [this] { return game->Options().twoPlayer; },
-        [this](Side side, game::FencerCommand command) { game->PadCommand(side, command); });
+        [this](Side side, game::FencerCommand command) {
+            // A guest's first pad drives its own fencer, as in a bout at home.
+            if (!Guesting()) return game->PadCommand(side, command);
+            if (side == Side::Right) OwnCommand(command);
+        });
     // Another program took the focus; the game's own dialogs keep it in the application.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state != Qt::ApplicationActive && !player) game->FocusLost();
+                if (state != Qt::ApplicationActive && !player && !Guesting()) game->FocusLost();
             });
 }
 
@@ -282,7 +294,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
-    if (event->isAccepted()) SaveOptions();
+    if (!event->isAccepted()) return;
+    // The other player is told plainly, not left to find the connection gone.
+    LeaveNetworkBout();
+    SaveOptions();
 }
 
 void MainWindow::SaveOptions() {
@@ -311,7 +326,7 @@ QWidget* MainWindow::NewControl(const ControlEntry& entry) {
     case ControlKind::Button: {
         auto* button = new QPushButton(Translated("Layout", entry.caption), client);
         connect(button, &QPushButton::clicked, this,
-                [this, command = entry.command] { game->Command(Side::Right, command); });
+                [this, command = entry.command] { OwnCommand(command); });
         return button;
     }
     case ControlKind::EditBox:
@@ -418,7 +433,17 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::Choose(MenuCommand command) {
     using enum layout::MenuCommand;
-    if (!player) {
+    if (InNetworkBout()) {
+        if (command == NewGame) {
+            LeaveNetworkBout();
+        } else if (command == PauseOrResume && Guesting()) {
+            guest->PauseOrResume();
+        } else if (command == PauseOrResume || command == ToggleSound) {
+            ChooseInGame(command);
+        } else if (command == Exit || command == FullScreen) {
+            ChooseInWindow(command);
+        }
+    } else if (!player) {
         if (!ChooseInWindow(command)) ChooseInGame(command);
     } else if (command == NewGame) {
         StopWatching();
@@ -492,6 +517,12 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
         if (!name.isEmpty()) MainWindow::WatchReplay(name);
         return true;
     }
+    case HostNetworkBout:
+        MainWindow::HostNetworkBout(game::net::kDefaultPort, dialogs::NewPairingCode());
+        return true;
+    case JoinNetworkBout:
+        MainWindow::JoinNetworkBout(QString(), 0, false);
+        return true;
     case Handbook:
         g.WhileHeld([this, &g] {
             const game::Game::Keys keys = g.CurrentKeys();
@@ -540,7 +571,8 @@ void MainWindow::ChooseInGame(MenuCommand command) {
 
 void MainWindow::Draw(const game::BoutView& view) {
     board.Draw(view);
-    actions.at(MenuCommand::SaveReplay)->setEnabled(!game->LastReplay().empty());
+    actions.at(MenuCommand::SaveReplay)
+        ->setEnabled(!game->LastReplay().empty() && !InNetworkBout());
     if (!drawnMenu || view.menu != *drawnMenu) DrawMenu(view.menu);
     drawnMenu = view.menu;
 }
@@ -629,8 +661,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && !key->text().isEmpty() && key->text().at(0).isPrint()) {
-            for (char32_t ch : key->text().toStdU32String())
-                game->KeyTyped(ch);
+            for (char32_t ch : key->text().toStdU32String()) {
+                if (!Guesting()) {
+                    game->KeyTyped(ch);
+                } else if (const auto command = game->OwnCommand(ch)) {
+                    OwnCommand(*command);
+                }
+            }
             return true;
         }
     }
@@ -764,6 +801,154 @@ void MainWindow::ShowReplayTitle() {
                        : tr("Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 "
                             "returns to the game")
                              .arg(player->Speed()));
+}
+
+namespace {
+
+const char* CommandName(game::FencerCommand command) {
+    static constexpr const char* kNames[] = {"Advance", "Extend", "Lunge",
+                                             "Retreat", "Parry",  "Fleche"};
+    return kNames[static_cast<std::size_t>(command)];
+}
+
+// Wall-clock milliseconds to the microsecond, so two programs' logs can be laid side by side.
+QString Stamp() {
+    using namespace std::chrono;
+    const auto now = duration<double, std::milli>(system_clock::now().time_since_epoch());
+    return QString::number(now.count(), 'f', 3);
+}
+
+} // namespace
+
+void MainWindow::OwnCommand(game::FencerCommand command) {
+    if (!Guesting()) return game->Command(Side::Right, command);
+    qCDebug(lcNetwork).noquote() << "network send" << CommandName(command) << Stamp();
+    guest->Command(command);
+}
+
+void MainWindow::HostNetworkBout(quint16 port, int code) {
+    if (InNetworkBout() || hostDialog || joinDialog) return;
+    QString error;
+    NetService* network = Network(error);
+    if (!network) return Warn(tr("Network bouts cannot start here:\n%1").arg(error));
+    game->WhileHeld([&] {
+        dialogs::HostDialog dialog(this, *network, port, code,
+                                   [this, code](std::unique_ptr<NetConnection> arrived) {
+                                       Greet(std::move(arrived), code);
+                                   });
+        hostDialog = &dialog;
+        if (dialog.Listening())
+            qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code" << code;
+        dialog.exec();
+    });
+    // Cancelled while a guest was still at the door: it is turned away.
+    if (hosting && !hosting->Begun()) hosting->Leave();
+}
+
+void MainWindow::JoinNetworkBout(const QString& address, int code, bool now) {
+    if (InNetworkBout() || hostDialog || joinDialog) return;
+    QString error;
+    NetService* network = Network(error);
+    if (!network) return Warn(tr("Network bouts cannot start here:\n%1").arg(error));
+    game->WhileHeld([&] {
+        dialogs::JoinDialog dialog(this, *network, address, code,
+                                   [this](std::unique_ptr<NetConnection> made, int given) {
+                                       Knock(std::move(made), given);
+                                   });
+        joinDialog = &dialog;
+        if (now) dialog.Join();
+        dialog.exec();
+    });
+    if (guest && !guest->Begun()) guest->Leave();
+}
+
+// A connection came in while the host's dialog listens: it is greeted, or, while another
+// guest is at the door or fencing, turned away plainly.
+void MainWindow::Greet(std::unique_ptr<NetConnection> arrived, int code) {
+    if (connection) {
+        game::net::FrameWriter refusal;
+        arrived->Send(refusal.Frame(game::net::Refuse{game::net::Refusal::Busy}));
+        arrived->Close();
+        return;
+    }
+    peer = arrived->PeerAddress();
+    qCDebug(lcNetwork).noquote() << "network guest at" << peer;
+    connection = std::move(arrived);
+    hosting = std::make_unique<game::NetworkHost>(*game, *connection, timers, clock, code);
+    hosting->SetOnCommand([](game::FencerCommand command) {
+        qCDebug(lcNetwork).noquote() << "network command" << CommandName(command) << Stamp();
+    });
+    hosting->SetOnBegin([this] { NetworkBegun(); });
+    hosting->SetOnEnd([this](game::NetworkEnding why, bool begun) { NetworkEnded(why, begun); });
+}
+
+void MainWindow::Knock(std::unique_ptr<NetConnection> made, int code) {
+    peer = made->PeerAddress();
+    connection = std::move(made);
+    guest = std::make_unique<game::NetworkGuest>(*game, *connection, timers, clock, code);
+    guest->SetOnBegin([this] { NetworkBegun(); });
+    guest->SetOnPicture([this](const game::net::Picture& picture) { DrawGuest(picture); });
+    guest->SetOnEnd([this](game::NetworkEnding why, bool begun) { NetworkEnded(why, begun); });
+}
+
+void MainWindow::NetworkBegun() {
+    qCDebug(lcNetwork).noquote() << "network bout begun with" << peer
+                                 << (hosting ? "as host" : "as guest");
+    setWindowTitle(tr("B.K.S. Pistework: network bout with %1").arg(peer));
+    SetNetworkMenu(true);
+    if (hostDialog) hostDialog->accept();
+    if (joinDialog) joinDialog->accept();
+}
+
+void MainWindow::NetworkEnded(game::NetworkEnding why, bool begun) {
+    const game::NetworkLink& link = hosting ? hosting->Link() : guest->Link();
+    qCDebug(lcNetwork).noquote() << "network bout ended:" << static_cast<int>(why)
+                                 << QString::fromStdString(NetworkEndingText(why))
+                                        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                 << "bytes sent" << link.BytesSent() << "received"
+                                 << link.BytesReceived();
+    if (!begun) {
+        // Turned away at the door: the dialog says why and the player may try again.
+        const QString said =
+            TranslatedNetworkEnding(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (hostDialog) hostDialog->Say(tr("A player could not join: %1").arg(said));
+        if (joinDialog) joinDialog->Say(said);
+    }
+    if (begun) {
+        SetNetworkMenu(false);
+        setWindowTitle(QStringLiteral("B.K.S. Pistework"));
+    }
+    // The link reported its end from inside its own handlers: it and its connection go once
+    // they have returned.
+    auto parts = std::make_shared<NetworkParts>(
+        NetworkParts{std::move(connection), std::move(hosting), std::move(guest)});
+    QMetaObject::invokeMethod(
+        this, [parts] {}, Qt::QueuedConnection);
+}
+
+void MainWindow::LeaveNetworkBout() {
+    if (hosting) hosting->Leave();
+    if (guest) guest->Leave();
+}
+
+void MainWindow::DrawGuest(const game::net::Picture& picture) {
+    if (!Guesting()) return;
+    game::BoutView view = picture.picture.Over(game->View());
+    view.menu.paused = picture.paused;
+    view.networkEnded.reset();
+    // The guest fences with its own buttons, if it fences with the mouse at home.
+    view.commandButtons = game->View().menu.control == game::ControlMode::Mouse;
+    board.Draw(view);
+}
+
+void MainWindow::SetNetworkMenu(bool on) {
+    using enum layout::MenuCommand;
+    for (const auto& [command, action] : actions) {
+        const bool left = command == NewGame || command == PauseOrResume || command == Exit ||
+                          command == FullScreen || command == ToggleSound;
+        action->setEnabled(!on || left);
+    }
+    if (!on) actions.at(SaveReplay)->setEnabled(!game->LastReplay().empty());
 }
 
 void MainWindow::Warn(const QString& text) {

@@ -5,12 +5,15 @@
 
 #include "app/BoutBoard.h"
 #include "app/Layout.h"
+#include "app/NetTransport.h"
 #include "app/QtServices.h"
 #include "app/SettingsStore.h"
 #include "game/Game.h"
+#include "game/NetworkBout.h"
 #include "platform/Random.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -21,6 +24,11 @@ class QAction;
 class QGraphicsView;
 class QLineEdit;
 class QPushButton;
+
+namespace pistework::dialogs {
+class HostDialog;
+class JoinDialog;
+} // namespace pistework::dialogs
 
 namespace pistework::app {
 
@@ -47,6 +55,13 @@ public:
     // Writes the last bout fenced; false, said plainly, when it could not be written.
     bool SaveReplay(const QString& fileName);
     bool Watching() const { return player != nullptr; }
+    // Opens the host's dialog, listening on `port` with `code`: a network bout begins when a
+    // guest joins with the code, and the dialog closes.
+    void HostNetworkBout(quint16 port, int code);
+    // Opens the join dialog at `address` with `code`; with `now`, it connects at once.
+    void JoinNetworkBout(const QString& address, int code, bool now);
+    // From the welcome to the end of a network bout, on either side.
+    bool InNetworkBout() const { return (hosting && hosting->Begun()) || Guesting(); }
     QWidget* Client() const { return client; }
 
 protected:
@@ -77,6 +92,23 @@ private:
     void StopWatching();
     void DrawReplay(const game::ReplayPicture& picture);
     void ShowReplayTitle();
+    // A network bout's parts: the connection, and this window's end of the link.
+    struct NetworkParts {
+        std::unique_ptr<NetConnection> connection;
+        std::unique_ptr<game::NetworkHost> host;
+        std::unique_ptr<game::NetworkGuest> guest;
+    };
+    bool Guesting() const { return guest && guest->Begun() && !guest->Link().Ended(); }
+    void Greet(std::unique_ptr<NetConnection> connection, int code);
+    void Knock(std::unique_ptr<NetConnection> connection, int code);
+    void NetworkBegun();
+    void NetworkEnded(game::NetworkEnding why, bool begun);
+    void LeaveNetworkBout();
+    void DrawGuest(const game::net::Picture& picture);
+    // Only what a network bout leaves to each player: leaving it, pausing, sound, the window.
+    void SetNetworkMenu(bool on);
+    // The player's own fencer's command, to the game or, as a guest, to the host.
+    void OwnCommand(game::FencerCommand command);
 
     BoutBoard board;
     QWidget* client = nullptr;
@@ -94,6 +126,12 @@ private:
     std::unique_ptr<game::Replay> watched;
     std::unique_ptr<game::ReplayPlayer> player;
     game::ReplayPicture replayShown;
+    std::unique_ptr<NetConnection> connection;
+    std::unique_ptr<game::NetworkHost> hosting;
+    std::unique_ptr<game::NetworkGuest> guest;
+    QPointer<dialogs::HostDialog> hostDialog;
+    QPointer<dialogs::JoinDialog> joinDialog;
+    QString peer;                   // the other player's address
     QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
     bool centred = false;
     bool optionsSaved = false;

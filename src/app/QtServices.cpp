@@ -21,6 +21,7 @@ Q_LOGGING_CATEGORY(lcTimer, "pistework.timer", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcMenu, "pistework.menu", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSound, "pistework.sound", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcTick, "pistework.tick", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcNetwork, "pistework.network", QtWarningMsg)
 
 namespace pistework::app {
 

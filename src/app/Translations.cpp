@@ -59,4 +59,8 @@ QString TranslatedCallText(game::RefereeCall said) {
     return Translated("Referee", CallText(said));
 }
 
+QString TranslatedNetworkEnding(game::NetworkEnding ending) {
+    return Translated("Network", NetworkEndingText(ending));
+}
+
 } // namespace pistework::app

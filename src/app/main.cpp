@@ -2,6 +2,8 @@
 #include "app/FirstFrame.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
+#include "dialogs/NetworkDialogs.h"
+#include "game/Network.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <exception>
 #include <fontconfig/fontconfig.h>
+#include <optional>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -66,9 +69,48 @@ void AddQtOptions(QCommandLineParser& options) {
 }
 
 struct CommandLine {
-    bool namesDisplay = false; // the platform or the display, which the window then opens on
-    QString replay;            // a replay to watch once the window is up
+    bool namesDisplay = false;   // the platform or the display, which the window then opens on
+    QString replay;              // a replay to watch once the window is up
+    std::optional<quint16> host; // the port to host a network bout on
+    QString join;                // the host to join
+    int code = -1;               // none given
 };
+
+[[noreturn]] void Usage(const QCommandLineParser& options, const QString& error) {
+    std::fprintf(stderr, "%s\npistework: %s\n",
+                 qPrintable(options.helpText().section(QLatin1Char('\n'), 0, 0)),
+                 qPrintable(error));
+    std::exit(2);
+}
+
+// --host [PORT] --code NNNN and --join HOST[:PORT] --code NNNN: a port after --host is the
+// first word that is not an option, which a replay's name never is.
+void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, QStringList& words) {
+    const bool host = options.isSet(QStringLiteral("host"));
+    const bool join = options.isSet(QStringLiteral("join"));
+    if (!host && !join) return;
+    auto tr = [](const char* text) { return QCoreApplication::translate("main", text); };
+    if (host && join) Usage(options, tr("--host and --join cannot be given together"));
+    const auto code =
+        pistework::game::net::ParseCode(options.value(QStringLiteral("code")).toStdString());
+    if (options.isSet(QStringLiteral("code")) && !code)
+        Usage(options, tr("--code takes the one to four digits of the pairing code"));
+    asked.code = code.value_or(-1);
+    if (join) {
+        if (!code) Usage(options, tr("--join needs the host's --code"));
+        asked.join = options.value(QStringLiteral("join"));
+        if (!pistework::game::net::ParseAddress(asked.join.toStdString()))
+            Usage(options, tr("--join takes HOST or HOST:PORT"));
+        return;
+    }
+    asked.host = pistework::game::net::kDefaultPort;
+    if (!words.isEmpty() && !words.first().endsWith(QStringLiteral(".pistework"))) {
+        const auto port = pistework::game::net::ParsePort(words.first().toStdString());
+        if (!port) Usage(options, tr("--host takes a port from 1 to 65535"));
+        asked.host = *port;
+        words.removeFirst();
+    }
+}
 
 // --help and --version answer on the terminal, with no display needed, and end the program,
 // as does an option neither the game nor Qt knows.
@@ -87,20 +129,31 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption version = options.addVersionOption();
     AddQtOptions(options);
+    options.addOption({QStringLiteral("host"),
+                       QCoreApplication::translate(
+                           "main", "Host a network bout, on PORT if one follows (%1 if not).")
+                           .arg(pistework::game::net::kDefaultPort)});
+    options.addOption({QStringLiteral("join"),
+                       QCoreApplication::translate("main", "Join the network bout hosted at HOST."),
+                       QStringLiteral("HOST[:PORT]")});
+    options.addOption({QStringLiteral("code"),
+                       QCoreApplication::translate(
+                           "main", "The pairing code: the host's own, or the one it shows."),
+                       QStringLiteral("NNNN")});
     options.addPositionalArgument(
         QStringLiteral("FILE.pistework"),
         QCoreApplication::translate("main", "A replay to watch; Esc returns to the game."),
         QStringLiteral("[FILE.pistework]"));
-    if (!options.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\npistework: %s\n",
-                     qPrintable(options.helpText().section(QLatin1Char('\n'), 0, 0)),
-                     qPrintable(options.errorText()));
-        std::exit(2);
-    }
+    if (!options.parse(QCoreApplication::arguments())) Usage(options, options.errorText());
     if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) options.showHelp(0);
     if (options.isSet(version)) options.showVersion();
-    return {options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display")),
-            options.positionalArguments().value(0)};
+    CommandLine asked;
+    asked.namesDisplay =
+        options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display"));
+    QStringList words = options.positionalArguments();
+    ReadNetworkOptions(options, asked, words);
+    asked.replay = words.value(0);
+    return asked;
 }
 
 // Qt ends a program that has no display with an abort, and advice to reinstall it.
@@ -168,6 +221,20 @@ int main(int argc, char* argv[]) {
         if (!asked.replay.isEmpty())
             QMetaObject::invokeMethod(
                 &window, [&window, &asked] { window.WatchReplay(asked.replay); },
+                Qt::QueuedConnection);
+        if (asked.host)
+            QMetaObject::invokeMethod(
+                &window,
+                [&window, &asked] {
+                    window.HostNetworkBout(*asked.host, asked.code >= 0
+                                                            ? asked.code
+                                                            : pistework::dialogs::NewPairingCode());
+                },
+                Qt::QueuedConnection);
+        if (!asked.join.isEmpty())
+            QMetaObject::invokeMethod(
+                &window,
+                [&window, &asked] { window.JoinNetworkBout(asked.join, asked.code, true); },
                 Qt::QueuedConnection);
         QApplication::exec();
     } catch (const std::exception& e) {

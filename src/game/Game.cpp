@@ -6,6 +6,17 @@
 
 namespace pistework::game {
 
+namespace {
+
+// Exact, case-sensitive lookup of whole characters, first occurrence only.
+std::optional<FencerCommand> CommandOf(const std::u32string& keys, char32_t key) {
+    const std::size_t at = keys.find(key);
+    if (at > static_cast<std::size_t>(FencerCommand::Fleche)) return std::nullopt;
+    return static_cast<FencerCommand>(at);
+}
+
+} // namespace
+
 Game::Game(const platform::Services& services)
     : store(services.store), sound(services.sound), clock(services.clock), timers(services.timers),
       bout(timers, view, events, options, services) {
@@ -66,15 +77,17 @@ void Game::KeyTyped(char32_t key) {
     if (!options.TakesKeys() || bout.Demonstrating()) return;
     // A key pressed between bouts moves nobody: the player is shown how to begin.
     if (!bout.Running()) view.startPrompt = true;
-    // Exact, case-sensitive lookup of whole characters, first occurrence only.
     auto command = [this, key](Side side, const std::u32string& keys) {
-        const std::size_t at = keys.find(key);
-        if (at <= static_cast<std::size_t>(FencerCommand::Fleche))
-            bout.Command(side, static_cast<FencerCommand>(at));
+        if (const auto given = CommandOf(keys, key)) bout.Command(side, *given);
     };
     if (options.twoPlayer) command(Side::Left, options.keysLeft);
     command(Side::Right, options.keysRight);
     Publish();
+}
+
+std::optional<FencerCommand> Game::OwnCommand(char32_t key) const {
+    if (!options.TakesKeys()) return std::nullopt;
+    return CommandOf(options.keysRight, key);
 }
 
 void Game::PadCommand(Side side, FencerCommand command) {
@@ -135,7 +148,8 @@ void Game::PauseOrResume() {
 }
 
 void Game::FocusLost() {
-    if (gamePaused || !bout.Running() || bout.Demonstrating()) return;
+    // Network players each have a window of their own, and either may pause.
+    if (gamePaused || !bout.Running() || bout.Demonstrating() || options.remoteLeft) return;
     PauseOrResume();
 }
 

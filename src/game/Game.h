@@ -67,6 +67,9 @@ public:
     // Whether typed characters are the players' commands now; otherwise they belong to the
     // focused control (Space presses a button in mouse control).
     bool TakesKeys() const { return options.TakesKeys(); }
+    // The command a typed character gives this player's own fencer in keyboard control: what
+    // a network guest sends for it.
+    std::optional<FencerCommand> OwnCommand(char32_t key) const;
     // A game pad's command for the fencer it drives, in any control: like a key, it moves
     // nobody in a demonstration, and between bouts it shows the start prompt.
     void PadCommand(Side side, FencerCommand command);

@@ -184,4 +184,49 @@ std::optional<int> ParseCode(std::string_view text) {
     return code;
 }
 
+std::optional<std::uint16_t> ParsePort(std::string_view text) {
+    if (text.empty() || text.size() > 5) return std::nullopt;
+    int port = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        port = port * 10 + (c - '0');
+    }
+    if (port < 1 || port > 65535) return std::nullopt;
+    return static_cast<std::uint16_t>(port);
+}
+
+std::optional<Address> ParseAddress(std::string_view text, std::uint16_t port) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string_view host = text;
+    std::string_view portText;
+    if (text.starts_with('[')) {
+        const std::size_t close = text.find(']');
+        if (close == std::string_view::npos) return std::nullopt;
+        host = text.substr(1, close - 1);
+        const std::string_view after = text.substr(close + 1);
+        if (!after.empty()) {
+            if (after.front() != ':') return std::nullopt;
+            portText = after.substr(1);
+            if (portText.empty()) return std::nullopt;
+        }
+    } else if (const std::size_t colon = text.find(':');
+               colon != std::string_view::npos &&
+               text.find(':', colon + 1) == std::string_view::npos) {
+        // One colon separates the port; more make an IPv6 address without one.
+        host = text.substr(0, colon);
+        portText = text.substr(colon + 1);
+        if (portText.empty()) return std::nullopt;
+    }
+    if (host.empty() || host.find_first_of(" /\\[]") != std::string_view::npos) return std::nullopt;
+    if (!portText.empty()) {
+        const auto given = ParsePort(portText);
+        if (!given) return std::nullopt;
+        port = *given;
+    }
+    return Address{std::string(host), port};
+}
+
 } // namespace pistework::game::net

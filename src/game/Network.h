@@ -125,4 +125,16 @@ private:
 // The pairing code as the player types it: one to four digits.
 std::optional<int> ParseCode(std::string_view text);
 
+// A port as typed: 1 to 65535.
+std::optional<std::uint16_t> ParsePort(std::string_view text);
+
+// "HOST", "HOST:PORT", "[V6ADDRESS]:PORT" or a bare IPv6 address, as a player types where to
+// join; `port` when the text names none. None for an empty host or a port out of range.
+struct Address {
+    std::string host;
+    std::uint16_t port = kDefaultPort;
+    bool operator==(const Address&) const = default;
+};
+std::optional<Address> ParseAddress(std::string_view text, std::uint16_t port = kDefaultPort);
+
 } // namespace pistework::game::net

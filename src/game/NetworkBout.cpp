@@ -81,6 +81,7 @@ void NetworkHost::Take(const net::Message& message) {
         if (onBegin) onBegin();
         game.BeginNetworkBout();
     } else if (const auto* command = std::get_if<net::Command>(&message)) {
+        if (onCommand) onCommand(command->command);
         game.RemoteCommand(command->command);
     } else if (std::holds_alternative<net::Pause>(message)) {
         game.PauseOrResume();

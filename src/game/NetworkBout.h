@@ -65,6 +65,10 @@ public:
                 const platform::Clock& clock, int code);
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    // Each command of the guest's as it arrives, before the game takes it.
+    void SetOnCommand(std::function<void(FencerCommand)> handler) {
+        onCommand = std::move(handler);
+    }
     // Each view and event of the host's game, which the guest is sent.
     void See(const BoutView& view);
     void Hear(const BoutEvent& event);
@@ -83,6 +87,7 @@ private:
     std::optional<net::Picture> shown;
     OnNetworkEnd onEnd;
     std::function<void()> onBegin;
+    std::function<void(FencerCommand)> onCommand;
 };
 
 class NetworkGuest {

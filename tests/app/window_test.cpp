@@ -43,9 +43,13 @@ bool OfKind(QWidget* widget, layout::ControlKind kind) {
     return kind == Shape ? !label && !qobject_cast<QAbstractButton*>(widget) : label;
 }
 
-// Every text the referee can call, for either side, as the window shows it.
+// Every text the referee can call, for either side, and every end of a network bout said in
+// its place, as the window shows them.
 std::vector<std::string> CallTexts() {
     std::vector<std::string> texts;
+    for (int end = 0; end <= static_cast<int>(game::NetworkEnding::Flood); ++end)
+        texts.push_back(
+            app::TranslatedNetworkEnding(static_cast<game::NetworkEnding>(end)).toStdString());
     for (int call = 0; call <= static_cast<int>(game::Call::GameOver); ++call)
         for (Side side : game::kSides)
             texts.push_back(

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/NetworkDialogs.h"
+
+#include "dialogs/Style.h"
+#include "game/Network.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace pistework::dialogs {
+
+namespace {
+
+QLabel* Line(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void SetUp(QDialog& dialog, const char* name, const QString& title) {
+    dialog.setObjectName(QString::fromLatin1(name));
+    dialog.setWindowTitle(title);
+    dialog.setFont(GameFont(11));
+}
+
+QString CodeText(int code) {
+    return QStringLiteral("%1").arg(code, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+int NewPairingCode() {
+    return static_cast<int>(QRandomGenerator::global()->bounded(1000, 10000));
+}
+
+HostDialog::HostDialog(QWidget* owner, app::NetService& network, quint16 port, int code,
+                       app::NetService::OnConnection arrive)
+    : QDialog(owner, kFixedDialog) {
+    SetUp(*this, "FormHost", tr("Host Network Bout"));
+    listener = network.Listen(port, std::move(arrive));
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (listener->Port() == 0) {
+        layout->addWidget(Line(this, "lblWhere",
+                               tr("This machine cannot take a guest on port %1:\n%2")
+                                   .arg(port)
+                                   .arg(listener->Error())));
+    } else {
+        layout->addWidget(Line(this, "lblWhere",
+                               tr("Waiting for your opponent. Tell them one of these "
+                                  "addresses, the port and the code:")));
+        auto* form = new QFormLayout;
+        form->addRow(tr("Addresses:"),
+                     Line(this, "lblAddresses", network.LocalAddresses().join(QLatin1Char('\n'))));
+        form->addRow(tr("Port:"), Line(this, "lblPort", QString::number(listener->Port())));
+        QLabel* codeLine = Line(this, "lblCode", CodeText(code));
+        codeLine->setFont(GameFont(20, true));
+        form->addRow(tr("Code:"), codeLine);
+        layout->addLayout(form);
+    }
+    status = Line(this, "lblStatus", QString());
+    status->hide();
+    layout->addWidget(status);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Cancel, Esc or the close box stop listening at once, not when the dialog is destroyed.
+    connect(this, &QDialog::finished, this, [this] { listener.reset(); });
+}
+
+bool HostDialog::Listening() const {
+    return listener && listener->Port() != 0;
+}
+
+void HostDialog::Say(const QString& text) {
+    status->setText(text);
+    status->show();
+}
+
+JoinDialog::JoinDialog(QWidget* owner, app::NetService& network, const QString& where, int given,
+                       OnJoin onJoin)
+    : QDialog(owner, kFixedDialog), network(network), join(std::move(onJoin)) {
+    SetUp(*this, "FormJoin", tr("Join Network Bout"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(
+        Line(this, "lblWhere", tr("Ask your opponent, who hosts the bout, for these:")));
+    auto* form = new QFormLayout;
+    address = new QLineEdit(where, this);
+    address->setObjectName(QStringLiteral("txtAddress"));
+    address->setMinimumWidth(220);
+    form->addRow(tr("&Address:"), address);
+    port = new QSpinBox(this);
+    port->setObjectName(QStringLiteral("txtPort"));
+    port->setRange(1, 65535);
+    port->setValue(game::net::kDefaultPort);
+    form->addRow(tr("&Port:"), port);
+    code = new QLineEdit(given > 0 ? CodeText(given) : QString(), this);
+    code->setObjectName(QStringLiteral("txtCode"));
+    code->setMaxLength(4);
+    code->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), code));
+    form->addRow(tr("&Code:"), code);
+    layout->addLayout(form);
+    status = Line(this, "lblStatus", QString());
+    status->hide();
+    layout->addWidget(status);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    joinButton = buttons->addButton(tr("&Join"), QDialogButtonBox::AcceptRole);
+    joinButton->setObjectName(QStringLiteral("cmdJoin"));
+    joinButton->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::Join);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(this, &QDialog::finished, this, [this] { connecting.reset(); });
+}
+
+void JoinDialog::Say(const QString& text) {
+    status->setText(text);
+    status->show();
+    joinButton->setEnabled(true);
+}
+
+void JoinDialog::Join() {
+    const auto where = game::net::ParseAddress(address->text().toStdString(),
+                                               static_cast<std::uint16_t>(port->value()));
+    if (!where) return Say(tr("That is not an address a host can have."));
+    const auto pairing = game::net::ParseCode(code->text().toStdString());
+    if (!pairing) return Say(tr("The code is the four digits the host shows."));
+    joinButton->setEnabled(false);
+    status->setText(tr("Connecting to %1…").arg(QString::fromStdString(where->host)));
+    status->show();
+    connecting = network.Connect(
+        QString::fromStdString(where->host), where->port,
+        [this, code = *pairing] {
+            status->setText(tr("Connected; waiting for the host…"));
+            join(std::move(connecting), code);
+        },
+        [this](const QString& why) {
+            connecting.reset();
+            Say(tr("Could not connect: %1").arg(why));
+        });
+}
+
+} // namespace pistework::dialogs

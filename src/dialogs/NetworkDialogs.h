@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The two doors of a network bout. The host's dialog listens while it is open, shows where a
+// guest can find this machine and the pairing code, and hands each connection that comes in
+// to the window, which greets it; the join dialog asks where the host is and the code, and
+// connects. Each stays open, saying why, until a bout begins or the player cancels.
+
+#include "app/NetTransport.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace pistework::dialogs {
+
+class HostDialog : public QDialog {
+    Q_OBJECT
+public:
+    HostDialog(QWidget* owner, app::NetService& network, quint16 port, int code,
+               app::NetService::OnConnection arrive);
+    // Why the last guest was turned away, or any other news; the dialog goes on listening.
+    void Say(const QString& text);
+    bool Listening() const;
+
+private:
+    std::unique_ptr<app::NetListener> listener;
+    QLabel* status;
+};
+
+class JoinDialog : public QDialog {
+    Q_OBJECT
+public:
+    using OnJoin = std::function<void(std::unique_ptr<app::NetConnection>, int code)>;
+    // `address` may carry a port ("host:40414"), which then stands over the port box.
+    JoinDialog(QWidget* owner, app::NetService& network, const QString& address, int code,
+               OnJoin join);
+    // Why the host turned the guest away, or the connection failed: the player may try again.
+    void Say(const QString& text);
+    // Connects as if Join were pressed.
+    void Join();
+
+private:
+    app::NetService& network;
+    OnJoin join;
+    std::unique_ptr<app::NetConnection> connecting;
+    QLineEdit* address;
+    QSpinBox* port;
+    QLineEdit* code;
+    QPushButton* joinButton;
+    QLabel* status;
+};
+
+// A fresh pairing code, 1000 to 9999, so it always reads as four digits.
+int NewPairingCode();
+
+} // namespace pistework::dialogs
