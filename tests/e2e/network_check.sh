@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Two real programs fence a network bout on the loopback address: the guest's keys make a hit
+# the host scores. The same bout through a proxy holding every chunk 75 ms each way: each
+# command reaches the host no later than the proxy lets it, plus 1 ms, and none is lost or
+# reordered; the proxy counts the bytes each way. Then the link is broken at random points in
+# a few ways: both windows say the bout ended and go on with a game of their own.
+# Runs inside the X server that xserver.sh started. Usage: network_check.sh PISTEWORK
+set -uo pipefail
+binary="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+declare -A pids
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export QT_LOGGING_RULES='pistework.*=true'
+delay=75
+
+fail() { echo "FAIL: $*"; for f in "$work"/*.log; do echo "== $f"; tail -n 40 "$f"; done; exit 1; }
+
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# A program of its own settings (keyboard control, first to 5) and log; $1 names it.
+launch() {
+    local name="$1"; shift
+    local folder="$work/$name/Brackenmoor Fencing Association"
+    mkdir -p "$folder"
+    printf '[General]\nMaxHits=5\nControl=0\nTimed=1\n' >"$folder/Pistework.conf"
+    XDG_CONFIG_HOME="$work/$name" "$binary" "$@" >"$work/$name.log" 2>&1 &
+    pids[$name]=$!
+}
+
+# Waits up to $2 seconds for a line holding $3 in the log of $1, after its first $4 lines.
+wait_log() {
+    for _ in $(seq 1 $(($2 * 10))); do
+        tail -n +$((${4:-0} + 1)) "$work/$1.log" | grep -qF -- "$3" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+main_window() {
+    xdotool search --pid "${pids[$1]}" --name '^B\.K\.S\. Pistework' 2>/dev/null | head -n 1
+}
+
+key() { xdotool key --window "$1" "$2"; }
+
+# Host and guest, the guest through port $1 to the host on port $2.
+pair() {
+    launch host --host "$2" --code 4321
+    wait_log host 10 "network hosting on port $2" || fail "the host did not listen"
+    launch guest --join "127.0.0.1:$1" --code 4321
+    wait_log host 10 "network bout begun" || fail "the host did not begin a network bout"
+    wait_log guest 10 "network bout begun" || fail "the guest did not begin a network bout"
+    wait_log host 15 "lblEngarde caption Fence" || fail "the host's bout did not reach Fence"
+    guest_window="$(main_window guest)"
+    host_window="$(main_window host)"
+}
+
+# The guest's own keys (m advance, k extend, o lunge): closer, then extend and lunge, until
+# the host scores the left fencer's hit.
+fence_until_hit() {
+    local x_left x_right
+    for _ in $(seq 1 150); do
+        grep -q "lblScore0 caption 1" "$work/host.log" && return 0
+        x_left=$(grep -o "imgFencerA Left [0-9-]*" "$work/guest.log" | tail -n 1 | cut -d' ' -f3)
+        x_right=$(grep -o "imgFencerB Left [0-9-]*" "$work/guest.log" | tail -n 1 | cut -d' ' -f3)
+        if (( ${x_right:-244} - ${x_left:-106} > 50 )); then
+            key "$guest_window" m; sleep 0.3
+        else
+            key "$guest_window" k; sleep 0.3; key "$guest_window" o; sleep 1.5
+        fi
+    done
+    return 1
+}
+
+# Commands in the order the guest sent them and the host took them, and the worst delay.
+check_commands() {
+    local budget="$1"
+    grep -o "network send [A-Za-z]* [0-9.]*" "$work/guest.log" | cut -d' ' -f3,4 >"$work/sent"
+    grep -o "network command [A-Za-z]* [0-9.]*" "$work/host.log" | cut -d' ' -f3,4 >"$work/taken"
+    [ -s "$work/sent" ] || fail "the guest sent no command"
+    cmp -s <(cut -d' ' -f1 "$work/sent") <(cut -d' ' -f1 "$work/taken") ||
+        fail "the host took other commands than the guest sent: $(paste -d' ' "$work/sent" "$work/taken")"
+    worst=$(paste -d' ' "$work/sent" "$work/taken" |
+        awk 'BEGIN { w = 0 } { d = $4 - $2; if (d > w) w = d } END { printf "%.3f", w }')
+    echo "  $(wc -l <"$work/sent") commands, none lost or reordered; longest way ${worst} ms (budget ${budget} ms)"
+    awk -v w="$worst" -v b="$budget" 'BEGIN { exit !(w <= b) }' || fail "a command took ${worst} ms"
+}
+
+# Closes a window as a window manager would; the program must end with 0.
+close_and_wait() {
+    "$here/close_window.py" "$2"
+    for _ in $(seq 1 50); do kill -0 "${pids[$1]}" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "${pids[$1]}" 2>/dev/null && fail "$1 did not end when its window closed"
+    wait "${pids[$1]}" || fail "$1 ended with $?"
+    unset "pids[$1]"
+}
+
+# Both programs gone and their logs cleared.
+reset() {
+    for name in "${!pids[@]}"; do kill -9 "${pids[$name]}" 2>/dev/null; wait "${pids[$name]}" 2>/dev/null; done
+    pids=()
+    rm -f "$work"/*.log
+}
+
+# A window that returned to its own game starts a bout of its own with F2.
+plays_on() {
+    local seen
+    seen=$(wc -l <"$work/$1.log")
+    key "$2" F2
+    wait_log "$1" 8 "$3" "$seen" || fail "$1 did not start a bout of its own after the network bout"
+}
+
+echo "Loopback:"
+port=$(free_port)
+pair "$port" "$port"
+fence_until_hit || fail "the guest's keys made no hit the host scored"
+echo "  the guest's keys scored a hit on the host"
+check_commands 20
+close_and_wait guest "$guest_window"
+wait_log host 5 "lblEngarde caption Your opponent left the network bout" ||
+    fail "the host did not say the guest left"
+echo "  the guest closed its window; the host said so"
+close_and_wait host "$host_window"
+reset
+
+echo "Through a proxy holding every chunk ${delay} ms each way:"
+port=$(free_port); proxy_port=$(free_port)
+python3 "$here/delay_proxy.py" "$proxy_port" "$port" "$delay" "$work/stats" &
+pids[proxy]=$!
+sleep 0.5
+pair "$proxy_port" "$port"
+fence_until_hit || fail "the guest's keys made no hit through the proxy"
+kill -TERM "${pids[proxy]}"; wait "${pids[proxy]}"; unset "pids[proxy]"
+late=$(awk '$1 == "late_ms" { print $2 }' "$work/stats")
+check_commands "$(awk -v d="$delay" -v l="$late" 'BEGIN { printf "%.3f", d + 1 + l }')"
+awk '$1 == "seconds" { s = $2 } $1 ~ /_to_/ { b[$1] = $2 }
+     END { printf "  bandwidth: host to guest %.0f bytes/s, guest to host %.0f bytes/s over %.1f s\n",
+           b["host_to_guest"] / s, b["guest_to_host"] / s, s }' "$work/stats"
+echo "  (the proxy itself sent its latest chunk ${late} ms late)"
+reset
+
+# Ways a link breaks, each at a random moment of the bout.
+echo "Broken at random points:"
+for way in cut freeze kill-guest close-host; do
+    port=$(free_port); proxy_port=$(free_port)
+    python3 "$here/delay_proxy.py" "$proxy_port" "$port" 0 "$work/stats" &
+    pids[proxy]=$!
+    sleep 0.5
+    pair "$proxy_port" "$port"
+    at=$(awk -v r="$RANDOM" 'BEGIN { printf "%.1f", (r % 80) / 10 }')
+    for _ in $(seq 1 $(awk -v a="$at" 'BEGIN { print int(a / 0.3) }')); do key "$guest_window" m; sleep 0.3; done
+    case "$way" in
+    cut) kill -USR1 "${pids[proxy]}" ;;
+    freeze) kill -USR2 "${pids[proxy]}" ;;
+    kill-guest) kill -9 "${pids[guest]}" ;;
+    close-host) close_and_wait host "$host_window" ;;
+    esac
+    if [ "$way" != close-host ]; then
+        wait_log host 8 "network bout ended" || fail "$way at ${at} s: the host did not end the bout"
+        plays_on host "$host_window" "lblEngarde caption Engarde"
+    fi
+    if [ "$way" != kill-guest ]; then
+        wait_log guest 8 "network bout ended" || fail "$way at ${at} s: the guest did not end the bout"
+        # The guest's own bout starts with its salute.
+        plays_on guest "$guest_window" "imgFencerA picture SALUTE1A"
+    fi
+    echo "  $way at ${at} s: $(grep -ho "network bout ended: [0-9]* [^b]*" "$work"/*.log | sed 's/network bout ended: [0-9]* //' | paste -sd'/' -)"
+    reset
+done
+echo "PASS"
