@@ -14,8 +14,14 @@
 
 namespace pistework::app {
 
+// A peer that leaves more than this unread is closed and reported lost, rather than let it
+// fill the sender's memory; a bout's frames are small, so a reading peer never comes near it.
+inline constexpr qint64 kMostUnsentBytes = 64 * 1024;
+// What arrives is handed on in pieces of at most this many bytes.
+inline constexpr qint64 kReceivedPieceBytes = 4 * 1024;
+
 // One TCP connection: no delay on small writes, a bounded read buffer, and closed (reported
-// as lost) when the peer leaves more than a bounded amount unread.
+// as lost) when the peer leaves more than kMostUnsentBytes unread.
 class NetConnection : public platform::Connection {
 public:
     // The peer's address, as a player would type it.

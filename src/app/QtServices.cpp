@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QtServices.h"
 
+#include "app/NetTransport.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -119,6 +121,25 @@ QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol, QStri
     const QFunctionPointer entry = library.resolve(symbol);
     if (!entry) error = library.errorString();
     return entry;
+}
+
+namespace {
+Q_LOGGING_CATEGORY(lcNetLibrary, "pistework.network", QtWarningMsg)
+} // namespace
+
+// Here rather than beside the window's use of it, so that the program always holds the
+// library's path, which the install check looks for.
+NetService* Network(QString& error) {
+    static QString failure;
+    static NetService* const service = [] {
+        using Entry = NetService* (*)();
+        const auto entry = reinterpret_cast<Entry>(
+            PrivateLibraryEntry(PISTEWORK_NET_LIBRARY, "pistework_NetService", failure));
+        if (!entry) qCWarning(lcNetLibrary).noquote() << "no network bouts:" << failure;
+        return entry ? entry() : nullptr;
+    }();
+    if (!service) error = failure;
+    return service;
 }
 
 std::optional<CueRefusal> RefuseCue(QIODevice& file) {

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// TCP through the program's network library, between two ends on this machine.
+
+#include "app/NetTransport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace pistework::app;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 5000) {
+    for (QDeadlineTimer deadline(milliseconds); !done() && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+struct End {
+    std::unique_ptr<NetConnection> connection;
+    Bytes got;
+    int lost = 0;
+    void Take(std::unique_ptr<NetConnection> c) {
+        connection = std::move(c);
+        connection->SetOnReceived([this](std::span<const std::uint8_t> piece) {
+            got.insert(got.end(), piece.begin(), piece.end());
+        });
+        connection->SetOnLost([this] { ++lost; });
+    }
+};
+
+} // namespace
+
+TEST(Net, BytesCrossWholeEachWayAPeerThatNeverReadsIsLostANobodyPortFails) {
+    QString error;
+    NetService* net = Network(error);
+    ASSERT_TRUE(net) << error.toStdString();
+    End host, writer, guest;
+    int taken = 0, connected = 0, failed = 0;
+    auto listener =
+        net->Listen(0, [&](auto c) { (taken++ == 0 ? host : writer).Take(std::move(c)); });
+    guest.Take(net->Connect(
+        QStringLiteral("127.0.0.1"), listener->Port(), [&] { ++connected; },
+        [](const QString&) {}));
+    ASSERT_TRUE(WaitFor([&] { return connected == 1 && host.connection; }))
+        << listener->Error().toStdString();
+    EXPECT_EQ(host.connection->PeerAddress().toStdString(), "127.0.0.1");
+
+    Bytes sent;
+    for (const qint64 size :
+         {qint64{1}, kReceivedPieceBytes + 1, qint64{7}, 3 * kReceivedPieceBytes}) {
+        for (qint64 i = 0; i < size; ++i)
+            sent.push_back(static_cast<std::uint8_t>(i * 7 + size));
+        const std::span<const std::uint8_t> piece(sent.end() - size, sent.end());
+        host.connection->Send(piece);
+        guest.connection->Send(piece);
+    }
+    ASSERT_TRUE(WaitFor([&] { return host.got.size() >= sent.size(); }));
+    host.connection->Close();
+    host.connection.reset();
+    ASSERT_TRUE(WaitFor([&] { return guest.lost > 0; }));
+    EXPECT_EQ(guest.got, sent);
+    EXPECT_EQ(host.got, sent);
+
+    // A peer that never reads.
+    const int reader = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in to{AF_INET, htons(listener->Port()), {htonl(INADDR_LOOPBACK)}, {}};
+    ASSERT_EQ(connect(reader, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
+    ASSERT_TRUE(WaitFor([&] { return writer.connection != nullptr; }));
+    const Bytes block(16 * 1024, 0x5a);
+    std::size_t written = 0;
+    for (; writer.lost == 0 && written < 64u * 1024 * 1024; written += block.size()) {
+        writer.connection->Send(block);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GT(written, std::size_t{kMostUnsentBytes}) << "lost before the peer fell behind";
+
+    // Nobody listens once the listener is gone.
+    const quint16 port = listener->Port();
+    listener.reset();
+    auto nobody = net->Connect(
+        QStringLiteral("127.0.0.1"), port, [&] { ++connected; },
+        [&](const QString& why) { failed += why.isEmpty() ? 100 : 1; });
+    EXPECT_TRUE(WaitFor([&] { return failed > 0; }));
+    WaitFor([] { return false; }, 200); // anything reported twice would be by now
+    close(reader);
+    EXPECT_EQ(guest.lost, 1);
+    EXPECT_EQ(writer.lost, 1);
+    EXPECT_EQ(connected, 1);
+    EXPECT_EQ(failed, 1);
+}
