@@ -123,10 +123,6 @@ QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol, QStri
     return entry;
 }
 
-namespace {
-Q_LOGGING_CATEGORY(lcNetLibrary, "pistework.network", QtWarningMsg)
-} // namespace
-
 // Here rather than beside the window's use of it, so that the program always holds the
 // library's path, which the install check looks for.
 NetService* Network(QString& error) {
@@ -135,7 +131,7 @@ NetService* Network(QString& error) {
         using Entry = NetService* (*)();
         const auto entry = reinterpret_cast<Entry>(
             PrivateLibraryEntry(PISTEWORK_NET_LIBRARY, "pistework_NetService", failure));
-        if (!entry) qCWarning(lcNetLibrary).noquote() << "no network bouts:" << failure;
+        if (!entry) qCWarning(lcNetwork).noquote() << "no network bouts:" << failure;
         return entry ? entry() : nullptr;
     }();
     if (!service) error = failure;
