@@ -14,6 +14,7 @@ targets=(
   "browser 1024 5"
   "game 1024 20"
   "replay 16384 10"
+  "network 1024 5"
 )
 
 work="$(mktemp -d)"

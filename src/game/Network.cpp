@@ -63,7 +63,10 @@ std::vector<std::uint8_t> FrameWriter::Frame(const Message& message) {
 }
 
 bool FloodGate::Admit(std::int64_t now) {
-    if (last) left = std::min<std::int64_t>(burst * 1000, left + (now - *last) * perSecond);
+    // The clock is the wall clock: time it steps back refills nothing and takes nothing.
+    if (last)
+        left = std::min<std::int64_t>(burst * 1000,
+                                      left + std::max<std::int64_t>(0, now - *last) * perSecond);
     last = now;
     if (left < 1000) return false;
     left -= 1000;
@@ -118,8 +121,10 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         return std::nullopt;
     }
     const std::size_t index = kind - 1u;
-    // A greeting comes first and only first.
-    if (!Receives(role, index) || Greeting(index) == greeted) return std::nullopt;
+    // A greeting comes first and only first; a goodbye may come before it, from a host whose
+    // player left before the hello arrived.
+    const bool bye = index == Message(Bye{}).index();
+    if (!Receives(role, index) || (Greeting(index) == greeted && !bye)) return std::nullopt;
     greeted = true;
     fault = Ending::Malformed;
     Reader r(frame.subspan(2), poses);

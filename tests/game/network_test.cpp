@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Network bouts: hostile bytes, megabytes of them, a whole bout, and breaks at any moment.
+
+#include "NetworkPair.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+
+using namespace pistework;
+using namespace pistework::game;
+using net::Ending;
+using Bytes = std::vector<std::uint8_t>;
+using W = net::FrameWriter;
+
+namespace {
+
+constexpr net::Role kHost = net::Role::Host, kGuest = net::Role::Guest;
+constexpr int kBeatMs = 300, kDelayMs = 75;
+
+// A frame grown or cut by `by` bytes, announcing its new length; a byte of one set.
+Bytes Grow(Bytes frame, std::ptrdiff_t by) {
+    frame.resize(static_cast<std::size_t>(static_cast<std::ptrdiff_t>(frame.size()) + by));
+    frame[0] = static_cast<std::uint8_t>((frame.size() - 2) >> 8);
+    frame[1] = static_cast<std::uint8_t>((frame.size() - 2) & 0xFF);
+    return frame;
+}
+Bytes Set(Bytes frame, std::size_t at, std::size_t value) {
+    frame[at] = static_cast<std::uint8_t>(value);
+    return frame;
+}
+Bytes Cat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+Bytes Frames(W& w, std::size_t n, const net::Message& message) {
+    Bytes all;
+    while (n-- > 0) {
+        const Bytes frame = w.Frame(message);
+        all.insert(all.end(), frame.begin(), frame.end());
+    }
+    return all;
+}
+Bytes Hello(W& w, int code, int version = net::kVersion) {
+    return w.Frame(net::Hello{static_cast<std::uint8_t>(version), code});
+}
+// How many frames a receiver's gate takes at one instant.
+std::size_t Burst(net::Role receiver) {
+    net::FloodGate gate = net::GateFor(receiver);
+    std::size_t taken = 0;
+    while (gate.Admit(0))
+        ++taken;
+    return taken;
+}
+
+// The scripted attacker's beat: from "Fence" on it advances while the fencers are over 50
+// apart, then extends once and lunges once; any other call stops it until the next "Fence".
+std::optional<FencerCommand> Attack(const ReplayPicture& seen, int& done) {
+    const Call call = seen.call.call;
+    if (call != Call::None) done = call == Call::Fence ? std::max(done, 0) : -1;
+    if (done < 0 || done == 2) return std::nullopt;
+    if (done == 0 && seen.fencers[Side::Right].x - seen.fencers[Side::Left].x > 50)
+        return FencerCommand::Advance;
+    return done++ == 0 ? FencerCommand::Extend : FencerCommand::Lunge;
+}
+// The guest's beat: a command it sends reaches the host's link one delay later, not sooner.
+bool GuestBeat(NetworkPair& p, int& done) {
+    const auto command = Attack(p.joining->Shown().picture, done);
+    if (command) p.joining->Command(*command);
+    const std::uint64_t sent = p.joining->Link().BytesSent();
+    p.form.scheduler.RunFor(kDelayMs - 1);
+    EXPECT_TRUE(!command || p.hosting->Link().BytesReceived() < sent);
+    p.form.scheduler.RunFor(1);
+    EXPECT_TRUE(!command || p.hosting->Link().BytesReceived() == sent);
+    p.form.scheduler.RunFor(kBeatMs - kDelayMs);
+    return command.has_value();
+}
+
+} // namespace
+
+TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
+    using enum NetworkEnding;
+    const int code = NetworkPair().code;
+    const auto badCommand = static_cast<FencerCommand>(static_cast<int>(FencerCommand::Fleche) + 1);
+    struct Case {
+        const char* what;
+        bool begun; // the bytes follow a right hello
+        std::optional<Ending> ending;
+        std::function<Bytes(W&)> bytes;
+        std::optional<net::Refusal> told = std::nullopt;
+    };
+    // A frame's bytes: its length in two, its kind, its count, then a hello's magic.
+    const Case cases[] = {
+        {"a wrong code", false, WrongCode, [&](W& w) { return Hello(w, code + 1); },
+         net::Refusal::WrongCode},
+        {"another version", false, WrongVersion,
+         [&](W& w) { return Hello(w, code, net::kVersion + 1); }, net::Refusal::WrongVersion},
+        {"a bad magic", false, Malformed, [&](W& w) { return Set(Hello(w, code), 4, '?'); }},
+        {"a code past the last", false, Malformed,
+         [](W& w) { return Hello(w, net::kMaxCode + 1); }},
+        {"a hello cut short", false, Malformed, [&](W& w) { return Grow(Hello(w, code), -1); }},
+        {"a command first", false, OutOfOrder, [](W& w) { return w.Frame(net::Command{}); }},
+        {"an oversized frame", true, Oversized,
+         [](W& w) { return Grow(w.Frame(net::Bye{}), net::kMaxFrame - 1); }},
+        {"an unknown kind", true, Malformed,
+         [](W& w) { return Set(w.Frame(net::Bye{}), 2, std::variant_size_v<net::Message> + 1); }},
+        {"a trailing byte", true, Malformed, [](W& w) { return Grow(w.Frame(net::Bye{}), 1); }},
+        {"a skipped count", true, OutOfOrder,
+         [](W& w) { return Set(w.Frame(net::Pause{}), 3, 2); }},
+        {"a repeated count", true, OutOfOrder,
+         [](W& w) { return Set(w.Frame(net::Pause{}), 3, 0); }},
+        {"a second hello", true, OutOfOrder, [&](W& w) { return Hello(w, code); }},
+        {"a picture", true, OutOfOrder, [](W& w) { return w.Frame(net::Picture{}); }},
+        {"a command past the six", true, BadCommand,
+         [&](W& w) { return w.Frame(net::Command{badCommand}); }},
+        {"a flood", true, Flood, [](W& w) { return Frames(w, Burst(kHost), net::Heartbeat{}); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NetworkPair p;
+        const auto stored = p.form.store.values;
+        Bytes heard; // a raw end in place of the guest's game
+        bool closed = false;
+        p.guestEnd.SetOnReceived([&](auto b) { heard.insert(heard.end(), b.begin(), b.end()); });
+        p.guestEnd.SetOnLost([&] { closed = true; });
+        W w;
+        p.guestEnd.Send(Cat({c.begun ? Hello(w, code) : Bytes(), c.bytes(w)}));
+        p.form.scheduler.RunFor(NetworkLink::kCheckMs);
+        EXPECT_EQ(p.hostEnded, c.ending);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(p.hosting->Begun(), c.begun);
+        EXPECT_FALSE(p.host.InNetworkBout());
+        EXPECT_EQ(p.host.View().networkEnded, c.begun ? c.ending : std::nullopt);
+        if (c.told) {
+            EXPECT_EQ(heard, W().Frame(net::Refuse{*c.told})); // told why, and nothing more
+        }
+        const ReplayPicture was = ReplayPicture::Of(p.host.View());
+        EXPECT_TRUE(p.form.scheduler.RunUntilTrue(
+            [&] { return ReplayPicture::Of(p.host.View()) != was; }, 60'000));
+        EXPECT_EQ(p.form.store.values, stored);
+        EXPECT_TRUE(p.form.launcher.calls.empty());
+    }
+}
+
+TEST(NetworkFrames, AReaderHoldsOneFrameHoweverManyBytesCome) {
+    const Bytes junk(std::size_t{1} << 20, 0); // a megabyte
+    for (net::Role role : {kHost, kGuest}) {
+        W w;
+        const Bytes greeting = role == kHost ? Hello(w, 0) : w.Frame(net::Welcome{});
+        W again = w;
+        const Bytes beat = again.Frame(net::Heartbeat{});
+        const Bytes longest = Grow(beat, net::kMaxFrame + 2 - beat.size());
+        const std::size_t n = junk.size() / beat.size(), burst = Burst(role);
+        const Bytes beats = Cat({greeting, Frames(w, n, net::Heartbeat{})});
+        const int second = net::kHeartbeatMs / static_cast<int>(beat.size()); // a byte's share
+        struct Case {
+            const char* what;
+            Bytes bytes;               // fed byte by byte, each `msPerByte` after the last
+            int msPerByte, stepBackMs; // the clock steps back halfway
+            std::optional<Ending> fault;
+            std::size_t read, faultAt; // messages read; bytes fed when the fault came
+        };
+        for (const Case& c : {
+                 Case{"a heartbeat a second, the clock stepping back", beats, second, 60'000,
+                      std::nullopt, n + 1, 0},
+                 Case{"heartbeats all at once", beats, 0, 0, Ending::Flood, burst,
+                      greeting.size() + burst * beat.size()},
+                 Case{"the longest frame", Cat({greeting, longest, junk}), 0, 0, Ending::Malformed,
+                      1, greeting.size() + longest.size()},
+                 Case{"a longer one", Cat({Grow(beat, net::kMaxFrame + 3 - beat.size()), junk}), 0,
+                      0, Ending::Oversized, 0, 2},
+             }) {
+            SCOPED_TRACE(c.what);
+            net::FrameReader reader(role);
+            std::size_t read = 0, faultAt = 0;
+            std::optional<Ending> fault;
+            for (std::size_t i = 0; i < c.bytes.size(); ++i) {
+                const auto now = static_cast<std::int64_t>(i) * c.msPerByte -
+                                 (2 * i >= c.bytes.size() ? c.stepBackMs : 0);
+                fault = reader.Feed(std::span(c.bytes).subspan(i, 1), now,
+                                    [&](const net::Message&) { ++read; });
+                if (fault && !faultAt) faultAt = i + 1;
+            }
+            EXPECT_EQ(fault, c.fault);
+            EXPECT_EQ(read, c.read);
+            EXPECT_EQ(faultAt, c.faultAt);
+        }
+    }
+}
+
+TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
+    NetworkPair p(kDelayMs);
+    auto& time = p.form.scheduler;
+    std::vector<net::Picture> shown; // each new picture of the host's while the guest watches
+    p.host.SetOnView([&](const BoutView& view) {
+        const net::Picture now{ReplayPicture::Of(view), view.menu.paused};
+        if (p.hosting->Begun() && (shown.empty() || shown.back() != now)) shown.push_back(now);
+        p.hosting->See(view);
+    });
+    bool offered = false;
+    p.host.SetOnNewBest([&](const Game::NewBest&, const Game::Record&) { offered = true; });
+    // A record the host's win would beat, were it not a network bout.
+    p.host.SetTarget(2);
+    ASSERT_TRUE(WriteBestResult(p.form.store, p.host.Options().level->number, 0, 1, "A"));
+    const std::int64_t start = time.Now();
+    p.Join();
+    int commands = 0;
+    // The guest scores first, pauses and resumes; then the host's player fences to a win.
+    for (int guest = -1, host = -1; p.host.View().scores[Side::Right] < p.host.Options().maxHits &&
+                                    time.Now() < start + 120'000;) {
+        if (p.host.View().scores[Side::Left] == 0) {
+            commands += GuestBeat(p, guest);
+            if (p.host.View().scores[Side::Left] == 0) continue;
+            for (bool paused : {true, false}) {
+                p.joining->PauseOrResume();
+                time.RunFor(kDelayMs);
+                EXPECT_EQ(p.host.View().menu.paused, paused);
+                time.RunFor(kDelayMs);
+                EXPECT_EQ(p.joining->Shown().paused, paused);
+            }
+        }
+        time.RunFor(kBeatMs);
+        if (const auto command = Attack(ReplayPicture::Of(p.host.View()), host))
+            p.host.Command(Side::Right, *command);
+    }
+    EXPECT_EQ(p.host.View().scores[Side::Left], 1);
+    const double seconds = static_cast<double>(time.Now() - start) / 1000;
+    const int down = static_cast<int>(static_cast<double>(p.hosting->Link().BytesSent()) / seconds);
+    const int up = static_cast<int>(static_cast<double>(p.joining->Link().BytesSent()) / seconds);
+    RecordProperty("hostToGuestBytesPerSecond", down);
+    RecordProperty("guestToHostBytesPerSecond", up);
+    std::printf("%.1f s: host to guest %d B/s, guest to host %d B/s; %d commands, each in %d ms\n",
+                seconds, down, up, commands, kDelayMs);
+    // A minute paused over the result: heartbeats alone keep the link.
+    EXPECT_TRUE(time.RunUntilTrue([&] { return p.host.View().call.call == Call::GameOver; },
+                                  net::kSilenceMs));
+    p.joining->PauseOrResume();
+    time.RunFor(60'000);
+    EXPECT_FALSE(p.hostEnded || p.guestEnded);
+    EXPECT_FALSE(offered);
+    EXPECT_TRUE(p.guestSaw == shown); // every picture, in order
+}
+
+TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
+    struct Cut {
+        std::function<void(NetworkPair&)> cut;
+        Ending host, guest;
+    };
+    const Cut cuts[] = {
+        {[](NetworkPair& p) { p.hostEnd.Break(); }, Ending::Lost, Ending::Lost},
+        {[](NetworkPair& p) { p.hostEnd.Mute(); }, Ending::Lost, Ending::Silent},
+        {[](NetworkPair& p) { p.guestEnd.Mute(); }, Ending::Silent, Ending::Lost},
+        {[](NetworkPair& p) { p.hosting->Leave(); }, Ending::Left, Ending::PeerLeft},
+        {[](NetworkPair& p) { p.joining->Leave(); }, Ending::PeerLeft, Ending::Left}};
+    std::mt19937 random(20261207);
+    for (std::size_t run = 0; run < 6 * std::size(cuts); ++run) {
+        const Cut& c = cuts[run % std::size(cuts)];
+        NetworkPair p(kDelayMs);
+        auto& time = p.form.scheduler;
+        // Each cut once as the guest knocks, then at random through a bout.
+        const std::int64_t at =
+            time.Now() +
+            (run < std::size(cuts) ? 0 : std::uniform_int_distribution(0, 30'000)(random));
+        SCOPED_TRACE(testing::Message() << "run " << run << " cut at " << at);
+        std::optional<Call> first[2]; // the first call each game makes, the host's and the guest's
+        const auto note = [&](int game, const BoutEvent& e) {
+            if (const auto* call = std::get_if<CallMade>(&e); call && !first[game])
+                first[game] = call->call.call;
+        };
+        p.host.SetOnEvent([&](const BoutEvent& e) { note(0, e), p.hosting->Hear(e); });
+        p.guest.SetOnEvent([&](const BoutEvent& e) { note(1, e); });
+        p.Join();
+        for (int done = -1; time.Now() + kBeatMs <= at;)
+            GuestBeat(p, done);
+        time.RunUntil(at);
+        c.cut(p);
+        // Silence is heard within its time once the last frame is in; a close a delay later.
+        time.RunFor(net::kSilenceMs + NetworkLink::kCheckMs + kDelayMs);
+        EXPECT_TRUE(p.hostEnded == c.host || c.host == Ending::Lost);
+        EXPECT_TRUE(p.guestEnded == c.guest || c.guest == Ending::Lost);
+        time.RunFor(kDelayMs);
+        EXPECT_EQ(p.hostEnded, c.host);
+        EXPECT_EQ(p.guestEnded, c.guest);
+        EXPECT_FALSE(p.host.InNetworkBout());
+        EXPECT_TRUE(p.host.View().startPrompt);
+        EXPECT_EQ(p.host.View().networkEnded, p.hosting->Begun() ? p.hostEnded : std::nullopt);
+        EXPECT_EQ(p.guest.View().networkEnded, p.joining->Begun() ? p.guestEnded : std::nullopt);
+        first[0] = first[1] = std::nullopt;
+        p.host.NewGame();
+        p.guest.NewGame();
+        time.RunFor(net::kSilenceMs);
+        EXPECT_EQ(first[0], Call::Engarde);
+        EXPECT_EQ(first[1], Call::Engarde);
+    }
+}
