@@ -9,7 +9,6 @@ NetworkLink::NetworkLink(net::Role role, platform::Connection& connection,
                          platform::TimerSource& timers, const platform::Clock& clock)
     : connection(connection), clock(clock), timer(timers.MakeTimer("TimerNetwork", kCheckMs)),
       reader(role) {
-    heard = spoke = clock.NowMilliseconds();
     timer->SetOnTimer([this] { Check(); });
     timer->SetEnabled(true);
     connection.SetOnReceived([this](std::span<const std::uint8_t> bytes) { Received(bytes); });
@@ -25,7 +24,7 @@ void NetworkLink::Send(const net::Message& message) {
     if (ended) return;
     const std::vector<std::uint8_t> frame = writer.Frame(message);
     sent += frame.size();
-    spoke = clock.NowMilliseconds();
+    quiet = 0;
     connection.Send(frame);
 }
 
@@ -42,17 +41,17 @@ void NetworkLink::Received(std::span<const std::uint8_t> bytes) {
     received += bytes.size();
     const std::int64_t now = clock.NowMilliseconds();
     // Only whole frames count as being heard: a trickle of bytes is silence.
-    const std::optional<Ending> fault = reader.Feed(bytes, now, [this, now](const net::Message& m) {
-        heard = now;
+    const std::optional<Ending> fault = reader.Feed(bytes, now, [this](const net::Message& m) {
+        unheard = 0;
         if (!ended && onMessage) onMessage(m);
     });
     if (fault) End(*fault);
 }
 
+// Counted in checks, not read from the clock, which is the wall clock and may jump.
 void NetworkLink::Check() {
-    const std::int64_t now = clock.NowMilliseconds();
-    if (now - heard >= net::kSilenceMs) return End(Ending::Silent);
-    if (now - spoke >= net::kHeartbeatMs) Send(net::Heartbeat{});
+    if (++unheard > net::kSilenceMs / kCheckMs) return End(Ending::Silent);
+    if (++quiet >= net::kHeartbeatMs / kCheckMs) Send(net::Heartbeat{});
 }
 
 NetworkHost::NetworkHost(Game& game, platform::Connection& connection,

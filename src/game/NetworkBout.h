@@ -49,7 +49,8 @@ private:
     net::FrameReader reader;
     std::function<void(const net::Message&)> onMessage;
     std::function<void(net::Ending)> onEnd;
-    std::int64_t heard = 0, spoke = 0;
+    int unheard = 0; // checks since a whole frame came
+    int quiet = 0;   // checks since the last frame went
     std::uint64_t sent = 0, received = 0;
     bool ended = false;
 };

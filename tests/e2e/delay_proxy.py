@@ -50,9 +50,12 @@ async def guest_arrived(guest_reader, guest_writer):
     for w in (guest_writer, host_writer):
         w.get_extra_info("socket").setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
         writers.append(w)
-    await asyncio.gather(carry(guest_reader, host_writer, "guest_to_host"),
-                         carry(host_reader, guest_writer, "host_to_guest"),
-                         return_exceptions=True)
+    try:
+        await asyncio.gather(carry(guest_reader, host_writer, "guest_to_host"),
+                             carry(host_reader, guest_writer, "host_to_guest"),
+                             return_exceptions=True)
+    except asyncio.CancelledError:
+        pass  # the proxy is ending
 
 
 def cut():

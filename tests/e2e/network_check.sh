@@ -45,7 +45,7 @@ wait_log() {
 }
 
 main_window() {
-    xdotool search --pid "${pids[$1]}" --name '^B\.K\.S\. Pistework' 2>/dev/null | head -n 1
+    xdotool search --all --pid "${pids[$1]}" --name '^B\.K\.S\. Pistework' 2>/dev/null | head -n 1
 }
 
 key() { xdotool key --window "$1" "$2"; }
@@ -113,6 +113,8 @@ reset() {
 plays_on() {
     local seen
     seen=$(wc -l <"$work/$1.log")
+    # F2 is a menu shortcut: the window must be the active one.
+    xdotool windowfocus --sync "$2" 2>/dev/null || true
     key "$2" F2
     wait_log "$1" 8 "$3" "$seen" || fail "$1 did not start a bout of its own after the network bout"
 }
@@ -171,7 +173,8 @@ for way in cut freeze kill-guest close-host; do
         # The guest's own bout starts with its salute.
         plays_on guest "$guest_window" "imgFencerA picture SALUTE1A"
     fi
-    echo "  $way at ${at} s: $(grep -ho "network bout ended: [0-9]* [^b]*" "$work"/*.log | sed 's/network bout ended: [0-9]* //' | paste -sd'/' -)"
+    echo "  $way at ${at} s: $(grep -h "network bout ended" "$work"/*.log |
+        sed 's/.*network bout ended: [0-9]* //; s/ bytes sent.*//' | paste -sd'/' -)"
     reset
 done
 echo "PASS"

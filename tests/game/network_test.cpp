@@ -296,3 +296,29 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         EXPECT_EQ(first[1], Call::Engarde);
     }
 }
+
+// Where to join and the code, as a player types them: a port in the text stands over the one
+// given, an IPv6 address needs brackets to carry one, and nothing out of range passes.
+TEST(NetworkAddress, ReadAsTyped) {
+    using A = net::Address;
+    const std::uint16_t given = 40500;
+    const std::vector<std::pair<std::string, std::optional<A>>> cases{
+        {"192.168.1.20", A{"192.168.1.20", given}},
+        {" host.example:41000 ", A{"host.example", 41000}},
+        {"::1", A{"::1", given}},
+        {"[fe80::1]:41001", A{"fe80::1", 41001}},
+        {"[::1]", A{"::1", given}},
+        {"host:0", std::nullopt},
+        {"host:65536", std::nullopt},
+        {"host:", std::nullopt},
+        {"[::1]41000", std::nullopt},
+        {"", std::nullopt},
+        {"a b", std::nullopt},
+    };
+    for (const auto& [text, want] : cases)
+        EXPECT_EQ(net::ParseAddress(text, given), want) << text;
+    EXPECT_EQ(net::ParseCode("0042"), 42);
+    EXPECT_EQ(net::ParseCode(std::to_string(net::kMaxCode)), net::kMaxCode);
+    for (const char* bad : {"", "12345", "12a4", "-1"})
+        EXPECT_FALSE(net::ParseCode(bad)) << bad;
+}
