@@ -550,6 +550,60 @@
         <source>&amp;Watch Replay…</source>
         <translation>Wiederholung &amp;ansehen…</translation>
     </message>
+    <message>
+        <source>&amp;Host Network Bout…</source>
+        <translation>Netzwerkgefecht aus&amp;richten…</translation>
+    </message>
+    <message>
+        <source>&amp;Join Network Bout…</source>
+        <translation>Netzwerkgefecht bei&amp;treten…</translation>
+    </message>
+</context>
+<context>
+    <name>NetService</name>
+    <message>
+        <source>%1 did not answer within %2 seconds.</source>
+        <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>Network</name>
+    <message>
+        <source>The other game sent what no game sends:
+the network bout is over</source>
+        <translation>Das andere Spiel sandte ungültige Daten:
+das Netzwerkgefecht ist beendet</translation>
+    </message>
+    <message>
+        <source>Network bout ended</source>
+        <translation>Netzwerkgefecht beendet</translation>
+    </message>
+    <message>
+        <source>Your opponent left the network bout</source>
+        <translation>Ihr Gegner hat das Netzwerkgefecht verlassen</translation>
+    </message>
+    <message>
+        <source>The connection to your opponent was lost</source>
+        <translation>Die Verbindung zum Gegner ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>Your opponent has not answered
+for five seconds</source>
+        <translation>Ihr Gegner antwortet seit
+fünf Sekunden nicht mehr</translation>
+    </message>
+    <message>
+        <source>The pairing code is wrong</source>
+        <translation>Der Kopplungscode ist falsch</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Pistework</source>
+        <translation>Das andere Spiel ist eine andere Pistework-Version</translation>
+    </message>
+    <message>
+        <source>The host has a guest already</source>
+        <translation>Der Gastgeber hat schon einen Gast</translation>
+    </message>
 </context>
 <context>
     <name>Referee</name>
@@ -696,6 +750,38 @@ Gegenangriff zu spät</translation>
         <source>A replay to watch; Esc returns to the game.</source>
         <translation>Eine Wiederholung zum Ansehen; Esc kehrt zum Spiel zurück.</translation>
     </message>
+    <message>
+        <source>Host a network bout, on PORT if one follows (%1 if not).</source>
+        <translation>Ein Netzwerkgefecht ausrichten, auf PORT, falls angegeben (sonst %1).</translation>
+    </message>
+    <message>
+        <source>Join the network bout hosted at HOST.</source>
+        <translation>Dem Netzwerkgefecht bei HOST beitreten.</translation>
+    </message>
+    <message>
+        <source>The pairing code: the host&apos;s own, or the one it shows.</source>
+        <translation>Der Kopplungscode: der eigene des Gastgebers oder der, den er anzeigt.</translation>
+    </message>
+    <message>
+        <source>--host and --join cannot be given together</source>
+        <translation>--host und --join können nicht zusammen angegeben werden</translation>
+    </message>
+    <message>
+        <source>--code takes the one to four digits of the pairing code</source>
+        <translation>--code erwartet die ein bis vier Ziffern des Kopplungscodes</translation>
+    </message>
+    <message>
+        <source>--join needs the host&apos;s --code</source>
+        <translation>--join braucht den --code des Gastgebers</translation>
+    </message>
+    <message>
+        <source>--join takes HOST or HOST:PORT</source>
+        <translation>--join erwartet HOST oder HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535</source>
+        <translation>--host erwartet einen Port von 1 bis 65535</translation>
+    </message>
 </context>
 <context>
     <name>pistework::app::MainWindow</name>
@@ -774,6 +860,20 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
         <translation>Wiederholung mit ×%1: F3 hält an, 1, 2 und 4 wählen das Tempo, Esc oder F2 kehrt zum Spiel zurück</translation>
+    </message>
+    <message>
+        <source>Network bouts cannot start here:
+%1</source>
+        <translation>Netzwerkgefechte können hier nicht starten:
+%1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: network bout with %1</source>
+        <translation>B.K.S. Pistework: Netzwerkgefecht mit %1</translation>
+    </message>
+    <message>
+        <source>A player could not join: %1</source>
+        <translation>Ein Spieler konnte nicht beitreten: %1</translation>
     </message>
 </context>
 <context>
@@ -877,6 +977,82 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>Good Luck.</source>
         <translation>Viel Glück.</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::HostDialog</name>
+    <message>
+        <source>Host Network Bout</source>
+        <translation>Netzwerkgefecht ausrichten</translation>
+    </message>
+    <message>
+        <source>This machine cannot take a guest on port %1:
+%2</source>
+        <translation>Dieser Rechner kann auf Port %1 keinen Gast annehmen:
+%2</translation>
+    </message>
+    <message>
+        <source>Waiting for your opponent. Tell them one of these addresses, the port and the code:</source>
+        <translation>Warten auf Ihren Gegner. Nennen Sie ihm eine dieser Adressen, den Port und den Code:</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adressen:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::JoinDialog</name>
+    <message>
+        <source>Join Network Bout</source>
+        <translation>Netzwerkgefecht beitreten</translation>
+    </message>
+    <message>
+        <source>Ask your opponent, who hosts the bout, for these:</source>
+        <translation>Fragen Sie Ihren Gegner, der das Gefecht ausrichtet, nach diesen Angaben:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>That is not an address a host can have.</source>
+        <translation>Das ist keine gültige Adresse eines Gastgebers.</translation>
+    </message>
+    <message>
+        <source>The code is the four digits the host shows.</source>
+        <translation>Der Code sind die vier Ziffern, die der Gastgeber anzeigt.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbinde mit %1 …</translation>
+    </message>
+    <message>
+        <source>Connected; waiting for the host…</source>
+        <translation>Verbunden; warte auf den Gastgeber …</translation>
+    </message>
+    <message>
+        <source>Could not connect: %1</source>
+        <translation>Keine Verbindung möglich: %1</translation>
     </message>
 </context>
 <context>

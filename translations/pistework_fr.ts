@@ -550,6 +550,60 @@
         <source>&amp;Watch Replay…</source>
         <translation>&amp;Voir une rediffusion…</translation>
     </message>
+    <message>
+        <source>&amp;Host Network Bout…</source>
+        <translation>&amp;Accueillir un match en réseau…</translation>
+    </message>
+    <message>
+        <source>&amp;Join Network Bout…</source>
+        <translation>&amp;Rejoindre un match en réseau…</translation>
+    </message>
+</context>
+<context>
+    <name>NetService</name>
+    <message>
+        <source>%1 did not answer within %2 seconds.</source>
+        <translation>%1 n’a pas répondu en %2 secondes.</translation>
+    </message>
+</context>
+<context>
+    <name>Network</name>
+    <message>
+        <source>The other game sent what no game sends:
+the network bout is over</source>
+        <translation>L’autre jeu a envoyé des données invalides&#xa0;:
+le match en réseau est terminé</translation>
+    </message>
+    <message>
+        <source>Network bout ended</source>
+        <translation>Match en réseau terminé</translation>
+    </message>
+    <message>
+        <source>Your opponent left the network bout</source>
+        <translation>Votre adversaire a quitté le match en réseau</translation>
+    </message>
+    <message>
+        <source>The connection to your opponent was lost</source>
+        <translation>La connexion avec votre adversaire est perdue</translation>
+    </message>
+    <message>
+        <source>Your opponent has not answered
+for five seconds</source>
+        <translation>Votre adversaire ne répond plus
+depuis cinq secondes</translation>
+    </message>
+    <message>
+        <source>The pairing code is wrong</source>
+        <translation>Le code d’appariement est faux</translation>
+    </message>
+    <message>
+        <source>The other game is another version of Pistework</source>
+        <translation>L’autre jeu est une autre version de Pistework</translation>
+    </message>
+    <message>
+        <source>The host has a guest already</source>
+        <translation>L’hôte a déjà un invité</translation>
+    </message>
 </context>
 <context>
     <name>Referee</name>
@@ -696,6 +750,38 @@ Contre-attaque hors temps</translation>
         <source>A replay to watch; Esc returns to the game.</source>
         <translation>Une rediffusion à regarder ; Échap revient au jeu.</translation>
     </message>
+    <message>
+        <source>Host a network bout, on PORT if one follows (%1 if not).</source>
+        <translation>Accueillir un match en réseau, sur PORT s’il suit (%1 sinon).</translation>
+    </message>
+    <message>
+        <source>Join the network bout hosted at HOST.</source>
+        <translation>Rejoindre le match en réseau accueilli par HOST.</translation>
+    </message>
+    <message>
+        <source>The pairing code: the host&apos;s own, or the one it shows.</source>
+        <translation>Le code d’appariement&#xa0;: celui de l’hôte, ou celui qu’il affiche.</translation>
+    </message>
+    <message>
+        <source>--host and --join cannot be given together</source>
+        <translation>--host et --join ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>--code takes the one to four digits of the pairing code</source>
+        <translation>--code prend les un à quatre chiffres du code d’appariement</translation>
+    </message>
+    <message>
+        <source>--join needs the host&apos;s --code</source>
+        <translation>--join demande le --code de l’hôte</translation>
+    </message>
+    <message>
+        <source>--join takes HOST or HOST:PORT</source>
+        <translation>--join prend HOST ou HOST:PORT</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535</source>
+        <translation>--host prend un port de 1 à 65535</translation>
+    </message>
 </context>
 <context>
     <name>pistework::app::MainWindow</name>
@@ -774,6 +860,20 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
         <translation>Rediffusion à ×%1 : F3 met en pause, 1, 2 et 4 règlent la vitesse, Échap ou F2 revient au jeu</translation>
+    </message>
+    <message>
+        <source>Network bouts cannot start here:
+%1</source>
+        <translation>Les matchs en réseau ne peuvent pas démarrer ici&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: network bout with %1</source>
+        <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1</translation>
+    </message>
+    <message>
+        <source>A player could not join: %1</source>
+        <translation>Un joueur n’a pas pu rejoindre&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -877,6 +977,82 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>Good Luck.</source>
         <translation>Bonne chance.</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::HostDialog</name>
+    <message>
+        <source>Host Network Bout</source>
+        <translation>Accueillir un match en réseau</translation>
+    </message>
+    <message>
+        <source>This machine cannot take a guest on port %1:
+%2</source>
+        <translation>Cet ordinateur ne peut pas accueillir d’invité sur le port %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Waiting for your opponent. Tell them one of these addresses, the port and the code:</source>
+        <translation>En attente de votre adversaire. Donnez-lui une de ces adresses, le port et le code&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adresses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::JoinDialog</name>
+    <message>
+        <source>Join Network Bout</source>
+        <translation>Rejoindre un match en réseau</translation>
+    </message>
+    <message>
+        <source>Ask your opponent, who hosts the bout, for these:</source>
+        <translation>Demandez-les à votre adversaire, qui accueille le match&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <source>That is not an address a host can have.</source>
+        <translation>Ce n’est pas une adresse d’hôte valable.</translation>
+    </message>
+    <message>
+        <source>The code is the four digits the host shows.</source>
+        <translation>Le code, ce sont les quatre chiffres que montre l’hôte.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>Connected; waiting for the host…</source>
+        <translation>Connecté&#xa0;; en attente de l’hôte…</translation>
+    </message>
+    <message>
+        <source>Could not connect: %1</source>
+        <translation>Connexion impossible&#xa0;: %1</translation>
     </message>
 </context>
 <context>

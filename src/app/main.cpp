@@ -89,24 +89,29 @@ void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, Q
     const bool host = options.isSet(QStringLiteral("host"));
     const bool join = options.isSet(QStringLiteral("join"));
     if (!host && !join) return;
-    auto tr = [](const char* text) { return QCoreApplication::translate("main", text); };
-    if (host && join) Usage(options, tr("--host and --join cannot be given together"));
+    if (host && join)
+        Usage(options,
+              QCoreApplication::translate("main", "--host and --join cannot be given together"));
     const auto code =
         pistework::game::net::ParseCode(options.value(QStringLiteral("code")).toStdString());
     if (options.isSet(QStringLiteral("code")) && !code)
-        Usage(options, tr("--code takes the one to four digits of the pairing code"));
+        Usage(options, QCoreApplication::translate(
+                           "main", "--code takes the one to four digits of the pairing code"));
     asked.code = code.value_or(-1);
     if (join) {
-        if (!code) Usage(options, tr("--join needs the host's --code"));
+        if (!code)
+            Usage(options, QCoreApplication::translate("main", "--join needs the host's --code"));
         asked.join = options.value(QStringLiteral("join"));
         if (!pistework::game::net::ParseAddress(asked.join.toStdString()))
-            Usage(options, tr("--join takes HOST or HOST:PORT"));
+            Usage(options, QCoreApplication::translate("main", "--join takes HOST or HOST:PORT"));
         return;
     }
     asked.host = pistework::game::net::kDefaultPort;
     if (!words.isEmpty() && !words.first().endsWith(QStringLiteral(".pistework"))) {
         const auto port = pistework::game::net::ParsePort(words.first().toStdString());
-        if (!port) Usage(options, tr("--host takes a port from 1 to 65535"));
+        if (!port)
+            Usage(options,
+                  QCoreApplication::translate("main", "--host takes a port from 1 to 65535"));
         asked.host = *port;
         words.removeFirst();
     }
