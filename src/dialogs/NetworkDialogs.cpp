@@ -18,10 +18,13 @@ namespace pistework::dialogs {
 
 namespace {
 
-QLabel* Line(QWidget* parent, const char* name, const QString& text) {
+// Wrapped, a sentence takes the width of the dialog, which is made wide enough for it to read
+// in a few lines.
+QLabel* Line(QWidget* parent, const char* name, const QString& text, int width = 0) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
+    if (width > 0) label->setMinimumWidth(width);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -46,18 +49,20 @@ HostDialog::HostDialog(QWidget* owner, app::NetService& network, quint16 port, i
                        app::NetService::OnConnection arrive)
     : QDialog(owner, kFixedDialog) {
     SetUp(*this, "FormHost", tr("Host Network Bout"));
+    constexpr int kWidth = 360;
     listener = network.Listen(port, std::move(arrive));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     if (listener->Port() == 0) {
-        layout->addWidget(Line(this, "lblWhere",
-                               tr("This machine cannot take a guest on port %1:\n%2")
-                                   .arg(port)
-                                   .arg(listener->Error())));
+        layout->addWidget(Line(
+            this, "lblWhere",
+            tr("This machine cannot take a guest on port %1:\n%2").arg(port).arg(listener->Error()),
+            kWidth));
     } else {
         layout->addWidget(Line(this, "lblWhere",
                                tr("Waiting for your opponent. Tell them one of these "
-                                  "addresses, the port and the code:")));
+                                  "addresses, the port and the code:"),
+                               kWidth));
         auto* form = new QFormLayout;
         form->addRow(tr("Addresses:"),
                      Line(this, "lblAddresses", network.LocalAddresses().join(QLatin1Char('\n'))));
@@ -67,7 +72,7 @@ HostDialog::HostDialog(QWidget* owner, app::NetService& network, quint16 port, i
         form->addRow(tr("Code:"), codeLine);
         layout->addLayout(form);
     }
-    status = Line(this, "lblStatus", QString());
+    status = Line(this, "lblStatus", QString(), kWidth);
     status->hide();
     layout->addWidget(status);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -93,8 +98,9 @@ JoinDialog::JoinDialog(QWidget* owner, app::NetService& network, const QString& 
     SetUp(*this, "FormJoin", tr("Join Network Bout"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    constexpr int kWidth = 320;
     layout->addWidget(
-        Line(this, "lblWhere", tr("Ask your opponent, who hosts the bout, for these:")));
+        Line(this, "lblWhere", tr("Ask your opponent, who hosts the bout, for these:"), kWidth));
     auto* form = new QFormLayout;
     address = new QLineEdit(where, this);
     address->setObjectName(QStringLiteral("txtAddress"));
@@ -105,6 +111,11 @@ JoinDialog::JoinDialog(QWidget* owner, app::NetService& network, const QString& 
     port->setRange(1, 65535);
     port->setValue(game::net::kDefaultPort);
     form->addRow(tr("&Port:"), port);
+    // A port given with the address shows in the port box.
+    if (const auto given = game::net::ParseAddress(where.toStdString())) {
+        address->setText(QString::fromStdString(given->host));
+        port->setValue(given->port);
+    }
     code = new QLineEdit(given > 0 ? CodeText(given) : QString(), this);
     code->setObjectName(QStringLiteral("txtCode"));
     code->setMaxLength(4);
@@ -112,7 +123,7 @@ JoinDialog::JoinDialog(QWidget* owner, app::NetService& network, const QString& 
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), code));
     form->addRow(tr("&Code:"), code);
     layout->addLayout(form);
-    status = Line(this, "lblStatus", QString());
+    status = Line(this, "lblStatus", QString(), kWidth);
     status->hide();
     layout->addWidget(status);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
