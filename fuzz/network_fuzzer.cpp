@@ -31,8 +31,10 @@ bool Same(const net::Message& a, const net::Message& b) {
         const auto& y = std::get<net::Hello>(b);
         return x->version == y.version && x->code == y.code;
     }
-    if (const auto* x = std::get_if<net::Welcome>(&a))
-        return x->version == std::get<net::Welcome>(b).version;
+    if (const auto* x = std::get_if<net::Welcome>(&a)) {
+        const auto& y = std::get<net::Welcome>(b);
+        return x->version == y.version && x->target == y.target && x->timed == y.timed;
+    }
     if (const auto* x = std::get_if<net::Refuse>(&a)) return x->why == std::get<net::Refuse>(b).why;
     if (const auto* x = std::get_if<net::Command>(&a))
         return x->command == std::get<net::Command>(b).command;

@@ -126,7 +126,19 @@ void Game::EndNetworkBout(NetworkEnding why) {
     ShowNetworkEnding(why);
 }
 
+void Game::KeepNetworkPicture(const ReplayPicture& picture) {
+    const BoutView shown = picture.Over(view);
+    if (keeping)
+        replays.Begin(shown, keeping->first, keeping->second, clock.NowMilliseconds());
+    else
+        replays.See(shown, clock.NowMilliseconds());
+    keeping.reset();
+}
+
 void Game::ShowNetworkEnding(NetworkEnding why) {
+    // A host's bout that did not come to its end is not kept.
+    keeping.reset();
+    replays.Drop();
     view.networkEnded = why;
     Publish();
 }

@@ -86,6 +86,10 @@ public:
     // network bout ended.
     void PlayCue(SoundCue cue);
     void ShowNetworkEnding(NetworkEnding why);
+    // The host's bout, kept as the last one fenced here from the first picture the host sends.
+    void KeepNetworkBout(int target, bool timed) { keeping = std::pair(target, timed); }
+    void KeepNetworkPicture(const ReplayPicture& picture);
+    void KeepNetworkEvent(const BoutEvent& event) { replays.Note(event, clock.NowMilliseconds()); }
 
     // --- The menu.
     void NewGame();
@@ -141,6 +145,8 @@ private:
     std::function<void(const BoutView&)> onView;
     std::function<void(const BoutEvent&)> onEvent;
     ReplayRecorder replays;
+    // A host's bout to keep, from its first picture: its target and timing.
+    std::optional<std::pair<int, bool>> keeping;
     std::function<void(const NewBest&, const Record&)> askWinnerName;
     bool gamePaused = false;
     // The pause and open dialogs: play is held while any of them is.

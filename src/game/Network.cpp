@@ -35,6 +35,8 @@ void WriteFields(Writer& w, const Message& message, Picture& sent) {
         w.Byte(static_cast<unsigned>(m->code) & 0xFF);
     } else if (const auto* m = std::get_if<Welcome>(&message)) {
         w.Byte(m->version);
+        w.Varint(static_cast<std::uint64_t>(m->target));
+        w.Byte(m->timed);
     } else if (const auto* m = std::get_if<Refuse>(&message)) {
         w.Byte(static_cast<unsigned>(m->why));
     } else if (const auto* m = std::get_if<Command>(&message)) {
@@ -140,9 +142,11 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         message = hello;
         break;
     }
-    case 1:
-        message = Welcome{r.Byte()};
-        break;
+    case 1: {
+        const std::uint8_t version = r.Byte();
+        const auto target = static_cast<int>(r.In(r.Count(), 1, codec::kMaxCount));
+        message = Welcome{version, target, r.Flag()};
+    } break;
     case 2:
         message = Refuse{r.Enum(Refusal::Busy)};
         break;

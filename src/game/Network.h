@@ -40,8 +40,11 @@ struct Hello {
     std::uint8_t version = kVersion;
     int code = 0;
 };
+// The host's options that shape the bout, which the guest's replay of it keeps.
 struct Welcome {
     std::uint8_t version = kVersion;
+    int target = 15;
+    bool timed = true;
 };
 // Why a host turns a guest away.
 enum class Refusal : std::uint8_t { WrongCode, WrongVersion, Busy };

@@ -75,7 +75,7 @@ void NetworkHost::Take(const net::Message& message) {
             link.Send(net::Refuse{net::Refusal::WrongCode});
             return link.End(Ending::WrongCode);
         }
-        link.Send(net::Welcome{});
+        link.Send(net::Welcome{net::kVersion, game.Options().maxHits, game.Options().timed});
         begun = true;
         if (onBegin) onBegin();
         game.BeginNetworkBout();
@@ -127,8 +127,10 @@ void NetworkGuest::Take(const net::Message& message) {
             return link.End(Ending::WrongVersion);
         }
         begun = true;
-        // The guest's own game waits, as under a replay, until the network bout ends.
+        // The guest's own game waits, as under a replay, until the network bout ends; the
+        // host's bout is kept as the last one fenced here.
         game.HoldForReplay();
+        game.KeepNetworkBout(welcome->target, welcome->timed);
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message)) {
         link.End(refused->why == net::Refusal::WrongCode      ? Ending::WrongCode
@@ -136,8 +138,10 @@ void NetworkGuest::Take(const net::Message& message) {
                                                               : Ending::Busy);
     } else if (const auto* picture = std::get_if<net::Picture>(&message)) {
         shown = *picture;
+        game.KeepNetworkPicture(shown.picture);
         if (onPicture) onPicture(shown);
     } else if (const auto* event = std::get_if<net::Event>(&message)) {
+        game.KeepNetworkEvent(event->event);
         if (const auto* cue = std::get_if<SoundPlayed>(&event->event)) game.PlayCue(cue->cue);
     } else if (std::holds_alternative<net::Bye>(message)) {
         link.End(Ending::PeerLeft);

@@ -242,6 +242,22 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
     EXPECT_FALSE(p.hostEnded || p.guestEnded);
     EXPECT_FALSE(offered);
     EXPECT_TRUE(p.guestSaw == shown); // every picture, in order
+    // Both keep the bout as their last one, with the same pictures up to its end.
+    Replay kept[2];
+    ASSERT_EQ(DecodeReplay(p.host.LastReplay(), kept[0]), ReplayError::None);
+    ASSERT_EQ(DecodeReplay(p.guest.LastReplay(), kept[1]), ReplayError::None);
+    auto pictures = [](const Replay& replay) {
+        std::vector<ReplayPicture> all;
+        for (const ReplayEntry& entry : replay.entries) {
+            if (const auto* event = std::get_if<BoutEvent>(&entry.what))
+                if (std::holds_alternative<BoutOver>(*event)) break;
+            if (const auto* picture = std::get_if<ReplayPicture>(&entry.what))
+                all.push_back(*picture);
+        }
+        return all;
+    };
+    EXPECT_TRUE(pictures(kept[1]) == pictures(kept[0]));
+    EXPECT_EQ(kept[1].target, kept[0].target);
 }
 
 TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
