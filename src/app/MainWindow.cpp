@@ -826,11 +826,19 @@ void MainWindow::OwnCommand(game::FencerCommand command) {
     guest->Command(command);
 }
 
-void MainWindow::HostNetworkBout(quint16 port, int code) {
-    if (InNetworkBout() || hostDialog || joinDialog) return;
+// The network library, when no network bout is under way or being set up; the player is told
+// plainly when it cannot be loaded.
+NetService* MainWindow::NetworkLibrary() {
+    if (InNetworkBout() || hostDialog || joinDialog) return nullptr;
     QString error;
     NetService* network = Network(error);
-    if (!network) return Warn(tr("Network bouts cannot start here:\n%1").arg(error));
+    if (!network) Warn(tr("Network bouts cannot start here:\n%1").arg(error));
+    return network;
+}
+
+void MainWindow::HostNetworkBout(quint16 port, int code) {
+    NetService* network = NetworkLibrary();
+    if (!network) return;
     game->WhileHeld([&] {
         dialogs::HostDialog dialog(this, *network, port, code,
                                    [this, code](std::unique_ptr<NetConnection> arrived) {
@@ -846,10 +854,8 @@ void MainWindow::HostNetworkBout(quint16 port, int code) {
 }
 
 void MainWindow::JoinNetworkBout(const QString& address, int code, bool now) {
-    if (InNetworkBout() || hostDialog || joinDialog) return;
-    QString error;
-    NetService* network = Network(error);
-    if (!network) return Warn(tr("Network bouts cannot start here:\n%1").arg(error));
+    NetService* network = NetworkLibrary();
+    if (!network) return;
     game->WhileHeld([&] {
         dialogs::JoinDialog dialog(this, *network, address, code,
                                    [this](std::unique_ptr<NetConnection> made, int given) {

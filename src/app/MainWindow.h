@@ -98,6 +98,7 @@ private:
         std::unique_ptr<game::NetworkHost> host;
         std::unique_ptr<game::NetworkGuest> guest;
     };
+    NetService* NetworkLibrary();
     bool Guesting() const { return guest && guest->Begun() && !guest->Link().Ended(); }
     void Greet(std::unique_ptr<NetConnection> connection, int code);
     void Knock(std::unique_ptr<NetConnection> connection, int code);
