@@ -261,6 +261,18 @@
         <source>Pistework Handbook</source>
         <translation>Pistework-Handbuch</translation>
     </message>
+    <message>
+        <source>Fencing over a network</source>
+        <translation>Fechten über das Netzwerk</translation>
+    </message>
+    <message>
+        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The host&apos;s game fences the bout at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
+        <translation>Ein Spieler wählt Datei, %1: Das Fenster zeigt die Adressen dieses Rechners, den Port (%2) und einen vierstelligen Code und wartet. Der andere wählt Datei, %3, und gibt Adresse, Port und Code ein. Das Spiel des Gastgebers führt das Gefecht mit dessen Einstellungen; der Gastgeber ficht rechts, der Gast links, jeder mit den Tasten, Schaltflächen oder dem Gamepad, die er zu Hause benutzt.</translation>
+    </message>
+    <message>
+        <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
+        <translation>Jeder Spieler kann mit F3 pausieren. Neues Spiel oder das Schließen eines Fensters beendet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen. Über das Internet muss ein Gastgeber hinter einem Heimrouter den Port an seinen Rechner weiterleiten.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>

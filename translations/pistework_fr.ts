@@ -261,6 +261,18 @@
         <source>Pistework Handbook</source>
         <translation>Manuel de Pistework</translation>
     </message>
+    <message>
+        <source>Fencing over a network</source>
+        <translation>L’escrime en réseau</translation>
+    </message>
+    <message>
+        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The host&apos;s game fences the bout at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
+        <translation>Un joueur choisit Fichier, %1&#xa0;: la fenêtre montre les adresses de cet ordinateur, le port (%2) et un code à quatre chiffres, et attend. L’autre choisit Fichier, %3, et saisit l’adresse, le port et le code. Le jeu de l’hôte mène le match avec les options de l’hôte&#xa0;; l’hôte tire à droite et l’invité à gauche, chacun avec les touches, les boutons ou la manette qu’il utilise chez lui.</translation>
+    </message>
+    <message>
+        <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
+        <translation>Chaque joueur peut faire une pause avec F3. Nouvelle partie ou la fermeture d’une fenêtre termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats. Par Internet, un hôte derrière un routeur domestique doit rediriger le port vers son ordinateur.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>

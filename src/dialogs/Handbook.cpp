@@ -6,6 +6,7 @@
 #include "game/Actions.h"
 #include "game/KeyLayout.h"
 #include "game/Levels.h"
+#include "game/Network.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -317,6 +318,25 @@ QString Demonstration() {
     return html;
 }
 
+QString NetworkBouts() {
+    QString html = Heading(Handbook::tr("Fencing over a network"));
+    html += Paragraph(
+        Handbook::tr("One player chooses File, %1: the dialog shows this machine's addresses, "
+                     "the port (%2) and a four-digit code, and waits. The other chooses File, "
+                     "%3, and types the address, the port and the code. The host's game fences "
+                     "the bout at the host's options; the host fences the right fencer and the "
+                     "guest the left one, each with the keys, buttons or pad they use at home.")
+            .arg(MenuCaption(app::layout::MenuCommand::HostNetworkBout))
+            .arg(game::net::kDefaultPort)
+            .arg(MenuCaption(app::layout::MenuCommand::JoinNetworkBout)));
+    html += Paragraph(Handbook::tr(
+        "Either player pauses with F3. New Game or closing a window ends the network bout for "
+        "both, and each window says why where the referee calls. A network bout keeps no best "
+        "result. Across the internet, a host behind a home router must forward the port to "
+        "the host machine."));
+    return html;
+}
+
 QString Files(const Handbook::Facts& facts) {
     QString html = Heading(Handbook::tr("Options and best results"));
     html += Paragraph(Handbook::tr(
@@ -338,7 +358,7 @@ QString Handbook::Html(const Facts& facts) {
                           "<title>%1</title>\n</head>\n<body>\n<h1>%1</h1>\n")
                .arg(title.toHtmlEscaped()) +
            HowToPlay() + Keys(facts) + Calls() + LampsAndCards() + Levels() + Demonstration() +
-           Files(facts) + QStringLiteral("</body>\n</html>\n");
+           NetworkBouts() + Files(facts) + QStringLiteral("</body>\n</html>\n");
 }
 
 std::vector<Handbook::Picture> Handbook::Pictures() {
