@@ -167,201 +167,202 @@ private:
     void Choose(std::uint8_t b) {
         using enum MenuCommand;
         static const std::map<MenuCommand, std::function<void(Run&)>> commands{
-            {NewGame, [](Run&r) { r.game->NewGame(); }},
-            {PauseOrResume, [](Run&r) { r.game->PauseOrResume(); }},
+            {NewGame, [](Run& r) { r.game->NewGame(); }},
+            {PauseOrResume, [](Run& r) { r.game->PauseOrResume(); }},
             // The table shows beside the bout, which goes on.
-            {BestResults, [](Run&r) { (void)r.game->BestResults(); }},
-            {Exit, [](Run&r) { r.closed = true; }},
-            {FirstTo5, [](Run&r) { r.game->SetTarget(5); }},
-            {FirstTo10, [](Run&r) { r.game->SetTarget(10); }},
-            {FirstTo15, [](Run&r) { r.game->SetTarget(15); }},
-            {ToggleTimed, [](Run&r) { r.game->ToggleTimed(); }},
-            {Level1, [](Run&r) { r.game->ChooseLevel(game::kLevels[0]); }},
-            {Level2, [](Run&r) { r.game->ChooseLevel(game::kLevels[1]); }},
-            {Level3, [](Run&r) { r.game->ChooseLevel(game::kLevels[2]); }},
-            {Level4, [](Run&r) { r.game->ChooseLevel(game::kLevels[3]); }},
-            {Level5, [](Run&r) { r.game->ChooseLevel(game::kLevels[4]); }},
-            {Level6, [](Run&r) { r.game->ChooseLevel(game::kLevels[5]); }},
-            {Custom, [](Run&r) { r.AskCustom(); }},
-            {TwoPlayers, [](Run&r) { r.game->ChooseTwoPlayers(); }},
-            {Keyboard, [](Run&r) { r.game->SetControl(game::ControlMode::Keyboard); }},
-            {Mouse, [](Run&r) { r.game->SetControl(game::ControlMode::Mouse); }},
-            {Keys, [](Run&r) { r.game->WhileHeld([&r] { r.AskKeys(); }); }},
-            {ToggleSound, [](Run&r) { r.game->ToggleSound(); }},
-            {About, [](Run&r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
-            {Help, [](Run&r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
-            {Handbook, [](Run&r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            {BestResults, [](Run& r) { (void)r.game->BestResults(); }},
+            {Exit, [](Run& r) { r.closed = true; }},
+            {FirstTo5, [](Run& r) { r.game->SetTarget(5); }},
+            {FirstTo10, [](Run& r) { r.game->SetTarget(10); }},
+            {FirstTo15, [](Run& r) { r.game->SetTarget(15); }},
+            {ToggleTimed, [](Run& r) { r.game->ToggleTimed(); }},
+            {Level1, [](Run& r) { r.game->ChooseLevel(game::kLevels[0]); }},
+            {Level2, [](Run& r) { r.game->ChooseLevel(game::kLevels[1]); }},
+            {Level3, [](Run& r) { r.game->ChooseLevel(game::kLevels[2]); }},
+            {Level4, [](Run& r) { r.game->ChooseLevel(game::kLevels[3]); }},
+            {Level5, [](Run& r) { r.game->ChooseLevel(game::kLevels[4]); }},
+            {Level6, [](Run& r) { r.game->ChooseLevel(game::kLevels[5]); }},
+            {Custom, [](Run& r) { r.AskCustom(); }},
+            {TwoPlayers, [](Run& r) { r.game->ChooseTwoPlayers(); }},
+            {Keyboard, [](Run& r) { r.game->SetControl(game::ControlMode::Keyboard); }},
+            {Mouse, [](Run& r) { r.game->SetControl(game::ControlMode::Mouse); }},
+            {Keys, [](Run& r) { r.game->WhileHeld([&r] { r.AskKeys(); }); }},
+            {ToggleSound, [](Run& r) { r.game->ToggleSound(); }},
+            {About, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            {Help, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            {Handbook, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             // The window only draws the same board larger; the game sees nothing of it.
             {FullScreen, [](Run&) {}},
             // What the game keeps of the last bout must read back as a replay.
-            {SaveReplay, [](Run&r) { r.ReadBackReplay(); }},
+            {SaveReplay, [](Run& r) { r.ReadBackReplay(); }},
             // Watching holds the game and changes nothing; play goes on after it.
             {WatchReplay,
-             [](Run&r) {
+             [](Run& r) {
                  r.game->HoldForReplay();
                  r.ReadBackReplay();
                  r.game->ReleaseAfterReplay();
              }},
-        },
             // Hosting: the guest's commands reach the left fencer until either side ends it.
             {HostNetworkBout,
-             [](Run&r) {
+             [](Run& r) {
                  r.game->BeginNetworkBout();
                  for (int c = 0; c < 6; ++c)
                      r.game->RemoteCommand(static_cast<game::FencerCommand>(c));
              }},
             // A guest's own game is held while it draws the host's, then says why it ended.
-            {JoinNetworkBout, [](Run&r) {
+            {JoinNetworkBout,
+             [](Run& r) {
                  r.game->HoldForReplay();
                  r.game->PlayCue(game::SoundCue::Hit);
                  r.game->ReleaseAfterReplay();
                  r.game->ShowNetworkEnding(game::NetworkEnding::PeerLeft);
              }},
-    };
-    static const std::vector<MenuCommand> items = [] {
-        std::vector<MenuCommand> all;
-        for (const auto& entry : app::layout::kMenu)
-            if (entry.command != None) all.push_back(entry.command);
-        return all;
-    }();
-    const auto command = commands.find(items[b % items.size()]);
-    Require(command != commands.end(), "a menu item the fuzzer cannot choose");
-    // A network bout leaves its players only these; New Game ends it.
-    if (game->InNetworkBout()) {
-        const MenuCommand chosen = command->first;
-        if (chosen == NewGame || chosen == Exit) game->EndNetworkBout(game::NetworkEnding::Left);
-        if (chosen != PauseOrResume && chosen != ToggleSound && chosen != Exit) return;
+        };
+        static const std::vector<MenuCommand> items = [] {
+            std::vector<MenuCommand> all;
+            for (const auto& entry : app::layout::kMenu)
+                if (entry.command != None) all.push_back(entry.command);
+            return all;
+        }();
+        const auto command = commands.find(items[b % items.size()]);
+        Require(command != commands.end(), "a menu item the fuzzer cannot choose");
+        // A network bout leaves its players only these; New Game ends it.
+        if (game->InNetworkBout()) {
+            const MenuCommand chosen = command->first;
+            if (chosen == NewGame || chosen == Exit)
+                game->EndNetworkBout(game::NetworkEnding::Left);
+            if (chosen != PauseOrResume && chosen != ToggleSound && chosen != Exit) return;
+        }
+        command->second(*this);
     }
-    command->second(*this);
-}
 
     void ReadBackReplay() {
-    const auto bytes = game->LastReplay();
-    if (bytes.empty()) return;
-    game::Replay replay;
-    Require(game::DecodeReplay(bytes, replay) == game::ReplayError::None,
-            "the last bout's replay does not read back");
-}
+        const auto bytes = game->LastReplay();
+        if (bytes.empty()) return;
+        game::Replay replay;
+        Require(game::DecodeReplay(bytes, replay) == game::ReplayError::None,
+                "the last bout's replay does not read back");
+    }
 
-// The custom dialog is modal but does not hold play: time passes while it is open. Its
-// bars open at the strength in play, which a hand-edited store may have set to anything;
-// the answer is cancel, the bars as opened, or bars moved.
-void AskCustom() {
-    const game::CustomPositions opened = game::PositionsFor(game->StrengthInPlay());
-    Require(opened.speed >= 0 && opened.speed <= game::kLastCustomPosition &&
-                opened.reaction >= 0 && opened.reaction <= game::kLastCustomPosition,
-            "the custom bars open off their ends");
-    const std::uint8_t b = in.Next();
-    RunClock(in.Next() % 64);
-    Check();
-    if (b % 3 == 1) game->ChooseCustom(game::StrengthAt(opened));
-    if (b % 3 == 2) game->ChooseCustom(game::StrengthAt({b / 3 % 5, b / 15 % 5}));
-}
-
-void AskKeys() {
-    CheckHeld();
-    if (in.Next() % 4 != 0) game->SetKeys({Boxes(), Boxes()});
-}
-
-// Help and About: the player reads while time passes, and nothing of the bout moves.
-void ReadWhileHeld() {
-    CheckHeld();
-    RunClock(in.Next());
-    CheckHeld();
-}
-
-void OnNewBest(const game::Game::NewBest& best, const game::Game::Record& record) {
-    Require(best.level >= 1 && best.level <= 6, "a best result for no level");
-    Require(!game->InNetworkBout(), "a best result for a network bout");
-    Require(game->Options().level && game->Options().level->number == best.level,
-            "a best result for another level");
-    Require(best.score[Side::Right] > best.score[Side::Left], "a best result for a lost bout");
-    Require(best.score[Side::Right] <= highestTarget, "a best result above the target");
-    const std::string name = in.Text();
-    Require(record(name), "the store did not take the best result");
-    Require(game->BestResults()[static_cast<std::size_t>(best.level)].winner == name,
-            "the best result reads back under another name");
-}
-
-// Six one-key boxes, some left empty, as the layout dialog gives them.
-std::u32string Boxes() {
-    static constexpr std::u32string_view kPool = U"wsxqazmko,lpasdzxckl;m,.WÉжé1 ";
-    std::u32string keys;
-    for (std::size_t i = 0; i < 6; ++i) {
+    // The custom dialog is modal but does not hold play: time passes while it is open. Its
+    // bars open at the strength in play, which a hand-edited store may have set to anything;
+    // the answer is cancel, the bars as opened, or bars moved.
+    void AskCustom() {
+        const game::CustomPositions opened = game::PositionsFor(game->StrengthInPlay());
+        Require(opened.speed >= 0 && opened.speed <= game::kLastCustomPosition &&
+                    opened.reaction >= 0 && opened.reaction <= game::kLastCustomPosition,
+                "the custom bars open off their ends");
         const std::uint8_t b = in.Next();
-        if (b % 5 != 0) keys += kPool[b % kPool.size()];
-    }
-    return keys;
-}
-
-bool Running(std::string_view timer) {
-    return form.Timer(timer).Enabled();
-}
-
-// A pause or a dialog holds every timer of play.
-void CheckHeld() {
-    for (const char* timer : {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock",
-                              "TimerLight", "TimerSalute", "TimerAutoPlay"})
-        Require(!Running(timer), "a timer runs while play is held");
-}
-
-void Check() {
-    const game::BoutView& view = game->View();
-    const bool left = Running("TimerLeft");
-    const bool right = Running("TimerRight");
-    Require(view.menu.paused == probe->Paused(), "the menu shows another pause");
-    if (probe->Paused()) CheckHeld();
-    // The referee never runs together with the fencers: they move only between its
-    // "Fence" and the next "Halt", and no salute or lamp runs then either.
-    const game::Phase phase = probe->President().CurrentPhase();
-    if (left || right) {
-        Require(!Running("TimerPresident"), "a fencer moves while the referee calls");
-        Require(phase == game::Phase::Halt, "a fencer moves outside fencing");
-        Require(!Running("TimerSalute"), "a fencer moves during the salute");
-        Require(!Running("TimerLight"), "a fencer moves while the lamps flash");
+        RunClock(in.Next() % 64);
+        Check();
+        if (b % 3 == 1) game->ChooseCustom(game::StrengthAt(opened));
+        if (b % 3 == 2) game->ChooseCustom(game::StrengthAt({b / 3 % 5, b / 15 % 5}));
     }
 
-    for (Side side : game::kSides) {
-        const game::FencerView& shown = view.fencers[side];
-        Require(KnownPictures().count(shown.pose) > 0, "an unknown picture");
-        Require(shown.x == probe->FencerOn(side).Left(), "a picture not where its fencer stands");
-    }
-    // A retreat with the arm extended is deliberately not held back at the end of the
-    // piste (the opponent tests pin that down), so a player can walk a fencer off it. The
-    // referee's "Engarde" brings both back within the limits, and they stand there until
-    // it lets them go.
-    if (phase == game::Phase::Ready || phase == game::Phase::Fence || phase == game::Phase::LetGo) {
-        const int leftAt = probe->FencerOn(Side::Left).Left();
-        const int rightAt = probe->FencerOn(Side::Right).Left();
-        if (leftAt < game::kLeftLimitA || rightAt > game::kRightLimitB)
-            std::fprintf(stderr, "on guard at %d and %d\n", leftAt, rightAt);
-        Require(leftAt >= game::kLeftLimitA && rightAt <= game::kRightLimitB,
-                "on guard off the piste");
+    void AskKeys() {
+        CheckHeld();
+        if (in.Next() % 4 != 0) game->SetKeys({Boxes(), Boxes()});
     }
 
-    const game::BoutOptions& o = game->Options();
-    if (o.level) {
-        Require(o.level->number >= 1 && o.level->number <= 6, "a level out of range");
-        Require(o.level->strength == o.chosen, "a level at another strength");
+    // Help and About: the player reads while time passes, and nothing of the bout moves.
+    void ReadWhileHeld() {
+        CheckHeld();
+        RunClock(in.Next());
+        CheckHeld();
     }
-    Require(o.maxHits > 0, "a target of no hits");
 
-    // A target lowered in a bout can leave a score above it; none passes the highest
-    // target the bout has had, since the bout ends at the ruling that reaches it.
-    const int a = probe->Scores().Hits(Side::Left);
-    const int b = probe->Scores().Hits(Side::Right);
-    highestTarget = a == 0 && b == 0 ? o.maxHits : std::max(highestTarget, o.maxHits);
-    Require(a <= highestTarget && b <= highestTarget, "a score above the target");
-    Require(view.scores[Side::Left] == a && view.scores[Side::Right] == b,
-            "the board shows another score");
-}
+    void OnNewBest(const game::Game::NewBest& best, const game::Game::Record& record) {
+        Require(best.level >= 1 && best.level <= 6, "a best result for no level");
+        Require(!game->InNetworkBout(), "a best result for a network bout");
+        Require(game->Options().level && game->Options().level->number == best.level,
+                "a best result for another level");
+        Require(best.score[Side::Right] > best.score[Side::Left], "a best result for a lost bout");
+        Require(best.score[Side::Right] <= highestTarget, "a best result above the target");
+        const std::string name = in.Text();
+        Require(record(name), "the store did not take the best result");
+        Require(game->BestResults()[static_cast<std::size_t>(best.level)].winner == name,
+                "the best result reads back under another name");
+    }
 
-Bytes& in;
-HeadlessPlatform form;
-std::optional<game::Game> game;
-std::optional<game::GameProbe> probe;
-int highestTarget = 0;
-bool closed = false;
+    // Six one-key boxes, some left empty, as the layout dialog gives them.
+    std::u32string Boxes() {
+        static constexpr std::u32string_view kPool = U"wsxqazmko,lpasdzxckl;m,.WÉжé1 ";
+        std::u32string keys;
+        for (std::size_t i = 0; i < 6; ++i) {
+            const std::uint8_t b = in.Next();
+            if (b % 5 != 0) keys += kPool[b % kPool.size()];
+        }
+        return keys;
+    }
+
+    bool Running(std::string_view timer) { return form.Timer(timer).Enabled(); }
+
+    // A pause or a dialog holds every timer of play.
+    void CheckHeld() {
+        for (const char* timer : {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock",
+                                  "TimerLight", "TimerSalute", "TimerAutoPlay"})
+            Require(!Running(timer), "a timer runs while play is held");
+    }
+
+    void Check() {
+        const game::BoutView& view = game->View();
+        const bool left = Running("TimerLeft");
+        const bool right = Running("TimerRight");
+        Require(view.menu.paused == probe->Paused(), "the menu shows another pause");
+        if (probe->Paused()) CheckHeld();
+        // The referee never runs together with the fencers: they move only between its
+        // "Fence" and the next "Halt", and no salute or lamp runs then either.
+        const game::Phase phase = probe->President().CurrentPhase();
+        if (left || right) {
+            Require(!Running("TimerPresident"), "a fencer moves while the referee calls");
+            Require(phase == game::Phase::Halt, "a fencer moves outside fencing");
+            Require(!Running("TimerSalute"), "a fencer moves during the salute");
+            Require(!Running("TimerLight"), "a fencer moves while the lamps flash");
+        }
+
+        for (Side side : game::kSides) {
+            const game::FencerView& shown = view.fencers[side];
+            Require(KnownPictures().count(shown.pose) > 0, "an unknown picture");
+            Require(shown.x == probe->FencerOn(side).Left(),
+                    "a picture not where its fencer stands");
+        }
+        // A retreat with the arm extended is deliberately not held back at the end of the
+        // piste (the opponent tests pin that down), so a player can walk a fencer off it. The
+        // referee's "Engarde" brings both back within the limits, and they stand there until
+        // it lets them go.
+        if (phase == game::Phase::Ready || phase == game::Phase::Fence ||
+            phase == game::Phase::LetGo) {
+            const int leftAt = probe->FencerOn(Side::Left).Left();
+            const int rightAt = probe->FencerOn(Side::Right).Left();
+            if (leftAt < game::kLeftLimitA || rightAt > game::kRightLimitB)
+                std::fprintf(stderr, "on guard at %d and %d\n", leftAt, rightAt);
+            Require(leftAt >= game::kLeftLimitA && rightAt <= game::kRightLimitB,
+                    "on guard off the piste");
+        }
+
+        const game::BoutOptions& o = game->Options();
+        if (o.level) {
+            Require(o.level->number >= 1 && o.level->number <= 6, "a level out of range");
+            Require(o.level->strength == o.chosen, "a level at another strength");
+        }
+        Require(o.maxHits > 0, "a target of no hits");
+
+        // A target lowered in a bout can leave a score above it; none passes the highest
+        // target the bout has had, since the bout ends at the ruling that reaches it.
+        const int a = probe->Scores().Hits(Side::Left);
+        const int b = probe->Scores().Hits(Side::Right);
+        highestTarget = a == 0 && b == 0 ? o.maxHits : std::max(highestTarget, o.maxHits);
+        Require(a <= highestTarget && b <= highestTarget, "a score above the target");
+        Require(view.scores[Side::Left] == a && view.scores[Side::Right] == b,
+                "the board shows another score");
+    }
+
+    Bytes& in;
+    HeadlessPlatform form;
+    std::optional<game::Game> game;
+    std::optional<game::GameProbe> probe;
+    int highestTarget = 0;
+    bool closed = false;
 };
 
 } // namespace
