@@ -5,9 +5,10 @@ set delay each way, as a long network would. Usage:
 
     delay_proxy.py LISTEN_PORT HOST_PORT DELAY_MS STATS_FILE
 
-It takes one guest. SIGUSR1 cuts both connections at once, SIGUSR2 stops it carrying anything
+It says "listening" once it takes a guest. SIGUSR1 cuts both connections at once, SIGUSR2 stops it carrying anything
 while both stay open; SIGTERM ends it. On the way out it writes to STATS_FILE the bytes each
-way, the seconds the bout was carried, and how late (ms) the latest chunk left beyond its delay.
+way, the seconds the bout was carried, how late (ms) the latest chunk left beyond its delay,
+and for each chunk from the guest when it arrived and when it left (wall-clock ms).
 """
 import asyncio
 import signal
@@ -19,6 +20,7 @@ listen_port, host_port, delay_ms, stats_file = (int(sys.argv[1]), int(sys.argv[2
                                                  float(sys.argv[3]), sys.argv[4])
 stats = {"guest_to_host": 0, "host_to_guest": 0, "late_ms": 0.0, "first": None, "last": None}
 writers = []
+chunks = []  # each chunk from the guest: when it arrived and when it left, wall-clock ms
 frozen = False
 
 
@@ -31,10 +33,14 @@ async def carry(reader, writer, way):
         now = loop.time()
         due = now + delay_ms / 1000.0
 
-        def send(chunk=chunk, due=due):
+        arrived = time.time()
+
+        def send(chunk=chunk, due=due, arrived=arrived):
             if frozen or writer.is_closing():
                 return
             stats["late_ms"] = max(stats["late_ms"], (loop.time() - due) * 1000.0)
+            if way == "guest_to_host":
+                chunks.append((arrived * 1000.0, time.time() * 1000.0))
             stats[way] += len(chunk)
             stats["first"] = stats["first"] or time.monotonic()
             stats["last"] = time.monotonic()
@@ -73,6 +79,8 @@ def write_stats():
     with open(stats_file, "w") as out:
         out.write(f"guest_to_host {stats['guest_to_host']}\nhost_to_guest {stats['host_to_guest']}\n"
                   f"seconds {seconds:.3f}\nlate_ms {stats['late_ms']:.3f}\n")
+        for arrived, left in chunks:
+            out.write(f"chunk {arrived:.3f} {left:.3f}\n")
 
 
 async def main():
@@ -82,6 +90,7 @@ async def main():
     loop.add_signal_handler(signal.SIGUSR1, cut)
     loop.add_signal_handler(signal.SIGUSR2, freeze)
     loop.add_signal_handler(signal.SIGTERM, lambda: done.done() or done.set_result(None))
+    print("listening", flush=True)
     async with server:
         await done
     write_stats()
