@@ -877,8 +877,7 @@ void MainWindow::Greet(std::unique_ptr<NetConnection> arrived, int code) {
         arrived->Close();
         return;
     }
-    peer = arrived->PeerAddress();
-    qCDebug(lcNetwork).noquote() << "network guest at" << peer;
+    qCDebug(lcNetwork).noquote() << "network guest at" << arrived->PeerAddress();
     connection = std::move(arrived);
     hosting = std::make_unique<game::NetworkHost>(*game, *connection, timers, clock, code);
     hosting->SetOnCommand([](game::FencerCommand command) {
@@ -889,7 +888,6 @@ void MainWindow::Greet(std::unique_ptr<NetConnection> arrived, int code) {
 }
 
 void MainWindow::Knock(std::unique_ptr<NetConnection> made, int code) {
-    peer = made->PeerAddress();
     connection = std::move(made);
     guest = std::make_unique<game::NetworkGuest>(*game, *connection, timers, clock, code);
     guest->SetOnBegin([this] { NetworkBegun(); });
@@ -898,6 +896,7 @@ void MainWindow::Knock(std::unique_ptr<NetConnection> made, int code) {
 }
 
 void MainWindow::NetworkBegun() {
+    const QString peer = connection->PeerAddress();
     qCDebug(lcNetwork).noquote() << "network bout begun with" << peer
                                  << (hosting ? "as host" : "as guest");
     setWindowTitle(tr("B.K.S. Pistework: network bout with %1").arg(peer));

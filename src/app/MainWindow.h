@@ -132,7 +132,6 @@ private:
     std::unique_ptr<game::NetworkGuest> guest;
     QPointer<dialogs::HostDialog> hostDialog;
     QPointer<dialogs::JoinDialog> joinDialog;
-    QString peer;                   // the other player's address
     QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
     bool centred = false;
     bool optionsSaved = false;

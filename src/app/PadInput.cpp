@@ -21,14 +21,8 @@ constexpr int kSettleTicks = 30;
 
 using NewPadReader = PadReader* (*)(PadReader::OnChange);
 NewPadReader PadLibrary() {
-    static const NewPadReader entry = [] {
-        QString error;
-        auto found = reinterpret_cast<NewPadReader>(
-            PrivateLibraryEntry(PISTEWORK_PAD_LIBRARY, "pistework_NewPadReader", error));
-        if (!found) qCWarning(lcPad).noquote() << "no game pads:" << error;
-        return found;
-    }();
-    return entry;
+    return reinterpret_cast<NewPadReader>(PrivateLibraryEntry(
+        PISTEWORK_PAD_LIBRARY, "pistework_NewPadReader", lcPad(), "no game pads"));
 }
 
 } // namespace

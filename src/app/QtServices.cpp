@@ -13,7 +13,11 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QUrl>
+
 #include <QtEndian>
+#include <map>
+#include <string>
+#include <utility>
 
 #include <algorithm>
 
@@ -100,42 +104,46 @@ QString RefusalText(CueRefusal refusal) {
     return {};
 }
 
-// The sound library, loaded once beside the program; none when it cannot be loaded.
+// The sound library beside the program; none when it cannot be loaded.
 using NewSoundEffect = SoundEffect* (*)(const QUrl&, QObject*);
 NewSoundEffect SoundLibrary() {
-    static const NewSoundEffect entry = [] {
-        QString error;
-        auto found = reinterpret_cast<NewSoundEffect>(
-            PrivateLibraryEntry(PISTEWORK_SOUND_LIBRARY, "pistework_NewSoundEffect", error));
-        if (!found) qCWarning(lcSound).noquote() << "no sound:" << error;
-        return found;
-    }();
-    return entry;
+    return reinterpret_cast<NewSoundEffect>(PrivateLibraryEntry(
+        PISTEWORK_SOUND_LIBRARY, "pistework_NewSoundEffect", lcSound(), "no sound"));
 }
 } // namespace
 
-QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol, QString& error) {
-    QLibrary library(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                     QString::fromUtf8(path));
-    library.setLoadHints(QLibrary::PreventUnloadHint);
-    const QFunctionPointer entry = library.resolve(symbol);
-    if (!entry) error = library.errorString();
-    return entry;
+QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol,
+                                     const QLoggingCategory& log, const char* without,
+                                     QString* error) {
+    struct Loaded {
+        QFunctionPointer entry = nullptr;
+        QString error;
+    };
+    static std::map<std::pair<std::string, std::string>, Loaded> loaded;
+    const auto [at, first] = loaded.try_emplace({path, symbol});
+    Loaded& library = at->second;
+    if (first) {
+        QLibrary file(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                      QString::fromUtf8(path));
+        file.setLoadHints(QLibrary::PreventUnloadHint);
+        library.entry = file.resolve(symbol);
+        if (!library.entry) {
+            library.error = file.errorString();
+            qCWarning(log).noquote()
+                << QStringLiteral("%1: %2").arg(QLatin1String(without), library.error);
+        }
+    }
+    if (error) *error = library.error;
+    return library.entry;
 }
 
 // Here rather than beside the window's use of it, so that the program always holds the
 // library's path, which the install check looks for.
 NetService* Network(QString& error) {
-    static QString failure;
-    static NetService* const service = [] {
-        using Entry = NetService* (*)();
-        const auto entry = reinterpret_cast<Entry>(
-            PrivateLibraryEntry(PISTEWORK_NET_LIBRARY, "pistework_NetService", failure));
-        if (!entry) qCWarning(lcNetwork).noquote() << "no network bouts:" << failure;
-        return entry ? entry() : nullptr;
-    }();
-    if (!service) error = failure;
-    return service;
+    using Entry = NetService* (*)();
+    const auto entry = reinterpret_cast<Entry>(PrivateLibraryEntry(
+        PISTEWORK_NET_LIBRARY, "pistework_NetService", lcNetwork(), "no network bouts", &error));
+    return entry ? entry() : nullptr;
 }
 
 std::optional<CueRefusal> RefuseCue(QIODevice& file) {

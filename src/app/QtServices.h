@@ -77,8 +77,12 @@ inline constexpr int kLongestCueSeconds = 10;
 std::optional<CueRefusal> RefuseCue(QIODevice& file);
 
 // An entry point of a library the program loads itself, at `path` relative to the program's
-// own folder, kept loaded; null, with `error` saying why, when it cannot be loaded.
-QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol, QString& error);
+// own folder, loaded the first time it is asked for and kept. Null when it cannot be loaded:
+// `log` then says once what the player goes `without` and why, and `error`, if given, says why
+// on every call.
+QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol,
+                                     const QLoggingCategory& log, const char* without,
+                                     QString* error = nullptr);
 
 // Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
 // of the program's own resources, anything else a local file. Each file is loaded once, the

@@ -241,6 +241,10 @@ void Bout::FencerTick(Side side) {
 
 void Bout::PlaySound(SoundCue cue) {
     events.Emit(SoundPlayed{cue});
+    PlayCue(cue);
+}
+
+void Bout::PlayCue(SoundCue cue) {
     sound.SetFileName(cue == SoundCue::Hit ? options.hitSound : options.parrySound);
     if (!options.soundOn) return;
     // A missing file or sound device only means silence.

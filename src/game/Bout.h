@@ -58,6 +58,9 @@ public:
     // The clock is set for the new length at once, but shows it only from the next bout.
     void SetClock(int seconds) { clock.SetTimeLeft(seconds); }
 
+    // A cue's sound, if the sound is on, without the event: a network guest's echo of the host.
+    void PlayCue(SoundCue cue);
+
     // A command for one side's fencer, from a key or a button.
     void Command(Side side, FencerCommand command);
 

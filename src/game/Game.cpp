@@ -18,7 +18,7 @@ std::optional<FencerCommand> CommandOf(const std::u32string& keys, char32_t key)
 } // namespace
 
 Game::Game(const platform::Services& services)
-    : store(services.store), sound(services.sound), clock(services.clock), timers(services.timers),
+    : store(services.store), clock(services.clock), timers(services.timers),
       bout(timers, view, events, options, services) {
     bout.SetOnStep([this] { Publish(); });
     bout.SetOnStart(
@@ -144,9 +144,7 @@ void Game::ShowNetworkEnding(NetworkEnding why) {
 }
 
 void Game::PlayCue(SoundCue cue) {
-    if (!options.soundOn) return;
-    sound.SetFileName(cue == SoundCue::Hit ? options.hitSound : options.parrySound);
-    if (sound.Open()) (void)sound.Play();
+    bout.PlayCue(cue);
 }
 
 void Game::PauseOrResume() {

@@ -133,7 +133,6 @@ private:
     void OfferBestResult(const BoutOver& over);
 
     platform::Store& store;
-    platform::MediaPlayer& sound;
     const platform::Clock& clock;
     BoutView view;
     EventStream events;

@@ -183,25 +183,29 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
     return message;
 }
 
-std::optional<int> ParseCode(std::string_view text) {
-    if (text.empty() || text.size() > 4) return std::nullopt;
-    int code = 0;
+namespace {
+
+// A number of one to `digits` decimal digits and nothing else.
+std::optional<int> Digits(std::string_view text, std::size_t digits) {
+    if (text.empty() || text.size() > digits) return std::nullopt;
+    int number = 0;
     for (char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
-        code = code * 10 + (c - '0');
+        number = number * 10 + (c - '0');
     }
-    return code;
+    return number;
+}
+
+} // namespace
+
+std::optional<int> ParseCode(std::string_view text) {
+    return Digits(text, 4);
 }
 
 std::optional<std::uint16_t> ParsePort(std::string_view text) {
-    if (text.empty() || text.size() > 5) return std::nullopt;
-    int port = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        port = port * 10 + (c - '0');
-    }
-    if (port < 1 || port > 65535) return std::nullopt;
-    return static_cast<std::uint16_t>(port);
+    const std::optional<int> port = Digits(text, 5);
+    if (!port || *port < 1 || *port > 65535) return std::nullopt;
+    return static_cast<std::uint16_t>(*port);
 }
 
 std::optional<Address> ParseAddress(std::string_view text, std::uint16_t port) {
