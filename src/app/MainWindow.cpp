@@ -37,6 +37,10 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <span>
@@ -514,7 +518,7 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
             name = QFileDialog::getOpenFileName(this, tr("Watch Replay"), QString(),
                                                 tr("Pistework replays (*.pistework)"));
         });
-        if (!name.isEmpty()) MainWindow::WatchReplay(name);
+        if (!name.isEmpty()) MainWindow::WatchReplay(QFile::encodeName(name));
         return true;
     }
     case HostNetworkBout:
@@ -709,25 +713,42 @@ QString ReplayProblem(game::ReplayError error) {
     return MainWindow::tr("It is damaged.");
 }
 
+// The bytes of a replay at `path`, at most one byte more than any replay; none when it cannot
+// be read. Only a regular file is read: a FIFO or a device would hang the game or never end.
+// Opened without blocking and looked at once open, so nothing can be swapped in between.
+std::optional<QByteArray> ReadReplayFile(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat about {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &about) == 0 && S_ISREG(about.st_mode)) {
+        QByteArray read(static_cast<qsizetype>(game::kMaxReplayFileBytes) + 1, Qt::Uninitialized);
+        qsizetype got = 0;
+        ssize_t n = 0;
+        while (got < read.size() &&
+               (n = ::read(fd, read.data() + got, static_cast<std::size_t>(read.size() - got))) > 0)
+            got += n;
+        if (n >= 0) bytes = read.left(got);
+    }
+    ::close(fd);
+    return bytes;
+}
+
 } // namespace
 
-bool MainWindow::WatchReplay(const QString& fileName) {
-    QFile file(fileName);
+bool MainWindow::WatchReplay(const QByteArray& path) {
+    // Only shown: a name in bytes that are not the locale's still opens.
+    const QString fileName = QFile::decodeName(path);
+    const std::optional<QByteArray> bytes = ReadReplayFile(path);
+    if (!bytes) {
+        Warn(tr("The replay %1 could not be opened.").arg(fileName));
+        return false;
+    }
     auto replay = std::make_unique<game::Replay>();
-    game::ReplayError error = game::ReplayError::TooLarge;
-    if (!file.open(QIODevice::ReadOnly)) {
-        Warn(tr("The replay %1 could not be opened.").arg(fileName));
-        return false;
-    }
-    // Never more than a replay can be: a huge file is not read whole.
-    const QByteArray bytes = file.read(static_cast<qint64>(game::kMaxReplayFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        Warn(tr("The replay %1 could not be opened.").arg(fileName));
-        return false;
-    }
-    error = game::DecodeReplay(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                         static_cast<std::size_t>(bytes.size())),
-                               *replay);
+    const game::ReplayError error =
+        game::DecodeReplay(std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                                     static_cast<std::size_t>(bytes->size())),
+                           *replay);
     if (error != game::ReplayError::None) {
         Warn(tr("The replay %1 cannot be shown.\n\n%2").arg(fileName, ReplayProblem(error)));
         return false;

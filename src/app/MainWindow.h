@@ -49,9 +49,10 @@ public:
     // How the player is told; a message box unless a test listens instead.
     void SetOnWarning(std::function<void(const QString&)> sink) { warn = std::move(sink); }
     game::Game& Game() { return *game; }
-    // Plays a .pistework file in the window, the game held meanwhile; a bad file is said
-    // once, plainly, and the game goes on. False for a bad file.
-    bool WatchReplay(const QString& fileName);
+    // Plays the .pistework file at `path` (its name as the system has it) in the window, the
+    // game held meanwhile; a bad file is said once, plainly, and the game goes on. False for
+    // a bad file.
+    bool WatchReplay(const QByteArray& path);
     // Writes the last bout fenced; false, said plainly, when it could not be written.
     bool SaveReplay(const QString& fileName);
     bool Watching() const { return player != nullptr; }

@@ -25,6 +25,15 @@ NewPadReader PadLibrary() {
         PISTEWORK_PAD_LIBRARY, "pistework_NewPadReader", lcPad(), "no game pads"));
 }
 
+// Which fencer the pad at `order` drives, in words for the log.
+const char* Drives(std::size_t order) {
+    const auto alone = game::PadDrives(order, false);
+    const auto paired = game::PadDrives(order, true);
+    if (alone) return alone == game::Side::Right ? "the right fencer" : "the left fencer";
+    if (paired) return "the left fencer in a 2 Player bout, nobody otherwise";
+    return "nobody";
+}
+
 } // namespace
 
 bool HasJoystick(const QString& input) {
@@ -92,7 +101,14 @@ void PadInput::Poll() {
     const std::size_t had = reader->Attached();
     reader->Poll();
     const std::size_t has = reader->Attached();
-    if (has != had) qCDebug(lcPad) << "pads attached:" << has;
+    // Pads keep their places in the order they came: one lost moves those after it up.
+    for (std::size_t order = had; order < has; ++order)
+        qCDebug(lcPad).noquote() << "pad" << order + 1 << "seen: drives" << Drives(order);
+    if (has < had) {
+        qCDebug(lcPad).noquote() << had - has << "pad(s) lost," << has << "attached";
+        for (std::size_t order = 0; order < has; ++order)
+            qCDebug(lcPad).noquote() << "pad" << order + 1 << "drives" << Drives(order);
+    }
     if (has == 0 && settling > 0) --settling;
     // The last pad gone and none on its way: no more polling until /dev/input changes.
     const bool keep = has > 0 || settling > 0;

@@ -57,6 +57,14 @@ QtTimer::QtTimer(QObject* parent, const QString& name, int interval, bool enable
     if (enabled) SetEnabled(true);
 }
 
+// Later rather than now: the owner may be going from inside this timer's own tick.
+QtTimer::~QtTimer() {
+    if (!timer) return;
+    timer->stop();
+    timer->disconnect();
+    timer->deleteLater();
+}
+
 void QtTimer::SetEnabled(bool enabled) {
     if (enabled == timer->isActive()) return;
     if (enabled) {

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QTimer>
 
 #include <cstdint>
@@ -29,18 +30,22 @@ Q_DECLARE_LOGGING_CATEGORY(lcNetwork)
 
 namespace pistework::app {
 
+// A QTimer, a child of `parent` so that tests find it by name, that stops and goes with the
+// object that made it: no tick reaches a handler whose owner is gone.
 class QtTimer : public platform::Timer {
 public:
     QtTimer(QObject* parent, const QString& name, int interval, bool enabled);
+    ~QtTimer() override;
+    QtTimer(const QtTimer&) = delete;
+    QtTimer& operator=(const QtTimer&) = delete;
     bool Enabled() const override { return timer->isActive(); }
     void SetEnabled(bool enabled) override;
     int Interval() const override { return timer->interval(); }
     void SetInterval(int milliseconds) override;
     void SetOnTimer(std::function<void()> handler) override { onTimer = std::move(handler); }
-    QTimer* Widget() const { return timer; }
 
 private:
-    QTimer* timer;
+    QPointer<QTimer> timer;
     std::function<void()> onTimer;
 };
 

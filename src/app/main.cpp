@@ -70,7 +70,7 @@ void AddQtOptions(QCommandLineParser& options) {
 
 struct CommandLine {
     bool namesDisplay = false;   // the platform or the display, which the window then opens on
-    QString replay;              // a replay to watch once the window is up
+    QByteArray replay;           // a replay to watch once the window is up, as named
     std::optional<quint16> host; // the port to host a network bout on
     QString join;                // the host to join
     int code = -1;               // none given
@@ -157,7 +157,13 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
         options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display"));
     QStringList words = options.positionalArguments();
     ReadNetworkOptions(options, asked, words);
-    asked.replay = words.value(0);
+    // The name's own bytes: Qt's decoding of them loses any that are not the locale's.
+    if (!words.isEmpty())
+        for (int i = argc - 1; i > 0; --i)
+            if (QString::fromLocal8Bit(argv[i]) == words.first()) {
+                asked.replay = QByteArray(argv[i]);
+                break;
+            }
     return asked;
 }
 

@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sys/stat.h>
+
 using namespace pistework;
 
 namespace {
@@ -40,11 +43,17 @@ game::Replay DemonstrationOpening() {
     return replay;
 }
 
-QString Write(const QTemporaryDir& dir, const char* name, const std::vector<std::uint8_t>& b) {
-    QFile file(dir.filePath(QString::fromLatin1(name)));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(b.data()), static_cast<qint64>(b.size()));
-    return file.fileName();
+// The file's name as the system has it: any bytes but '/' and NUL.
+QByteArray Write(const QTemporaryDir& dir, const QByteArray& name,
+                 const std::vector<std::uint8_t>& b) {
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    EXPECT_TRUE(file);
+    if (file) {
+        std::fwrite(b.data(), 1, b.size(), file);
+        std::fclose(file);
+    }
+    return path;
 }
 
 // Runs the window until `done`, or for `ms` at most.
@@ -79,10 +88,13 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     const game::Replay replay = DemonstrationOpening();
     ASSERT_GT(replay.entries.size(), 3u);
     QTemporaryDir dir;
-    const QString good = Write(dir, "opening.pistework", game::EncodeReplay(replay));
+    const QByteArray good = Write(dir, "opening.pistework", game::EncodeReplay(replay));
+    // Not UTF-8: the name opens all the same.
+    const QByteArray oddName = Write(dir, "\xff\xfe.pistework", game::EncodeReplay(replay));
     auto damaged = game::EncodeReplay(replay);
     damaged.resize(damaged.size() - 1);
-    const QString bad = Write(dir, "cut.pistework", damaged);
+    const QByteArray fifo = QFile::encodeName(dir.path()) + "/pipe.pistework";
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
 
     app::MainWindow window;
     QStringList warnings;
@@ -97,10 +109,24 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuFileSaveReplay")->isEnabled());
     EXPECT_FALSE(window.SaveReplay(dir.filePath(QStringLiteral("none.pistework"))));
 
-    EXPECT_FALSE(window.WatchReplay(bad));
-    EXPECT_EQ(warnings.size(), 1);
+    // A cut file, and a FIFO that no one writes to, which must not hang the game.
+    for (const QByteArray& bad : {Write(dir, "cut.pistework", damaged), fifo})
+        EXPECT_FALSE(window.WatchReplay(bad)) << bad.constData();
+    EXPECT_EQ(warnings.size(), 2);
     EXPECT_FALSE(window.Watching());
     EXPECT_EQ(window.windowTitle(), title);
+
+    // Stopped part-way, and replaced while playing: no tick of a player gone may reach it
+    // (the sanitizer build sees one), and the game goes on.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    ASSERT_TRUE(window.WatchReplay(oddName));
+    WaitUntil([] { return false; }, 50);
+    ASSERT_TRUE(window.WatchReplay(good));
+    WaitUntil([] { return false; }, 50);
+    QApplication::sendEvent(window.Client(), &escape);
+    WaitUntil([] { return false; }, 100);
+    EXPECT_FALSE(window.Watching());
+    EXPECT_FALSE(prompt->isHidden());
 
     ASSERT_TRUE(window.WatchReplay(good));
     EXPECT_NE(window.windowTitle(), title);
@@ -117,12 +143,11 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     // At four times the speed, well before the replay's own length.
     WaitUntil(drawnAtLast, static_cast<int>(replay.entries.back().ms / 2));
     EXPECT_TRUE(drawnAtLast());
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(window.Client(), &escape);
     EXPECT_FALSE(window.Watching());
     EXPECT_EQ(window.windowTitle(), title);
     EXPECT_FALSE(prompt->isHidden());
     EXPECT_TRUE(window.Game().View().menu == options);
     EXPECT_EQ(Stored(), stored);
-    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings.size(), 2);
 }
