@@ -133,7 +133,8 @@ private:
             Choose(in.Next());
             break;
         case 4:
-            // The window losing the focus pauses a player's bout as F3 does.
+            // The window losing the focus pauses a player's bout as F3 does, if the player chose
+            // so.
             if (op & 8)
                 game->FocusLost();
             else
@@ -188,6 +189,7 @@ private:
             {Mouse, [](Run& r) { r.game->SetControl(game::ControlMode::Mouse); }},
             {Keys, [](Run& r) { r.game->WhileHeld([&r] { r.AskKeys(); }); }},
             {ToggleSound, [](Run& r) { r.game->ToggleSound(); }},
+            {TogglePauseWhenInactive, [](Run& r) { r.game->TogglePauseWhenInactive(); }},
             {About, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Help, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Handbook, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},

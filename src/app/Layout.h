@@ -197,8 +197,8 @@ inline constexpr std::array<ControlEntry, 26> kControls{{
              QT_TRANSLATE_NOOP("Layout", "Left fencer's red cards")),
     RedCount("lblRedCount1", 234, Side::Right,
              QT_TRANSLATE_NOOP("Layout", "Right fencer's red cards")),
-    // Above the buttons, which show with it between bouts in mouse control.
-    Caption("lblStart", QT_TRANSLATE_NOOP("Layout", "Press F2 to Start"), {296, 183, 185, 25},
+    // Over the buttons, which a demonstration hides.
+    Caption("lblStart", QT_TRANSLATE_NOOP("Layout", "Press F2 to Start"), {296, 224, 185, 25},
             Shows::StartPrompt, Side::Left, false, Align::Centre),
     // Between the scores and the buttons; nameless, like the call, so a reader says it.
     Caption("lblPaused", QT_TRANSLATE_NOOP("Layout", "Paused"), {140, 212, 150, 25}, Shows::Paused,
@@ -253,6 +253,7 @@ enum class MenuCommand {
     Mouse,
     Keys,
     ToggleSound,
+    TogglePauseWhenInactive,
     FullScreen,
     About,
     Help,
@@ -278,7 +279,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 42> kMenu{{
+inline constexpr std::array<MenuEntry, 43> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -339,6 +340,8 @@ inline constexpr std::array<MenuEntry, 42> kMenu{{
      MenuCommand::Keys},
     {"SoundOn", QT_TRANSLATE_NOOP("Menu", "&Sound On"), "Control1", MenuKind::Check,
      MenuCommand::ToggleSound},
+    {"mnuPauseWhenInactive", QT_TRANSLATE_NOOP("Menu", "Pause When &Inactive"), "Settings2",
+     MenuKind::Check, MenuCommand::TogglePauseWhenInactive},
     {"mnuView", QT_TRANSLATE_NOOP("Menu", "&View"), "", MenuKind::Menu},
     {"mnuViewFullScreen", QT_TRANSLATE_NOOP("Menu", "&Full Screen"), "mnuView", MenuKind::Check,
      MenuCommand::FullScreen, MenuGroup::None, false, "F11"},

@@ -175,6 +175,8 @@ std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu
         return menu.control == game::ControlMode::Mouse;
     case ToggleSound:
         return menu.sound;
+    case TogglePauseWhenInactive:
+        return menu.pauseWhenInactive;
     default:
         return std::nullopt;
     }
@@ -568,6 +570,8 @@ void MainWindow::ChooseInGame(MenuCommand command) {
         return g.SetControl(game::ControlMode::Mouse);
     case ToggleSound:
         return g.ToggleSound();
+    case TogglePauseWhenInactive:
+        return g.TogglePauseWhenInactive();
     default:
         return;
     }

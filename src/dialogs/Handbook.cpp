@@ -142,7 +142,8 @@ QString HowToPlay() {
         "You fence the fencer on the right. On the left stands the computer, or a friend in a "
         "two-player bout. The first to reach the number of hits chosen under Settings, Game "
         "Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to "
-        "start a new bout."));
+        "start a new bout and F3 to pause it. A bout runs on while you are in another window, "
+        "unless you choose Settings, Pause When Inactive."));
     html += Paragraph(Handbook::tr(
         "Advance to within distance, extend the arm, then lunge. After a lunge you must recover "
         "to engarde and extend again before you can lunge again. Parry to turn an attack aside: "
@@ -341,8 +342,9 @@ QString Files(const Handbook::Facts& facts) {
     QString html = Heading(Handbook::tr("Options and best results"));
     html += Paragraph(Handbook::tr(
         "The game keeps the options chosen in its menus (game type, timed bout, opponent, "
-        "control and keys) and the best result at each level, with the winner's name, in one "
-        "file:"));
+        "control, keys and Pause When Inactive) and the best result at each level, with the "
+        "winner's name, in one file. Every start is silent, with one player against the "
+        "computer. The file:"));
     html += QStringLiteral("<p><code>%1</code></p>\n").arg(facts.settingsFile.toHtmlEscaped());
     html += Paragraph(Handbook::tr(
         "Delete it, with the game closed, to start again from the defaults and no best "

@@ -52,7 +52,7 @@ QString SpelledOut(std::u32string_view keys) {
 } // namespace
 
 KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
-    SetUpFixedDialog(*this, "FormLayout", tr("Keyboard Layout"), {354, 234});
+    SetUpFixedDialog(*this, "FormLayout", tr("Keyboard Layout"), {354, 216});
 
     // A raised inner and a lowered outer edge.
     auto* fraDetails = new QFrame(this);
@@ -71,7 +71,6 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
         const QString row = QCoreApplication::translate("KeysDialog", kRowLabels[i].second);
         txtLeft[i]->setAccessibleName(tr("Left %1 key").arg(row));
         txtRight[i]->setAccessibleName(tr("Right %1 key").arg(row));
-        rowNames[i] = row;
         auto* label = new QLabel(row, fraDetails);
         label->setObjectName(QString::fromLatin1(kRowLabels[i].first));
         label->setAlignment(Qt::AlignCenter);
@@ -88,14 +87,6 @@ KeysDialog::KeysDialog(QWidget* owner) : QDialog(owner, kFixedDialog) {
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     auto* cmdCancel = NamedButton(this, "cmdCancel", tr("&Cancel"), {262, 183, 86, 25});
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    // Between OK and Cancel, under the boxes it speaks of; empty while every key is single.
-    // Four lines high, for the longest clash: the last row of both sides.
-    lblClash = new QLabel(this);
-    lblClash->setObjectName(QStringLiteral("lblClash"));
-    lblClash->setWordWrap(true);
-    lblClash->setAlignment(Qt::AlignCenter);
-    lblClash->setGeometry(96, 174, 162, 58);
 
     // The order the boxes have always been visited in, not quite row by row.
     const std::array<QLineEdit*, 12> tabOrder{txtLeft[0],  txtLeft[1],  txtLeft[2],  txtRight[0],
@@ -128,12 +119,11 @@ KeysDialog::Radios KeysDialog::SideRadios(const char* side, const QString& title
     for (std::size_t i = 0; i < presets.size(); ++i)
         connect(radios[i], &QRadioButton::clicked, this,
                 [&boxes, keys = presets[i].keys] { FillBoxes(boxes, keys); });
-    // OK follows the box changed last, and only that box, while no key is given twice.
+    // OK follows the box changed last, and only that box: a key may stand in two boxes, and
+    // in a 2 Player bout a key on both sides moves both fencers.
     for (QLineEdit* box : boxes)
-        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
-            const bool clash = ShowClash();
-            cmdOK->setEnabled(!text.isEmpty() && !clash);
-        });
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString& text) { cmdOK->setEnabled(!text.isEmpty()); });
     return radios;
 }
 
@@ -157,28 +147,6 @@ void KeysDialog::ShowKeys(const game::Game::Keys& keys) {
         txtRight[i]->setText(QString::fromStdU32String(right[i]));
         txtLeft[i]->setText(QString::fromStdU32String(left[i]));
     }
-}
-
-bool KeysDialog::ShowClash() {
-    auto texts = [](const Boxes& boxes) {
-        std::array<std::u32string, game::kKeysPerSide> each;
-        for (std::size_t i = 0; i < boxes.size(); ++i)
-            each[i] = boxes[i] ? boxes[i]->text().toStdU32String() : std::u32string();
-        return each;
-    };
-    const auto clash = game::FindClash(texts(txtLeft), texts(txtRight));
-    if (!clash) {
-        lblClash->clear();
-        return false;
-    }
-    auto where = [this](const game::KeyBox& box) {
-        return box.right ? tr("Right %1").arg(rowNames[box.position])
-                         : tr("Left %1").arg(rowNames[box.position]);
-    };
-    lblClash->setText(tr("“%1” is given twice: %2 and %3")
-                          .arg(QString::fromStdU32String(std::u32string(1, clash->key)),
-                               where(clash->first), where(clash->second)));
-    return true;
 }
 
 game::Game::Keys KeysDialog::Keys() const {

@@ -10,7 +10,6 @@
 #include <array>
 #include <optional>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -38,16 +37,12 @@ private:
     static void FillBoxes(const Boxes& boxes, std::u32string_view keys);
     static void SelectPreset(const Radios& radios, const Presets& presets,
                              std::u32string_view keys);
-    // Names a key given twice, if any; true when there is one.
-    bool ShowClash();
 
     Boxes txtLeft{};
     Boxes txtRight{};
     Radios optLeft{};
     Radios optRight{};
     QPushButton* cmdOK = nullptr;
-    QLabel* lblClash = nullptr;
-    std::array<QString, game::kKeysPerSide> rowNames{};
 };
 
 // Opens a fresh dialog on the keys in use; the new keys on OK, none otherwise.

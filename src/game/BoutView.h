@@ -87,6 +87,7 @@ struct MenuView {
     bool twoPlayers = false;
     bool sound = false;
     bool paused = false;
+    bool pauseWhenInactive = false;
     bool operator==(const MenuView&) const = default;
 };
 

@@ -42,25 +42,25 @@ void Game::Publish() {
                  .custom = options.Custom(),
                  .twoPlayers = options.twoPlayer,
                  .sound = options.soundOn,
-                 .paused = gamePaused};
+                 .paused = gamePaused,
+                 .pauseWhenInactive = options.pauseWhenInactive};
     replays.See(view, clock.NowMilliseconds());
     if (onView) onView(view);
 }
 
 void Game::Start() {
     bout.PlaceOnLines();
-    read = ReadSettings(store);
+    const BoutOptions read = ReadSettings(store);
+    held = SettingsHeld(store, read);
     bout.Computer().SetStrength(read.chosen);
     SetOptions(read);
     StopAndKeepStrength(true);
-    // A new player sees how to begin before the first demonstration shows it.
-    view.startPrompt = true;
     timers.autoPlay.SetEnabled(true);
     Publish();
 }
 
 bool Game::SaveOptions() {
-    return WriteSettings(store, options, read);
+    return WriteSettings(store, options, held);
 }
 
 void Game::SetOptions(const BoutOptions& changed) {
@@ -75,8 +75,6 @@ void Game::Command(Side side, FencerCommand command) {
 
 void Game::KeyTyped(char32_t key) {
     if (!options.TakesKeys() || bout.Demonstrating()) return;
-    // A key pressed between bouts moves nobody: the player is shown how to begin.
-    if (!bout.Running()) view.startPrompt = true;
     auto command = [this, key](Side side, const std::u32string& keys) {
         if (const auto given = CommandOf(keys, key)) bout.Command(side, *given);
     };
@@ -92,7 +90,6 @@ std::optional<FencerCommand> Game::OwnCommand(char32_t key) const {
 
 void Game::PadCommand(Side side, FencerCommand command) {
     if (bout.Demonstrating()) return;
-    if (!bout.Running()) view.startPrompt = true;
     bout.Command(side, command);
     Publish();
 }
@@ -121,7 +118,6 @@ void Game::EndNetworkBout(NetworkEnding why) {
     options.remoteLeft = false;
     ClearPause();
     StopAndKeepStrength(false);
-    view.startPrompt = true;
     timers.autoPlay.SetEnabled(true);
     ShowNetworkEnding(why);
 }
@@ -159,7 +155,9 @@ void Game::PauseOrResume() {
 
 void Game::FocusLost() {
     // Network players each have a window of their own, and either may pause.
-    if (gamePaused || !bout.Running() || bout.Demonstrating() || options.remoteLeft) return;
+    if (!options.pauseWhenInactive || gamePaused || !bout.Running() || bout.Demonstrating() ||
+        options.remoteLeft)
+        return;
     PauseOrResume();
 }
 
@@ -244,6 +242,11 @@ void Game::ToggleSound() {
     Publish();
 }
 
+void Game::TogglePauseWhenInactive() {
+    options.pauseWhenInactive = !options.pauseWhenInactive;
+    Publish();
+}
+
 // Stops play until the next bout; `keep` keeps the strength in play as the player's choice.
 void Game::StopAndKeepStrength(bool keep) {
     bout.Stop();
@@ -263,9 +266,8 @@ void Game::OfferBestResult(const BoutOver& over) {
     const BestResult stored = BestResults()[static_cast<std::size_t>(level)];
     if (!IsBetterWin(stored, over.score[Side::Left], over.score[Side::Right])) return;
     const PerSide<int> score = over.score;
-    // The next demonstration waits for the winner's name: its 15 s count from the dialog's
-    // close, so it never starts behind the dialog.
-    timers.autoPlay.Hold();
+    // The demonstration's 15 s keep counting while the winner types: it may begin behind the
+    // dialog.
     askWinnerName({level, score, stored.winner}, [this, level, score](const std::string& name) {
         // Another window may have stored a better win while the name was typed; it stands.
         if (!IsBetterWin(BestResults()[static_cast<std::size_t>(level)], score[Side::Left],
@@ -273,7 +275,6 @@ void Game::OfferBestResult(const BoutOver& over) {
             return true;
         return WriteBestResult(store, level, score[Side::Left], score[Side::Right], name);
     });
-    if (holds == 0) timers.autoPlay.Release();
 }
 
 } // namespace pistework::game

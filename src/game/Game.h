@@ -23,8 +23,8 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Reads the options and shows the fencers beaten on their lines with the start prompt;
-    // the demonstration starts 15 s later unless the player starts a bout first.
+    // Reads the options and shows the fencers beaten on their lines; the demonstration
+    // starts 15 s later unless the player starts a bout first.
     void Start();
     // Saves the options; false when the store did not take them (the old ones then stand).
     bool SaveOptions();
@@ -61,8 +61,7 @@ public:
 
     // --- Input, as typed commands.
     void Command(Side side, FencerCommand command);
-    // A typed character: a player's key in keyboard control, nothing otherwise. Between bouts
-    // it shows the start prompt.
+    // A typed character: a player's key in keyboard control, nothing otherwise.
     void KeyTyped(char32_t key);
     // Whether typed characters are the players' commands now; otherwise they belong to the
     // focused control (Space presses a button in mouse control).
@@ -71,7 +70,7 @@ public:
     // a network guest sends for it.
     std::optional<FencerCommand> OwnCommand(char32_t key) const;
     // A game pad's command for the fencer it drives, in any control: like a key, it moves
-    // nobody in a demonstration, and between bouts it shows the start prompt.
+    // nobody in a demonstration.
     void PadCommand(Side side, FencerCommand command);
 
     // --- A network bout, on the host: the guest fences the left fencer from its own machine
@@ -94,8 +93,8 @@ public:
     // --- The menu.
     void NewGame();
     void PauseOrResume();
-    // The player has gone to another program: a bout the player fences pauses as F3 pauses
-    // it; only F3 resumes it.
+    // The player has gone to another program. With "Pause When Inactive" chosen, a bout the
+    // player fences pauses as F3 pauses it and only F3 resumes it; otherwise it runs on.
     void FocusLost();
     void SetTarget(int hits);
     void ToggleTimed();
@@ -105,6 +104,7 @@ public:
     // A custom strength, even one equal to a graded level's, keeps no best result.
     void ChooseCustom(const Strength& strength);
     void ToggleSound();
+    void TogglePauseWhenInactive();
     struct Keys {
         std::u32string left;
         std::u32string right;
@@ -137,8 +137,8 @@ private:
     BoutView view;
     EventStream events;
     BoutOptions options;
-    // What the start read: only what differs from it is stored at the end.
-    BoutOptions read;
+    // What the store held at the start: only what differs from it is stored at the end.
+    platform::Store::Values held;
     BoutTimers timers;
     Bout bout;
     std::function<void(const BoutView&)> onView;

@@ -38,25 +38,4 @@ std::array<std::u32string, kKeysPerSide> SplitKeys(std::u32string_view keys);
 // The boxes in position order; an empty box gives nothing, so later keys move up.
 std::u32string JoinKeys(const std::array<std::u32string, kKeysPerSide>& boxes);
 
-// One box of the dialog: a side's key at a position.
-struct KeyBox {
-    bool right = false;
-    std::size_t position = 0;
-    bool operator==(const KeyBox&) const = default;
-};
-
-// The same key in two boxes, the first pair in box order, left side first: one key must
-// command one fencer to do one thing.
-struct KeyClash {
-    char32_t key; // as the first of the two boxes holds it
-    KeyBox first;
-    KeyBox second;
-    bool operator==(const KeyClash&) const = default;
-};
-
-// The first key given twice among both sides' boxes, compared without regard to case; empty
-// boxes clash with nothing.
-std::optional<KeyClash> FindClash(const std::array<std::u32string, kKeysPerSide>& left,
-                                  const std::array<std::u32string, kKeysPerSide>& right);
-
 } // namespace pistework::game

@@ -28,6 +28,8 @@ struct BoutOptions {
     std::u32string keysLeft = U"wsxqaz";
     std::u32string keysRight = U"mko,lp";
     bool soundOn = false;
+    // Beside the rules, off unless chosen: a bout pauses when the player leaves the window.
+    bool pauseWhenInactive = false;
     std::string hitSound;
     std::string parrySound;
 

@@ -9,7 +9,7 @@ namespace pistework::game {
 namespace {
 
 constexpr int kTimedCode = 1;
-// Sound on and "2 Player", like the timed bout: 1 is on, any other value off.
+// "Pause When Inactive", like the timed bout: 1 is on, any other value off.
 constexpr int kOnCode = 1;
 constexpr int kKeyboardCode = 0;
 constexpr int kMouseCode = 1;
@@ -54,11 +54,10 @@ BoutOptions ReadSettings(const platform::Store& store) {
     if (auto timed = store.ReadInteger("Timed")) options.timed = *timed == kTimedCode;
     if (auto speed = ReadPositive(store, "Speed")) options.chosen.speed = *speed;
     if (auto control = store.ReadInteger("Control")) options.control = ControlFromCode(*control);
-    if (auto sound = store.ReadInteger("Sound")) options.soundOn = *sound == kOnCode;
-    if (auto two = store.ReadInteger("TwoPlayer")) options.twoPlayer = *two == kOnCode;
+    if (auto pause = store.ReadInteger("PauseWhenInactive"))
+        options.pauseWhenInactive = *pause == kOnCode;
     ReadSoundFiles(store, options);
-    // Two players keep the level chosen before as their strength, but no level is marked.
-    options.level = options.twoPlayer ? std::nullopt : LevelWithStrength(options.chosen);
+    options.level = LevelWithStrength(options.chosen);
     return options;
 }
 
@@ -72,20 +71,30 @@ platform::Store::Values Stored(const BoutOptions& options) {
         {"Control", options.control == ControlMode::Keyboard ? kKeyboardCode : kMouseCode},
         {"Speed", options.chosen.speed},
         {"Range", options.chosen.range},
-        {"Sound", options.soundOn ? kOnCode : 0},
-        {"TwoPlayer", options.twoPlayer ? kOnCode : 0},
+        {"PauseWhenInactive", options.pauseWhenInactive ? kOnCode : 0},
     };
 }
 } // namespace
 
+platform::Store::Values SettingsHeld(const platform::Store& store, const BoutOptions& read) {
+    platform::Store::Values held = Stored(read);
+    for (auto& [name, value] : held) {
+        if (std::holds_alternative<int>(value)) {
+            if (const auto stored = store.ReadInteger(name)) value = *stored;
+        } else if (const auto stored = store.ReadString(name)) {
+            value = *stored;
+        }
+    }
+    return held;
+}
+
 bool WriteSettings(platform::Store& store, const BoutOptions& options,
-                   const std::optional<BoutOptions>& read) {
+                   const std::optional<platform::Store::Values>& held) {
     platform::Store::Values values = Stored(options);
-    if (read) {
-        const platform::Store::Values before = Stored(*read);
+    if (held) {
         platform::Store::Values changed;
         for (std::size_t i = 0; i < values.size(); ++i)
-            if (values[i] != before[i]) changed.push_back(values[i]);
+            if (values[i] != (*held)[i]) changed.push_back(values[i]);
         values = std::move(changed);
     }
     return store.Write(values);

@@ -103,8 +103,9 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     const auto stored = Stored();
     const game::MenuView options = window.Game().View().menu;
     const QString title = window.windowTitle();
-    QLabel* prompt = Shows(window, app::layout::Shows::StartPrompt, game::Side::Left);
-    ASSERT_FALSE(prompt->isHidden());
+    // The game's own board, which a replay covers until it ends: the left fencer at home.
+    QLabel* left = Shows(window, app::layout::Shows::Fencer, game::Side::Left);
+    const int home = left->x();
     // No bout has ended yet: nothing to save.
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuFileSaveReplay")->isEnabled());
     EXPECT_FALSE(window.SaveReplay(dir.filePath(QStringLiteral("none.pistework"))));
@@ -126,11 +127,10 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     QApplication::sendEvent(window.Client(), &escape);
     WaitUntil([] { return false; }, 100);
     EXPECT_FALSE(window.Watching());
-    EXPECT_FALSE(prompt->isHidden());
+    EXPECT_EQ(left->x(), home);
 
     ASSERT_TRUE(window.WatchReplay(good));
     EXPECT_NE(window.windowTitle(), title);
-    EXPECT_TRUE(prompt->isHidden());
     QKeyEvent faster(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
     QApplication::sendEvent(window.Client(), &faster);
     const auto& last = std::get<game::ReplayPicture>(replay.entries.back().what);
@@ -146,7 +146,7 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     QApplication::sendEvent(window.Client(), &escape);
     EXPECT_FALSE(window.Watching());
     EXPECT_EQ(window.windowTitle(), title);
-    EXPECT_FALSE(prompt->isHidden());
+    EXPECT_EQ(left->x(), home);
     EXPECT_TRUE(window.Game().View().menu == options);
     EXPECT_EQ(Stored(), stored);
     EXPECT_EQ(warnings.size(), 2);

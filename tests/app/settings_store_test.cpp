@@ -70,6 +70,7 @@ TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
         Click(form, "Advanced");
         Click(form, "mnuKeyboard");
         Click(form, "SoundOn");
+        Click(form, "mnuPauseWhenInactive");
         form.close();
     }
     QSettings stored(UserFile(), QSettings::IniFormat);
@@ -83,7 +84,8 @@ TEST_F(SettingsStore, WhatAClosedWindowStoredTheNextStartShows) {
     EXPECT_TRUE(Checked(next, "Advanced"));
     EXPECT_TRUE(Checked(next, "mnuKeyboard"));
     EXPECT_FALSE(Checked(next, "mnuMouse"));
-    EXPECT_TRUE(Checked(next, "SoundOn"));
+    EXPECT_FALSE(Checked(next, "SoundOn")) << "every run starts silent";
+    EXPECT_TRUE(Checked(next, "mnuPauseWhenInactive"));
     EXPECT_FALSE(next.findChild<QWidget*>("cmdLunge")->isVisibleTo(&next));
 }
 

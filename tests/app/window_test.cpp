@@ -190,11 +190,13 @@ TEST(MainWindow, StartUpState) {
         EXPECT_EQ(view.lamps[side], game::Lamp::Off);
         drawn("imgLight" + suffix, game::ResourceName(game::picture::kLampOff, side));
     }
-    // The clock, the pause sign and the cards wait for a bout; the buttons and the prompt show.
+    // The clock, the pause sign and the cards wait for a bout, the start prompt for a
+    // demonstration; the buttons show.
     using enum layout::Shows;
-    const std::set<layout::Shows> waiting{Clock, Paused, YellowCard, RedCard, RedCount};
+    const std::set<layout::Shows> waiting{Clock,   Paused,   YellowCard,
+                                          RedCard, RedCount, StartPrompt};
     for (const layout::ControlEntry& entry : layout::kControls) {
-        if (waiting.count(entry.shows) || entry.shows == Command || entry.shows == StartPrompt) {
+        if (waiting.count(entry.shows) || entry.shows == Command) {
             EXPECT_EQ(Named(window, entry.name)->isHidden(), waiting.count(entry.shows) > 0)
                 << entry.name;
         }

@@ -119,14 +119,3 @@ TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
     p.game.KeyTyped(U'q');
     EXPECT_EQ(b.requestedAction, Advance);
 }
-
-TEST(KeyLayout, AKeyGivenTwiceOnEitherSideIsFoundWhateverItsCase) {
-    const KeyBox l0{false, 0}, l1{false, 1}, l5{false, 5}, r3{true, 3}, r5{true, 5};
-    for (const auto& [left, right, clash] : std::initializer_list<
-             std::tuple<std::u32string_view, std::u32string_view, std::optional<KeyClash>>>{
-             {U"wsxqaW", kRightPresets[0].keys, KeyClash{U'w', l0, l5}},
-             {U"wsxqaz", U"mko,lS", KeyClash{U's', l1, r5}},
-             {U"é", U"mkoÉ", KeyClash{U'é', l0, r3}},
-             {U"÷ws", U"mko×", {}}}) // signs are no letters of two cases; empty boxes clash not
-        EXPECT_EQ(FindClash(SplitKeys(left), SplitKeys(right)), clash) << ToUtf8(left);
-}

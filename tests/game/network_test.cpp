@@ -301,7 +301,7 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         EXPECT_EQ(p.hostEnded, c.host);
         EXPECT_EQ(p.guestEnded, c.guest);
         EXPECT_FALSE(p.host.InNetworkBout());
-        EXPECT_TRUE(p.host.View().startPrompt);
+        EXPECT_FALSE(p.host.View().startPrompt);
         EXPECT_EQ(p.host.View().networkEnded, p.hosting->Begun() ? p.hostEnded : std::nullopt);
         EXPECT_EQ(p.guest.View().networkEnded, p.joining->Begun() ? p.guestEnded : std::nullopt);
         first[0] = first[1] = std::nullopt;

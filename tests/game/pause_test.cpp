@@ -192,20 +192,24 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
     }
 }
 
-TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesAndOnlyF3ResumesIt) {
-    for (const auto& [before, pauses] :
-         std::initializer_list<std::pair<void (*)(BoutTable&), bool>>{
-             {[](BoutTable& t) { t.StartPlayersBout(); }, true},
-             {[](BoutTable& t) { t.game.NewGame(); }, true}, // the salute
-             {[](BoutTable&) {}, false},
-             {[](BoutTable& t) { t.form.scheduler.RunFor(20'000); }, false}, // a demonstration
-             {[](BoutTable& t) { t.StartPlayersBout(), t.EndBout(); }, false}}) {
-        BoutTable t;
-        before(t);
-        const auto running = Running(t);
-        t.game.FocusLost(), t.game.FocusLost(); // lost again: still paused
-        EXPECT_EQ(Running(t), pauses ? decltype(running){} : running);
-        if (pauses) t.game.PauseOrResume();
-        EXPECT_EQ(Running(t), running);
-    }
+// Unless the player chose "Pause When Inactive", a bout runs on behind another window.
+TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesWhenChosenAndOnlyF3ResumesIt) {
+    for (const bool chosen : {false, true})
+        for (const auto& [before, pauses] :
+             std::initializer_list<std::pair<void (*)(BoutTable&), bool>>{
+                 {[](BoutTable& t) { t.StartPlayersBout(); }, true},
+                 {[](BoutTable& t) { t.game.NewGame(); }, true}, // the salute
+                 {[](BoutTable&) {}, false},
+                 {[](BoutTable& t) { t.form.scheduler.RunFor(20'000); }, false}, // a demonstration
+                 {[](BoutTable& t) { t.StartPlayersBout(), t.EndBout(); }, false}}) {
+            BoutTable t;
+            if (chosen) t.game.TogglePauseWhenInactive();
+            before(t);
+            const auto running = Running(t);
+            t.game.FocusLost(), t.game.FocusLost(); // lost again: still paused
+            EXPECT_EQ(Running(t), chosen && pauses ? decltype(running){} : running) << chosen;
+            EXPECT_EQ(t.probe.Paused(), chosen && pauses) << chosen;
+            if (chosen && pauses) t.game.PauseOrResume();
+            EXPECT_EQ(Running(t), running);
+        }
 }

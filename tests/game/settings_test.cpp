@@ -82,15 +82,25 @@ TEST(Settings, ControlModesAndTimedMarksFollowTheStoredCodes) {
                           Case{2, false, false, false}, Case{-7, false, false, false}}) {
         SCOPED_TRACE(c.control);
         const int v = c.control;
-        Started s({{"Control", v}, {"Timed", v}, {"Sound", v}, {"TwoPlayer", v}});
+        // Sound and "2 Player" are what an earlier version stored: read never, left alone.
+        Started s({{"Control", v},
+                   {"Timed", v},
+                   {"PauseWhenInactive", v},
+                   {"Sound", v},
+                   {"TwoPlayer", v}});
         EXPECT_EQ(s.Menu().control == ControlMode::Keyboard, c.keyboard);
         EXPECT_EQ(s.Menu().control == ControlMode::Mouse, c.mouse);
         EXPECT_EQ(s.game.View().commandButtons, c.buttons);
         EXPECT_EQ(s.Menu().timed, c.control == 1) << "only 1 means timed";
-        EXPECT_EQ(s.Menu().sound + s.Menu().twoPlayers, 2 * (c.control == 1)) << "and on";
-        // A control left alone keeps its stored code, odd or not.
+        EXPECT_EQ(s.Menu().pauseWhenInactive, c.control == 1) << "and on";
+        EXPECT_FALSE(s.Menu().sound || s.Menu().twoPlayers);
+        // Left alone, a code is written again only as the game read it: neither mode as 1.
+        const Values before = s.form.store.values;
         ASSERT_TRUE(s.game.SaveOptions());
-        EXPECT_EQ(s.form.store.values.at("Control"), MemoryStore::Value(c.control));
+        EXPECT_EQ(s.form.store.values.at("Control"), MemoryStore::Value(c.keyboard ? 0 : 1));
+        EXPECT_EQ(s.form.store.values.at("Timed"), MemoryStore::Value(c.control == 1 ? 1 : 0));
+        for (const char* old : {"Sound", "TwoPlayer"})
+            EXPECT_EQ(s.form.store.values.at(old), before.at(old)) << old;
     }
 }
 
@@ -143,9 +153,11 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
         game.SetTarget(5);
         game.ToggleTimed();
         game.ChooseLevel(game::kLevels[4]);
-        // "2 Player" keeps the level chosen before it, and keyboard control.
+        // "2 Player" keeps the level chosen before it, and keyboard control; neither it nor
+        // the sound is stored.
         game.ChooseTwoPlayers();
         game.ToggleSound();
+        game.TogglePauseWhenInactive();
         // A demonstration plays at the Champion's strength; the choice is what is stored.
         form.scheduler.RunFor(20'000);
         ASSERT_TRUE(game::GameProbe(game).Demonstrating());
@@ -153,8 +165,8 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
         ASSERT_TRUE(game.SaveOptions());
     }
     // Only what was changed is stored: the keys were left alone.
-    const Values expected{{"MaxHits", 5}, {"Timed", 0}, {"Control", 0},  {"Speed", 80},
-                          {"Range", 9},   {"Sound", 1}, {"TwoPlayer", 1}};
+    const Values expected{{"MaxHits", 5}, {"Timed", 0}, {"Control", 0},
+                          {"Speed", 80},  {"Range", 9}, {"PauseWhenInactive", 1}};
     EXPECT_EQ(form.store.values, expected);
 
     Started next(form.store.values);
@@ -163,7 +175,9 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
     EXPECT_FALSE(menu.timed);
     EXPECT_EQ(next.game.StrengthInPlay(), game::kLevels[4].strength);
     EXPECT_EQ(menu.control, ControlMode::Keyboard);
-    EXPECT_TRUE(menu.twoPlayers && menu.sound && !menu.level);
+    EXPECT_EQ(menu.level, game::kLevels[4].number);
+    EXPECT_FALSE(menu.twoPlayers || menu.sound);
+    EXPECT_TRUE(menu.pauseWhenInactive);
 
     // Two windows on one store keep each other's changes, whichever closes last.
     game::Game other(next.form.Services());

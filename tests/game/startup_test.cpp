@@ -22,7 +22,7 @@ TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
     }
     EXPECT_EQ(v.fencers[Side::Left].x, 106);
     EXPECT_EQ(v.fencers[Side::Right].x, 244);
-    EXPECT_TRUE(v.startPrompt);
+    EXPECT_FALSE(v.startPrompt) << "shown only through demonstrations";
     EXPECT_FALSE(v.clock.shown);
     for (const char* t :
          {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
@@ -42,7 +42,14 @@ TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
                                       .custom = false,
                                       .twoPlayers = false,
                                       .sound = false,
-                                      .paused = false}));
+                                      .paused = false,
+                                      .pauseWhenInactive = false}));
+
+    // Keys and pads between bouts move nobody and show no prompt either.
+    game.SetControl(game::ControlMode::Keyboard);
+    game.KeyTyped(options.keysRight.front());
+    game.PadCommand(Side::Right, game::FencerCommand::Advance);
+    EXPECT_FALSE(v.startPrompt);
 }
 
 TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
