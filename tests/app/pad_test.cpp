@@ -4,6 +4,9 @@
 
 #include "app/PadInput.h"
 
+#include <QLoggingCategory>
+#include <QStringList>
+
 #include <SDL.h>
 
 #include <gtest/gtest.h>
@@ -11,7 +14,17 @@
 using namespace pistework::game;
 using Heard = std::vector<std::pair<Side, FencerCommand>>;
 
+namespace {
+QStringList padLog;
+void KeepPadLines(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (QLatin1String(context.category) == QLatin1String("pistework.pad")) padLog << text;
+}
+} // namespace
+
 TEST(Pads, VirtualPadsDriveTheirFencersUntilUnplugged) {
+    // The log says which fencer each pad drives, as it comes and goes.
+    QLoggingCategory::setFilterRules(QStringLiteral("pistework.pad.debug=true"));
+    const QtMessageHandler before = qInstallMessageHandler(KeepPadLines);
     bool two = false;
     Heard heard;
     pistework::app::PadInput pads(
@@ -78,4 +91,17 @@ TEST(Pads, VirtualPadsDriveTheirFencersUntilUnplugged) {
         pads.Poll();
     EXPECT_EQ(pads.Attached(), 0U);
     EXPECT_FALSE(pads.Polling());
+
+    qInstallMessageHandler(before);
+    // Seen: the first the right fencer, the second the left one only with two players; the
+    // first lost, the second now drives the right fencer.
+    const QStringList drives = padLog.filter(QStringLiteral("drives"));
+    ASSERT_EQ(drives.size(), 3) << padLog.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(drives[0].startsWith(QStringLiteral("pad 1 seen")) &&
+                drives[0].endsWith("the right fencer"));
+    EXPECT_TRUE(drives[1].startsWith(QStringLiteral("pad 2 seen")) &&
+                drives[1].contains("2 Player"));
+    EXPECT_TRUE(drives[2].startsWith(QStringLiteral("pad 1 drives")) &&
+                drives[2].endsWith("the right fencer"));
+    EXPECT_EQ(padLog.filter(QStringLiteral("lost")).size(), 2);
 }

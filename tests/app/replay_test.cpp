@@ -8,11 +8,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +115,17 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     // A cut file, and a FIFO that no one writes to, which must not hang the game.
     for (const QByteArray& bad : {Write(dir, "cut.pistework", damaged), fifo})
         EXPECT_FALSE(window.WatchReplay(bad)) << bad.constData();
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_EQ(
+        warnings[1],
+        app::MainWindow::tr("The replay %1 could not be opened.").arg(QFile::decodeName(fifo)))
+        << "a FIFO is never read";
+    // A cancelled file dialog opens nothing and says nothing.
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    drive::Named<QAction>(window, "mnuFileWatchReplay")->trigger();
     EXPECT_EQ(warnings.size(), 2);
     EXPECT_FALSE(window.Watching());
     EXPECT_EQ(window.windowTitle(), title);
