@@ -143,6 +143,16 @@ void Game::ShowNetworkEnding(NetworkEnding why) {
     Publish();
 }
 
+void Game::EndWatchingNetworkBout(const ReplayPicture& last, NetworkEnding why) {
+    Release();
+    ClearPause();
+    StopAndKeepStrength(false);
+    view = last.Over(view);
+    view.startPrompt = true;
+    timers.autoPlay.SetEnabled(true);
+    ShowNetworkEnding(why);
+}
+
 void Game::PlayCue(SoundCue cue) {
     bout.PlayCue(cue);
 }
@@ -155,6 +165,10 @@ void Game::PauseOrResume() {
         Hold();
     }
     Publish();
+}
+
+void Game::SetPaused(bool paused) {
+    if (paused != gamePaused) PauseOrResume();
 }
 
 void Game::FocusLost() {
