@@ -911,7 +911,8 @@ void MainWindow::NetworkBegun() {
 }
 
 void MainWindow::NetworkEnded(game::NetworkEnding why, bool begun) {
-    const game::NetworkLink* link = door ? door->Link() : &guest->Link();
+    // At the host, only the bout's own link; a connection turned away at the door has another.
+    const game::NetworkLink* link = !door ? &guest->Link() : begun ? door->Link() : nullptr;
     qCDebug(lcNetwork).noquote() << "network bout ended:" << static_cast<int>(why)
                                  << QString::fromStdString(NetworkEndingText(why))
                                         .replace(QLatin1Char('\n'), QLatin1Char(' '))
