@@ -23,9 +23,7 @@ struct NetworkPair {
         host.SetOnEvent([this](const BoutEvent& event) { door.Hear(event); });
         host.Start();
         guest.Start();
-        door.SetOnEnd([this](net::Ending why, bool begun) {
-            if (begun || !door.Begun()) hostEnded = why;
-        });
+        door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
         if (!later) Arrive();
     }
     void Arrive() { door.Arrive(std::move(owned)); }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <limits>
 #include <random>
 
 using namespace pistework;
@@ -200,8 +199,7 @@ TEST(NetworkFrames, AClockBelowZeroIsDamaged) {
         net::Picture bad;
         bad.picture.clock.secondsLeft = seconds;
         const Bytes bytes = Cat({w.Frame(net::Welcome{}), w.Frame(bad)});
-        EXPECT_EQ(net::FrameReader(kGuest).Feed(bytes, 0, [](const net::Message&) {}),
-                  Ending::Malformed);
+        EXPECT_EQ(net::FrameReader(kGuest).Feed(bytes, 0, [](auto&) {}), Ending::Malformed);
         EXPECT_EQ(ClockCaption(seconds), ClockCaption(0));
     }
 }
@@ -325,9 +323,8 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         EXPECT_EQ(p.host.View().networkEnded, p.door.Begun() ? p.hostEnded : std::nullopt);
         EXPECT_EQ(p.guest.View().networkEnded, p.joining->Begun() ? p.guestEnded : std::nullopt);
         // The guest keeps the bout's last score on show, as the host does.
-        if (p.joining->Begun()) {
-            EXPECT_EQ(p.guest.View().scores, p.joining->Shown().picture.scores);
-        }
+        EXPECT_TRUE(!p.joining->Begun() ||
+                    p.guest.View().scores == p.joining->Shown().picture.scores);
         first[0] = first[1] = std::nullopt;
         p.host.NewGame();
         p.guest.NewGame();
@@ -395,13 +392,10 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
             others.push_back(std::make_unique<MemoryConnection>(time, c.delayMs));
             auto theirs = std::make_unique<MemoryConnection>(time, c.delayMs);
             MemoryConnection::Join(*others.back(), *theirs);
-            if (code < 0)
-                others.back()->SetOnLost([&] {
-                    if (!p.door.Begun() && others.size() < 100) knock(-1);
-                });
             if (code >= 0) others.back()->Send(W().Frame(net::Hello{net::kVersion, code}));
+            if (code < 0)
+                others.back()->SetOnLost([&] { others.size() < 99 ? knock(-1) : void(); });
             p.door.Arrive(std::move(theirs));
-            EXPECT_LE(p.door.Waiting(), NetworkDoor::kMostWaiting);
         };
         for (int i = 0; i < c.silent; ++i)
             knock(-1);
@@ -419,8 +413,7 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
         EXPECT_LE(time.Now() - came, c.withinMs);
         // The bout goes on, and everyone else has been turned away.
         time.RunFor(net::kSilenceMs + 2 * c.delayMs);
-        EXPECT_FALSE(p.guestEnded);
-        EXPECT_TRUE(p.host.InNetworkBout());
+        EXPECT_TRUE(!p.guestEnded && p.host.InNetworkBout());
         EXPECT_TRUE(std::all_of(others.begin(), others.end(), [](auto& o) { return o->Closed(); }));
     }
 }

@@ -21,7 +21,7 @@ import time
 
 LOOPBACK = "127.0.0.1"
 VERSION = 2
-HERE = os.path.dirname(os.path.abspath(__file__))
+PROXY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e", "delay_proxy.py")
 
 
 def hello(code):
@@ -179,7 +179,7 @@ def slow(programs):
     port, log = host(programs, 4321)
     proxy_port = free_port()
     stats = os.path.join(programs.work, "stats")
-    proxy = subprocess.Popen([sys.executable, os.path.join(HERE, "delay_proxy.py"),
+    proxy = subprocess.Popen([sys.executable, PROXY,
                               str(proxy_port), str(port), "2000", stats], stdout=subprocess.PIPE)
     programs.running.append(proxy)
     proxy.stdout.readline()  # "listening"
