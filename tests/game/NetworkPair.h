@@ -14,8 +14,7 @@
 namespace pistework::game {
 
 struct NetworkPair {
-    // The guest's connection comes to the host's door at once, unless `later`.
-    explicit NetworkPair(int delayMs = 0, int hostCode = 1234, bool later = false)
+    explicit NetworkPair(int delayMs = 0, int hostCode = 1234)
         : owned(std::make_unique<platform::headless::MemoryConnection>(form.scheduler, delayMs)),
           hostEnd(*owned), guestEnd(form.scheduler, delayMs), code(hostCode) {
         platform::headless::MemoryConnection::Join(hostEnd, guestEnd);
@@ -24,11 +23,11 @@ struct NetworkPair {
         host.Start();
         guest.Start();
         door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
-        if (!later) Arrive();
     }
+    // The guest's connection comes to the host's door; Join also says hello with `guestCode`.
     void Arrive() { door.Arrive(std::move(owned)); }
-    // The guest knocks with `guestCode`.
     void Join(int guestCode = 1234) {
+        Arrive();
         joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestCode);
         joining->SetOnEnd([this](net::Ending why, bool) { guestEnded = why; });
         joining->SetOnPicture([this](const net::Picture& p) { guestSaw.push_back(p); });
