@@ -41,7 +41,9 @@ bool Same(const net::Message& a, const net::Message& b) {
     if (const auto* x = std::get_if<net::Picture>(&a)) return *x == std::get<net::Picture>(b);
     if (const auto* x = std::get_if<net::Event>(&a))
         return codec::Same(x->event, std::get<net::Event>(b).event);
-    return true; // a pause, a heartbeat or a goodbye is its kind alone
+    if (const auto* x = std::get_if<net::Pause>(&a))
+        return x->paused == std::get<net::Pause>(b).paused;
+    return true; // a heartbeat or a goodbye is its kind alone
 }
 
 struct Reading {

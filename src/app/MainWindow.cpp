@@ -266,11 +266,11 @@ MainWindow::MainWindow(QWidget* parent)
     // While a replay or a host's bout shows, the held game draws nothing; it is drawn again
     // when they end. A host's guest is sent each view and event.
     game->SetOnView([this](const game::BoutView& view) {
-        if (hosting) hosting->See(view);
+        if (door) door->See(view);
         if (!player && !Guesting()) Draw(view);
     });
     game->SetOnEvent([this](const game::BoutEvent& event) {
-        if (hosting) hosting->Hear(event);
+        if (door) door->Hear(event);
     });
     game->SetOnNewBest([this](const game::Game::NewBest& best, const game::Game::Record& record) {
         dialogs::VictoryDialog victory(this, best.level, best.holder, record);
@@ -444,8 +444,11 @@ void MainWindow::Choose(MenuCommand command) {
             LeaveNetworkBout();
         } else if (command == PauseOrResume && Guesting()) {
             guest->PauseOrResume();
-        } else if (command == PauseOrResume || command == ToggleSound) {
+        } else if (command == PauseOrResume || command == ToggleSound || command == Keyboard ||
+                   command == Mouse) {
             ChooseInGame(command);
+            // A guest's buttons show at once, not with the host's next picture.
+            if (Guesting()) DrawGuest(guest->Shown());
         } else if (command == Exit || command == FullScreen) {
             ChooseInWindow(command);
         }
@@ -527,7 +530,7 @@ bool MainWindow::ChooseInWindow(MenuCommand command) {
         MainWindow::HostNetworkBout(game::net::kDefaultPort, dialogs::NewPairingCode());
         return true;
     case JoinNetworkBout:
-        MainWindow::JoinNetworkBout(QString(), 0, false);
+        MainWindow::JoinNetworkBout(QString(), -1, false);
         return true;
     case Handbook:
         g.WhileHeld([this, &g] {
@@ -864,18 +867,30 @@ NetService* MainWindow::NetworkLibrary() {
 void MainWindow::HostNetworkBout(quint16 port, int code) {
     NetService* network = NetworkLibrary();
     if (!network) return;
+    door = std::make_unique<game::NetworkDoor>(*game, timers, clock, code);
+    door->SetOnCommand([](game::FencerCommand command) {
+        qCDebug(lcNetwork).noquote() << "network command" << CommandName(command) << Stamp();
+    });
+    door->SetOnBegin([this] { NetworkBegun(); });
+    door->SetOnEnd([this](game::NetworkEnding why, bool begun) { NetworkEnded(why, begun); });
+    door->SetOnShut([this] {
+        qCDebug(lcNetwork).noquote() << "network hosting stopped: too many wrong codes";
+        if (hostDialog) hostDialog->Shut();
+    });
     game->WhileHeld([&] {
-        dialogs::HostDialog dialog(this, *network, port, code,
-                                   [this, code](std::unique_ptr<NetConnection> arrived) {
-                                       Greet(std::move(arrived), code);
-                                   });
+        dialogs::HostDialog dialog(
+            this, *network, port, code,
+            [this](std::unique_ptr<NetConnection> arrived) { Greet(std::move(arrived)); });
         hostDialog = &dialog;
         if (dialog.Listening())
             qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code" << code;
         dialog.exec();
     });
-    // Cancelled while a guest was still at the door: it is turned away.
-    if (hosting && !hosting->Begun()) hosting->Leave();
+    // Cancelled while guests were still at the door: they are turned away.
+    if (door && !door->Begun()) {
+        door->Leave();
+        Discard({std::move(door), nullptr, nullptr});
+    }
 }
 
 void MainWindow::JoinNetworkBout(const QString& address, int code, bool now) {
@@ -893,23 +908,10 @@ void MainWindow::JoinNetworkBout(const QString& address, int code, bool now) {
     if (guest && !guest->Begun()) guest->Leave();
 }
 
-// A connection came in while the host's dialog listens: it is greeted, or, while another
-// guest is at the door or fencing, turned away plainly.
-void MainWindow::Greet(std::unique_ptr<NetConnection> arrived, int code) {
-    if (connection) {
-        game::net::FrameWriter refusal;
-        arrived->Send(refusal.Frame(game::net::Refuse{game::net::Refusal::Busy}));
-        arrived->Close();
-        return;
-    }
+// A connection came in while the host's dialog listens: the door greets it or turns it away.
+void MainWindow::Greet(std::unique_ptr<NetConnection> arrived) {
     qCDebug(lcNetwork).noquote() << "network guest at" << arrived->PeerAddress();
-    connection = std::move(arrived);
-    hosting = std::make_unique<game::NetworkHost>(*game, *connection, timers, clock, code);
-    hosting->SetOnCommand([](game::FencerCommand command) {
-        qCDebug(lcNetwork).noquote() << "network command" << CommandName(command) << Stamp();
-    });
-    hosting->SetOnBegin([this] { NetworkBegun(); });
-    hosting->SetOnEnd([this](game::NetworkEnding why, bool begun) { NetworkEnded(why, begun); });
+    if (door) door->Arrive(std::move(arrived));
 }
 
 void MainWindow::Knock(std::unique_ptr<NetConnection> made, int code) {
@@ -921,9 +923,12 @@ void MainWindow::Knock(std::unique_ptr<NetConnection> made, int code) {
 }
 
 void MainWindow::NetworkBegun() {
-    const QString peer = connection->PeerAddress();
+    // The door is handed only the network library's connections.
+    const auto* joined =
+        door ? dynamic_cast<const NetConnection*>(door->Connection()) : connection.get();
+    const QString peer = joined ? joined->PeerAddress() : QString();
     qCDebug(lcNetwork).noquote() << "network bout begun with" << peer
-                                 << (hosting ? "as host" : "as guest");
+                                 << (door ? "as host" : "as guest");
     setWindowTitle(tr("B.K.S. Pistework: network bout with %1").arg(peer));
     SetNetworkMenu(true);
     if (hostDialog) hostDialog->accept();
@@ -931,33 +936,42 @@ void MainWindow::NetworkBegun() {
 }
 
 void MainWindow::NetworkEnded(game::NetworkEnding why, bool begun) {
-    const game::NetworkLink& link = hosting ? hosting->Link() : guest->Link();
+    // At the host, only the bout's own link; a connection turned away at the door has another.
+    const game::NetworkLink* link = !door ? &guest->Link() : begun ? door->Link() : nullptr;
     qCDebug(lcNetwork).noquote() << "network bout ended:" << static_cast<int>(why)
                                  << QString::fromStdString(NetworkEndingText(why))
                                         .replace(QLatin1Char('\n'), QLatin1Char(' '))
-                                 << "bytes sent" << link.BytesSent() << "received"
-                                 << link.BytesReceived();
+                                 << "bytes sent" << (link ? link->BytesSent() : 0) << "received"
+                                 << (link ? link->BytesReceived() : 0);
     if (!begun) {
         // Turned away at the door: the dialog says why and the player may try again.
         const QString said =
             TranslatedNetworkEnding(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (hostDialog) hostDialog->Say(tr("A player could not join: %1").arg(said));
+        // Guests sent away because another got in first, or to make room, are the door's own
+        // doing, not news.
+        if (hostDialog && why != game::NetworkEnding::Busy && why != game::NetworkEnding::Left)
+            hostDialog->Say(tr("A player could not join: %1").arg(said));
         if (joinDialog) joinDialog->Say(said);
     }
+    // The door stays open for the next guest until a bout begins.
+    if (door && !begun) return;
     if (begun) {
         SetNetworkMenu(false);
         setWindowTitle(QStringLiteral("B.K.S. Pistework"));
     }
-    // The link reported its end from inside its own handlers: it and its connection go once
-    // they have returned.
-    auto parts = std::make_shared<NetworkParts>(
-        NetworkParts{std::move(connection), std::move(hosting), std::move(guest)});
+    Discard({std::move(door), std::move(connection), std::move(guest)});
+}
+
+// The link reported its end from inside its own handlers: it and its connection go once they
+// have returned.
+void MainWindow::Discard(NetworkParts parts) {
+    auto held = std::make_shared<NetworkParts>(std::move(parts));
     QMetaObject::invokeMethod(
-        this, [parts] {}, Qt::QueuedConnection);
+        this, [held] {}, Qt::QueuedConnection);
 }
 
 void MainWindow::LeaveNetworkBout() {
-    if (hosting) hosting->Leave();
+    if (door) door->Leave();
     if (guest) guest->Leave();
 }
 
@@ -975,7 +989,8 @@ void MainWindow::SetNetworkMenu(bool on) {
     using enum layout::MenuCommand;
     for (const auto& [command, action] : actions) {
         const bool left = command == NewGame || command == PauseOrResume || command == Exit ||
-                          command == FullScreen || command == ToggleSound;
+                          command == FullScreen || command == ToggleSound || command == Keyboard ||
+                          command == Mouse;
         action->setEnabled(!on || left);
     }
     if (!on) actions.at(SaveReplay)->setEnabled(!game->LastReplay().empty());

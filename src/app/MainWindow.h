@@ -10,6 +10,7 @@
 #include "app/SettingsStore.h"
 #include "game/Game.h"
 #include "game/NetworkBout.h"
+#include "game/NetworkDoor.h"
 #include "platform/Random.h"
 
 #include <QMainWindow>
@@ -62,7 +63,7 @@ public:
     // Opens the join dialog at `address` with `code`; with `now`, it connects at once.
     void JoinNetworkBout(const QString& address, int code, bool now);
     // From the welcome to the end of a network bout, on either side.
-    bool InNetworkBout() const { return (hosting && hosting->Begun()) || Guesting(); }
+    bool InNetworkBout() const { return (door && door->Begun()) || Guesting(); }
     QWidget* Client() const { return client; }
 
 protected:
@@ -93,21 +94,24 @@ private:
     void StopWatching();
     void DrawReplay(const game::ReplayPicture& picture);
     void ShowReplayTitle();
-    // A network bout's parts: the connection, and this window's end of the link.
+    // A network bout's parts: the host's door, or the guest's connection and end of the link.
     struct NetworkParts {
+        std::unique_ptr<game::NetworkDoor> door;
         std::unique_ptr<NetConnection> connection;
-        std::unique_ptr<game::NetworkHost> host;
         std::unique_ptr<game::NetworkGuest> guest;
     };
+    // Let go once the handler that reports their end has returned.
+    void Discard(NetworkParts parts);
     NetService* NetworkLibrary();
     bool Guesting() const { return guest && guest->Begun() && !guest->Link().Ended(); }
-    void Greet(std::unique_ptr<NetConnection> connection, int code);
+    void Greet(std::unique_ptr<NetConnection> connection);
     void Knock(std::unique_ptr<NetConnection> connection, int code);
     void NetworkBegun();
     void NetworkEnded(game::NetworkEnding why, bool begun);
     void LeaveNetworkBout();
     void DrawGuest(const game::net::Picture& picture);
-    // Only what a network bout leaves to each player: leaving it, pausing, sound, the window.
+    // Only what a network bout leaves to each player: leaving it, pausing, sound, the control
+    // of its own fencer, the window.
     void SetNetworkMenu(bool on);
     // The player's own fencer's command, to the game or, as a guest, to the host.
     void OwnCommand(game::FencerCommand command);
@@ -128,8 +132,8 @@ private:
     std::unique_ptr<game::Replay> watched;
     std::unique_ptr<game::ReplayPlayer> player;
     game::ReplayPicture replayShown;
-    std::unique_ptr<NetConnection> connection;
-    std::unique_ptr<game::NetworkHost> hosting;
+    std::unique_ptr<game::NetworkDoor> door;   // while hosting, and through the bout
+    std::unique_ptr<NetConnection> connection; // the guest's
     std::unique_ptr<game::NetworkGuest> guest;
     QPointer<dialogs::HostDialog> hostDialog;
     QPointer<dialogs::JoinDialog> joinDialog;

@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -150,7 +151,14 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
         QCoreApplication::translate("main", "A replay to watch; Esc returns to the game."),
         QStringLiteral("[FILE.pistework]"));
     if (!options.parse(QCoreApplication::arguments())) Usage(options, options.errorText());
-    if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) options.showHelp(0);
+    if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) {
+        // Qt shows no value for an option that may go without one: --host's port is such.
+        QString text = options.helpText();
+        text.replace(QRegularExpression(QStringLiteral("--host {7}")),
+                     QStringLiteral("--host [PORT]"));
+        std::fputs(qPrintable(text), stdout);
+        std::exit(0);
+    }
     if (options.isSet(version)) options.showVersion();
     CommandLine asked;
     asked.namesDisplay =

@@ -335,6 +335,9 @@ QString NetworkBouts() {
         "both, and each window says why where the referee calls. A network bout keeps no best "
         "result. Across the internet, a host behind a home router must forward the port to "
         "the host machine."));
+    html += Paragraph(Handbook::tr(
+        "Five wrong codes stop hosting, so nobody can find the code by trying: host again for a "
+        "new code. Either player may switch between the keys and the mouse during the bout."));
     return html;
 }
 

@@ -3,6 +3,7 @@
 
 #include "dialogs/Style.h"
 #include "game/Network.h"
+#include "game/NetworkDoor.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -87,6 +88,12 @@ bool HostDialog::Listening() const {
     return listener && listener->Port() != 0;
 }
 
+void HostDialog::Shut() {
+    listener.reset();
+    static_assert(game::NetworkDoor::kMostWrongCodes == 5, "the sentence names five");
+    Say(tr("Five wrong codes were tried: hosting stopped. Host again for a new code."));
+}
+
 void HostDialog::Say(const QString& text) {
     status->setText(text);
     status->show();
@@ -116,7 +123,7 @@ JoinDialog::JoinDialog(QWidget* owner, app::NetService& network, const QString& 
         address->setText(QString::fromStdString(given->host));
         port->setValue(given->port);
     }
-    code = new QLineEdit(given > 0 ? CodeText(given) : QString(), this);
+    code = new QLineEdit(given >= 0 ? CodeText(given) : QString(), this);
     code->setObjectName(QStringLiteral("txtCode"));
     code->setMaxLength(4);
     code->setValidator(

@@ -27,6 +27,8 @@ public:
     // Why the last guest was turned away, or any other news; the dialog goes on listening.
     void Say(const QString& text);
     bool Listening() const;
+    // Too many wrong codes: it stops listening for good and says so.
+    void Shut();
 
 private:
     std::unique_ptr<app::NetListener> listener;
@@ -37,7 +39,8 @@ class JoinDialog : public QDialog {
     Q_OBJECT
 public:
     using OnJoin = std::function<void(std::unique_ptr<app::NetConnection>, int code)>;
-    // `address` may carry a port ("host:40414"), which then stands over the port box.
+    // `address` may carry a port ("host:40414"), which then stands over the port box; a
+    // negative `code` is none (0000 is a code).
     JoinDialog(QWidget* owner, app::NetService& network, const QString& address, int code,
                OnJoin join);
     // Why the host turned the guest away, or the connection failed: the player may try again.

@@ -43,6 +43,8 @@ int BoutLengthSeconds(int maxHits) {
 }
 
 std::string ClockCaption(int seconds) {
+    // The game's clock never goes below zero; a damaged one reads as time up.
+    seconds = std::max(seconds, 0);
     const int minutes = seconds / 60;
     const int rest = seconds % 60;
     return std::to_string(minutes) + (rest < 10 ? ":0" : ":") + std::to_string(rest);

@@ -139,6 +139,15 @@ void Game::ShowNetworkEnding(NetworkEnding why) {
     Publish();
 }
 
+void Game::EndWatchingNetworkBout(const ReplayPicture& last, NetworkEnding why) {
+    Release();
+    ClearPause();
+    StopAndKeepStrength(false);
+    view = last.Over(view);
+    timers.autoPlay.SetEnabled(true);
+    ShowNetworkEnding(why);
+}
+
 void Game::PlayCue(SoundCue cue) {
     bout.PlayCue(cue);
 }
@@ -151,6 +160,10 @@ void Game::PauseOrResume() {
         Hold();
     }
     Publish();
+}
+
+void Game::SetPaused(bool paused) {
+    if (paused != gamePaused) PauseOrResume();
 }
 
 void Game::FocusLost() {

@@ -85,6 +85,9 @@ public:
     // network bout ended.
     void PlayCue(SoundCue cue);
     void ShowNetworkEnding(NetworkEnding why);
+    // The guest's own game, held while it watched, keeps the host's last picture on show with
+    // why the bout ended, as the host does, until a bout of its own or a demonstration.
+    void EndWatchingNetworkBout(const ReplayPicture& last, NetworkEnding why);
     // The host's bout, kept as the last one fenced here from the first picture the host sends.
     void KeepNetworkBout(int target, bool timed) { keeping = std::pair(target, timed); }
     void KeepNetworkPicture(const ReplayPicture& picture);
@@ -93,6 +96,8 @@ public:
     // --- The menu.
     void NewGame();
     void PauseOrResume();
+    // A network guest's pause says which it wants.
+    void SetPaused(bool paused);
     // The player has gone to another program. With "Pause When Inactive" chosen, a bout the
     // player fences pauses as F3 pauses it and only F3 resumes it; otherwise it runs on.
     void FocusLost();

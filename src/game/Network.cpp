@@ -41,6 +41,8 @@ void WriteFields(Writer& w, const Message& message, Picture& sent) {
         w.Byte(static_cast<unsigned>(m->why));
     } else if (const auto* m = std::get_if<Command>(&message)) {
         w.Byte(static_cast<unsigned>(m->command));
+    } else if (const auto* m = std::get_if<Pause>(&message)) {
+        w.Byte(m->paused);
     } else if (const auto* m = std::get_if<Picture>(&message)) {
         w.Byte(m->paused);
         codec::WritePicture(w, sent.picture, m->picture);
@@ -170,7 +172,7 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         break;
     }
     case 4:
-        message = Pause{};
+        message = Pause{r.Flag()};
         break;
     case 7:
         message = Heartbeat{};

@@ -25,7 +25,8 @@
 
 namespace pistework::game::net {
 
-inline constexpr std::uint8_t kVersion = 1;
+// Two: a pause says whether it pauses or resumes.
+inline constexpr std::uint8_t kVersion = 2;
 inline constexpr std::string_view kMagic = "PSTN";
 inline constexpr std::uint16_t kDefaultPort = 40414;
 // More than any frame the game sends: a picture naming two new poses is under 100 bytes.
@@ -54,7 +55,10 @@ struct Refuse {
 struct Command {
     FencerCommand command;
 };
-struct Pause {};
+// What the guest wants, not a toggle: both players pausing at once leave the bout paused.
+struct Pause {
+    bool paused = true;
+};
 struct Picture {
     ReplayPicture picture;
     bool paused = false;

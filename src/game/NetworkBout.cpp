@@ -51,7 +51,9 @@ void NetworkLink::Received(std::span<const std::uint8_t> bytes) {
 // Counted in checks, not read from the clock, which is the wall clock and may jump.
 void NetworkLink::Check() {
     if (++unheard > net::kSilenceMs / kCheckMs) return End(Ending::Silent);
-    if (++quiet >= net::kHeartbeatMs / kCheckMs) Send(net::Heartbeat{});
+    // A host says nothing before its welcome, which must be the first frame the guest reads,
+    // however long the hello took to come.
+    if (sent > 0 && ++quiet >= net::kHeartbeatMs / kCheckMs) Send(net::Heartbeat{});
 }
 
 NetworkHost::NetworkHost(Game& game, platform::Connection& connection,
@@ -82,8 +84,8 @@ void NetworkHost::Take(const net::Message& message) {
     } else if (const auto* command = std::get_if<net::Command>(&message)) {
         if (onCommand) onCommand(command->command);
         game.RemoteCommand(command->command);
-    } else if (std::holds_alternative<net::Pause>(message)) {
-        game.PauseOrResume();
+    } else if (const auto* pause = std::get_if<net::Pause>(&message)) {
+        game.SetPaused(pause->paused);
     } else if (std::holds_alternative<net::Bye>(message)) {
         link.End(Ending::PeerLeft);
     }
@@ -101,6 +103,11 @@ void NetworkHost::Hear(const BoutEvent& event) {
     if (begun) link.Send(net::Event{event});
 }
 
+void NetworkHost::TurnAway() {
+    link.Send(net::Refuse{net::Refusal::Busy});
+    link.End(Ending::Busy);
+}
+
 void NetworkHost::Leave() {
     link.Send(net::Bye{});
     link.End(Ending::Left);
@@ -111,10 +118,7 @@ NetworkGuest::NetworkGuest(Game& game, platform::Connection& connection,
     : game(game), link(net::Role::Guest, connection, timers, clock) {
     link.SetOnMessage([this](const net::Message& message) { Take(message); });
     link.SetOnEnd([this](Ending why) {
-        if (begun) {
-            this->game.ReleaseAfterReplay();
-            this->game.ShowNetworkEnding(why);
-        }
+        if (begun) this->game.EndWatchingNetworkBout(shown.picture, why);
         if (onEnd) onEnd(why, begun);
     });
     link.Send(net::Hello{net::kVersion, code});
@@ -153,7 +157,9 @@ void NetworkGuest::Command(FencerCommand command) {
 }
 
 void NetworkGuest::PauseOrResume() {
-    if (begun) link.Send(net::Pause{});
+    // What this player sees decides: had the host's player just paused too, the bout stays
+    // paused rather than the two presses cancelling out.
+    if (begun) link.Send(net::Pause{!shown.paused});
 }
 
 void NetworkGuest::Leave() {

@@ -75,6 +75,8 @@ public:
     void Hear(const BoutEvent& event);
     // The host's player ends the bout: New Game, or the window closing.
     void Leave();
+    // Another guest got in first, or this one is keeping a place at the door from others.
+    void TurnAway();
     bool Begun() const { return begun; }
     const NetworkLink& Link() const { return link; }
 
@@ -102,6 +104,7 @@ public:
         onPicture = std::move(handler);
     }
     // The guest's commands for its fencer, and its pause: nothing before the host welcomes it.
+    // The pause asks for the other of what the guest sees.
     void Command(FencerCommand command);
     void PauseOrResume();
     void Leave();

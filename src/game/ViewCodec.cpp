@@ -163,7 +163,7 @@ ReplayPicture ReadPicture(Reader& r, ReplayPicture picture) {
             picture.cards[side].reds = static_cast<int>(r.Count());
         }
     if (mask & kClock) {
-        picture.clock.secondsLeft = static_cast<int>(r.In(r.Signed(), -kMaxSeconds, kMaxSeconds));
+        picture.clock.secondsLeft = static_cast<int>(r.In(r.Signed(), 0, kMaxSeconds));
         picture.clock.shown = r.Flag();
     }
     for (Side side : kSides)

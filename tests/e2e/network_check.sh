@@ -50,10 +50,11 @@ main_window() {
 
 key() { xdotool key --window "$1" "$2"; }
 
-# Host and guest, the guest through port $1 to the host on port $2.
+# Host and guest, the guest through port $1 to the host on port $2; on loopback, a typo first.
 pair() {
     launch host --host "$2" --code 4321
     wait_log host 10 "network hosting on port $2" || fail "the host did not listen"
+    [ "$1" != "$2" ] || { launch wrong --join "127.0.0.1:$1" --code 0000 && wait_log host 10 "network bout ended: 4" || fail "a wrong code was not turned away"; }
     launch guest --join "127.0.0.1:$1" --code 4321
     wait_log host 10 "network bout begun" || fail "the host did not begin a network bout"
     wait_log guest 10 "network bout begun" || fail "the guest did not begin a network bout"
@@ -133,6 +134,8 @@ port=$(free_port)
 pair "$port" "$port"
 fence_until_hit || fail "the guest's keys made no hit the host scored"
 echo "  the guest's keys scored a hit on the host"
+xdotool windowfocus --sync "$host_window" 2>/dev/null; key "$host_window" F3
+wait_log guest 5 "lblPaused shown" || fail "the host's F3 did not pause the network bout"
 check_commands 20
 close_and_wait guest "$guest_window"
 wait_log host 5 "lblEngarde caption Your opponent left the network bout" ||

@@ -3,7 +3,7 @@
 // A host's game and a guest's game on one virtual clock, joined by a connection in memory
 // with a set delay each way, as two machines on a network would be.
 
-#include "game/NetworkBout.h"
+#include "game/NetworkDoor.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/MemoryConnection.h"
 
@@ -15,21 +15,19 @@ namespace pistework::game {
 
 struct NetworkPair {
     explicit NetworkPair(int delayMs = 0, int hostCode = 1234)
-        : hostEnd(form.scheduler, delayMs), guestEnd(form.scheduler, delayMs), code(hostCode) {
+        : owned(std::make_unique<platform::headless::MemoryConnection>(form.scheduler, delayMs)),
+          hostEnd(*owned), guestEnd(form.scheduler, delayMs), code(hostCode) {
         platform::headless::MemoryConnection::Join(hostEnd, guestEnd);
-        host.SetOnView([this](const BoutView& view) {
-            if (hosting) hosting->See(view);
-        });
-        host.SetOnEvent([this](const BoutEvent& event) {
-            if (hosting) hosting->Hear(event);
-        });
+        host.SetOnView([this](const BoutView& view) { door.See(view); });
+        host.SetOnEvent([this](const BoutEvent& event) { door.Hear(event); });
         host.Start();
         guest.Start();
-        hosting = std::make_unique<NetworkHost>(host, hostEnd, form, form.clock, code);
-        hosting->SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
+        door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
     }
-    // The guest knocks with `guestCode`.
+    // The guest's connection comes to the host's door; Join also says hello with `guestCode`.
+    void Arrive() { door.Arrive(std::move(owned)); }
     void Join(int guestCode = 1234) {
+        Arrive();
         joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestCode);
         joining->SetOnEnd([this](net::Ending why, bool) { guestEnded = why; });
         joining->SetOnPicture([this](const net::Picture& p) { guestSaw.push_back(p); });
@@ -46,9 +44,10 @@ struct NetworkPair {
                                   .store = guestStore,
                                   .clock = form.clock,
                                   .random = guestRandom}};
-    platform::headless::MemoryConnection hostEnd, guestEnd;
+    std::unique_ptr<platform::headless::MemoryConnection> owned; // until the door has it
+    platform::headless::MemoryConnection &hostEnd, guestEnd;
     int code;
-    std::unique_ptr<NetworkHost> hosting;
+    NetworkDoor door{host, form, form.clock, code};
     std::unique_ptr<NetworkGuest> joining;
     std::optional<net::Ending> hostEnded, guestEnded;
     std::vector<net::Picture> guestSaw;

@@ -2,6 +2,7 @@
 // Network bouts: hostile bytes, megabytes of them, a whole bout, and breaks at any moment.
 
 #include "NetworkPair.h"
+#include "game/BoutRules.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +73,9 @@ bool GuestBeat(NetworkPair& p, int& done) {
     if (command) p.joining->Command(*command);
     const std::uint64_t sent = p.joining->Link().BytesSent();
     p.form.scheduler.RunFor(kDelayMs - 1);
-    EXPECT_TRUE(!command || p.hosting->Link().BytesReceived() < sent);
+    EXPECT_TRUE(!command || p.door.Link()->BytesReceived() < sent);
     p.form.scheduler.RunFor(1);
-    EXPECT_TRUE(!command || p.hosting->Link().BytesReceived() == sent);
+    EXPECT_TRUE(!command || p.door.Link()->BytesReceived() == sent);
     p.form.scheduler.RunFor(kBeatMs - kDelayMs);
     return command.has_value();
 }
@@ -127,11 +128,12 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         p.guestEnd.SetOnReceived([&](auto b) { heard.insert(heard.end(), b.begin(), b.end()); });
         p.guestEnd.SetOnLost([&] { closed = true; });
         W w;
+        p.Arrive();
         p.guestEnd.Send(Cat({c.begun ? Hello(w, code) : Bytes(), c.bytes(w)}));
         p.form.scheduler.RunFor(NetworkLink::kCheckMs);
         EXPECT_EQ(p.hostEnded, c.ending);
         EXPECT_TRUE(closed);
-        EXPECT_EQ(p.hosting->Begun(), c.begun);
+        EXPECT_EQ(p.door.Begun(), c.begun);
         EXPECT_FALSE(p.host.InNetworkBout());
         EXPECT_EQ(p.host.View().networkEnded, c.begun ? c.ending : std::nullopt);
         if (c.told) {
@@ -191,14 +193,26 @@ TEST(NetworkFrames, AReaderHoldsOneFrameHoweverManyBytesCome) {
     }
 }
 
+// A host's picture is bounded as a replay's is: a clock below zero is damaged.
+TEST(NetworkFrames, AClockBelowZeroIsDamaged) {
+    for (int seconds : {-1, std::numeric_limits<int>::min()}) {
+        W w;
+        net::Picture bad;
+        bad.picture.clock.secondsLeft = seconds;
+        const Bytes bytes = Cat({w.Frame(net::Welcome{}), w.Frame(bad)});
+        EXPECT_EQ(net::FrameReader(kGuest).Feed(bytes, 0, [](auto&) {}), Ending::Malformed);
+        EXPECT_EQ(ClockCaption(seconds), ClockCaption(0));
+    }
+}
+
 TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
     NetworkPair p(kDelayMs);
     auto& time = p.form.scheduler;
     std::vector<net::Picture> shown; // each new picture of the host's while the guest watches
     p.host.SetOnView([&](const BoutView& view) {
         const net::Picture now{ReplayPicture::Of(view), view.menu.paused};
-        if (p.hosting->Begun() && (shown.empty() || shown.back() != now)) shown.push_back(now);
-        p.hosting->See(view);
+        if (p.door.Begun() && (shown.empty() || shown.back() != now)) shown.push_back(now);
+        p.door.See(view);
     });
     bool offered = false;
     p.host.SetOnNewBest([&](const Game::NewBest&, const Game::Record&) { offered = true; });
@@ -214,7 +228,9 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
         if (p.host.View().scores[Side::Left] == 0) {
             commands += GuestBeat(p, guest);
             if (p.host.View().scores[Side::Left] == 0) continue;
+            // Both players press F3 at once: the bout pauses; the guest alone resumes it.
             for (bool paused : {true, false}) {
+                if (paused) p.host.PauseOrResume();
                 p.joining->PauseOrResume();
                 time.RunFor(kDelayMs);
                 EXPECT_EQ(p.host.View().menu.paused, paused);
@@ -228,7 +244,7 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
     }
     EXPECT_EQ(p.host.View().scores[Side::Left], 1);
     const double seconds = static_cast<double>(time.Now() - start) / 1000;
-    const int down = static_cast<int>(static_cast<double>(p.hosting->Link().BytesSent()) / seconds);
+    const int down = static_cast<int>(static_cast<double>(p.door.Link()->BytesSent()) / seconds);
     const int up = static_cast<int>(static_cast<double>(p.joining->Link().BytesSent()) / seconds);
     RecordProperty("hostToGuestBytesPerSecond", down);
     RecordProperty("guestToHostBytesPerSecond", up);
@@ -269,13 +285,14 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         {[](NetworkPair& p) { p.hostEnd.Break(); }, Ending::Lost, Ending::Lost},
         {[](NetworkPair& p) { p.hostEnd.Mute(); }, Ending::Lost, Ending::Silent},
         {[](NetworkPair& p) { p.guestEnd.Mute(); }, Ending::Silent, Ending::Lost},
-        {[](NetworkPair& p) { p.hosting->Leave(); }, Ending::Left, Ending::PeerLeft},
+        {[](NetworkPair& p) { p.door.Leave(); }, Ending::Left, Ending::PeerLeft},
         {[](NetworkPair& p) { p.joining->Leave(); }, Ending::PeerLeft, Ending::Left}};
     std::mt19937 random(20261207);
     for (std::size_t run = 0; run < 6 * std::size(cuts); ++run) {
         const Cut& c = cuts[run % std::size(cuts)];
         NetworkPair p(kDelayMs);
         auto& time = p.form.scheduler;
+        time.RunFor(20'000); // the guest's own game shows a demonstration as it joins
         // Each cut once as the guest knocks, then at random through a bout.
         const std::int64_t at =
             time.Now() +
@@ -286,7 +303,7 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
             if (const auto* call = std::get_if<CallMade>(&e); call && !first[game])
                 first[game] = call->call.call;
         };
-        p.host.SetOnEvent([&](const BoutEvent& e) { note(0, e), p.hosting->Hear(e); });
+        p.host.SetOnEvent([&](const BoutEvent& e) { note(0, e), p.door.Hear(e); });
         p.guest.SetOnEvent([&](const BoutEvent& e) { note(1, e); });
         p.Join();
         for (int done = -1; time.Now() + kBeatMs <= at;)
@@ -301,9 +318,13 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         EXPECT_EQ(p.hostEnded, c.host);
         EXPECT_EQ(p.guestEnded, c.guest);
         EXPECT_FALSE(p.host.InNetworkBout());
-        EXPECT_FALSE(p.host.View().startPrompt);
-        EXPECT_EQ(p.host.View().networkEnded, p.hosting->Begun() ? p.hostEnded : std::nullopt);
+        // The prompt shows only through the demonstration a host that never fenced still runs.
+        EXPECT_EQ(p.host.View().startPrompt, !p.door.Begun());
+        EXPECT_EQ(p.host.View().networkEnded, p.door.Begun() ? p.hostEnded : std::nullopt);
         EXPECT_EQ(p.guest.View().networkEnded, p.joining->Begun() ? p.guestEnded : std::nullopt);
+        // The guest keeps the bout's last score on show, as the host does.
+        EXPECT_TRUE(!p.joining->Begun() ||
+                    p.guest.View().scores == p.joining->Shown().picture.scores);
         first[0] = first[1] = std::nullopt;
         p.host.NewGame();
         p.guest.NewGame();
@@ -337,4 +358,62 @@ TEST(NetworkAddress, ReadAsTyped) {
     EXPECT_EQ(net::ParseCode(std::to_string(net::kMaxCode)), net::kMaxCode);
     for (const char* bad : {"", "12345", "12a4", "-1"})
         EXPECT_FALSE(net::ParseCode(bad)) << bad;
+}
+
+// The host's door: connections that say nothing cannot keep a guest out, a guest on a slow
+// link gets in, a mistyped code may be typed again, and the last wrong code shuts the door.
+TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
+    using platform::headless::MemoryConnection;
+    constexpr int kHello = NetworkDoor::kHelloMs, kWrong = NetworkDoor::kMostWrongCodes;
+    constexpr int kFull = static_cast<int>(NetworkDoor::kMostWaiting);
+    struct Case {
+        const char* what;
+        int delayMs;   // each way, on every connection
+        int silent;    // connections there from the start that say nothing, back as they go
+        int wrong;     // connections there from the start that say a wrong code
+        int guestAtMs; // when the guest's connection comes
+        std::optional<Ending> turnedAway; // the guest's, or none: it fences within `withinMs`
+        int withinMs = 0;
+    };
+    const Case cases[] = {
+        {"a link of 2 s each way", 2000, 0, 0, 0, std::nullopt, 2 * 2000 + 2},
+        {"all places but one held", 0, kFull - 1, 0, 0, std::nullopt, 3000},
+        {"all places held past their time", 0, kFull, 0, kHello, std::nullopt, 3000},
+        {"all places held, none past its time", 0, kFull, 0, kHello - 1, Ending::Busy},
+        {"one wrong code short", 0, 0, kWrong - 1, 100, std::nullopt, 3000},
+        {"the last wrong code", 0, 1, kWrong, 100, Ending::Busy},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NetworkPair p(c.delayMs);
+        auto& time = p.form.scheduler;
+        std::vector<std::unique_ptr<MemoryConnection>> others; // their own ends
+        std::function<void(int)> knock = [&](int code) {
+            others.push_back(std::make_unique<MemoryConnection>(time, c.delayMs));
+            auto theirs = std::make_unique<MemoryConnection>(time, c.delayMs);
+            MemoryConnection::Join(*others.back(), *theirs);
+            if (code >= 0) others.back()->Send(W().Frame(net::Hello{net::kVersion, code}));
+            if (code < 0)
+                others.back()->SetOnLost(
+                    [&] { p.door.Shut() || others.size() > 99 ? void() : knock(-1); });
+            p.door.Arrive(std::move(theirs));
+        };
+        for (int i = 0; i < c.silent; ++i)
+            knock(-1);
+        for (int i = 0; i < c.wrong; ++i)
+            knock(p.code + 1 + i);
+        time.RunFor(c.guestAtMs);
+        const std::int64_t came = time.Now();
+        p.Join();
+        EXPECT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun() || p.guestEnded; }, 10'000));
+        EXPECT_EQ(p.guestEnded, c.turnedAway);
+        EXPECT_EQ(p.door.Shut(), c.wrong == kWrong);
+        EXPECT_TRUE(c.turnedAway || time.Now() - came <= c.withinMs);
+        time.RunFor(net::kSilenceMs + 2 * c.delayMs);
+        // Once a guest is in or the door is shut, everyone else has been turned away.
+        EXPECT_EQ(std::all_of(others.begin(), others.end(), [](auto& o) { return o->Closed(); }),
+                  p.door.Begun() || p.door.Shut());
+        if (c.turnedAway) continue;
+        EXPECT_TRUE(!p.guestEnded && p.host.InNetworkBout());
+    }
 }

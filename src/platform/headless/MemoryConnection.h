@@ -16,6 +16,10 @@ namespace pistework::platform::headless {
 class MemoryConnection : public Connection {
 public:
     MemoryConnection(Scheduler& scheduler, int delayMs);
+    // The other end, left behind, sends into nothing.
+    ~MemoryConnection() override {
+        if (peer) peer->peer = nullptr;
+    }
     // Joins two ends; each must outlive the other's use of it.
     static void Join(MemoryConnection& a, MemoryConnection& b) {
         a.peer = &b;
