@@ -70,10 +70,6 @@
         <translation>So wird gespielt</translation>
     </message>
     <message>
-        <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout.</source>
-        <translation>Sie fechten als rechter Fechter. Links steht der Computer oder, in einem Gefecht zu zweit, ein Freund. Wer zuerst die unter Einstellungen, Gefechtsart gewählte Trefferzahl (5, 10 oder 15) erreicht, gewinnt; ein Gefecht mit Zeitlimit endet außerdem, wenn seine Zeit abgelaufen ist. Mit F2 beginnen Sie ein neues Gefecht.</translation>
-    </message>
-    <message>
         <source>Advance to within distance, extend the arm, then lunge. After a lunge you must recover to engarde and extend again before you can lunge again. Parry to turn an attack aside: a fencer whose blade is beaten cannot answer for a moment. The flèche is a running attack from further away; the arm must be extended first, and each flèche costs you ground. Hits must land on the jacket: a hit on the arm is off target and does not count.</source>
         <translation>Gehen Sie auf Distanz vor, strecken Sie den Arm, dann fallen Sie aus. Nach einem Ausfall müssen Sie zurück in die Fechtstellung und den Arm erneut strecken, bevor Sie wieder ausfallen können. Mit der Parade lenken Sie einen Angriff ab: Ein Fechter, dessen Klinge geschlagen wurde, kann einen Moment lang nicht antworten. Die Flèche ist ein Sturzangriff aus größerer Distanz; der Arm muss zuerst gestreckt sein, und jede Flèche kostet Sie Boden. Treffer müssen auf der Weste landen: Ein Treffer am Arm ist ungültig und zählt nicht.</translation>
     </message>
@@ -250,10 +246,6 @@
         <translation>Einstellungen und Bestleistungen</translation>
     </message>
     <message>
-        <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control and keys) and the best result at each level, with the winner&apos;s name, in one file:</source>
-        <translation>Das Spiel speichert die in seinen Menüs gewählten Einstellungen (Gefechtsart, Zeitlimit, Gegner, Steuerung und Tasten) und die Bestleistung auf jeder Stufe samt dem Namen des Siegers in einer einzigen Datei:</translation>
-    </message>
-    <message>
         <source>Delete it, with the game closed, to start again from the defaults and no best results.</source>
         <translation>Löschen Sie sie bei geschlossenem Spiel, um mit den Voreinstellungen und ohne Bestleistungen neu zu beginnen.</translation>
     </message>
@@ -272,6 +264,18 @@
     <message>
         <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
         <translation>Jeder Spieler kann mit F3 pausieren. Neues Spiel oder das Schließen eines Fensters beendet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen. Über das Internet muss ein Gastgeber hinter einem Heimrouter den Port an seinen Rechner weiterleiten.</translation>
+    </message>
+    <message>
+        <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout and F3 to pause it. A bout runs on while you are in another window, unless you choose Settings, Pause When Inactive.</source>
+        <translation>Sie fechten als rechter Fechter. Links steht der Computer oder, in einem Gefecht zu zweit, ein Freund. Wer zuerst die unter Einstellungen, Gefechtsart gewählte Trefferzahl (5, 10 oder 15) erreicht, gewinnt; ein Gefecht mit Zeitlimit endet außerdem, wenn seine Zeit abgelaufen ist. Mit F2 beginnen Sie ein neues Gefecht, mit F3 halten Sie es an. Ein Gefecht läuft weiter, während Sie in einem anderen Fenster sind, es sei denn, Sie wählen Einstellungen, Pause bei Inaktivität.</translation>
+    </message>
+    <message>
+        <source>Five wrong codes stop hosting, so nobody can find the code by trying: host again for a new code. Either player may switch between the keys and the mouse during the bout.</source>
+        <translation>Fünf falsche Codes beenden das Ausrichten, sodass niemand den Code durch Probieren finden kann: Richten Sie erneut aus, um einen neuen Code zu erhalten. Jeder Spieler kann während des Gefechts zwischen Tasten und Maus wechseln.</translation>
+    </message>
+    <message>
+        <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
+        <translation>Das Spiel speichert die in seinen Menüs gewählten Einstellungen (Gefechtsart, Zeitlimit, Gegner, Steuerung, Tasten und Pause bei Inaktivität) und die Bestleistung auf jeder Stufe samt dem Namen des Siegers in einer einzigen Datei. Jeder Start ist stumm, mit einem Spieler gegen den Computer. Die Datei:</translation>
     </message>
 </context>
 <context>
@@ -569,6 +573,10 @@
     <message>
         <source>&amp;Join Network Bout…</source>
         <translation>Netzwerkgefecht bei&amp;treten…</translation>
+    </message>
+    <message>
+        <source>Pause When &amp;Inactive</source>
+        <translation>Pause bei &amp;Inaktivität</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,10 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <source>Code:</source>
         <translation>Code:</translation>
     </message>
+    <message>
+        <source>Five wrong codes were tried: hosting stopped. Host again for a new code.</source>
+        <translation>Fünf falsche Codes wurden versucht: Das Ausrichten ist beendet. Richten Sie erneut aus, um einen neuen Code zu erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>pistework::dialogs::JoinDialog</name>
@@ -1104,18 +1116,6 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>%1 keys %2</source>
         <translation>%1, Tasten %2</translation>
-    </message>
-    <message>
-        <source>Right %1</source>
-        <translation>%1 rechts</translation>
-    </message>
-    <message>
-        <source>Left %1</source>
-        <translation>%1 links</translation>
-    </message>
-    <message>
-        <source>“%1” is given twice: %2 and %3</source>
-        <translation>„%1“ ist doppelt belegt: %2 und %3</translation>
     </message>
 </context>
 <context>

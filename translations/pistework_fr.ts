@@ -70,10 +70,6 @@
         <translation>Comment jouer</translation>
     </message>
     <message>
-        <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout.</source>
-        <translation>Vous êtes le tireur de droite. À gauche se tient l’ordinateur, ou un ami dans un match à deux joueurs. Le premier qui atteint le nombre de touches choisi sous Options, Type de match (5, 10 ou 15) l’emporte&#xa0;; un match chronométré se termine aussi quand son temps est écoulé. Appuyez sur F2 pour commencer un nouveau match.</translation>
-    </message>
-    <message>
         <source>Advance to within distance, extend the arm, then lunge. After a lunge you must recover to engarde and extend again before you can lunge again. Parry to turn an attack aside: a fencer whose blade is beaten cannot answer for a moment. The flèche is a running attack from further away; the arm must be extended first, and each flèche costs you ground. Hits must land on the jacket: a hit on the arm is off target and does not count.</source>
         <translation>Marchez jusqu’à la bonne distance, allongez le bras, puis fendez-vous. Après une fente, vous devez revenir en garde et allonger de nouveau le bras avant de pouvoir vous fendre encore. Parez pour écarter une attaque&#xa0;: un tireur dont le fer est battu ne peut pas répondre pendant un instant. La flèche est une attaque en courant lancée de plus loin&#xa0;; le bras doit d’abord être allongé, et chaque flèche vous coûte du terrain. Les touches doivent arriver sur la cuirasse&#xa0;: une touche au bras est non valable et ne compte pas.</translation>
     </message>
@@ -250,10 +246,6 @@
         <translation>Options et meilleurs résultats</translation>
     </message>
     <message>
-        <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control and keys) and the best result at each level, with the winner&apos;s name, in one file:</source>
-        <translation>Le jeu conserve les options choisies dans ses menus (type de match, match chronométré, adversaire, commandes et touches) et le meilleur résultat de chaque niveau, avec le nom du vainqueur, dans un seul fichier&#xa0;:</translation>
-    </message>
-    <message>
         <source>Delete it, with the game closed, to start again from the defaults and no best results.</source>
         <translation>Supprimez-le, le jeu fermé, pour repartir des réglages par défaut, sans meilleurs résultats.</translation>
     </message>
@@ -272,6 +264,18 @@
     <message>
         <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
         <translation>Chaque joueur peut faire une pause avec F3. Nouvelle partie ou la fermeture d’une fenêtre termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats. Par Internet, un hôte derrière un routeur domestique doit rediriger le port vers son ordinateur.</translation>
+    </message>
+    <message>
+        <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout and F3 to pause it. A bout runs on while you are in another window, unless you choose Settings, Pause When Inactive.</source>
+        <translation>Vous êtes le tireur de droite. À gauche se tient l’ordinateur, ou un ami dans un match à deux joueurs. Le premier qui atteint le nombre de touches choisi sous Options, Type de match (5, 10 ou 15) l’emporte&#xa0;; un match chronométré se termine aussi quand son temps est écoulé. Appuyez sur F2 pour commencer un nouveau match et sur F3 pour le mettre en pause. Un match continue pendant que vous êtes dans une autre fenêtre, à moins que vous ne choisissiez Options, Pause si inactif.</translation>
+    </message>
+    <message>
+        <source>Five wrong codes stop hosting, so nobody can find the code by trying: host again for a new code. Either player may switch between the keys and the mouse during the bout.</source>
+        <translation>Cinq codes erronés arrêtent l’accueil, si bien que personne ne peut trouver le code en essayant&#xa0;: accueillez de nouveau pour obtenir un nouveau code. Chaque joueur peut passer du clavier à la souris, et inversement, pendant le match.</translation>
+    </message>
+    <message>
+        <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
+        <translation>Le jeu conserve les options choisies dans ses menus (type de match, match chronométré, adversaire, commandes, touches et Pause si inactif) et le meilleur résultat de chaque niveau, avec le nom du vainqueur, dans un seul fichier. Chaque lancement se fait sans son, un joueur contre l’ordinateur. Le fichier&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -569,6 +573,10 @@
     <message>
         <source>&amp;Join Network Bout…</source>
         <translation>&amp;Rejoindre un match en réseau…</translation>
+    </message>
+    <message>
+        <source>Pause When &amp;Inactive</source>
+        <translation>Pause si &amp;inactif</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1027,10 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <source>Code:</source>
         <translation>Code&#xa0;:</translation>
     </message>
+    <message>
+        <source>Five wrong codes were tried: hosting stopped. Host again for a new code.</source>
+        <translation>Cinq codes erronés ont été essayés&#xa0;: l’accueil est arrêté. Accueillez de nouveau pour obtenir un nouveau code.</translation>
+    </message>
 </context>
 <context>
     <name>pistework::dialogs::JoinDialog</name>
@@ -1104,18 +1116,6 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>%1 keys %2</source>
         <translation>%1, touches %2</translation>
-    </message>
-    <message>
-        <source>Right %1</source>
-        <translation>%1 à droite</translation>
-    </message>
-    <message>
-        <source>Left %1</source>
-        <translation>%1 à gauche</translation>
-    </message>
-    <message>
-        <source>“%1” is given twice: %2 and %3</source>
-        <translation>«&#xa0;%1&#xa0;» sert deux fois&#xa0;: %2 et %3</translation>
     </message>
 </context>
 <context>
