@@ -134,8 +134,10 @@ port=$(free_port)
 pair "$port" "$port"
 fence_until_hit || fail "the guest's keys made no hit the host scored"
 echo "  the guest's keys scored a hit on the host"
-xdotool windowfocus --sync "$host_window" 2>/dev/null; key "$host_window" F3
+xdotool windowfocus --sync "$host_window" 2>/dev/null; key "$host_window" F3; seen=$(wc -l <"$work/host.log")
 wait_log guest 5 "lblPaused shown" || fail "the host's F3 did not pause the network bout"
+xdotool windowfocus --sync "$guest_window" 2>/dev/null; key "$guest_window" F3
+wait_log host 5 "lblPaused hidden" "$seen" || fail "the guest's F3 did not resume the network bout"
 check_commands 20
 close_and_wait guest "$guest_window"
 wait_log host 5 "lblEngarde caption Your opponent left the network bout" ||

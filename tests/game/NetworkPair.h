@@ -24,8 +24,8 @@ struct NetworkPair {
         guest.Start();
         door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
     }
-    // The guest's connection comes to the host's door; Join also says hello with `guestCode`.
     void Arrive() { door.Arrive(std::move(owned)); }
+    // The guest knocks with `guestCode`.
     void Join(int guestCode = 1234) {
         Arrive();
         joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestCode);

@@ -228,9 +228,8 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
         if (p.host.View().scores[Side::Left] == 0) {
             commands += GuestBeat(p, guest);
             if (p.host.View().scores[Side::Left] == 0) continue;
-            // Both players press F3 at once: the bout pauses; the guest alone resumes it.
             for (bool paused : {true, false}) {
-                if (paused) p.host.PauseOrResume();
+                if (paused) p.host.PauseOrResume(); // both press F3; the guest alone resumes
                 p.joining->PauseOrResume();
                 time.RunFor(kDelayMs);
                 EXPECT_EQ(p.host.View().menu.paused, paused);
