@@ -7,6 +7,8 @@ inside an X server (xvfb-run -a). Usage:
     door_check.py PISTEWORK silent [N]  how long a real guest takes to get in while N (5) silent
                                     connections hold the door and come back at once when closed
     door_check.py PISTEWORK slow    pairing through delay_proxy.py holding each chunk 2 s
+    door_check.py PISTEWORK refused [N]  the host's memory before and after N (5000) guests
+                                    turned away for a version it does not speak
 
 Each run is bounded in time and in connections, and prints what it measured.
 """
@@ -197,11 +199,35 @@ def slow(programs):
           f"8 s later the bout {'had ended' if ended is not None else 'still ran'}")
 
 
+def resident_kb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        return next(int(line.split()[1]) for line in f if line.startswith("VmRSS:"))
+
+
+def refused(programs, many=5000):
+    port, log = host(programs, 4321)
+    pid = programs.running[-1].pid
+    time.sleep(1)
+    before = resident_kb(pid)
+    turned = 0
+    start = time.monotonic()
+    for _ in range(many):
+        with socket.create_connection((LOOPBACK, port), timeout=2) as s:
+            # A version no game speaks: refused at once, and no wrong code counted.
+            s.sendall(bytes([0, 9, 1, 0]) + b"PSTN" + bytes([99, 0x10, 0xE1]))
+            turned += answer(s, 3) == 3
+    took = time.monotonic() - start
+    time.sleep(1)
+    after = resident_kb(pid)
+    print(f"refused: {turned} of {many} guests turned away in {took:.1f} s; host resident "
+          f"{before / 1024:.1f} MB before, {after / 1024:.1f} MB after")
+
+
 def main():
     binary, what = sys.argv[1], sys.argv[2]
     programs = Programs([binary])
     try:
-        {"guess": guess, "silent": silent, "slow": slow}[what](programs, *map(int, sys.argv[3:]))
+        {"guess": guess, "silent": silent, "slow": slow, "refused": refused}[what](programs, *map(int, sys.argv[3:]))
     finally:
         programs.end()
 
