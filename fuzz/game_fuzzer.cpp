@@ -114,9 +114,10 @@ public:
         const game::BoutOptions& o = game->Options();
         Require(stored.maxHits == o.maxHits && stored.keysLeft == o.keysLeft &&
                     stored.keysRight == o.keysRight && stored.chosen == o.chosen &&
-                    stored.timed == o.timed && stored.twoPlayer == o.twoPlayer &&
-                    stored.soundOn == o.soundOn,
+                    stored.timed == o.timed && stored.pauseWhenInactive == o.pauseWhenInactive,
                 "the stored options read back differently");
+        // Every start is silent, with one player against the computer.
+        Require(!stored.soundOn && !stored.twoPlayer, "sound or two players were stored");
     }
 
 private:
@@ -233,7 +234,9 @@ private:
             const MenuCommand chosen = command->first;
             if (chosen == NewGame || chosen == Exit)
                 game->EndNetworkBout(game::NetworkEnding::Left);
-            if (chosen != PauseOrResume && chosen != ToggleSound && chosen != Exit) return;
+            if (chosen != PauseOrResume && chosen != ToggleSound && chosen != Keyboard &&
+                chosen != Mouse && chosen != Exit)
+                return;
         }
         command->second(*this);
     }
