@@ -324,6 +324,10 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         // The guest keeps the bout's last score on show, as the host does.
         EXPECT_TRUE(!p.joining->Begun() ||
                     p.guest.View().scores == p.joining->Shown().picture.scores);
+        // The guest's own game goes on to a demonstration 15 s later, as the host's does.
+        first[0] = first[1] = std::nullopt;
+        time.RunFor(15'000 + 3'000); // the salute, then the first call
+        EXPECT_TRUE(!p.joining->Begun() || first[1] == Call::Engarde);
         first[0] = first[1] = std::nullopt;
         p.host.NewGame();
         p.guest.NewGame();
@@ -412,6 +416,9 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
         // Once a guest is in or the door is shut, everyone else has been turned away.
         EXPECT_EQ(std::all_of(others.begin(), others.end(), [](auto& o) { return o->Closed(); }),
                   p.door.Begun() || p.door.Shut());
+        // The door lets go of those it turned away once another comes, however many come.
+        EXPECT_TRUE(!p.door.Shut() || std::all_of(others.begin(), others.end(),
+                                                  [](auto& o) { return o->PeerGone(); }));
         if (c.turnedAway) continue;
         EXPECT_TRUE(!p.guestEnded && p.host.InNetworkBout());
     }

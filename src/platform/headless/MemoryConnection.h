@@ -22,6 +22,7 @@ public:
     }
     // Joins two ends; each must outlive the other's use of it.
     static void Join(MemoryConnection& a, MemoryConnection& b) {
+        a.joined = b.joined = true;
         a.peer = &b;
         b.peer = &a;
     }
@@ -38,6 +39,8 @@ public:
     // From now on nothing this end sends arrives, and the connection stays open.
     void Mute() { muted = true; }
     bool Closed() const { return closed; }
+    // The other end was destroyed.
+    bool PeerGone() const { return joined && !peer; }
     std::uint64_t BytesSent() const { return sent; }
 
 private:
@@ -53,6 +56,7 @@ private:
     int delay;
     std::unique_ptr<VirtualTimer> timer;
     MemoryConnection* peer = nullptr;
+    bool joined = false;
     std::deque<Chunk> inbox; // what reaches this end, when
     std::function<void(std::span<const std::uint8_t>)> onReceived;
     std::function<void()> onLost;
