@@ -7,33 +7,13 @@
 
 namespace pistework::game {
 
-namespace {
-struct TimerEntry {
-    std::string_view name;
-    int interval;
-};
-// In the order of BoutTimers' members.
-constexpr std::array<TimerEntry, 7> kTimers{{
-    {"TimerLeft", 120},
-    {"TimerRight", 100},
-    {"TimerPresident", 1000},
-    {"TimerClock", 1000},
-    {"TimerLight", 100},
-    {"TimerSalute", 300},
-    {"TimerAutoPlay", 15000},
-}};
-
-std::array<std::unique_ptr<platform::Timer>, 7> MakeTimers(platform::TimerSource& source) {
-    std::array<std::unique_ptr<platform::Timer>, 7> made;
-    for (std::size_t i = 0; i < kTimers.size(); ++i)
-        made[i] = source.MakeTimer(kTimers[i].name, kTimers[i].interval);
-    return made;
-}
-} // namespace
-
+// Made in this order, which the virtual clock keeps for timers due at the same instant.
 BoutTimers::BoutTimers(platform::TimerSource& source)
-    : made(MakeTimers(source)), left(*made[0]), right(*made[1]), president(*made[2]),
-      clock(*made[3]), light(*made[4]), salute(*made[5]), autoPlay(*made[6]) {}
+    : left(source.MakeTimer("TimerLeft", 120)), right(source.MakeTimer("TimerRight", 100)),
+      president(source.MakeTimer("TimerPresident", 1000)),
+      clock(source.MakeTimer("TimerClock", 1000)), light(source.MakeTimer("TimerLight", 100)),
+      salute(source.MakeTimer("TimerSalute", 300)),
+      autoPlay(source.MakeTimer("TimerAutoPlay", 15000)) {}
 
 Bout::Bout(BoutTimers& timers, BoutView& view, const EventStream& events,
            const BoutOptions& options, const platform::Services& services)

@@ -29,7 +29,6 @@ struct BoutTimers {
         return {&left, &right, &president, &clock, &light, &salute, &autoPlay};
     }
 
-    std::array<std::unique_ptr<platform::Timer>, 7> made;
     HeldTimer left, right, president, clock, light, salute, autoPlay;
 };
 

@@ -7,37 +7,39 @@
 
 #include "platform/Platform.h"
 
+#include <memory>
+
 namespace pistework::game {
 
 class HeldTimer final : public platform::Timer {
 public:
-    explicit HeldTimer(platform::Timer& timer) : timer(timer) {}
+    explicit HeldTimer(std::unique_ptr<platform::Timer> timer) : timer(std::move(timer)) {}
 
-    bool Enabled() const override { return held ? wanted : timer.Enabled(); }
+    bool Enabled() const override { return held ? wanted : timer->Enabled(); }
     void SetEnabled(bool enabled) override {
         wanted = enabled;
-        if (!held) timer.SetEnabled(enabled);
+        if (!held) timer->SetEnabled(enabled);
     }
-    int Interval() const override { return timer.Interval(); }
-    void SetInterval(int milliseconds) override { timer.SetInterval(milliseconds); }
+    int Interval() const override { return timer->Interval(); }
+    void SetInterval(int milliseconds) override { timer->SetInterval(milliseconds); }
     void SetOnTimer(std::function<void()> handler) override {
-        timer.SetOnTimer(std::move(handler));
+        timer->SetOnTimer(std::move(handler));
     }
 
     void Hold() {
         if (held) return;
-        wanted = timer.Enabled();
+        wanted = timer->Enabled();
         held = true;
-        timer.SetEnabled(false);
+        timer->SetEnabled(false);
     }
     void Release() {
         if (!held) return;
         held = false;
-        timer.SetEnabled(wanted);
+        timer->SetEnabled(wanted);
     }
 
 private:
-    platform::Timer& timer;
+    std::unique_ptr<platform::Timer> timer;
     bool wanted = false;
     bool held = false;
 };
