@@ -81,8 +81,8 @@ void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) 
     const FencerState& f = self.State();
     Plan& plan = plans[self.OwnSide()];
     Reseed();
-    const int a = Below(range);
-    const int b = Below(6);
+    const int choice = Below(range);
+    const int caution = Below(6);
 
     if (plan.attackPrepared) {
         if (++plan.preparedCount <= 2) {
@@ -93,30 +93,30 @@ void Opponent::ChooseFarAction(Fencer& self, const Fencer& other, int redCards) 
         return;
     }
     if (f.inLunge) {
-        self.SetAction(a == 0 ? RecoverForward : a <= 6 ? Recover : Stand);
+        self.SetAction(choice == 0 ? RecoverForward : choice <= 6 ? Recover : Stand);
         return;
     }
-    if (a <= 4) {
+    if (choice <= 4) {
         self.SetAction(Advance);
         return;
     }
-    if (a == 5) {
+    if (choice == 5) {
         self.SetAction(self.RoomBehind() < kRetreatRoom ? Advance : Retreat);
         return;
     }
-    if (a == 6) {
+    if (choice == 6) {
         if (Below(range) > 5) {
             self.SetAction(Stand);
             return;
         }
-    } else if (a >= 8) {
+    } else if (choice >= 8) {
         self.SetAction(Stand);
         return;
     }
 
     // The attack: each red card makes the fencer likelier to advance armed than to flèche.
-    const int d = Below(Shifted(range, -5));
-    if (redCards > d || b > 2 || plans[other.OwnSide()].attackPrepared) {
+    const int nerve = Below(Shifted(range, -5));
+    if (redCards > nerve || caution > 2 || plans[other.OwnSide()].attackPrepared) {
         self.SetAction(AdvanceExtended);
         self.SetArmExtended(true);
     } else if (f.armExtended) {
@@ -133,8 +133,8 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
     const FencerState& f = self.State();
     Plan& plan = plans[self.OwnSide()];
     Reseed();
-    const int a = Below(range);
-    const int b = Below(range);
+    const int choice = Below(range);
+    const int bentLunge = Below(range);
 
     if (plan.attackPrepared) {
         if (++plan.preparedCount >= 2) {
@@ -145,7 +145,7 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
         return;
     }
     if (f.inLunge) {
-        ChangeArmInLunge(self, a);
+        ChangeArmInLunge(self, choice);
         return;
     }
 
@@ -155,7 +155,7 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
         self.SetArmExtended(true);
         plan.attackPrepared = true;
     };
-    switch (a) {
+    switch (choice) {
     case 0:
         self.SetAction(Advance);
         return;
@@ -182,7 +182,7 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
     case 7:
         if (f.armExtended)
             self.SetAction(Lunge);
-        else if (b > 5)
+        else if (bentLunge > 5)
             self.SetAction(BentLunge);
         else
             prepare();
@@ -194,14 +194,14 @@ void Opponent::ChooseMiddleAction(Fencer& self) {
 }
 
 // Held in a lunge at middle distance: recover, or change the arm in the lunge.
-void Opponent::ChangeArmInLunge(Fencer& self, int a) {
+void Opponent::ChangeArmInLunge(Fencer& self, int choice) {
     if (!self.State().armBent) {
-        self.SetAction(a <= 2 ? Recover : a <= 6 ? BendInLunge : Stand);
-    } else if (a <= 4) {
+        self.SetAction(choice <= 2 ? Recover : choice <= 6 ? BendInLunge : Stand);
+    } else if (choice <= 4) {
         self.SetAction(ExtendInLunge);
         self.SetArmExtended(true);
     } else {
-        self.SetAction(a <= 6 ? RecoverBent : Stand);
+        self.SetAction(choice <= 6 ? RecoverBent : Stand);
     }
 }
 
@@ -210,21 +210,21 @@ void Opponent::ChooseCloseAction(Fencer& self) {
     const FencerState& f = self.State();
     Plan& plan = plans[self.OwnSide()];
     Reseed();
-    const int a = Below(range);
+    const int choice = Below(range);
 
     if (!f.inLunge) {
-        if (a <= 2) {
+        if (choice <= 2) {
             self.SetAction(Advance);
-        } else if (a <= 5) {
+        } else if (choice <= 5) {
             self.SetAction(Retreat);
-        } else if (a == 6) {
+        } else if (choice == 6) {
             if (f.armExtended) {
                 self.SetAction(Lunge);
             } else {
                 self.SetAction(StandExtended);
                 self.SetArmExtended(true);
             }
-        } else if (a <= 8) {
+        } else if (choice <= 8) {
             self.SetAction(Stand);
         } else if (f.action == Lunge || f.action == Recover) {
             self.SetAction(Retreat);
@@ -233,21 +233,21 @@ void Opponent::ChooseCloseAction(Fencer& self) {
     }
 
     // Held in a lunge: recovering forwards commits the fencer to pressing on.
-    if (a <= 1) {
+    if (choice <= 1) {
         self.SetAction(f.armBent ? RecoverForwardBent : RecoverForward);
         plan.keepAdvancing = true;
     } else if (!f.armBent) {
-        if (a <= 3)
+        if (choice <= 3)
             self.SetAction(Recover);
-        else if (a == 4)
+        else if (choice == 4)
             self.SetAction(LungeParry);
         else
-            self.SetAction(a <= 6 ? BendInLunge : Stand);
-    } else if (a <= 4) {
+            self.SetAction(choice <= 6 ? BendInLunge : Stand);
+    } else if (choice <= 4) {
         self.SetAction(ExtendInLunge);
         self.SetArmExtended(true);
     } else {
-        self.SetAction(a <= 6 ? RecoverBent : Stand);
+        self.SetAction(choice <= 6 ? RecoverBent : Stand);
     }
 }
 
@@ -255,7 +255,7 @@ bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
     const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Reseed();
-    const int a = Below(Shifted(range, 2));
+    const int choice = Below(Shifted(range, 2));
     if (IsCommitted(f.action) || plans[self.OwnSide()].keepAdvancing) return true;
 
     const Action o = other.CurrentAction();
@@ -269,7 +269,7 @@ bool Opponent::ParryReaction(Fencer& self, const Fencer& other) {
     } else if (distance > kParryGap) {
         return false;
     }
-    if (a > 5) return false;
+    if (choice > 5) return false;
 
     switch (o) {
     case StandExtended:
@@ -296,7 +296,7 @@ Action Opponent::ArmAndStepVariation(Fencer& self, const Fencer& other) {
     const int range = strengths[self.OwnSide()].range;
     const FencerState& f = self.State();
     Reseed();
-    const int a = Below(range);
+    const int choice = Below(range);
     const Action t = f.action;
 
     switch (t) {
@@ -314,7 +314,7 @@ Action Opponent::ArmAndStepVariation(Fencer& self, const Fencer& other) {
     }
 
     const int distance = Gap(self, other);
-    if (distance <= kArmChangeGap && a < 2) self.SetArmExtended(!f.armExtended);
+    if (distance <= kArmChangeGap && choice < 2) self.SetArmExtended(!f.armExtended);
     if (distance > kArmChangeGap + 1) self.SetArmExtended(false);
 
     if (Below(10) < 2) return t;

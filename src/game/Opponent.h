@@ -59,7 +59,7 @@ private:
     int Below(int n);
     void ChooseFarAction(Fencer& self, const Fencer& other, int redCards);
     void ChooseMiddleAction(Fencer& self);
-    void ChangeArmInLunge(Fencer& self, int draw);
+    void ChangeArmInLunge(Fencer& self, int choice);
     void ChooseCloseAction(Fencer& self);
 
     platform::Random& random;
