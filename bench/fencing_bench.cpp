@@ -25,7 +25,7 @@ struct Demonstration {
         form.Timer("TimerAutoPlay").SetEnabled(false);
         probe.SetDemonstrating(true);
         probe.Computer().SetStrength(game::kChampion.strength);
-        left.SetInterval(game::kChampion.strength.speed);
+        left.SetInterval(game::kChampion.strength.tickMs);
     }
 
     // The referee's "Engarde" and "Fence", without its three seconds of calls.

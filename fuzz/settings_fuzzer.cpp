@@ -72,7 +72,7 @@ void CheckUtf8(std::string_view bytes) {
 // What the game may start with, whatever the file said.
 void CheckOptions(const game::BoutOptions& o) {
     Require(o.maxHits > 0, "a target of no hits");
-    Require(o.chosen.speed > 0, "an opponent timer of no time");
+    Require(o.chosen.tickMs > 0, "an opponent timer of no time");
     Require(game::BoutLengthSeconds(o.maxHits) >= 0, "a negative bout length");
     if (o.level) {
         Require(o.level->number >= 1 && o.level->number <= 6, "a level number out of range");

@@ -287,7 +287,7 @@ QString Levels() {
         const auto command = static_cast<app::layout::MenuCommand>(
             static_cast<int>(app::layout::MenuCommand::Level1) + static_cast<int>(i));
         const game::Strength& strength = game::kLevels[i].strength;
-        rows += Row({MenuCaption(command).toHtmlEscaped(), QString::number(strength.speed),
+        rows += Row({MenuCaption(command).toHtmlEscaped(), QString::number(strength.tickMs),
                      QString::number(strength.range)});
     }
     html += Table(rows);
@@ -300,8 +300,8 @@ QString Levels() {
                      "right towards a stronger opponent. A custom opponent keeps no best "
                      "results, nor does a %6 bout.")
             .arg(MenuCaption(app::layout::MenuCommand::Custom))
-            .arg(weakest.speed)
-            .arg(strongest.speed)
+            .arg(weakest.tickMs)
+            .arg(strongest.tickMs)
             .arg(weakest.range)
             .arg(strongest.range)
             .arg(MenuCaption(app::layout::MenuCommand::TwoPlayers)));

@@ -77,7 +77,7 @@ void Bout::StartNew(bool demonstration) {
     }
     timers.autoPlay.SetEnabled(false);
     for (Side side : kSides)
-        FencerTimer(side).SetInterval(ComputerFences(side) ? opponent.InPlay(side).speed
+        FencerTimer(side).SetInterval(ComputerFences(side) ? opponent.InPlay(side).tickMs
                                                            : kPlayerSpeed);
     scores.Reset();
     saluteStep = 0;

@@ -62,7 +62,7 @@ inline constexpr int kLastCustomPosition = 4;
 // The sums are wide: a hand-edited value may lie at either end of int.
 constexpr CustomPositions PositionsFor(const Strength& strength) {
     constexpr std::int64_t kLast = kLastCustomPosition;
-    return {static_cast<int>(std::clamp((120 - std::int64_t{strength.speed}) / 10, {}, kLast)),
+    return {static_cast<int>(std::clamp((120 - std::int64_t{strength.tickMs}) / 10, {}, kLast)),
             static_cast<int>(std::clamp(12 - std::int64_t{strength.range}, {}, kLast))};
 }
 

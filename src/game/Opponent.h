@@ -12,7 +12,7 @@ namespace pistework::game {
 // How strong the computer fences: the spread of its draws and its milliseconds per tick.
 struct Strength {
     int range = 0;
-    int speed = 0;
+    int tickMs = 0; // the period of the computer fencer's timer
     friend bool operator==(const Strength&, const Strength&) = default;
 };
 

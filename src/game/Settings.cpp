@@ -52,7 +52,7 @@ BoutOptions ReadSettings(const platform::Store& store) {
     if (auto keys = store.ReadString("KeyboardLeft")) options.keysLeft = FromUtf8(*keys);
     if (auto keys = store.ReadString("KeyboardRight")) options.keysRight = FromUtf8(*keys);
     if (auto timed = store.ReadInteger("Timed")) options.timed = *timed == kTimedCode;
-    if (auto speed = ReadPositive(store, "Speed")) options.chosen.speed = *speed;
+    if (auto speed = ReadPositive(store, "Speed")) options.chosen.tickMs = *speed;
     if (auto control = store.ReadInteger("Control")) options.control = ControlFromCode(*control);
     if (auto pause = store.ReadInteger("PauseWhenInactive"))
         options.pauseWhenInactive = *pause == kOnCode;
@@ -69,7 +69,7 @@ platform::Store::Values Stored(const BoutOptions& options) {
         {"KeyboardRight", ToUtf8(options.keysRight)},
         {"Timed", options.timed ? kTimedCode : 0},
         {"Control", options.control == ControlMode::Keyboard ? kKeyboardCode : kMouseCode},
-        {"Speed", options.chosen.speed},
+        {"Speed", options.chosen.tickMs},
         {"Range", options.chosen.range},
         {"PauseWhenInactive", options.pauseWhenInactive ? kOnCode : 0},
     };

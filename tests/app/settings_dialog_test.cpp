@@ -121,7 +121,7 @@ TEST(SettingsDialog, TextsFitAndEveryControlLiesInsideTheClientArea) {
 
 TEST(SettingsDialog, BarsOpenAtTheStrengthInPlayAndHoldAtTheirEnds) {
     const struct {
-        Strength inPlay; // {range, speed}
+        Strength inPlay; // {range, tickMs}
         CustomPositions opened;
     } cases[] = {
         {{12, 120}, {0, 0}}, {{11, 100}, {2, 1}}, {{10, 100}, {2, 2}}, // Novice to Advanced
@@ -134,7 +134,7 @@ TEST(SettingsDialog, BarsOpenAtTheStrengthInPlayAndHoldAtTheirEnds) {
             opened = {Bar(dialog, "scrSpeed")->value(), Bar(dialog, "scrReaction")->value()};
             dialog.reject();
         });
-        EXPECT_EQ(opened, c.opened) << "speed " << c.inPlay.speed << ", range " << c.inPlay.range
+        EXPECT_EQ(opened, c.opened) << "speed " << c.inPlay.tickMs << ", range " << c.inPlay.range
                                     << " opened at " << opened.speed << "/" << opened.reaction;
     }
     CustomLevelDialog dialog(nullptr);
@@ -208,7 +208,7 @@ TEST(SettingsDialog, ConfirmingGivesTheStrengthOfTheBarsAndAnythingElseChangesNo
             if (c.move) c.move(d);
             c.close(d);
         });
-        EXPECT_EQ(chosen, c.chosen) << c.how << ": speed " << chosen.value_or(Strength{}).speed
+        EXPECT_EQ(chosen, c.chosen) << c.how << ": speed " << chosen.value_or(Strength{}).tickMs
                                     << ", range " << chosen.value_or(Strength{}).range;
     }
 }

@@ -82,7 +82,7 @@ TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel
     EXPECT_TRUE(t.View().startPrompt);
     EXPECT_FALSE(t.View().commandButtons);
     EXPECT_EQ(t.game.StrengthInPlay(), game::kChampion.strength);
-    EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.speed);
+    EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.tickMs);
     EXPECT_EQ(t.game.Options().chosen, advanced.strength);
     EXPECT_TRUE(t.Timer("TimerSalute").Enabled());
 
@@ -91,14 +91,14 @@ TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel
     EXPECT_FALSE(t.View().startPrompt);
     EXPECT_TRUE(t.View().commandButtons);
     EXPECT_EQ(t.game.StrengthInPlay(), advanced.strength);
-    EXPECT_EQ(t.timerLeft.Interval(), advanced.strength.speed);
+    EXPECT_EQ(t.timerLeft.Interval(), advanced.strength.tickMs);
 
     // Keyboard control keeps the buttons hidden; two players run the left fencer at 100 ms.
     t.game.ChooseLevel(game::kNovice);
     t.game.SetControl(game::ControlMode::Keyboard);
     t.game.NewGame();
     EXPECT_FALSE(t.View().commandButtons);
-    EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.speed);
+    EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.tickMs);
     t.game.ChooseTwoPlayers();
     t.game.NewGame();
     EXPECT_EQ(t.timerLeft.Interval(), game::Bout::kPlayerSpeed);

@@ -9,7 +9,7 @@ using namespace pistework::game;
 
 TEST(CustomLevel, BarsOpenAtTheStrengthInPlayHeldAtTheNearerEnd) {
     const struct {
-        Strength inPlay; // {range, speed}
+        Strength inPlay; // {range, tickMs}
         CustomPositions opened;
     } cases[] = {
         {kLevels[0].strength, {0, 0}},
@@ -33,7 +33,7 @@ TEST(CustomLevel, BarsOpenAtTheStrengthInPlayHeldAtTheNearerEnd) {
     };
     for (const auto& c : cases) {
         const CustomPositions opened = PositionsFor(c.inPlay);
-        EXPECT_EQ(opened, c.opened) << "speed " << c.inPlay.speed << ", range " << c.inPlay.range
+        EXPECT_EQ(opened, c.opened) << "speed " << c.inPlay.tickMs << ", range " << c.inPlay.range
                                     << " opened at " << opened.speed << "/" << opened.reaction;
     }
 }
@@ -43,7 +43,7 @@ TEST(CustomLevel, EveryPairOfPositionsGivesAStrengthInBoundsThatOpensThereAgain)
         for (int reaction = 0; reaction <= kLastCustomPosition; ++reaction) {
             const Strength strength = StrengthAt({speed, reaction});
             SCOPED_TRACE(::testing::Message() << "positions " << speed << "/" << reaction);
-            EXPECT_TRUE(strength.speed >= 80 && strength.speed <= 120) << strength.speed;
+            EXPECT_TRUE(strength.tickMs >= 80 && strength.tickMs <= 120) << strength.tickMs;
             EXPECT_TRUE(strength.range >= 8 && strength.range <= 12) << strength.range;
             EXPECT_EQ(PositionsFor(strength), (CustomPositions{speed, reaction}));
         }

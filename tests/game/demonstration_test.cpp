@@ -29,7 +29,7 @@ TEST(Demonstration, TheComputerFencesBothSidesEvenWhenTwoPlayersWereChosen) {
                 return leftStepped && rightStepped;
             },
             60'000));
-        EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.speed);
+        EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.tickMs);
     }
 
     // The player's bout after it is a two-player bout again.
@@ -52,13 +52,13 @@ TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
     };
     for (const Case& k :
          {Case{{12, 120}, {9, 90}}, Case{{8, 80}, {11, 100}}, Case{{10, 70}, {10, 130}}}) {
-        SCOPED_TRACE(std::to_string(k.left.speed) + " against " + std::to_string(k.right.speed));
+        SCOPED_TRACE(std::to_string(k.left.tickMs) + " against " + std::to_string(k.right.tickMs));
         BoutTable t(1'700'000'000'000);
         t.probe.SetDemonstrationStrengths({k.left, k.right});
         ASSERT_TRUE(t.RunToFencing(30'000));
         ASSERT_TRUE(t.probe.Demonstrating());
-        EXPECT_EQ(t.timerLeft.Interval(), k.left.speed);
-        EXPECT_EQ(t.Timer("TimerRight").Interval(), k.right.speed);
+        EXPECT_EQ(t.timerLeft.Interval(), k.left.tickMs);
+        EXPECT_EQ(t.Timer("TimerRight").Interval(), k.right.tickMs);
         EXPECT_EQ(t.probe.Computer().InPlay(Side::Left), k.left);
         EXPECT_EQ(t.probe.Computer().InPlay(Side::Right), k.right);
 
@@ -66,7 +66,7 @@ TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
         t.game.ChooseLevel(game::kNovice);
         t.StartPlayersBout();
         ASSERT_FALSE(t.probe.Demonstrating());
-        EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.speed);
+        EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.tickMs);
         EXPECT_EQ(t.Timer("TimerRight").Interval(), game::Bout::kPlayerSpeed);
         EXPECT_EQ(t.probe.Computer().InPlay(Side::Right), game::kNovice.strength);
     }

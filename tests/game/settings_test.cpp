@@ -124,7 +124,7 @@ TEST(Settings, ValuesOfTheWrongKindOrThatWouldStopPlayCountAsAbsent) {
     for (int bad : {0, -1, -2147483647 - 1}) {
         Started zero({{"MaxHits", bad}, {"Speed", bad}});
         EXPECT_EQ(zero.game.Options().maxHits, 15) << bad;
-        EXPECT_EQ(zero.game.Options().chosen.speed, 120) << bad;
+        EXPECT_EQ(zero.game.Options().chosen.tickMs, 120) << bad;
     }
 
     // A huge target plays as stored; its timed bout is as long as the clock can count.

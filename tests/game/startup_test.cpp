@@ -74,7 +74,7 @@ TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
         p.game.NewGame();
         EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.menuItem;
         EXPECT_EQ(menu.level, level.number);
-        EXPECT_EQ(p.timerLeft.Interval(), level.strength.speed) << level.menuItem;
+        EXPECT_EQ(p.timerLeft.Interval(), level.strength.tickMs) << level.menuItem;
     }
 }
 
