@@ -5,6 +5,7 @@
 // be one the window can draw.
 
 #include "app/Layout.h"
+#include "app/MenuRules.h"
 #include "game/Game.h"
 #include "game/GameProbe.h"
 #include "game/Geometry.h"
@@ -139,7 +140,7 @@ private:
             if (op & 8)
                 game->FocusLost();
             else
-                game->PauseOrResume();
+                game->Choose(game::Verb::PauseOrResume);
             break;
         default:
             RunClock(in.Next());
@@ -156,41 +157,26 @@ private:
     void Type(std::uint8_t b) {
         const game::BoutOptions& o = game->Options();
         const std::u32string keys = o.keysLeft + o.keysRight + U"Qé ж";
-        game->KeyTyped(keys[b % keys.size()]);
+        game::TypeKey(*game, keys[b % keys.size()]);
     }
 
     // A hidden button cannot be clicked.
     void ClickButton(std::uint8_t b) {
         if (game->View().commandButtons)
-            game->Command(Side::Right, static_cast<game::FencerCommand>(b % 6));
+            game->Command(game::CommandSource::Buttons, Side::Right,
+                          static_cast<game::FencerCommand>(b % 6));
     }
 
-    // An item of the window's menus, in their order, doing what the window does with it.
+    // An item of the window's menus, in their order, as the window takes it: where the menu's
+    // rules allow it, the game's verb, or what the window's own item does to the game.
     void Choose(std::uint8_t b) {
         using enum MenuCommand;
-        static const std::map<MenuCommand, std::function<void(Run&)>> commands{
-            {NewGame, [](Run& r) { r.game->NewGame(); }},
-            {PauseOrResume, [](Run& r) { r.game->PauseOrResume(); }},
+        static const std::map<MenuCommand, std::function<void(Run&)>> own{
             // The table shows beside the bout, which goes on.
             {BestResults, [](Run& r) { (void)r.game->BestResults(); }},
             {Exit, [](Run& r) { r.closed = true; }},
-            {FirstTo5, [](Run& r) { r.game->SetTarget(5); }},
-            {FirstTo10, [](Run& r) { r.game->SetTarget(10); }},
-            {FirstTo15, [](Run& r) { r.game->SetTarget(15); }},
-            {ToggleTimed, [](Run& r) { r.game->ToggleTimed(); }},
-            {Level1, [](Run& r) { r.game->ChooseLevel(game::kLevels[0]); }},
-            {Level2, [](Run& r) { r.game->ChooseLevel(game::kLevels[1]); }},
-            {Level3, [](Run& r) { r.game->ChooseLevel(game::kLevels[2]); }},
-            {Level4, [](Run& r) { r.game->ChooseLevel(game::kLevels[3]); }},
-            {Level5, [](Run& r) { r.game->ChooseLevel(game::kLevels[4]); }},
-            {Level6, [](Run& r) { r.game->ChooseLevel(game::kLevels[5]); }},
             {Custom, [](Run& r) { r.AskCustom(); }},
-            {TwoPlayers, [](Run& r) { r.game->ChooseTwoPlayers(); }},
-            {Keyboard, [](Run& r) { r.game->SetControl(game::ControlMode::Keyboard); }},
-            {Mouse, [](Run& r) { r.game->SetControl(game::ControlMode::Mouse); }},
             {Keys, [](Run& r) { r.game->WhileHeld([&r] { r.AskKeys(); }); }},
-            {ToggleSound, [](Run& r) { r.game->ToggleSound(); }},
-            {TogglePauseWhenInactive, [](Run& r) { r.game->TogglePauseWhenInactive(); }},
             {About, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Help, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Handbook, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
@@ -201,24 +187,24 @@ private:
             // Watching holds the game and changes nothing; play goes on after it.
             {WatchReplay,
              [](Run& r) {
-                 r.game->HoldForReplay();
+                 const game::PlayHold hold(*r.game);
                  r.ReadBackReplay();
-                 r.game->ReleaseAfterReplay();
              }},
             // Hosting: the guest's commands reach the left fencer until either side ends it.
             {HostNetworkBout,
              [](Run& r) {
                  r.game->BeginNetworkBout();
                  for (int c = 0; c < 6; ++c)
-                     r.game->RemoteCommand(static_cast<game::FencerCommand>(c));
+                     r.game->Command(game::CommandSource::Peer, Side::Left,
+                                     static_cast<game::FencerCommand>(c));
              }},
             // A guest's own game is held while it draws the host's, then says why it ended.
             {JoinNetworkBout,
              [](Run& r) {
-                 r.game->HoldForReplay();
-                 r.game->PlayCue(game::SoundCue::Hit);
-                 r.game->ReleaseAfterReplay();
-                 r.game->ShowNetworkEnding(game::NetworkEnding::PeerLeft);
+                 std::optional<game::PlayHold> hold(*r.game);
+                 hold.reset();
+                 const game::ReplayPicture last = game::ReplayPicture::Of(r.game->View());
+                 r.game->EndNetworkBout(game::NetworkEnding::PeerLeft, &last);
              }},
         };
         static const std::vector<MenuCommand> items = [] {
@@ -227,17 +213,18 @@ private:
                 if (entry.command != None) all.push_back(entry.command);
             return all;
         }();
-        const auto command = commands.find(items[b % items.size()]);
-        Require(command != commands.end(), "a menu item the fuzzer cannot choose");
-        // A network bout leaves its players only these; New Game ends it.
-        if (game->InNetworkBout()) {
-            const MenuCommand chosen = command->first;
+        const MenuCommand chosen = items[b % items.size()];
+        // A host's network bout leaves its player only what the rules allow; New Game and
+        // leaving the window end it.
+        if (game->Options().remoteLeft) {
             if (chosen == NewGame || chosen == Exit)
                 game->EndNetworkBout(game::NetworkEnding::Left);
-            if (chosen != PauseOrResume && chosen != ToggleSound && chosen != Keyboard &&
-                chosen != Mouse && chosen != Exit)
+            if (chosen == NewGame || !app::layout::Allows(chosen, app::layout::Mode::Hosting))
                 return;
         }
+        if (const auto& choice = app::layout::Rule(chosen).choice) return game->Choose(*choice);
+        const auto command = own.find(chosen);
+        Require(command != own.end(), "a menu item the fuzzer cannot choose");
         command->second(*this);
     }
 
@@ -278,7 +265,7 @@ private:
 
     void OnNewBest(const game::Game::NewBest& best, const game::Game::Record& record) {
         Require(best.level >= 1 && best.level <= 6, "a best result for no level");
-        Require(!game->InNetworkBout(), "a best result for a network bout");
+        Require(!game->Options().remoteLeft, "a best result for a network bout");
         Require(game->Options().level && game->Options().level->number == best.level,
                 "a best result for another level");
         Require(best.score[Side::Right] > best.score[Side::Left], "a best result for a lost bout");

@@ -4,22 +4,111 @@
 #include "app/Accessibility.h"
 #include "app/CallTexts.h"
 #include "app/QtServices.h"
+#include "app/Translations.h"
+#include "dialogs/Style.h"
 #include "game/Actions.h"
 #include "game/BoutRules.h"
+#include "game/Piste.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
 #include <map>
+#include <stdexcept>
 
 namespace pistework::app {
 
 namespace {
 
 using game::Side;
+using layout::ControlEntry;
+using layout::ControlKind;
+
+static_assert(layout::Control("imgPiste").geometry.width == game::kPisteWidth &&
+              layout::Control("imgPiste").geometry.height == game::kPisteHeight);
+
+QColor Colour(layout::Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment Alignment(layout::Align align) {
+    switch (align) {
+    case layout::Align::Centre:
+        return Qt::AlignCenter;
+    case layout::Align::TopRight:
+        return Qt::AlignRight | Qt::AlignTop;
+    case layout::Align::TopLeft:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// The card shapes: a rounded rectangle in one colour.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(QWidget* parent, QColor colour) : QWidget(parent), colour(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::black);
+        p.setBrush(colour);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+
+private:
+    QColor colour;
+};
+
+QLabel* NewCaption(QWidget* parent, const ControlEntry& entry) {
+    auto* label = entry.readout != Readout::None
+                      ? new ReadoutLabel(Translated("Layout", entry.caption), parent, entry.readout)
+                      : new QLabel(Translated("Layout", entry.caption), parent);
+    label->setAlignment(Alignment(entry.align));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Colour(entry.colour));
+    if (entry.filled) {
+        label->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, Colour(entry.background));
+    }
+    label->setPalette(palette);
+    return label;
+}
+
+QPixmap PistePixmap() {
+    QImage image(game::kPisteWidth, game::kPisteHeight, QImage::Format_ARGB32);
+    const auto pixels = game::PistePixels();
+    for (int y = 0; y < game::kPisteHeight; ++y) {
+        // Written a row at a time: pixel by pixel through QColor cost a millisecond at start.
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < game::kPisteWidth; ++x) {
+            switch (pixels[y * game::kPisteWidth + x]) {
+            case game::PisteColour::Green:
+                row[x] = qRgb(0, 128, 0);
+                break;
+            case game::PisteColour::Yellow:
+                row[x] = qRgb(255, 255, 0);
+                break;
+            case game::PisteColour::White:
+                row[x] = qRgba(0, 0, 0, 0); // the white ground is not drawn
+                break;
+            }
+        }
+    }
+    return QPixmap::fromImage(image);
+}
 
 // Each picture is decoded once and kept: a fencer changes picture nearly every tick, and
 // QPixmap's own cache, keyed on the resource's file details, missed and decoded the PNG again.
@@ -76,6 +165,89 @@ std::string LampPicture(game::Lamp lamp, Side side) {
 }
 
 } // namespace
+
+QWidget* BoutBoard::NewControl(const ControlEntry& entry) {
+    switch (entry.kind) {
+    case ControlKind::Picture:
+        return new PixelArtLabel(client);
+    case ControlKind::Label: {
+        QLabel* label = NewCaption(client, entry);
+        label->setProperty("sizedToText", entry.geometry.width == 0);
+        return label;
+    }
+    case ControlKind::Shape:
+        return new ShapeWidget(client, Colour(entry.colour));
+    case ControlKind::Button: {
+        auto* button = new QPushButton(Translated("Layout", entry.caption), client);
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [this, command = entry.command] { clicked(command); });
+        return button;
+    }
+    case ControlKind::EditBox:
+        return new QLineEdit(client);
+    case ControlKind::Piste: {
+        auto* piste = new PixelArtLabel(client);
+        piste->setPixmap(PistePixmap());
+        return piste;
+    }
+    }
+    throw std::logic_error("a control kind without a widget");
+}
+
+void BoutBoard::Build(QWidget* on, std::function<void(game::FencerCommand)> onClick) {
+    client = on;
+    clicked = std::move(onClick);
+    // The layout lists the controls back to front, so each is drawn over the ones before it.
+    for (const ControlEntry& entry : layout::kControls) {
+        QWidget* widget = NewControl(entry);
+        widget->setObjectName(Text(entry.name));
+        NameForReaders(widget, entry);
+        if (entry.fontPixels > 0) widget->setFont(dialogs::GameFont(entry.fontPixels, entry.bold));
+        const auto& g = entry.geometry;
+        if (g.width > 0) {
+            widget->setGeometry(g.x, g.y, g.width, g.height);
+        } else {
+            widget->move(g.x, g.y);
+            widget->adjustSize();
+        }
+        widget->setVisible(entry.visible);
+        Register(entry, widget);
+    }
+    PlaceScores();
+}
+
+void BoutBoard::PlaceScores() {
+    std::vector<QWidget*> placed;
+    int left = 0;
+    for (const ControlEntry& score : layout::kControls) {
+        if (score.shows != layout::Shows::Score) continue;
+        placed.push_back(client->findChild<QWidget*>(Text(score.name)));
+        left = std::max(left, score.geometry.x);
+        for (const ControlEntry& name : layout::kControls) {
+            if (name.kind != ControlKind::Label || name.shows != layout::Shows::Fixed ||
+                name.geometry.y != score.geometry.y || name.geometry.x >= score.geometry.x)
+                continue;
+            const auto* label = client->findChild<QLabel*>(Text(name.name));
+            left = std::max(left, label->x() + label->fontMetrics().horizontalAdvance(
+                                                   label->text() + QLatin1Char(' ')));
+        }
+    }
+    for (QWidget* score : placed)
+        score->move(left, score->y());
+}
+
+void BoutBoard::ShowKeys(const std::u32string& keys) {
+    for (const ControlEntry& entry : layout::kControls) {
+        if (entry.kind != ControlKind::Button) continue;
+        auto* button = client->findChild<QPushButton*>(Text(entry.name));
+        const auto at = static_cast<std::size_t>(entry.command);
+        button->setToolTip(
+            at < keys.size()
+                ? QCoreApplication::translate("pistework::app::MainWindow", "%1 (%2)")
+                      .arg(button->text(), QString::fromStdU32String(keys.substr(at, 1)))
+                : button->text());
+    }
+}
 
 void BoutBoard::Register(const layout::ControlEntry& entry, QWidget* widget) {
     auto* label = qobject_cast<QLabel*>(widget);

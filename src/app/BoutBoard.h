@@ -7,7 +7,9 @@
 #include "app/Layout.h"
 #include "game/BoutView.h"
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -19,12 +21,24 @@ namespace pistework::app {
 
 class BoutBoard {
 public:
-    // Keeps the widget of a layout control if it shows a part of the bout.
-    void Register(const layout::ControlEntry& entry, QWidget* widget);
+    // Makes every control of the layout on `client`, back to front; a command button clicked
+    // calls `onClick`.
+    void Build(QWidget* client, std::function<void(game::FencerCommand)> onClick);
+    // Each command button's tooltip names the right player's key for it.
+    void ShowKeys(const std::u32string& rightKeys);
     // Everything on the first call; after that, what differs from the view drawn last.
     void Draw(const game::BoutView& view);
 
 private:
+    QWidget* NewControl(const layout::ControlEntry& entry);
+    // Keeps the widget of a layout control if it shows a part of the bout.
+    void Register(const layout::ControlEntry& entry, QWidget* widget);
+    // A side's name by its score may be longer in the player's language than "Right": the
+    // scores then move right together, a space after the longest name, rather than under it.
+    void PlaceScores();
+
+    QWidget* client = nullptr;
+    std::function<void(game::FencerCommand)> clicked;
     game::PerSide<QLabel*> fencers{}, lamps{}, scores{}, redCounts{};
     game::PerSide<QWidget*> yellowCards{}, redCards{};
     QLabel* call = nullptr;

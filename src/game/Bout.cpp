@@ -51,7 +51,7 @@ void Bout::Stop() {
     lamps.Off();
     for (Side side : kSides)
         fencers[side].ShowPicture(picture::kDefeat);
-    view.startPrompt = false;
+    demoOnShow = false;
     running = false;
 }
 
@@ -68,13 +68,10 @@ void Bout::StartNew(bool demonstration) {
         // player's choice waits in the options.
         for (Side side : kSides)
             opponent.SetStrength(side, demoStrengths[side]);
-        view.commandButtons = false;
-        view.startPrompt = true;
     } else {
         opponent.SetStrength(options.chosen);
-        view.commandButtons = options.control == ControlMode::Mouse;
-        view.startPrompt = false;
     }
+    demoOnShow = buttonsHidden = demoMode;
     timers.autoPlay.SetEnabled(false);
     for (Side side : kSides)
         FencerTimer(side).SetInterval(ComputerFences(side) ? opponent.InPlay(side).tickMs
@@ -221,10 +218,10 @@ void Bout::FencerTick(Side side) {
 
 void Bout::PlaySound(SoundCue cue) {
     events.Emit(SoundPlayed{cue});
-    PlayCue(cue);
+    PlayCue(sound, options, cue);
 }
 
-void Bout::PlayCue(SoundCue cue) {
+void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue cue) {
     sound.SetFileName(cue == SoundCue::Hit ? options.hitSound : options.parrySound);
     if (!options.soundOn) return;
     // A missing file or sound device only means silence.

@@ -32,6 +32,9 @@ struct BoutTimers {
     HeldTimer left, right, president, clock, light, salute, autoPlay;
 };
 
+// A cue's sound on `sound`, if the options have the sound on.
+void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue cue);
+
 class Bout {
 public:
     Bout(BoutTimers& timers, BoutView& view, const EventStream& events, const BoutOptions& options,
@@ -50,15 +53,19 @@ public:
     // Stops play and shows both fencers beaten until the next bout.
     void Stop();
     bool Demonstrating() const { return demoMode; }
+    // "Press F2 to Start" shows from a demonstration's start until it is stopped or a
+    // player's bout starts.
+    bool DemonstrationOnShow() const { return demoOnShow; }
+    // A demonstration hides the command buttons until a player's bout starts or the player
+    // chooses a control.
+    bool ButtonsHidden() const { return buttonsHidden; }
+    void ShowButtonsAgain() { buttonsHidden = false; }
     // From a bout's salute to its end or stop; false between bouts.
     bool Running() const { return running; }
     // The fencers back on their lines, as the window opens.
     void PlaceOnLines();
     // The clock is set for the new length at once, but shows it only from the next bout.
     void SetClock(int seconds) { clock.SetTimeLeft(seconds); }
-
-    // A cue's sound, if the sound is on, without the event: a network guest's echo of the host.
-    void PlayCue(SoundCue cue);
 
     // A command for one side's fencer, from a key or a button.
     void Command(Side side, FencerCommand command);
@@ -97,6 +104,8 @@ private:
     std::function<void()> onStart;
     bool demoMode = false;
     bool running = false;
+    bool demoOnShow = false;
+    bool buttonsHidden = false;
     // What the computer fences each side of a demonstration at: the Champion, the right side
     // at the pace of a player's fencer. A balance run pairs other strengths this way.
     PerSide<Strength> demoStrengths{kChampion.strength, {kChampion.strength.range, kPlayerSpeed}};

@@ -6,16 +6,22 @@
 
 namespace pistework::game {
 
-namespace {
-
-// Exact, case-sensitive lookup of whole characters, first occurrence only.
-std::optional<FencerCommand> CommandOf(const std::u32string& keys, char32_t key) {
-    const std::size_t at = keys.find(key);
-    if (at > static_cast<std::size_t>(FencerCommand::Fleche)) return std::nullopt;
-    return static_cast<FencerCommand>(at);
+std::vector<std::pair<Side, FencerCommand>> KeyCommands(const BoutOptions& options, char32_t key) {
+    std::vector<std::pair<Side, FencerCommand>> given;
+    for (const auto& [side, keys] :
+         {std::pair(Side::Left, &options.keysLeft), std::pair(Side::Right, &options.keysRight)}) {
+        // Exact, case-sensitive lookup of whole characters, first occurrence only.
+        const std::size_t at = keys->find(key);
+        if (at <= static_cast<std::size_t>(FencerCommand::Fleche))
+            given.emplace_back(side, static_cast<FencerCommand>(at));
+    }
+    return given;
 }
 
-} // namespace
+void TypeKey(Game& game, char32_t key) {
+    for (const auto& [side, command] : KeyCommands(game.Options(), key))
+        game.Command(CommandSource::Keys, side, command);
+}
 
 Game::Game(const platform::Services& services)
     : store(services.store), clock(services.clock), timers(services.timers),
@@ -35,6 +41,10 @@ Game::Game(const platform::Services& services)
 }
 
 void Game::Publish() {
+    // Shown in mouse control, but not through a demonstration unless the player chose a
+    // control since it began.
+    view.commandButtons = options.control == ControlMode::Mouse && !bout.ButtonsHidden();
+    view.startPrompt = bout.DemonstrationOnShow();
     view.menu = {.target = options.maxHits,
                  .timed = options.timed,
                  .control = options.control,
@@ -65,32 +75,57 @@ bool Game::SaveOptions() {
 
 void Game::SetOptions(const BoutOptions& changed) {
     options = changed;
-    view.commandButtons = options.control == ControlMode::Mouse;
+    bout.ShowButtonsAgain();
 }
 
-void Game::Command(Side side, FencerCommand command) {
+void Game::Command(CommandSource source, Side side, FencerCommand command) {
+    switch (source) {
+    case CommandSource::Keys:
+        if (!options.TakesKeys() || (side == Side::Left && !options.twoPlayer)) return;
+        [[fallthrough]];
+    case CommandSource::Pad:
+        if (bout.Demonstrating()) return;
+        break;
+    case CommandSource::Buttons:
+        break;
+    case CommandSource::Peer:
+        if (!options.remoteLeft || !bout.Running() || side != Side::Left) return;
+        break;
+    }
     bout.Command(side, command);
     Publish();
 }
 
-void Game::KeyTyped(char32_t key) {
-    if (!options.TakesKeys() || bout.Demonstrating()) return;
-    auto command = [this, key](Side side, const std::u32string& keys) {
-        if (const auto given = CommandOf(keys, key)) bout.Command(side, *given);
-    };
-    if (options.twoPlayer) command(Side::Left, options.keysLeft);
-    command(Side::Right, options.keysRight);
-    Publish();
-}
-
-std::optional<FencerCommand> Game::OwnCommand(char32_t key) const {
-    if (!options.TakesKeys()) return std::nullopt;
-    return CommandOf(options.keysRight, key);
-}
-
-void Game::PadCommand(Side side, FencerCommand command) {
-    if (bout.Demonstrating()) return;
-    bout.Command(side, command);
+void Game::Choose(Choice choice) {
+    switch (choice.verb) {
+    case Verb::NewGame:
+        return NewGame();
+    case Verb::PauseOrResume:
+        return PauseOrResume();
+    case Verb::SetTarget:
+        options.maxHits = choice.value;
+        break;
+    case Verb::ToggleTimed:
+        options.timed = !options.timed;
+        bout.SetClock(BoutLengthSeconds(options.maxHits));
+        break;
+    case Verb::ChooseLevel:
+        if (choice.value < 1 || choice.value > static_cast<int>(kLevels.size())) return;
+        return ChooseStrength(kLevels[static_cast<std::size_t>(choice.value - 1)].strength,
+                              kLevels[static_cast<std::size_t>(choice.value - 1)]);
+    case Verb::ChooseTwoPlayers:
+        return ChooseTwoPlayers();
+    case Verb::SetControl:
+        options.control = static_cast<ControlMode>(choice.value);
+        bout.ShowButtonsAgain();
+        break;
+    case Verb::ToggleSound:
+        options.soundOn = !options.soundOn;
+        break;
+    case Verb::TogglePauseWhenInactive:
+        options.pauseWhenInactive = !options.pauseWhenInactive;
+        break;
+    }
     Publish();
 }
 
@@ -107,49 +142,15 @@ void Game::BeginNetworkBout() {
     NewGame();
 }
 
-void Game::RemoteCommand(FencerCommand command) {
-    if (!options.remoteLeft || !bout.Running()) return;
-    bout.Command(Side::Left, command);
-    Publish();
-}
-
-void Game::EndNetworkBout(NetworkEnding why) {
-    if (!options.remoteLeft) return;
+void Game::EndNetworkBout(NetworkEnding why, const ReplayPicture* last) {
+    if (!options.remoteLeft && !last) return;
     options.remoteLeft = false;
     ClearPause();
     StopAndKeepStrength(false);
+    if (last) view = last->Over(view);
     timers.autoPlay.SetEnabled(true);
-    ShowNetworkEnding(why);
-}
-
-void Game::KeepNetworkPicture(const ReplayPicture& picture) {
-    const BoutView shown = picture.Over(view);
-    if (keeping)
-        replays.Begin(shown, keeping->first, keeping->second, clock.NowMilliseconds());
-    else
-        replays.See(shown, clock.NowMilliseconds());
-    keeping.reset();
-}
-
-void Game::ShowNetworkEnding(NetworkEnding why) {
-    // A host's bout that did not come to its end is not kept.
-    keeping.reset();
-    replays.Drop();
     view.networkEnded = why;
     Publish();
-}
-
-void Game::EndWatchingNetworkBout(const ReplayPicture& last, NetworkEnding why) {
-    Release();
-    ClearPause();
-    StopAndKeepStrength(false);
-    view = last.Over(view);
-    timers.autoPlay.SetEnabled(true);
-    ShowNetworkEnding(why);
-}
-
-void Game::PlayCue(SoundCue cue) {
-    bout.PlayCue(cue);
 }
 
 void Game::PauseOrResume() {
@@ -160,10 +161,6 @@ void Game::PauseOrResume() {
         Hold();
     }
     Publish();
-}
-
-void Game::SetPaused(bool paused) {
-    if (paused != gamePaused) PauseOrResume();
 }
 
 void Game::FocusLost() {
@@ -201,35 +198,13 @@ void Game::WhileHeld(const std::function<void()>& modal) {
     Publish();
 }
 
-void Game::SetTarget(int hits) {
-    options.maxHits = hits;
-    Publish();
-}
-
-void Game::ToggleTimed() {
-    options.timed = !options.timed;
-    bout.SetClock(BoutLengthSeconds(options.maxHits));
-    Publish();
-}
-
-void Game::SetControl(ControlMode mode) {
-    options.control = mode;
-    view.commandButtons = mode == ControlMode::Mouse;
-    Publish();
-}
-
 // Two players fence from one keyboard; play stands until the next "New Game".
 void Game::ChooseTwoPlayers() {
     options.twoPlayer = true;
     options.level.reset();
     options.control = ControlMode::Keyboard;
-    view.commandButtons = false;
     StopAndKeepStrength(false);
     Publish();
-}
-
-void Game::ChooseLevel(const Level& level) {
-    ChooseStrength(level.strength, level);
 }
 
 void Game::ChooseCustom(const Strength& strength) {
@@ -248,16 +223,6 @@ void Game::ChooseStrength(const Strength& strength, std::optional<Level> level) 
 void Game::SetKeys(const Keys& keys) {
     options.keysLeft = keys.left;
     options.keysRight = keys.right;
-}
-
-void Game::ToggleSound() {
-    options.soundOn = !options.soundOn;
-    Publish();
-}
-
-void Game::TogglePauseWhenInactive() {
-    options.pauseWhenInactive = !options.pauseWhenInactive;
-    Publish();
 }
 
 // Stops play until the next bout; `keep` keeps the strength in play as the player's choice.

@@ -8,14 +8,20 @@
 #include "game/BestResults.h"
 #include "game/Bout.h"
 #include "game/BoutView.h"
+#include "game/MenuChoice.h"
 #include "game/Options.h"
 #include "game/Replay.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pistework::game {
+
+// The commands a typed character gives: the left player's key, then the right player's.
+std::vector<std::pair<Side, FencerCommand>> KeyCommands(const BoutOptions& options, char32_t key);
 
 class Game {
 public:
@@ -38,13 +44,6 @@ public:
     // The file of the last bout fenced to its end, a player's or a demonstration; empty before
     // the first.
     std::span<const std::uint8_t> LastReplay() const { return replays.Last(); }
-    // Holds play while the player watches a replay: nothing moves and no option changes;
-    // afterwards play goes on where it was and the piste shows it again.
-    void HoldForReplay() { Hold(); }
-    void ReleaseAfterReplay() {
-        Release();
-        Publish();
-    }
 
     // A win that beats the stored record at a graded level: the window asks the winner's
     // name and hands it to `record`, which stores it and says whether the store took it.
@@ -59,63 +58,35 @@ public:
     }
     BestResultTable BestResults() const;
 
-    // --- Input, as typed commands.
-    void Command(Side side, FencerCommand command);
-    // A typed character: a player's key in keyboard control, nothing otherwise.
-    void KeyTyped(char32_t key);
-    // Whether typed characters are the players' commands now; otherwise they belong to the
-    // focused control (Space presses a button in mouse control).
-    bool TakesKeys() const { return options.TakesKeys(); }
-    // The command a typed character gives this player's own fencer in keyboard control: what
-    // a network guest sends for it.
-    std::optional<FencerCommand> OwnCommand(char32_t key) const;
-    // A game pad's command for the fencer it drives, in any control: like a key, it moves
-    // nobody in a demonstration.
-    void PadCommand(Side side, FencerCommand command);
+    // The one door for a fencer's command. Keys move nobody in mouse control, keys and pads
+    // nobody in a demonstration, and the network peer only its own left fencer while its bout
+    // runs; the buttons show only when they may be clicked.
+    void Command(CommandSource source, Side side, FencerCommand command);
 
-    // --- A network bout, on the host: the guest fences the left fencer from its own machine
-    // with its own commands, the host's player the right one as in a bout against the
-    // computer. It starts at once, at the host's options, and keeps no best result.
-    void BeginNetworkBout();
-    void RemoteCommand(FencerCommand command);
-    // Back to this player's own game, the call area saying why the network bout ended.
-    void EndNetworkBout(NetworkEnding why);
-    bool InNetworkBout() const { return options.remoteLeft; }
-    // On the guest, whose own game is held meanwhile: the host's sound cues, and why the
-    // network bout ended.
-    void PlayCue(SoundCue cue);
-    void ShowNetworkEnding(NetworkEnding why);
-    // The guest's own game, held while it watched, keeps the host's last picture on show with
-    // why the bout ended, as the host does, until a bout of its own or a demonstration.
-    void EndWatchingNetworkBout(const ReplayPicture& last, NetworkEnding why);
-    // The host's bout, kept as the last one fenced here from the first picture the host sends.
-    void KeepNetworkBout(int target, bool timed) { keeping = std::pair(target, timed); }
-    void KeepNetworkPicture(const ReplayPicture& picture);
-    void KeepNetworkEvent(const BoutEvent& event) { replays.Note(event, clock.NowMilliseconds()); }
-
-    // --- The menu.
-    void NewGame();
-    void PauseOrResume();
-    // A network guest's pause says which it wants.
-    void SetPaused(bool paused);
-    // The player has gone to another program. With "Pause When Inactive" chosen, a bout the
-    // player fences pauses as F3 pauses it and only F3 resumes it; otherwise it runs on.
-    void FocusLost();
-    void SetTarget(int hits);
-    void ToggleTimed();
-    void SetControl(ControlMode mode);
-    void ChooseTwoPlayers();
-    void ChooseLevel(const Level& level);
+    // What a menu item asks of the game.
+    void Choose(Choice choice);
     // A custom strength, even one equal to a graded level's, keeps no best result.
     void ChooseCustom(const Strength& strength);
-    void ToggleSound();
-    void TogglePauseWhenInactive();
     struct Keys {
         std::u32string left;
         std::u32string right;
     };
     Keys CurrentKeys() const { return {options.keysLeft, options.keysRight}; }
     void SetKeys(const Keys& keys);
+    // The player has gone to another program. With "Pause When Inactive" chosen, a bout the
+    // player fences pauses as F3 pauses it and only F3 resumes it; otherwise it runs on.
+    void FocusLost();
+
+    // --- A network bout, on the host: the guest fences the left fencer from its own machine
+    // through the peer's door, the host's player the right one as in a bout against the
+    // computer. It starts at once, at the host's options, and keeps no best result.
+    void BeginNetworkBout();
+    // Back to this player's own game, the call area saying why the network bout ended. A
+    // guest, whose own game was held meanwhile, keeps the host's `last` picture on show, as
+    // the host does, until a bout of its own or a demonstration.
+    void EndNetworkBout(NetworkEnding why, const ReplayPicture* last = nullptr);
+    // A guest keeps the host's whole bout as the last one fenced here.
+    void KeepReplay(std::span<const std::uint8_t> file) { replays.Keep(file); }
 
     // Runs a modal dialog with play held: nothing moves while it is open, and afterwards play
     // goes on exactly where it was (or stays paused, if it was).
@@ -127,9 +98,14 @@ public:
 
 private:
     friend class GameProbe;
+    friend class PlayHold;
 
     void Publish();
     void SetOptions(const BoutOptions& changed);
+    void NewGame();
+    void PauseOrResume();
+    void SetControl(ControlMode mode);
+    void ChooseTwoPlayers();
     void ChooseStrength(const Strength& strength, std::optional<Level> level);
     void StopAndKeepStrength(bool keep);
     void ClearPause();
@@ -149,12 +125,30 @@ private:
     std::function<void(const BoutView&)> onView;
     std::function<void(const BoutEvent&)> onEvent;
     ReplayRecorder replays;
-    // A host's bout to keep, from its first picture: its target and timing.
-    std::optional<std::pair<int, bool>> keeping;
     std::function<void(const NewBest&, const Record&)> askWinnerName;
     bool gamePaused = false;
     // The pause and open dialogs: play is held while any of them is.
     int holds = 0;
 };
+
+// Holds play for as long as it lives, as a replay or a network bout on show does: nothing
+// moves and no option changes; afterwards play goes on where it was and the piste shows it
+// again.
+class PlayHold {
+public:
+    explicit PlayHold(Game& game) : game(game) { game.Hold(); }
+    ~PlayHold() {
+        game.Release();
+        game.Publish();
+    }
+    PlayHold(const PlayHold&) = delete;
+    PlayHold& operator=(const PlayHold&) = delete;
+
+private:
+    Game& game;
+};
+
+// A typed character, through the door: each command it gives a player in their key layout.
+void TypeKey(Game& game, char32_t key);
 
 } // namespace pistework::game

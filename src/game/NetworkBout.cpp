@@ -59,14 +59,14 @@ void NetworkLink::Check() {
 NetworkHost::NetworkHost(Game& game, platform::Connection& connection,
                          platform::TimerSource& timers, const platform::Clock& clock, int code)
     : game(game), link(net::Role::Host, connection, timers, clock), code(code) {
-    link.SetOnMessage([this](const net::Message& message) { Take(message); });
+    link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
         if (begun) this->game.EndNetworkBout(why);
         if (onEnd) onEnd(why, begun);
     });
 }
 
-void NetworkHost::Take(const net::Message& message) {
+void NetworkHost::Receive(const net::Message& message) {
     if (const auto* hello = std::get_if<net::Hello>(&message)) {
         // Turned away plainly: the guest is told why, and the host's game never notices.
         if (hello->version != net::kVersion) {
@@ -83,15 +83,17 @@ void NetworkHost::Take(const net::Message& message) {
         game.BeginNetworkBout();
     } else if (const auto* command = std::get_if<net::Command>(&message)) {
         if (onCommand) onCommand(command->command);
-        game.RemoteCommand(command->command);
+        game.Command(CommandSource::Peer, Side::Left, command->command);
     } else if (const auto* pause = std::get_if<net::Pause>(&message)) {
-        game.SetPaused(pause->paused);
+        // The guest says which it wants: had the host's player just paused too, the bout
+        // stays paused rather than the two presses cancelling out.
+        if (pause->paused != game.View().menu.paused) game.Choose(Verb::PauseOrResume);
     } else if (std::holds_alternative<net::Bye>(message)) {
         link.End(Ending::PeerLeft);
     }
 }
 
-void NetworkHost::See(const BoutView& view) {
+void NetworkHost::SendView(const BoutView& view) {
     if (!begun || link.Ended()) return;
     const net::Picture picture{ReplayPicture::Of(view), view.menu.paused};
     if (shown == picture) return;
@@ -99,7 +101,7 @@ void NetworkHost::See(const BoutView& view) {
     link.Send(picture);
 }
 
-void NetworkHost::Hear(const BoutEvent& event) {
+void NetworkHost::SendEvent(const BoutEvent& event) {
     if (begun) link.Send(net::Event{event});
 }
 
@@ -114,17 +116,21 @@ void NetworkHost::Leave() {
 }
 
 NetworkGuest::NetworkGuest(Game& game, platform::Connection& connection,
-                           platform::TimerSource& timers, const platform::Clock& clock, int code)
-    : game(game), link(net::Role::Guest, connection, timers, clock) {
-    link.SetOnMessage([this](const net::Message& message) { Take(message); });
+                           platform::TimerSource& timers, const platform::Clock& clock,
+                           platform::MediaPlayer& sound, int code)
+    : game(game), clock(clock), sound(sound), link(net::Role::Guest, connection, timers, clock) {
+    link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
-        if (begun) this->game.EndWatchingNetworkBout(shown.picture, why);
+        if (begun) {
+            hold.reset();
+            this->game.EndNetworkBout(why, &shown.picture);
+        }
         if (onEnd) onEnd(why, begun);
     });
     link.Send(net::Hello{net::kVersion, code});
 }
 
-void NetworkGuest::Take(const net::Message& message) {
+void NetworkGuest::Receive(const net::Message& message) {
     if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
         if (welcome->version != net::kVersion) {
             link.Send(net::Bye{});
@@ -133,8 +139,8 @@ void NetworkGuest::Take(const net::Message& message) {
         begun = true;
         // The guest's own game waits, as under a replay, until the network bout ends; the
         // host's bout is kept as the last one fenced here.
-        game.HoldForReplay();
-        game.KeepNetworkBout(welcome->target, welcome->timed);
+        hold.emplace(game);
+        keeping = std::pair(welcome->target, welcome->timed);
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message)) {
         link.End(refused->why == net::Refusal::WrongCode      ? Ending::WrongCode
@@ -142,11 +148,23 @@ void NetworkGuest::Take(const net::Message& message) {
                                                               : Ending::Busy);
     } else if (const auto* picture = std::get_if<net::Picture>(&message)) {
         shown = *picture;
-        game.KeepNetworkPicture(shown.picture);
+        // Kept from the first picture, the bout's start as the host saw it.
+        const BoutView view = shown.picture.Over(game.View());
+        if (keeping)
+            recording.Begin(view, keeping->first, keeping->second, clock.NowMilliseconds());
+        else
+            recording.See(view, clock.NowMilliseconds());
+        keeping.reset();
+        // Its last picture ends the recording: the bout becomes the last one fenced here.
+        if (!recording.Last().empty() && !kept) {
+            kept = true;
+            game.KeepReplay(recording.Last());
+        }
         if (onPicture) onPicture(shown);
     } else if (const auto* event = std::get_if<net::Event>(&message)) {
-        game.KeepNetworkEvent(event->event);
-        if (const auto* cue = std::get_if<SoundPlayed>(&event->event)) game.PlayCue(cue->cue);
+        recording.Note(event->event, clock.NowMilliseconds());
+        if (const auto* cue = std::get_if<SoundPlayed>(&event->event))
+            PlayCue(sound, game.Options(), cue->cue);
     } else if (std::holds_alternative<net::Bye>(message)) {
         link.End(Ending::PeerLeft);
     }

@@ -71,8 +71,8 @@ public:
         onCommand = std::move(handler);
     }
     // Each view and event of the host's game, which the guest is sent.
-    void See(const BoutView& view);
-    void Hear(const BoutEvent& event);
+    void SendView(const BoutView& view);
+    void SendEvent(const BoutEvent& event);
     // The host's player ends the bout: New Game, or the window closing.
     void Leave();
     // Another guest got in first, or this one is keeping a place at the door from others.
@@ -81,7 +81,7 @@ public:
     const NetworkLink& Link() const { return link; }
 
 private:
-    void Take(const net::Message& message);
+    void Receive(const net::Message& message);
 
     Game& game;
     NetworkLink link;
@@ -95,9 +95,10 @@ private:
 
 class NetworkGuest {
 public:
-    // Says hello with `code` on `connection` at once.
+    // Says hello with `code` on `connection` at once. The host's sound cues play on `sound`
+    // as the guest's own options have it.
     NetworkGuest(Game& game, platform::Connection& connection, platform::TimerSource& timers,
-                 const platform::Clock& clock, int code);
+                 const platform::Clock& clock, platform::MediaPlayer& sound, int code);
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
     void SetOnPicture(std::function<void(const net::Picture&)> handler) {
@@ -113,12 +114,20 @@ public:
     const NetworkLink& Link() const { return link; }
 
 private:
-    void Take(const net::Message& message);
+    void Receive(const net::Message& message);
 
     Game& game;
+    const platform::Clock& clock;
+    platform::MediaPlayer& sound;
     NetworkLink link;
     bool begun = false;
     net::Picture shown;
+    // The guest's own game waits, as under a replay, until the network bout ends; the host's
+    // bout is kept as the last one fenced here, from its first picture.
+    std::optional<PlayHold> hold;
+    ReplayRecorder recording;
+    std::optional<std::pair<int, bool>> keeping; // the target and timing of a bout to keep
+    bool kept = false;
     OnNetworkEnd onEnd;
     std::function<void()> onBegin;
     std::function<void(const net::Picture&)> onPicture;

@@ -76,12 +76,12 @@ void NetworkDoor::Leave() {
         if (!k->ended) k->host->Leave();
 }
 
-void NetworkDoor::See(const BoutView& view) {
-    if (bout) bout->host->See(view);
+void NetworkDoor::SendView(const BoutView& view) {
+    if (bout) bout->host->SendView(view);
 }
 
-void NetworkDoor::Hear(const BoutEvent& event) {
-    if (bout) bout->host->Hear(event);
+void NetworkDoor::SendEvent(const BoutEvent& event) {
+    if (bout) bout->host->SendEvent(event);
 }
 
 } // namespace pistework::game

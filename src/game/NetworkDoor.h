@@ -45,8 +45,8 @@ public:
     }
 
     // Each view and event of the host's game, for the guest once the bout has begun.
-    void See(const BoutView& view);
-    void Hear(const BoutEvent& event);
+    void SendView(const BoutView& view);
+    void SendEvent(const BoutEvent& event);
 
     bool Begun() const { return bout != nullptr; }
     bool Shut() const { return shut; }

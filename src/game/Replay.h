@@ -64,6 +64,8 @@ public:
     void Drop() { recording = false; }
     // The last bout's file; empty before the first bout ends.
     std::span<const std::uint8_t> Last() const { return last; }
+    // A whole bout recorded elsewhere becomes the last one.
+    void Keep(std::span<const std::uint8_t> file) { last.assign(file.begin(), file.end()); }
 
     // What one bout may take: some two hours of fencing.
     static constexpr std::size_t kBytes = 512 * 1024;

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+using pistework::game::Verb;
+
 namespace pistework::table {
 
 using game::Side;
@@ -47,7 +49,7 @@ struct BoutTable {
 
     // New Game, then the salute and the referee's restart up to the fencers moving.
     void StartPlayersBout() {
-        game.NewGame();
+        game.Choose(Verb::NewGame);
         RunToFencing();
     }
 

@@ -18,8 +18,8 @@ struct NetworkPair {
         : owned(std::make_unique<platform::headless::MemoryConnection>(form.scheduler, delayMs)),
           hostEnd(*owned), guestEnd(form.scheduler, delayMs), code(hostCode) {
         platform::headless::MemoryConnection::Join(hostEnd, guestEnd);
-        host.SetOnView([this](const BoutView& view) { door.See(view); });
-        host.SetOnEvent([this](const BoutEvent& event) { door.Hear(event); });
+        host.SetOnView([this](const BoutView& view) { door.SendView(view); });
+        host.SetOnEvent([this](const BoutEvent& event) { door.SendEvent(event); });
         host.Start();
         guest.Start();
         door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
@@ -28,7 +28,8 @@ struct NetworkPair {
     // The guest knocks with `guestCode`.
     void Join(int guestCode = 1234) {
         Arrive();
-        joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestCode);
+        joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestSound,
+                                                 guestCode);
         joining->SetOnEnd([this](net::Ending why, bool) { guestEnded = why; });
         joining->SetOnPicture([this](const net::Picture& p) { guestSaw.push_back(p); });
     }

@@ -12,6 +12,8 @@
 #include <functional>
 #include <string>
 
+using pistework::game::Verb;
+
 namespace pistework::testing {
 
 using game::Action;
@@ -43,7 +45,9 @@ struct Piste {
     game::Opponent& Computer() { return probe.Computer(); }
     const std::string& Pose(Side side) const { return game.View().fencers[side].pose; }
     // A command button: the buttons command the player's fencer on the right.
-    void Click(game::FencerCommand command) { game.Command(Side::Right, command); }
+    void Click(game::FencerCommand command) {
+        game.Command(game::CommandSource::Buttons, Side::Right, command);
+    }
 
     // Both fencers standing engarde with their pictures at these Lefts.
     void OnGuard(int leftA = 106, int leftB = 244) {
@@ -94,7 +98,7 @@ struct Piste {
     // A hit or a pass stops both fencers until the referee lets them go again.
     bool Halted() const { return !timerLeft.Enabled() && !timerRight.Enabled(); }
 
-    void TwoPlayers() { game.ChooseTwoPlayers(); }
+    void TwoPlayers() { game.Choose(Verb::ChooseTwoPlayers); }
     void SetStrength(int range, int speed = 100) { Computer().SetStrength({range, speed}); }
 };
 

@@ -7,6 +7,8 @@
 
 #include <tuple>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Call;
 using game::Side;
@@ -26,7 +28,7 @@ TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThroug
     t.probe.FencerOn(Side::Left).PlaceAt(40);
     // A pass cut short by New Game before its ruling.
     t.Pass();
-    t.game.NewGame();
+    t.game.Choose(Verb::NewGame);
     EXPECT_EQ(t.View().scores[Side::Left], 0);
     EXPECT_FALSE(t.View().cards[Side::Right].yellow);
     EXPECT_EQ(t.Hits(Side::Left), 0);
@@ -47,9 +49,9 @@ TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThroug
 
     // New Game in the middle of the salute starts it again on the next tick: six more steps.
     BoutTable again;
-    again.game.NewGame();
+    again.game.Choose(Verb::NewGame);
     again.form.scheduler.RunUntil(1000);
-    again.game.NewGame();
+    again.game.Choose(Verb::NewGame);
     again.form.scheduler.RunUntil(1200);
     EXPECT_EQ(again.Pose(Side::Left), "SALUTE1A");
     again.form.scheduler.RunUntil(2699);
@@ -62,21 +64,21 @@ TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThroug
 TEST(BoutStart, ClockCaptionAndVisibilityFollowTheGameLength) {
     for (const auto& [hits, caption] : {std::pair{15, "9:00"}, {10, "6:00"}, {5, "3:00"}}) {
         BoutTable t;
-        t.game.SetTarget(hits);
-        t.game.NewGame();
+        t.game.Choose({Verb::SetTarget, hits});
+        t.game.Choose(Verb::NewGame);
         EXPECT_EQ(game::ClockCaption(t.View().clock.secondsLeft), caption);
         EXPECT_TRUE(t.View().clock.shown);
     }
     BoutTable untimed;
-    untimed.game.ToggleTimed();
-    untimed.game.NewGame();
+    untimed.game.Choose(Verb::ToggleTimed);
+    untimed.game.Choose(Verb::NewGame);
     EXPECT_FALSE(untimed.View().clock.shown);
 }
 
 TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel) {
     const game::Level& advanced = game::kLevels[2];
     BoutTable t;
-    t.game.ChooseLevel(advanced);
+    t.game.Choose({Verb::ChooseLevel, advanced.number});
     t.form.scheduler.RunUntil(15'000);
     EXPECT_TRUE(t.probe.Demonstrating());
     EXPECT_TRUE(t.View().startPrompt);
@@ -86,7 +88,7 @@ TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel
     EXPECT_EQ(t.game.Options().chosen, advanced.strength);
     EXPECT_TRUE(t.Timer("TimerSalute").Enabled());
 
-    t.game.NewGame();
+    t.game.Choose(Verb::NewGame);
     EXPECT_FALSE(t.probe.Demonstrating());
     EXPECT_FALSE(t.View().startPrompt);
     EXPECT_TRUE(t.View().commandButtons);
@@ -94,20 +96,20 @@ TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel
     EXPECT_EQ(t.timerLeft.Interval(), advanced.strength.tickMs);
 
     // Keyboard control keeps the buttons hidden; two players run the left fencer at 100 ms.
-    t.game.ChooseLevel(game::kNovice);
-    t.game.SetControl(game::ControlMode::Keyboard);
-    t.game.NewGame();
+    t.game.Choose({Verb::ChooseLevel, game::kNovice.number});
+    t.game.Choose({Verb::SetControl, game::ControlMode::Keyboard});
+    t.game.Choose(Verb::NewGame);
     EXPECT_FALSE(t.View().commandButtons);
     EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.tickMs);
-    t.game.ChooseTwoPlayers();
-    t.game.NewGame();
+    t.game.Choose(Verb::ChooseTwoPlayers);
+    t.game.Choose(Verb::NewGame);
     EXPECT_EQ(t.timerLeft.Interval(), game::Bout::kPlayerSpeed);
 }
 
 TEST(BoutEnd, PlayersBoutArmsAutoPlayAndADemonstrationStartsTheNextThreeSecondsLater) {
     BoutTable t;
     // A player's bout that ends at once: New Game has stopped auto-play.
-    t.game.NewGame();
+    t.game.Choose(Verb::NewGame);
     t.Timer("TimerSalute").SetEnabled(false);
     t.Score(Side::Right, 3);
     t.EndBout();
@@ -154,9 +156,9 @@ TEST(BoutEnd, ABestResultIsOfferedOnlyForAPlayersWinOverAGradedLevel) {
             offers.emplace_back(best.level, best.score[Side::Left], best.score[Side::Right]);
         });
         if (c.level == kCustom) t.game.ChooseCustom(game::kChampion.strength);
-        if (c.level == kTwoPlayers) t.game.ChooseTwoPlayers();
-        if (c.level > 0) t.game.ChooseLevel(*game::LevelNumbered(c.level));
-        t.game.NewGame();
+        if (c.level == kTwoPlayers) t.game.Choose(Verb::ChooseTwoPlayers);
+        if (c.level > 0) t.game.Choose({Verb::ChooseLevel, c.level});
+        t.game.Choose(Verb::NewGame);
         t.probe.SetDemonstrating(c.demo);
         t.Score(Side::Left, c.hitsA);
         t.Score(Side::Right, c.hitsB);
@@ -170,8 +172,8 @@ TEST(BoutEnd, ABestResultIsOfferedOnlyForAPlayersWinOverAGradedLevel) {
     game::Game::Record record;
     t.game.SetOnNewBest(
         [&](const game::Game::NewBest&, const game::Game::Record& r) { record = r; });
-    t.game.ChooseLevel(game::kChampion);
-    t.game.NewGame();
+    t.game.Choose({Verb::ChooseLevel, game::kChampion.number});
+    t.game.Choose(Verb::NewGame);
     t.Score(Side::Left, 3);
     t.Score(Side::Right, 5);
     t.EndBout();
@@ -197,7 +199,7 @@ TEST(BoutClock, CountsDownBeforeShowingAndEndsOnlyATimedBoutAtZero) {
 
     auto secondsLeft = [](const BoutTable& t) { return t.View().clock.secondsLeft; };
     BoutTable t;
-    t.game.SetTarget(5);
+    t.game.Choose({Verb::SetTarget, 5});
     t.StartPlayersBout();
     // "Fence" was one second ago; the clock's first tick is due now.
     t.Stand(0);
@@ -212,8 +214,8 @@ TEST(BoutClock, CountsDownBeforeShowingAndEndsOnlyATimedBoutAtZero) {
 
     // Untimed, the hidden clock wraps round and runs on.
     BoutTable untimed;
-    untimed.game.SetTarget(5);
-    untimed.game.ToggleTimed();
+    untimed.game.Choose({Verb::SetTarget, 5});
+    untimed.game.Choose(Verb::ToggleTimed);
     untimed.StartPlayersBout();
     untimed.Stand(0);
     ASSERT_TRUE(

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <malloc.h>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Call;
 using game::Side;
@@ -47,11 +49,11 @@ void Attack(BoutTable& t, Side side) {
         const bool idle = (f.action == Stand || f.action == StandExtended) &&
                           (f.requestedAction == Stand || f.requestedAction == StandExtended);
         if (idle && fencer.Left() != lungeLine)
-            t.game.KeyTyped(keys[0]);
+            TypeKey(t.game, keys[0]);
         else if (idle && !f.armExtended)
-            t.game.KeyTyped(keys[1]);
+            TypeKey(t.game, keys[1]);
         else if (idle && !lunged) {
-            t.game.KeyTyped(keys[2]);
+            TypeKey(t.game, keys[2]);
             lunged = true;
         }
         t.form.scheduler.RunFor(50);
@@ -103,9 +105,9 @@ TEST(WholeBout, TwoPlayersFenceToFiveAndAutoPlayTakesOverAfterwards) {
     BoutTable t(kStart);
     int offers = 0;
     t.game.SetOnNewBest([&](const game::Game::NewBest&, const game::Game::Record&) { ++offers; });
-    t.game.SetTarget(5);
-    t.game.ChooseTwoPlayers();
-    t.game.NewGame();
+    t.game.Choose({Verb::SetTarget, 5});
+    t.game.Choose(Verb::ChooseTwoPlayers);
+    t.game.Choose(Verb::NewGame);
     for (int hit = 0; hit < 9; ++hit) {
         const Side side = hit % 2 == 0 ? Side::Left : Side::Right;
         Attack(t, side);
@@ -129,10 +131,10 @@ TEST(WholeBout, ATimedBoutRunsOutAtALevelScoreWithBothDefeated) {
     BoutTable t(kStart);
     int offers = 0;
     t.game.SetOnNewBest([&](const game::Game::NewBest&, const game::Game::Record&) { ++offers; });
-    t.game.SetTarget(5);
+    t.game.Choose({Verb::SetTarget, 5});
     ASSERT_TRUE(t.View().menu.timed);
-    t.game.ChooseTwoPlayers();
-    t.game.NewGame();
+    t.game.Choose(Verb::ChooseTwoPlayers);
+    t.game.Choose(Verb::NewGame);
     EXPECT_EQ(t.View().clock.secondsLeft, 180);
     Attack(t, Side::Right);
     Attack(t, Side::Left);
@@ -161,8 +163,8 @@ TEST(DemonstrationSoak, ADayOfDemonstrationsAtEveryGameLength) {
             BoutTable t(kStart);
             // The soak keeps no calls: the game's memory alone must not grow.
             t.game.SetOnEvent({});
-            t.game.SetTarget(target);
-            if (t.View().menu.timed != timed) t.game.ToggleTimed();
+            t.game.Choose({Verb::SetTarget, target});
+            if (t.View().menu.timed != timed) t.game.Choose(Verb::ToggleTimed);
             t.form.scheduler.RunFor(15'000);
             const auto begin = t.Now();
             std::size_t heapAfterAnHour = 0;

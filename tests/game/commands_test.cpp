@@ -7,6 +7,8 @@
 
 #include <string>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using namespace pistework::testing;
 using namespace pistework::game;
@@ -87,39 +89,39 @@ TEST(Keyboard, KeysCommandTheirFencersOnlyInKeyboardControl) {
     const FencerState& b = p.B().State();
 
     // Mouse control: keys do nothing, buttons show.
-    p.game.KeyTyped(U'm');
+    TypeKey(p.game, U'm');
     EXPECT_EQ(b.requestedAction, Stand);
     EXPECT_TRUE(p.game.View().commandButtons);
 
-    p.game.SetControl(ControlMode::Keyboard);
+    p.game.Choose({Verb::SetControl, ControlMode::Keyboard});
     EXPECT_FALSE(p.game.View().commandButtons);
-    p.game.KeyTyped(U'M');
+    TypeKey(p.game, U'M');
     EXPECT_EQ(b.requestedAction, Stand) << "keys are case-sensitive";
-    p.game.KeyTyped(U'w');
+    TypeKey(p.game, U'w');
     EXPECT_EQ(a.requestedAction, Stand) << "the left keys need two players";
-    p.game.KeyTyped(U'm');
+    TypeKey(p.game, U'm');
     EXPECT_EQ(b.requestedAction, Advance);
-    p.game.KeyTyped(U'k');
+    TypeKey(p.game, U'k');
     EXPECT_TRUE(b.armExtended);
-    p.game.KeyTyped(U'o');
+    TypeKey(p.game, U'o');
     EXPECT_EQ(b.requestedAction, Lunge);
-    p.game.KeyTyped(U',');
+    TypeKey(p.game, U',');
     EXPECT_EQ(b.requestedAction, RetreatExtended);
-    p.game.KeyTyped(U'l');
+    TypeKey(p.game, U'l');
     EXPECT_EQ(b.requestedAction, Parry);
-    p.game.KeyTyped(U'p');
+    TypeKey(p.game, U'p');
     EXPECT_EQ(b.requestedAction, Fleche);
 
     // Two players; a key in both strings commands both fencers.
     p.TwoPlayers();
     p.OnGuard();
-    p.game.KeyTyped(U'w');
+    TypeKey(p.game, U'w');
     EXPECT_EQ(a.requestedAction, Advance);
     EXPECT_EQ(b.requestedAction, Stand);
     BoutOptions options = p.game.Options();
     options.keysLeft = U"qwertp";
     p.probe.SetOptions(options);
-    p.game.KeyTyped(U'p');
+    TypeKey(p.game, U'p');
     EXPECT_EQ(a.requestedAction, Fleche);
     EXPECT_EQ(b.requestedAction, Fleche);
 
@@ -127,24 +129,24 @@ TEST(Keyboard, KeysCommandTheirFencersOnlyInKeyboardControl) {
     options.keysRight = U"éßko,lm";
     p.probe.SetOptions(options);
     p.OnGuard();
-    p.game.KeyTyped(U'é');
+    TypeKey(p.game, U'é');
     EXPECT_EQ(b.requestedAction, Advance);
-    p.game.KeyTyped(U'ß');
+    TypeKey(p.game, U'ß');
     EXPECT_TRUE(b.armExtended);
     p.B().StandOnGuard(); // nothing requested, the arm still out
     p.B().SetArmExtended(true);
-    p.game.KeyTyped(U'm');
+    TypeKey(p.game, U'm');
     EXPECT_EQ(b.requestedAction, Stand);
 
     // Mouse again while two players stay checked: keys are ignored.
-    p.game.SetControl(ControlMode::Mouse);
+    p.game.Choose({Verb::SetControl, ControlMode::Mouse});
     EXPECT_TRUE(p.game.View().commandButtons);
-    p.game.KeyTyped(U'é');
+    TypeKey(p.game, U'é');
     EXPECT_EQ(b.requestedAction, Stand);
     // A demonstration bout ignores keys, but the buttons still reach the right fencer.
-    p.game.SetControl(ControlMode::Keyboard);
+    p.game.Choose({Verb::SetControl, ControlMode::Keyboard});
     p.probe.SetDemonstrating(true);
-    p.game.KeyTyped(U'é');
+    TypeKey(p.game, U'é');
     EXPECT_EQ(b.requestedAction, Stand);
     p.Click(FencerCommand::Lunge);
     EXPECT_EQ(b.requestedAction, Lunge);
@@ -152,7 +154,7 @@ TEST(Keyboard, KeysCommandTheirFencersOnlyInKeyboardControl) {
 
 TEST(ControlModes, TwoPlayersStopsTheBoutAndKeepsTheChosenLevel) {
     Piste p;
-    p.game.ChooseLevel(kChampion);
+    p.game.Choose({Verb::ChooseLevel, kChampion.number});
     p.OnGuard();
     p.Fence();
     p.form.Timer("TimerPresident").SetEnabled(true);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Side;
 using table::BoutTable;
@@ -15,8 +17,9 @@ TEST(Demonstration, TheComputerFencesBothSidesEvenWhenTwoPlayersWereChosen) {
     for (int control = 0; control < 3; ++control) {
         SCOPED_TRACE(control);
         BoutTable t(1'700'000'000'000);
-        if (control == 0) t.game.ChooseTwoPlayers();
-        t.game.SetControl(control == 2 ? game::ControlMode::Mouse : game::ControlMode::Keyboard);
+        if (control == 0) t.game.Choose(Verb::ChooseTwoPlayers);
+        t.game.Choose({Verb::SetControl,
+                       control == 2 ? game::ControlMode::Mouse : game::ControlMode::Keyboard});
         // Idle for 15 s: the demonstration starts, and both fencers step about.
         ASSERT_TRUE(t.RunToFencing(30'000));
         ASSERT_TRUE(t.probe.Demonstrating());
@@ -34,9 +37,9 @@ TEST(Demonstration, TheComputerFencesBothSidesEvenWhenTwoPlayersWereChosen) {
 
     // The player's bout after it is a two-player bout again.
     BoutTable t(1'700'000'000'000);
-    t.game.ChooseTwoPlayers();
+    t.game.Choose(Verb::ChooseTwoPlayers);
     ASSERT_TRUE(t.RunToFencing(30'000));
-    t.game.NewGame();
+    t.game.Choose(Verb::NewGame);
     ASSERT_TRUE(t.RunToFencing());
     EXPECT_FALSE(t.probe.Demonstrating());
     EXPECT_TRUE(t.View().menu.twoPlayers);
@@ -63,7 +66,7 @@ TEST(Demonstration, EachSideFencesAtTheStrengthItWasGiven) {
         EXPECT_EQ(t.probe.Computer().InPlay(Side::Right), k.right);
 
         // The player's bout after it: the chosen level on the left, the player at its own pace.
-        t.game.ChooseLevel(game::kNovice);
+        t.game.Choose({Verb::ChooseLevel, game::kNovice.number});
         t.StartPlayersBout();
         ASSERT_FALSE(t.probe.Demonstrating());
         EXPECT_EQ(t.timerLeft.Interval(), game::kNovice.strength.tickMs);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using namespace pistework::testing;
 using game::Call;
@@ -25,7 +27,7 @@ void TickLeft(Piste& p, int n) {
 void LeftLungesAt(Piste& p, int rightLeft) {
     p.TwoPlayers();
     p.OnGuard(106, rightLeft);
-    p.game.ToggleSound();
+    p.game.Choose(Verb::ToggleSound);
     p.Fence();
     p.A().Extend();
     p.A().Lunge();
@@ -78,7 +80,7 @@ TEST(Hits, ALungeLandsOnTargetOffTargetOrNotAtAllByHowFarItReaches) {
     // Without sound the hit is silent, but the beep is still chosen.
     Piste p;
     LeftLungesAt(p, 144);
-    p.game.ToggleSound();
+    p.game.Choose(Verb::ToggleSound);
     TickLeft(p, 6);
     EXPECT_EQ(p.Outcome().hitBy, Side::Left);
     EXPECT_TRUE(p.form.sound.Played().empty());
@@ -182,7 +184,7 @@ TEST(Parries, AParryCatchesOnlyAnExtendedBladeWithinReachOfTheHand) {
     Piste r;
     r.TwoPlayers();
     r.OnGuard(106, 244);
-    r.game.ToggleSound();
+    r.game.Choose(Verb::ToggleSound);
     r.Playing(Side::Left, Action::Recover, 1, {true, false, false, true});
     r.A().UpdatePoints();
     r.B().PlaceAt(r.A().State().guardX - 56);
@@ -199,7 +201,7 @@ TEST(Passing, OnlyTheLeftTickCallsFencersWhoHaveRunPastEachOther) {
         Piste p;
         p.TwoPlayers();
         p.OnGuard(leftA, 244);
-        p.game.ToggleSound();
+        p.game.Choose(Verb::ToggleSound);
         p.Fence();
         p.probe.FencerTick(Side::Right);
         EXPECT_TRUE(p.timerRight.Enabled()) << "the right tick never checks for a pass";
@@ -273,11 +275,11 @@ TEST(Phrase, ThePlayerAdvancesExtendsAndLungesHome) {
     auto& sched = p.form.scheduler;
     const game::FencerView& b = p.game.View().fencers[Side::Right];
 
-    p.game.KeyTyped(U'm');
+    TypeKey(p.game, U'm');
     ASSERT_TRUE(sched.RunUntilTrue([&] { return b.x == 144; }, 2000));
-    p.game.KeyTyped(U'k');
+    TypeKey(p.game, U'k');
     ASSERT_TRUE(sched.RunUntilTrue([&] { return b.pose == "ENGARDEXB"; }, 500));
-    p.game.KeyTyped(U'o');
+    TypeKey(p.game, U'o');
     ASSERT_TRUE(sched.RunUntilTrue([&] { return b.pose == "LUNGE4B"; }, 2000));
     const auto shown = sched.Now();
     ASSERT_FALSE(p.Halted());

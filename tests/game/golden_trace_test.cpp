@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Side;
 using platform::headless::HeadlessPlatform;
@@ -105,11 +107,11 @@ bool GameOver(const game::Game& game) {
 
 // The menu items the traces click, by the names their notes give them.
 void Click(game::Game& game, std::string_view item) {
-    if (item == "Firstto5") game.SetTarget(5);
-    if (item == "Firstto10") game.SetTarget(10);
-    if (item == "TimedBout") game.ToggleTimed();
-    if (item == "mnu2Player") game.ChooseTwoPlayers();
-    if (item == "mnuFileNewGame") game.NewGame();
+    if (item == "Firstto5") game.Choose({Verb::SetTarget, 5});
+    if (item == "Firstto10") game.Choose({Verb::SetTarget, 10});
+    if (item == "TimedBout") game.Choose(Verb::ToggleTimed);
+    if (item == "mnu2Player") game.Choose(Verb::ChooseTwoPlayers);
+    if (item == "mnuFileNewGame") game.Choose(Verb::NewGame);
 }
 
 // Idle from start-up until the demonstration starts, then one whole bout to "Game Over".
@@ -156,7 +158,7 @@ std::vector<std::string> TwoPlayerPhraseTrace() {
     for (const Press& p : script) {
         r.RunUntil([&] { return form.scheduler.Now() >= fence + p.after; }, 10'000);
         r.Note(std::string("key ") + static_cast<char>(p.key));
-        game.KeyTyped(p.key);
+        TypeKey(game, p.key);
     }
     // The phrase to its ruling and the next "Fence".
     r.RunUntil([&] { return timerPresident.Enabled(); }, 30'000);

@@ -9,6 +9,8 @@
 
 #include <string>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using namespace pistework::testing;
 using namespace pistework::game;
@@ -71,7 +73,7 @@ TEST(KeyLayout, JoiningDropsEmptyBoxesSoLaterKeysMoveUp) {
 
 TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
     Piste p;
-    p.game.SetControl(ControlMode::Keyboard);
+    p.game.Choose({Verb::SetControl, ControlMode::Keyboard});
     p.OnGuard();
     p.Fence();
     const FencerState& b = p.B().State();
@@ -94,11 +96,11 @@ TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
     EXPECT_FALSE(p.Halted()) << "and goes on afterwards";
     EXPECT_EQ(p.game.Options().keysRight, U"жé,xyz");
 
-    p.game.KeyTyped(U'm');
+    TypeKey(p.game, U'm');
     EXPECT_EQ(b.requestedAction, Stand) << "the old advance key is gone";
-    p.game.KeyTyped(U'ж');
+    TypeKey(p.game, U'ж');
     EXPECT_EQ(b.requestedAction, Advance);
-    p.game.KeyTyped(U'é');
+    TypeKey(p.game, U'é');
     EXPECT_TRUE(b.armExtended);
 
     choose(std::nullopt);
@@ -106,16 +108,16 @@ TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
     EXPECT_EQ(p.game.Options().keysRight, U"жé,xyz") << "Cancel keeps the keys";
     EXPECT_EQ(p.game.Options().keysLeft, U"wsxqaz");
     p.OnGuard();
-    p.game.KeyTyped(U'ж');
+    TypeKey(p.game, U'ж');
     EXPECT_EQ(b.requestedAction, Advance);
 
     // Chosen under mouse control, the keys wait for keyboard control.
-    p.game.SetControl(ControlMode::Mouse);
+    p.game.Choose({Verb::SetControl, ControlMode::Mouse});
     choose(Game::Keys{U"wsxqaz", U"qé,xyz"});
     p.OnGuard();
-    p.game.KeyTyped(U'q');
+    TypeKey(p.game, U'q');
     EXPECT_EQ(b.requestedAction, Stand);
-    p.game.SetControl(ControlMode::Keyboard);
-    p.game.KeyTyped(U'q');
+    p.game.Choose({Verb::SetControl, ControlMode::Keyboard});
+    TypeKey(p.game, U'q');
     EXPECT_EQ(b.requestedAction, Advance);
 }

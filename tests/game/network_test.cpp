@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <random>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using namespace pistework::game;
 using net::Ending;
@@ -134,7 +136,7 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         EXPECT_EQ(p.hostEnded, c.ending);
         EXPECT_TRUE(closed);
         EXPECT_EQ(p.door.Begun(), c.begun);
-        EXPECT_FALSE(p.host.InNetworkBout());
+        EXPECT_FALSE(p.host.Options().remoteLeft);
         EXPECT_EQ(p.host.View().networkEnded, c.begun ? c.ending : std::nullopt);
         if (c.told) {
             EXPECT_EQ(heard, W().Frame(net::Refuse{*c.told})); // told why, and nothing more
@@ -212,12 +214,12 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
     p.host.SetOnView([&](const BoutView& view) {
         const net::Picture now{ReplayPicture::Of(view), view.menu.paused};
         if (p.door.Begun() && (shown.empty() || shown.back() != now)) shown.push_back(now);
-        p.door.See(view);
+        p.door.SendView(view);
     });
     bool offered = false;
     p.host.SetOnNewBest([&](const Game::NewBest&, const Game::Record&) { offered = true; });
     // A record the host's win would beat, were it not a network bout.
-    p.host.SetTarget(2);
+    p.host.Choose({Verb::SetTarget, 2});
     ASSERT_TRUE(WriteBestResult(p.form.store, p.host.Options().level->number, 0, 1, "A"));
     const std::int64_t start = time.Now();
     p.Join();
@@ -229,7 +231,8 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
             commands += GuestBeat(p, guest);
             if (p.host.View().scores[Side::Left] == 0) continue;
             for (bool paused : {true, false}) {
-                if (paused) p.host.PauseOrResume(); // both press F3; the guest alone resumes
+                if (paused)
+                    p.host.Choose(Verb::PauseOrResume); // both press F3; the guest alone resumes
                 p.joining->PauseOrResume();
                 time.RunFor(kDelayMs);
                 EXPECT_EQ(p.host.View().menu.paused, paused);
@@ -239,7 +242,7 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
         }
         time.RunFor(kBeatMs);
         if (const auto command = Attack(ReplayPicture::Of(p.host.View()), host))
-            p.host.Command(Side::Right, *command);
+            p.host.Command(game::CommandSource::Buttons, Side::Right, *command);
     }
     EXPECT_EQ(p.host.View().scores[Side::Left], 1);
     const double seconds = static_cast<double>(time.Now() - start) / 1000;
@@ -302,7 +305,7 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
             if (const auto* call = std::get_if<CallMade>(&e); call && !first[game])
                 first[game] = call->call.call;
         };
-        p.host.SetOnEvent([&](const BoutEvent& e) { note(0, e), p.door.Hear(e); });
+        p.host.SetOnEvent([&](const BoutEvent& e) { note(0, e), p.door.SendEvent(e); });
         p.guest.SetOnEvent([&](const BoutEvent& e) { note(1, e); });
         p.Join();
         for (int done = -1; time.Now() + kBeatMs <= at;)
@@ -316,7 +319,7 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         time.RunFor(kDelayMs);
         EXPECT_EQ(p.hostEnded, c.host);
         EXPECT_EQ(p.guestEnded, c.guest);
-        EXPECT_FALSE(p.host.InNetworkBout());
+        EXPECT_FALSE(p.host.Options().remoteLeft);
         // The prompt shows only through the demonstration a host that never fenced still runs.
         EXPECT_EQ(p.host.View().startPrompt, !p.door.Begun());
         EXPECT_EQ(p.host.View().networkEnded, p.door.Begun() ? p.hostEnded : std::nullopt);
@@ -329,8 +332,8 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         time.RunFor(15'000 + 3'000); // the salute, then the first call
         EXPECT_TRUE(!p.joining->Begun() || first[1] == Call::Engarde);
         first[0] = first[1] = std::nullopt;
-        p.host.NewGame();
-        p.guest.NewGame();
+        p.host.Choose(Verb::NewGame);
+        p.guest.Choose(Verb::NewGame);
         time.RunFor(net::kSilenceMs);
         EXPECT_EQ(first[0], Call::Engarde);
         EXPECT_EQ(first[1], Call::Engarde);
@@ -420,6 +423,6 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
         EXPECT_TRUE(!p.door.Shut() || std::all_of(others.begin(), others.end(),
                                                   [](auto& o) { return o->PeerGone(); }));
         if (c.turnedAway) continue;
-        EXPECT_TRUE(!p.guestEnded && p.host.InNetworkBout());
+        EXPECT_TRUE(!p.guestEnded && p.host.Options().remoteLeft);
     }
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Call;
 using game::Side;
@@ -15,7 +17,7 @@ TEST(Options, ALowerTargetEndsTheBoutAtTheNextRulingAndTimedResetsTheClockAtOnce
     t.StartPlayersBout();
     t.Score(Side::Left, 5);
     ASSERT_NE(t.Call(), Call::GameOver) << "first to 15: five hits go on";
-    t.game.SetTarget(5);
+    t.game.Choose({Verb::SetTarget, 5});
     EXPECT_NE(t.Call(), Call::GameOver) << "the target is checked only at a ruling";
     t.Score(Side::Right, 1);
     t.Referee().Tick();
@@ -27,16 +29,16 @@ TEST(Options, ALowerTargetEndsTheBoutAtTheNextRulingAndTimedResetsTheClockAtOnce
     timed.StartPlayersBout();
     timed.form.scheduler.RunFor(5'000);
     ASSERT_LT(timed.probe.Clock().SecondsLeft(), 540);
-    timed.game.ToggleTimed();
+    timed.game.Choose(Verb::ToggleTimed);
     EXPECT_EQ(timed.probe.Clock().SecondsLeft(), 540);
     EXPECT_TRUE(timed.View().clock.shown);
-    timed.game.NewGame();
+    timed.game.Choose(Verb::NewGame);
     EXPECT_FALSE(timed.View().clock.shown);
 }
 
 TEST(Options, CustomOpensAtTheStrengthInPlayAndEndsTheBoutEvenAtAGradedLevelsStrength) {
     BoutTable t;
-    t.game.ChooseLevel(game::kLevels[1]);
+    t.game.Choose({Verb::ChooseLevel, game::kLevels[1].number});
     t.StartPlayersBout();
     t.form.scheduler.RunFor(1'000);
     EXPECT_EQ(t.game.StrengthInPlay(), game::kLevels[1].strength);

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Call;
 using game::Side;
@@ -53,9 +55,9 @@ TEST(Passing, TheTimeSinceTheLastPassIsFencedTimeAtAnyBoutLength) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BoutTable t(1'700'000'000'000);
-        t.game.ToggleTimed();
-        t.game.ChooseTwoPlayers();
-        t.game.NewGame();
+        t.game.Choose(Verb::ToggleTimed);
+        t.game.Choose(Verb::ChooseTwoPlayers);
+        t.game.Choose(Verb::NewGame);
         ASSERT_FALSE(t.game.Options().timed);
         ASSERT_TRUE(t.RunToFencing());
         for (std::size_t i = 0; i < c.passesAt.size(); ++i) {

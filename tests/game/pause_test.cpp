@@ -13,6 +13,8 @@
 #include <random>
 #include <string>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Side;
 using table::BoutTable;
@@ -52,15 +54,15 @@ std::string Scene(const BoutTable& t) {
 const std::vector<std::function<void(game::Game&)>> kChoices = [] {
     std::vector<std::function<void(game::Game&)>> choices;
     for (const game::Level& level : game::kLevels)
-        choices.push_back([&level](game::Game& g) { g.ChooseLevel(level); });
+        choices.push_back([&level](game::Game& g) { g.Choose({Verb::ChooseLevel, level.number}); });
     for (const int target : {5, 10, 15})
-        choices.push_back([target](game::Game& g) { g.SetTarget(target); });
+        choices.push_back([target](game::Game& g) { g.Choose({Verb::SetTarget, target}); });
     for (const auto mode : {game::ControlMode::Keyboard, game::ControlMode::Mouse})
-        choices.push_back([mode](game::Game& g) { g.SetControl(mode); });
-    choices.push_back([](game::Game& g) { g.ChooseTwoPlayers(); });
-    choices.push_back([](game::Game& g) { g.ToggleTimed(); });
-    choices.push_back([](game::Game& g) { g.ToggleSound(); });
-    choices.push_back([](game::Game& g) { g.NewGame(); });
+        choices.push_back([mode](game::Game& g) { g.Choose({Verb::SetControl, mode}); });
+    choices.push_back([](game::Game& g) { g.Choose(Verb::ChooseTwoPlayers); });
+    choices.push_back([](game::Game& g) { g.Choose(Verb::ToggleTimed); });
+    choices.push_back([](game::Game& g) { g.Choose(Verb::ToggleSound); });
+    choices.push_back([](game::Game& g) { g.Choose(Verb::NewGame); });
     return choices;
 }();
 
@@ -74,21 +76,21 @@ TEST(Pause, ResumingRestartsExactlyTheTimersThatRanAndNothingMovesMeanwhile) {
     const std::string scene = Scene(t);
     ASSERT_TRUE(before[3]) << "fencing, with the clock running";
 
-    t.game.PauseOrResume();
+    t.game.Choose(Verb::PauseOrResume);
     EXPECT_TRUE(Paused(t));
     EXPECT_TRUE(NoneRunning(t));
     t.form.scheduler.RunFor(60'000);
     EXPECT_EQ(Scene(t), scene);
 
-    t.game.PauseOrResume();
+    t.game.Choose(Verb::PauseOrResume);
     EXPECT_FALSE(Paused(t));
     EXPECT_EQ(Running(t), before);
 
     // A dialog opened and closed while paused leaves the pause as it was.
-    t.game.PauseOrResume();
+    t.game.Choose(Verb::PauseOrResume);
     t.game.WhileHeld([&] { t.form.scheduler.RunFor(5'000); });
     EXPECT_TRUE(NoneRunning(t));
-    t.game.PauseOrResume();
+    t.game.Choose(Verb::PauseOrResume);
     EXPECT_EQ(Running(t), before);
 }
 
@@ -97,7 +99,7 @@ TEST(Pause, APauseOrADialogAtAnyStepOfTheSaluteHoldsItAndTheBoutGoesOnAfterwards
         for (int step = 0; step <= 6; ++step) {
             SCOPED_TRACE(std::to_string(step) + (dialog ? " dialog" : " pause"));
             BoutTable t;
-            t.game.NewGame();
+            t.game.Choose(Verb::NewGame);
             t.form.scheduler.RunFor(step * 300 + 150);
             const std::string scene = Scene(t);
             auto held = [&] {
@@ -108,9 +110,9 @@ TEST(Pause, APauseOrADialogAtAnyStepOfTheSaluteHoldsItAndTheBoutGoesOnAfterwards
             if (dialog) {
                 t.game.WhileHeld(held);
             } else {
-                t.game.PauseOrResume();
+                t.game.Choose(Verb::PauseOrResume);
                 held();
-                t.game.PauseOrResume();
+                t.game.Choose(Verb::PauseOrResume);
             }
             EXPECT_TRUE(t.RunToFencing(10'000)) << "the bout goes on to Fence";
         }
@@ -121,21 +123,21 @@ TEST(Pause, NewGameOrALevelChoiceWhilePausedNeverBringsTheOldBoutBack) {
     // New Game plays at once, unpaused.
     BoutTable t;
     t.StartPlayersBout();
-    t.game.PauseOrResume();
-    t.game.NewGame();
+    t.game.Choose(Verb::PauseOrResume);
+    t.game.Choose(Verb::NewGame);
     EXPECT_FALSE(Paused(t));
     EXPECT_TRUE(t.RunToFencing(10'000));
     const auto fencing = Running(t);
-    t.game.PauseOrResume();
-    t.game.PauseOrResume();
+    t.game.Choose(Verb::PauseOrResume);
+    t.game.Choose(Verb::PauseOrResume);
     EXPECT_EQ(Running(t), fencing) << "one pause, one resume: the old pause is forgotten";
 
     // A level chosen while paused ends the bout: resuming restarts none of it.
     BoutTable level;
     level.StartPlayersBout();
-    level.game.PauseOrResume();
-    level.game.ChooseLevel(game::kChampion);
-    level.game.PauseOrResume();
+    level.game.Choose(Verb::PauseOrResume);
+    level.game.Choose({Verb::ChooseLevel, game::kChampion.number});
+    level.game.Choose(Verb::PauseOrResume);
     EXPECT_TRUE(NoneRunning(level));
     EXPECT_EQ(level.Poses(), "DEFEATA DEFEATB");
 }
@@ -156,7 +158,7 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
                 t.form.scheduler.RunFor(ms);
             } else if (pick == 4) {
                 steps += "pause; ";
-                t.game.PauseOrResume();
+                t.game.Choose(Verb::PauseOrResume);
             } else if (pick == 5) {
                 steps += "dialog; ";
                 t.game.WhileHeld([&] {
@@ -186,8 +188,8 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
                 ASSERT_EQ(t.Poses(), "DEFEATA DEFEATB") << "stalled: " << steps;
             }
         }
-        if (t.probe.Paused()) t.game.PauseOrResume();
-        t.game.NewGame();
+        if (t.probe.Paused()) t.game.Choose(Verb::PauseOrResume);
+        t.game.Choose(Verb::NewGame);
         ASSERT_TRUE(t.RunToFencing(10'000)) << steps;
     }
 }
@@ -198,18 +200,18 @@ TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesWhenChosenAndOnlyF3Resum
         for (const auto& [before, pauses] :
              std::initializer_list<std::pair<void (*)(BoutTable&), bool>>{
                  {[](BoutTable& t) { t.StartPlayersBout(); }, true},
-                 {[](BoutTable& t) { t.game.NewGame(); }, true}, // the salute
+                 {[](BoutTable& t) { t.game.Choose(Verb::NewGame); }, true}, // the salute
                  {[](BoutTable&) {}, false},
                  {[](BoutTable& t) { t.form.scheduler.RunFor(20'000); }, false}, // a demonstration
                  {[](BoutTable& t) { t.StartPlayersBout(), t.EndBout(); }, false}}) {
             BoutTable t;
-            if (chosen) t.game.TogglePauseWhenInactive();
+            if (chosen) t.game.Choose(Verb::TogglePauseWhenInactive);
             before(t);
             const auto running = Running(t);
             t.game.FocusLost(), t.game.FocusLost(); // lost again: still paused
             EXPECT_EQ(Running(t), chosen && pauses ? decltype(running){} : running) << chosen;
             EXPECT_EQ(t.probe.Paused(), chosen && pauses) << chosen;
-            if (chosen && pauses) t.game.PauseOrResume();
+            if (chosen && pauses) t.game.Choose(Verb::PauseOrResume);
             EXPECT_EQ(Running(t), running);
         }
 }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Call;
 using game::Phase;
@@ -159,7 +161,7 @@ TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
     t.RunToFencing();
 
     // New Game in the middle of a phrase: nothing of the old bout ticks on.
-    t.game.NewGame();
+    t.game.Choose(Verb::NewGame);
     for (const char* timer :
          {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock", "TimerLight"})
         EXPECT_FALSE(t.Timer(timer).Enabled()) << timer;
@@ -182,7 +184,7 @@ TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
 
 TEST(Referee, GameOverFollowsTheRulingThatReachesMaxHitsAlsoThroughARedCard) {
     BoutTable t;
-    t.game.SetTarget(5);
+    t.game.Choose({Verb::SetTarget, 5});
     t.StartPlayersBout();
     for (int i = 0; i < 4; ++i) {
         t.Hit(Side::Left);
@@ -208,7 +210,7 @@ TEST(Referee, GameOverFollowsTheRulingThatReachesMaxHitsAlsoThroughARedCard) {
 
     // Four hits to the left, a warning to the right, then its red card gives the fifth.
     BoutTable red;
-    red.game.SetTarget(5);
+    red.game.Choose({Verb::SetTarget, 5});
     red.StartPlayersBout();
     red.Score(Side::Left, 4);
     red.Pass(Side::Right);
@@ -222,7 +224,7 @@ TEST(Referee, GameOverFollowsTheRulingThatReachesMaxHitsAlsoThroughARedCard) {
 
 TEST(Referee, TimeOutOvertakesAHitInTheLastSecond) {
     BoutTable t;
-    t.game.SetTarget(5);
+    t.game.Choose({Verb::SetTarget, 5});
     ASSERT_TRUE(t.View().menu.timed);
     t.StartPlayersBout();
     // The fencers stand while the clock reaches 0:00.

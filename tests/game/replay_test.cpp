@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using platform::headless::HeadlessPlatform;
 
@@ -31,7 +33,7 @@ Recorded RecordDemonstration() {
         if (r.shown.empty() || r.shown.back() != picture) r.shown.push_back(picture);
     });
     game.Start();
-    game.SetTarget(5);
+    game.Choose({Verb::SetTarget, 5});
     while (game.LastReplay().empty() && form.scheduler.RunNext()) {
     }
     r.file.assign(game.LastReplay().begin(), game.LastReplay().end());

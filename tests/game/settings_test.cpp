@@ -15,6 +15,8 @@
 #include <string>
 #include <variant>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::ControlMode;
 using game::Strength;
@@ -69,7 +71,7 @@ TEST(Settings, StoredValuesSetTheOptionsAndTheMarks) {
 
     // First to 7: the timed bout lasts 7 x 3 / 5 = 4 minutes.
     Started seven({{"MaxHits", 7}});
-    seven.game.NewGame();
+    seven.game.Choose(Verb::NewGame);
     EXPECT_EQ(game::ClockCaption(seven.game.View().clock.secondsLeft), "4:00");
 }
 
@@ -150,14 +152,14 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
     {
         game::Game game(form.Services());
         game.Start();
-        game.SetTarget(5);
-        game.ToggleTimed();
-        game.ChooseLevel(game::kLevels[4]);
+        game.Choose({Verb::SetTarget, 5});
+        game.Choose(Verb::ToggleTimed);
+        game.Choose({Verb::ChooseLevel, game::kLevels[4].number});
         // "2 Player" keeps the level chosen before it, and keyboard control; neither it nor
         // the sound is stored.
-        game.ChooseTwoPlayers();
-        game.ToggleSound();
-        game.TogglePauseWhenInactive();
+        game.Choose(Verb::ChooseTwoPlayers);
+        game.Choose(Verb::ToggleSound);
+        game.Choose(Verb::TogglePauseWhenInactive);
         // A demonstration plays at the Champion's strength; the choice is what is stored.
         form.scheduler.RunFor(20'000);
         ASSERT_TRUE(game::GameProbe(game).Demonstrating());
@@ -182,8 +184,8 @@ TEST(Settings, ClosingStoresTheChosenLevelInItsOrderAndAStartReadsItBack) {
     // Two windows on one store keep each other's changes, whichever closes last.
     game::Game other(next.form.Services());
     other.Start();
-    next.game.SetTarget(10);
-    other.SetControl(ControlMode::Mouse);
+    next.game.Choose({Verb::SetTarget, 10});
+    other.Choose({Verb::SetControl, ControlMode::Mouse});
     ASSERT_TRUE(next.game.SaveOptions());
     ASSERT_TRUE(other.SaveOptions());
     EXPECT_EQ(next.form.store.values.at("MaxHits"), MemoryStore::Value(10));

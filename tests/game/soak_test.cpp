@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using namespace pistework::testing;
 
@@ -52,11 +54,12 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
         Piste p((1'700'000'000 + std::int64_t{run} * 13) * 1000 + below(1000));
         const Mode mode = static_cast<Mode>(run % 3);
         if (mode == Mode::TwoPlayer) p.TwoPlayers();
-        if (mode == Mode::Computer && below(2)) p.game.SetControl(game::ControlMode::Keyboard);
+        if (mode == Mode::Computer && below(2))
+            p.game.Choose({Verb::SetControl, game::ControlMode::Keyboard});
         p.probe.SetDemonstrating(mode == Mode::Demonstration);
         p.SetStrength(8 + below(5));
         p.timerLeft.SetInterval(mode == Mode::TwoPlayer ? 100 : 80 + 10 * below(5));
-        if (below(2)) p.game.ToggleSound();
+        if (below(2)) p.game.Choose(Verb::ToggleSound);
         // Offences depend on how long ago the last pass was; let some phrases start soon after.
         p.FenceSeconds(below(20));
 
@@ -89,7 +92,7 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
             while (sane && !p.Halted() && p.form.scheduler.Now() < end) {
                 game::Fencer& f = p.F(below(2) ? Side::Right : Side::Left);
                 const int how = below(4); // a key, a command or nothing
-                if (how == 0) p.game.KeyTyped(keys[static_cast<std::size_t>(below(16))]);
+                if (how == 0) TypeKey(p.game, keys[static_cast<std::size_t>(below(16))]);
                 if (how == 1) (f.*kCommands[static_cast<std::size_t>(below(6))])();
                 p.form.scheduler.RunUntilTrue(check, below(250));
             }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using namespace pistework::testing;
 
@@ -94,7 +96,7 @@ TEST(SoundCues, AHitDingsAndACaughtParryClashesOnlyWithSoundOn) {
         SCOPED_TRACE(k.name);
         Piste p;
         p.TwoPlayers();
-        if (k.soundOn) p.game.ToggleSound();
+        if (k.soundOn) p.game.Choose(Verb::ToggleSound);
         if (!k.filesExist) p.form.sound.existingFiles.clear();
 
         ASSERT_TRUE(Fence(p, k.event)) << "a silent cue must not change the fencing";

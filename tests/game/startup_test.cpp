@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using pistework::game::Verb;
+
 using namespace pistework;
 using game::Lamp;
 using game::Side;
@@ -46,16 +48,16 @@ TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
                                       .pauseWhenInactive = false}));
 
     // Keys and pads between bouts move nobody and show no prompt either.
-    game.SetControl(game::ControlMode::Keyboard);
-    game.KeyTyped(options.keysRight.front());
-    game.PadCommand(Side::Right, game::FencerCommand::Advance);
+    game.Choose({Verb::SetControl, game::ControlMode::Keyboard});
+    TypeKey(game, options.keysRight.front());
+    game.Command(game::CommandSource::Pad, Side::Right, game::FencerCommand::Advance);
     EXPECT_FALSE(v.startPrompt);
 }
 
 TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
     pistework::testing::Piste p;
     const game::MenuView& menu = p.game.View().menu;
-    p.game.ChooseLevel(game::kChampion);
+    p.game.Choose({Verb::ChooseLevel, game::kChampion.number});
     EXPECT_EQ(menu.level, game::kChampion.number);
     EXPECT_EQ(p.game.Options().chosen, game::kChampion.strength);
     EXPECT_EQ(menu.control, game::ControlMode::Mouse) << "other submenus keep their own marks";
@@ -70,8 +72,8 @@ TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
     // A level after "2 Player" puts the computer back on the left, at the level's pace.
     for (const game::Level& level : game::kLevels) {
         p.TwoPlayers();
-        p.game.ChooseLevel(level);
-        p.game.NewGame();
+        p.game.Choose({Verb::ChooseLevel, level.number});
+        p.game.Choose(Verb::NewGame);
         EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.menuItem;
         EXPECT_EQ(menu.level, level.number);
         EXPECT_EQ(p.timerLeft.Interval(), level.strength.tickMs) << level.menuItem;

@@ -233,8 +233,8 @@ BoutResult FenceBout(const BoutSetup& setup) {
     game::Game game(platform.Services());
     game::GameProbe probe(game);
     game.Start();
-    game.SetTarget(setup.target);
-    if (game.Options().timed != setup.timed) game.ToggleTimed();
+    game.Choose({game::Verb::SetTarget, setup.target});
+    if (game.Options().timed != setup.timed) game.Choose(game::Verb::ToggleTimed);
     probe.SetDemonstrationStrengths({setup.left, setup.right});
 
     // Left idle, the game starts a demonstration bout by itself; the bout is over at

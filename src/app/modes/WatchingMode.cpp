@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/modes/WatchingMode.h"
+
+#include "app/MainWindow.h"
+
+#include <QFile>
+#include <QKeyEvent>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
+#include <span>
+
+namespace pistework::app {
+
+namespace {
+
+QString ReplayProblem(game::ReplayError error) {
+    switch (error) {
+    case game::ReplayError::TooLarge:
+        return MainWindow::tr("It is larger than any replay.");
+    case game::ReplayError::NotAReplay:
+        return MainWindow::tr("It is not a Pistework replay.");
+    case game::ReplayError::NewerVersion:
+        return MainWindow::tr("It was saved by a newer Pistework.");
+    case game::ReplayError::Truncated:
+        return MainWindow::tr("It ends too soon: it may not have been copied whole.");
+    case game::ReplayError::Damaged:
+    case game::ReplayError::None:
+        break;
+    }
+    return MainWindow::tr("It is damaged.");
+}
+
+// The bytes of a replay at `path`, at most one byte more than any replay; none when it cannot
+// be read. Only a regular file is read: a FIFO or a device would hang the game or never end.
+// Opened without blocking and looked at once open, so nothing can be swapped in between.
+std::optional<QByteArray> ReadReplayFile(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat about {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &about) == 0 && S_ISREG(about.st_mode)) {
+        QByteArray read(static_cast<qsizetype>(game::kMaxReplayFileBytes) + 1, Qt::Uninitialized);
+        qsizetype got = 0;
+        ssize_t n = 0;
+        while (got < read.size() &&
+               (n = ::read(fd, read.data() + got, static_cast<std::size_t>(read.size() - got))) > 0)
+            got += n;
+        if (n >= 0) bytes = read.left(got);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+} // namespace
+
+std::unique_ptr<WatchingMode> WatchingMode::Open(MainWindow& window, const QByteArray& path) {
+    // Only shown: a name in bytes that are not the locale's still opens.
+    const QString fileName = QFile::decodeName(path);
+    const std::optional<QByteArray> bytes = ReadReplayFile(path);
+    if (!bytes) {
+        window.Warn(MainWindow::tr("The replay %1 could not be opened.").arg(fileName));
+        return nullptr;
+    }
+    auto replay = std::make_unique<game::Replay>();
+    const game::ReplayError error =
+        game::DecodeReplay(std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                                     static_cast<std::size_t>(bytes->size())),
+                           *replay);
+    if (error != game::ReplayError::None) {
+        window.Warn(MainWindow::tr("The replay %1 cannot be shown.\n\n%2")
+                        .arg(fileName, ReplayProblem(error)));
+        return nullptr;
+    }
+    qCDebug(lcMenu).noquote() << "replay" << fileName;
+    return std::make_unique<WatchingMode>(window, std::move(replay));
+}
+
+WatchingMode::WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> watched)
+    : WindowMode(window), hold(window.Game()), replay(std::move(watched)),
+      player(*replay, window.Timers(), window.Clock()) {
+    player.SetOnPicture([this](const game::ReplayPicture& picture) {
+        shown = picture;
+        Redraw();
+    });
+    player.Start();
+}
+
+WatchingMode::~WatchingMode() {
+    qCDebug(lcMenu).noquote() << "replay ended";
+}
+
+WindowMode::Outcome WatchingMode::Key(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_F2:
+        return Outcome::Leave;
+    case Qt::Key_F3:
+        player.TogglePause();
+        Redraw();
+        return Outcome::Taken;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_4:
+        player.SetSpeed(key.key() - Qt::Key_0);
+        return Outcome::Taken;
+    default:
+        // No fencer's key reaches the held game.
+        return !key.text().isEmpty() && key.text().at(0).isPrint() ? Outcome::Taken
+                                                                   : Outcome::Passed;
+    }
+}
+
+WindowMode::Outcome WatchingMode::Choose(layout::MenuCommand command) {
+    if (command == layout::MenuCommand::NewGame) return Outcome::Leave;
+    if (command != layout::MenuCommand::PauseOrResume) return Outcome::Passed;
+    player.TogglePause();
+    Redraw();
+    return Outcome::Taken;
+}
+
+void WatchingMode::Redraw() {
+    game::BoutView view = shown.Over(window.Game().View());
+    view.menu.paused = player.Paused();
+    window.DrawBoard(view);
+}
+
+QString WatchingMode::Title() const {
+    return player.Paused()
+               ? MainWindow::tr("Replay, paused: F3 plays on, Esc or F2 returns to the game")
+               : MainWindow::tr("Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 "
+                                "returns to the game")
+                     .arg(player.Speed());
+}
+
+} // namespace pistework::app

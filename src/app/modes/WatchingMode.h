@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Watching a replay in the window, the game held meanwhile: F3 pauses it, 1, 2 and 4 set its
+// speed, Esc or F2 returns to the game. Watching changes no option.
+
+#include "app/modes/WindowMode.h"
+#include "game/Replay.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+namespace pistework::app {
+
+class WatchingMode : public WindowMode {
+public:
+    // The replay in the file at `path` (its name as the system has it); none, said once and
+    // plainly, when the file cannot be read or is no replay.
+    static std::unique_ptr<WatchingMode> Open(MainWindow& window, const QByteArray& path);
+    WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> replay);
+    ~WatchingMode() override;
+
+    layout::Mode Kind() const override { return layout::Mode::Watching; }
+    Outcome Key(const QKeyEvent& key) override;
+    Outcome Choose(layout::MenuCommand command) override;
+    // A replay takes no fencer's command.
+    void Fence(game::CommandSource, game::Side, game::FencerCommand) override {}
+    bool ShowsGame() const override { return false; }
+    void Redraw() override;
+    QString Title() const override;
+
+private:
+    game::PlayHold hold;
+    std::unique_ptr<game::Replay> replay;
+    game::ReplayPlayer player;
+    game::ReplayPicture shown;
+};
+
+} // namespace pistework::app
