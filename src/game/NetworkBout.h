@@ -110,7 +110,6 @@ public:
     void PauseOrResume();
     void Leave();
     bool Begun() const { return begun; }
-    const net::Picture& Shown() const { return shown; }
     const NetworkLink& Link() const { return link; }
 
 private:

@@ -14,8 +14,9 @@ NetworkDoor::NetworkDoor(Game& game, platform::TimerSource& timers, const platfo
 NetworkDoor::~NetworkDoor() = default;
 
 std::size_t NetworkDoor::Waiting() const {
-    return static_cast<std::size_t>(std::count_if(
-        knocks.begin(), knocks.end(), [this](auto& k) { return !k->ended && k.get() != bout; }));
+    return static_cast<std::size_t>(
+        std::count_if(visitors.begin(), visitors.end(),
+                      [this](auto& k) { return !k->ended && k.get() != bout; }));
 }
 
 void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
@@ -24,8 +25,8 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
     if (!shut && !bout && Waiting() >= kMostWaiting) {
         // The door is full: the one that has waited longest without a word, if past its time,
         // makes room. The clock may step; that only frees a place sooner or later.
-        Knock* oldest = nullptr;
-        for (const auto& k : knocks)
+        Visitor* oldest = nullptr;
+        for (const auto& k : visitors)
             if (!k->ended && (!oldest || k->came < oldest->came)) oldest = k.get();
         if (oldest && now - oldest->came >= kHelloMs) oldest->host->TurnAway();
         Sweep();
@@ -36,8 +37,8 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
         connection->Close();
         return;
     }
-    auto knock = std::make_unique<Knock>();
-    Knock& k = *knock;
+    auto visitor = std::make_unique<Visitor>();
+    Visitor& k = *visitor;
     k.connection = std::move(connection);
     k.came = now;
     k.host = std::make_unique<NetworkHost>(game, *k.connection, timers, clock, code);
@@ -46,33 +47,33 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
     k.host->SetOnCommand([this](FencerCommand command) {
         if (onCommand) onCommand(command);
     });
-    knocks.push_back(std::move(knock));
+    visitors.push_back(std::move(visitor));
 }
 
-void NetworkDoor::Begin(Knock& winner) {
+void NetworkDoor::Begin(Visitor& winner) {
     bout = &winner;
-    for (const auto& k : knocks)
+    for (const auto& k : visitors)
         if (!k->ended && k.get() != bout) k->host->TurnAway();
     if (onBegin) onBegin();
 }
 
-void NetworkDoor::Ended(Knock& knock, Ending why, bool begun) {
-    knock.ended = true;
+void NetworkDoor::Ended(Visitor& visitor, Ending why, bool begun) {
+    visitor.ended = true;
     if (onEnd) onEnd(why, begun);
     if (begun || why != Ending::WrongCode || shut || ++wrongCodes < kMostWrongCodes) return;
     shut = true;
-    for (const auto& k : knocks)
+    for (const auto& k : visitors)
         if (!k->ended) k->host->Leave();
     if (onShut) onShut();
 }
 
-// Only from outside a knock's own handlers: the ended ones go, but the bout's stays to the end.
+// Only from outside a visitor's own handlers: the ended ones go, but the bout's stays to the end.
 void NetworkDoor::Sweep() {
-    std::erase_if(knocks, [this](const auto& k) { return k->ended && k.get() != bout; });
+    std::erase_if(visitors, [this](const auto& k) { return k->ended && k.get() != bout; });
 }
 
 void NetworkDoor::Leave() {
-    for (const auto& k : knocks)
+    for (const auto& k : visitors)
         if (!k->ended) k->host->Leave();
 }
 

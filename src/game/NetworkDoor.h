@@ -56,23 +56,23 @@ public:
     platform::Connection* Connection() const { return bout ? bout->connection.get() : nullptr; }
 
 private:
-    struct Knock {
+    struct Visitor {
         std::unique_ptr<platform::Connection> connection;
         std::unique_ptr<NetworkHost> host;
         std::int64_t came;
         bool ended = false;
     };
-    void Begin(Knock& winner);
-    void Ended(Knock& knock, net::Ending why, bool begun);
+    void Begin(Visitor& winner);
+    void Ended(Visitor& visitor, net::Ending why, bool begun);
     void Sweep();
 
     Game& game;
     platform::TimerSource& timers;
     const platform::Clock& clock;
     int code;
-    // Held by pointer: a knock's handlers refer to it while the list grows.
-    std::vector<std::unique_ptr<Knock>> knocks;
-    Knock* bout = nullptr;
+    // Held by pointer: a visitor's handlers refer to it while the list grows.
+    std::vector<std::unique_ptr<Visitor>> visitors;
+    Visitor* bout = nullptr;
     int wrongCodes = 0;
     bool shut = false;
     OnNetworkEnd onEnd;

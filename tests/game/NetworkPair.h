@@ -52,6 +52,7 @@ struct NetworkPair {
     std::unique_ptr<NetworkGuest> joining;
     std::optional<net::Ending> hostEnded, guestEnded;
     std::vector<net::Picture> guestSaw;
+    net::Picture GuestShows() const { return guestSaw.empty() ? net::Picture{} : guestSaw.back(); }
 };
 
 } // namespace pistework::game

@@ -71,7 +71,7 @@ std::optional<FencerCommand> Attack(const ReplayPicture& seen, int& done) {
 }
 // The guest's beat: a command it sends reaches the host's link one delay later, not sooner.
 bool GuestBeat(NetworkPair& p, int& done) {
-    const auto command = Attack(p.joining->Shown().picture, done);
+    const auto command = Attack(p.GuestShows().picture, done);
     if (command) p.joining->Command(*command);
     const std::uint64_t sent = p.joining->Link().BytesSent();
     p.form.scheduler.RunFor(kDelayMs - 1);
@@ -237,7 +237,7 @@ TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {
                 time.RunFor(kDelayMs);
                 EXPECT_EQ(p.host.View().menu.paused, paused);
                 time.RunFor(kDelayMs);
-                EXPECT_EQ(p.joining->Shown().paused, paused);
+                EXPECT_EQ(p.GuestShows().paused, paused);
             }
         }
         time.RunFor(kBeatMs);
@@ -325,8 +325,7 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         EXPECT_EQ(p.host.View().networkEnded, p.door.Begun() ? p.hostEnded : std::nullopt);
         EXPECT_EQ(p.guest.View().networkEnded, p.joining->Begun() ? p.guestEnded : std::nullopt);
         // The guest keeps the bout's last score on show, as the host does.
-        EXPECT_TRUE(!p.joining->Begun() ||
-                    p.guest.View().scores == p.joining->Shown().picture.scores);
+        EXPECT_TRUE(!p.joining->Begun() || p.guest.View().scores == p.GuestShows().picture.scores);
         // The guest's own game goes on to a demonstration 15 s later, as the host's does.
         first[0] = first[1] = std::nullopt;
         time.RunFor(15'000 + 3'000); // the salute, then the first call

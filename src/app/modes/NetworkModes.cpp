@@ -117,7 +117,7 @@ bool JoiningMode::Wait(NetService& network, const QString& address, int code, bo
     window.Game().WhileHeld([&] {
         dialogs::JoinDialog knocking(&window, network, address, code,
                                      [this](std::unique_ptr<NetConnection> made, int given) {
-                                         Knock(std::move(made), given);
+                                         Connected(std::move(made), given);
                                      });
         dialog = &knocking;
         if (now) knocking.Join();
@@ -126,8 +126,9 @@ bool JoiningMode::Wait(NetService& network, const QString& address, int code, bo
     return guest && guest->Begun();
 }
 
-void JoiningMode::Knock(std::unique_ptr<NetConnection> made, int code) {
-    // A knock refused before is let go first: its link is the one that points at its connection.
+void JoiningMode::Connected(std::unique_ptr<NetConnection> made, int code) {
+    // A connection refused before is let go first: its link is the one that points at its
+    // connection.
     guest.reset();
     connection = std::move(made);
     guest = std::make_unique<game::NetworkGuest>(window.Game(), *connection, window.Timers(),

@@ -68,7 +68,8 @@ public:
 
 private:
     bool Fencing() const { return guest && guest->Begun() && !guest->Link().Ended(); }
-    void Knock(std::unique_ptr<NetConnection> made, int code);
+    // The join dialog made a connection for `code`: the guest says hello on it.
+    void Connected(std::unique_ptr<NetConnection> made, int code);
     void Send(game::FencerCommand command);
 
     std::unique_ptr<NetConnection> connection;
