@@ -4,7 +4,7 @@
 // answered as the window would, and the passing of time. After every step the bout view must
 // be one the window can draw.
 
-#include "app/Layout.h"
+#include "common/Menu.h"
 #include "game/Game.h"
 #include "game/GameProbe.h"
 #include "game/Geometry.h"
@@ -25,8 +25,8 @@
 #include <vector>
 
 using namespace pistework;
-using app::layout::MenuCommand;
 using game::Side;
+using layout::MenuCommand;
 using platform::headless::HeadlessPlatform;
 
 namespace {
@@ -223,7 +223,7 @@ private:
         };
         static const std::vector<MenuCommand> items = [] {
             std::vector<MenuCommand> all;
-            for (const auto& entry : app::layout::kMenu)
+            for (const auto& entry : layout::kMenu)
                 if (entry.command != None) all.push_back(entry.command);
             return all;
         }();

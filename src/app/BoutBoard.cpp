@@ -2,8 +2,8 @@
 #include "app/BoutBoard.h"
 
 #include "app/Accessibility.h"
-#include "app/CallTexts.h"
 #include "app/QtServices.h"
+#include "common/CallTexts.h"
 #include "game/Actions.h"
 #include "game/BoutRules.h"
 

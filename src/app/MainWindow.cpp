@@ -2,9 +2,9 @@
 #include "app/MainWindow.h"
 
 #include "app/Accessibility.h"
-#include "app/CallTexts.h"
 #include "app/PadInput.h"
-#include "app/Translations.h"
+#include "common/CallTexts.h"
+#include "common/Translated.h"
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
