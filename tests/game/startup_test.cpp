@@ -72,9 +72,9 @@ TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
         p.TwoPlayers();
         p.game.ChooseLevel(level);
         p.game.NewGame();
-        EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.menuItem;
+        EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.text;
         EXPECT_EQ(menu.level, level.number);
-        EXPECT_EQ(p.timerLeft.Interval(), level.strength.tickMs) << level.menuItem;
+        EXPECT_EQ(p.timerLeft.Interval(), level.strength.tickMs) << level.text;
     }
 }
 
