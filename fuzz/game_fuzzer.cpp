@@ -4,8 +4,8 @@
 // answered as the window would, and the passing of time. After every step the bout view must
 // be one the window can draw.
 
-#include "app/Layout.h"
-#include "app/MenuRules.h"
+#include "common/Menu.h"
+#include "common/MenuRules.h"
 #include "game/Game.h"
 #include "game/GameProbe.h"
 #include "game/Geometry.h"
@@ -26,8 +26,8 @@
 #include <vector>
 
 using namespace pistework;
-using app::layout::MenuCommand;
 using game::Side;
+using layout::MenuCommand;
 using platform::headless::HeadlessPlatform;
 
 namespace {
@@ -209,7 +209,7 @@ private:
         };
         static const std::vector<MenuCommand> items = [] {
             std::vector<MenuCommand> all;
-            for (const auto& entry : app::layout::kMenu)
+            for (const auto& entry : layout::kMenu)
                 if (entry.command != None) all.push_back(entry.command);
             return all;
         }();
@@ -219,10 +219,9 @@ private:
         if (game->Options().remoteLeft) {
             if (chosen == NewGame || chosen == Exit)
                 game->EndNetworkBout(game::NetworkEnding::Left);
-            if (chosen == NewGame || !app::layout::Allows(chosen, app::layout::Mode::Hosting))
-                return;
+            if (chosen == NewGame || !layout::Allows(chosen, layout::Mode::Hosting)) return;
         }
-        if (const auto& choice = app::layout::Rule(chosen).choice) return game->Choose(*choice);
+        if (const auto& choice = layout::Rule(chosen).choice) return game->Choose(*choice);
         const auto command = own.find(chosen);
         Require(command != own.end(), "a menu item the fuzzer cannot choose");
         command->second(*this);

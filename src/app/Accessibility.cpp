@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Accessibility.h"
 
-#include "app/Translations.h"
+#include "common/Translated.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

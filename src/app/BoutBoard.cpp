@@ -2,9 +2,9 @@
 #include "app/BoutBoard.h"
 
 #include "app/Accessibility.h"
-#include "app/CallTexts.h"
 #include "app/QtServices.h"
-#include "app/Translations.h"
+#include "common/CallTexts.h"
+#include "common/Translated.h"
 #include "dialogs/Style.h"
 #include "game/Actions.h"
 #include "game/BoutRules.h"

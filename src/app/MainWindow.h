@@ -21,9 +21,11 @@
 
 class QGraphicsView;
 
-namespace pistework::app {
-
+namespace pistework {
 class NetService;
+} // namespace pistework
+
+namespace pistework::app {
 
 inline constexpr int kClientWidth = 498;
 inline constexpr int kClientHeight = 270;

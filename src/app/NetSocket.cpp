@@ -237,7 +237,7 @@ public:
 } // namespace
 } // namespace pistework::app
 
-extern "C" Q_DECL_EXPORT pistework::app::NetService* pistework_NetService() {
+extern "C" Q_DECL_EXPORT pistework::NetService* pistework_NetService() {
     static pistework::app::TcpService service;
     return &service;
 }

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Translations.h"
 
-#include "app/CallTexts.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
-#include <string>
 
 namespace pistework::app {
 
@@ -48,19 +44,6 @@ QString LoadTranslations(QCoreApplication& app) {
         return language;
     }
     return {};
-}
-
-QString Translated(const char* context, std::string_view text) {
-    if (text.empty()) return {};
-    return QCoreApplication::translate(context, std::string(text).c_str());
-}
-
-QString TranslatedCallText(game::RefereeCall said) {
-    return Translated("Referee", CallText(said));
-}
-
-QString TranslatedNetworkEnding(game::NetworkEnding ending) {
-    return Translated("Network", NetworkEndingText(ending));
 }
 
 } // namespace pistework::app

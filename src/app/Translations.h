@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <string_view>
-
 class QCoreApplication;
 
 namespace pistework::app {
@@ -15,8 +13,5 @@ namespace pistework::app {
 // none when that language is English or the game does not speak it. Returns the language
 // loaded ("fr"), or an empty string.
 QString LoadTranslations(QCoreApplication& app);
-
-// A text marked with QT_TRANSLATE_NOOP(context, ...) in a layout table, in the player's language.
-QString Translated(const char* context, std::string_view text);
 
 } // namespace pistework::app

@@ -2,7 +2,7 @@
 #include "app/WindowMenu.h"
 
 #include "app/QtServices.h"
-#include "app/Translations.h"
+#include "common/Translated.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // options the game publishes, each change of a mark logged, and each item enabled where the
 // menu's rules allow it.
 
-#include "app/MenuRules.h"
+#include "common/MenuRules.h"
 #include "game/BoutView.h"
 
 #include <functional>

@@ -2,7 +2,6 @@
 #include "dialogs/AboutDialog.h"
 
 #include "dialogs/Style.h"
-#include "dialogs/TextLabels.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -21,10 +20,9 @@ QString Text(std::string_view text) {
 // A web address that opens when clicked, drawn the way links are drawn.
 class LinkLabel : public QLabel {
 public:
-    LinkLabel(QWidget* parent, const char* name, std::string_view address, int top,
-              std::function<void()> click)
-        : QLabel(Text(address), parent), click(std::move(click)) {
-        setObjectName(QString::fromLatin1(name));
+    LinkLabel(QWidget* parent, const PlacedText& placed, std::function<void()> click)
+        : QLabel(Text(placed.link), parent), click(std::move(click)) {
+        setObjectName(QString::fromLatin1(placed.name));
         setAttribute(Qt::WA_TranslucentBackground);
         QFont underlined = font();
         underlined.setUnderline(true);
@@ -36,7 +34,8 @@ public:
         setAccessibleDescription(AboutDialog::tr("Opens in your web browser"));
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Only the address itself answers a click, not the blank beside it.
-        setGeometry(24, top, sizeHint().width(), 14);
+        setGeometry(placed.geometry.x(), placed.geometry.y(), sizeHint().width(),
+                    placed.geometry.height());
     }
 
 protected:
@@ -53,46 +52,54 @@ private:
 
 // Client 356 x 213. In DejaVu Sans, Label2, Label3 and Label4 each need one line more than
 // at the first size; the window keeps its width and grows 39 px: 33 for those lines, 6 to
-// keep Label2 apart from Label3 as before. What follows moves down by as much.
+// keep Label2 apart from Label3 as before. What follows moves down by as much. A link is as
+// wide as its address.
+const std::array<PlacedText, 7> AboutDialog::kTexts{{
+    {"Label1",
+     QT_TRANSLATE_NOOP("pistework::dialogs::AboutDialog",
+                       "The Brackenmoor Fencing Association organises local fencing "
+                       "competitions and courses within the county of Brackenmoor."),
+     {8, 8, 340, 32}},
+    {"Label2",
+     QT_TRANSLATE_NOOP("pistework::dialogs::AboutDialog",
+                       "It is responsible for the distribution of fencing information "
+                       "within the county and for liason between Valdmark and the clubs "
+                       "in the Area"),
+     {8, 40, 340, 39}},
+    {"Label3",
+     QT_TRANSLATE_NOOP("pistework::dialogs::AboutDialog",
+                       "For further information about fencing in Brackenmoor, visit our "
+                       "website at: "),
+     {8, 85, 340, 26}},
+    {"LabelTalbrook", "", {24, 111, 0, 14}, game::kAssociationAddress},
+    {"Label4",
+     QT_TRANSLATE_NOOP("pistework::dialogs::AboutDialog",
+                       "For further information of clubs in your own area contact "
+                       "Valdmark on"),
+     {8, 130, 340, 26}},
+    {"LabelValdmark", "", {24, 156, 0, 14}, game::kFederationAddress},
+    {"Label7",
+     QT_TRANSLATE_NOOP("pistework::dialogs::AboutDialog", "or your own national federation"),
+     {8, 170, 240, 16}},
+}};
+
 AboutDialog::AboutDialog(QWidget* owner, platform::Launcher& launcher,
                          game::Environment environment)
     : QDialog(owner, kFixedDialog), launcher(launcher), environment(std::move(environment)) {
     SetUpFixedDialog(*this, "FormAbout", tr("About B.K.S."), {356, 213});
-
-    WrappedLabel(this, "Label1",
-                 tr("The Brackenmoor Fencing Association organises local fencing "
-                    "competitions and courses within the county of Brackenmoor."),
-                 {8, 8, 340, 32});
-    WrappedLabel(this, "Label2",
-                 tr("It is responsible for the distribution of fencing information "
-                    "within the county and for liason between Valdmark and the clubs "
-                    "in the Area"),
-                 {8, 40, 340, 39});
-    WrappedLabel(this, "Label3",
-                 tr("For further information about fencing in Brackenmoor, visit our "
-                    "website at: "),
-                 {8, 85, 340, 26});
-    new LinkLabel(this, "LabelTalbrook", game::kAssociationAddress, 111,
-                  [this] { LabelTalbrookClick(); });
-    WrappedLabel(this, "Label4",
-                 tr("For further information of clubs in your own area contact "
-                    "Valdmark on"),
-                 {8, 130, 340, 26});
-    new LinkLabel(this, "LabelValdmark", game::kFederationAddress, 156,
-                  [this] { LabelValdmarkClick(); });
-    WrappedLabel(this, "Label7", tr("or your own national federation"), {8, 170, 240, 16});
-
+    for (const PlacedText& placed : kTexts) {
+        if (placed.link.empty())
+            WrappedLabel(this, placed.name, tr(placed.text), placed.geometry);
+        else
+            new LinkLabel(this, placed, [this, address = placed.link] { Open(address); });
+    }
     CloseButton(*this, {284, 180, 64, 25});
 }
 
 // The browser starts on its own: the dialog and the game go on at once, and a browser that
 // cannot start shows nothing.
-void AboutDialog::LabelTalbrookClick() {
-    game::OpenPage(launcher, environment, game::kAssociationAddress);
-}
-
-void AboutDialog::LabelValdmarkClick() {
-    game::OpenPage(launcher, environment, game::kFederationAddress);
+void AboutDialog::Open(std::string_view address) {
+    game::OpenPage(launcher, environment, address);
 }
 
 } // namespace pistework::dialogs

@@ -2,10 +2,14 @@
 #pragma once
 // "About B.K.S.": who the association is, with links to its site and the federation's.
 
+#include "dialogs/TextLabels.h"
 #include "game/Browser.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
+
+#include <array>
+#include <string_view>
 
 namespace pistework::dialogs {
 
@@ -17,10 +21,12 @@ public:
     AboutDialog(QWidget* owner, platform::Launcher& launcher,
                 game::Environment environment = game::ProcessEnvironment);
 
-    void LabelTalbrookClick();
-    void LabelValdmarkClick();
+    // Its texts and links, top to bottom, as it is built from them.
+    static const std::array<PlacedText, 7> kTexts;
 
 private:
+    void Open(std::string_view address);
+
     platform::Launcher& launcher;
     game::Environment environment;
 };

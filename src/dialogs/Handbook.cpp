@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/Handbook.h"
 
-#include "app/CallTexts.h"
-#include "app/Layout.h"
+#include "common/CallTexts.h"
+#include "common/Colours.h"
+#include "common/Menu.h"
+#include "common/Translated.h"
 #include "game/Actions.h"
 #include "game/KeyLayout.h"
 #include "game/Levels.h"
 #include "game/Network.h"
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QPainter>
 
 #include <array>
@@ -21,20 +22,13 @@ namespace {
 using game::Call;
 using game::Side;
 
-// The text of a call as the window shows it; the one place the handbook reads the call table.
-QString ShownCall(game::RefereeCall call) {
-    return QCoreApplication::translate("Referee", app::CallText(call).c_str());
-}
-
 QString Escaped(const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
 }
 
 // A menu item as the menu shows it, without its access-key mark.
-QString MenuCaption(app::layout::MenuCommand command) {
-    const std::string_view caption = app::layout::Menu(command).caption;
-    return QCoreApplication::translate("Menu", std::string(caption).c_str())
-        .remove(QLatin1Char('&'));
+QString MenuCaption(layout::MenuCommand command) {
+    return Translated("Menu", layout::Menu(command).caption).remove(QLatin1Char('&'));
 }
 
 // The poses the handbook shows, all of the player's fencer on the right.
@@ -96,7 +90,7 @@ QImage Drawn(const std::string& resource) {
     figure = figure.adjusted(-4, -4, 4, 4).intersected(sprite.rect());
     const QImage cut = sprite.copy(figure);
     const QImage scaled = cut.scaled(cut.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    const auto green = app::layout::kWindowGreen;
+    const auto green = layout::kWindowGreen;
     QImage out(scaled.size(), QImage::Format_RGB32);
     out.fill(QColor(green.r, green.g, green.b));
     QPainter painter(&out);
@@ -239,8 +233,8 @@ QString Calls() {
     for (int code = static_cast<int>(Call::Engarde); code <= static_cast<int>(Call::GameOver);
          ++code) {
         const auto call = static_cast<Call>(code);
-        const QString left = ShownCall({call, Side::Left});
-        const QString right = ShownCall({call, Side::Right});
+        const QString left = TranslatedCallText({call, Side::Left});
+        const QString right = TranslatedCallText({call, Side::Right});
         QString shown = QStringLiteral("<b>%1</b>").arg(Escaped(left));
         if (right != left) shown += QStringLiteral("<br><b>%1</b>").arg(Escaped(right));
         rows += Row({shown, Meaning(call).toHtmlEscaped()});
@@ -284,8 +278,8 @@ QString Levels() {
     QString rows =
         HeaderRow({Handbook::tr("Level"), Handbook::tr("Speed (ms)"), Handbook::tr("Range")});
     for (std::size_t i = 0; i < game::kLevels.size(); ++i) {
-        const auto command = static_cast<app::layout::MenuCommand>(
-            static_cast<int>(app::layout::MenuCommand::Level1) + static_cast<int>(i));
+        const auto command = static_cast<layout::MenuCommand>(
+            static_cast<int>(layout::MenuCommand::Level1) + static_cast<int>(i));
         const game::Strength& strength = game::kLevels[i].strength;
         rows += Row({MenuCaption(command).toHtmlEscaped(), QString::number(strength.tickMs),
                      QString::number(strength.range)});
@@ -299,12 +293,12 @@ QString Levels() {
                      "from %2 ms to %3 ms, Reaction Time the range from %4 to %5; both move "
                      "right towards a stronger opponent. A custom opponent keeps no best "
                      "results, nor does a %6 bout.")
-            .arg(MenuCaption(app::layout::MenuCommand::Custom))
+            .arg(MenuCaption(layout::MenuCommand::Custom))
             .arg(weakest.tickMs)
             .arg(strongest.tickMs)
             .arg(weakest.range)
             .arg(strongest.range)
-            .arg(MenuCaption(app::layout::MenuCommand::TwoPlayers)));
+            .arg(MenuCaption(layout::MenuCommand::TwoPlayers)));
     return html;
 }
 
@@ -315,7 +309,7 @@ QString Demonstration() {
             "When nobody starts a bout for 15 seconds, the computer fences both sides at the "
             "%1 level, bout after bout, with a pause of about three seconds between them. Press F2 "
             "to start a bout of your own.")
-            .arg(MenuCaption(app::layout::MenuCommand::Level6)));
+            .arg(MenuCaption(layout::MenuCommand::Level6)));
     return html;
 }
 
@@ -327,9 +321,9 @@ QString NetworkBouts() {
                      "%3, and types the address, the port and the code. The host's game fences "
                      "the bout at the host's options; the host fences the right fencer and the "
                      "guest the left one, each with the keys, buttons or pad they use at home.")
-            .arg(MenuCaption(app::layout::MenuCommand::HostNetworkBout))
+            .arg(MenuCaption(layout::MenuCommand::HostNetworkBout))
             .arg(game::net::kDefaultPort)
-            .arg(MenuCaption(app::layout::MenuCommand::JoinNetworkBout)));
+            .arg(MenuCaption(layout::MenuCommand::JoinNetworkBout)));
     html += Paragraph(Handbook::tr(
         "Either player pauses with F3. New Game or closing a window ends the network bout for "
         "both, and each window says why where the referee calls. A network bout keeps no best "

@@ -46,8 +46,8 @@ int NewPairingCode() {
     return static_cast<int>(QRandomGenerator::global()->bounded(1000, 10000));
 }
 
-HostDialog::HostDialog(QWidget* owner, app::NetService& network, quint16 port, int code,
-                       app::NetService::OnConnection arrive)
+HostDialog::HostDialog(QWidget* owner, NetService& network, quint16 port, int code,
+                       NetService::OnConnection arrive)
     : QDialog(owner, kFixedDialog) {
     SetUp(*this, "FormHost", tr("Host Network Bout"));
     constexpr int kWidth = 360;
@@ -99,7 +99,7 @@ void HostDialog::Say(const QString& text) {
     status->show();
 }
 
-JoinDialog::JoinDialog(QWidget* owner, app::NetService& network, const QString& where, int given,
+JoinDialog::JoinDialog(QWidget* owner, NetService& network, const QString& where, int given,
                        OnJoin onJoin)
     : QDialog(owner, kFixedDialog), network(network), join(std::move(onJoin)) {
     SetUp(*this, "FormJoin", tr("Join Network Bout"));

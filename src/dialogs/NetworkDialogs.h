@@ -5,7 +5,7 @@
 // to the window, which greets it; the join dialog asks where the host is and the code, and
 // connects. Each stays open, saying why, until a bout begins or the player cancels.
 
-#include "app/NetTransport.h"
+#include "common/NetService.h"
 
 #include <QDialog>
 
@@ -22,8 +22,8 @@ namespace pistework::dialogs {
 class HostDialog : public QDialog {
     Q_OBJECT
 public:
-    HostDialog(QWidget* owner, app::NetService& network, quint16 port, int code,
-               app::NetService::OnConnection arrive);
+    HostDialog(QWidget* owner, NetService& network, quint16 port, int code,
+               NetService::OnConnection arrive);
     // Why the last guest was turned away, or any other news; the dialog goes on listening.
     void Say(const QString& text);
     bool Listening() const;
@@ -31,27 +31,26 @@ public:
     void Shut();
 
 private:
-    std::unique_ptr<app::NetListener> listener;
+    std::unique_ptr<NetListener> listener;
     QLabel* status;
 };
 
 class JoinDialog : public QDialog {
     Q_OBJECT
 public:
-    using OnJoin = std::function<void(std::unique_ptr<app::NetConnection>, int code)>;
+    using OnJoin = std::function<void(std::unique_ptr<NetConnection>, int code)>;
     // `address` may carry a port ("host:40414"), which then stands over the port box; a
     // negative `code` is none (0000 is a code).
-    JoinDialog(QWidget* owner, app::NetService& network, const QString& address, int code,
-               OnJoin join);
+    JoinDialog(QWidget* owner, NetService& network, const QString& address, int code, OnJoin join);
     // Why the host turned the guest away, or the connection failed: the player may try again.
     void Say(const QString& text);
     // Connects as if Join were pressed.
     void Join();
 
 private:
-    app::NetService& network;
+    NetService& network;
     OnJoin join;
-    std::unique_ptr<app::NetConnection> connecting;
+    std::unique_ptr<NetConnection> connecting;
     QLineEdit* address;
     QSpinBox* port;
     QLineEdit* code;

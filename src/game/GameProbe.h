@@ -34,6 +34,14 @@ public:
     void SetDemonstrationStrengths(const PerSide<Strength>& strengths) {
         game.bout.demoStrengths = strengths;
     }
+    // The computer's plan in progress for a side, read or set as a phrase would leave it.
+    bool AttackPrepared(Side side) const { return game.bout.opponent.plans[side].attackPrepared; }
+    bool KeepsAdvancing(Side side) const { return game.bout.opponent.plans[side].keepAdvancing; }
+    void PrepareAttack(Side side, int decisionsSince) {
+        game.bout.opponent.plans[side].attackPrepared = true;
+        game.bout.opponent.plans[side].preparedCount = decisionsSince;
+    }
+    void KeepAdvancing(Side side) { game.bout.opponent.plans[side].keepAdvancing = true; }
 
 private:
     Game& game;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The six graded levels of the computer opponent: their menu items, strengths, numbers (which
-// key the best results) and the texts the best results show.
+// The six graded levels of the computer opponent: their strengths, numbers (which key the best
+// results) and the texts the best results show.
 
 #include "game/Opponent.h"
 
@@ -15,18 +15,17 @@ namespace pistework::game {
 
 struct Level {
     int number;
-    std::string_view menuItem;
     Strength strength;
     std::string_view text;
 };
 
 inline constexpr std::array<Level, 6> kLevels{{
-    {1, "Novice", {12, 120}, "Novice Level"},
-    {2, "Intermediate", {11, 100}, "Intermediate Level"},
-    {3, "Advanced", {10, 100}, "Advanced Level"},
-    {4, "QuarterFinalist", {9, 90}, "Quarter-Finalist Level"},
-    {5, "SemiFinalist", {9, 80}, "Semi-Finalist Level"},
-    {6, "Champion", {8, 80}, "Champion Level"},
+    {1, {12, 120}, "Novice Level"},
+    {2, {11, 100}, "Intermediate Level"},
+    {3, {10, 100}, "Advanced Level"},
+    {4, {9, 90}, "Quarter-Finalist Level"},
+    {5, {9, 80}, "Semi-Finalist Level"},
+    {6, {8, 80}, "Champion Level"},
 }};
 
 inline constexpr const Level& kNovice = kLevels.front();

@@ -51,11 +51,6 @@ void Opponent::ForgetPlans() {
     plans = {};
 }
 
-void Opponent::PrepareAttack(Side side, int decisionsSince) {
-    plans[side].attackPrepared = true;
-    plans[side].preparedCount = decisionsSince;
-}
-
 void Opponent::ChooseAction(Fencer& self, const Fencer& other, int redCards) {
     const FencerState& f = self.State();
     if (plans[self.OwnSide()].keepAdvancing && !f.inLunge && !f.inFleche) {

@@ -42,13 +42,10 @@ public:
 
     // The plans of a phrase end with it.
     void ForgetPlans();
-    // Test hooks: a plan in progress, as a phrase would have left it.
-    bool AttackPrepared(Side side) const { return plans[side].attackPrepared; }
-    bool KeepsAdvancing(Side side) const { return plans[side].keepAdvancing; }
-    void PrepareAttack(Side side, int decisionsSince);
-    void KeepAdvancing(Side side) { plans[side].keepAdvancing = true; }
 
 private:
+    friend class GameProbe;
+
     struct Plan {
         bool keepAdvancing = false;  // a forward recovery presses on
         bool attackPrepared = false; // the arm is out for an attack two decisions on

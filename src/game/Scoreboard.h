@@ -18,7 +18,6 @@ public:
     int Hits(Side side) const { return hits[side]; }
     // Red cards of this bout; none until the fencer holds its yellow.
     int RedCards(Side side) const { return yellow[side] ? reds[side] : 0; }
-    bool HasYellow(Side side) const { return yellow[side]; }
     void AddHit(Side side);
     // The first card is a warning; every later one gives the opponent a hit.
     Card GiveCard(Side offender);

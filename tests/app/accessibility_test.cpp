@@ -4,7 +4,7 @@
 // scores and the clock read as named values.
 
 #include "WindowDriver.h"
-#include "app/CallTexts.h"
+#include "common/CallTexts.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
 #include "dialogs/CustomLevelDialog.h"
@@ -33,7 +33,6 @@ using namespace pistework;
 using drive::Named;
 using drive::Text;
 using game::Side;
-namespace layout = app::layout;
 
 namespace {
 
@@ -319,7 +318,7 @@ TEST(Accessibility, RefereesCallsScoresAndClockAreAnnouncedAsTheyChange) {
                                          {Call::Halt},
                                          {Call::Attack, Side::Right},
                                          {Call::Successful}})
-        called << Text(app::CallText(said));
+        called << Text(CallText(said));
     ASSERT_EQ(shown, called);
     EXPECT_EQ(heard.Told(call, QAccessible::NameChanged), shown);
     EXPECT_EQ(heard.Told(rightScore, QAccessible::ValueChanged), QStringList{"1"});

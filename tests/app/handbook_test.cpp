@@ -3,7 +3,7 @@
 // shows it; F1 stays with "Help & Hints".
 
 #include "WindowDriver.h"
-#include "app/CallTexts.h"
+#include "common/CallTexts.h"
 #include "dialogs/HandbookDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "game/KeyLayout.h"
@@ -44,7 +44,7 @@ TEST(Handbook, ShowsTheKeysAsSetAndEveryCallAndF1StillOpensHelp) {
     for (int code = static_cast<int>(game::Call::Engarde);
          code <= static_cast<int>(game::Call::GameOver); ++code) {
         for (game::Side side : game::kSides) {
-            const std::string shown = app::CallText({static_cast<game::Call>(code), side});
+            const std::string shown = CallText({static_cast<game::Call>(code), side});
             for (const QString& line : QString::fromStdString(shown).split(u'\n')) {
                 EXPECT_TRUE(text.contains(line)) << line.toStdString();
             }

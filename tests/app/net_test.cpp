@@ -11,7 +11,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-using namespace pistework::app;
+using namespace pistework;
+using pistework::app::Network;
 
 namespace {
 

@@ -69,8 +69,8 @@ void WaitUntil(const std::function<bool()>& done, int ms) {
     }
 }
 
-QLabel* Shows(app::MainWindow& window, app::layout::Shows shows, game::Side side) {
-    for (const auto& entry : app::layout::kControls)
+QLabel* Shows(app::MainWindow& window, layout::Shows shows, game::Side side) {
+    for (const auto& entry : layout::kControls)
         if (entry.shows == shows && entry.side == side)
             return drive::Named<QLabel>(window, entry.name);
     return nullptr;
@@ -106,7 +106,7 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     const game::MenuView options = window.Game().View().menu;
     const QString title = window.windowTitle();
     // The game's own board, which a replay covers until it ends: the left fencer at home.
-    QLabel* left = Shows(window, app::layout::Shows::Fencer, game::Side::Left);
+    QLabel* left = Shows(window, layout::Shows::Fencer, game::Side::Left);
     const int home = left->x();
     // No bout has ended yet: nothing to save.
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuFileSaveReplay")->isEnabled());
@@ -148,9 +148,9 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     QApplication::sendEvent(window.Client(), &faster);
     const auto& last = std::get<game::ReplayPicture>(replay.entries.back().what);
     auto drawnAtLast = [&] {
-        return Shows(window, app::layout::Shows::Fencer, game::Side::Left)->x() ==
+        return Shows(window, layout::Shows::Fencer, game::Side::Left)->x() ==
                    last.fencers[game::Side::Left].x &&
-               Shows(window, app::layout::Shows::Fencer, game::Side::Right)->x() ==
+               Shows(window, layout::Shows::Fencer, game::Side::Right)->x() ==
                    last.fencers[game::Side::Right].x;
     };
     // At four times the speed, well before the replay's own length.

@@ -4,7 +4,7 @@
 
 #include "Languages.h"
 #include "WindowDriver.h"
-#include "app/CallTexts.h"
+#include "common/CallTexts.h"
 #include "game/BoutRules.h"
 
 #include <QAction>
@@ -27,7 +27,6 @@ using app::MainWindow;
 using drive::Named;
 using drive::Text;
 using game::Side;
-namespace layout = app::layout;
 
 namespace {
 
@@ -49,11 +48,11 @@ std::vector<std::string> CallTexts() {
     std::vector<std::string> texts;
     for (int end = 0; end <= static_cast<int>(game::NetworkEnding::Flood); ++end)
         texts.push_back(
-            app::TranslatedNetworkEnding(static_cast<game::NetworkEnding>(end)).toStdString());
+            TranslatedNetworkEnding(static_cast<game::NetworkEnding>(end)).toStdString());
     for (int call = 0; call <= static_cast<int>(game::Call::GameOver); ++call)
         for (Side side : game::kSides)
             texts.push_back(
-                app::TranslatedCallText({static_cast<game::Call>(call), side}).toStdString());
+                TranslatedCallText({static_cast<game::Call>(call), side}).toStdString());
     return texts;
 }
 

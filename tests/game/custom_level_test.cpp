@@ -50,6 +50,6 @@ TEST(CustomLevel, EveryPairOfPositionsGivesAStrengthInBoundsThatOpensThereAgain)
     }
     // Confirming unchanged bars keeps a graded level's strength, and the far right is Champion.
     for (const Level& level : kLevels)
-        EXPECT_EQ(StrengthAt(PositionsFor(level.strength)), level.strength) << level.menuItem;
+        EXPECT_EQ(StrengthAt(PositionsFor(level.strength)), level.strength) << level.text;
     EXPECT_EQ(StrengthAt({4, 4}), kChampion.strength);
 }

@@ -4,7 +4,7 @@
 // behaviour shows as a diff.
 // To accept a deliberate change, run with PISTEWORK_WRITE_TRACE=1 and review the diff.
 
-#include "app/CallTexts.h"
+#include "common/CallTexts.h"
 #include "game/BoutRules.h"
 #include "game/Game.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -38,7 +38,7 @@ public:
 
     void Snapshot() {
         const game::BoutView& v = game.View();
-        Field("call", app::CallText(v.call), call);
+        Field("call", CallText(v.call), call);
         Field("score",
               std::to_string(v.scores[Side::Left]) + ":" + std::to_string(v.scores[Side::Right]),
               score);

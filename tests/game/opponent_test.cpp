@@ -50,13 +50,13 @@ TEST(Opponent, DistanceChoosesFarMiddleOrCloseRules) {
         AtGap(p, k.gaps.front());
         ASSERT_EQ(Gap(p.A(), p.B()), k.gaps.front());
         p.A().SetPosture({true, false, false, false}); // launched whatever the posture
-        p.Computer().PrepareAttack(Side::Left, 0);
+        p.probe.PrepareAttack(Side::Left, 0);
         for (std::size_t d = 0; d < k.gaps.size(); ++d) {
             SetGap(p, k.gaps[d]);
             const Action before = p.A().CurrentAction();
             p.Computer().ChooseAction(p.A(), p.B(), 0);
             const bool last = d + 1 == k.gaps.size();
-            EXPECT_EQ(p.Computer().AttackPrepared(Side::Left), !last) << "decision " << d;
+            EXPECT_EQ(p.probe.AttackPrepared(Side::Left), !last) << "decision " << d;
             if (k.gaps[d] >= 60 && !last) {
                 EXPECT_EQ(p.A().CurrentAction(), before) << "middle rules wait";
             }
@@ -103,13 +103,13 @@ TEST(Opponent, DecisionsInOneSecondDrawAlike) {
             AtGap(p, gap);
             p.Computer().ChooseAction(p.A(), p.B(), 0);
             const FencerState first = p.A().State();
-            const bool prepared = p.Computer().AttackPrepared(Side::Left);
+            const bool prepared = p.probe.AttackPrepared(Side::Left);
             AtGap(p, gap);
             p.form.scheduler.RunFor(700); // still the same whole second
             p.Computer().ChooseAction(p.A(), p.B(), 0);
             EXPECT_EQ(p.A().CurrentAction(), first.action) << "second " << s << " gap " << gap;
             EXPECT_EQ(p.A().State().armExtended, first.armExtended);
-            EXPECT_EQ(p.Computer().AttackPrepared(Side::Left), prepared);
+            EXPECT_EQ(p.probe.AttackPrepared(Side::Left), prepared);
             choices.insert(first.action);
         }
     }
@@ -122,7 +122,7 @@ TEST(Opponent, RecoveringForwardsCloseInCommitsToAdvancing) {
     p.A().SetPosture({true, false, false, false});
     p.Computer().ChooseAction(p.A(), p.B(), 0);
     EXPECT_EQ(p.A().CurrentAction(), Action::RecoverForward);
-    EXPECT_TRUE(p.Computer().KeepsAdvancing(Side::Left));
+    EXPECT_TRUE(p.probe.KeepsAdvancing(Side::Left));
 
     // Out of the lunge it advances at every decision and neither parries nor varies its step.
     p.B().SetAction(Action::Lunge);
@@ -142,7 +142,7 @@ TEST(Opponent, RecoveringForwardsCloseInCommitsToAdvancing) {
     q.A().SetPosture({true, false, false, false});
     q.Computer().ChooseAction(q.A(), q.B(), 0);
     EXPECT_EQ(q.A().CurrentAction(), Action::RecoverForward);
-    EXPECT_FALSE(q.Computer().KeepsAdvancing(Side::Left));
+    EXPECT_FALSE(q.probe.KeepsAdvancing(Side::Left));
 }
 
 TEST(Opponent, RedCardsCountOnlyWhileTheYellowIsHeld) {

@@ -3,7 +3,7 @@
 // exactly where it was afterwards, and no order of menu choices can stall a bout.
 
 #include "BoutTable.h"
-#include "app/CallTexts.h"
+#include "common/CallTexts.h"
 #include "game/BoutRules.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ bool Paused(const BoutTable& t) {
 // What a player sees of the bout.
 std::string Scene(const BoutTable& t) {
     const game::BoutView& v = t.View();
-    std::string scene = app::CallText(v.call) + " " + game::ClockCaption(v.clock.secondsLeft);
+    std::string scene = CallText(v.call) + " " + game::ClockCaption(v.clock.secondsLeft);
     for (Side side : game::kSides)
         scene += " " + v.fencers[side].pose + "@" + std::to_string(v.fencers[side].x) + " " +
                  std::to_string(v.scores[side]);

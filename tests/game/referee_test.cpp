@@ -168,7 +168,6 @@ TEST(Referee, AYellowCardFirstThenRedCardsThatScoreWithTheCountFromTheSecond) {
     for (Side side : game::kSides) {
         EXPECT_EQ(cards[side], game::CardsView{});
         EXPECT_EQ(t.Hits(side), 0);
-        EXPECT_FALSE(t.probe.Scores().HasYellow(side));
     }
     // Each bout's first offence is a warning again, and the bout starts as if both fencers
     // had just passed, however long the last one was fenced.
@@ -272,8 +271,8 @@ TEST(ReturnToEngarde, RepositionsByTheRulingAndClampsInOrder) {
     b.Lunge();
     t.probe.FencerOn(Side::Left).PlaceAt(250);
     b.PlaceAt(170);
-    t.probe.Computer().KeepAdvancing(Side::Left);
-    t.probe.Computer().PrepareAttack(Side::Left, 3);
+    t.probe.KeepAdvancing(Side::Left);
+    t.probe.PrepareAttack(Side::Left, 3);
     t.Pass();
     t.form.scheduler.RunFor(4000);
     EXPECT_EQ(t.Call(), Call::Engarde);
@@ -283,8 +282,7 @@ TEST(ReturnToEngarde, RepositionsByTheRulingAndClampsInOrder) {
     EXPECT_EQ(s.action, game::Action::Stand);
     EXPECT_EQ(s.requestedAction, game::Action::Stand);
     EXPECT_EQ(s.frameCount, 1);
-    EXPECT_FALSE(t.probe.Computer().KeepsAdvancing(Side::Left) ||
-                 t.probe.Computer().AttackPrepared(Side::Left));
+    EXPECT_FALSE(t.probe.KeepsAdvancing(Side::Left) || t.probe.AttackPrepared(Side::Left));
 
     // An off-target ruling is still remembered after the "Engarde" it decided.
     t.RunToFencing();

@@ -74,9 +74,9 @@ TEST(StartUp, OpponentChoicesExcludeEachOtherAndALevelBringsTheComputerBack) {
         p.TwoPlayers();
         p.game.Choose({Verb::ChooseLevel, level.number});
         p.game.Choose(Verb::NewGame);
-        EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.menuItem;
+        EXPECT_FALSE(menu.twoPlayers || menu.custom) << level.text;
         EXPECT_EQ(menu.level, level.number);
-        EXPECT_EQ(p.timerLeft.Interval(), level.strength.tickMs) << level.menuItem;
+        EXPECT_EQ(p.timerLeft.Interval(), level.strength.tickMs) << level.text;
     }
 }
 

@@ -56,6 +56,21 @@ std::string PerSideText(const game::PerSide<long>& totals) {
     return std::to_string(totals[Side::Left]) + "/" + std::to_string(totals[Side::Right]);
 }
 
+// A graded level by the name its best results give it, without the word "Level".
+std::string LevelName(const game::Level& level) {
+    constexpr std::string_view kSuffix = " Level";
+    std::string_view name = level.text;
+    if (name.ends_with(kSuffix)) name.remove_suffix(kSuffix.size());
+    return std::string(name);
+}
+
+std::string LevelNames() {
+    std::string names;
+    for (const game::Level& level : game::kLevels)
+        names += (names.empty() ? "" : ", ") + LevelName(level);
+    return names;
+}
+
 std::uint64_t Mix(std::uint64_t x) {
     x += 0x9e3779b97f4a7c15ULL;
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
@@ -68,10 +83,10 @@ std::uint64_t Mix(std::uint64_t x) {
 std::optional<Contender> ParseContender(std::string_view text, std::string& error) {
     if (const auto number = Number<int>(text, 1, static_cast<int>(game::kLevels.size())))
         if (const auto level = game::LevelNumbered(*number))
-            return Contender{std::string(level->menuItem), level->strength};
+            return Contender{LevelName(*level), level->strength};
     for (const game::Level& level : game::kLevels)
-        if (!text.empty() && Folded(text) == Folded(level.menuItem))
-            return Contender{std::string(level.menuItem), level.strength};
+        if (!text.empty() && Folded(text) == Folded(LevelName(level)))
+            return Contender{LevelName(level), level.strength};
 
     constexpr std::string_view kCustom = "custom:";
     if (text.size() > kCustom.size() && Folded(text.substr(0, kCustom.size())) == "custom:") {
@@ -90,9 +105,8 @@ std::optional<Contender> ParseContender(std::string_view text, std::string& erro
                 "' needs custom:RANGE,SPEED with RANGE 1 to 99 and SPEED 10 to 10000 ms";
         return std::nullopt;
     }
-    error = "unknown level '" + std::string(text) +
-            "': use 1 to 6, a level name (Novice, Intermediate, Advanced, QuarterFinalist, "
-            "SemiFinalist, Champion) or custom:RANGE,SPEED";
+    error = "unknown level '" + std::string(text) + "': use 1 to 6, a level name (" + LevelNames() +
+            ") or custom:RANGE,SPEED";
     return std::nullopt;
 }
 
@@ -129,8 +143,10 @@ std::string Usage() {
            "  --csv             CSV, one row per pairing, instead of the table\n"
            "  --help            this text\n"
            "\n"
-           "LEVEL is 1 to 6, a name (Novice, Intermediate, Advanced, QuarterFinalist,\n"
-           "SemiFinalist, Champion) or custom:RANGE,SPEED (RANGE 1-99, SPEED 10-10000 ms).\n"
+           "LEVEL is 1 to 6, a name (" +
+           LevelNames() +
+           ")\n"
+           "or custom:RANGE,SPEED (RANGE 1-99, SPEED 10-10000 ms).\n"
            "Exit codes: 0 done, 1 a bout never ended, 2 bad arguments.\n";
 }
 
@@ -205,7 +221,7 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
     if (matrix && !config.matrix.empty()) return fail("--matrix and --levels: choose one");
     if (matrix)
         for (const game::Level& level : game::kLevels)
-            config.matrix.push_back({std::string(level.menuItem), level.strength});
+            config.matrix.push_back({LevelName(level), level.strength});
     if (!config.matrix.empty() && (left || right))
         return fail("a matrix fences every level against every level; drop --left and --right");
     if (!config.matrix.empty()) {
@@ -213,7 +229,7 @@ Parsed ParseArguments(const std::vector<std::string>& args) {
             for (const Contender& r : config.matrix)
                 config.pairings.push_back({l, r});
     } else {
-        const Contender champion{std::string(game::kChampion.menuItem), game::kChampion.strength};
+        const Contender champion{LevelName(game::kChampion), game::kChampion.strength};
         config.pairings.push_back({left.value_or(champion), right.value_or(champion)});
     }
     parsed.config = std::move(config);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/modes/NetworkModes.h"
 
-#include "app/CallTexts.h"
 #include "app/MainWindow.h"
+#include "common/CallTexts.h"
 #include "dialogs/NetworkDialogs.h"
 
 #include <QKeyEvent>

@@ -6,8 +6,8 @@
 // own game is held, and sends its player's commands. Either ends by leaving, or when the
 // other side leaves or falls silent; the window then returns to playing.
 
-#include "app/NetTransport.h"
 #include "app/modes/WindowMode.h"
+#include "common/NetService.h"
 #include "game/NetworkBout.h"
 #include "game/NetworkDoor.h"
 

@@ -5,7 +5,7 @@
 // player's input; the menu's rules say which items it allows. The window keeps exactly one,
 // and leaving a mode destroys it, so nothing it made outlives it.
 
-#include "app/MenuRules.h"
+#include "common/MenuRules.h"
 #include "game/Game.h"
 
 #include <QString>

@@ -4,12 +4,12 @@
 // (the others are the window's own: its dialogs, full screen, leaving), and in which of the
 // window's modes it may be chosen. The window and the game's fuzzer both read them.
 
-#include "app/Layout.h"
+#include "common/Menu.h"
 #include "game/MenuChoice.h"
 
 #include <optional>
 
-namespace pistework::app::layout {
+namespace pistework::layout {
 
 // What the window is doing: exactly one at a time.
 enum class Mode : unsigned {
@@ -93,4 +93,4 @@ static_assert([] {
     return items == kMenuRules.size();
 }());
 
-} // namespace pistework::app::layout
+} // namespace pistework::layout

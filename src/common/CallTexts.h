@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the referee says, in the game's own English, keyed by the call. Plain C++, so headless
-// tools and tests read the same texts the window shows; the window shows them translated
-// (TranslatedCallText), with these English sentences as the translations' source texts.
+// tools and tests read the same texts the window shows; the window and the handbook show them
+// translated (TranslatedCallText), with these English sentences as the translations' source
+// texts.
 
-#include "app/TextMarks.h"
+#include "common/TextMarks.h"
 #include "game/BoutView.h"
 
 #include <array>
@@ -13,7 +14,7 @@
 
 class QString;
 
-namespace pistework::app {
+namespace pistework {
 
 struct CallWords {
     game::Call call;
@@ -57,7 +58,7 @@ inline std::string CallText(game::RefereeCall said) {
     return ""; // Call::None clears the caption
 }
 
-// The text of a call in the player's language, as the window shows it.
+// The text of a call in the player's language, as the window and the handbook show it.
 QString TranslatedCallText(game::RefereeCall said);
 
 // Why a network bout ended, said in the call area in place of a call, and in the dialogs of a
@@ -92,4 +93,4 @@ inline std::string NetworkEndingText(game::NetworkEnding ending) {
 
 QString TranslatedNetworkEnding(game::NetworkEnding ending);
 
-} // namespace pistework::app
+} // namespace pistework
