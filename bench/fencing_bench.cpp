@@ -3,7 +3,7 @@
 
 #include "game/Game.h"
 #include "game/GameProbe.h"
-#include "game/Geometry.h"
+#include "game/piste/Geometry.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>

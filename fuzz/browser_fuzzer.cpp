@@ -3,7 +3,7 @@
 // the BROWSER list), the rest, when there is any, the page's address. The split is checked
 // against a plain reading of the rule, and starting the page never starts an empty program.
 
-#include "game/Browser.h"
+#include "game/player/Browser.h"
 #include "platform/headless/HeadlessServices.h"
 
 #include <cstdint>

@@ -8,9 +8,9 @@
 #include "common/MenuRules.h"
 #include "game/Game.h"
 #include "game/GameProbe.h"
-#include "game/Geometry.h"
-#include "game/Replay.h"
-#include "game/Settings.h"
+#include "game/piste/Geometry.h"
+#include "game/player/Settings.h"
+#include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <algorithm>

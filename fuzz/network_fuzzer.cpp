@@ -5,7 +5,7 @@
 // is read after it, and every message read, written again by the game's own writer, reads back
 // the same through a fresh reader at the same times.
 
-#include "game/Network.h"
+#include "game/network/Network.h"
 
 #include <cstdint>
 #include <cstdio>

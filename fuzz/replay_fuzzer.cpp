@@ -4,7 +4,7 @@
 // Half the inputs are sealed first with a right header and checksum, so the stream itself
 // is read and not only refused at its checksum.
 
-#include "game/Replay.h"
+#include "game/replay/Replay.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -5,10 +5,10 @@
 // back the same options on the next start.
 
 #include "app/SettingsStore.h"
-#include "game/BoutRules.h"
-#include "game/Settings.h"
-#include "game/Sounds.h"
-#include "game/Utf8.h"
+#include "game/bout/BoutRules.h"
+#include "game/player/Settings.h"
+#include "game/player/Sounds.h"
+#include "game/player/Utf8.h"
 
 #include <QCoreApplication>
 #include <QDir>

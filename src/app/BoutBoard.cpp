@@ -6,9 +6,9 @@
 #include "common/CallTexts.h"
 #include "common/Translated.h"
 #include "dialogs/Style.h"
-#include "game/Actions.h"
-#include "game/BoutRules.h"
-#include "game/Piste.h"
+#include "game/bout/BoutRules.h"
+#include "game/piste/Actions.h"
+#include "game/piste/Piste.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

@@ -9,8 +9,8 @@
 #include "common/Colours.h"
 #include "common/Menu.h"
 #include "common/TextMarks.h"
-#include "game/Fencer.h"
-#include "game/Side.h"
+#include "game/piste/Fencer.h"
+#include "game/piste/Side.h"
 
 #include <array>
 #include <stdexcept>

@@ -2,8 +2,8 @@
 #include "app/PadInput.h"
 
 #include "app/QtServices.h"
-#include "game/Bout.h"
-#include "game/Pad.h"
+#include "game/bout/Bout.h"
+#include "game/piste/Pad.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 // and hands each command to the fencer the pad drives. With no pad it costs nothing.
 
 #include "app/PadReader.h"
-#include "game/Fencer.h"
-#include "game/Side.h"
+#include "game/piste/Fencer.h"
+#include "game/piste/Side.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

@@ -4,7 +4,7 @@
 // program loads that library only once a pad shows up, so SDL costs nothing to a player
 // without one.
 
-#include "game/Pad.h"
+#include "game/piste/Pad.h"
 
 #include <cstddef>
 #include <functional>

@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 #include "dialogs/NetworkDialogs.h"
-#include "game/Network.h"
+#include "game/network/Network.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -5,7 +5,7 @@
 // window's modes it may be chosen. The window and the game's fuzzer both read them.
 
 #include "common/Menu.h"
-#include "game/MenuChoice.h"
+#include "game/player/MenuChoice.h"
 
 #include <optional>
 

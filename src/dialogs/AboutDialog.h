@@ -3,7 +3,7 @@
 // "About B.K.S.": who the association is, with links to its site and the federation's.
 
 #include "dialogs/TextLabels.h"
-#include "game/Browser.h"
+#include "game/player/Browser.h"
 #include "platform/Platform.h"
 
 #include <QDialog>

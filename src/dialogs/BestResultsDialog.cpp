@@ -2,7 +2,7 @@
 #include "dialogs/BestResultsDialog.h"
 
 #include "dialogs/Style.h"
-#include "game/BestResults.h"
+#include "game/player/BestResults.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 #pragma once
 // The read-only table of the six stored best results, one row per graded level.
 
-#include "game/BestResults.h"
+#include "game/player/BestResults.h"
 
 #include <QDialog>
 

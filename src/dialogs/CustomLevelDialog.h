@@ -2,7 +2,7 @@
 #pragma once
 // The custom level: two bars, Speed and Reaction Time, that set the computer's strength.
 
-#include "game/Levels.h"
+#include "game/bout/Levels.h"
 
 #include <QDialog>
 

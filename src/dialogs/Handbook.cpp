@@ -5,10 +5,10 @@
 #include "common/Colours.h"
 #include "common/Menu.h"
 #include "common/Translated.h"
-#include "game/Actions.h"
-#include "game/KeyLayout.h"
-#include "game/Levels.h"
-#include "game/Network.h"
+#include "game/bout/Levels.h"
+#include "game/network/Network.h"
+#include "game/piste/Actions.h"
+#include "game/player/KeyLayout.h"
 
 #include <QColor>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // "Keyboard Layout": a preset or six typed keys for each side, one key per box.
 
 #include "game/Game.h"
-#include "game/KeyLayout.h"
+#include "game/player/KeyLayout.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 #include "dialogs/NetworkDialogs.h"
 
 #include "dialogs/Style.h"
-#include "game/Network.h"
-#include "game/NetworkDoor.h"
+#include "game/network/Network.h"
+#include "game/network/NetworkDoor.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

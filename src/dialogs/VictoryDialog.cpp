@@ -2,7 +2,7 @@
 #include "dialogs/VictoryDialog.h"
 
 #include "dialogs/Style.h"
-#include "game/Levels.h"
+#include "game/bout/Levels.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Game.h"
 
-#include "game/BoutRules.h"
-#include "game/Settings.h"
+#include "game/bout/BoutRules.h"
+#include "game/player/Settings.h"
 
 namespace pistework::game {
 

@@ -6,7 +6,7 @@
 #include "common/CallTexts.h"
 #include "dialogs/HandbookDialog.h"
 #include "dialogs/HelpDialog.h"
-#include "game/KeyLayout.h"
+#include "game/player/KeyLayout.h"
 
 #include <QAction>
 #include <QApplication>

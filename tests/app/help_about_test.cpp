@@ -6,7 +6,7 @@
 #include "app/MainWindow.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
-#include "game/Browser.h"
+#include "game/player/Browser.h"
 #include "platform/headless/HeadlessServices.h"
 
 #include <QAction>

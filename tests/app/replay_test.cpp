@@ -3,7 +3,7 @@
 // the store as they were; a bad file is one plain message.
 
 #include "WindowDriver.h"
-#include "game/Replay.h"
+#include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
-#include "game/Settings.h"
+#include "game/player/Settings.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "dialogs/HelpDialog.h"
 #include "dialogs/KeysDialog.h"
 #include "dialogs/VictoryDialog.h"
-#include "game/Levels.h"
+#include "game/bout/Levels.h"
 #include "platform/headless/HeadlessServices.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "Languages.h"
 #include "WindowDriver.h"
 #include "common/CallTexts.h"
-#include "game/BoutRules.h"
+#include "game/bout/BoutRules.h"
 
 #include <QAction>
 #include <QApplication>

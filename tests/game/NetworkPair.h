@@ -3,7 +3,7 @@
 // A host's game and a guest's game on one virtual clock, joined by a connection in memory
 // with a set delay each way, as two machines on a network would be.
 
-#include "game/NetworkDoor.h"
+#include "game/network/NetworkDoor.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/MemoryConnection.h"
 

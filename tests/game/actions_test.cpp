@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules over actions, checked against the sequence tables they must agree with.
 
-#include "game/Actions.h"
+#include "game/piste/Actions.h"
 
 #include <gtest/gtest.h>
 

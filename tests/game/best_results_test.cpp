@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/BestResults.h"
+#include "game/player/BestResults.h"
 #include "platform/headless/HeadlessServices.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoutTable.h"
-#include "game/BestResults.h"
-#include "game/BoutRules.h"
+#include "game/bout/BoutRules.h"
+#include "game/player/BestResults.h"
 
 #include <gtest/gtest.h>
 

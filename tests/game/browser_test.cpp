@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the association's and the federation's pages: which program starts, with what.
 
-#include "game/Browser.h"
+#include "game/player/Browser.h"
 #include "platform/headless/HeadlessServices.h"
 
 #include <gtest/gtest.h>

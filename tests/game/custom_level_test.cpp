@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The custom level's bars: where they open for a strength and what strength they give back.
 
-#include "game/Levels.h"
+#include "game/bout/Levels.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 // To accept a deliberate change, run with PISTEWORK_WRITE_TRACE=1 and review the diff.
 
 #include "common/CallTexts.h"
-#include "game/BoutRules.h"
 #include "game/Game.h"
+#include "game/bout/BoutRules.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // The keyboard layout's rules, and keys chosen in its dialog commanding the fencers.
 
 #include "PisteFixture.h"
-#include "game/KeyLayout.h"
-#include "game/Utf8.h"
+#include "game/player/KeyLayout.h"
+#include "game/player/Utf8.h"
 
 #include <gtest/gtest.h>
 

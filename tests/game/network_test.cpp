@@ -2,7 +2,7 @@
 // Network bouts: hostile bytes, megabytes of them, a whole bout, and breaks at any moment.
 
 #include "NetworkPair.h"
-#include "game/BoutRules.h"
+#include "game/bout/BoutRules.h"
 
 #include <gtest/gtest.h>
 

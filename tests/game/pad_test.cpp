@@ -2,7 +2,7 @@
 // A game pad's commands: steps toward and away from the opponent, one face button for each
 // other command, each once per press; and which fencer each pad drives.
 
-#include "game/Pad.h"
+#include "game/piste/Pad.h"
 
 #include <gtest/gtest.h>
 

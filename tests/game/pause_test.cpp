@@ -4,7 +4,7 @@
 
 #include "BoutTable.h"
 #include "common/CallTexts.h"
-#include "game/BoutRules.h"
+#include "game/bout/BoutRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoutTable.h"
-#include "game/BoutRules.h"
+#include "game/bout/BoutRules.h"
 
 #include <gtest/gtest.h>
 

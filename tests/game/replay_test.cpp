@@ -3,7 +3,7 @@
 // nothing else, and playing a replay shows the views the bout showed, at their times.
 
 #include "game/Game.h"
-#include "game/Replay.h"
+#include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // The options kept between runs: what a start reads, what a close stores, and how values
 // edited by hand are taken.
 
-#include "game/BoutRules.h"
 #include "game/Game.h"
 #include "game/GameProbe.h"
-#include "game/Settings.h"
-#include "game/Sounds.h"
+#include "game/bout/BoutRules.h"
+#include "game/player/Settings.h"
+#include "game/player/Sounds.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // The two sound cues: which file each event chooses, and when it is heard.
 
 #include "PisteFixture.h"
-#include "game/Sounds.h"
+#include "game/player/Sounds.h"
 
 #include <gtest/gtest.h>
 

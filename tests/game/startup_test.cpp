@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PisteFixture.h"
-#include "game/Piste.h"
+#include "game/piste/Piste.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // by colour (blade, bell guard, lamé), never read back from the pose table, and held against
 // the hit test's own geometry.
 #include "Palette.h"
-#include "game/Actions.h"
-#include "game/Geometry.h"
-#include "game/Motion.h"
+#include "game/piste/Actions.h"
+#include "game/piste/Geometry.h"
+#include "game/piste/Motion.h"
 
 #include <QImage>
 #include <QString>

@@ -4,8 +4,8 @@
 // virtual time on the headless form, by the game's own rules (a demonstration bout with each
 // side at its own strength), and the results are tallied per pairing.
 
-#include "game/Levels.h"
-#include "game/Side.h"
+#include "game/bout/Levels.h"
+#include "game/piste/Side.h"
 
 #include <cstdint>
 #include <iosfwd>

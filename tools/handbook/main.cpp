@@ -3,7 +3,7 @@
 // default keys, and the pictures it shows beside it.
 
 #include "dialogs/Handbook.h"
-#include "game/Options.h"
+#include "game/player/Options.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,8 +8,8 @@
 
 #include "app/modes/WindowMode.h"
 #include "common/NetService.h"
-#include "game/NetworkBout.h"
-#include "game/NetworkDoor.h"
+#include "game/network/NetworkBout.h"
+#include "game/network/NetworkDoor.h"
 
 #include <QPointer>
 

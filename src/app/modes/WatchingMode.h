@@ -4,7 +4,7 @@
 // speed, Esc or F2 returns to the game. Watching changes no option.
 
 #include "app/modes/WindowMode.h"
-#include "game/Replay.h"
+#include "game/replay/Replay.h"
 
 #include <QByteArray>
 

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The bout clock: the time left, shown top right in a timed bout, and the time fenced so far,
+// which never wraps and measures how long ago a fencer last ran past the other.
+
+#include "game/bout/BoutView.h"
+
+namespace pistework::game {
+
+class BoutClock {
+public:
+    explicit BoutClock(ClockView& shown) : shown(shown) {}
+
+    // A new bout of `seconds`; the clock shows only in a timed bout.
+    void Start(int seconds, bool timed);
+    // Sets the time left without showing it, as switching "Timed" does.
+    void SetTimeLeft(int seconds) { secondsLeft = seconds; }
+    // One second of fencing. True when a timed bout's time has run out.
+    bool Tick(bool timed);
+
+    int SecondsLeft() const { return secondsLeft; }
+    int SecondsFenced() const { return secondsFenced; }
+
+private:
+    ClockView& shown;
+    int secondsLeft = 0;
+    int secondsFenced = 0;
+};
+
+} // namespace pistework::game

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the piste shows, as one value the game publishes after every step, and what happens,
+// as typed events. The window draws the view; a screen reader, a replay or a test can follow
+// the events. Nothing here names a widget or holds a text a player reads.
+
+#include "game/piste/Side.h"
+#include "game/player/ControlMode.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace pistework::game {
+
+// The referee's calls. A call that names a side carries it: the attacker, the offender.
+enum class Call {
+    None, // nothing called: the caption is clear
+    Engarde,
+    Ready,
+    Fence,
+    Halt,
+    Attack,           // the side's attack
+    AttackAndCounter, // the side's attack and the other's counter-attack, on two lines
+    OffTarget,
+    Successful,
+    SuccessfulCounterOutOfTime, // the attack stands; the counter came too late
+    Passed,
+    CorpsACorps, // a fencer ran into the other too soon after its own last pass
+    YellowCard,  // a warning for the side
+    RedCard,     // a hit for the other side
+    ReturnToEngarde,
+    GameOver,
+};
+
+struct RefereeCall {
+    Call call = Call::None;
+    Side side = Side::Left;
+    bool operator==(const RefereeCall&) const = default;
+};
+
+enum class Lamp { Off, On, OffTarget };
+
+struct FencerView {
+    std::string pose; // the sprite shown, e.g. "STEP3A"
+    int x = 0;        // the left edge of the sprite
+    bool operator==(const FencerView&) const = default;
+};
+
+struct CardsView {
+    bool yellow = false;
+    // The red cards of this bout: the card shows from the first, its count from the second.
+    int reds = 0;
+    bool operator==(const CardsView&) const = default;
+};
+
+struct ClockView {
+    int secondsLeft = 180;
+    bool shown = false; // only a timed bout shows its clock
+    bool operator==(const ClockView&) const = default;
+};
+
+// Why a network bout ended, which the call area says until the next call.
+enum class NetworkEnding {
+    Left,         // this player ended it
+    PeerLeft,     // the other player ended it
+    Lost,         // the connection broke
+    Silent,       // nothing heard from the other side for five seconds
+    WrongCode,    // the guest's code was not the host's
+    WrongVersion, // the other side is another version of the game
+    Busy,         // the host has a guest already
+    Oversized,    // a frame longer than any the game sends
+    Malformed,    // a frame that does not read as its kind
+    OutOfOrder,   // a frame out of its turn or its count
+    BadCommand,   // a command that is none of the fencer's six
+    Flood,        // more frames than a player can make
+};
+
+// The options as the menu marks them, and the pause.
+struct MenuView {
+    int target = 15;
+    bool timed = true;
+    ControlMode control = ControlMode::Mouse;
+    std::optional<int> level = 1; // the graded level marked, none for custom or two players
+    bool custom = false;
+    bool twoPlayers = false;
+    bool sound = false;
+    bool paused = false;
+    bool pauseWhenInactive = false;
+    bool operator==(const MenuView&) const = default;
+};
+
+struct BoutView {
+    PerSide<FencerView> fencers;
+    Side inFront = Side::Left; // the fencer drawn over the other
+    RefereeCall call;
+    PerSide<int> scores{0, 0};
+    PerSide<CardsView> cards;
+    ClockView clock;
+    PerSide<Lamp> lamps{Lamp::Off, Lamp::Off};
+    bool startPrompt = false; // "Press F2 to Start", shown through demonstrations
+    bool commandButtons = true;
+    std::optional<NetworkEnding> networkEnded; // said in the call area in place of the call
+    MenuView menu;
+    bool operator==(const BoutView&) const = default;
+};
+
+// --- Events, as they happen.
+struct CallMade {
+    RefereeCall call;
+};
+
+enum class RulingKind {
+    Hit,                   // the side scores
+    HitThroughLateCounter, // the side scores; the other's counter came out of time
+    OffTarget,             // the side hit off target: no score
+    Passed,                // the fencers ran past each other: back to engarde
+    YellowCard,            // the side is warned
+    RedCard,               // the side is penalised: the other scores
+};
+
+struct Ruling {
+    RulingKind kind;
+    Side side;
+};
+
+enum class SoundCue { Hit, Parry };
+
+struct SoundPlayed {
+    SoundCue cue;
+};
+
+struct BoutOver {
+    std::optional<Side> winner; // none for a drawn timed bout
+    PerSide<int> score;
+    bool demonstration = false;
+};
+
+using BoutEvent = std::variant<CallMade, Ruling, SoundPlayed, BoutOver>;
+
+// Where the game's parts report what happens; one listener, the shell's or a test's.
+class EventStream {
+public:
+    void Listen(std::function<void(const BoutEvent&)> listener) {
+        this->listener = std::move(listener);
+    }
+    void Emit(const BoutEvent& event) const {
+        if (listener) listener(event);
+    }
+
+private:
+    std::function<void(const BoutEvent&)> listener;
+};
+
+} // namespace pistework::game

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The board under the piste: each fencer's hits and cards, and the scoring lamps above it.
+
+#include "game/bout/BoutView.h"
+#include "game/piste/Side.h"
+
+namespace pistework::game {
+
+enum class Card { Yellow, Red };
+
+class Scoreboard {
+public:
+    explicit Scoreboard(BoutView& view) : view(view) {}
+
+    // A new bout: no hits, no cards on show. A warning does not carry into the next bout.
+    void Reset();
+    int Hits(Side side) const { return hits[side]; }
+    // Red cards of this bout; none until the fencer holds its yellow.
+    int RedCards(Side side) const { return yellow[side] ? reds[side] : 0; }
+    void AddHit(Side side);
+    // The first card is a warning; every later one gives the opponent a hit.
+    Card GiveCard(Side offender);
+    bool Reached(int maxHits) const;
+
+private:
+    BoutView& view;
+    PerSide<int> hits{0, 0};
+    PerSide<bool> yellow{false, false};
+    PerSide<int> reds{0, 0};
+};
+
+// The two scoring lamps. After a hit they flash five times a second: the hitter's lamp (white
+// when off target), and the other's with it when its counter-attack came out of time.
+class Lamps {
+public:
+    explicit Lamps(BoutView& view) : view(view) {}
+    void Off();
+    // One flash step. `hitter` is the fencer who hit.
+    void Flash(Side hitter, bool offTarget, bool otherCountered);
+
+private:
+    BoutView& view;
+    // Alternates on each step; carries over from hit to hit.
+    bool lit = false;
+};
+
+} // namespace pistework::game

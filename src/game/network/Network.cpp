@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/network/Network.h"
+
+#include <algorithm>
+
+namespace pistework::game::net {
+
+namespace {
+
+using codec::Reader;
+using codec::Writer;
+
+// A message's kind on the wire is its place in Message, from one.
+constexpr std::uint8_t KindOf(const Message& message) {
+    return static_cast<std::uint8_t>(message.index() + 1);
+}
+
+// Which kinds each role may receive, and whether only as the first frame.
+bool Receives(Role role, std::size_t index) {
+    static constexpr bool kByHost[] = {true, false, false, true, true, false, false, true, true};
+    static constexpr bool kByGuest[] = {false, true, true, false, false, true, true, true, true};
+    static_assert(std::size(kByHost) == std::variant_size_v<Message>);
+    return role == Role::Host ? kByHost[index] : kByGuest[index];
+}
+bool Greeting(std::size_t index) {
+    return index == Message(Hello{}).index() || index == Message(Welcome{}).index() ||
+           index == Message(Refuse{}).index();
+}
+
+void WriteFields(Writer& w, const Message& message, Picture& sent) {
+    if (const auto* m = std::get_if<Hello>(&message)) {
+        w.bytes.insert(w.bytes.end(), kMagic.begin(), kMagic.end());
+        w.Byte(m->version);
+        w.Byte((static_cast<unsigned>(m->code) >> 8) & 0xFF);
+        w.Byte(static_cast<unsigned>(m->code) & 0xFF);
+    } else if (const auto* m = std::get_if<Welcome>(&message)) {
+        w.Byte(m->version);
+        w.Varint(static_cast<std::uint64_t>(m->target));
+        w.Byte(m->timed);
+    } else if (const auto* m = std::get_if<Refuse>(&message)) {
+        w.Byte(static_cast<unsigned>(m->why));
+    } else if (const auto* m = std::get_if<Command>(&message)) {
+        w.Byte(static_cast<unsigned>(m->command));
+    } else if (const auto* m = std::get_if<Pause>(&message)) {
+        w.Byte(m->paused);
+    } else if (const auto* m = std::get_if<Picture>(&message)) {
+        w.Byte(m->paused);
+        codec::WritePicture(w, sent.picture, m->picture);
+        sent = *m;
+    } else if (const auto* m = std::get_if<Event>(&message)) {
+        codec::WriteEvent(w, m->event);
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> FrameWriter::Frame(const Message& message) {
+    std::vector<std::uint8_t> frame;
+    frame.reserve(kMaxFrame + 2);
+    frame.insert(frame.end(), {0, 0, KindOf(message), count++});
+    Writer w(frame, poses);
+    WriteFields(w, message, sent);
+    const std::size_t length = frame.size() - 2;
+    frame[0] = static_cast<std::uint8_t>(length >> 8);
+    frame[1] = static_cast<std::uint8_t>(length & 0xFF);
+    return frame;
+}
+
+bool FloodGate::Admit(std::int64_t now) {
+    // The clock is the wall clock: time it steps back refills nothing and takes nothing.
+    if (last)
+        left = std::min<std::int64_t>(burst * 1000,
+                                      left + std::max<std::int64_t>(0, now - *last) * perSecond);
+    last = now;
+    if (left < 1000) return false;
+    left -= 1000;
+    return true;
+}
+
+// A player presses a few keys a second, a held key repeats some thirty times; a host sends a
+// picture and an event or two for each tick of either fencer and of the referee.
+FloodGate GateFor(Role receiver) {
+    return receiver == Role::Host ? FloodGate(50, 100) : FloodGate(200, 400);
+}
+
+FrameReader::FrameReader(Role role) : role(role), gate(GateFor(role)) {
+    partial.reserve(kMaxFrame + 2);
+}
+
+std::optional<Ending> FrameReader::Feed(std::span<const std::uint8_t> bytes, std::int64_t now,
+                                        const std::function<void(const Message&)>& each) {
+    while (!fault && !bytes.empty()) {
+        // The length first, then the frame it announces, never more than one frame held.
+        const std::size_t want =
+            partial.size() < 2 ? 2 : 2 + (std::size_t{partial[0]} << 8 | partial[1]);
+        const std::size_t take = std::min(want - partial.size(), bytes.size());
+        partial.insert(partial.end(), bytes.begin(), bytes.begin() + static_cast<long>(take));
+        bytes = bytes.subspan(take);
+        if (partial.size() == 2) {
+            const std::size_t length = std::size_t{partial[0]} << 8 | partial[1];
+            if (length > kMaxFrame) fault = Ending::Oversized;
+            if (length < 2) fault = Ending::Malformed;
+            continue;
+        }
+        if (partial.size() < want) continue;
+        Ending why = Ending::Malformed;
+        const std::optional<Message> message = Decode(std::span(partial).subspan(2), why);
+        partial.clear();
+        if (!message)
+            fault = why;
+        else if (!gate.Admit(now))
+            fault = Ending::Flood;
+        else
+            each(*message);
+    }
+    return fault;
+}
+
+std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, Ending& fault) {
+    const std::uint8_t kind = frame[0];
+    fault = Ending::OutOfOrder;
+    if (frame[1] != count++) return std::nullopt;
+    if (kind == 0 || kind > std::variant_size_v<Message>) {
+        fault = Ending::Malformed;
+        return std::nullopt;
+    }
+    const std::size_t index = kind - 1u;
+    // A greeting comes first and only first; a goodbye may come before it, from a host whose
+    // player left before the hello arrived.
+    const bool bye = index == Message(Bye{}).index();
+    if (!Receives(role, index) || (Greeting(index) == greeted && !bye)) return std::nullopt;
+    greeted = true;
+    fault = Ending::Malformed;
+    Reader r(frame.subspan(2), poses);
+    Message message;
+    switch (index) {
+    case 0: {
+        Hello hello;
+        for (char c : kMagic)
+            if (r.Byte() != static_cast<std::uint8_t>(c)) r.ok = false;
+        hello.version = r.Byte();
+        const int high = r.Byte();
+        hello.code = static_cast<int>(r.In(high << 8 | r.Byte(), 0, kMaxCode));
+        message = hello;
+        break;
+    }
+    case 1: {
+        const std::uint8_t version = r.Byte();
+        const auto target = static_cast<int>(r.In(r.Count(), 1, codec::kMaxCount));
+        message = Welcome{version, target, r.Flag()};
+    } break;
+    case 2:
+        message = Refuse{r.Enum(Refusal::Busy)};
+        break;
+    case 3: {
+        const std::uint8_t command = r.Byte();
+        if (r.ok && command > static_cast<std::uint8_t>(FencerCommand::Fleche)) {
+            fault = Ending::BadCommand;
+            return std::nullopt;
+        }
+        message = Command{static_cast<FencerCommand>(command)};
+        break;
+    }
+    case 5:
+        received.paused = r.Flag();
+        received.picture = codec::ReadPicture(r, received.picture);
+        message = received;
+        break;
+    case 6: {
+        const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), codec::kCallMade, codec::kOver));
+        if (r.ok) message = Event{codec::ReadEvent(r, tag)};
+        break;
+    }
+    case 4:
+        message = Pause{r.Flag()};
+        break;
+    case 7:
+        message = Heartbeat{};
+        break;
+    default:
+        message = Bye{};
+        break;
+    }
+    if (!r.ok || !r.AtEnd()) return std::nullopt;
+    return message;
+}
+
+namespace {
+
+// A number of one to `digits` decimal digits and nothing else.
+std::optional<int> Digits(std::string_view text, std::size_t digits) {
+    if (text.empty() || text.size() > digits) return std::nullopt;
+    int number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+} // namespace
+
+std::optional<int> ParseCode(std::string_view text) {
+    return Digits(text, 4);
+}
+
+std::optional<std::uint16_t> ParsePort(std::string_view text) {
+    const std::optional<int> port = Digits(text, 5);
+    if (!port || *port < 1 || *port > 65535) return std::nullopt;
+    return static_cast<std::uint16_t>(*port);
+}
+
+std::optional<Address> ParseAddress(std::string_view text, std::uint16_t port) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string_view host = text;
+    std::string_view portText;
+    if (text.starts_with('[')) {
+        const std::size_t close = text.find(']');
+        if (close == std::string_view::npos) return std::nullopt;
+        host = text.substr(1, close - 1);
+        const std::string_view after = text.substr(close + 1);
+        if (!after.empty()) {
+            if (after.front() != ':') return std::nullopt;
+            portText = after.substr(1);
+            if (portText.empty()) return std::nullopt;
+        }
+    } else if (const std::size_t colon = text.find(':');
+               colon != std::string_view::npos &&
+               text.find(':', colon + 1) == std::string_view::npos) {
+        // One colon separates the port; more make an IPv6 address without one.
+        host = text.substr(0, colon);
+        portText = text.substr(colon + 1);
+        if (portText.empty()) return std::nullopt;
+    }
+    if (host.empty() || host.find_first_of(" /\\[]") != std::string_view::npos) return std::nullopt;
+    if (!portText.empty()) {
+        const auto given = ParsePort(portText);
+        if (!given) return std::nullopt;
+        port = *given;
+    }
+    return Address{std::string(host), port};
+}
+
+} // namespace pistework::game::net

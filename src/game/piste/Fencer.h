@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// One fencer: its record, where it stands, the frames it plays and the player's commands.
+// It shows itself in the bout view and never reads the view back.
+
+#include "game/bout/BoutView.h"
+#include "game/piste/FencerState.h"
+#include "game/piste/Geometry.h"
+#include "game/piste/Motion.h"
+#include "game/piste/Side.h"
+
+#include <string_view>
+
+namespace pistework::game {
+
+// What a player can tell a fencer, in the order of each side's keys.
+enum class FencerCommand { Advance, Extend, Lunge, Retreat, Parry, Fleche };
+
+class Fencer {
+public:
+    Fencer(Side side, int left, BoutView& view);
+
+    Side OwnSide() const { return side; }
+    const FencerState& State() const { return state; }
+    Action CurrentAction() const { return state.action; }
+    // The left edge of the fencer's picture.
+    int Left() const { return left; }
+    // How far the fencer could still retreat before the end of the piste.
+    int RoomBehind() const { return side == Side::Left ? left : kPisteRightEnd - left; }
+
+    // --- Frame stepping: one frame per tick, then the sequence ends and leaves a posture.
+    void ShowFrame();
+    // True when the running sequence has played all its frames; then it has ended.
+    bool EndSequence();
+    // Measures the reference points of the frame the next ShowFrame draws.
+    void UpdatePoints();
+
+    // --- What the tick, the opponent and the referee decide for the fencer.
+    // Replaces the running action; the frame count stays, so it ends when the old one would.
+    void SetAction(Action action) { state.action = action; }
+    // Gives the running action its own number of frames.
+    void CountFrames() { state.frameCount = SequenceLength(state.action); }
+    void SetArmExtended(bool extended) { state.armExtended = extended; }
+    void SetPosture(const Posture& posture);
+    // Standing engarde with nothing requested, as after the referee's "Engarde".
+    void StandOnGuard();
+    void PlaceAt(int newLeft);
+    // Draws the fencer over the other one.
+    void BringToFront() { view.inFront = side; }
+    // Shows a picture outside the sequences (salute, victory, defeat) by its base name.
+    void ShowPicture(std::string_view baseName);
+
+    // --- The player's commands leave a request that the next sequence end takes up.
+    void Advance();
+    void Retreat();
+    void Extend();
+    void Lunge();
+    void Parry();
+    void Fleche();
+    void Obey(FencerCommand command);
+    // At a sequence end: the request the player left, where the posture allows it.
+    void TakeUpRequest();
+
+private:
+    Side side;
+    FencerState state;
+    int left;
+    BoutView& view;
+};
+
+} // namespace pistework::game

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/replay/Replay.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace pistework::game {
+
+using codec::Reader;
+using codec::Writer;
+
+namespace {
+
+// A bout no longer than a day; a time past it is a damaged file.
+constexpr std::uint32_t kMaxMs = 24u * 3600u * 1000u;
+
+std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::uint8_t byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+ReplayError ReadBody(Reader& r, Replay& replay) {
+    ReplayPicture picture;
+    std::uint64_t ms = 0;
+    while (r.ok && !r.AtEnd()) {
+        if (replay.entries.size() >= kMaxReplayEntries) r.ok = false;
+        ms += std::min<std::uint64_t>(r.Varint(), kMaxMs + 1ull);
+        r.In(static_cast<std::int64_t>(ms), 0, kMaxMs);
+        const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), 0, codec::kTags - 1));
+        if (!r.ok) break;
+        ReplayEntry entry{static_cast<std::uint32_t>(ms), {}};
+        if (tag == codec::kPicture) {
+            picture = codec::ReadPicture(r, picture);
+            entry.what = picture;
+        } else {
+            entry.what = codec::ReadEvent(r, tag);
+        }
+        replay.entries.push_back(std::move(entry));
+    }
+    return r.ok && r.AtEnd() ? ReplayError::None : ReplayError::Damaged;
+}
+
+} // namespace
+
+bool operator==(const Replay& a, const Replay& b) {
+    if (a.target != b.target || a.timed != b.timed || a.cut != b.cut ||
+        a.entries.size() != b.entries.size())
+        return false;
+    for (std::size_t i = 0; i < a.entries.size(); ++i) {
+        const ReplayEntry& x = a.entries[i];
+        const ReplayEntry& y = b.entries[i];
+        if (x.ms != y.ms || x.what.index() != y.what.index()) return false;
+        const auto* p = std::get_if<ReplayPicture>(&x.what);
+        if (p ? *p != std::get<ReplayPicture>(y.what)
+              : !codec::Same(std::get<BoutEvent>(x.what), std::get<BoutEvent>(y.what)))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The time since the entry before, then a picture as its changes from the one before, or an
+// event.
+void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEntry& entry) {
+    w.Varint(entry.ms - std::min(ms, entry.ms));
+    ms = std::max(ms, entry.ms);
+    if (const auto* now = std::get_if<ReplayPicture>(&entry.what)) {
+        w.Byte(codec::kPicture);
+        codec::WritePicture(w, was, *now);
+        was = *now;
+    } else {
+        codec::WriteEvent(w, std::get<BoutEvent>(entry.what));
+    }
+}
+
+// "PSTW", the version, the options, the stream's length, the stream, then a CRC-32 of all
+// before it, so a changed byte is told from a file cut short.
+void Seal(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> stream, int target,
+          bool timed, bool cut) {
+    std::vector<std::string> none;
+    Writer w(file, none);
+    file.assign(kReplayMagic.begin(), kReplayMagic.end());
+    w.Byte(kReplayVersion);
+    w.Byte((timed ? 1u : 0u) | (cut ? 2u : 0u));
+    w.Varint(static_cast<std::uint64_t>(target));
+    w.Varint(stream.size());
+    file.insert(file.end(), stream.begin(), stream.end());
+    const std::uint32_t crc = Crc32(file);
+    for (int i = 0; i < 4; ++i)
+        w.Byte((crc >> (8 * i)) & 0xFF);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
+    std::vector<std::uint8_t> stream, file;
+    std::vector<std::string> poses;
+    Writer w(stream, poses);
+    ReplayPicture picture;
+    std::uint32_t ms = 0;
+    for (const ReplayEntry& entry : replay.entries)
+        WriteEntry(w, ms, picture, entry);
+    Seal(file, stream, replay.target, replay.timed, replay.cut);
+    return file;
+}
+
+ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
+    if (bytes.size() > kMaxReplayFileBytes) return ReplayError::TooLarge;
+    const std::size_t magic = std::min(bytes.size(), kReplayMagic.size());
+    if (!std::equal(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(magic),
+                    kReplayMagic.begin()))
+        return ReplayError::NotAReplay;
+    std::vector<std::string> names;
+    Reader header(bytes.subspan(magic), names);
+    const std::uint8_t version = header.Byte();
+    if (header.ok && version > kReplayVersion) return ReplayError::NewerVersion;
+    const std::uint8_t flags = header.Byte();
+    const std::uint64_t target = header.Varint();
+    const std::uint64_t length = header.Varint();
+    if (header.ranOut ||
+        (header.ok && header.Left() < 4 + std::min<std::uint64_t>(length, kMaxReplayFileBytes)))
+        return ReplayError::Truncated;
+    if (!header.ok || version == 0 || flags > 3 || target == 0 ||
+        target > static_cast<std::uint64_t>(codec::kMaxCount) || header.Left() != length + 4)
+        return ReplayError::Damaged;
+    const std::size_t crcAt = bytes.size() - 4;
+    std::uint32_t crc = 0;
+    for (int i = 0; i < 4; ++i)
+        crc |= static_cast<std::uint32_t>(bytes[crcAt + static_cast<std::size_t>(i)]) << (8 * i);
+    if (crc != Crc32(bytes.first(crcAt))) return ReplayError::Damaged;
+    Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}};
+    Reader body(bytes.subspan(crcAt - length, length), names);
+    const ReplayError error = ReadBody(body, read);
+    if (error == ReplayError::None) replay = std::move(read);
+    return error;
+}
+
+// Room for the longest bout is taken once, so recording never grows the heap.
+ReplayRecorder::ReplayRecorder() {
+    stream.reserve(kBytes);
+    last.reserve(kBytes + 64);
+    poses.reserve(512);
+}
+
+void ReplayRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now) {
+    recording = true;
+    ending = cut = false;
+    stream.clear();
+    poses.clear();
+    written = {};
+    ms = 0;
+    count = 0;
+    start = now;
+    target = boutTarget;
+    timed = boutTimed;
+    seen = ReplayPicture::Of(view);
+    Add({0, seen}, now);
+}
+
+// A bout longer than a replay keeps is cut there; the file says so.
+void ReplayRecorder::Add(const ReplayEntry& entry, std::int64_t now) {
+    if (cut || stream.size() + kEntrySlack > kBytes || count >= kMaxReplayEntries ||
+        now - start > kMaxMs) {
+        cut = true;
+        return;
+    }
+    Writer w(stream, poses);
+    WriteEntry(w, ms, written, entry);
+    ++count;
+}
+
+void ReplayRecorder::See(const BoutView& view, std::int64_t now) {
+    if (!recording) return;
+    ReplayPicture picture = ReplayPicture::Of(view);
+    if (picture != seen) {
+        seen = picture;
+        Add({static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)),
+             std::move(picture)},
+            now);
+    }
+    if (!ending) return;
+    Seal(last, stream, target, timed, cut);
+    recording = ending = false;
+}
+
+// Events come in the middle of a step; the picture is taken when the step is shown, and the
+// bout's last picture with the view published after its end.
+void ReplayRecorder::Note(const BoutEvent& event, std::int64_t now) {
+    if (!recording) return;
+    Add({static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)), event}, now);
+    ending = std::holds_alternative<BoutOver>(event);
+}
+
+ReplayPlayer::ReplayPlayer(const Replay& replay, platform::TimerSource& timers,
+                           const platform::Clock& clock)
+    : replay(replay), clock(clock), timer(timers.MakeTimer("TimerReplay", kStep)) {
+    timer->SetOnTimer([this] { Tick(); });
+}
+
+void ReplayPlayer::Start() {
+    next = 0;
+    base = 0;
+    since = clock.NowMilliseconds();
+    paused = false;
+    timer->SetEnabled(true);
+    Tick();
+}
+
+// Reckoned from the clock, not counted in ticks, so a late tick never slows the replay.
+std::int64_t ReplayPlayer::Position() const {
+    return paused ? base : base + (clock.NowMilliseconds() - since) * speed;
+}
+
+void ReplayPlayer::Tick() {
+    const std::int64_t at = Position();
+    while (next < replay.entries.size() && replay.entries[next].ms <= at) {
+        const auto* picture = std::get_if<ReplayPicture>(&replay.entries[next].what);
+        ++next;
+        if (picture && onPicture) onPicture(*picture);
+    }
+    if (Ended()) timer->SetEnabled(false);
+}
+
+void ReplayPlayer::TogglePause() {
+    base = Position();
+    since = clock.NowMilliseconds();
+    paused = !paused;
+    timer->SetEnabled(!paused && !Ended());
+}
+
+void ReplayPlayer::SetSpeed(int times) {
+    base = Position();
+    since = clock.NowMilliseconds();
+    speed = times;
+}
+
+} // namespace pistework::game

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The pictures of the piste and the events, as compact bytes: a picture as its changes from
+// the one before, in varints, and each event as a tag and its fields. A replay file keeps
+// them; a network bout sends them. Reading treats every byte as hostile: each value is
+// bounded, and the first fault stops all further reading.
+
+#include "game/bout/BoutView.h"
+
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace pistework::game {
+
+// What a replay or a network guest draws of a view: the fencers, the call, scores, cards,
+// clock and lamps. The start prompt, the command buttons and the menu are the watcher's own.
+struct ReplayPicture {
+    PerSide<FencerView> fencers;
+    Side inFront = Side::Left;
+    RefereeCall call;
+    PerSide<int> scores{0, 0};
+    PerSide<CardsView> cards;
+    ClockView clock;
+    PerSide<Lamp> lamps{Lamp::Off, Lamp::Off};
+    bool operator==(const ReplayPicture&) const = default;
+
+    static ReplayPicture Of(const BoutView& view);
+    // The picture drawn over the watcher's own prompt, buttons and menu.
+    BoutView Over(BoutView view) const;
+};
+
+namespace codec {
+
+// A target stored by hand may be any positive int, and the clock of such a bout as long as an
+// int holds, so counts are bounded only by what the game keeps them in.
+inline constexpr std::int64_t kMaxCount = std::numeric_limits<int>::max();
+
+// What an entry holds: a picture, or one kind of event.
+inline constexpr std::uint8_t kPicture = 0;
+inline constexpr std::uint8_t kCallMade = 1;
+inline constexpr std::uint8_t kRuling = 2;
+inline constexpr std::uint8_t kSound = 3;
+inline constexpr std::uint8_t kOver = 4;
+inline constexpr std::uint8_t kTags = 5;
+
+// Events hold no comparison of their own; these compare them field by field.
+bool Same(const BoutEvent& a, const BoutEvent& b);
+
+class Writer {
+public:
+    // `poses` are the picture names written so far, each written again as its number.
+    Writer(std::vector<std::uint8_t>& bytes, std::vector<std::string>& poses)
+        : bytes(bytes), poses(poses) {}
+
+    void Byte(unsigned value) { bytes.push_back(static_cast<std::uint8_t>(value)); }
+    void Varint(std::uint64_t value) {
+        while (value >= 0x80) {
+            Byte((value & 0x7F) | 0x80);
+            value >>= 7;
+        }
+        Byte(static_cast<unsigned>(value));
+    }
+    void Signed(std::int64_t value) {
+        Varint((static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63));
+    }
+    void Pose(const std::string& pose);
+
+    std::vector<std::uint8_t>& bytes;
+
+private:
+    std::vector<std::string>& poses;
+};
+
+class Reader {
+public:
+    // `poses` are the picture names read so far, which later ones may name by number.
+    Reader(std::span<const std::uint8_t> bytes, std::vector<std::string>& poses)
+        : bytes(bytes), poses(poses) {}
+    bool ok = true;
+    bool ranOut = false;
+
+    bool AtEnd() const { return at == bytes.size(); }
+    std::size_t Left() const { return bytes.size() - at; }
+    std::uint8_t Byte() {
+        if (!ok || at >= bytes.size()) {
+            ranOut = ranOut || ok;
+            ok = false;
+            return 0;
+        }
+        return bytes[at++];
+    }
+    std::uint64_t Varint();
+    std::int64_t Signed() {
+        const std::uint64_t v = Varint();
+        return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
+    }
+    // A value in [low, high]; anything else spoils the read.
+    std::int64_t In(std::int64_t value, std::int64_t low, std::int64_t high) {
+        if (value < low || value > high) ok = false;
+        return ok ? value : low;
+    }
+    std::int64_t Count() {
+        return In(static_cast<std::int64_t>(std::min<std::uint64_t>(Varint(), kMaxCount + 1)), 0,
+                  kMaxCount);
+    }
+    bool Flag() { return In(Byte(), 0, 1) == 1; }
+    template <typename E> E Enum(E last) {
+        return static_cast<E>(In(Byte(), 0, static_cast<std::int64_t>(last)));
+    }
+    Side ReadSide() { return Enum(Side::Right); }
+    std::string Pose();
+
+private:
+    std::span<const std::uint8_t> bytes;
+    std::size_t at = 0;
+    std::vector<std::string>& poses;
+};
+
+// The fields of `now` that differ from `was`, and their new values.
+void WritePicture(Writer& w, const ReplayPicture& was, const ReplayPicture& now);
+// `picture` with the changes read applied.
+ReplayPicture ReadPicture(Reader& r, ReplayPicture picture);
+// The event's tag, then its fields.
+void WriteEvent(Writer& w, const BoutEvent& event);
+// The fields of an event whose tag, one of kCallMade to kOver, was read already.
+BoutEvent ReadEvent(Reader& r, std::uint8_t tag);
+
+} // namespace codec
+} // namespace pistework::game
