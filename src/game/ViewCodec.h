@@ -66,6 +66,7 @@ constexpr bool NamedUpTo(std::index_sequence<kNumbers...>) {
 template <auto kLast> constexpr bool Numbered() {
     return NamedUpTo<kLast>(std::make_index_sequence<256>());
 }
+static_assert(Numbered<Side::Right>() && !Numbered<Side::Left>(), "the compiler names otherwise");
 
 // Events hold no comparison of their own; these compare them field by field.
 bool Same(const BoutEvent& a, const BoutEvent& b);

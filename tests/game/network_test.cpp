@@ -105,6 +105,7 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
          [](W& w) { return Hello(w, net::kMaxCode + 1); }},
         {"a hello cut short", false, Malformed, [&](W& w) { return Grow(Hello(w, code), -1); }},
         {"a command first", false, OutOfOrder, [](W& w) { return w.Frame(net::Command{}); }},
+        {"a welcome", false, OutOfOrder, [](W& w) { return w.Frame(net::Welcome{}); }},
         {"an oversized frame", true, Oversized,
          [](W& w) { return Grow(w.Frame(net::Bye{}), net::kMaxFrame - 1); }},
         {"an unknown kind", true, Malformed,
