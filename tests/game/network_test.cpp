@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <random>
 
 using pistework::game::Verb;
@@ -106,6 +107,7 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
          [](W& w) { return Hello(w, net::kMaxCode + 1); }},
         {"a hello cut short", false, Malformed, [&](W& w) { return Grow(Hello(w, code), -1); }},
         {"a command first", false, OutOfOrder, [](W& w) { return w.Frame(net::Command{}); }},
+        {"a welcome", false, OutOfOrder, [](W& w) { return w.Frame(net::Welcome{}); }},
         {"an oversized frame", true, Oversized,
          [](W& w) { return Grow(w.Frame(net::Bye{}), net::kMaxFrame - 1); }},
         {"an unknown kind", true, Malformed,
@@ -205,6 +207,42 @@ TEST(NetworkFrames, AClockBelowZeroIsDamaged) {
         EXPECT_EQ(net::FrameReader(kGuest).Feed(bytes, 0, [](auto&) {}), Ending::Malformed);
         EXPECT_EQ(ClockCaption(seconds), ClockCaption(0));
     }
+}
+
+// A picture with every field changed, and each kind of event with each enum at its picture value,
+// read back from the bytes an earlier build wrote of them into a replay and frames to a guest.
+TEST(NetworkFrames, APictureAndEventsReadAsAnEarlierBuildWroteThem) {
+    const ReplayPicture picture{{{"LUNGE4A", -450}, {"FLECHE2XB", 450}},
+                                Side::Right,
+                                {Call::Attack, Side::Right},
+                                {14, 15},
+                                {{true, 2}, {}},
+                                {1, true},
+                                {Lamp::OffTarget, Lamp::On}};
+    const BoutEvent events[] = {CallMade{{Call::GameOver, Side::Right}},
+                                Ruling{RulingKind::RedCard, Side::Right},
+                                SoundPlayed{SoundCue::Parry}, BoutOver{std::nullopt, {3, 3}, true}};
+    Replay replay{1, false, true, {{0, picture}}};
+    W w;
+    Bytes frames = Cat({w.Frame(net::Welcome{}), w.Frame(net::Picture{picture})});
+    for (const BoutEvent& event : events) {
+        replay.entries.push_back({1, event});
+        frames = Cat({frames, w.Frame(net::Event{event})});
+    }
+    const auto committed = [](const char* name) {
+        std::ifstream in(PISTEWORK_TRACE_DIR "/data/" + std::string(name), std::ios::binary);
+        return Bytes{std::istreambuf_iterator<char>(in), {}};
+    };
+    EXPECT_EQ(EncodeReplay(replay), committed("replay_v1.pstw"));
+    EXPECT_EQ(frames, committed("frames_v2_to_guest.bin"));
+    Replay read;
+    EXPECT_EQ(DecodeReplay(committed("replay_v1.pstw"), read), ReplayError::None);
+    EXPECT_TRUE(read == replay);
+    std::vector<net::Message> sent;
+    EXPECT_EQ(net::FrameReader(kGuest).Feed(committed("frames_v2_to_guest.bin"), 0,
+                                            [&](const net::Message& m) { sent.push_back(m); }),
+              std::nullopt);
+    EXPECT_EQ(std::get<net::Picture>(sent.at(1)).picture, picture);
 }
 
 TEST(NetworkBout, ABoutReachesTheGuestWholeAndOnTimeAndKeepsNoBestResult) {

@@ -15,23 +15,25 @@
 namespace pistework::game {
 
 // The referee's calls. A call that names a side carries it: the attacker, the offender.
+// Replays and network frames hold a call as its number here: a number never changes, and a new
+// call takes the next one.
 enum class Call {
-    None, // nothing called: the caption is clear
-    Engarde,
-    Ready,
-    Fence,
-    Halt,
-    Attack,           // the side's attack
-    AttackAndCounter, // the side's attack and the other's counter-attack, on two lines
-    OffTarget,
-    Successful,
-    SuccessfulCounterOutOfTime, // the attack stands; the counter came too late
-    Passed,
-    CorpsACorps, // a fencer ran into the other too soon after its own last pass
-    YellowCard,  // a warning for the side
-    RedCard,     // a hit for the other side
-    ReturnToEngarde,
-    GameOver,
+    None = 0, // nothing called: the caption is clear
+    Engarde = 1,
+    Ready = 2,
+    Fence = 3,
+    Halt = 4,
+    Attack = 5,           // the side's attack
+    AttackAndCounter = 6, // the side's attack and the other's counter-attack, on two lines
+    OffTarget = 7,
+    Successful = 8,
+    SuccessfulCounterOutOfTime = 9, // the attack stands; the counter came too late
+    Passed = 10,
+    CorpsACorps = 11, // a fencer ran into the other too soon after its own last pass
+    YellowCard = 12,  // a warning for the side
+    RedCard = 13,     // a hit for the other side
+    ReturnToEngarde = 14,
+    GameOver = 15,
 };
 
 struct RefereeCall {
@@ -40,7 +42,8 @@ struct RefereeCall {
     bool operator==(const RefereeCall&) const = default;
 };
 
-enum class Lamp { Off, On, OffTarget };
+// Held in replays and frames as these numbers.
+enum class Lamp { Off = 0, On = 1, OffTarget = 2 };
 
 struct FencerView {
     std::string pose; // the sprite shown, e.g. "STEP3A"
@@ -111,13 +114,14 @@ struct CallMade {
     RefereeCall call;
 };
 
+// Held in replays and frames as these numbers.
 enum class RulingKind {
-    Hit,                   // the side scores
-    HitThroughLateCounter, // the side scores; the other's counter came out of time
-    OffTarget,             // the side hit off target: no score
-    Passed,                // the fencers ran past each other: back to engarde
-    YellowCard,            // the side is warned
-    RedCard,               // the side is penalised: the other scores
+    Hit = 0,                   // the side scores
+    HitThroughLateCounter = 1, // the side scores; the other's counter came out of time
+    OffTarget = 2,             // the side hit off target: no score
+    Passed = 3,                // the fencers ran past each other: back to engarde
+    YellowCard = 4,            // the side is warned
+    RedCard = 5,               // the side is penalised: the other scores
 };
 
 struct Ruling {
@@ -125,7 +129,8 @@ struct Ruling {
     Side side;
 };
 
-enum class SoundCue { Hit, Parry };
+// Held in replays and frames as these numbers.
+enum class SoundCue { Hit = 0, Parry = 1 };
 
 struct SoundPlayed {
     SoundCue cue;

@@ -10,21 +10,34 @@ namespace {
 using codec::Reader;
 using codec::Writer;
 
-// A message's kind on the wire is its place in Message, from one.
+// The kind a message's own type declares: a new message has none until it is given one.
 constexpr std::uint8_t KindOf(const Message& message) {
-    return static_cast<std::uint8_t>(message.index() + 1);
+    return std::visit([](const auto& m) { return m.kKind; }, message);
 }
 
-// Which kinds each role may receive, and whether only as the first frame.
-bool Receives(Role role, std::size_t index) {
-    static constexpr bool kByHost[] = {true, false, false, true, true, false, false, true, true};
-    static constexpr bool kByGuest[] = {false, true, true, false, false, true, true, true, true};
-    static_assert(std::size(kByHost) == std::variant_size_v<Message>);
-    return role == Role::Host ? kByHost[index] : kByGuest[index];
-}
-bool Greeting(std::size_t index) {
-    return index == Message(Hello{}).index() || index == Message(Welcome{}).index() ||
-           index == Message(Refuse{}).index();
+// Who may receive each kind, and whether only as the first frame; none for a kind there is not.
+struct Route {
+    bool toHost, toGuest, greeting;
+};
+std::optional<Route> RouteOf(std::uint8_t kind) {
+    static_assert(std::variant_size_v<Message> == 9, "a new message needs its route and reading");
+    switch (kind) {
+    case Hello::kKind:
+        return Route{true, false, true};
+    case Welcome::kKind:
+    case Refuse::kKind:
+        return Route{false, true, true};
+    case Command::kKind:
+    case Pause::kKind:
+        return Route{true, false, false};
+    case Picture::kKind:
+    case Event::kKind:
+        return Route{false, true, false};
+    case Heartbeat::kKind:
+    case Bye::kKind:
+        return Route{true, true, false};
+    }
+    return std::nullopt;
 }
 
 void WriteFields(Writer& w, const Message& message, Picture& sent) {
@@ -120,21 +133,23 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
     const std::uint8_t kind = frame[0];
     fault = Ending::OutOfOrder;
     if (frame[1] != count++) return std::nullopt;
-    if (kind == 0 || kind > std::variant_size_v<Message>) {
+    const std::optional<Route> route = RouteOf(kind);
+    if (!route) {
         fault = Ending::Malformed;
         return std::nullopt;
     }
-    const std::size_t index = kind - 1u;
     // A greeting comes first and only first; a goodbye may come before it, from a host whose
     // player left before the hello arrived.
-    const bool bye = index == Message(Bye{}).index();
-    if (!Receives(role, index) || (Greeting(index) == greeted && !bye)) return std::nullopt;
+    const bool bye = kind == Bye::kKind;
+    if (!(role == Role::Host ? route->toHost : route->toGuest) ||
+        (route->greeting == greeted && !bye))
+        return std::nullopt;
     greeted = true;
     fault = Ending::Malformed;
     Reader r(frame.subspan(2), poses);
     Message message;
-    switch (index) {
-    case 0: {
+    switch (kind) {
+    case Hello::kKind: {
         Hello hello;
         for (char c : kMagic)
             if (r.Byte() != static_cast<std::uint8_t>(c)) r.ok = false;
@@ -144,15 +159,17 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         message = hello;
         break;
     }
-    case 1: {
+    case Welcome::kKind: {
         const std::uint8_t version = r.Byte();
         const auto target = static_cast<int>(r.In(r.Count(), 1, codec::kMaxCount));
         message = Welcome{version, target, r.Flag()};
     } break;
-    case 2:
-        message = Refuse{r.Enum(Refusal::Busy)};
+    case Refuse::kKind:
+        message = Refuse{r.Enum<Refusal::Busy>()};
         break;
-    case 3: {
+    case Command::kKind: {
+        static_assert(codec::Numbered<FencerCommand::Fleche>(),
+                      "a new command would be refused as bad");
         const std::uint8_t command = r.Byte();
         if (r.ok && command > static_cast<std::uint8_t>(FencerCommand::Fleche)) {
             fault = Ending::BadCommand;
@@ -161,20 +178,20 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         message = Command{static_cast<FencerCommand>(command)};
         break;
     }
-    case 5:
+    case Pause::kKind:
+        message = Pause{r.Flag()};
+        break;
+    case Picture::kKind:
         received.paused = r.Flag();
         received.picture = codec::ReadPicture(r, received.picture);
         message = received;
         break;
-    case 6: {
+    case Event::kKind: {
         const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), codec::kCallMade, codec::kOver));
         if (r.ok) message = Event{codec::ReadEvent(r, tag)};
         break;
     }
-    case 4:
-        message = Pause{r.Flag()};
-        break;
-    case 7:
+    case Heartbeat::kKind:
         message = Heartbeat{};
         break;
     default:

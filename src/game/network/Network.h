@@ -37,38 +37,50 @@ inline constexpr int kMaxCode = 9999;
 inline constexpr int kHeartbeatMs = 1000;
 inline constexpr int kSilenceMs = 5000;
 
+// Each message's kind is its own number on the wire, whatever its place in Message.
 struct Hello {
+    static constexpr std::uint8_t kKind = 1;
     std::uint8_t version = kVersion;
     int code = 0;
 };
 // The host's options that shape the bout, which the guest's replay of it keeps.
 struct Welcome {
+    static constexpr std::uint8_t kKind = 2;
     std::uint8_t version = kVersion;
     int target = 15;
     bool timed = true;
 };
-// Why a host turns a guest away.
-enum class Refusal : std::uint8_t { WrongCode, WrongVersion, Busy };
+// Why a host turns a guest away, sent as these numbers.
+enum class Refusal : std::uint8_t { WrongCode = 0, WrongVersion = 1, Busy = 2 };
 struct Refuse {
+    static constexpr std::uint8_t kKind = 3;
     Refusal why;
 };
 struct Command {
+    static constexpr std::uint8_t kKind = 4;
     FencerCommand command;
 };
 // What the guest wants, not a toggle: both players pausing at once leave the bout paused.
 struct Pause {
+    static constexpr std::uint8_t kKind = 5;
     bool paused = true;
 };
 struct Picture {
+    static constexpr std::uint8_t kKind = 6;
     ReplayPicture picture;
     bool paused = false;
     bool operator==(const Picture&) const = default;
 };
 struct Event {
+    static constexpr std::uint8_t kKind = 7;
     BoutEvent event;
 };
-struct Heartbeat {};
-struct Bye {};
+struct Heartbeat {
+    static constexpr std::uint8_t kKind = 8;
+};
+struct Bye {
+    static constexpr std::uint8_t kKind = 9;
+};
 
 using Message =
     std::variant<Hello, Welcome, Refuse, Command, Pause, Picture, Event, Heartbeat, Bye>;

@@ -14,7 +14,8 @@
 namespace pistework::game {
 
 // What a player can tell a fencer, in the order of each side's keys.
-enum class FencerCommand { Advance, Extend, Lunge, Retreat, Parry, Fleche };
+// A network guest sends its commands as these numbers.
+enum class FencerCommand { Advance = 0, Extend = 1, Lunge = 2, Retreat = 3, Parry = 4, Fleche = 5 };
 
 class Fencer {
 public:

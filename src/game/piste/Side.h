@@ -9,7 +9,8 @@
 
 namespace pistework::game {
 
-enum class Side : unsigned char { Left, Right };
+// Replays and frames hold a side as its number.
+enum class Side : unsigned char { Left = 0, Right = 1 };
 
 inline constexpr std::array<Side, 2> kSides{Side::Left, Side::Right};
 

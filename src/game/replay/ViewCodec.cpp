@@ -152,7 +152,7 @@ ReplayPicture ReadPicture(Reader& r, ReplayPicture picture) {
     }
     if (mask & kInFront) picture.inFront = r.ReadSide();
     if (mask & kCall) {
-        picture.call.call = r.Enum(Call::GameOver);
+        picture.call.call = r.Enum<Call::GameOver>();
         picture.call.side = r.ReadSide();
     }
     for (Side side : kSides)
@@ -167,7 +167,7 @@ ReplayPicture ReadPicture(Reader& r, ReplayPicture picture) {
         picture.clock.shown = r.Flag();
     }
     for (Side side : kSides)
-        if (mask & kLamps) picture.lamps[side] = r.Enum(Lamp::OffTarget);
+        if (mask & kLamps) picture.lamps[side] = r.Enum<Lamp::OffTarget>();
     return picture;
 }
 
@@ -196,15 +196,15 @@ void WriteEvent(Writer& w, const BoutEvent& event) {
 BoutEvent ReadEvent(Reader& r, std::uint8_t tag) {
     switch (tag) {
     case kCallMade: {
-        const Call call = r.Enum(Call::GameOver);
+        const Call call = r.Enum<Call::GameOver>();
         return CallMade{{call, r.ReadSide()}};
     }
     case kRuling: {
-        const RulingKind kind = r.Enum(RulingKind::RedCard);
+        const RulingKind kind = r.Enum<RulingKind::RedCard>();
         return Ruling{kind, r.ReadSide()};
     }
     case kSound:
-        return SoundPlayed{r.Enum(SoundCue::Parry)};
+        return SoundPlayed{r.Enum<SoundCue::Parry>()};
     default: {
         BoutOver over;
         const auto winner = r.In(r.Byte(), 0, 2);

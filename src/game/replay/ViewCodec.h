@@ -11,6 +11,9 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace pistework::game {
@@ -45,6 +48,25 @@ inline constexpr std::uint8_t kRuling = 2;
 inline constexpr std::uint8_t kSound = 3;
 inline constexpr std::uint8_t kOver = 4;
 inline constexpr std::uint8_t kTags = 5;
+static_assert(std::variant_size_v<BoutEvent> == kTags - 1, "a new event needs its tag");
+
+// Whether `V` is one of its enum's named values: the compiler spells a named value in this
+// function's own name by its name, and any other as a cast, "(pistework::game::Call)16".
+template <auto V> constexpr bool Named() {
+    return std::string_view(__PRETTY_FUNCTION__).find("= (") == std::string_view::npos;
+}
+// Whether, of the values a byte holds, the enum names just 0 to `kLast`: then a byte bounded by
+// `kLast` reads back every value written, and only those.
+template <auto kLast, std::size_t... kNumbers>
+constexpr bool NamedUpTo(std::index_sequence<kNumbers...>) {
+    using E = decltype(kLast);
+    return ((Named<static_cast<E>(kNumbers)>() == (kNumbers <= static_cast<std::size_t>(kLast))) &&
+            ...);
+}
+template <auto kLast> constexpr bool Numbered() {
+    return NamedUpTo<kLast>(std::make_index_sequence<256>());
+}
+static_assert(Numbered<Side::Right>() && !Numbered<Side::Left>(), "the compiler names otherwise");
 
 // Events hold no comparison of their own; these compare them field by field.
 bool Same(const BoutEvent& a, const BoutEvent& b);
@@ -107,10 +129,14 @@ public:
                   kMaxCount);
     }
     bool Flag() { return In(Byte(), 0, 1) == 1; }
-    template <typename E> E Enum(E last) {
-        return static_cast<E>(In(Byte(), 0, static_cast<std::int64_t>(last)));
+    // An enum's value, written as its number, at most that of `kLast`. An enum that gains a
+    // value, or a gap, fails to compile here until its last is named anew; an older build reads
+    // the new value as damage, so the network version goes up with it.
+    template <auto kLast> decltype(kLast) Enum() {
+        static_assert(Numbered<kLast>(), "the enum's values are not 0 to this last one");
+        return static_cast<decltype(kLast)>(In(Byte(), 0, static_cast<std::int64_t>(kLast)));
     }
-    Side ReadSide() { return Enum(Side::Right); }
+    Side ReadSide() { return Enum<Side::Right>(); }
     std::string Pose();
 
 private:
