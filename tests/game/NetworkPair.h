@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+using pistework::game::Verb;
+
 namespace pistework::game {
 
 struct NetworkPair {

@@ -7,8 +7,6 @@
 
 #include <tuple>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using game::Call;
 using game::Side;

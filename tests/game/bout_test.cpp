@@ -9,8 +9,6 @@
 #include <chrono>
 #include <malloc.h>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using game::Call;
 using game::Side;

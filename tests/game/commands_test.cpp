@@ -7,8 +7,6 @@
 
 #include <string>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using namespace pistework::testing;
 using namespace pistework::game;

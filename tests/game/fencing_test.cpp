@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using namespace pistework::testing;
 using game::Call;

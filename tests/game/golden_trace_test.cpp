@@ -5,6 +5,7 @@
 // To accept a deliberate change, run with PISTEWORK_WRITE_TRACE=1 and review the diff.
 
 #include "common/CallTexts.h"
+#include "common/MenuRules.h"
 #include "game/Game.h"
 #include "game/bout/BoutRules.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -16,8 +17,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-using pistework::game::Verb;
 
 using namespace pistework;
 using game::Side;
@@ -105,13 +104,11 @@ bool GameOver(const game::Game& game) {
     return game.View().call.call == game::Call::GameOver;
 }
 
-// The menu items the traces click, by the names their notes give them.
+// The menu items the traces click, by the names their notes give them, as the menu's rules
+// have them.
 void Click(game::Game& game, std::string_view item) {
-    if (item == "Firstto5") game.Choose({Verb::SetTarget, 5});
-    if (item == "Firstto10") game.Choose({Verb::SetTarget, 10});
-    if (item == "TimedBout") game.Choose(Verb::ToggleTimed);
-    if (item == "mnu2Player") game.Choose(Verb::ChooseTwoPlayers);
-    if (item == "mnuFileNewGame") game.Choose(Verb::NewGame);
+    for (const layout::MenuEntry& entry : layout::kMenu)
+        if (entry.name == item) game.Choose(*layout::Rule(entry.command).choice);
 }
 
 // Idle from start-up until the demonstration starts, then one whole bout to "Game Over".

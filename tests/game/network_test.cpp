@@ -10,8 +10,6 @@
 #include <fstream>
 #include <random>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using namespace pistework::game;
 using net::Ending;

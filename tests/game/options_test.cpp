@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using game::Call;
 using game::Side;

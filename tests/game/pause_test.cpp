@@ -13,8 +13,6 @@
 #include <random>
 #include <string>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using game::Side;
 using table::BoutTable;

@@ -7,8 +7,6 @@
 #include <functional>
 #include <vector>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using game::Call;
 using game::Phase;

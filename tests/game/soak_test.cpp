@@ -12,8 +12,6 @@
 #include <string>
 #include <string_view>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using namespace pistework::testing;
 

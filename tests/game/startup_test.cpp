@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-using pistework::game::Verb;
-
 using namespace pistework;
 using game::Lamp;
 using game::Side;
