@@ -101,14 +101,11 @@ TEST(Keyboard, KeysCommandTheirFencersOnlyInKeyboardControl) {
     EXPECT_EQ(b.requestedAction, Advance);
     TypeKey(p.game, U'k');
     EXPECT_TRUE(b.armExtended);
-    TypeKey(p.game, U'o');
-    EXPECT_EQ(b.requestedAction, Lunge);
-    TypeKey(p.game, U',');
-    EXPECT_EQ(b.requestedAction, RetreatExtended);
-    TypeKey(p.game, U'l');
-    EXPECT_EQ(b.requestedAction, Parry);
-    TypeKey(p.game, U'p');
-    EXPECT_EQ(b.requestedAction, Fleche);
+    for (const auto& [key, action] : std::initializer_list<std::pair<char32_t, Action>>{
+             {U'o', Lunge}, {U',', RetreatExtended}, {U'l', Parry}, {U'p', Fleche}}) {
+        TypeKey(p.game, key);
+        EXPECT_EQ(b.requestedAction, action) << static_cast<char>(key);
+    }
 
     // Two players; a key in both strings commands both fencers.
     p.TwoPlayers();

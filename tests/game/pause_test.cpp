@@ -4,12 +4,12 @@
 
 #include "BoutTable.h"
 #include "common/CallTexts.h"
+#include "common/MenuRules.h"
 #include "game/bout/BoutRules.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <random>
 #include <string>
 
@@ -48,19 +48,13 @@ std::string Scene(const BoutTable& t) {
     return scene;
 }
 
-// Every menu choice a player can make but pausing, dialogs and "Custom".
-const std::vector<std::function<void(game::Game&)>> kChoices = [] {
-    std::vector<std::function<void(game::Game&)>> choices;
-    for (const game::Level& level : game::kLevels)
-        choices.push_back([&level](game::Game& g) { g.Choose({Verb::ChooseLevel, level.number}); });
-    for (const int target : {5, 10, 15})
-        choices.push_back([target](game::Game& g) { g.Choose({Verb::SetTarget, target}); });
-    for (const auto mode : {game::ControlMode::Keyboard, game::ControlMode::Mouse})
-        choices.push_back([mode](game::Game& g) { g.Choose({Verb::SetControl, mode}); });
-    choices.push_back([](game::Game& g) { g.Choose(Verb::ChooseTwoPlayers); });
-    choices.push_back([](game::Game& g) { g.Choose(Verb::ToggleTimed); });
-    choices.push_back([](game::Game& g) { g.Choose(Verb::ToggleSound); });
-    choices.push_back([](game::Game& g) { g.Choose(Verb::NewGame); });
+// Every menu choice a player can make but pausing, dialogs and "Custom", as the menu's rules
+// have them.
+const std::vector<game::Choice> kChoices = [] {
+    std::vector<game::Choice> choices;
+    for (const layout::MenuRule& rule : layout::kMenuRules)
+        if (rule.choice && rule.choice->verb != Verb::PauseOrResume)
+            choices.push_back(*rule.choice);
     return choices;
 }();
 
@@ -175,7 +169,7 @@ TEST(Pause, NoSequenceOfPausesDialogsAndMenuChoicesStallsABoutOrPlaysBehindAPaus
             } else {
                 const std::size_t choice = rng() % kChoices.size();
                 steps += "choice " + std::to_string(choice) + "; ";
-                kChoices[choice](t.game);
+                t.game.Choose(kChoices[choice]);
             }
 
             const bool paused = t.probe.Paused();
