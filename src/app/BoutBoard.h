@@ -5,7 +5,7 @@
 // change logged under pistework.* for bug reports.
 
 #include "app/Layout.h"
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 
 #include <functional>
 #include <optional>

@@ -5,7 +5,7 @@
 // menu's rules allow it.
 
 #include "common/MenuRules.h"
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 
 #include <functional>
 #include <map>

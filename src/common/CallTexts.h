@@ -6,7 +6,7 @@
 // texts.
 
 #include "common/TextMarks.h"
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 
 #include <array>
 #include <string>

@@ -5,8 +5,8 @@
 // piste shows as a BoutView after every step and reports what happens as events; it names no
 // widget, so it runs the same in the Qt window and headless in virtual time.
 
+#include "game/BoutView.h"
 #include "game/bout/Bout.h"
-#include "game/bout/BoutView.h"
 #include "game/player/BestResults.h"
 #include "game/player/MenuChoice.h"
 #include "game/player/Options.h"

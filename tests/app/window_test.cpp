@@ -120,7 +120,10 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
                 EXPECT_EQ(shown(menu->actions()), listed[entry.name]);
             }
         } else if (entry.kind != layout::MenuKind::Separator) {
-            EXPECT_NE(Named<QAction>(window, entry.name), nullptr);
+            const auto* action = Named<QAction>(window, entry.name);
+            ASSERT_NE(action, nullptr);
+            // Only the items that exclude each other draw a radio mark.
+            EXPECT_EQ(action->actionGroup() != nullptr, entry.kind == layout::MenuKind::Radio);
         }
     }
     auto item = [&](const char* name) { return Named<QAction>(window, name); };
@@ -206,6 +209,15 @@ TEST(MainWindow, StartUpState) {
     EXPECT_TRUE(Named(window, "cmdLunge")->isHidden());
     Named<QAction>(window, "mnuMouse")->trigger();
     EXPECT_FALSE(Named(window, "cmdLunge")->isHidden());
+
+    // With "Pause When Inactive" chosen, a bout pauses when another program takes the focus,
+    // not when the window has it back.
+    Named<QAction>(window, "mnuPauseWhenInactive")->trigger();
+    Named<QAction>(window, "mnuFileNewGame")->trigger();
+    for (Qt::ApplicationState state : {Qt::ApplicationActive, Qt::ApplicationInactive}) {
+        emit qApp->applicationStateChanged(state);
+        EXPECT_EQ(window.Game().View().menu.paused, state == Qt::ApplicationInactive) << state;
+    }
 }
 
 TEST_P(MainWindowInLanguage, EveryCaptionShowsWholeInItsLabel) {

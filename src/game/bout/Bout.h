@@ -5,8 +5,8 @@
 // fencers, the computer opponent, the scoreboard, the lamps, the clock and the referee), shows
 // them in the bout view and reports what happens as events.
 
+#include "game/BoutView.h"
 #include "game/bout/BoutClock.h"
-#include "game/bout/BoutView.h"
 #include "game/bout/HeldTimer.h"
 #include "game/bout/Opponent.h"
 #include "game/bout/Referee.h"

@@ -3,7 +3,7 @@
 // The bout clock: the time left, shown top right in a timed bout, and the time fenced so far,
 // which never wraps and measures how long ago a fencer last ran past the other.
 
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 
 namespace pistework::game {
 

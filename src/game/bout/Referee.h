@@ -5,8 +5,8 @@
 // "Game Over". It keeps the outcome of the phrase being fenced and returns the fencers to
 // their lines.
 
+#include "game/BoutView.h"
 #include "game/bout/BoutClock.h"
-#include "game/bout/BoutView.h"
 #include "game/bout/Opponent.h"
 #include "game/bout/Scoreboard.h"
 #include "game/piste/Fencer.h"

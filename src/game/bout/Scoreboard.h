@@ -2,7 +2,7 @@
 #pragma once
 // The board under the piste: each fencer's hits and cards, and the scoring lamps above it.
 
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 #include "game/piste/Side.h"
 
 namespace pistework::game {

@@ -10,7 +10,7 @@
 // Every byte from the peer is hostile: a frame is read only up to the largest one the game
 // sends, every value is bounded, and the first frame out of place ends the link.
 
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 #include "game/piste/Fencer.h"
 #include "game/replay/ViewCodec.h"
 

@@ -3,7 +3,7 @@
 // One fencer: its record, where it stands, the frames it plays and the player's commands.
 // It shows itself in the bout view and never reads the view back.
 
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 #include "game/piste/FencerState.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Motion.h"

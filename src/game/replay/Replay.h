@@ -4,7 +4,7 @@
 // with its time since the bout's start, so it can be saved, shared and drawn again. The file
 // is a small header and a stream of per-field changes in varints, read as hostile input.
 
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 #include "game/replay/ViewCodec.h"
 #include "platform/Platform.h"
 

@@ -5,7 +5,7 @@
 // them; a network bout sends them. Reading treats every byte as hostile: each value is
 // bounded, and the first fault stops all further reading.
 
-#include "game/bout/BoutView.h"
+#include "game/BoutView.h"
 
 #include <cstdint>
 #include <limits>
