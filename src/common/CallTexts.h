@@ -49,6 +49,13 @@ inline constexpr std::array<CallWords, 15> kCallWords{{
     {game::Call::GameOver, QT_TRANSLATE_NOOP("Referee", "Game Over")},
 }};
 
+// Each call but None has its words, in the order of the calls.
+static_assert([] {
+    for (std::size_t at = 0; at < kCallWords.size(); ++at)
+        if (kCallWords[at].call != static_cast<game::Call>(at + 1)) return false;
+    return kCallWords.back().call == game::kLastCall;
+}());
+
 // The text of a call in English; a call on two lines has them joined by a newline.
 inline std::string CallText(game::RefereeCall said) {
     for (const CallWords& words : kCallWords)

@@ -35,6 +35,9 @@ enum class Call {
     ReturnToEngarde = 14,
     GameOver = 15,
 };
+// The last call: the replay file and the network read no call past it, and every call up to it
+// has its words.
+inline constexpr Call kLastCall = Call::GameOver;
 
 struct RefereeCall {
     Call call = Call::None;

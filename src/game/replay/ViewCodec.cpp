@@ -152,7 +152,7 @@ ReplayPicture ReadPicture(Reader& r, ReplayPicture picture) {
     }
     if (mask & kInFront) picture.inFront = r.ReadSide();
     if (mask & kCall) {
-        picture.call.call = r.Enum<Call::GameOver>();
+        picture.call.call = r.Enum<kLastCall>();
         picture.call.side = r.ReadSide();
     }
     for (Side side : kSides)
@@ -196,7 +196,7 @@ void WriteEvent(Writer& w, const BoutEvent& event) {
 BoutEvent ReadEvent(Reader& r, std::uint8_t tag) {
     switch (tag) {
     case kCallMade: {
-        const Call call = r.Enum<Call::GameOver>();
+        const Call call = r.Enum<kLastCall>();
         return CallMade{{call, r.ReadSide()}};
     }
     case kRuling: {
