@@ -3,6 +3,7 @@
 
 #include "game/Game.h"
 #include "game/GameProbe.h"
+#include "game/network/SharedBout.h"
 #include "game/piste/Geometry.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -95,6 +96,29 @@ void DemonstrationBout(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(ticks) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(DemonstrationBout)->Unit(benchmark::kMillisecond);
+
+// A network bout three minutes in, both players pressing a key every half second or so: what
+// fencing it again from its start costs when the other player's input comes 75 ms late.
+void RollbackAtMinuteThree(benchmark::State& state) {
+    game::SharedBout bout({.target = 15, .timed = false, .start = 1'700'000'000'000});
+    std::uint32_t draw = 12345;
+    auto next = [&draw](std::uint32_t below) {
+        draw = draw * 1103515245u + 12345u;
+        return (draw >> 16) % below;
+    };
+    for (std::int64_t ms = 0; ms < 180'000; ms += 200 + next(600))
+        bout.Add({ms, next(2) ? game::Side::Left : game::Side::Right,
+                  static_cast<game::Input>(next(6))});
+    bout.AdvanceTo(180'000);
+    std::int64_t now = 180'000;
+    for (auto _ : state) {
+        now += 100;
+        bout.AdvanceTo(now);
+        bout.Add({now - 75, game::Side::Left, static_cast<game::Input>(next(6))});
+    }
+    state.counters["longest_ms"] = static_cast<double>(bout.LongestRollbackNs()) / 1e6;
+}
+BENCHMARK(RollbackAtMinuteThree)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

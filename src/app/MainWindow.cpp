@@ -234,6 +234,9 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
     case JoinNetworkBout:
         MainWindow::JoinNetworkBout(QString(), -1, false);
         return;
+    case WatchNetworkBout:
+        MainWindow::JoinNetworkBout(QString(), -1, false, true);
+        return;
     case Handbook:
         g.WhileHeld([this, &g] {
             const game::Game::Keys keys = g.CurrentKeys();
@@ -358,10 +361,10 @@ void MainWindow::HostNetworkBout(quint16 port, int code) {
     if (!waiting.Wait(*network, port)) Play();
 }
 
-void MainWindow::JoinNetworkBout(const QString& address, int code, bool now) {
+void MainWindow::JoinNetworkBout(const QString& address, int code, bool now, bool watch) {
     NetService* network = NetworkLibrary();
     if (!network) return;
-    auto joining = std::make_unique<JoiningMode>(*this);
+    auto joining = std::make_unique<JoiningMode>(*this, watch);
     JoiningMode& waiting = *joining;
     Enter(std::move(joining));
     if (!waiting.Wait(*network, address, code, now)) Play();

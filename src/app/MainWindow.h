@@ -56,8 +56,9 @@ public:
     // Opens the host's dialog, listening on `port` with `code`: a network bout begins when a
     // guest joins with the code, and the dialog closes.
     void HostNetworkBout(quint16 port, int code);
-    // Opens the join dialog at `address` with `code`; with `now`, it connects at once.
-    void JoinNetworkBout(const QString& address, int code, bool now);
+    // Opens the join dialog at `address` with `code`; with `now`, it connects at once. A
+    // watcher knocks the same way, to watch.
+    void JoinNetworkBout(const QString& address, int code, bool now, bool watch = false);
     // From the welcome to the end of a network bout, on either side.
     bool InNetworkBout() const;
 

@@ -74,6 +74,7 @@ struct CommandLine {
     QByteArray replay;           // a replay to watch once the window is up, as named
     std::optional<quint16> host; // the port to host a network bout on
     QString join;                // the host to join
+    bool watch = false;          // to watch its bout, not to fence it
     int code = -1;               // none given
 };
 
@@ -84,15 +85,17 @@ struct CommandLine {
     std::exit(2);
 }
 
-// --host [PORT] --code NNNN and --join HOST[:PORT] --code NNNN: a port after --host is the
-// first word that is not an option, which a replay's name never is.
+// --host [PORT] --code NNNN, --join HOST[:PORT] --code NNNN and --watch HOST[:PORT] --code
+// NNNN: a port after --host is the first word that is not an option, which a replay's name
+// never is.
 void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, QStringList& words) {
     const bool host = options.isSet(QStringLiteral("host"));
-    const bool join = options.isSet(QStringLiteral("join"));
+    asked.watch = options.isSet(QStringLiteral("watch"));
+    const bool join = options.isSet(QStringLiteral("join")) || asked.watch;
     if (!host && !join) return;
-    if (host && join)
-        Usage(options,
-              QCoreApplication::translate("main", "--host and --join cannot be given together"));
+    if (int(host) + int(options.isSet(QStringLiteral("join"))) + int(asked.watch) > 1)
+        Usage(options, QCoreApplication::translate(
+                           "main", "--host, --join and --watch cannot be given together"));
     const auto code =
         pistework::game::net::ParseCode(options.value(QStringLiteral("code")).toStdString());
     if (options.isSet(QStringLiteral("code")) && !code)
@@ -101,10 +104,13 @@ void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, Q
     asked.code = code.value_or(-1);
     if (join) {
         if (!code)
-            Usage(options, QCoreApplication::translate("main", "--join needs the host's --code"));
-        asked.join = options.value(QStringLiteral("join"));
+            Usage(options, QCoreApplication::translate("main", "%1 needs the host's --code")
+                               .arg(asked.watch ? "--watch" : "--join"));
+        const QString flag = asked.watch ? QStringLiteral("--watch") : QStringLiteral("--join");
+        asked.join = options.value(flag.mid(2));
         if (!pistework::game::net::ParseAddress(asked.join.toStdString()))
-            Usage(options, QCoreApplication::translate("main", "--join takes HOST or HOST:PORT"));
+            Usage(options,
+                  QCoreApplication::translate("main", "%1 takes HOST or HOST:PORT").arg(flag));
         return;
     }
     asked.host = pistework::game::net::kDefaultPort;
@@ -142,6 +148,10 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
     options.addOption({QStringLiteral("join"),
                        QCoreApplication::translate("main", "Join the network bout hosted at HOST."),
                        QStringLiteral("HOST[:PORT]")});
+    options.addOption(
+        {QStringLiteral("watch"),
+         QCoreApplication::translate("main", "Watch the network bout hosted at HOST."),
+         QStringLiteral("HOST[:PORT]")});
     options.addOption({QStringLiteral("code"),
                        QCoreApplication::translate(
                            "main", "The pairing code: the host's own, or the one it shows."),
@@ -253,7 +263,9 @@ int main(int argc, char* argv[]) {
         if (!asked.join.isEmpty())
             QMetaObject::invokeMethod(
                 &window,
-                [&window, &asked] { window.JoinNetworkBout(asked.join, asked.code, true); },
+                [&window, &asked] {
+                    window.JoinNetworkBout(asked.join, asked.code, true, asked.watch);
+                },
                 Qt::QueuedConnection);
         QApplication::exec();
     } catch (const std::exception& e) {

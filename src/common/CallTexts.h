@@ -78,7 +78,7 @@ struct EndingWords {
 inline constexpr std::string_view kBrokenLinkWords = QT_TRANSLATE_NOOP(
     "Network", "The other game sent what no game sends:\nthe network bout is over");
 
-inline constexpr std::array<EndingWords, 7> kEndingWords{{
+inline constexpr std::array<EndingWords, 8> kEndingWords{{
     {game::NetworkEnding::Left, QT_TRANSLATE_NOOP("Network", "Network bout ended")},
     {game::NetworkEnding::PeerLeft,
      QT_TRANSLATE_NOOP("Network", "Your opponent left the network bout")},
@@ -90,6 +90,9 @@ inline constexpr std::array<EndingWords, 7> kEndingWords{{
     {game::NetworkEnding::WrongVersion,
      QT_TRANSLATE_NOOP("Network", "The other game is another version of Pistework")},
     {game::NetworkEnding::Busy, QT_TRANSLATE_NOOP("Network", "The host has a guest already")},
+    {game::NetworkEnding::Disagreed,
+     QT_TRANSLATE_NOOP("Network",
+                       "The two games saw the bout differently:\nthe network bout is over")},
 }};
 
 inline std::string NetworkEndingText(game::NetworkEnding ending) {

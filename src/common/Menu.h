@@ -49,6 +49,7 @@ enum class MenuCommand {
     WatchReplay,
     HostNetworkBout,
     JoinNetworkBout,
+    WatchNetworkBout,
 };
 
 struct MenuEntry {
@@ -66,7 +67,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 43> kMenu{{
+inline constexpr std::array<MenuEntry, 44> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -85,6 +86,8 @@ inline constexpr std::array<MenuEntry, 43> kMenu{{
      MenuKind::Item, MenuCommand::HostNetworkBout},
     {"mnuFileJoinNetworkBout", QT_TRANSLATE_NOOP("Menu", "&Join Network Bout…"), "mnuFile",
      MenuKind::Item, MenuCommand::JoinNetworkBout},
+    {"mnuFileWatchNetworkBout", QT_TRANSLATE_NOOP("Menu", "Wa&tch Network Bout…"), "mnuFile",
+     MenuKind::Item, MenuCommand::WatchNetworkBout},
     {"N1", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileExit", QT_TRANSLATE_NOOP("Menu", "E&xit"), "mnuFile", MenuKind::Item,
      MenuCommand::Exit},

@@ -40,7 +40,7 @@ inline constexpr game::ControlMode kKeyboard = game::ControlMode::Keyboard;
 inline constexpr game::ControlMode kMouse = game::ControlMode::Mouse;
 } // namespace rule
 
-inline constexpr std::array<MenuRule, 29> kMenuRules{{
+inline constexpr std::array<MenuRule, 30> kMenuRules{{
     {MenuCommand::NewGame, game::Verb::NewGame, rule::kEvery},
     {MenuCommand::PauseOrResume, game::Verb::PauseOrResume, rule::kEvery},
     {MenuCommand::BestResults, {}, rule::kPlaying},
@@ -70,6 +70,7 @@ inline constexpr std::array<MenuRule, 29> kMenuRules{{
     {MenuCommand::WatchReplay, {}, rule::kReading},
     {MenuCommand::HostNetworkBout, {}, rule::kPlaying},
     {MenuCommand::JoinNetworkBout, {}, rule::kPlaying},
+    {MenuCommand::WatchNetworkBout, {}, rule::kPlaying},
 }};
 
 constexpr const MenuRule& Rule(MenuCommand command) {

@@ -100,14 +100,16 @@ void HostDialog::Say(const QString& text) {
 }
 
 JoinDialog::JoinDialog(QWidget* owner, NetService& network, const QString& where, int given,
-                       OnJoin onJoin)
+                       bool watch, OnJoin onJoin)
     : QDialog(owner, kFixedDialog), network(network), join(std::move(onJoin)) {
-    SetUp(*this, "FormJoin", tr("Join Network Bout"));
+    SetUp(*this, "FormJoin", watch ? tr("Watch Network Bout") : tr("Join Network Bout"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     constexpr int kWidth = 320;
-    layout->addWidget(
-        Line(this, "lblWhere", tr("Ask your opponent, who hosts the bout, for these:"), kWidth));
+    layout->addWidget(Line(this, "lblWhere",
+                           watch ? tr("Ask the player who hosts the bout for these:")
+                                 : tr("Ask your opponent, who hosts the bout, for these:"),
+                           kWidth));
     auto* form = new QFormLayout;
     address = new QLineEdit(where, this);
     address->setObjectName(QStringLiteral("txtAddress"));
@@ -134,7 +136,8 @@ JoinDialog::JoinDialog(QWidget* owner, NetService& network, const QString& where
     status->hide();
     layout->addWidget(status);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    joinButton = buttons->addButton(tr("&Join"), QDialogButtonBox::AcceptRole);
+    joinButton =
+        buttons->addButton(watch ? tr("&Watch") : tr("&Join"), QDialogButtonBox::AcceptRole);
     joinButton->setObjectName(QStringLiteral("cmdJoin"));
     joinButton->setDefault(true);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));

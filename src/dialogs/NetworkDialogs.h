@@ -40,8 +40,9 @@ class JoinDialog : public QDialog {
 public:
     using OnJoin = std::function<void(std::unique_ptr<NetConnection>, int code)>;
     // `address` may carry a port ("host:40414"), which then stands over the port box; a
-    // negative `code` is none (0000 is a code).
-    JoinDialog(QWidget* owner, NetService& network, const QString& address, int code, OnJoin join);
+    // negative `code` is none (0000 is a code). A watcher knocks the same way.
+    JoinDialog(QWidget* owner, NetService& network, const QString& address, int code, bool watch,
+               OnJoin join);
     // Why the host turned the guest away, or the connection failed: the player may try again.
     void Say(const QString& text);
     // Connects as if Join were pressed.

@@ -81,6 +81,7 @@ enum class NetworkEnding {
     OutOfOrder,   // a frame out of its turn or its count
     BadCommand,   // a command that is none of the fencer's six
     Flood,        // more frames than a player can make
+    Disagreed,    // the two games' digests of the bout differed
 };
 
 // The options as the menu marks them, and the pause.
@@ -115,6 +116,7 @@ struct BoutView {
 // --- Events, as they happen.
 struct CallMade {
     RefereeCall call;
+    bool operator==(const CallMade&) const = default;
 };
 
 // Held in replays and frames as these numbers.
@@ -130,6 +132,7 @@ enum class RulingKind {
 struct Ruling {
     RulingKind kind;
     Side side;
+    bool operator==(const Ruling&) const = default;
 };
 
 // Held in replays and frames as these numbers.
@@ -137,12 +140,14 @@ enum class SoundCue { Hit = 0, Parry = 1 };
 
 struct SoundPlayed {
     SoundCue cue;
+    bool operator==(const SoundPlayed&) const = default;
 };
 
 struct BoutOver {
     std::optional<Side> winner; // none for a drawn timed bout
     PerSide<int> score;
     bool demonstration = false;
+    bool operator==(const BoutOver&) const = default;
 };
 
 using BoutEvent = std::variant<CallMade, Ruling, SoundPlayed, BoutOver>;

@@ -20,8 +20,6 @@ struct NetworkPair {
         : owned(std::make_unique<platform::headless::MemoryConnection>(form.scheduler, delayMs)),
           hostEnd(*owned), guestEnd(form.scheduler, delayMs), code(hostCode) {
         platform::headless::MemoryConnection::Join(hostEnd, guestEnd);
-        host.SetOnView([this](const BoutView& view) { door.SendView(view); });
-        host.SetOnEvent([this](const BoutEvent& event) { door.SendEvent(event); });
         host.Start();
         guest.Start();
         door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
@@ -30,11 +28,11 @@ struct NetworkPair {
     // The guest knocks with `guestCode`.
     void Join(int guestCode = 1234) {
         Arrive();
-        joining = std::make_unique<NetworkGuest>(guest, guestEnd, form, form.clock, guestSound,
-                                                 guestCode);
+        joining = std::make_unique<NetworkGuest>(guestPlace, guestEnd, guestCode);
         joining->SetOnEnd([this](net::Ending why, bool) { guestEnded = why; });
-        joining->SetOnPicture([this](const net::Picture& p) { guestSaw.push_back(p); });
     }
+    NetworkFencing& HostSide() { return *door.Fencing(); }
+    NetworkFencing& GuestSide() { return *joining->Fencing(); }
 
     platform::headless::HeadlessPlatform form;
     // The guest's machine: its own settings and sound, the same clock.
@@ -47,14 +45,13 @@ struct NetworkPair {
                                   .store = guestStore,
                                   .clock = form.clock,
                                   .random = guestRandom}};
+    NetworkPlace guestPlace{guest, form, form.clock, guestSound};
     std::unique_ptr<platform::headless::MemoryConnection> owned; // until the door has it
     platform::headless::MemoryConnection &hostEnd, guestEnd;
     int code;
-    NetworkDoor door{host, form, form.clock, code};
+    NetworkDoor door{{host, form, form.clock, form.sound}, code};
     std::unique_ptr<NetworkGuest> joining;
     std::optional<net::Ending> hostEnded, guestEnded;
-    std::vector<net::Picture> guestSaw;
-    net::Picture GuestShows() const { return guestSaw.empty() ? net::Picture{} : guestSaw.back(); }
 };
 
 } // namespace pistework::game

@@ -13,10 +13,11 @@ namespace pistework::app {
 
 namespace {
 
-const char* CommandName(game::FencerCommand command) {
-    static constexpr const char* kNames[] = {"Advance", "Extend", "Lunge",
-                                             "Retreat", "Parry",  "Fleche"};
-    return kNames[static_cast<std::size_t>(command)];
+constexpr const char* kInputNames[] = {"Advance", "Extend", "Lunge", "Retreat",
+                                       "Parry",   "Fleche", "Pause", "Resume"};
+
+const char* InputName(game::Input input) {
+    return kInputNames[static_cast<std::size_t>(input)];
 }
 
 // Wall-clock milliseconds to the microsecond, so two programs' logs can be laid side by side.
@@ -26,38 +27,118 @@ QString Stamp() {
     return QString::number(now.count(), 'f', 3);
 }
 
-void LogEnd(game::NetworkEnding why, const game::NetworkLink* link) {
+QString Said(game::NetworkEnding why) {
+    return TranslatedNetworkEnding(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+} // namespace
+
+WindowMode::Outcome NetworkMode::Key(const QKeyEvent& key) {
+    const std::u32string typed = FencersKeys(key, window.Game());
+    for (char32_t ch : typed)
+        for (const auto& [side, command] : game::KeyCommands(window.Game().Options(), ch))
+            if (side == game::Side::Right) Give(command);
+    return typed.empty() ? Outcome::Passed : Outcome::Taken;
+}
+
+void NetworkMode::Fence(game::CommandSource source, game::Side side, game::FencerCommand command) {
+    // A player's first pad drives its own fencer, as in a bout at home.
+    if (source == game::CommandSource::Buttons || side == game::Side::Right) Give(command);
+}
+
+void NetworkMode::Give(game::FencerCommand command) {
+    game::NetworkFencing* fencing = Fencing();
+    if (!fencing || !InNetworkBout()) return;
+    qCDebug(lcNetwork).noquote() << "network send" << InputName(game::InputOf(command)) << Stamp();
+    fencing->Give(game::InputOf(command));
+}
+
+WindowMode::Outcome NetworkMode::ChooseInBout(layout::MenuCommand command) {
+    if (!InNetworkBout()) return Outcome::Passed;
+    if (command == layout::MenuCommand::NewGame) {
+        LeaveBout();
+        return Outcome::Taken;
+    }
+    if (command != layout::MenuCommand::PauseOrResume) return Outcome::Passed;
+    if (game::NetworkFencing* fencing = Fencing()) fencing->PauseOrResume();
+    return Outcome::Taken;
+}
+
+void NetworkMode::Follow(game::ShownBout& bout, const QString& with, const char* side) {
+    peer = with;
+    qCDebug(lcNetwork).noquote() << "network bout begun with" << peer << side;
+    bout.SetOnShow([this](const game::BoutView& view) {
+        shown = view;
+        Redraw();
+    });
+    window.ShowMode();
+}
+
+void NetworkMode::Redraw() {
+    if (!InNetworkBout() || !shown) return;
+    const game::BoutView& own = window.Game().View();
+    game::BoutView view = *shown;
+    view.menu = own.menu;
+    view.menu.paused = shown->menu.paused;
+    view.startPrompt = false;
+    view.networkEnded.reset();
+    // A player fences with its own buttons, if it fences with the mouse at home.
+    view.commandButtons = Fencing() && own.menu.control == game::ControlMode::Mouse;
+    window.DrawBoard(view);
+    if (const QString title = Title(); window.windowTitle() != title) window.setWindowTitle(title);
+}
+
+QString NetworkMode::Title() const {
+    if (!InNetworkBout()) return WindowMode::Title();
+    const game::NetworkFencing* fencing = Fencing();
+    if (!fencing)
+        return MainWindow::tr("B.K.S. Pistework: watching a network bout at %1").arg(peer);
+    if (!fencing->RoundTripMs())
+        return MainWindow::tr("B.K.S. Pistework: network bout with %1").arg(peer);
+    return MainWindow::tr("B.K.S. Pistework: network bout with %1, round trip %2 ms")
+        .arg(peer)
+        .arg(*fencing->RoundTripMs());
+}
+
+void NetworkMode::LogEnd(game::NetworkEnding why, const game::NetworkLink* link) {
     qCDebug(lcNetwork).noquote() << "network bout ended:" << static_cast<int>(why)
                                  << QString::fromStdString(NetworkEndingText(why))
                                         .replace(QLatin1Char('\n'), QLatin1Char(' '))
                                  << "bytes sent" << (link ? link->BytesSent() : 0) << "received"
                                  << (link ? link->BytesReceived() : 0);
+    const game::NetworkFencing* fencing = Fencing();
+    if (!fencing) return;
+    const game::SharedBout& bout = fencing->Bout();
+    qCDebug(lcNetwork).noquote() << "network rollbacks" << bout.Rollbacks() << "corrections"
+                                 << bout.Corrections() << "taken back" << bout.TakenBack()
+                                 << "longest" << bout.LongestRollbackNs() / 1e6 << "ms";
+    // Both players' inputs as this game had them, for a report of the two games disagreeing.
+    if (why != game::NetworkEnding::Disagreed) return;
+    QStringList inputs;
+    for (const game::StampedInput& input : bout.Inputs())
+        inputs << QStringLiteral("%1:%2:%3")
+                      .arg(input.ms)
+                      .arg(input.side == game::Side::Left ? 'L' : 'R')
+                      .arg(QLatin1String(InputName(input.input)));
+    qCDebug(lcNetwork).noquote() << "network inputs" << inputs.join(QLatin1Char(' '));
 }
-
-QString Said(game::NetworkEnding why) {
-    return TranslatedNetworkEnding(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
-void LogBegun(const QString& peer, const char* side) {
-    qCDebug(lcNetwork).noquote() << "network bout begun with" << peer << side;
-}
-
-} // namespace
 
 HostingMode::HostingMode(MainWindow& window, int code)
-    : PlayingMode(window), code(code), door(window.Game(), window.Timers(), window.Clock(), code) {
-    door.SetOnCommand([](game::FencerCommand command) {
-        qCDebug(lcNetwork).noquote() << "network command" << CommandName(command) << Stamp();
-    });
+    : NetworkMode(window), code(code),
+      door({window.Game(), window.Timers(), window.Clock(), window.Sound()}, code) {
     door.SetOnBegin([this] {
         // The door is handed only the network library's connections.
         const auto* joined = dynamic_cast<const NetConnection*>(door.Connection());
-        peer = joined ? joined->PeerAddress() : QString();
-        LogBegun(peer, "as host");
-        this->window.ShowMode();
+        Follow(door.Fencing()->Shown(), joined ? joined->PeerAddress() : QString(), "as host");
         if (dialog) dialog->accept();
     });
     door.SetOnEnd([this](game::NetworkEnding why, bool begun) { Ended(why, begun); });
+    door.SetOnWatcher([this](bool came, game::NetworkEnding why) {
+        if (came)
+            qCDebug(lcNetwork).noquote() << "network watcher came; watching" << door.Watchers();
+        else
+            qCDebug(lcNetwork).noquote() << "network watcher left:" << Said(why);
+    });
     door.SetOnShut([this] {
         qCDebug(lcNetwork).noquote() << "network hosting stopped: too many wrong codes";
         if (dialog) dialog->Shut();
@@ -96,26 +177,25 @@ void HostingMode::Ended(game::NetworkEnding why, bool begun) {
     window.ReturnToPlaying(this);
 }
 
-WindowMode::Outcome HostingMode::Choose(layout::MenuCommand command) {
-    if (command != layout::MenuCommand::NewGame) return Outcome::Passed;
-    door.Leave();
-    return Outcome::Taken;
-}
-
-QString HostingMode::Title() const {
-    return door.Begun() ? MainWindow::tr("B.K.S. Pistework: network bout with %1").arg(peer)
-                        : WindowMode::Title();
-}
-
-JoiningMode::JoiningMode(MainWindow& window) : WindowMode(window) {}
+JoiningMode::JoiningMode(MainWindow& window, bool watch) : NetworkMode(window), watch(watch) {}
 
 JoiningMode::~JoiningMode() {
+    LeaveBout();
+}
+
+void JoiningMode::LeaveBout() {
     if (guest) guest->Leave();
+    if (watcher) watcher->Leave();
+}
+
+bool JoiningMode::InNetworkBout() const {
+    if (guest) return guest->Begun() && !guest->Link().Ended();
+    return watcher && watcher->Begun() && !watcher->Link().Ended();
 }
 
 bool JoiningMode::Wait(NetService& network, const QString& address, int code, bool now) {
     window.Game().WhileHeld([&] {
-        dialogs::JoinDialog knocking(&window, network, address, code,
+        dialogs::JoinDialog knocking(&window, network, address, code, watch,
                                      [this](std::unique_ptr<NetConnection> made, int given) {
                                          Connected(std::move(made), given);
                                      });
@@ -123,79 +203,37 @@ bool JoiningMode::Wait(NetService& network, const QString& address, int code, bo
         if (now) knocking.Join();
         knocking.exec();
     });
-    return guest && guest->Begun();
+    return (guest && guest->Begun()) || (watcher && watcher->Begun());
 }
 
 void JoiningMode::Connected(std::unique_ptr<NetConnection> made, int code) {
     // A connection refused before is let go first: its link is the one that points at its
     // connection.
     guest.reset();
+    watcher.reset();
     connection = std::move(made);
-    guest = std::make_unique<game::NetworkGuest>(window.Game(), *connection, window.Timers(),
-                                                 window.Clock(), window.Sound(), code);
-    guest->SetOnBegin([this] {
-        peer = connection->PeerAddress();
-        LogBegun(peer, "as guest");
-        window.ShowMode();
+    const game::NetworkPlace place{window.Game(), window.Timers(), window.Clock(), window.Sound()};
+    auto begun = [this](game::ShownBout& bout) {
+        Follow(bout, connection->PeerAddress(), watch ? "as watcher" : "as guest");
         if (dialog) dialog->accept();
-    });
-    guest->SetOnPicture([this](const game::net::Picture& picture) {
-        shown = picture;
-        Redraw();
-    });
-    guest->SetOnEnd([this](game::NetworkEnding why, bool begun) {
-        LogEnd(why, &guest->Link());
-        // Turned away at the door: the dialog says why and the player may try again.
-        if (!begun && dialog) dialog->Say(Said(why));
-        if (begun) window.ReturnToPlaying(this);
-    });
-}
-
-WindowMode::Outcome JoiningMode::Key(const QKeyEvent& key) {
-    const std::u32string typed = FencersKeys(key, window.Game());
-    for (char32_t ch : typed)
-        for (const auto& [side, command] : game::KeyCommands(window.Game().Options(), ch))
-            if (side == game::Side::Right) Send(command);
-    return typed.empty() ? Outcome::Passed : Outcome::Taken;
-}
-
-WindowMode::Outcome JoiningMode::Choose(layout::MenuCommand command) {
-    if (!Fencing()) return Outcome::Passed;
-    if (command == layout::MenuCommand::NewGame) {
-        guest->Leave();
-        return Outcome::Taken;
+    };
+    if (watch) {
+        watcher = std::make_unique<game::NetworkWatcher>(place, *connection, code);
+        watcher->SetOnBegin([this, begun] { begun(*watcher->Shown()); });
+        watcher->SetOnEnd(
+            [this](game::NetworkEnding why, bool was) { Ended(why, was, watcher->Link()); });
+        return;
     }
-    if (command != layout::MenuCommand::PauseOrResume) return Outcome::Passed;
-    guest->PauseOrResume();
-    return Outcome::Taken;
+    guest = std::make_unique<game::NetworkGuest>(place, *connection, code);
+    guest->SetOnBegin([this, begun] { begun(guest->Fencing()->Shown()); });
+    guest->SetOnEnd([this](game::NetworkEnding why, bool was) { Ended(why, was, guest->Link()); });
 }
 
-void JoiningMode::Fence(game::CommandSource source, game::Side side, game::FencerCommand command) {
-    // A guest's first pad drives its own fencer, as in a bout at home.
-    if (source == game::CommandSource::Buttons || side == game::Side::Right) Send(command);
-}
-
-void JoiningMode::Send(game::FencerCommand command) {
-    if (!Fencing()) return;
-    qCDebug(lcNetwork).noquote() << "network send" << CommandName(command) << Stamp();
-    guest->Command(command);
-}
-
-void JoiningMode::Redraw() {
-    if (!Fencing()) return;
-    const game::BoutView& own = window.Game().View();
-    game::BoutView view = shown.picture.Over(own);
-    view.menu.paused = shown.paused;
-    view.networkEnded.reset();
-    // The guest fences with its own buttons, if it fences with the mouse at home.
-    view.commandButtons = own.menu.control == game::ControlMode::Mouse;
-    window.DrawBoard(view);
-}
-
-QString JoiningMode::Title() const {
-    return guest && guest->Begun()
-               ? MainWindow::tr("B.K.S. Pistework: network bout with %1").arg(peer)
-               : WindowMode::Title();
+void JoiningMode::Ended(game::NetworkEnding why, bool begun, const game::NetworkLink& link) {
+    LogEnd(why, &link);
+    // Turned away at the door: the dialog says why and the player may try again.
+    if (!begun && dialog) dialog->Say(Said(why));
+    if (begun) window.ReturnToPlaying(this);
 }
 
 } // namespace pistework::app

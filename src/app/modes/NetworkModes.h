@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The two sides of a network bout in the window. Hosting keeps the door open while its dialog
-// waits, then fences the right fencer as in a bout at home while the guest fences the left one
-// from its own machine. Joining knocks with the code, then draws what the host sends while its
-// own game is held, and sends its player's commands. Either ends by leaving, or when the
-// other side leaves or falls silent; the window then returns to playing.
+// A network bout in the window. Both players fence the same bout in their own games, each with
+// the right player's keys, its buttons or its first pad, while their own games wait: the host
+// the right fencer, the guest the left one. Hosting keeps the door open while its dialog
+// waits; joining knocks with the code; watching knocks the same way and commands nothing.
+// Either ends by leaving, or when the other side leaves or falls silent; the window then
+// returns to playing.
 
 #include "app/modes/WindowMode.h"
 #include "common/NetService.h"
@@ -14,6 +15,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 namespace pistework::dialogs {
 class HostDialog;
@@ -22,7 +24,36 @@ class JoinDialog;
 
 namespace pistework::app {
 
-class HostingMode : public PlayingMode {
+// What the two players' windows and a watcher's share: the shared bout drawn over the
+// player's own menu and buttons, and the round trip in the title.
+class NetworkMode : public WindowMode {
+public:
+    using WindowMode::WindowMode;
+    Outcome Key(const QKeyEvent& key) override;
+    void Fence(game::CommandSource source, game::Side side, game::FencerCommand command) override;
+    bool ShowsGame() const override { return !InNetworkBout(); }
+    void Redraw() override;
+    QString Title() const override;
+
+protected:
+    // This player's end of the bout: none before it begins, or for a watcher.
+    virtual game::NetworkFencing* Fencing() const = 0;
+    // The bout on show from now on.
+    void Follow(game::ShownBout& bout, const QString& with, const char* side);
+    // New Game leaves, F3 pauses or resumes the bout for both players.
+    Outcome ChooseInBout(layout::MenuCommand command);
+    virtual void LeaveBout() = 0;
+    void LogEnd(game::NetworkEnding why, const game::NetworkLink* link);
+
+    QString peer;
+
+private:
+    void Give(game::FencerCommand command);
+
+    std::optional<game::BoutView> shown;
+};
+
+class HostingMode : public NetworkMode {
 public:
     HostingMode(MainWindow& window, int code);
     // A bout under way ends, the guest told plainly; guests still at the door are turned away.
@@ -32,24 +63,23 @@ public:
     bool Wait(NetService& network, quint16 port);
 
     layout::Mode Kind() const override { return layout::Mode::Hosting; }
-    Outcome Choose(layout::MenuCommand command) override;
-    void GameShown(const game::BoutView& view) override { door.SendView(view); }
-    void GameEvent(const game::BoutEvent& event) override { door.SendEvent(event); }
-    QString Title() const override;
+    Outcome Choose(layout::MenuCommand command) override { return ChooseInBout(command); }
     bool InNetworkBout() const override { return door.Begun() && !door.Link()->Ended(); }
 
 private:
+    game::NetworkFencing* Fencing() const override { return door.Fencing(); }
+    void LeaveBout() override { door.Leave(); }
     void Ended(game::NetworkEnding why, bool begun);
 
     int code;
     game::NetworkDoor door;
     QPointer<dialogs::HostDialog> dialog;
-    QString peer;
 };
 
-class JoiningMode : public WindowMode {
+// A guest's window, or a watcher's.
+class JoiningMode : public NetworkMode {
 public:
-    explicit JoiningMode(MainWindow& window);
+    JoiningMode(MainWindow& window, bool watch);
     // A bout under way ends, the host told plainly.
     ~JoiningMode() override;
     // Shows the join dialog at `address` with `code`, connecting at once with `now`, until the
@@ -57,26 +87,21 @@ public:
     bool Wait(NetService& network, const QString& address, int code, bool now);
 
     layout::Mode Kind() const override { return layout::Mode::Joining; }
-    // The player's own fencer is the right one, from the keys, the buttons or the first pad.
-    Outcome Key(const QKeyEvent& key) override;
-    Outcome Choose(layout::MenuCommand command) override;
-    void Fence(game::CommandSource source, game::Side side, game::FencerCommand command) override;
-    bool ShowsGame() const override { return !Fencing(); }
-    void Redraw() override;
-    QString Title() const override;
-    bool InNetworkBout() const override { return Fencing(); }
+    Outcome Choose(layout::MenuCommand command) override { return ChooseInBout(command); }
+    bool InNetworkBout() const override;
 
 private:
-    bool Fencing() const { return guest && guest->Begun() && !guest->Link().Ended(); }
-    // The join dialog made a connection for `code`: the guest says hello on it.
+    game::NetworkFencing* Fencing() const override { return guest ? guest->Fencing() : nullptr; }
+    void LeaveBout() override;
+    // The join dialog made a connection for `code`: the guest or watcher says hello on it.
     void Connected(std::unique_ptr<NetConnection> made, int code);
-    void Send(game::FencerCommand command);
+    void Ended(game::NetworkEnding why, bool begun, const game::NetworkLink& link);
 
+    bool watch;
     std::unique_ptr<NetConnection> connection;
     std::unique_ptr<game::NetworkGuest> guest;
+    std::unique_ptr<game::NetworkWatcher> watcher;
     QPointer<dialogs::JoinDialog> dialog;
-    game::net::Picture shown;
-    QString peer;
 };
 
 } // namespace pistework::app

@@ -20,19 +20,21 @@ struct Route {
     bool toHost, toGuest, greeting;
 };
 std::optional<Route> RouteOf(std::uint8_t kind) {
-    static_assert(std::variant_size_v<Message> == 9, "a new message needs its route and reading");
+    static_assert(std::variant_size_v<Message> == 12, "a new message needs its route and reading");
     switch (kind) {
     case Hello::kKind:
         return Route{true, false, true};
+    case Join::kKind:
+        return Route{true, false, false};
     case Welcome::kKind:
     case Refuse::kKind:
         return Route{false, true, true};
-    case Command::kKind:
-    case Pause::kKind:
-        return Route{true, false, false};
-    case Picture::kKind:
-    case Event::kKind:
-        return Route{false, true, false};
+    case Stamped::kKind:
+    case Time::kKind:
+    case Ping::kKind:
+    case Pong::kKind:
+    case Digest::kKind:
+    case Disagree::kKind:
     case Heartbeat::kKind:
     case Bye::kKind:
         return Route{true, true, false};
@@ -40,29 +42,45 @@ std::optional<Route> RouteOf(std::uint8_t kind) {
     return std::nullopt;
 }
 
-void WriteFields(Writer& w, const Message& message, Picture& sent) {
+void WriteFields(Writer& w, const Message& message) {
     if (const auto* m = std::get_if<Hello>(&message)) {
         w.bytes.insert(w.bytes.end(), kMagic.begin(), kMagic.end());
         w.Byte(m->version);
         w.Byte((static_cast<unsigned>(m->code) >> 8) & 0xFF);
         w.Byte(static_cast<unsigned>(m->code) & 0xFF);
+    } else if (const auto* m = std::get_if<Join>(&message)) {
+        w.Byte(m->watch);
+        w.Varint(static_cast<std::uint64_t>(m->sentAt));
     } else if (const auto* m = std::get_if<Welcome>(&message)) {
         w.Byte(m->version);
         w.Varint(static_cast<std::uint64_t>(m->target));
         w.Byte(m->timed);
+        for (std::int64_t ms : {m->start, m->hostNow, m->echo})
+            w.Varint(static_cast<std::uint64_t>(ms));
     } else if (const auto* m = std::get_if<Refuse>(&message)) {
         w.Byte(static_cast<unsigned>(m->why));
-    } else if (const auto* m = std::get_if<Command>(&message)) {
-        w.Byte(static_cast<unsigned>(m->command));
-    } else if (const auto* m = std::get_if<Pause>(&message)) {
-        w.Byte(m->paused);
-    } else if (const auto* m = std::get_if<Picture>(&message)) {
-        w.Byte(m->paused);
-        codec::WritePicture(w, sent.picture, m->picture);
-        sent = *m;
-    } else if (const auto* m = std::get_if<Event>(&message)) {
-        codec::WriteEvent(w, m->event);
+    } else if (const auto* m = std::get_if<Stamped>(&message)) {
+        w.Varint(static_cast<std::uint64_t>(m->input.ms));
+        w.Byte(static_cast<unsigned>(m->input.side));
+        w.Byte(static_cast<unsigned>(m->input.input));
+    } else if (const auto* m = std::get_if<Time>(&message)) {
+        w.Varint(static_cast<std::uint64_t>(m->ms));
+    } else if (const auto* m = std::get_if<Ping>(&message)) {
+        w.Varint(static_cast<std::uint64_t>(m->sentAt));
+    } else if (const auto* m = std::get_if<Pong>(&message)) {
+        w.Varint(static_cast<std::uint64_t>(m->echo));
+    } else if (const auto* m = std::get_if<Digest>(&message)) {
+        w.Varint(static_cast<std::uint64_t>(m->second));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            w.Byte((m->value >> shift) & 0xFF);
     }
+}
+
+// A time or a clock reading: never below zero, never past what the game could mean.
+std::int64_t Ms(Reader& r) {
+    return r.In(static_cast<std::int64_t>(
+                    std::min<std::uint64_t>(r.Varint(), static_cast<std::uint64_t>(kMaxMs) + 1)),
+                0, kMaxMs);
 }
 
 } // namespace
@@ -71,8 +89,9 @@ std::vector<std::uint8_t> FrameWriter::Frame(const Message& message) {
     std::vector<std::uint8_t> frame;
     frame.reserve(kMaxFrame + 2);
     frame.insert(frame.end(), {0, 0, KindOf(message), count++});
-    Writer w(frame, poses);
-    WriteFields(w, message, sent);
+    std::vector<std::string> noPoses;
+    Writer w(frame, noPoses);
+    WriteFields(w, message);
     const std::size_t length = frame.size() - 2;
     frame[0] = static_cast<std::uint8_t>(length >> 8);
     frame[1] = static_cast<std::uint8_t>(length & 0xFF);
@@ -90,10 +109,18 @@ bool FloodGate::Admit(std::int64_t now) {
     return true;
 }
 
-// A player presses a few keys a second, a held key repeats some thirty times; a host sends a
-// picture and an event or two for each tick of either fencer and of the referee.
+// A player presses a few keys a second, a held key repeats some thirty times, and each side
+// sends its time ten times a second and a ping and a digest every second. A host sends a watcher
+// the inputs of a bout under way at once: fewer than its player may send in an hour.
 FloodGate GateFor(Role receiver) {
-    return receiver == Role::Host ? FloodGate(50, 100) : FloodGate(200, 400);
+    switch (receiver) {
+    case Role::Host:
+    case Role::Guest:
+        return FloodGate(80, 160);
+    case Role::Watcher:
+        break;
+    }
+    return FloodGate(160, 80 * 3600);
 }
 
 FrameReader::FrameReader(Role role) : role(role), gate(GateFor(role)) {
@@ -139,14 +166,15 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         return std::nullopt;
     }
     // A greeting comes first and only first; a goodbye may come before it, from a host whose
-    // player left before the hello arrived.
-    const bool bye = kind == Bye::kKind;
+    // player left before the hello arrived, and heartbeats, to a watcher waiting for the bout.
+    const bool early = kind == Bye::kKind || kind == Heartbeat::kKind;
     if (!(role == Role::Host ? route->toHost : route->toGuest) ||
-        (route->greeting == greeted && !bye))
+        (route->greeting == greeted && !early))
         return std::nullopt;
-    greeted = true;
+    greeted = greeted || route->greeting;
     fault = Ending::Malformed;
-    Reader r(frame.subspan(2), poses);
+    std::vector<std::string> noPoses;
+    Reader r(frame.subspan(2), noPoses);
     Message message;
     switch (kind) {
     case Hello::kKind: {
@@ -159,38 +187,59 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         message = hello;
         break;
     }
+    case Join::kKind: {
+        const bool watch = r.Flag();
+        message = Join{watch, Ms(r)};
+        break;
+    }
     case Welcome::kKind: {
-        const std::uint8_t version = r.Byte();
-        const auto target = static_cast<int>(r.In(r.Count(), 1, codec::kMaxCount));
-        message = Welcome{version, target, r.Flag()};
-    } break;
+        Welcome welcome;
+        welcome.version = r.Byte();
+        welcome.target = static_cast<int>(r.In(r.Count(), 1, codec::kMaxCount));
+        welcome.timed = r.Flag();
+        welcome.start = Ms(r);
+        welcome.hostNow = Ms(r);
+        welcome.echo = Ms(r);
+        message = welcome;
+        break;
+    }
     case Refuse::kKind:
         message = Refuse{r.Enum<Refusal::Busy>()};
         break;
-    case Command::kKind: {
-        static_assert(codec::Numbered<FencerCommand::Fleche>(),
-                      "a new command would be refused as bad");
-        const std::uint8_t command = r.Byte();
-        if (r.ok && command > static_cast<std::uint8_t>(FencerCommand::Fleche)) {
+    case Stamped::kKind: {
+        StampedInput input;
+        input.ms = Ms(r);
+        input.side = r.ReadSide();
+        static_assert(codec::Numbered<kLastInput>(), "a new input would be refused as bad");
+        const std::uint8_t given = r.Byte();
+        if (r.ok && given > static_cast<std::uint8_t>(kLastInput)) {
             fault = Ending::BadCommand;
             return std::nullopt;
         }
-        message = Command{static_cast<FencerCommand>(command)};
+        input.input = static_cast<Input>(given);
+        message = Stamped{input};
         break;
     }
-    case Pause::kKind:
-        message = Pause{r.Flag()};
+    case Time::kKind:
+        message = Time{Ms(r)};
         break;
-    case Picture::kKind:
-        received.paused = r.Flag();
-        received.picture = codec::ReadPicture(r, received.picture);
-        message = received;
+    case Ping::kKind:
+        message = Ping{Ms(r)};
         break;
-    case Event::kKind: {
-        const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), codec::kCallMade, codec::kOver));
-        if (r.ok) message = Event{codec::ReadEvent(r, tag)};
+    case Pong::kKind:
+        message = Pong{Ms(r)};
+        break;
+    case Digest::kKind: {
+        const std::int64_t second = Ms(r);
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i)
+            value = value << 8 | r.Byte();
+        message = Digest{second, value};
         break;
     }
+    case Disagree::kKind:
+        message = Disagree{};
+        break;
     case Heartbeat::kKind:
         message = Heartbeat{};
         break;
@@ -198,6 +247,10 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         message = Bye{};
         break;
     }
+    // A hello of another version is refused plainly, whatever follows its code.
+    if (const auto* hello = std::get_if<Hello>(&message);
+        hello && r.ok && hello->version != kVersion)
+        return message;
     if (!r.ok || !r.AtEnd()) return std::nullopt;
     return message;
 }

@@ -2,16 +2,18 @@
 #pragma once
 // How two games talk in a network bout. Every message is one frame: its length in two bytes,
 // then its kind, its number in the sender's count, and its fields. The guest opens with a
-// hello that carries the version and the pairing code; the host answers with a welcome or a
-// refusal. Then the guest sends only its fencer's commands and pauses, the host the pictures
-// of the piste (as changes) and the events. Either sends a heartbeat when it has said nothing
-// for a second, and a goodbye when its player ends the bout.
+// hello that carries the version and the pairing code, and says whether it comes to fence or
+// to watch; the host answers with a welcome, which names the bout's options and its start, or
+// a refusal. Then both players fence the same bout themselves: each sends its own inputs, each
+// stamped with its bout time, and its time when it has nothing else to say, and a digest of
+// the bout every second. A watcher is sent both players' inputs and the time up to which it
+// has them all. Either side sends a goodbye when its player ends the bout.
 //
 // Every byte from the peer is hostile: a frame is read only up to the largest one the game
 // sends, every value is bounded, and the first frame out of place ends the link.
 
 #include "game/BoutView.h"
-#include "game/piste/Fencer.h"
+#include "game/network/SharedBout.h"
 #include "game/replay/ViewCodec.h"
 
 #include <cstdint>
@@ -25,30 +27,45 @@
 
 namespace pistework::game::net {
 
-// Two: a pause says whether it pauses or resumes.
-inline constexpr std::uint8_t kVersion = 2;
+// Three: both games fence the bout from stamped inputs; no picture crosses.
+inline constexpr std::uint8_t kVersion = 3;
 inline constexpr std::string_view kMagic = "PSTN";
 inline constexpr std::uint16_t kDefaultPort = 40414;
-// More than any frame the game sends: a picture naming two new poses is under 100 bytes.
+// More than any frame the game sends.
 inline constexpr std::size_t kMaxFrame = 256;
 inline constexpr int kMaxCode = 9999;
 // A side that has sent nothing for this long sends a heartbeat; a peer heard from for this
 // long is gone.
 inline constexpr int kHeartbeatMs = 1000;
 inline constexpr int kSilenceMs = 5000;
+// No bout time or clock reading on the wire is past this: the year 2109 in milliseconds.
+inline constexpr std::int64_t kMaxMs = std::int64_t{1} << 42;
 
-// Each message's kind is its own number on the wire, whatever its place in Message.
+// Each message's kind is its own number on the wire, whatever its place in Message. Kinds 4
+// to 7 were the pictures and commands of the second version, and are never used again.
+//
+// Laid out as every version has laid it out, so that any version can refuse any other plainly.
 struct Hello {
     static constexpr std::uint8_t kKind = 1;
     std::uint8_t version = kVersion;
     int code = 0;
 };
-// The host's options that shape the bout, which the guest's replay of it keeps.
+// Right after the hello: to fence or to watch, and the guest's clock, which the welcome echoes
+// so that the guest can learn the round trip and the host's clock.
+struct Join {
+    static constexpr std::uint8_t kKind = 10;
+    bool watch = false;
+    std::int64_t sentAt = 0;
+};
+// The host's options that shape the bout, its start and the host's clock as it answers.
 struct Welcome {
     static constexpr std::uint8_t kKind = 2;
     std::uint8_t version = kVersion;
     int target = 15;
     bool timed = true;
+    std::int64_t start = 0;
+    std::int64_t hostNow = 0;
+    std::int64_t echo = 0; // the join's sentAt
 };
 // Why a host turns a guest away, sent as these numbers.
 enum class Refusal : std::uint8_t { WrongCode = 0, WrongVersion = 1, Busy = 2 };
@@ -56,24 +73,34 @@ struct Refuse {
     static constexpr std::uint8_t kKind = 3;
     Refusal why;
 };
-struct Command {
-    static constexpr std::uint8_t kKind = 4;
-    FencerCommand command;
+// A player's input at its bout time. Each sender's stamps never go back.
+struct Stamped {
+    static constexpr std::uint8_t kKind = 11;
+    StampedInput input;
 };
-// What the guest wants, not a toggle: both players pausing at once leave the bout paused.
-struct Pause {
-    static constexpr std::uint8_t kKind = 5;
-    bool paused = true;
+// The sender has sent every input it will stamp before `ms`: a player its own, the host to a
+// watcher both players'.
+struct Time {
+    static constexpr std::uint8_t kKind = 12;
+    std::int64_t ms = 0;
 };
-struct Picture {
-    static constexpr std::uint8_t kKind = 6;
-    ReplayPicture picture;
-    bool paused = false;
-    bool operator==(const Picture&) const = default;
+struct Ping {
+    static constexpr std::uint8_t kKind = 13;
+    std::int64_t sentAt = 0; // on the sender's own clock
 };
-struct Event {
-    static constexpr std::uint8_t kKind = 7;
-    BoutEvent event;
+struct Pong {
+    static constexpr std::uint8_t kKind = 14;
+    std::int64_t echo = 0;
+};
+// The digest of the bout at a whole second of bout time.
+struct Digest {
+    static constexpr std::uint8_t kKind = 15;
+    std::int64_t second = 0;
+    std::uint32_t value = 0;
+};
+// The sender's digest differed from the receiver's: the bout ends on both sides.
+struct Disagree {
+    static constexpr std::uint8_t kKind = 16;
 };
 struct Heartbeat {
     static constexpr std::uint8_t kKind = 8;
@@ -82,22 +109,20 @@ struct Bye {
     static constexpr std::uint8_t kKind = 9;
 };
 
-using Message =
-    std::variant<Hello, Welcome, Refuse, Command, Pause, Picture, Event, Heartbeat, Bye>;
+using Message = std::variant<Hello, Join, Welcome, Refuse, Stamped, Time, Ping, Pong, Digest,
+                             Disagree, Heartbeat, Bye>;
 
 using Ending = NetworkEnding;
 
-enum class Role { Host, Guest };
+// A watcher reads what a guest reads, with room for the inputs of a bout already under way.
+enum class Role { Host, Guest, Watcher };
 
-// Turns messages into frames. Pictures go as their changes from the last one sent.
 class FrameWriter {
 public:
     std::vector<std::uint8_t> Frame(const Message& message);
 
 private:
     std::uint8_t count = 0;
-    Picture sent;
-    std::vector<std::string> poses;
 };
 
 // A bucket of frames a peer may send: it fills at a steady rate up to a burst, each frame
@@ -115,7 +140,8 @@ private:
     std::optional<std::int64_t> last;
 };
 
-// What each role may receive: a guest sends a few commands a second, a host a picture per tick.
+// What each role may receive: a player's inputs, some thirty a second from a held key, and its
+// time ten times a second; a watcher, the whole of a bout so far at once.
 FloodGate GateFor(Role receiver);
 
 // Reads frames from the bytes as they arrive, holding at most one unfinished frame. A role
@@ -137,8 +163,6 @@ private:
     std::optional<Ending> fault;
     std::uint8_t count = 0;
     bool greeted = false; // the first frame, hello or welcome, has come
-    Picture received;
-    std::vector<std::string> poses;
 };
 
 // The pairing code as the player types it: one to four digits.

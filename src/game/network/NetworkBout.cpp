@@ -5,68 +5,41 @@ namespace pistework::game {
 
 using net::Ending;
 
-NetworkLink::NetworkLink(net::Role role, platform::Connection& connection,
-                         platform::TimerSource& timers, const platform::Clock& clock)
-    : connection(connection), clock(clock), timer(timers.MakeTimer("TimerNetwork", kCheckMs)),
-      reader(role) {
-    timer->SetOnTimer([this] { Check(); });
-    timer->SetEnabled(true);
-    connection.SetOnReceived([this](std::span<const std::uint8_t> bytes) { Received(bytes); });
-    connection.SetOnLost([this] { End(Ending::Lost); });
+namespace {
+
+Ending EndingOf(net::Refusal why) {
+    switch (why) {
+    case net::Refusal::WrongCode:
+        return Ending::WrongCode;
+    case net::Refusal::WrongVersion:
+        return Ending::WrongVersion;
+    case net::Refusal::Busy:
+        break;
+    }
+    return Ending::Busy;
 }
 
-NetworkLink::~NetworkLink() {
-    connection.SetOnReceived(nullptr);
-    connection.SetOnLost(nullptr);
+// A welcome's options and start, as both games fence from them.
+SharedSetup SetupOf(const net::Welcome& welcome) {
+    return {.target = welcome.target, .timed = welcome.timed, .start = welcome.start};
 }
 
-void NetworkLink::Send(const net::Message& message) {
-    if (ended) return;
-    const std::vector<std::uint8_t> frame = writer.Frame(message);
-    sent += frame.size();
-    quiet = 0;
-    connection.Send(frame);
-}
+} // namespace
 
-void NetworkLink::End(Ending why) {
-    if (ended) return;
-    ended = true;
-    timer->SetEnabled(false);
-    connection.Close();
-    if (onEnd) onEnd(why);
-}
-
-void NetworkLink::Received(std::span<const std::uint8_t> bytes) {
-    if (ended) return;
-    received += bytes.size();
-    const std::int64_t now = clock.NowMilliseconds();
-    // Only whole frames count as being heard: a trickle of bytes is silence.
-    const std::optional<Ending> fault = reader.Feed(bytes, now, [this](const net::Message& m) {
-        unheard = 0;
-        if (!ended && onMessage) onMessage(m);
-    });
-    if (fault) End(*fault);
-}
-
-// Counted in checks, not read from the clock, which is the wall clock and may jump.
-void NetworkLink::Check() {
-    if (++unheard > net::kSilenceMs / kCheckMs) return End(Ending::Silent);
-    // A host says nothing before its welcome, which must be the first frame the guest reads,
-    // however long the hello took to come.
-    if (sent > 0 && ++quiet >= net::kHeartbeatMs / kCheckMs) Send(net::Heartbeat{});
-}
-
-NetworkHost::NetworkHost(Game& game, platform::Connection& connection,
-                         platform::TimerSource& timers, const platform::Clock& clock, int code)
-    : game(game), link(net::Role::Host, connection, timers, clock), code(code) {
+NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connection, int code)
+    : place(place), link(net::Role::Host, connection, place.timers, place.clock), code(code) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
-        if (begun) this->game.EndNetworkBout(why);
-        if (onEnd) onEnd(why, begun);
+        if (fencing) fencing->End(why);
+        if (onEnd) onEnd(why, fencing != nullptr);
     });
 }
 
 void NetworkHost::Receive(const net::Message& message) {
+    if (fencing) {
+        if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
+        return fencing->Receive(message);
+    }
     if (const auto* hello = std::get_if<net::Hello>(&message)) {
         // Turned away plainly: the guest is told why, and the host's game never notices.
         if (hello->version != net::kVersion) {
@@ -77,32 +50,46 @@ void NetworkHost::Receive(const net::Message& message) {
             link.Send(net::Refuse{net::Refusal::WrongCode});
             return link.End(Ending::WrongCode);
         }
-        link.Send(net::Welcome{net::kVersion, game.Options().maxHits, game.Options().timed});
-        begun = true;
-        if (onBegin) onBegin();
-        game.BeginNetworkBout();
-    } else if (const auto* command = std::get_if<net::Command>(&message)) {
-        if (onCommand) onCommand(command->command);
-        game.Command(CommandSource::Peer, Side::Left, command->command);
-    } else if (const auto* pause = std::get_if<net::Pause>(&message)) {
-        // The guest says which it wants: had the host's player just paused too, the bout
-        // stays paused rather than the two presses cancelling out.
-        if (pause->paused != game.View().menu.paused) game.Choose(Verb::PauseOrResume);
+        greeted = true;
+    } else if (const auto* join = std::get_if<net::Join>(&message); join && greeted && !joined) {
+        joined = true;
+        sentAt = join->sentAt;
+        // A watcher may wait for the bout longer than a silent link lives.
+        if (join->watch) link.Send(net::Heartbeat{});
+        if (onJoin) onJoin(join->watch);
     } else if (std::holds_alternative<net::Bye>(message)) {
         link.End(Ending::PeerLeft);
+    } else if (std::holds_alternative<net::Pong>(message) ||
+               std::holds_alternative<net::Heartbeat>(message)) {
+        // A watcher's answers need none.
+    } else {
+        link.End(Ending::OutOfOrder);
     }
 }
 
-void NetworkHost::SendView(const BoutView& view) {
-    if (!begun || link.Ended()) return;
-    const net::Picture picture{ReplayPicture::Of(view), view.menu.paused};
-    if (shown == picture) return;
-    shown = picture;
-    link.Send(picture);
+void NetworkHost::Begin() {
+    const BoutOptions& options = place.game.Options();
+    const std::int64_t now = place.clock.NowMilliseconds();
+    const SharedSetup setup{.target = options.maxHits, .timed = options.timed, .start = now};
+    link.Send(net::Welcome{net::kVersion, setup.target, setup.timed, now, now, sentAt});
+    fencing = std::make_unique<NetworkFencing>(place.game, setup, Side::Right, link, place.timers,
+                                               place.clock, place.sound, 0);
 }
 
-void NetworkHost::SendEvent(const BoutEvent& event) {
-    if (begun) link.Send(net::Event{event});
+void NetworkHost::Show(const SharedSetup& setup, std::span<const StampedInput> inputs) {
+    watching = true;
+    const std::int64_t now = place.clock.NowMilliseconds();
+    link.Send(net::Welcome{net::kVersion, setup.target, setup.timed, setup.start, now, sentAt});
+    for (const StampedInput& input : inputs)
+        Forward(input);
+}
+
+void NetworkHost::Forward(const StampedInput& input) {
+    if (watching) link.Send(net::Stamped{input});
+}
+
+void NetworkHost::ForwardTime(std::int64_t horizon) {
+    if (watching) link.Send(net::Time{horizon});
 }
 
 void NetworkHost::TurnAway() {
@@ -115,72 +102,84 @@ void NetworkHost::Leave() {
     link.End(Ending::Left);
 }
 
-NetworkGuest::NetworkGuest(Game& game, platform::Connection& connection,
-                           platform::TimerSource& timers, const platform::Clock& clock,
-                           platform::MediaPlayer& sound, int code)
-    : game(game), clock(clock), sound(sound), link(net::Role::Guest, connection, timers, clock) {
+NetworkGuest::NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code)
+    : place(place), link(net::Role::Guest, connection, place.timers, place.clock) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
-        if (begun) {
-            hold.reset();
-            this->game.EndNetworkBout(why, &shown.picture);
-        }
-        if (onEnd) onEnd(why, begun);
+        if (fencing) fencing->End(why);
+        if (onEnd) onEnd(why, fencing != nullptr);
     });
     link.Send(net::Hello{net::kVersion, code});
+    link.Send(net::Join{false, place.clock.NowMilliseconds()});
 }
 
 void NetworkGuest::Receive(const net::Message& message) {
+    if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
+    if (fencing) return fencing->Receive(message);
     if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
         if (welcome->version != net::kVersion) {
             link.Send(net::Bye{});
             return link.End(Ending::WrongVersion);
         }
-        begun = true;
-        // The guest's own game waits, as under a replay, until the network bout ends; the
-        // host's bout is kept as the last one fenced here.
-        hold.emplace(game);
-        keeping = std::pair(welcome->target, welcome->timed);
+        // Half the round trip of the join and its welcome is the host's clock's lead on the
+        // way here: both games then agree on the bout's time within the asymmetry of the way.
+        const std::int64_t now = place.clock.NowMilliseconds();
+        const std::int64_t trip = std::max<std::int64_t>(0, now - welcome->echo);
+        const std::int64_t offset = welcome->hostNow + trip / 2 - now;
+        fencing = std::make_unique<NetworkFencing>(place.game, SetupOf(*welcome), Side::Left, link,
+                                                   place.timers, place.clock, place.sound, offset);
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message)) {
-        link.End(refused->why == net::Refusal::WrongCode      ? Ending::WrongCode
-                 : refused->why == net::Refusal::WrongVersion ? Ending::WrongVersion
-                                                              : Ending::Busy);
-    } else if (const auto* picture = std::get_if<net::Picture>(&message)) {
-        shown = *picture;
-        // Kept from the first picture, the bout's start as the host saw it.
-        const BoutView view = shown.picture.Over(game.View());
-        if (keeping)
-            recording.Begin(view, keeping->first, keeping->second, clock.NowMilliseconds());
-        else
-            recording.See(view, clock.NowMilliseconds());
-        keeping.reset();
-        // Its last picture ends the recording: the bout becomes the last one fenced here.
-        if (!recording.Last().empty() && !kept) {
-            kept = true;
-            game.KeepReplay(recording.Last());
-        }
-        if (onPicture) onPicture(shown);
-    } else if (const auto* event = std::get_if<net::Event>(&message)) {
-        recording.Note(event->event, clock.NowMilliseconds());
-        if (const auto* cue = std::get_if<SoundPlayed>(&event->event))
-            PlayCue(sound, game.Options(), cue->cue);
-    } else if (std::holds_alternative<net::Bye>(message)) {
-        link.End(Ending::PeerLeft);
+        link.End(EndingOf(refused->why));
+    } else {
+        link.End(Ending::OutOfOrder);
     }
 }
 
-void NetworkGuest::Command(FencerCommand command) {
-    if (begun) link.Send(net::Command{command});
-}
-
-void NetworkGuest::PauseOrResume() {
-    // What this player sees decides: had the host's player just paused too, the bout stays
-    // paused rather than the two presses cancelling out.
-    if (begun) link.Send(net::Pause{!shown.paused});
-}
-
 void NetworkGuest::Leave() {
+    link.Send(net::Bye{});
+    link.End(Ending::Left);
+}
+
+NetworkWatcher::NetworkWatcher(const NetworkPlace& place, platform::Connection& connection,
+                               int code)
+    : place(place), link(net::Role::Watcher, connection, place.timers, place.clock) {
+    link.SetOnMessage([this](const net::Message& message) { Receive(message); });
+    link.SetOnEnd([this](Ending why) {
+        if (shown) shown->End(why);
+        if (onEnd) onEnd(why, shown != nullptr);
+    });
+    link.Send(net::Hello{net::kVersion, code});
+    link.Send(net::Join{true, place.clock.NowMilliseconds()});
+}
+
+void NetworkWatcher::Receive(const net::Message& message) {
+    if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
+    if (std::holds_alternative<net::Heartbeat>(message)) return;
+    if (const auto* welcome = std::get_if<net::Welcome>(&message); welcome && !shown) {
+        if (welcome->version != net::kVersion) {
+            link.Send(net::Bye{});
+            return link.End(Ending::WrongVersion);
+        }
+        shown = std::make_unique<ShownBout>(place.game, SetupOf(*welcome), place.sound);
+        if (onBegin) onBegin();
+    } else if (const auto* refused = std::get_if<net::Refuse>(&message); refused && !shown) {
+        link.End(EndingOf(refused->why));
+    } else if (const auto* stamped = std::get_if<net::Stamped>(&message); stamped && shown) {
+        // The host sends every input before its horizon first: none may come from before it.
+        if (stamped->input.ms < horizon) return link.End(Ending::OutOfOrder);
+        shown->Bout().Add(stamped->input);
+    } else if (const auto* time = std::get_if<net::Time>(&message); time && shown) {
+        if (time->ms < horizon) return link.End(Ending::OutOfOrder);
+        horizon = time->ms;
+        shown->Show(horizon);
+        shown->Settle(horizon);
+    } else {
+        link.End(Ending::OutOfOrder);
+    }
+}
+
+void NetworkWatcher::Leave() {
     link.Send(net::Bye{});
     link.End(Ending::Left);
 }

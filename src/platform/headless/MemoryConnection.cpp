@@ -18,6 +18,8 @@ void MemoryConnection::Send(std::span<const std::uint8_t> bytes) {
 }
 
 void MemoryConnection::Arrive(Chunk chunk) {
+    // A stream keeps its order however the delay varies.
+    if (!inbox.empty()) chunk.due = std::max(chunk.due, inbox.back().due);
     inbox.push_back(std::move(chunk));
     Wake();
 }

@@ -36,6 +36,8 @@ public:
 
     // The network breaks: each end learns it after the delay, and nothing more arrives.
     void Break();
+    // What this end sends from now on takes `delayMs`, behind anything sent before it.
+    void SetDelay(int delayMs) { delay = delayMs; }
     // From now on nothing this end sends arrives, and the connection stays open.
     void Mute() { muted = true; }
     bool Closed() const { return closed; }

@@ -33,6 +33,12 @@ VirtualTimer* Scheduler::Earliest() const {
     return best;
 }
 
+std::optional<std::int64_t> Scheduler::NextDue() const {
+    const VirtualTimer* t = Earliest();
+    if (!t) return std::nullopt;
+    return t->due;
+}
+
 void Scheduler::RunUntil(std::int64_t until) {
     for (VirtualTimer* t = Earliest(); t && t->due <= until; t = Earliest()) {
         now = std::max(now, t->due);

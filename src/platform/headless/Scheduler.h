@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     bool RunUntilTrue(const std::function<bool()>& done, std::int64_t limit);
 
     std::uint64_t TicksRun() const { return ticks; }
+    // When the next tick falls due; none while no timer runs.
+    std::optional<std::int64_t> NextDue() const;
     // The running or stopped timer of that name; throws std::out_of_range for none.
     VirtualTimer& Named(std::string_view name) const;
 

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A network bout on one machine, once it has begun: the shared bout on show while this
+// player's own game waits, its sounds played as the player's options have them, and the bout
+// kept as the last one fenced here once nothing can change it. A player's end adds the clock
+// both games agree on, its own inputs stamped and sent, the other's taken as they come, the
+// round trip, and the digests both compare every second.
+
+#include "game/network/NetworkLink.h"
+#include "game/network/SharedBout.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace pistework::game {
+
+class ShownBout {
+public:
+    ShownBout(Game& game, const SharedSetup& setup, platform::MediaPlayer& sound);
+    SharedBout& Bout() { return bout; }
+    const SharedBout& Bout() const { return bout; }
+    void SetOnShow(std::function<void(const BoutView&)> handler) { onShow = std::move(handler); }
+    // Fences on to `ms`, plays what is news and shows the present.
+    void Show(std::int64_t ms);
+    // Every input before `horizon` has come: a bout over before it is over for good.
+    void Settle(std::int64_t horizon);
+    // Back to the player's own game, the last picture on show and the call area saying why.
+    void End(NetworkEnding why);
+
+private:
+    Game& game;
+    platform::MediaPlayer& sound;
+    SharedBout bout;
+    std::optional<PlayHold> hold;
+    std::optional<BoutView> shown;
+    bool kept = false;
+    std::function<void(const BoutView&)> onShow;
+};
+
+class NetworkFencing {
+public:
+    // `offset` turns this machine's clock into the host's.
+    NetworkFencing(Game& game, const SharedSetup& setup, Side own, NetworkLink& link,
+                   platform::TimerSource& timers, const platform::Clock& clock,
+                   platform::MediaPlayer& sound, std::int64_t offset);
+    ~NetworkFencing();
+    NetworkFencing(const NetworkFencing&) = delete;
+    NetworkFencing& operator=(const NetworkFencing&) = delete;
+
+    // This player's input: fenced at once, and sent stamped.
+    void Give(Input input);
+    // The other of what this player sees: both pausing at once leaves the bout paused.
+    void PauseOrResume();
+    // A message of the other player's; one that breaks the rules ends the link.
+    void Receive(const net::Message& message);
+    // The bout stops where it is, on show in the player's own game.
+    void End(NetworkEnding why);
+
+    ShownBout& Shown() { return shown; }
+    const SharedBout& Bout() const { return shown.Bout(); }
+    // Every input stamped before this has come, from both players.
+    std::int64_t Horizon() const;
+    std::optional<int> RoundTripMs() const { return roundTrip; }
+
+    // Each input as the bout takes it, this player's or the other's; and the horizon, ten times
+    // a second: what a watcher is sent.
+    void SetOnInput(std::function<void(const StampedInput&)> handler) {
+        onInput = std::move(handler);
+    }
+    void SetOnHorizon(std::function<void(std::int64_t)> handler) { onHorizon = std::move(handler); }
+
+    // How often each side says its time, and pings.
+    static constexpr int kTimeMs = 100;
+    static constexpr int kPingEvery = 10;
+    // How far past its own time a peer may claim a digest.
+    static constexpr std::int64_t kDigestAheadMs = 2000;
+
+private:
+    std::int64_t BoutNow();
+    void Step();
+    void Tick();
+    void Compare();
+    void Take(const StampedInput& input);
+
+    ShownBout shown;
+    Side own;
+    NetworkLink& link;
+    const platform::Clock& clock;
+    std::int64_t offset;
+    std::int64_t last = 0;  // the latest bout time read: it never goes back
+    std::int64_t heard = 0; // the other's time: every input of theirs before it has come
+    std::int64_t nextDigest = SharedBout::kDigestMs;
+    std::int64_t lastTheirs = 0;
+    std::map<std::int64_t, std::uint32_t> theirs; // digests not yet compared, by second
+    std::optional<int> roundTrip;
+    int ticks = 0;
+    std::unique_ptr<platform::Timer> frame, time;
+    std::function<void(const StampedInput&)> onInput;
+    std::function<void(std::int64_t)> onHorizon;
+};
+
+} // namespace pistework::game

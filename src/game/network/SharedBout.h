@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The bout both games of a network bout fence, each in its own virtual time, from the same
+// options, the same start and the same list of both players' inputs, each stamped with the bout
+// time it was given at. A player's own input takes effect at once; the other's arrives late,
+// and the bout is fenced again from its start with it in place ("rollback"), which costs well
+// under a millisecond a minute of bout. What the present no longer holds is dropped quietly;
+// what it newly holds is news, told once.
+
+#include "game/Game.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace pistework::game {
+
+// What a player gives in a network bout: one of the fencer's six commands, or what they want of
+// the pause (a wish, not a toggle: both pausing at once leaves the bout paused). Sent as these
+// numbers.
+enum class Input : std::uint8_t {
+    Advance = 0,
+    Extend = 1,
+    Lunge = 2,
+    Retreat = 3,
+    Parry = 4,
+    Fleche = 5,
+    Pause = 6,
+    Resume = 7,
+};
+inline constexpr Input kLastInput = Input::Resume;
+inline Input InputOf(FencerCommand command) {
+    return static_cast<Input>(command);
+}
+
+struct StampedInput {
+    std::int64_t ms = 0; // bout time since the agreed start
+    Side side = Side::Left;
+    Input input = Input::Advance;
+    bool operator==(const StampedInput&) const = default;
+};
+
+// What both games agree on before the first input.
+struct SharedSetup {
+    int target = 15;
+    bool timed = true;
+    // The agreed start on the host's wall clock: the bout's one random draw is seeded from it.
+    std::int64_t start = 0;
+};
+
+// A short digest of what the piste shows, for two games to compare.
+std::uint32_t DigestOf(const BoutView& view);
+
+class SharedBout {
+public:
+    static constexpr std::int64_t kDigestMs = 1000;
+
+    explicit SharedBout(const SharedSetup& setup);
+    ~SharedBout();
+    SharedBout(const SharedBout&) = delete;
+    SharedBout& operator=(const SharedBout&) = delete;
+
+    // Takes an input in its place: by stamp, then the left side first, then as they came. One
+    // that belongs before what has been fenced fences the bout again; true when it did.
+    bool Add(const StampedInput& input);
+    // Fences on to bout time `ms`; never back.
+    void AdvanceTo(std::int64_t ms);
+    std::int64_t Now() const { return now; }
+    const BoutView& View() const;
+    // The bout time of the next tick of play; none while nothing runs.
+    std::optional<std::int64_t> NextDue() const;
+
+    // The events of the present the player has not been told of, in order, once each. An event
+    // fenced again after a late input is not news if it was told already.
+    std::vector<BoutEvent> TakeNews();
+    // The digest of the piste at each whole second fenced, after that instant's ticks and
+    // before its inputs: it depends only on inputs stamped before it.
+    std::optional<std::uint32_t> DigestAt(std::int64_t second) const;
+    // When the bout came to its end, in bout time; its file once it has.
+    std::optional<std::int64_t> OverAt() const { return run->overAt; }
+    std::span<const std::uint8_t> ReplayFile() const;
+
+    const SharedSetup& Setup() const { return setup; }
+    const std::vector<StampedInput>& Inputs() const { return inputs; }
+    // How often the bout was fenced again; how often that changed the piste on show, and the
+    // events it took back; and the longest it took, in nanoseconds.
+    int Rollbacks() const { return rollbacks; }
+    int Corrections() const { return corrections; }
+    int TakenBack() const { return takenBack; }
+    std::int64_t LongestRollbackNs() const { return longestNs; }
+
+private:
+    struct Run {
+        explicit Run(const SharedSetup& setup);
+        platform::headless::HeadlessPlatform form;
+        Game game;
+        std::vector<std::pair<std::int64_t, BoutEvent>> events; // with their bout times
+        std::optional<std::int64_t> overAt;
+    };
+    void Fence(std::int64_t until);
+    void Apply(const StampedInput& input);
+    void Refence(std::int64_t from);
+
+    SharedSetup setup;
+    std::unique_ptr<Run> run;
+    std::vector<StampedInput> inputs;
+    std::size_t applied = 0; // the inputs the present has taken
+    std::int64_t now = 0;
+    std::int64_t nextDigest = kDigestMs;
+    std::map<std::int64_t, std::uint32_t> digests; // by whole second
+    std::size_t told = 0;                          // the present's events told so far
+    std::vector<BoutEvent> news;                   // told again after a rollback
+    int rollbacks = 0, corrections = 0, takenBack = 0;
+    std::int64_t longestNs = 0;
+};
+
+} // namespace pistework::game
