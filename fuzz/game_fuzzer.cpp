@@ -190,22 +190,11 @@ private:
                  const game::PlayHold hold(*r.game);
                  r.ReadBackReplay();
              }},
-            // Hosting: the guest's commands reach the left fencer until either side ends it.
-            {HostNetworkBout,
-             [](Run& r) {
-                 r.game->BeginNetworkBout();
-                 for (int c = 0; c < 6; ++c)
-                     r.game->Command(game::CommandSource::Peer, Side::Left,
-                                     static_cast<game::FencerCommand>(c));
-             }},
-            // A guest's own game is held while it draws the host's, then says why it ended.
-            {JoinNetworkBout,
-             [](Run& r) {
-                 std::optional<game::PlayHold> hold(*r.game);
-                 hold.reset();
-                 const game::ReplayPicture last = game::ReplayPicture::Of(r.game->View());
-                 r.game->EndNetworkBout(game::NetworkEnding::PeerLeft, &last);
-             }},
+            // Either player's own game, and a watcher's, is held while the shared bout is on
+            // show, then says why it ended over the bout's last picture.
+            {HostNetworkBout, [](Run& r) { r.NetworkBout(); }},
+            {JoinNetworkBout, [](Run& r) { r.NetworkBout(); }},
+            {WatchNetworkBout, [](Run& r) { r.NetworkBout(); }},
         };
         static const std::vector<MenuCommand> items = [] {
             std::vector<MenuCommand> all;
@@ -225,6 +214,13 @@ private:
         const auto command = own.find(chosen);
         Require(command != own.end(), "a menu item the fuzzer cannot choose");
         command->second(*this);
+    }
+
+    void NetworkBout() {
+        std::optional<game::PlayHold> hold(*game);
+        hold.reset();
+        const game::ReplayPicture last = game::ReplayPicture::Of(game->View());
+        game->EndNetworkBout(game::NetworkEnding::PeerLeft, &last);
     }
 
     void ReadBackReplay() {
