@@ -68,8 +68,8 @@ Reading Feed(net::Role role, std::span<const std::uint8_t> bytes, const std::vec
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const net::Role role = data[0] & 1 ? (data[0] & 2 ? net::Role::Watcher : net::Role::Guest)
-                                       : net::Role::Host;
+    const net::Role role =
+        data[0] & 1 ? (data[0] & 2 ? net::Role::Watcher : net::Role::Guest) : net::Role::Host;
     const std::span<const std::uint8_t> bytes(data + 1, size - 1);
     // Pieces of 1 to 64 bytes, each 0 to 2 s after the last or, one time in ten, 0.2 s before.
     std::vector<Piece> pieces;

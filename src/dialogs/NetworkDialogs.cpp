@@ -46,19 +46,19 @@ int NewPairingCode() {
     return static_cast<int>(QRandomGenerator::global()->bounded(1000, 10000));
 }
 
-HostDialog::HostDialog(QWidget* owner, NetService& network, quint16 port, int code,
-                       NetService::OnConnection arrive)
-    : QDialog(owner, kFixedDialog) {
+HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListener* listener,
+                       quint16 port, int code)
+    : QDialog(owner, kFixedDialog), listening(listener && listener->Port() != 0) {
     SetUp(*this, "FormHost", tr("Host Network Bout"));
     constexpr int kWidth = 360;
-    listener = network.Listen(port, std::move(arrive));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    if (listener->Port() == 0) {
-        layout->addWidget(Line(
-            this, "lblWhere",
-            tr("This machine cannot take a guest on port %1:\n%2").arg(port).arg(listener->Error()),
-            kWidth));
+    if (!listening) {
+        layout->addWidget(Line(this, "lblWhere",
+                               tr("This machine cannot take a guest on port %1:\n%2")
+                                   .arg(port)
+                                   .arg(listener ? listener->Error() : QString()),
+                               kWidth));
     } else {
         layout->addWidget(Line(this, "lblWhere",
                                tr("Waiting for your opponent. Tell them one of these "
@@ -80,16 +80,10 @@ HostDialog::HostDialog(QWidget* owner, NetService& network, quint16 port, int co
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    // Cancel, Esc or the close box stop listening at once, not when the dialog is destroyed.
-    connect(this, &QDialog::finished, this, [this] { listener.reset(); });
-}
-
-bool HostDialog::Listening() const {
-    return listener && listener->Port() != 0;
 }
 
 void HostDialog::Shut() {
-    listener.reset();
+    listening = false;
     static_assert(game::NetworkDoor::kMostWrongCodes == 5, "the sentence names five");
     Say(tr("Five wrong codes were tried: hosting stopped. Host again for a new code."));
 }

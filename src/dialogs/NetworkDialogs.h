@@ -22,16 +22,18 @@ namespace pistework::dialogs {
 class HostDialog : public QDialog {
     Q_OBJECT
 public:
-    HostDialog(QWidget* owner, NetService& network, quint16 port, int code,
-               NetService::OnConnection arrive);
+    // Shows where `listener`, which hosting keeps open through the bout for watchers, listens
+    // (on `port`), or why it could not.
+    HostDialog(QWidget* owner, const NetService& network, const NetListener* listener, quint16 port,
+               int code);
     // Why the last guest was turned away, or any other news; the dialog goes on listening.
     void Say(const QString& text);
-    bool Listening() const;
-    // Too many wrong codes: it stops listening for good and says so.
+    bool Listening() const { return listening; }
+    // Too many wrong codes: hosting stops listening for good, and the dialog says so.
     void Shut();
 
 private:
-    std::unique_ptr<NetListener> listener;
+    bool listening;
     QLabel* status;
 };
 

@@ -49,8 +49,13 @@ void NetworkMode::Fence(game::CommandSource source, game::Side side, game::Fence
 void NetworkMode::Give(game::FencerCommand command) {
     game::NetworkFencing* fencing = Fencing();
     if (!fencing || !InNetworkBout()) return;
-    qCDebug(lcNetwork).noquote() << "network send" << InputName(game::InputOf(command)) << Stamp();
     fencing->Give(game::InputOf(command));
+    // How long the player's own fencer has to its next tick, which takes the command up: what
+    // the delay until it moves owes to the phase of its steps, not to the network.
+    const game::SharedBout& bout = fencing->Bout();
+    const auto tick = bout.NextTickOf(fencing->Own());
+    qCDebug(lcNetwork).noquote() << "network send" << InputName(game::InputOf(command)) << Stamp()
+                                 << "next tick in" << (tick ? *tick - bout.Now() : -1);
 }
 
 WindowMode::Outcome NetworkMode::ChooseInBout(layout::MenuCommand command) {
@@ -141,6 +146,7 @@ HostingMode::HostingMode(MainWindow& window, int code)
     });
     door.SetOnShut([this] {
         qCDebug(lcNetwork).noquote() << "network hosting stopped: too many wrong codes";
+        listener.reset();
         if (dialog) dialog->Shut();
     });
 }
@@ -150,12 +156,12 @@ HostingMode::~HostingMode() {
 }
 
 bool HostingMode::Wait(NetService& network, quint16 port) {
+    listener = network.Listen(port, [this](std::unique_ptr<NetConnection> arrived) {
+        qCDebug(lcNetwork).noquote() << "network guest at" << arrived->PeerAddress();
+        door.Arrive(std::move(arrived));
+    });
     window.Game().WhileHeld([&] {
-        dialogs::HostDialog waiting(
-            &window, network, port, code, [this](std::unique_ptr<NetConnection> arrived) {
-                qCDebug(lcNetwork).noquote() << "network guest at" << arrived->PeerAddress();
-                door.Arrive(std::move(arrived));
-            });
+        dialogs::HostDialog waiting(&window, network, listener.get(), port, code);
         dialog = &waiting;
         if (waiting.Listening())
             qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code" << code;

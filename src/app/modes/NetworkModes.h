@@ -73,6 +73,8 @@ private:
 
     int code;
     game::NetworkDoor door;
+    // Open through the bout, for watchers; gone before the door, so nobody arrives as it goes.
+    std::unique_ptr<NetListener> listener;
     QPointer<dialogs::HostDialog> dialog;
 };
 

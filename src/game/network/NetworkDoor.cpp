@@ -50,13 +50,13 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
 void NetworkDoor::Join(Visitor& visitor, bool watch) {
     if (!watch && bout) return visitor.host->TurnAway();
     if (!watch) return Begin(visitor);
-    if (onWatcher) onWatcher(true, Ending::Left);
     if (!bout) {
         visitor.waitsToWatch = true;
-        return;
+    } else {
+        const SharedBout& shared = bout->host->Fencing()->Bout();
+        visitor.host->Show(shared.Setup(), shared.Inputs());
     }
-    const SharedBout& shared = bout->host->Fencing()->Bout();
-    visitor.host->Show(shared.Setup(), shared.Inputs());
+    if (onWatcher) onWatcher(true, Ending::Left);
 }
 
 void NetworkDoor::Begin(Visitor& winner) {

@@ -59,6 +59,7 @@ public:
     void End(NetworkEnding why);
 
     ShownBout& Shown() { return shown; }
+    Side Own() const { return own; }
     const SharedBout& Bout() const { return shown.Bout(); }
     // Every input stamped before this has come, from both players.
     std::int64_t Horizon() const;

@@ -81,6 +81,12 @@ std::optional<std::int64_t> SharedBout::NextDue() const {
     return *due - setup.start;
 }
 
+std::optional<std::int64_t> SharedBout::NextTickOf(Side side) const {
+    const auto due = run->form.Timer(side == Side::Left ? "TimerLeft" : "TimerRight").Due();
+    if (!due) return std::nullopt;
+    return *due - setup.start;
+}
+
 std::optional<std::uint32_t> SharedBout::DigestAt(std::int64_t second) const {
     const auto found = digests.find(second);
     if (found == digests.end()) return std::nullopt;

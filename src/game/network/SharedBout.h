@@ -71,8 +71,9 @@ public:
     void AdvanceTo(std::int64_t ms);
     std::int64_t Now() const { return now; }
     const BoutView& View() const;
-    // The bout time of the next tick of play; none while nothing runs.
+    // The bout time of the next tick of play, and of a side's fencer; none while it does not run.
     std::optional<std::int64_t> NextDue() const;
+    std::optional<std::int64_t> NextTickOf(Side side) const;
 
     // The events of the present the player has not been told of, in order, once each. An event
     // fenced again after a late input is not news if it was told already.

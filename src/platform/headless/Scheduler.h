@@ -64,6 +64,10 @@ public:
     const std::string& Name() const { return name; }
     // Counts how often this timer was started (a fresh interval each time).
     int Starts() const { return starts; }
+    // When it ticks next; none while stopped.
+    std::optional<std::int64_t> Due() const {
+        return enabled && interval > 0 ? std::optional(due) : std::nullopt;
+    }
 
 private:
     friend class Scheduler;
