@@ -258,10 +258,6 @@
         <translation>Fechten über das Netzwerk</translation>
     </message>
     <message>
-        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The host&apos;s game fences the bout at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
-        <translation>Ein Spieler wählt Datei, %1: Das Fenster zeigt die Adressen dieses Rechners, den Port (%2) und einen vierstelligen Code und wartet. Der andere wählt Datei, %3, und gibt Adresse, Port und Code ein. Das Spiel des Gastgebers führt das Gefecht mit dessen Einstellungen; der Gastgeber ficht rechts, der Gast links, jeder mit den Tasten, Schaltflächen oder dem Gamepad, die er zu Hause benutzt.</translation>
-    </message>
-    <message>
         <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
         <translation>Jeder Spieler kann mit F3 pausieren. Neues Spiel oder das Schließen eines Fensters beendet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen. Über das Internet muss ein Gastgeber hinter einem Heimrouter den Port an seinen Rechner weiterleiten.</translation>
     </message>
@@ -276,6 +272,18 @@
     <message>
         <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
         <translation>Das Spiel speichert die in seinen Menüs gewählten Einstellungen (Gefechtsart, Zeitlimit, Gegner, Steuerung, Tasten und Pause bei Inaktivität) und die Bestleistung auf jeder Stufe samt dem Namen des Siegers in einer einzigen Datei. Jeder Start ist stumm, mit einem Spieler gegen den Computer. Die Datei:</translation>
+    </message>
+    <message>
+        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The bout is fenced at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
+        <translation>Ein Spieler wählt Datei, %1: Das Fenster zeigt die Adressen dieses Rechners, den Port (%2) und einen vierstelligen Code und wartet. Der andere wählt Datei, %3, und gibt Adresse, Port und Code ein. Gefochten wird mit den Einstellungen des Gastgebers; der Gastgeber ficht rechts, der Gast links, jeder mit den Tasten, Schaltflächen oder dem Gamepad, die er zu Hause benutzt.</translation>
+    </message>
+    <message>
+        <source>Both games fence the same bout from both players&apos; commands, so each player&apos;s own fencer answers at once, as on one keyboard, however far apart the two machines are. When the other player&apos;s command arrives, that fencer may jump to where it really is. Every second the two games check that they agree. The window&apos;s title shows the round trip between them.</source>
+        <translation>Beide Spiele fechten dasselbe Gefecht aus den Befehlen beider Spieler: Der eigene Fechter jedes Spielers antwortet sofort, wie an einer Tastatur, wie weit die beiden Rechner auch voneinander entfernt sind. Kommt der Befehl des anderen Spielers an, kann dessen Fechter dorthin springen, wo er wirklich ist. Jede Sekunde prüfen die beiden Spiele, dass sie übereinstimmen. Der Fenstertitel zeigt die Umlaufzeit zwischen ihnen.</translation>
+    </message>
+    <message>
+        <source>Up to eight more people can watch the bout live: File, %1, with the same address, port and code. A watcher sees both fencers a moment after the players do and commands nothing; once the bout is over, File, %2 keeps it.</source>
+        <translation>Bis zu acht weitere Personen können dem Gefecht live zuschauen: Datei, %1, mit derselben Adresse, demselben Port und demselben Code. Ein Zuschauer sieht beide Fechter einen Augenblick nach den Spielern und befiehlt nichts; ist das Gefecht vorbei, bewahrt Datei, %2 es auf.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +586,10 @@
         <source>Pause When &amp;Inactive</source>
         <translation>Pause bei &amp;Inaktivität</translation>
     </message>
+    <message>
+        <source>Wa&amp;tch Network Bout…</source>
+        <translation>Netzwerkgefecht &amp;zuschauen…</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -623,6 +635,12 @@ fünf Sekunden nicht mehr</translation>
     <message>
         <source>The host has a guest already</source>
         <translation>Der Gastgeber hat schon einen Gast</translation>
+    </message>
+    <message>
+        <source>The two games saw the bout differently:
+the network bout is over</source>
+        <translation>Die beiden Spiele sahen das Gefecht verschieden:
+das Netzwerkgefecht ist beendet</translation>
     </message>
 </context>
 <context>
@@ -783,24 +801,28 @@ Gegenangriff zu spät</translation>
         <translation>Der Kopplungscode: der eigene des Gastgebers oder der, den er anzeigt.</translation>
     </message>
     <message>
-        <source>--host and --join cannot be given together</source>
-        <translation>--host und --join können nicht zusammen angegeben werden</translation>
-    </message>
-    <message>
         <source>--code takes the one to four digits of the pairing code</source>
         <translation>--code erwartet die ein bis vier Ziffern des Kopplungscodes</translation>
     </message>
     <message>
-        <source>--join needs the host&apos;s --code</source>
-        <translation>--join braucht den --code des Gastgebers</translation>
-    </message>
-    <message>
-        <source>--join takes HOST or HOST:PORT</source>
-        <translation>--join erwartet HOST oder HOST:PORT</translation>
-    </message>
-    <message>
         <source>--host takes a port from 1 to 65535</source>
         <translation>--host erwartet einen Port von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>--host, --join and --watch cannot be given together</source>
+        <translation>--host, --join und --watch können nicht zusammen angegeben werden</translation>
+    </message>
+    <message>
+        <source>%1 needs the host&apos;s --code</source>
+        <translation>%1 braucht den --code des Gastgebers</translation>
+    </message>
+    <message>
+        <source>%1 takes HOST or HOST:PORT</source>
+        <translation>%1 nimmt HOST oder HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Watch the network bout hosted at HOST.</source>
+        <translation>Dem Netzwerkgefecht bei HOST zuschauen.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +916,14 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>A player could not join: %1</source>
         <translation>Ein Spieler konnte nicht beitreten: %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: watching a network bout at %1</source>
+        <translation>B.K.S. Pistework: Zuschauer beim Netzwerkgefecht bei %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
+        <translation>B.K.S. Pistework: Netzwerkgefecht mit %1, Umlaufzeit %2 ms</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1107,18 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>Could not connect: %1</source>
         <translation>Keine Verbindung möglich: %1</translation>
+    </message>
+    <message>
+        <source>Watch Network Bout</source>
+        <translation>Netzwerkgefecht zuschauen</translation>
+    </message>
+    <message>
+        <source>Ask the player who hosts the bout for these:</source>
+        <translation>Fragen Sie den Spieler, der das Gefecht ausrichtet, danach:</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Zuschauen</translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>L’escrime en réseau</translation>
     </message>
     <message>
-        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The host&apos;s game fences the bout at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
-        <translation>Un joueur choisit Fichier, %1&#xa0;: la fenêtre montre les adresses de cet ordinateur, le port (%2) et un code à quatre chiffres, et attend. L’autre choisit Fichier, %3, et saisit l’adresse, le port et le code. Le jeu de l’hôte mène le match avec les options de l’hôte&#xa0;; l’hôte tire à droite et l’invité à gauche, chacun avec les touches, les boutons ou la manette qu’il utilise chez lui.</translation>
-    </message>
-    <message>
         <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
         <translation>Chaque joueur peut faire une pause avec F3. Nouvelle partie ou la fermeture d’une fenêtre termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats. Par Internet, un hôte derrière un routeur domestique doit rediriger le port vers son ordinateur.</translation>
     </message>
@@ -276,6 +272,18 @@
     <message>
         <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
         <translation>Le jeu conserve les options choisies dans ses menus (type de match, match chronométré, adversaire, commandes, touches et Pause si inactif) et le meilleur résultat de chaque niveau, avec le nom du vainqueur, dans un seul fichier. Chaque lancement se fait sans son, un joueur contre l’ordinateur. Le fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The bout is fenced at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
+        <translation>Un joueur choisit Fichier, %1&#xa0;: la fenêtre montre les adresses de cet ordinateur, le port (%2) et un code à quatre chiffres, et attend. L’autre choisit Fichier, %3, et saisit l’adresse, le port et le code. Le match se déroule avec les options de l’hôte&#xa0;; l’hôte tire à droite et l’invité à gauche, chacun avec les touches, les boutons ou la manette qu’il utilise chez lui.</translation>
+    </message>
+    <message>
+        <source>Both games fence the same bout from both players&apos; commands, so each player&apos;s own fencer answers at once, as on one keyboard, however far apart the two machines are. When the other player&apos;s command arrives, that fencer may jump to where it really is. Every second the two games check that they agree. The window&apos;s title shows the round trip between them.</source>
+        <translation>Les deux jeux mènent le même match à partir des commandes des deux joueurs&#xa0;: le tireur de chaque joueur répond aussitôt, comme sur un seul clavier, si loin que soient les deux ordinateurs. Quand la commande de l’autre joueur arrive, son tireur peut sauter là où il est vraiment. Chaque seconde, les deux jeux vérifient qu’ils sont d’accord. Le titre de la fenêtre montre l’aller-retour entre eux.</translation>
+    </message>
+    <message>
+        <source>Up to eight more people can watch the bout live: File, %1, with the same address, port and code. A watcher sees both fencers a moment after the players do and commands nothing; once the bout is over, File, %2 keeps it.</source>
+        <translation>Jusqu’à huit autres personnes peuvent regarder le match en direct&#xa0;: Fichier, %1, avec la même adresse, le même port et le même code. Un spectateur voit les deux tireurs un instant après les joueurs et ne commande rien&#xa0;; une fois le match terminé, Fichier, %2 le conserve.</translation>
     </message>
 </context>
 <context>
@@ -578,6 +586,10 @@
         <source>Pause When &amp;Inactive</source>
         <translation>Pause si &amp;inactif</translation>
     </message>
+    <message>
+        <source>Wa&amp;tch Network Bout…</source>
+        <translation>Re&amp;garder un match en réseau…</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -623,6 +635,12 @@ depuis cinq secondes</translation>
     <message>
         <source>The host has a guest already</source>
         <translation>L’hôte a déjà un invité</translation>
+    </message>
+    <message>
+        <source>The two games saw the bout differently:
+the network bout is over</source>
+        <translation>Les deux jeux ont vu le match différemment&#xa0;:
+le match en réseau est terminé</translation>
     </message>
 </context>
 <context>
@@ -783,24 +801,28 @@ Contre-attaque hors temps</translation>
         <translation>Le code d’appariement&#xa0;: celui de l’hôte, ou celui qu’il affiche.</translation>
     </message>
     <message>
-        <source>--host and --join cannot be given together</source>
-        <translation>--host et --join ne peuvent pas être donnés ensemble</translation>
-    </message>
-    <message>
         <source>--code takes the one to four digits of the pairing code</source>
         <translation>--code prend les un à quatre chiffres du code d’appariement</translation>
     </message>
     <message>
-        <source>--join needs the host&apos;s --code</source>
-        <translation>--join demande le --code de l’hôte</translation>
-    </message>
-    <message>
-        <source>--join takes HOST or HOST:PORT</source>
-        <translation>--join prend HOST ou HOST:PORT</translation>
-    </message>
-    <message>
         <source>--host takes a port from 1 to 65535</source>
         <translation>--host prend un port de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>--host, --join and --watch cannot be given together</source>
+        <translation>--host, --join et --watch ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>%1 needs the host&apos;s --code</source>
+        <translation>%1 demande le --code de l’hôte</translation>
+    </message>
+    <message>
+        <source>%1 takes HOST or HOST:PORT</source>
+        <translation>%1 prend HÔTE ou HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>Watch the network bout hosted at HOST.</source>
+        <translation>Regarder le match en réseau accueilli sur HÔTE.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +916,14 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>A player could not join: %1</source>
         <translation>Un joueur n’a pas pu rejoindre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: watching a network bout at %1</source>
+        <translation>B.K.S. Pistework&#xa0;: match en réseau regardé chez %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
+        <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1, aller-retour %2&#xa0;ms</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1107,18 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>Could not connect: %1</source>
         <translation>Connexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Watch Network Bout</source>
+        <translation>Regarder un match en réseau</translation>
+    </message>
+    <message>
+        <source>Ask the player who hosts the bout for these:</source>
+        <translation>Demandez-les au joueur qui accueille le match&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>Re&amp;garder</translation>
     </message>
 </context>
 <context>

@@ -318,12 +318,24 @@ QString NetworkBouts() {
     html += Paragraph(
         Handbook::tr("One player chooses File, %1: the dialog shows this machine's addresses, "
                      "the port (%2) and a four-digit code, and waits. The other chooses File, "
-                     "%3, and types the address, the port and the code. The host's game fences "
-                     "the bout at the host's options; the host fences the right fencer and the "
-                     "guest the left one, each with the keys, buttons or pad they use at home.")
+                     "%3, and types the address, the port and the code. The bout is fenced at "
+                     "the host's options; the host fences the right fencer and the guest the "
+                     "left one, each with the keys, buttons or pad they use at home.")
             .arg(MenuCaption(layout::MenuCommand::HostNetworkBout))
             .arg(game::net::kDefaultPort)
             .arg(MenuCaption(layout::MenuCommand::JoinNetworkBout)));
+    html += Paragraph(Handbook::tr(
+        "Both games fence the same bout from both players' commands, so each player's own "
+        "fencer answers at once, as on one keyboard, however far apart the two machines are. "
+        "When the other player's command arrives, that fencer may jump to where it really is. "
+        "Every second the two games check that they agree. The window's title shows the round "
+        "trip between them."));
+    html += Paragraph(
+        Handbook::tr("Up to eight more people can watch the bout live: File, %1, with the same "
+                     "address, port and code. A watcher sees both fencers a moment after the "
+                     "players do and commands nothing; once the bout is over, File, %2 keeps it.")
+            .arg(MenuCaption(layout::MenuCommand::WatchNetworkBout))
+            .arg(MenuCaption(layout::MenuCommand::SaveReplay)));
     html += Paragraph(Handbook::tr(
         "Either player pauses with F3. New Game or closing a window ends the network bout for "
         "both, and each window says why where the referee calls. A network bout keeps no best "

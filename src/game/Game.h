@@ -77,15 +77,14 @@ public:
     // player fences pauses as F3 pauses it and only F3 resumes it; otherwise it runs on.
     void FocusLost();
 
-    // --- A network bout, on the host: the guest fences the left fencer from its own machine
-    // through the peer's door, the host's player the right one as in a bout against the
-    // computer. It starts at once, at the host's options, and keeps no best result.
+    // --- A network bout. The game both players' machines fence in virtual time: the guest's
+    // commands come through the peer's door to the left fencer, the host's player's to the right
+    // one as from the buttons. It starts at once, at the host's options, and keeps no best result.
     void BeginNetworkBout();
-    // Back to this player's own game, the call area saying why the network bout ended. A
-    // guest, whose own game was held meanwhile, keeps the host's `last` picture on show, as
-    // the host does, until a bout of its own or a demonstration.
+    // Back to this player's own game, held meanwhile, the call area saying why the network bout
+    // ended: the bout's `last` picture stays on show until a bout of its own or a demonstration.
     void EndNetworkBout(NetworkEnding why, const ReplayPicture* last = nullptr);
-    // A guest keeps the host's whole bout as the last one fenced here.
+    // Each player, and each watcher, keeps the network bout as the last one fenced here.
     void KeepReplay(std::span<const std::uint8_t> file) { replays.Keep(file); }
 
     // Runs a modal dialog with play held: nothing moves while it is open, and afterwards play
