@@ -132,6 +132,9 @@ measure_felt() {
     echo "    past the next tick, median: Advance host ${host_Advance} ms, guest ${guest_Advance} ms; Retreat host ${host_Retreat} ms, guest ${guest_Retreat} ms"
 }
 
+# The processor time program $1 has taken so far, in clock ticks.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/${pids[$1]}/stat"; }
+
 # Whether two figures are within the budget of each other.
 within() { awk -v a="$1" -v b="$2" -v l="$felt_budget" 'BEGIN { d = a - b; exit !(d <= l && -d <= l) }'; }
 
@@ -195,6 +198,7 @@ reset
 echo "Through a proxy holding every chunk ${delay} ms each way:"
 start_proxy "$delay"
 pair "$proxy_port" "$port"
+since=$(date +%s.%N) host_ticks=$(cpu_ticks host) guest_ticks=$(cpu_ticks guest)
 measure_felt "${delay} ms each way"
 far=("$host_Advance" "$guest_Advance" "$host_Retreat" "$guest_Retreat")
 for i in 0 1 2 3; do
@@ -202,6 +206,11 @@ for i in 0 1 2 3; do
         fail "a fencer waits ${far[$i]} ms past its tick over ${delay} ms, ${direct[$i]} ms over the loopback"
 done
 fence_until_hit || fail "the guest's keys made no hit through the proxy"
+# Logging every tick and picture, as here, costs a share of it.
+awk -v s="$since" -v n="$(date +%s.%N)" -v t="$(getconf CLK_TCK)" -v h="$host_ticks" \
+    -v H="$(cpu_ticks host)" -v g="$guest_ticks" -v G="$(cpu_ticks guest)" 'BEGIN {
+    printf "  processor while fencing, logging every change: host %.2f %%, guest %.2f %% of a core over %.0f s\n",
+           (H - h) / t / (n - s) * 100, (G - g) / t / (n - s) * 100, n - s }'
 kill -TERM "${pids[proxy]}"; wait "${pids[proxy]}"; unset "pids[proxy]"
 late=$(awk '$1 == "late_ms" { print $2 }' "$work/stats")
 awk '$1 == "seconds" { s = $2 } $1 ~ /_to_/ { b[$1] = $2 }
