@@ -110,7 +110,7 @@ bool FloodGate::Admit(std::int64_t now) {
 }
 
 // A player presses a few keys a second, a held key repeats some thirty times, and each side
-// sends its time ten times a second and a ping and a digest every second. A host sends a watcher
+// sends its time twice a second, a digest every second and a ping every two. A host sends a watcher
 // the inputs of a bout under way at once: fewer than its player may send in an hour.
 FloodGate GateFor(Role receiver) {
     switch (receiver) {

@@ -141,7 +141,7 @@ private:
 };
 
 // What each role may receive: a player's inputs, some thirty a second from a held key, and its
-// time ten times a second; a watcher, the whole of a bout so far at once.
+// time twice a second; a watcher, the whole of a bout so far at once.
 FloodGate GateFor(Role receiver);
 
 // Reads frames from the bytes as they arrive, holding at most one unfinished frame. A role

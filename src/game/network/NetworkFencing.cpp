@@ -71,6 +71,7 @@ void NetworkFencing::Give(Input input) {
     shown.Show(stamped.ms);
     Take(stamped);
     link.Send(net::Stamped{stamped});
+    spoke = true;
 }
 
 void NetworkFencing::PauseOrResume() {
@@ -86,14 +87,15 @@ void NetworkFencing::Take(const StampedInput& input) {
 // The next tick of play is drawn when it falls due, not up to a frame late.
 void NetworkFencing::Step() {
     shown.Show(BoutNow());
-    const std::int64_t due = Bout().NextDue().value_or(last + kTimeMs);
-    frame->SetInterval(static_cast<int>(std::clamp<std::int64_t>(due - last, 1, kTimeMs)));
+    const std::int64_t due = Bout().NextDue().value_or(last + kLongestFrameMs);
+    frame->SetInterval(static_cast<int>(std::clamp<std::int64_t>(due - last, 1, kLongestFrameMs)));
     Compare();
 }
 
 void NetworkFencing::Tick() {
     Step();
-    link.Send(net::Time{last});
+    if (!spoke) link.Send(net::Time{last});
+    spoke = false;
     if (++ticks % kPingEvery == 0) link.Send(net::Ping{clock.NowMilliseconds()});
     if (onHorizon) onHorizon(Horizon());
 }

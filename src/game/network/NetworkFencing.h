@@ -65,16 +65,19 @@ public:
     std::int64_t Horizon() const;
     std::optional<int> RoundTripMs() const { return roundTrip; }
 
-    // Each input as the bout takes it, this player's or the other's; and the horizon, ten times
-    // a second: what a watcher is sent.
+    // Each input as the bout takes it, this player's or the other's; and the horizon, twice a
+    // second: what a watcher is sent.
     void SetOnInput(std::function<void(const StampedInput&)> handler) {
         onInput = std::move(handler);
     }
     void SetOnHorizon(std::function<void(std::int64_t)> handler) { onHorizon = std::move(handler); }
 
-    // How often each side says its time, and pings.
-    static constexpr int kTimeMs = 100;
-    static constexpr int kPingEvery = 10;
+    // How often each side says its time, unless an input said it since, and how many times
+    // between pings: the other side's horizon, and a watcher's, trails by at most this.
+    static constexpr int kTimeMs = 500;
+    static constexpr int kPingEvery = 4;
+    // The longest the piste goes undrawn while nothing of the bout falls due.
+    static constexpr int kLongestFrameMs = 100;
     // How far past its own time a peer may claim a digest.
     static constexpr std::int64_t kDigestAheadMs = 2000;
 
@@ -97,6 +100,7 @@ private:
     std::map<std::int64_t, std::uint32_t> theirs; // digests not yet compared, by second
     std::optional<int> roundTrip;
     int ticks = 0;
+    bool spoke = false; // an input went since the last tick of the time
     std::unique_ptr<platform::Timer> frame, time;
     std::function<void(const StampedInput&)> onInput;
     std::function<void(std::int64_t)> onHorizon;
