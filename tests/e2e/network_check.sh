@@ -219,6 +219,12 @@ awk '$1 == "seconds" { s = $2 } $1 ~ /_to_/ { b[$1] = $2 }
      END { printf "  bandwidth: host to guest %.0f bytes/s, guest to host %.0f bytes/s over %.1f s\n",
            b["host_to_guest"] / s, b["guest_to_host"] / s, s }' "$work/stats"
 echo "  (the proxy itself sent its latest chunk ${late} ms late)"
+# With the proxy gone the bout has ended: how often a late command fenced the past again, and
+# how often that changed what was on show.
+for side in host guest; do
+    wait_log "$side" 8 "network rollbacks" || fail "the $side did not end the bout"
+    echo "  $side: $(grep -o "network rollbacks.*" "$work/$side.log" | tail -n 1 | sed 's/network //')"
+done
 reset
 
 # Ways a link breaks, each at a random moment of the bout.

@@ -117,6 +117,7 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         std::optional<Ending> ending;
         std::function<Bytes(W&)> bytes;
         std::optional<net::Refusal> told = std::nullopt;
+        int runMs = NetworkLink::kCheckMs; // until the host has looked at it
     };
     // A frame's bytes: its length in two, its kind, its count, then a hello's magic.
     const Case cases[] = {
@@ -174,13 +175,19 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         W w;
         p.Arrive();
         p.guestEnd.Send(Cat({c.begun ? Greeting(w, code) : Bytes(), c.bytes(w)}));
-        p.form.scheduler.RunFor(NetworkLink::kCheckMs);
+        p.form.scheduler.RunFor(c.runMs);
         EXPECT_EQ(p.hostEnded, c.ending);
         EXPECT_TRUE(closed);
         EXPECT_EQ(p.door.Begun(), c.begun);
         EXPECT_EQ(p.host.View().networkEnded, c.begun ? c.ending : std::nullopt);
         if (c.told) {
             EXPECT_EQ(heard, W().Frame(net::Refuse{*c.told})); // told why, and nothing more
+        }
+        if (c.ending == Disagreed) { // the guest's game is told, and ends the bout too
+            std::vector<net::Message> said;
+            net::FrameReader(kGuest).Feed(heard, 0,
+                                          [&](const net::Message& m) { said.push_back(m); });
+            EXPECT_TRUE(!said.empty() && std::holds_alternative<net::Disagree>(said.back()));
         }
         const ReplayPicture was = ReplayPicture::Of(p.host.View());
         EXPECT_TRUE(p.form.scheduler.RunUntilTrue(
