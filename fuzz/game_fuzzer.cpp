@@ -190,6 +190,13 @@ private:
                  const game::PlayHold hold(*r.game);
                  r.ReadBackReplay();
              }},
+            {WatchLastBout,
+             [](Run& r) {
+                 const game::PlayHold hold(*r.game);
+                 r.ReadBackReplay();
+             }},
+            // Only drawn over a replay.
+            {ShowDistance, [](Run&) {}},
             // Hosting: the guest's commands reach the left fencer until either side ends it.
             {HostNetworkBout,
              [](Run& r) {

@@ -578,6 +578,14 @@
         <source>Pause When &amp;Inactive</source>
         <translation>Pause bei &amp;Inaktivität</translation>
     </message>
+    <message>
+        <source>Watch &amp;Last Bout</source>
+        <translation>&amp;Letztes Gefecht ansehen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Distance</source>
+        <translation>&amp;Abstand zeigen</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -623,6 +631,105 @@ fünf Sekunden nicht mehr</translation>
     <message>
         <source>The host has a guest already</source>
         <translation>Der Gastgeber hat schon einen Gast</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>The left fencer&apos;s lunge landed on target and the right fencer made no attack: the hit stands.</source>
+        <translation>Der Ausfall des linken Fechters traf die Trefffläche, und der rechte Fechter griff nicht an: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed on target and the left fencer made no attack: the hit stands.</source>
+        <translation>Der Ausfall des rechten Fechters traf die Trefffläche, und der linke Fechter griff nicht an: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer parried the right fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Der linke Fechter parierte die Klinge des rechten, fiel dann aus und traf: Die Riposte zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer parried the left fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Der rechte Fechter parierte die Klinge des linken, fiel dann aus und traf: Die Riposte zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s and landed first: the hit stands.</source>
+        <translation>Der Angriff des linken Fechters begann %1 s vor dem des rechten und traf zuerst: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s and landed first: the hit stands.</source>
+        <translation>Der Angriff des rechten Fechters begann %1 s vor dem des linken und traf zuerst: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer attacked %1 s earlier, but did not land before the left fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Der rechte Fechter griff %1 s früher an, traf aber nicht vor dem Ausfall des linken: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer attacked %1 s earlier, but did not land before the right fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Der linke Fechter griff %1 s früher an, traf aber nicht vor dem Ausfall des rechten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>Die Spitze des linken Fechters traf zuerst die Trefffläche: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>Die Spitze des rechten Fechters traf zuerst die Trefffläche: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran onto the target, and the right fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>Die Flèche des linken Fechters lief auf die Trefffläche, und der Arm des rechten war nicht gebeugt, um sie aufzuhalten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran onto the target, and the left fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>Die Flèche des rechten Fechters lief auf die Trefffläche, und der Arm des linken war nicht gebeugt, um sie aufzuhalten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>Der Angriff des linken Fechters begann %1 s vor dem Gegenangriff des rechten: Der Angriff hatte Vorrecht und traf.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>Der Angriff des rechten Fechters begann %1 s vor dem Gegenangriff des linken: Der Angriff hatte Vorrecht und traf.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point arrived while the left fencer was lunging, a counter-attack out of time; the left fencer&apos;s lunge landed and scores.</source>
+        <translation>Die Spitze des rechten Fechters kam während des Ausfalls des linken an, ein Gegenangriff außer Zeit; der Ausfall des linken traf und zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point arrived while the right fencer was lunging, a counter-attack out of time; the right fencer&apos;s lunge landed and scores.</source>
+        <translation>Die Spitze des linken Fechters kam während des Ausfalls des rechten an, ein Gegenangriff außer Zeit; der Ausfall des rechten traf und zählt.</translation>
+    </message>
+    <message>
+        <source>Off target: the left fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Ungültig: Die Spitze des linken Fechters traf außerhalb der Trefffläche, niemand punktet.</translation>
+    </message>
+    <message>
+        <source>Off target: the right fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Ungültig: Die Spitze des rechten Fechters traf außerhalb der Trefffläche, niemand punktet.</translation>
+    </message>
+    <message>
+        <source>The fencers ran past each other before either point landed: nobody scores.</source>
+        <translation>Die Fechter liefen aneinander vorbei, bevor eine Spitze traf: Niemand punktet.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>Die Flèche des linken Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s: eine Verwarnung.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>Die Flèche des rechten Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s: eine Verwarnung.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the right fencer.</source>
+        <translation>Die Flèche des linken Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s, und nicht zum ersten Mal: ein Treffer für den rechten Fechter.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the left fencer.</source>
+        <translation>Die Flèche des rechten Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s, und nicht zum ersten Mal: ein Treffer für den linken Fechter.</translation>
+    </message>
+    <message>
+        <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
+        <translation>Diese Wiederholung stammt von einem älteren Pistework, das keine Begründungen speicherte.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +815,61 @@ Gegenangriff zu spät</translation>
     <message>
         <source>Game Over</source>
         <translation>Gefechtsende</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Chart of the gap</source>
+        <translation>Verlauf des Abstands</translation>
+    </message>
+    <message>
+        <source>Gap between the blade tips (px)</source>
+        <translation>Abstand der Klingenspitzen (px)</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Gap %1 px</source>
+        <translation>Abstand %1 px</translation>
+    </message>
+    <message>
+        <source>The attack began at a gap of %1 px.</source>
+        <translation>Der Angriff begann bei einem Abstand von %1 px.</translation>
+    </message>
+    <message>
+        <source>%1 px short</source>
+        <translation>%1 px zu kurz</translation>
+    </message>
+    <message>
+        <source>on target</source>
+        <translation>auf der Trefffläche</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 px</translation>
     </message>
 </context>
 <context>
@@ -874,14 +1036,6 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
 %1</translation>
     </message>
     <message>
-        <source>Replay, paused: F3 plays on, Esc or F2 returns to the game</source>
-        <translation>Wiederholung, angehalten: F3 spielt weiter, Esc oder F2 kehrt zum Spiel zurück</translation>
-    </message>
-    <message>
-        <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
-        <translation>Wiederholung mit ×%1: F3 hält an, 1, 2 und 4 wählen das Tempo, Esc oder F2 kehrt zum Spiel zurück</translation>
-    </message>
-    <message>
         <source>Network bouts cannot start here:
 %1</source>
         <translation>Netzwerkgefechte können hier nicht starten:
@@ -894,6 +1048,18 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>A player could not join: %1</source>
         <translation>Ein Spieler konnte nicht beitreten: %1</translation>
+    </message>
+    <message>
+        <source>Bout %1 %2-%3.pistework</source>
+        <translation>Gefecht %1 %2-%3.pistework</translation>
+    </message>
+    <message>
+        <source>Replay, paused</source>
+        <translation>Wiederholung, angehalten</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
     </message>
 </context>
 <context>

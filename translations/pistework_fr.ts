@@ -578,6 +578,14 @@
         <source>Pause When &amp;Inactive</source>
         <translation>Pause si &amp;inactif</translation>
     </message>
+    <message>
+        <source>Watch &amp;Last Bout</source>
+        <translation>Voir le &amp;dernier match</translation>
+    </message>
+    <message>
+        <source>Show &amp;Distance</source>
+        <translation>Afficher la &amp;distance</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -623,6 +631,105 @@ depuis cinq secondes</translation>
     <message>
         <source>The host has a guest already</source>
         <translation>L’hôte a déjà un invité</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>The left fencer&apos;s lunge landed on target and the right fencer made no attack: the hit stands.</source>
+        <translation>La fente du tireur de gauche est arrivée sur la cible et le tireur de droite n’a pas attaqué : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed on target and the left fencer made no attack: the hit stands.</source>
+        <translation>La fente du tireur de droite est arrivée sur la cible et le tireur de gauche n’a pas attaqué : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer parried the right fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Le tireur de gauche a paré le fer du tireur de droite, puis s’est fendu et a touché : la riposte est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer parried the left fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Le tireur de droite a paré le fer du tireur de gauche, puis s’est fendu et a touché : la riposte est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s and landed first: the hit stands.</source>
+        <translation>L’attaque du tireur de gauche est partie %1 s avant celle du tireur de droite et est arrivée la première : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s and landed first: the hit stands.</source>
+        <translation>L’attaque du tireur de droite est partie %1 s avant celle du tireur de gauche et est arrivée la première : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer attacked %1 s earlier, but did not land before the left fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Le tireur de droite a attaqué %1 s plus tôt, mais n’a pas touché avant la fente du tireur de gauche : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer attacked %1 s earlier, but did not land before the right fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Le tireur de gauche a attaqué %1 s plus tôt, mais n’a pas touché avant la fente du tireur de droite : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>La pointe du tireur de gauche est arrivée la première sur la cible : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>La pointe du tireur de droite est arrivée la première sur la cible : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran onto the target, and the right fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>La flèche du tireur de gauche est arrivée sur la cible, et le bras du tireur de droite n’était pas plié pour l’arrêter : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran onto the target, and the left fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>La flèche du tireur de droite est arrivée sur la cible, et le bras du tireur de gauche n’était pas plié pour l’arrêter : la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>L’attaque du tireur de gauche est partie %1 s avant la contre-attaque du tireur de droite : l’attaque avait la priorité et a touché.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>L’attaque du tireur de droite est partie %1 s avant la contre-attaque du tireur de gauche : l’attaque avait la priorité et a touché.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point arrived while the left fencer was lunging, a counter-attack out of time; the left fencer&apos;s lunge landed and scores.</source>
+        <translation>La pointe du tireur de droite est arrivée pendant la fente du tireur de gauche, une contre-attaque hors temps ; la fente du tireur de gauche a touché et compte.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point arrived while the right fencer was lunging, a counter-attack out of time; the right fencer&apos;s lunge landed and scores.</source>
+        <translation>La pointe du tireur de gauche est arrivée pendant la fente du tireur de droite, une contre-attaque hors temps ; la fente du tireur de droite a touché et compte.</translation>
+    </message>
+    <message>
+        <source>Off target: the left fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Non valable : la pointe du tireur de gauche est arrivée hors de la cible, personne ne marque.</translation>
+    </message>
+    <message>
+        <source>Off target: the right fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Non valable : la pointe du tireur de droite est arrivée hors de la cible, personne ne marque.</translation>
+    </message>
+    <message>
+        <source>The fencers ran past each other before either point landed: nobody scores.</source>
+        <translation>Les tireurs se sont dépassés avant qu’aucune pointe ne touche : personne ne marque.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>La flèche du tireur de gauche a dépassé l’autre %1 s après la précédente, avant les %2 s permises : un avertissement.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>La flèche du tireur de droite a dépassé l’autre %1 s après la précédente, avant les %2 s permises : un avertissement.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the right fencer.</source>
+        <translation>La flèche du tireur de gauche a dépassé l’autre %1 s après la précédente, avant les %2 s permises, une fois de plus : une touche pour le tireur de droite.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the left fencer.</source>
+        <translation>La flèche du tireur de droite a dépassé l’autre %1 s après la précédente, avant les %2 s permises, une fois de plus : une touche pour le tireur de gauche.</translation>
+    </message>
+    <message>
+        <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
+        <translation>Cette rediffusion a été enregistrée par un Pistework plus ancien, qui ne gardait pas les raisons.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +815,61 @@ Contre-attaque hors temps</translation>
     <message>
         <source>Game Over</source>
         <translation>Fin du match</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Chart of the gap</source>
+        <translation>Courbe de l’écart</translation>
+    </message>
+    <message>
+        <source>Gap between the blade tips (px)</source>
+        <translation>Écart entre les pointes (px)</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Vitesse %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Gap %1 px</source>
+        <translation>Écart %1 px</translation>
+    </message>
+    <message>
+        <source>The attack began at a gap of %1 px.</source>
+        <translation>L’attaque est partie à un écart de %1 px.</translation>
+    </message>
+    <message>
+        <source>%1 px short</source>
+        <translation>%1 px trop court</translation>
+    </message>
+    <message>
+        <source>on target</source>
+        <translation>sur la cible</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 px</translation>
     </message>
 </context>
 <context>
@@ -874,14 +1036,6 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
 %1</translation>
     </message>
     <message>
-        <source>Replay, paused: F3 plays on, Esc or F2 returns to the game</source>
-        <translation>Rediffusion en pause : F3 reprend, Échap ou F2 revient au jeu</translation>
-    </message>
-    <message>
-        <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
-        <translation>Rediffusion à ×%1 : F3 met en pause, 1, 2 et 4 règlent la vitesse, Échap ou F2 revient au jeu</translation>
-    </message>
-    <message>
         <source>Network bouts cannot start here:
 %1</source>
         <translation>Les matchs en réseau ne peuvent pas démarrer ici&#xa0;:
@@ -894,6 +1048,18 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>A player could not join: %1</source>
         <translation>Un joueur n’a pas pu rejoindre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bout %1 %2-%3.pistework</source>
+        <translation>Match %1 %2-%3.pistework</translation>
+    </message>
+    <message>
+        <source>Replay, paused</source>
+        <translation>Rediffusion, en pause</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -211,7 +212,7 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         if (g.LastReplay().empty()) return;
         QString name;
         g.WhileHeld([this, &name] {
-            name = QFileDialog::getSaveFileName(this, tr("Save Replay"), QString(),
+            name = QFileDialog::getSaveFileName(this, tr("Save Replay"), SuggestedReplayName(),
                                                 tr("Pistework replays (*.pistework)"));
         });
         if (name.isEmpty()) return;
@@ -228,6 +229,9 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         if (!name.isEmpty()) MainWindow::WatchReplay(QFile::encodeName(name));
         return;
     }
+    case WatchLastBout:
+        MainWindow::WatchLastBout();
+        return;
     case HostNetworkBout:
         MainWindow::HostNetworkBout(game::net::kDefaultPort, dialogs::NewPairingCode());
         return;
@@ -325,6 +329,39 @@ bool MainWindow::WatchReplay(const QByteArray& path) {
     if (!watching) return false;
     Enter(std::move(watching));
     return true;
+}
+
+bool MainWindow::WatchLastBout() {
+    auto replay = std::make_unique<game::Replay>();
+    if (game->LastReplay().empty() ||
+        game::DecodeReplay(game->LastReplay(), *replay) != game::ReplayError::None)
+        return false;
+    Enter(std::make_unique<WatchingMode>(*this, std::move(replay)));
+    return true;
+}
+
+QString MainWindow::SuggestedReplayName() const {
+    game::Replay replay;
+    game::PerSide<int> score{0, 0};
+    if (game::DecodeReplay(game->LastReplay(), replay) == game::ReplayError::None)
+        for (const auto& entry : replay.entries)
+            if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what))
+                score = picture->scores;
+    return tr("Bout %1 %2-%3.pistework")
+        .arg(QDate::currentDate().toString(Qt::ISODate))
+        .arg(score[Side::Left])
+        .arg(score[Side::Right]);
+}
+
+void MainWindow::ShowStrip(QWidget* strip) {
+    const int menuHeight = menuBar()->sizeHint().height();
+    if (strip) {
+        strip->setParent(this);
+        strip->move(0, menuHeight + kClientHeight);
+        strip->show();
+    }
+    if (stage) return;
+    setFixedSize(kClientWidth, kClientHeight + menuHeight + (strip ? strip->height() : 0));
 }
 
 bool MainWindow::SaveReplay(const QString& fileName) {

@@ -52,6 +52,13 @@ public:
     bool WatchReplay(const QByteArray& path);
     // Writes the last bout fenced; false, said plainly, when it could not be written.
     bool SaveReplay(const QString& fileName);
+    // Plays the last bout fenced here, a network bout too; false with none kept.
+    bool WatchLastBout();
+    // The name "Save Replay…" offers: the date and the last bout's score.
+    QString SuggestedReplayName() const;
+    // A strip under the board while a replay is watched; none puts the window back as it was.
+    void ShowStrip(QWidget* strip);
+    void CheckMenu(layout::MenuCommand command, bool on) { menu->Check(command, on); }
     bool Watching() const { return mode->Kind() == layout::Mode::Watching; }
     // Opens the host's dialog, listening on `port` with `code`: a network bout begins when a
     // guest joins with the code, and the dialog closes.
