@@ -277,6 +277,26 @@
         <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
         <translation>Das Spiel speichert die in seinen Menüs gewählten Einstellungen (Gefechtsart, Zeitlimit, Gegner, Steuerung, Tasten und Pause bei Inaktivität) und die Bestleistung auf jeder Stufe samt dem Namen des Siegers in einer einzigen Datei. Jeder Start ist stumm, mit einem Spieler gegen den Computer. Die Datei:</translation>
     </message>
+    <message>
+        <source>Watching replays</source>
+        <translation>Wiederholungen ansehen</translation>
+    </message>
+    <message>
+        <source>File, %1 (Ctrl+R) plays the bout just fenced, a network bout too, and File, %2 a saved one; File, %3 offers a name with the date and the score. A strip under the board plays and pauses the replay (F3), sets its speed from ×¼ to ×4 and shows the whole bout as a timeline, with a mark at each ruling: red for a hit by the left fencer, green for the right, white off target, grey for a pass, yellow and dark red for the cards. Click or drag on the timeline to go there; ← and → move a second, the comma and the full stop one picture, Home and End go to either end, Page Up and Page Down to the ruling before or after.</source>
+        <translation>Datei, %1 (Strg+R) spielt das eben gefochtene Gefecht ab, auch ein Netzwerkgefecht, und Datei, %2 ein gespeichertes; Datei, %3 schlägt einen Namen mit Datum und Stand vor. Eine Leiste unter der Bahn spielt die Wiederholung ab und hält sie an (F3), stellt das Tempo von ×¼ bis ×4 ein und zeigt das ganze Gefecht als Zeitleiste, mit einer Marke bei jeder Entscheidung: rot für einen Treffer des linken Fechters, grün für den rechten, weiß für ungültig, grau für ein Vorbeilaufen, gelb und dunkelrot für die Karten. Klicken oder ziehen Sie auf der Zeitleiste, um dorthin zu springen; ← und → gehen eine Sekunde, Komma und Punkt ein Bild weiter oder zurück, Pos1 und Ende an die Enden, Bild auf und Bild ab zur Entscheidung davor oder danach.</translation>
+    </message>
+    <message>
+        <source>From each &quot;Halt&quot; to the next &quot;Engarde&quot; the strip says in one sentence why the referee ruled as he did, from what he weighed: whose attack began first and by how much, whose point arrived and where, how soon a flèche ran past again. Under it stands the gap between the blade tips when the attack began.</source>
+        <translation>Von jedem „Halt“ bis zum nächsten „En garde“ sagt die Leiste in einem Satz, warum der Kampfrichter so entschied, aus dem, was er abwog: wessen Angriff zuerst begann und um wie viel, wessen Spitze wo ankam, wie bald eine Flèche wieder vorbeilief. Darunter steht der Abstand der Klingenspitzen zu Beginn des Angriffs.</translation>
+    </message>
+    <message>
+        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in pixels; below zero the blades cross, as they do within a lunge&apos;s reach. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
+        <translation>Ansicht, %1 (D) zeichnet den Abstand der Klingenspitzen als dünne Linie, mit seiner Länge in Pixeln; unter null kreuzen sich die Klingen, wie in Ausfallreichweite. Während eines Ausfalls oder einer Flèche führt die Linie von der Spitze zur Trefffläche des Gegners und sagt, wie weit sie noch zu kurz ist. C, oder das Ende der Wiederholung, zeigt den Verlauf des Abstands über das ganze Gefecht, jede Entscheidung markiert.</translation>
+    </message>
+    <message>
+        <source>A lunge %1 px short of the target, as %2 shows it.</source>
+        <translation>Ein Ausfall %1 px vor der Trefffläche, wie %2 ihn zeigt.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>

@@ -259,6 +259,7 @@ void MainWindow::Draw(const game::BoutView& view) {
 void MainWindow::SetFullScreen(bool on) {
     menu->Check(MenuCommand::FullScreen, on);
     if (on == (stage != nullptr)) return;
+    if (strip) strip->setVisible(!on);
     if (on) {
         stage = new Stage(this, takeCentralWidget());
         setCentralWidget(stage);
@@ -275,7 +276,7 @@ void MainWindow::SetFullScreen(bool on) {
         setCentralWidget(board);
         board->show();
         showNormal();
-        setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+        FitWindow();
         if (screen()) move(screen()->availableGeometry().center() - rect().center());
         board->setFocus(Qt::OtherFocusReason);
     }
@@ -353,15 +354,20 @@ QString MainWindow::SuggestedReplayName() const {
         .arg(score[Side::Right]);
 }
 
-void MainWindow::ShowStrip(QWidget* strip) {
-    const int menuHeight = menuBar()->sizeHint().height();
+// Only in the window: full screen shows the board alone, and the replay's keys still work it.
+void MainWindow::ShowStrip(QWidget* shown) {
+    strip = shown;
     if (strip) {
         strip->setParent(this);
-        strip->move(0, menuHeight + kClientHeight);
-        strip->show();
+        strip->move(0, menuBar()->sizeHint().height() + kClientHeight);
+        strip->setVisible(!stage);
     }
-    if (stage) return;
-    setFixedSize(kClientWidth, kClientHeight + menuHeight + (strip ? strip->height() : 0));
+    if (!stage) FitWindow();
+}
+
+void MainWindow::FitWindow() {
+    setFixedSize(kClientWidth,
+                 kClientHeight + menuBar()->sizeHint().height() + (strip ? strip->height() : 0));
 }
 
 bool MainWindow::SaveReplay(const QString& fileName) {

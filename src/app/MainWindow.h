@@ -14,6 +14,7 @@
 #include "platform/Random.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -98,6 +99,8 @@ private:
     // The whole board scaled by the largest whole factor the screen holds, or back in the
     // window at its own size.
     void SetFullScreen(bool on);
+    // The window's fixed size: the board, the menu and a replay's strip.
+    void FitWindow();
     // The network library, when the player is playing; said plainly when it cannot load.
     NetService* NetworkLibrary();
 
@@ -115,6 +118,7 @@ private:
     std::unique_ptr<WindowMode> mode;
     std::uint64_t modesEntered = 0;
     QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
+    QPointer<QWidget> strip;        // under the board while a replay is watched
     bool centred = false;
     bool optionsSaved = false;
     bool storeChecked = false;
