@@ -891,6 +891,14 @@ Gegenangriff zu spät</translation>
         <source>%1 px</source>
         <translation>%1 px</translation>
     </message>
+    <message>
+        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
+        <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild auf Bild ab die Entscheidungen · D Abstand · C Verlauf · Esc zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>%1 px past</source>
+        <translation>%1 px darüber hinaus</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>

@@ -283,19 +283,19 @@
     </message>
     <message>
         <source>File, %1 (Ctrl+R) plays the bout just fenced, a network bout too, and File, %2 a saved one; File, %3 offers a name with the date and the score. A strip under the board plays and pauses the replay (F3), sets its speed from ×¼ to ×4 and shows the whole bout as a timeline, with a mark at each ruling: red for a hit by the left fencer, green for the right, white off target, grey for a pass, yellow and dark red for the cards. Click or drag on the timeline to go there; ← and → move a second, the comma and the full stop one picture, Home and End go to either end, Page Up and Page Down to the ruling before or after.</source>
-        <translation>Fichier, %1 (Ctrl+R) rejoue le match qui vient d’être tiré, même en réseau, et Fichier, %2 un match enregistré ; Fichier, %3 propose un nom avec la date et le score. Un bandeau sous la piste lit la rediffusion et la met en pause (F3), règle sa vitesse de ×¼ à ×4 et montre tout le match sur une chronologie, avec une marque à chaque décision : rouge pour une touche du tireur de gauche, verte pour celui de droite, blanche pour une touche non valable, grise pour un dépassement, jaune et rouge sombre pour les cartons. Cliquez ou faites glisser sur la chronologie pour vous y rendre ; ← et → avancent ou reculent d’une seconde, la virgule et le point d’une image, Début et Fin mènent à chaque bout, Page précédente et Page suivante à la décision d’avant ou d’après.</translation>
+        <translation>Fichier, %1 (Ctrl+R) rejoue le match qui vient d’être tiré, même en réseau, et Fichier, %2 un match enregistré&#xa0;; Fichier, %3 propose un nom avec la date et le score. Un bandeau sous la piste lit la rediffusion et la met en pause (F3), règle sa vitesse de ×¼ à ×4 et montre tout le match sur une chronologie, avec une marque à chaque décision&#xa0;: rouge pour une touche du tireur de gauche, verte pour celui de droite, blanche pour une touche non valable, grise pour un dépassement, jaune et rouge sombre pour les cartons. Cliquez ou faites glisser sur la chronologie pour vous y rendre&#xa0;; ← et → avancent ou reculent d’une seconde, la virgule et le point d’une image, Début et Fin mènent à chaque bout, Page précédente et Page suivante à la décision d’avant ou d’après.</translation>
     </message>
     <message>
         <source>From each &quot;Halt&quot; to the next &quot;Engarde&quot; the strip says in one sentence why the referee ruled as he did, from what he weighed: whose attack began first and by how much, whose point arrived and where, how soon a flèche ran past again. Under it stands the gap between the blade tips when the attack began.</source>
-        <translation>De chaque « Halte » au « En garde » suivant, le bandeau dit en une phrase pourquoi l’arbitre a décidé ainsi, d’après ce qu’il a pesé : quelle attaque est partie la première et de combien, quelle pointe est arrivée et où, combien de temps après la précédente une flèche a dépassé l’adversaire. En dessous figure l’écart entre les pointes au départ de l’attaque.</translation>
+        <translation>De chaque «&#xa0;Halte&#xa0;» au «&#xa0;En garde&#xa0;» suivant, le bandeau dit en une phrase pourquoi l’arbitre a décidé ainsi, d’après ce qu’il a pesé&#xa0;: quelle attaque est partie la première et de combien, quelle pointe est arrivée et où, combien de temps après la précédente une flèche a dépassé l’adversaire. En dessous figure l’écart entre les pointes au départ de l’attaque.</translation>
     </message>
     <message>
         <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in pixels; below zero the blades cross, as they do within a lunge&apos;s reach. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
-        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pixels ; en dessous de zéro, les lames se croisent, comme à portée de fente. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de la rediffusion, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
+        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pixels&#xa0;; en dessous de zéro, les lames se croisent, comme à portée de fente. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de la rediffusion, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
     </message>
     <message>
         <source>A lunge %1 px short of the target, as %2 shows it.</source>
-        <translation>Une fente à %1 px de la cible, telle que la montre %2.</translation>
+        <translation>Une fente à %1&#xa0;px de la cible, telle que la montre %2.</translation>
     </message>
 </context>
 <context>
@@ -890,6 +890,14 @@ Contre-attaque hors temps</translation>
     <message>
         <source>%1 px</source>
         <translation>%1&#xa0;px</translation>
+    </message>
+    <message>
+        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
+        <translation>F3 pause · ← → une seconde · , . une image · Début Fin · Page préc. Page suiv. les décisions · D distance · C courbe · Échap retour au jeu</translation>
+    </message>
+    <message>
+        <source>%1 px past</source>
+        <translation>%1 px au-delà</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "app/ReplayStrip.h"
 
 #include "common/TextMarks.h"
+#include "game/piste/Geometry.h"
 #include "game/piste/Reach.h"
 
 #include <QCoreApplication>
@@ -392,6 +393,11 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
                     QCoreApplication::translate("Replay", "The attack began at a gap of %1 px.")
                         .arg(*r.ruling.why->gapAtAttack);
     }
+    // Between rulings, the keys that work the replay.
+    if (text.isEmpty())
+        text = QCoreApplication::translate(
+            "Replay", "F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down "
+                      "the rulings · D distance · C chart · Esc back to the game");
     reason->setText(text);
     chartShown = ended;
     lower->setCurrentWidget(chartAsked || chartShown ? chart : reason);
@@ -420,9 +426,14 @@ void DistanceOverlay::paintEvent(QPaintEvent*) {
     if (const auto reach = game::AttackReach(shown->fencers, shown->inFront)) {
         from = reach->tip;
         to = reach->target;
-        text = reach->pointToTarget > 0
-                   ? QCoreApplication::translate("Replay", "%1 px short").arg(reach->pointToTarget)
-                   : QCoreApplication::translate("Replay", "on target");
+        // Short, within the reach that lands, or past it, as the hit test measures a point.
+        const int past = -reach->pointToTarget;
+        if (past < game::kHitUnitsMin * game::kPointUnit)
+            text = QCoreApplication::translate("Replay", "%1 px short").arg(-past);
+        else if (past <= game::kHitUnitsMax * game::kPointUnit)
+            text = QCoreApplication::translate("Replay", "on target");
+        else
+            text = QCoreApplication::translate("Replay", "%1 px past").arg(past);
     } else {
         const auto left = game::PointsOf(shown->fencers[Side::Left], Side::Left);
         const auto right = game::PointsOf(shown->fencers[Side::Right], Side::Right);
@@ -439,7 +450,7 @@ void DistanceOverlay::paintEvent(QPaintEvent*) {
     small.setPointSizeF(std::max(7.0, font().pointSizeF() - 2));
     small.setBold(true);
     p.setFont(small);
-    const QRect label((from + to) / 2 - 50, kBladeY - 20, 100, 14);
+    const QRect label((from + to) / 2 - 80, kBladeY - 20, 160, 14);
     p.setPen(Qt::black);
     p.drawText(label.translated(1, 1), Qt::AlignCenter, text);
     p.setPen(QColor(255, 255, 120));
