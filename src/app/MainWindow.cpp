@@ -365,6 +365,12 @@ void MainWindow::ShowStrip(QWidget* shown) {
     if (!stage) FitWindow();
 }
 
+void MainWindow::DropStrip(const QWidget* gone) {
+    if (gone != strip) return;
+    strip = nullptr;
+    if (!stage) FitWindow();
+}
+
 void MainWindow::FitWindow() {
     setFixedSize(kClientWidth,
                  kClientHeight + menuBar()->sizeHint().height() + (strip ? strip->height() : 0));

@@ -57,8 +57,11 @@ public:
     bool WatchLastBout();
     // The name "Save Replay…" offers: the date and the last bout's score.
     QString SuggestedReplayName() const;
-    // A strip under the board while a replay is watched; none puts the window back as it was.
-    void ShowStrip(QWidget* strip);
+    // A strip under the board while a replay is watched; dropping the one shown puts the
+    // window back as it was. A replay that follows another shows its strip before the one
+    // before it is dropped, which then leaves the new one in place.
+    void ShowStrip(QWidget* shown);
+    void DropStrip(const QWidget* gone);
     void CheckMenu(layout::MenuCommand command, bool on) { menu->Check(command, on); }
     bool Watching() const { return mode->Kind() == layout::Mode::Watching; }
     // Opens the host's dialog, listening on `port` with `code`: a network bout begins when a

@@ -367,7 +367,7 @@ ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions ac
 
 void ReplayStrip::ToggleChart() {
     chartAsked = !chartAsked;
-    lower->setCurrentWidget(chartAsked || chartShown ? chart : reason);
+    lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
 }
 
 void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool paused, int speed,
@@ -399,8 +399,9 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
             "Replay", "F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down "
                       "the rulings · D distance · C chart · Esc back to the game");
     reason->setText(text);
+    // The end of the replay shows the chart; asking turns it over, there as anywhere.
     chartShown = ended;
-    lower->setCurrentWidget(chartAsked || chartShown ? chart : reason);
+    lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
 }
 
 DistanceOverlay::DistanceOverlay(QWidget* board) : QWidget(board) {

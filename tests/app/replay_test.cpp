@@ -223,7 +223,10 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     press(Qt::Key_D, QStringLiteral("d"));
     EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("imgReplayDistance")));
     EXPECT_TRUE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
-    press(Qt::Key_F3);
+    // Another replay in its place keeps one strip, and the window's room for it.
+    ASSERT_TRUE(window.WatchReplay(file));
+    EXPECT_EQ(window.findChildren<app::ReplayStrip*>().size(), 1);
+    EXPECT_EQ(window.height(), size.height() + app::ReplayStrip::kHeight);
     WaitUntil([] { return false; }, 100);
     press(Qt::Key_Escape);
     EXPECT_FALSE(window.Watching());

@@ -104,9 +104,9 @@ WatchingMode::WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> wat
 }
 
 WatchingMode::~WatchingMode() {
+    window.DropStrip(strip.get());
     distance.reset();
     strip.reset();
-    window.ShowStrip(nullptr);
     window.CheckMenu(layout::MenuCommand::ShowDistance, false);
     qCDebug(lcMenu).noquote() << "replay ended";
 }
