@@ -897,7 +897,7 @@ Contre-attaque hors temps</translation>
     </message>
     <message>
         <source>%1 px past</source>
-        <translation>%1 px au-delà</translation>
+        <translation>%1&#xa0;px au-delà</translation>
     </message>
 </context>
 <context>

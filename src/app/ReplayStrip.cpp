@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ReplayStrip.h"
 
-#include "common/TextMarks.h"
-#include "game/piste/Geometry.h"
 #include "game/piste/Reach.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -22,87 +19,6 @@ using game::Decider;
 using game::Side;
 
 namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Reason", text);
-}
-
-// Whole sentences for each side, as other languages word the sides differently.
-struct Sentence {
-    const char* left;
-    const char* right;
-};
-
-constexpr Sentence kNoAttack{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's lunge landed on target and the right fencer "
-                                "made no attack: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's lunge landed on target and the left fencer "
-                                "made no attack: the hit stands.")};
-constexpr Sentence kRiposte{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer parried the right fencer's blade, then lunged "
-                                "and landed: the riposte scores."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer parried the left fencer's blade, then lunged "
-                                "and landed: the riposte scores.")};
-constexpr Sentence kFirst{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's attack started %1 s before the right "
-                                "fencer's and landed first: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's attack started %1 s before the left "
-                                "fencer's and landed first: the hit stands.")};
-constexpr Sentence kLater{
-    QT_TRANSLATE_NOOP("Reason", "The right fencer attacked %1 s earlier, but did not land "
-                                "before the left fencer's lunge did: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason", "The left fencer attacked %1 s earlier, but did not land "
-                                "before the right fencer's lunge did: the hit stands.")};
-constexpr Sentence kLanded{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's point landed on target first: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason",
-                      "The right fencer's point landed on target first: the hit stands.")};
-constexpr Sentence kFleche{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran onto the target, and the right "
-                                "fencer's arm was not bent to stop it: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran onto the target, and the left "
-                                "fencer's arm was not bent to stop it: the hit stands.")};
-constexpr Sentence kRightOfWay{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's attack started %1 s before the right fencer's "
-                                "counter-attack: the attack had the right of way and landed."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's attack started %1 s before the left fencer's "
-                                "counter-attack: the attack had the right of way and landed.")};
-constexpr Sentence kIntoAttack{
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's point arrived while the left fencer was "
-                                "lunging, a counter-attack out of time; the left fencer's lunge "
-                                "landed and scores."),
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's point arrived while the right fencer was "
-                                "lunging, a counter-attack out of time; the right fencer's lunge "
-                                "landed and scores.")};
-constexpr Sentence kShort{
-    QT_TRANSLATE_NOOP("Reason", "Off target: the left fencer's point landed outside the target, "
-                                "so nobody scores."),
-    QT_TRANSLATE_NOOP("Reason", "Off target: the right fencer's point landed outside the target, "
-                                "so nobody scores.")};
-constexpr const char* kRanPast = QT_TRANSLATE_NOOP(
-    "Reason", "The fencers ran past each other before either point landed: nobody scores.");
-constexpr Sentence kWarning{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran past the other %1 s after the last "
-                                "one, sooner than the %2 s allowed: a warning."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran past the other %1 s after the "
-                                "last one, sooner than the %2 s allowed: a warning.")};
-constexpr Sentence kPenalty{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran past the other %1 s after the last "
-                                "one, sooner than the %2 s allowed, once more: a hit for the "
-                                "right fencer."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran past the other %1 s after the "
-                                "last one, sooner than the %2 s allowed, once more: a hit for the "
-                                "left fencer.")};
-constexpr const char* kNoReason = QT_TRANSLATE_NOOP(
-    "Reason", "This replay was saved by an earlier Pistework, which kept no reasons.");
-
-QString Said(const Sentence& sentence, Side side) {
-    return Tr(side == Side::Left ? sentence.left : sentence.right);
-}
-
-QString Seconds(int ms) {
-    return QLocale().toString(std::max(ms, 0) / 1000.0, 'f', 1);
-}
 
 QString Clock(std::int64_t ms) {
     const std::int64_t s = ms / 1000;
@@ -252,59 +168,6 @@ QLabel* Label(QWidget* parent, const char* name, QRect where) {
 
 } // namespace
 
-std::vector<ReplayRuling> RulingsOf(const game::Replay& replay) {
-    std::vector<ReplayRuling> rulings;
-    std::int64_t halt = 0;
-    for (const game::ReplayEntry& entry : replay.entries) {
-        const auto* event = std::get_if<game::BoutEvent>(&entry.what);
-        if (!event) continue;
-        if (const auto* call = std::get_if<game::CallMade>(event)) {
-            if (call->call.call == game::Call::Halt) halt = entry.ms;
-            if (call->call.call == game::Call::Engarde && !rulings.empty() &&
-                rulings.back().overMs < 0)
-                rulings.back().overMs = entry.ms;
-        } else if (const auto* ruling = std::get_if<game::Ruling>(event)) {
-            rulings.push_back({halt, entry.ms, -1, *ruling});
-        }
-    }
-    for (ReplayRuling& r : rulings)
-        if (r.overMs < 0) r.overMs = replay.entries.back().ms + 1;
-    return rulings;
-}
-
-QString ReasonSentence(const game::Ruling& ruling) {
-    if (!ruling.why) return Tr(kNoReason);
-    const game::RulingReason& why = *ruling.why;
-    const Side side = ruling.side;
-    const auto& began = why.attackBeganMsAgo;
-    switch (why.decider) {
-    case Decider::LungeLanded:
-        if (why.afterParry) return Said(kRiposte, side);
-        if (!began[game::Opposite(side)]) return Said(kNoAttack, side);
-        if (!began[side]) return Said(kLanded, side);
-        if (*began[side] > *began[game::Opposite(side)])
-            return Said(kFirst, side).arg(Seconds(*began[side] - *began[game::Opposite(side)]));
-        return Said(kLater, side).arg(Seconds(*began[game::Opposite(side)] - *began[side]));
-    case Decider::FlecheLanded:
-        return Said(kFleche, side);
-    case Decider::CounterIntoAttack:
-        if (began[side] && began[game::Opposite(side)] &&
-            *began[side] > *began[game::Opposite(side)])
-            return Said(kRightOfWay, side)
-                .arg(Seconds(*began[side] - *began[game::Opposite(side)]));
-        return Said(kIntoAttack, side);
-    case Decider::PointShort:
-        return Said(kShort, side);
-    case Decider::RanPast:
-        return Tr(kRanPast);
-    case Decider::PassedTooSoon:
-        return Said(ruling.kind == game::RulingKind::RedCard ? kPenalty : kWarning, side)
-            .arg(why.secondsSincePass)
-            .arg(why.secondsAllowed);
-    }
-    return Tr(kNoReason);
-}
-
 ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions actions)
     : QWidget(parent), rulings(RulingsOf(replay)),
       length(replay.entries.empty() ? 0 : replay.entries.back().ms) {
@@ -402,60 +265,6 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
     // The end of the replay shows the chart; asking turns it over, there as anywhere.
     chartShown = ended;
     lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
-}
-
-DistanceOverlay::DistanceOverlay(QWidget* board) : QWidget(board) {
-    setObjectName(QStringLiteral("imgReplayDistance"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(board->rect());
-}
-
-void DistanceOverlay::Show(const game::ReplayPicture& picture) {
-    shown = picture;
-    raise();
-    update();
-}
-
-void DistanceOverlay::paintEvent(QPaintEvent*) {
-    if (!shown) return;
-    // The blade's height in the fencers' pictures, which stand at the board's y of 88.
-    constexpr int kBladeY = 88 + 38;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    int from = 0, to = 0;
-    QString text;
-    if (const auto reach = game::AttackReach(shown->fencers, shown->inFront)) {
-        from = reach->tip;
-        to = reach->target;
-        // Short, within the reach that lands, or past it, as the hit test measures a point.
-        const int past = -reach->pointToTarget;
-        if (past < game::kHitUnitsMin * game::kPointUnit)
-            text = QCoreApplication::translate("Replay", "%1 px short").arg(-past);
-        else if (past <= game::kHitUnitsMax * game::kPointUnit)
-            text = QCoreApplication::translate("Replay", "on target");
-        else
-            text = QCoreApplication::translate("Replay", "%1 px past").arg(past);
-    } else {
-        const auto left = game::PointsOf(shown->fencers[Side::Left], Side::Left);
-        const auto right = game::PointsOf(shown->fencers[Side::Right], Side::Right);
-        if (!left || !right) return;
-        from = left->tip;
-        to = right->tip;
-        text = QCoreApplication::translate("Replay", "%1 px").arg(right->tip - left->tip);
-    }
-    p.setPen(QPen(QColor(255, 255, 120), 1));
-    p.drawLine(from, kBladeY, to, kBladeY);
-    p.drawLine(from, kBladeY - 4, from, kBladeY + 4);
-    p.drawLine(to, kBladeY - 4, to, kBladeY + 4);
-    QFont small = font();
-    small.setPointSizeF(std::max(7.0, font().pointSizeF() - 2));
-    small.setBold(true);
-    p.setFont(small);
-    const QRect label((from + to) / 2 - 80, kBladeY - 20, 160, 14);
-    p.setPen(Qt::black);
-    p.drawText(label.translated(1, 1), Qt::AlignCenter, text);
-    p.setPen(QColor(255, 255, 120));
-    p.drawText(label, Qt::AlignCenter, text);
 }
 
 } // namespace pistework::app

@@ -3,9 +3,9 @@
 // What a replay's watcher works it with, under the board: play and pause, the speeds, a
 // timeline of the whole bout with a mark at each ruling, the time, a plain "Replay" sign, the
 // gap between the fencers, the referee's reason for the ruling on show and a chart of the gap
-// over the bout. It is built only while a replay is watched; the board then also shows the
-// distance between the blade tips, when asked.
+// over the bout. It is built only while a replay is watched.
 
+#include "app/RulingSentence.h"
 #include "game/replay/Replay.h"
 
 #include <QWidget>
@@ -19,18 +19,6 @@ class QPushButton;
 class QStackedWidget;
 
 namespace pistework::app {
-
-// A ruling of the replay: when its phrase was halted and when it was given.
-struct ReplayRuling {
-    std::int64_t haltMs = 0;
-    std::int64_t ruledMs = 0;
-    std::int64_t overMs = 0; // the next "Engarde", or the end
-    game::Ruling ruling;
-};
-std::vector<ReplayRuling> RulingsOf(const game::Replay& replay);
-
-// The referee's reason in one plain sentence of the player's language.
-QString ReasonSentence(const game::Ruling& ruling);
 
 class ReplayStrip : public QWidget {
     Q_OBJECT
@@ -63,20 +51,6 @@ private:
     QStackedWidget* lower = nullptr;
     bool chartAsked = false;
     bool chartShown = false;
-};
-
-// Over the board: a thin line between the blade tips with the gap in pixels, or, in a lunge or
-// flèche, from the point to the other's target with how far it still is.
-class DistanceOverlay : public QWidget {
-public:
-    explicit DistanceOverlay(QWidget* board);
-    void Show(const game::ReplayPicture& picture);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    std::optional<game::ReplayPicture> shown;
 };
 
 } // namespace pistework::app

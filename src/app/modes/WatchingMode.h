@@ -5,6 +5,7 @@
 // picture, Home and End go to either end, PageUp and PageDown to the rulings, D shows the
 // distance and C the chart; Esc or F2 returns to the game. Watching changes no option.
 
+#include "app/DistanceOverlay.h"
 #include "app/ReplayStrip.h"
 #include "app/modes/WindowMode.h"
 #include "game/replay/Replay.h"
