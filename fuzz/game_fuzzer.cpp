@@ -190,6 +190,13 @@ private:
                  const game::PlayHold hold(*r.game);
                  r.ReadBackReplay();
              }},
+            {WatchLastBout,
+             [](Run& r) {
+                 const game::PlayHold hold(*r.game);
+                 r.ReadBackReplay();
+             }},
+            // Only drawn over a replay.
+            {ShowDistance, [](Run&) {}},
             // Either player's own game, and a watcher's, is held while the shared bout is on
             // show, then says why it ended over the bout's last picture.
             {HostNetworkBout, [](Run& r) { r.NetworkBout(); }},

@@ -285,6 +285,26 @@
         <source>Up to eight more people can watch the bout live: File, %1, with the same address, port and code. A watcher sees both fencers a moment after the players do and commands nothing; once the bout is over, File, %2 keeps it.</source>
         <translation>Bis zu acht weitere Personen können dem Gefecht live zuschauen: Datei, %1, mit derselben Adresse, demselben Port und demselben Code. Ein Zuschauer sieht beide Fechter einen Augenblick nach den Spielern und befiehlt nichts; ist das Gefecht vorbei, bewahrt Datei, %2 es auf.</translation>
     </message>
+    <message>
+        <source>Watching replays</source>
+        <translation>Wiederholungen ansehen</translation>
+    </message>
+    <message>
+        <source>File, %1 (Ctrl+R) plays the bout just fenced, a network bout too, and File, %2 a saved one; File, %3 offers a name with the date and the score. A strip under the board plays and pauses the replay (F3), sets its speed from ×¼ to ×4 and shows the whole bout as a timeline, with a mark at each ruling: red for a hit by the left fencer, green for the right, white off target, grey for a pass, yellow and dark red for the cards. Click or drag on the timeline to go there; ← and → move a second, the comma and the full stop one picture, Home and End go to either end, Page Up and Page Down to the ruling before or after.</source>
+        <translation>Datei, %1 (Strg+R) spielt das eben gefochtene Gefecht ab, auch ein Netzwerkgefecht, und Datei, %2 ein gespeichertes; Datei, %3 schlägt einen Namen mit Datum und Stand vor. Eine Leiste unter der Bahn spielt die Wiederholung ab und hält sie an (F3), stellt das Tempo von ×¼ bis ×4 ein und zeigt das ganze Gefecht als Zeitleiste, mit einer Marke bei jeder Entscheidung: rot für einen Treffer des linken Fechters, grün für den rechten, weiß für ungültig, grau für ein Vorbeilaufen, gelb und dunkelrot für die Karten. Klicken oder ziehen Sie auf der Zeitleiste, um dorthin zu springen; ← und → gehen eine Sekunde, Komma und Punkt ein Bild weiter oder zurück, Pos1 und Ende an die Enden, Bild auf und Bild ab zur Entscheidung davor oder danach.</translation>
+    </message>
+    <message>
+        <source>From each &quot;Halt&quot; to the next &quot;Engarde&quot; the strip says in one sentence why the referee ruled as he did, from what he weighed: whose attack began first and by how much, whose point arrived and where, how soon a flèche ran past again. Under it stands the gap between the blade tips when the attack began.</source>
+        <translation>Von jedem „Halt“ bis zum nächsten „En garde“ sagt die Leiste in einem Satz, warum der Kampfrichter so entschied, aus dem, was er abwog: wessen Angriff zuerst begann und um wie viel, wessen Spitze wo ankam, wie bald eine Flèche wieder vorbeilief. Darunter steht der Abstand der Klingenspitzen zu Beginn des Angriffs.</translation>
+    </message>
+    <message>
+        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in pixels; below zero the blades cross, as they do within a lunge&apos;s reach. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
+        <translation>Ansicht, %1 (D) zeichnet den Abstand der Klingenspitzen als dünne Linie, mit seiner Länge in Pixeln; unter null kreuzen sich die Klingen, wie in Ausfallreichweite. Während eines Ausfalls oder einer Flèche führt die Linie von der Spitze zur Trefffläche des Gegners und sagt, wie weit sie noch zu kurz ist. C, oder das Ende der Wiederholung, zeigt den Verlauf des Abstands über das ganze Gefecht, jede Entscheidung markiert.</translation>
+    </message>
+    <message>
+        <source>A lunge %1 px short of the target, as %2 shows it.</source>
+        <translation>Ein Ausfall %1 px vor der Trefffläche, wie %2 ihn zeigt.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>
@@ -590,6 +610,14 @@
         <source>Wa&amp;tch Network Bout…</source>
         <translation>Netzwerkgefecht &amp;zuschauen…</translation>
     </message>
+    <message>
+        <source>Watch &amp;Last Bout</source>
+        <translation>&amp;Letztes Gefecht ansehen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Distance</source>
+        <translation>&amp;Abstand zeigen</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -641,6 +669,105 @@ fünf Sekunden nicht mehr</translation>
 the network bout is over</source>
         <translation>Die beiden Spiele sahen das Gefecht verschieden:
 das Netzwerkgefecht ist beendet</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>The left fencer&apos;s lunge landed on target and the right fencer made no attack: the hit stands.</source>
+        <translation>Der Ausfall des linken Fechters traf die Trefffläche, und der rechte Fechter griff nicht an: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed on target and the left fencer made no attack: the hit stands.</source>
+        <translation>Der Ausfall des rechten Fechters traf die Trefffläche, und der linke Fechter griff nicht an: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer parried the right fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Der linke Fechter parierte die Klinge des rechten, fiel dann aus und traf: Die Riposte zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer parried the left fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Der rechte Fechter parierte die Klinge des linken, fiel dann aus und traf: Die Riposte zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s and landed first: the hit stands.</source>
+        <translation>Der Angriff des linken Fechters begann %1 s vor dem des rechten und traf zuerst: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s and landed first: the hit stands.</source>
+        <translation>Der Angriff des rechten Fechters begann %1 s vor dem des linken und traf zuerst: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer attacked %1 s earlier, but did not land before the left fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Der rechte Fechter griff %1 s früher an, traf aber nicht vor dem Ausfall des linken: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer attacked %1 s earlier, but did not land before the right fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Der linke Fechter griff %1 s früher an, traf aber nicht vor dem Ausfall des rechten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>Die Spitze des linken Fechters traf zuerst die Trefffläche: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>Die Spitze des rechten Fechters traf zuerst die Trefffläche: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran onto the target, and the right fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>Die Flèche des linken Fechters lief auf die Trefffläche, und der Arm des rechten war nicht gebeugt, um sie aufzuhalten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran onto the target, and the left fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>Die Flèche des rechten Fechters lief auf die Trefffläche, und der Arm des linken war nicht gebeugt, um sie aufzuhalten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>Der Angriff des linken Fechters begann %1 s vor dem Gegenangriff des rechten: Der Angriff hatte Vorrecht und traf.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>Der Angriff des rechten Fechters begann %1 s vor dem Gegenangriff des linken: Der Angriff hatte Vorrecht und traf.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point arrived while the left fencer was lunging, a counter-attack out of time; the left fencer&apos;s lunge landed and scores.</source>
+        <translation>Die Spitze des rechten Fechters kam während des Ausfalls des linken an, ein Gegenangriff außer Zeit; der Ausfall des linken traf und zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point arrived while the right fencer was lunging, a counter-attack out of time; the right fencer&apos;s lunge landed and scores.</source>
+        <translation>Die Spitze des linken Fechters kam während des Ausfalls des rechten an, ein Gegenangriff außer Zeit; der Ausfall des rechten traf und zählt.</translation>
+    </message>
+    <message>
+        <source>Off target: the left fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Ungültig: Die Spitze des linken Fechters traf außerhalb der Trefffläche, niemand punktet.</translation>
+    </message>
+    <message>
+        <source>Off target: the right fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Ungültig: Die Spitze des rechten Fechters traf außerhalb der Trefffläche, niemand punktet.</translation>
+    </message>
+    <message>
+        <source>The fencers ran past each other before either point landed: nobody scores.</source>
+        <translation>Die Fechter liefen aneinander vorbei, bevor eine Spitze traf: Niemand punktet.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>Die Flèche des linken Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s: eine Verwarnung.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>Die Flèche des rechten Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s: eine Verwarnung.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the right fencer.</source>
+        <translation>Die Flèche des linken Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s, und nicht zum ersten Mal: ein Treffer für den rechten Fechter.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the left fencer.</source>
+        <translation>Die Flèche des rechten Fechters lief %1 s nach der letzten am Gegner vorbei, früher als die erlaubten %2 s, und nicht zum ersten Mal: ein Treffer für den linken Fechter.</translation>
+    </message>
+    <message>
+        <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
+        <translation>Diese Wiederholung stammt von einem älteren Pistework, das keine Begründungen speicherte.</translation>
     </message>
 </context>
 <context>
@@ -726,6 +853,69 @@ Gegenangriff zu spät</translation>
     <message>
         <source>Game Over</source>
         <translation>Gefechtsende</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Chart of the gap</source>
+        <translation>Verlauf des Abstands</translation>
+    </message>
+    <message>
+        <source>Gap between the blade tips (px)</source>
+        <translation>Abstand der Klingenspitzen (px)</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Gap %1 px</source>
+        <translation>Abstand %1 px</translation>
+    </message>
+    <message>
+        <source>The attack began at a gap of %1 px.</source>
+        <translation>Der Angriff begann bei einem Abstand von %1 px.</translation>
+    </message>
+    <message>
+        <source>%1 px short</source>
+        <translation>%1 px zu kurz</translation>
+    </message>
+    <message>
+        <source>on target</source>
+        <translation>auf der Trefffläche</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
+        <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild auf Bild ab die Entscheidungen · D Abstand · C Verlauf · Esc zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>%1 px past</source>
+        <translation>%1 px darüber hinaus</translation>
     </message>
 </context>
 <context>
@@ -896,14 +1086,6 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
 %1</translation>
     </message>
     <message>
-        <source>Replay, paused: F3 plays on, Esc or F2 returns to the game</source>
-        <translation>Wiederholung, angehalten: F3 spielt weiter, Esc oder F2 kehrt zum Spiel zurück</translation>
-    </message>
-    <message>
-        <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
-        <translation>Wiederholung mit ×%1: F3 hält an, 1, 2 und 4 wählen das Tempo, Esc oder F2 kehrt zum Spiel zurück</translation>
-    </message>
-    <message>
         <source>Network bouts cannot start here:
 %1</source>
         <translation>Netzwerkgefechte können hier nicht starten:
@@ -924,6 +1106,18 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
         <translation>B.K.S. Pistework: Netzwerkgefecht mit %1, Umlaufzeit %2 ms</translation>
+    </message>
+    <message>
+        <source>Bout %1 %2-%3.pistework</source>
+        <translation>Gefecht %1 %2-%3.pistework</translation>
+    </message>
+    <message>
+        <source>Replay, paused</source>
+        <translation>Wiederholung, angehalten</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
     </message>
 </context>
 <context>

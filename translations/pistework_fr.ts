@@ -285,6 +285,26 @@
         <source>Up to eight more people can watch the bout live: File, %1, with the same address, port and code. A watcher sees both fencers a moment after the players do and commands nothing; once the bout is over, File, %2 keeps it.</source>
         <translation>Jusqu’à huit autres personnes peuvent regarder le match en direct&#xa0;: Fichier, %1, avec la même adresse, le même port et le même code. Un spectateur voit les deux tireurs un instant après les joueurs et ne commande rien&#xa0;; une fois le match terminé, Fichier, %2 le conserve.</translation>
     </message>
+    <message>
+        <source>Watching replays</source>
+        <translation>Regarder les rediffusions</translation>
+    </message>
+    <message>
+        <source>File, %1 (Ctrl+R) plays the bout just fenced, a network bout too, and File, %2 a saved one; File, %3 offers a name with the date and the score. A strip under the board plays and pauses the replay (F3), sets its speed from ×¼ to ×4 and shows the whole bout as a timeline, with a mark at each ruling: red for a hit by the left fencer, green for the right, white off target, grey for a pass, yellow and dark red for the cards. Click or drag on the timeline to go there; ← and → move a second, the comma and the full stop one picture, Home and End go to either end, Page Up and Page Down to the ruling before or after.</source>
+        <translation>Fichier, %1 (Ctrl+R) rejoue le match qui vient d’être tiré, même en réseau, et Fichier, %2 un match enregistré&#xa0;; Fichier, %3 propose un nom avec la date et le score. Un bandeau sous la piste lit la rediffusion et la met en pause (F3), règle sa vitesse de ×¼ à ×4 et montre tout le match sur une chronologie, avec une marque à chaque décision&#xa0;: rouge pour une touche du tireur de gauche, verte pour celui de droite, blanche pour une touche non valable, grise pour un dépassement, jaune et rouge sombre pour les cartons. Cliquez ou faites glisser sur la chronologie pour vous y rendre&#xa0;; ← et → avancent ou reculent d’une seconde, la virgule et le point d’une image, Début et Fin mènent à chaque bout, Page précédente et Page suivante à la décision d’avant ou d’après.</translation>
+    </message>
+    <message>
+        <source>From each &quot;Halt&quot; to the next &quot;Engarde&quot; the strip says in one sentence why the referee ruled as he did, from what he weighed: whose attack began first and by how much, whose point arrived and where, how soon a flèche ran past again. Under it stands the gap between the blade tips when the attack began.</source>
+        <translation>De chaque «&#xa0;Halte&#xa0;» au «&#xa0;En garde&#xa0;» suivant, le bandeau dit en une phrase pourquoi l’arbitre a décidé ainsi, d’après ce qu’il a pesé&#xa0;: quelle attaque est partie la première et de combien, quelle pointe est arrivée et où, combien de temps après la précédente une flèche a dépassé l’adversaire. En dessous figure l’écart entre les pointes au départ de l’attaque.</translation>
+    </message>
+    <message>
+        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in pixels; below zero the blades cross, as they do within a lunge&apos;s reach. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
+        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pixels&#xa0;; en dessous de zéro, les lames se croisent, comme à portée de fente. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de la rediffusion, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
+    </message>
+    <message>
+        <source>A lunge %1 px short of the target, as %2 shows it.</source>
+        <translation>Une fente à %1&#xa0;px de la cible, telle que la montre %2.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>
@@ -590,6 +610,14 @@
         <source>Wa&amp;tch Network Bout…</source>
         <translation>Re&amp;garder un match en réseau…</translation>
     </message>
+    <message>
+        <source>Watch &amp;Last Bout</source>
+        <translation>Voir le &amp;dernier match</translation>
+    </message>
+    <message>
+        <source>Show &amp;Distance</source>
+        <translation>Afficher la &amp;distance</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -641,6 +669,105 @@ depuis cinq secondes</translation>
 the network bout is over</source>
         <translation>Les deux jeux ont vu le match différemment&#xa0;:
 le match en réseau est terminé</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>The left fencer&apos;s lunge landed on target and the right fencer made no attack: the hit stands.</source>
+        <translation>La fente du tireur de gauche est arrivée sur la cible et le tireur de droite n’a pas attaqué&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed on target and the left fencer made no attack: the hit stands.</source>
+        <translation>La fente du tireur de droite est arrivée sur la cible et le tireur de gauche n’a pas attaqué&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer parried the right fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Le tireur de gauche a paré le fer du tireur de droite, puis s’est fendu et a touché&#xa0;: la riposte est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer parried the left fencer&apos;s blade, then lunged and landed: the riposte scores.</source>
+        <translation>Le tireur de droite a paré le fer du tireur de gauche, puis s’est fendu et a touché&#xa0;: la riposte est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s and landed first: the hit stands.</source>
+        <translation>L’attaque du tireur de gauche est partie %1&#xa0;s avant celle du tireur de droite et est arrivée la première&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s and landed first: the hit stands.</source>
+        <translation>L’attaque du tireur de droite est partie %1&#xa0;s avant celle du tireur de gauche et est arrivée la première&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer attacked %1 s earlier, but did not land before the left fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Le tireur de droite a attaqué %1&#xa0;s plus tôt, mais n’a pas touché avant la fente du tireur de gauche&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer attacked %1 s earlier, but did not land before the right fencer&apos;s lunge did: the hit stands.</source>
+        <translation>Le tireur de gauche a attaqué %1&#xa0;s plus tôt, mais n’a pas touché avant la fente du tireur de droite&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>La pointe du tireur de gauche est arrivée la première sur la cible&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point landed on target first: the hit stands.</source>
+        <translation>La pointe du tireur de droite est arrivée la première sur la cible&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran onto the target, and the right fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>La flèche du tireur de gauche est arrivée sur la cible, et le bras du tireur de droite n’était pas plié pour l’arrêter&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran onto the target, and the left fencer&apos;s arm was not bent to stop it: the hit stands.</source>
+        <translation>La flèche du tireur de droite est arrivée sur la cible, et le bras du tireur de gauche n’était pas plié pour l’arrêter&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>L’attaque du tireur de gauche est partie %1&#xa0;s avant la contre-attaque du tireur de droite&#xa0;: l’attaque avait la priorité et a touché.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
+        <translation>L’attaque du tireur de droite est partie %1&#xa0;s avant la contre-attaque du tireur de gauche&#xa0;: l’attaque avait la priorité et a touché.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s point arrived while the left fencer was lunging, a counter-attack out of time; the left fencer&apos;s lunge landed and scores.</source>
+        <translation>La pointe du tireur de droite est arrivée pendant la fente du tireur de gauche, une contre-attaque hors temps&#xa0;; la fente du tireur de gauche a touché et compte.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s point arrived while the right fencer was lunging, a counter-attack out of time; the right fencer&apos;s lunge landed and scores.</source>
+        <translation>La pointe du tireur de gauche est arrivée pendant la fente du tireur de droite, une contre-attaque hors temps&#xa0;; la fente du tireur de droite a touché et compte.</translation>
+    </message>
+    <message>
+        <source>Off target: the left fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Non valable&#xa0;: la pointe du tireur de gauche est arrivée hors de la cible, personne ne marque.</translation>
+    </message>
+    <message>
+        <source>Off target: the right fencer&apos;s point landed outside the target, so nobody scores.</source>
+        <translation>Non valable&#xa0;: la pointe du tireur de droite est arrivée hors de la cible, personne ne marque.</translation>
+    </message>
+    <message>
+        <source>The fencers ran past each other before either point landed: nobody scores.</source>
+        <translation>Les tireurs se sont dépassés avant qu’aucune pointe ne touche&#xa0;: personne ne marque.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>La flèche du tireur de gauche a dépassé l’autre %1&#xa0;s après la précédente, avant les %2&#xa0;s permises&#xa0;: un avertissement.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed: a warning.</source>
+        <translation>La flèche du tireur de droite a dépassé l’autre %1&#xa0;s après la précédente, avant les %2&#xa0;s permises&#xa0;: un avertissement.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the right fencer.</source>
+        <translation>La flèche du tireur de gauche a dépassé l’autre %1&#xa0;s après la précédente, avant les %2&#xa0;s permises, une fois de plus&#xa0;: une touche pour le tireur de droite.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran past the other %1 s after the last one, sooner than the %2 s allowed, once more: a hit for the left fencer.</source>
+        <translation>La flèche du tireur de droite a dépassé l’autre %1&#xa0;s après la précédente, avant les %2&#xa0;s permises, une fois de plus&#xa0;: une touche pour le tireur de gauche.</translation>
+    </message>
+    <message>
+        <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
+        <translation>Cette rediffusion a été enregistrée par un Pistework plus ancien, qui ne gardait pas les raisons.</translation>
     </message>
 </context>
 <context>
@@ -726,6 +853,69 @@ Contre-attaque hors temps</translation>
     <message>
         <source>Game Over</source>
         <translation>Fin du match</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Chart of the gap</source>
+        <translation>Courbe de l’écart</translation>
+    </message>
+    <message>
+        <source>Gap between the blade tips (px)</source>
+        <translation>Écart entre les pointes (px)</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Vitesse %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Gap %1 px</source>
+        <translation>Écart %1&#xa0;px</translation>
+    </message>
+    <message>
+        <source>The attack began at a gap of %1 px.</source>
+        <translation>L’attaque est partie à un écart de %1&#xa0;px.</translation>
+    </message>
+    <message>
+        <source>%1 px short</source>
+        <translation>%1&#xa0;px trop court</translation>
+    </message>
+    <message>
+        <source>on target</source>
+        <translation>sur la cible</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1&#xa0;px</translation>
+    </message>
+    <message>
+        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
+        <translation>F3 pause · ← → une seconde · , . une image · Début Fin · Page préc. Page suiv. les décisions · D distance · C courbe · Échap retour au jeu</translation>
+    </message>
+    <message>
+        <source>%1 px past</source>
+        <translation>%1&#xa0;px au-delà</translation>
     </message>
 </context>
 <context>
@@ -896,14 +1086,6 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
 %1</translation>
     </message>
     <message>
-        <source>Replay, paused: F3 plays on, Esc or F2 returns to the game</source>
-        <translation>Rediffusion en pause : F3 reprend, Échap ou F2 revient au jeu</translation>
-    </message>
-    <message>
-        <source>Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 returns to the game</source>
-        <translation>Rediffusion à ×%1 : F3 met en pause, 1, 2 et 4 règlent la vitesse, Échap ou F2 revient au jeu</translation>
-    </message>
-    <message>
         <source>Network bouts cannot start here:
 %1</source>
         <translation>Les matchs en réseau ne peuvent pas démarrer ici&#xa0;:
@@ -924,6 +1106,18 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
         <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1, aller-retour %2&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>Bout %1 %2-%3.pistework</source>
+        <translation>Match %1 %2-%3.pistework</translation>
+    </message>
+    <message>
+        <source>Replay, paused</source>
+        <translation>Rediffusion, en pause</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rediffusion</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -211,7 +212,7 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         if (g.LastReplay().empty()) return;
         QString name;
         g.WhileHeld([this, &name] {
-            name = QFileDialog::getSaveFileName(this, tr("Save Replay"), QString(),
+            name = QFileDialog::getSaveFileName(this, tr("Save Replay"), SuggestedReplayName(),
                                                 tr("Pistework replays (*.pistework)"));
         });
         if (name.isEmpty()) return;
@@ -228,6 +229,9 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         if (!name.isEmpty()) MainWindow::WatchReplay(QFile::encodeName(name));
         return;
     }
+    case WatchLastBout:
+        MainWindow::WatchLastBout();
+        return;
     case HostNetworkBout:
         MainWindow::HostNetworkBout(game::net::kDefaultPort, dialogs::NewPairingCode());
         return;
@@ -258,6 +262,7 @@ void MainWindow::Draw(const game::BoutView& view) {
 void MainWindow::SetFullScreen(bool on) {
     menu->Check(MenuCommand::FullScreen, on);
     if (on == (stage != nullptr)) return;
+    if (strip) strip->setVisible(!on);
     if (on) {
         stage = new Stage(this, takeCentralWidget());
         setCentralWidget(stage);
@@ -274,7 +279,7 @@ void MainWindow::SetFullScreen(bool on) {
         setCentralWidget(board);
         board->show();
         showNormal();
-        setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+        FitWindow();
         if (screen()) move(screen()->availableGeometry().center() - rect().center());
         board->setFocus(Qt::OtherFocusReason);
     }
@@ -328,6 +333,50 @@ bool MainWindow::WatchReplay(const QByteArray& path) {
     if (!watching) return false;
     Enter(std::move(watching));
     return true;
+}
+
+bool MainWindow::WatchLastBout() {
+    auto replay = std::make_unique<game::Replay>();
+    if (game->LastReplay().empty() ||
+        game::DecodeReplay(game->LastReplay(), *replay) != game::ReplayError::None)
+        return false;
+    Enter(std::make_unique<WatchingMode>(*this, std::move(replay)));
+    return true;
+}
+
+QString MainWindow::SuggestedReplayName() const {
+    game::Replay replay;
+    game::PerSide<int> score{0, 0};
+    if (game::DecodeReplay(game->LastReplay(), replay) == game::ReplayError::None)
+        for (const auto& entry : replay.entries)
+            if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what))
+                score = picture->scores;
+    return tr("Bout %1 %2-%3.pistework")
+        .arg(QDate::currentDate().toString(Qt::ISODate))
+        .arg(score[Side::Left])
+        .arg(score[Side::Right]);
+}
+
+// Only in the window: full screen shows the board alone, and the replay's keys still work it.
+void MainWindow::ShowStrip(QWidget* shown) {
+    strip = shown;
+    if (strip) {
+        strip->setParent(this);
+        strip->move(0, menuBar()->sizeHint().height() + kClientHeight);
+        strip->setVisible(!stage);
+    }
+    if (!stage) FitWindow();
+}
+
+void MainWindow::DropStrip(const QWidget* gone) {
+    if (gone != strip) return;
+    strip = nullptr;
+    if (!stage) FitWindow();
+}
+
+void MainWindow::FitWindow() {
+    setFixedSize(kClientWidth,
+                 kClientHeight + menuBar()->sizeHint().height() + (strip ? strip->height() : 0));
 }
 
 bool MainWindow::SaveReplay(const QString& fileName) {

@@ -14,6 +14,7 @@
 #include "platform/Random.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -52,6 +53,16 @@ public:
     bool WatchReplay(const QByteArray& path);
     // Writes the last bout fenced; false, said plainly, when it could not be written.
     bool SaveReplay(const QString& fileName);
+    // Plays the last bout fenced here, a network bout too; false with none kept.
+    bool WatchLastBout();
+    // The name "Save Replay…" offers: the date and the last bout's score.
+    QString SuggestedReplayName() const;
+    // A strip under the board while a replay is watched; dropping the one shown puts the
+    // window back as it was. A replay that follows another shows its strip before the one
+    // before it is dropped, which then leaves the new one in place.
+    void ShowStrip(QWidget* shown);
+    void DropStrip(const QWidget* gone);
+    void CheckMenu(layout::MenuCommand command, bool on) { menu->Check(command, on); }
     bool Watching() const { return mode->Kind() == layout::Mode::Watching; }
     // Opens the host's dialog, listening on `port` with `code`: a network bout begins when a
     // guest joins with the code, and the dialog closes.
@@ -92,6 +103,8 @@ private:
     // The whole board scaled by the largest whole factor the screen holds, or back in the
     // window at its own size.
     void SetFullScreen(bool on);
+    // The window's fixed size: the board, the menu and a replay's strip.
+    void FitWindow();
     // The network library, when the player is playing; said plainly when it cannot load.
     NetService* NetworkLibrary();
 
@@ -109,6 +122,7 @@ private:
     std::unique_ptr<WindowMode> mode;
     std::uint64_t modesEntered = 0;
     QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
+    QPointer<QWidget> strip;        // under the board while a replay is watched
     bool centred = false;
     bool optionsSaved = false;
     bool storeChecked = false;

@@ -151,7 +151,9 @@ void WindowMenu::Allow(layout::Mode mode, bool replayKept) {
     allowed = std::pair(mode, replayKept);
     for (const auto& [command, action] : actions)
         action->setEnabled(layout::Allows(command, mode) &&
-                           (command != layout::MenuCommand::SaveReplay || replayKept));
+                           ((command != layout::MenuCommand::SaveReplay &&
+                             command != layout::MenuCommand::WatchLastBout) ||
+                            replayKept));
 }
 
 void WindowMenu::Check(layout::MenuCommand command, bool on) {

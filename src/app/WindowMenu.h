@@ -26,7 +26,7 @@ public:
     void Draw(const game::MenuView& menu);
     // Every mark again, also after Qt has toggled one on its own.
     void Redraw(const game::MenuView& menu);
-    // Only the items `mode` allows; "Save Replay" only with a bout to save.
+    // Only the items `mode` allows; "Save Replay" and "Watch Last Bout" only with a bout kept.
     void Allow(layout::Mode mode, bool replayKept);
     void Check(layout::MenuCommand command, bool on);
 

@@ -47,6 +47,8 @@ enum class MenuCommand {
     Handbook,
     SaveReplay,
     WatchReplay,
+    WatchLastBout,
+    ShowDistance,
     HostNetworkBout,
     JoinNetworkBout,
     WatchNetworkBout,
@@ -67,7 +69,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 44> kMenu{{
+inline constexpr std::array<MenuEntry, 46> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -81,6 +83,8 @@ inline constexpr std::array<MenuEntry, 44> kMenu{{
      MenuCommand::SaveReplay},
     {"mnuFileWatchReplay", QT_TRANSLATE_NOOP("Menu", "&Watch Replay…"), "mnuFile", MenuKind::Item,
      MenuCommand::WatchReplay},
+    {"mnuFileWatchLastBout", QT_TRANSLATE_NOOP("Menu", "Watch &Last Bout"), "mnuFile",
+     MenuKind::Item, MenuCommand::WatchLastBout, MenuGroup::None, false, "Ctrl+R"},
     {"N7", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileHostNetworkBout", QT_TRANSLATE_NOOP("Menu", "&Host Network Bout…"), "mnuFile",
      MenuKind::Item, MenuCommand::HostNetworkBout},
@@ -135,6 +139,8 @@ inline constexpr std::array<MenuEntry, 44> kMenu{{
     {"mnuView", QT_TRANSLATE_NOOP("Menu", "&View"), "", MenuKind::Menu},
     {"mnuViewFullScreen", QT_TRANSLATE_NOOP("Menu", "&Full Screen"), "mnuView", MenuKind::Check,
      MenuCommand::FullScreen, MenuGroup::None, false, "F11"},
+    {"mnuViewShowDistance", QT_TRANSLATE_NOOP("Menu", "Show &Distance"), "mnuView", MenuKind::Check,
+     MenuCommand::ShowDistance, MenuGroup::None, false, "D"},
     {"mnuHelp", QT_TRANSLATE_NOOP("Menu", "&Help"), "", MenuKind::Menu},
     {"mnuHelpHandbook", QT_TRANSLATE_NOOP("Menu", "Hand&book"), "mnuHelp", MenuKind::Item,
      MenuCommand::Handbook},

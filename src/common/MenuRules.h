@@ -32,6 +32,7 @@ inline constexpr unsigned kEvery = 15;
 inline constexpr unsigned kPlaying = static_cast<unsigned>(Playing);
 // Watching changes no option: only the window's own items, and the replay's stop and pause.
 inline constexpr unsigned kReading = kPlaying | static_cast<unsigned>(Watching);
+inline constexpr unsigned kWatching = static_cast<unsigned>(Watching);
 // A network bout leaves each player leaving it, pausing, the sound, the control of its own
 // fencer and the window.
 inline constexpr unsigned kFencing =
@@ -40,7 +41,7 @@ inline constexpr game::ControlMode kKeyboard = game::ControlMode::Keyboard;
 inline constexpr game::ControlMode kMouse = game::ControlMode::Mouse;
 } // namespace rule
 
-inline constexpr std::array<MenuRule, 30> kMenuRules{{
+inline constexpr std::array<MenuRule, 32> kMenuRules{{
     {MenuCommand::NewGame, game::Verb::NewGame, rule::kEvery},
     {MenuCommand::PauseOrResume, game::Verb::PauseOrResume, rule::kEvery},
     {MenuCommand::BestResults, {}, rule::kPlaying},
@@ -68,6 +69,9 @@ inline constexpr std::array<MenuRule, 30> kMenuRules{{
     {MenuCommand::Handbook, {}, rule::kReading},
     {MenuCommand::SaveReplay, {}, rule::kReading},
     {MenuCommand::WatchReplay, {}, rule::kReading},
+    {MenuCommand::WatchLastBout, {}, rule::kReading},
+    // The distance is drawn over a replay only; the piste in play stays as it is.
+    {MenuCommand::ShowDistance, {}, rule::kWatching},
     {MenuCommand::HostNetworkBout, {}, rule::kPlaying},
     {MenuCommand::JoinNetworkBout, {}, rule::kPlaying},
     {MenuCommand::WatchNetworkBout, {}, rule::kPlaying},

@@ -8,6 +8,7 @@
 #include "game/bout/Levels.h"
 #include "game/network/Network.h"
 #include "game/piste/Actions.h"
+#include "game/piste/Reach.h"
 #include "game/player/KeyLayout.h"
 
 #include <QColor>
@@ -347,6 +348,77 @@ QString NetworkBouts() {
     return html;
 }
 
+// A lunge just short of the target, as Show Distance draws it over a replay.
+const QString kDistancePicture = QStringLiteral("distance.png");
+constexpr int kDistanceShort = 15;
+
+QImage DistanceDrawn() {
+    game::PerSide<game::FencerView> fencers;
+    fencers[Side::Left] = {game::ResourceName(game::kLungeFrames.back(), Side::Left), 0};
+    fencers[Side::Right] = {game::ResourceName(game::picture::kEngarde, Side::Right), 0};
+    // Placed from the pictures' own points, so the point stands just short of the target.
+    const auto tip = game::PointsOf(fencers[Side::Left], Side::Left);
+    const auto body = game::PointsOf(fencers[Side::Right], Side::Right);
+    if (!tip || !body) return {};
+    fencers[Side::Right].x = tip->tip - body->body + kDistanceShort;
+    const auto reach = game::AttackReach(fencers, Side::Left);
+    if (!reach) return {};
+    const int width = fencers[Side::Right].x + 150;
+    const auto green = layout::kWindowGreen;
+    QImage board(width, 100, QImage::Format_RGB32);
+    board.fill(QColor(green.r, green.g, green.b));
+    QPainter painter(&board);
+    for (Side side : game::kSides)
+        painter.drawImage(
+            fencers[side].x, 0,
+            QImage(QStringLiteral(":/sprites/") + QString::fromStdString(fencers[side].pose),
+                   "PNG"));
+    // The blade's height in the fencers' pictures, as the window draws the line.
+    constexpr int kBladeY = 38;
+    painter.setPen(QColor(255, 255, 120));
+    painter.drawLine(reach->tip, kBladeY, reach->target, kBladeY);
+    for (int x : {reach->tip, reach->target})
+        painter.drawLine(x, kBladeY - 4, x, kBladeY + 4);
+    painter.end();
+    return board.scaled(board.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QString Replays() {
+    QString html = Heading(Handbook::tr("Watching replays"));
+    html += Paragraph(
+        Handbook::tr("File, %1 (Ctrl+R) plays the bout just fenced, a network bout too, and "
+                     "File, %2 a saved one; File, %3 offers a name with the date and the score. "
+                     "A strip under the board plays and pauses the replay (F3), sets its speed "
+                     "from ×¼ to ×4 and shows the whole bout as a timeline, with a mark at each "
+                     "ruling: red for a hit by the left fencer, green for the right, white off "
+                     "target, grey for a pass, yellow and dark red for the cards. Click or drag "
+                     "on the timeline to go there; ← and → move a second, the comma and the full "
+                     "stop one picture, Home and End go to either end, Page Up and Page Down to "
+                     "the ruling before or after.")
+            .arg(MenuCaption(layout::MenuCommand::WatchLastBout))
+            .arg(MenuCaption(layout::MenuCommand::WatchReplay))
+            .arg(MenuCaption(layout::MenuCommand::SaveReplay)));
+    html += Paragraph(Handbook::tr(
+        "From each \"Halt\" to the next \"Engarde\" the strip says in one sentence why the "
+        "referee ruled as he did, from what he weighed: whose attack began first and by how "
+        "much, whose point arrived and where, how soon a flèche ran past again. Under it "
+        "stands the gap between the blade tips when the attack began."));
+    html += Paragraph(
+        Handbook::tr("View, %1 (D) draws the gap between the blade tips as a thin line, with "
+                     "its length in pixels; below zero the blades cross, as they do within a "
+                     "lunge's reach. During a lunge or a flèche the line runs from the point to "
+                     "the other fencer's target and says how far short it still is. C, or the "
+                     "end of the replay, shows a chart of the gap over the whole bout, every "
+                     "ruling marked.")
+            .arg(MenuCaption(layout::MenuCommand::ShowDistance)));
+    const QString caption = Handbook::tr("A lunge %1 px short of the target, as %2 shows it.")
+                                .arg(kDistanceShort)
+                                .arg(MenuCaption(layout::MenuCommand::ShowDistance));
+    html += QStringLiteral("<p><img src=\"%1\" alt=\"%2\"><br>%2</p>\n")
+                .arg(kDistancePicture, caption.toHtmlEscaped());
+    return html;
+}
+
 QString Files(const Handbook::Facts& facts) {
     QString html = Heading(Handbook::tr("Options and best results"));
     html += Paragraph(Handbook::tr(
@@ -369,7 +441,7 @@ QString Handbook::Html(const Facts& facts) {
                           "<title>%1</title>\n</head>\n<body>\n<h1>%1</h1>\n")
                .arg(title.toHtmlEscaped()) +
            HowToPlay() + Keys(facts) + Calls() + LampsAndCards() + Levels() + Demonstration() +
-           NetworkBouts() + Files(facts) + QStringLiteral("</body>\n</html>\n");
+           NetworkBouts() + Replays() + Files(facts) + QStringLiteral("</body>\n</html>\n");
 }
 
 std::vector<Handbook::Picture> Handbook::Pictures() {
@@ -378,6 +450,7 @@ std::vector<Handbook::Picture> Handbook::Pictures() {
         pictures.push_back({FileName(pose.resource), Drawn(pose.resource)});
     for (const Pose& pose : LampPoses())
         pictures.push_back({FileName(pose.resource), Drawn(pose.resource)});
+    pictures.push_back({kDistancePicture, DistanceDrawn()});
     return pictures;
 }
 

@@ -129,9 +129,41 @@ enum class RulingKind {
     RedCard = 5,               // the side is penalised: the other scores
 };
 
+// The rule that decided a ruling, as the referee weighed it. Held in replays as these numbers.
+enum class Decider {
+    LungeLanded = 0,       // a lunge's point arrived on the target, not into the other's lunge
+    FlecheLanded = 1,      // a flèche ran onto the target, the other's arm not bent against it
+    CounterIntoAttack = 2, // the other's point arrived into this side's lunge, which then landed
+    PointShort = 3,        // the point arrived a unit short of the target
+    RanPast = 4,           // the fencers ran past each other before any point landed
+    PassedTooSoon = 5,     // a flèche ran past the other again within the time allowed
+};
+
+// What the referee weighed, timed back from the moment the phrase was halted (the hit or the
+// pass), so it reads the same in any replay of the bout.
+struct RulingReason {
+    Decider decider = Decider::RanPast;
+    // When each fencer's last attack of the phrase (a lunge or a flèche) began; none without.
+    PerSide<std::optional<int>> attackBeganMsAgo{};
+    // When the other's point arrived into the attack, for a counter-attack out of time.
+    std::optional<int> counterArrivedMsAgo{};
+    // The gap between the blade tips when the ruled side's attack began.
+    std::optional<int> gapAtAttack{};
+    // How far the point arrived past the front of the target, in pixels; short is below 0.
+    int pointPast = 0;
+    // The ruled side's parry caught the other's blade during the phrase, before its hit.
+    bool afterParry = false;
+    // A pass too soon: the seconds since that side's flèche last ran past, and those allowed.
+    int secondsSincePass = 0;
+    int secondsAllowed = 0;
+    bool operator==(const RulingReason&) const = default;
+};
+
 struct Ruling {
     RulingKind kind;
     Side side;
+    // None where it was never written: a replay of an earlier build.
+    std::optional<RulingReason> why = {};
     bool operator==(const Ruling&) const = default;
 };
 

@@ -3,6 +3,7 @@
 // the store as they were; a bad file is one plain message.
 
 #include "WindowDriver.h"
+#include "app/ReplayStrip.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -163,4 +164,74 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
     EXPECT_TRUE(window.Game().View().menu == options);
     EXPECT_EQ(Stored(), stored);
     EXPECT_EQ(warnings.size(), 2);
+}
+
+// Worked from its strip: the end and the start, a ruling and its reason, a picture's step
+// either way, the distance; Esc part-way gives the window back as it was.
+TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
+    platform::headless::HeadlessPlatform form;
+    game::Game g(form.Services());
+    g.Start();
+    while (g.LastReplay().empty() && form.scheduler.RunNext()) {
+    }
+    game::Replay replay;
+    ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    QTemporaryDir dir;
+    const QByteArray file = Write(dir, "bout.pistework", game::EncodeReplay(replay));
+
+    app::MainWindow window;
+    window.show();
+    const QSize size = window.size();
+    ASSERT_TRUE(window.WatchReplay(file));
+    auto* strip = window.findChild<app::ReplayStrip*>();
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(window.height(), size.height() + strip->height());
+    auto press = [&](Qt::Key key, const QString& text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(window.Client(), &event);
+    };
+    auto drawn = [&](const game::ReplayPicture& picture) {
+        for (game::Side side : game::kSides)
+            if (Shows(window, layout::Shows::Fencer, side)->x() != picture.fencers[side].x)
+                return false;
+        return true;
+    };
+    std::vector<std::pair<std::int64_t, game::ReplayPicture>> pictures;
+    for (const auto& entry : replay.entries)
+        if (const auto* p = std::get_if<game::ReplayPicture>(&entry.what))
+            pictures.emplace_back(entry.ms, *p);
+    press(Qt::Key_F3);
+    press(Qt::Key_End);
+    EXPECT_TRUE(drawn(pictures.back().second));
+    press(Qt::Key_Home);
+    press(Qt::Key_PageDown);
+    const app::ReplayRuling& first = strip->Rulings().at(0);
+    auto* reason = drive::Named<QLabel>(window, "lblReplayReason");
+    EXPECT_TRUE(reason->text().startsWith(app::ReasonSentence(first.ruling)));
+    // A step lands on the next picture of another time, and one back returns.
+    press(Qt::Key_Home);
+    press(Qt::Key_Right);
+    const auto second = std::find_if(pictures.rbegin(), pictures.rend(),
+                                     [](const auto& p) { return p.first <= 1000; });
+    EXPECT_TRUE(drawn(second->second));
+    const auto next = std::find_if(pictures.begin(), pictures.end(),
+                                   [&](const auto& p) { return p.first > second->first; });
+    press(Qt::Key_Period, QStringLiteral("."));
+    EXPECT_TRUE(drawn(next->second));
+    press(Qt::Key_Comma, QStringLiteral(","));
+    EXPECT_TRUE(drawn(second->second));
+    press(Qt::Key_D, QStringLiteral("d"));
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("imgReplayDistance")));
+    EXPECT_TRUE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
+    // Another replay in its place keeps one strip, and the window's room for it.
+    ASSERT_TRUE(window.WatchReplay(file));
+    EXPECT_EQ(window.findChildren<app::ReplayStrip*>().size(), 1);
+    EXPECT_EQ(window.height(), size.height() + app::ReplayStrip::kHeight);
+    WaitUntil([] { return false; }, 100);
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(window.Watching());
+    EXPECT_FALSE(window.findChild<app::ReplayStrip*>());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("imgReplayDistance")));
+    EXPECT_FALSE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
+    EXPECT_EQ(window.size(), size);
 }

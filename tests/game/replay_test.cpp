@@ -119,7 +119,7 @@ TEST(Replay, PlaysTheDemonstrationAsTheWindowShowedIt) {
             drawn.push_back(p);
             late.push_back(form.scheduler.Now() - start);
         });
-        player.SetSpeed(speed);
+        player.SetSpeed(speed * game::kNormalSpeed);
         player.Start();
         while (!player.Ended() && form.scheduler.RunNext()) {
         }
@@ -136,5 +136,52 @@ TEST(Replay, PlaysTheDemonstrationAsTheWindowShowedIt) {
         }
         EXPECT_NEAR(static_cast<double>(form.scheduler.Now() - start), length / speed,
                     game::ReplayPlayer::kStep);
+    }
+}
+
+// A seek anywhere, then playing on, draws what playing from the start draws from that moment:
+// the picture on show there first, then each one after it. A step lands on the next picture
+// or the one before, and back again.
+TEST(Replay, SeekingAndSteppingShowWhatPlayingFromTheStartShows) {
+    const Recorded recorded = RecordDemonstration();
+    const game::Replay& read = recorded.replay;
+    std::vector<std::pair<std::int64_t, game::ReplayPicture>> played;
+    for (const auto& entry : read.entries)
+        if (const auto* p = std::get_if<game::ReplayPicture>(&entry.what))
+            played.emplace_back(entry.ms, *p);
+    const std::int64_t length = read.entries.back().ms;
+    for (std::int64_t moment :
+         {std::int64_t{0}, played[played.size() / 3].first, played[played.size() / 3].first + 1,
+          length / 2, length - 1, length}) {
+        HeadlessPlatform form;
+        game::ReplayPlayer player(read, form, form.clock);
+        std::vector<game::ReplayPicture> drawn;
+        player.SetOnPicture([&](const game::ReplayPicture& p) { drawn.push_back(p); });
+        player.Start();
+        player.TogglePause();
+        drawn.clear();
+        player.Seek(moment);
+        EXPECT_EQ(player.Position(), moment);
+        player.TogglePause();
+        while (!player.Ended() && form.scheduler.RunNext()) {
+        }
+        auto from = std::find_if(played.begin(), played.end(),
+                                 [&](const auto& p) { return p.first > moment; });
+        std::vector<game::ReplayPicture> expected{std::prev(from)->second};
+        for (; from != played.end(); ++from)
+            expected.push_back(from->second);
+        EXPECT_TRUE(drawn == expected) << "seek to " << moment << " ms";
+
+        player.Seek(moment);
+        player.TogglePause();
+        const game::ReplayPicture shown = drawn.back();
+        player.Step(1);
+        const game::ReplayPicture stepped = drawn.back();
+        player.Step(-1);
+        if (moment < played.back().first) {
+            EXPECT_NE(stepped, shown) << "step from " << moment << " ms";
+            EXPECT_EQ(drawn.back(), shown) << "step back to " << moment << " ms";
+        }
+        EXPECT_TRUE(player.Paused());
     }
 }

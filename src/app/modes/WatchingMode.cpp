@@ -82,6 +82,20 @@ std::unique_ptr<WatchingMode> WatchingMode::Open(MainWindow& window, const QByte
 WatchingMode::WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> watched)
     : WindowMode(window), hold(window.Game()), replay(std::move(watched)),
       player(*replay, window.Timers(), window.Clock()) {
+    strip = std::make_unique<ReplayStrip>(&window, *replay,
+                                          ReplayStrip::Actions{[this] {
+                                                                   player.TogglePause();
+                                                                   this->window.ShowMode();
+                                                               },
+                                                               [this](int quarters) {
+                                                                   player.SetSpeed(quarters);
+                                                                   this->window.ShowMode();
+                                                               },
+                                                               [this](std::int64_t ms) {
+                                                                   player.Seek(ms);
+                                                                   Redraw();
+                                                               }});
+    window.ShowStrip(strip.get());
     player.SetOnPicture([this](const game::ReplayPicture& picture) {
         shown = picture;
         Redraw();
@@ -90,34 +104,94 @@ WatchingMode::WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> wat
 }
 
 WatchingMode::~WatchingMode() {
+    window.DropStrip(strip.get());
+    distance.reset();
+    strip.reset();
+    window.CheckMenu(layout::MenuCommand::ShowDistance, false);
     qCDebug(lcMenu).noquote() << "replay ended";
 }
 
+void WatchingMode::SeekRuling(int direction) {
+    const std::int64_t at = player.Position();
+    const auto& rulings = strip->Rulings();
+    if (direction > 0) {
+        const auto after = std::find_if(rulings.begin(), rulings.end(),
+                                        [at](const ReplayRuling& r) { return r.haltMs > at; });
+        if (after != rulings.end()) player.Seek(after->haltMs);
+    } else {
+        // A second's grace, so PageUp while a ruling's reason is read goes to the one before.
+        const auto before =
+            std::find_if(rulings.rbegin(), rulings.rend(),
+                         [at](const ReplayRuling& r) { return r.haltMs + 1000 < at; });
+        player.Seek(before != rulings.rend() ? before->haltMs : 0);
+    }
+}
+
+void WatchingMode::ShowDistance(bool on) {
+    if (on && !distance) distance = std::make_unique<DistanceOverlay>(window.Client());
+    if (!on) distance.reset();
+    window.CheckMenu(layout::MenuCommand::ShowDistance, on);
+    if (distance) distance->show();
+}
+
 WindowMode::Outcome WatchingMode::Key(const QKeyEvent& key) {
+    const std::int64_t at = player.Position();
     switch (key.key()) {
     case Qt::Key_Escape:
     case Qt::Key_F2:
         return Outcome::Leave;
     case Qt::Key_F3:
         player.TogglePause();
-        Redraw();
-        return Outcome::Taken;
+        break;
     case Qt::Key_1:
     case Qt::Key_2:
     case Qt::Key_4:
-        player.SetSpeed(key.key() - Qt::Key_0);
-        return Outcome::Taken;
+        player.SetSpeed((key.key() - Qt::Key_0) * game::kNormalSpeed);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        player.Seek(at + (key.key() == Qt::Key_Left ? -1000 : 1000));
+        break;
+    case Qt::Key_Comma:
+    case Qt::Key_Period:
+        player.Step(key.key() == Qt::Key_Comma ? -1 : 1);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        player.Seek(key.key() == Qt::Key_Home ? 0 : player.Length());
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        SeekRuling(key.key() == Qt::Key_PageUp ? -1 : 1);
+        break;
+    case Qt::Key_D:
+        ShowDistance(!distance);
+        break;
+    case Qt::Key_C:
+        strip->ToggleChart();
+        break;
     default:
         // No fencer's key reaches the held game.
         return !key.text().isEmpty() && key.text().at(0).isPrint() ? Outcome::Taken
                                                                    : Outcome::Passed;
     }
+    Redraw();
+    return Outcome::Taken;
 }
 
 WindowMode::Outcome WatchingMode::Choose(layout::MenuCommand command) {
-    if (command == layout::MenuCommand::NewGame) return Outcome::Leave;
-    if (command != layout::MenuCommand::PauseOrResume) return Outcome::Passed;
-    player.TogglePause();
+    switch (command) {
+    case layout::MenuCommand::NewGame:
+        return Outcome::Leave;
+    case layout::MenuCommand::PauseOrResume:
+        player.TogglePause();
+        break;
+    case layout::MenuCommand::ShowDistance:
+        ShowDistance(!distance);
+        break;
+    default:
+        return Outcome::Passed;
+    }
     Redraw();
     return Outcome::Taken;
 }
@@ -126,14 +200,12 @@ void WatchingMode::Redraw() {
     game::BoutView view = shown.Over(window.Game().View());
     view.menu.paused = player.Paused();
     window.DrawBoard(view);
+    strip->Show(player.Position(), shown, player.Paused(), player.Speed(), player.Ended());
+    if (distance) distance->Show(shown);
 }
 
 QString WatchingMode::Title() const {
-    return player.Paused()
-               ? MainWindow::tr("Replay, paused: F3 plays on, Esc or F2 returns to the game")
-               : MainWindow::tr("Replay at ×%1: F3 pauses, 1, 2 and 4 set the speed, Esc or F2 "
-                                "returns to the game")
-                     .arg(player.Speed());
+    return player.Paused() ? MainWindow::tr("Replay, paused") : MainWindow::tr("Replay");
 }
 
 } // namespace pistework::app

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Watching a replay in the window, the game held meanwhile: F3 pauses it, 1, 2 and 4 set its
-// speed, Esc or F2 returns to the game. Watching changes no option.
+// Watching a replay in the window, the game held meanwhile, with a strip under the board to
+// work it: F3 pauses, 1, 2 and 4 set the speed, the arrows move a second, "," and "." step a
+// picture, Home and End go to either end, PageUp and PageDown to the rulings, D shows the
+// distance and C the chart; Esc or F2 returns to the game. Watching changes no option.
 
+#include "app/DistanceOverlay.h"
+#include "app/ReplayStrip.h"
 #include "app/modes/WindowMode.h"
 #include "game/replay/Replay.h"
 
@@ -30,10 +34,16 @@ public:
     QString Title() const override;
 
 private:
+    // To the ruling before or after the moment shown.
+    void SeekRuling(int direction);
+    void ShowDistance(bool on);
+
     game::PlayHold hold;
     std::unique_ptr<game::Replay> replay;
     game::ReplayPlayer player;
     game::ReplayPicture shown;
+    std::unique_ptr<ReplayStrip> strip;
+    std::unique_ptr<DistanceOverlay> distance;
 };
 
 } // namespace pistework::app

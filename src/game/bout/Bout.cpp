@@ -4,6 +4,7 @@
 #include "game/bout/BoutRules.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Hits.h"
+#include "game/piste/Reach.h"
 
 namespace pistework::game {
 
@@ -22,7 +23,7 @@ Bout::Bout(BoutTimers& timers, BoutView& view, const EventStream& events,
       opponent(services.random, services.clock), scores(view), lamps(view), clock(view.clock),
       referee(view, events,
               {timers.president, timers.clock, timers.light, {&timers.left, &timers.right}},
-              fencers, opponent, scores, lamps, clock, options) {
+              fencers, opponent, scores, lamps, clock, options, services.clock) {
     referee.SetOnGameOver([this] { End(); });
     auto on = [this](HeldTimer& timer, std::function<void()> tick) {
         timer.SetOnTimer([this, tick = std::move(tick)] {
@@ -171,6 +172,7 @@ void Bout::FencerTick(Side side) {
     FencerTimer(side).SetEnabled(false);
 
     if (ParryCatches(other.State(), other.OwnSide(), self.State())) {
+        referee.NoteParry(other.OwnSide());
         const Action before = self.CurrentAction();
         self.SetAction(ParriedVariant(before));
         if (self.CurrentAction() != before) PlaySound(SoundCue::Parry);
@@ -188,7 +190,8 @@ void Bout::FencerTick(Side side) {
     }
 
     const bool computer = ComputerFences(side);
-    if (self.EndSequence()) {
+    const bool began = self.EndSequence();
+    if (began) {
         if (computer)
             opponent.ChooseAction(self, other, scores.RedCards(side));
         else
@@ -207,6 +210,8 @@ void Bout::FencerTick(Side side) {
 
     self.UpdatePoints();
     self.ShowFrame();
+    // The gap as the pictures show it, as a replay's watcher measures it too.
+    if (began && StartsAttack(self.CurrentAction())) referee.NoteAttack(side, TipGap(view.fencers));
 
     // Only the left fencer's tick looks for a pass.
     if (side == Side::Left && HavePassed(self.State(), other.State())) {

@@ -3,13 +3,15 @@
 
 #include "game/bout/BoutRules.h"
 
+#include <algorithm>
+
 namespace pistework::game {
 
 Referee::Referee(BoutView& view, const EventStream& events, RefereeTimers timers,
                  PerSide<Fencer>& fencers, Opponent& opponent, Scoreboard& scores, Lamps& lamps,
-                 BoutClock& clock, const BoutOptions& options)
+                 BoutClock& clock, const BoutOptions& options, const platform::Clock& time)
     : view(view), events(events), timers(timers), fencers(fencers), opponent(opponent),
-      scores(scores), lamps(lamps), clock(clock), options(options) {}
+      scores(scores), lamps(lamps), clock(clock), options(options), time(time) {}
 
 void Referee::Say(RefereeCall call) {
     view.call = call;
@@ -22,6 +24,7 @@ void Referee::StartBout() {
     phase = Phase::Engarde;
     lastPass = {0, 0};
     outcome = {};
+    notes = {};
 }
 
 void Referee::StopFencers() {
@@ -86,26 +89,29 @@ void Referee::GiveRuling() {
         GiveCard(Side::Right);
     } else if (outcome.passed) {
         Say({Call::ReturnToEngarde});
-        Rule(RulingKind::Passed, hitter);
+        Rule(RulingKind::Passed, hitter, Decider::RanPast);
     } else if (outcome.offTarget) {
         Say({Call::OffTarget});
-        Rule(RulingKind::OffTarget, hitter);
+        Rule(RulingKind::OffTarget, hitter, Decider::PointShort);
     } else {
         const bool lateCounter = outcome.counter[Side::Left] || outcome.counter[Side::Right];
         Say({lateCounter ? Call::SuccessfulCounterOutOfTime : Call::Successful});
         scores.AddHit(hitter);
-        Rule(lateCounter ? RulingKind::HitThroughLateCounter : RulingKind::Hit, hitter);
+        const Decider decider = lateCounter    ? Decider::CounterIntoAttack
+                                : notes.fleche ? Decider::FlecheLanded
+                                               : Decider::LungeLanded;
+        Rule(lateCounter ? RulingKind::HitThroughLateCounter : RulingKind::Hit, hitter, decider);
     }
 }
 
 void Referee::GiveCard(Side offender) {
     if (scores.GiveCard(offender) == Card::Yellow) {
         Say({Call::YellowCard, offender});
-        Rule(RulingKind::YellowCard, offender);
+        Rule(RulingKind::YellowCard, offender, Decider::PassedTooSoon);
         return;
     }
     Say({Call::RedCard, offender});
-    Rule(RulingKind::RedCard, offender);
+    Rule(RulingKind::RedCard, offender, Decider::PassedTooSoon);
     outcome.passed = false;
 }
 
@@ -114,9 +120,42 @@ void Referee::FlashLamps() {
     lamps.Flash(hitter, outcome.offTarget, outcome.counter[Opposite(hitter)]);
 }
 
+// Times are kept back from the halt, so the reason reads the same wherever the bout is replayed.
+RulingReason Referee::Reason(Decider decider, Side side) const {
+    RulingReason why{decider};
+    auto ago = [this](const std::optional<std::int64_t>& at) -> std::optional<int> {
+        if (!at) return std::nullopt;
+        return static_cast<int>(std::max<std::int64_t>(0, notes.halted - *at));
+    };
+    for (Side s : kSides)
+        why.attackBeganMsAgo[s] = ago(notes.attackBegan[s]);
+    if (decider == Decider::CounterIntoAttack)
+        why.counterArrivedMsAgo = ago(notes.counterArrived[Opposite(side)]);
+    why.gapAtAttack = notes.gapAtAttack[side];
+    why.afterParry = notes.parried[side];
+    if (decider != Decider::RanPast && decider != Decider::PassedTooSoon)
+        why.pointPast = notes.pointPast;
+    if (decider == Decider::PassedTooSoon) {
+        why.secondsSincePass = notes.secondsSincePass;
+        why.secondsAllowed = notes.secondsAllowed;
+    }
+    return why;
+}
+
 void Referee::NoteArrival(Side attacker, const Arrival& arrival) {
     outcome.counter[attacker] = arrival.counter;
     outcome.offTarget = arrival.offTarget;
+    if (arrival.counter) notes.counterArrived[attacker] = time.NowMilliseconds();
+    if (arrival.hit) notes.pointPast = arrival.past;
+}
+
+void Referee::NoteAttack(Side attacker, std::optional<int> gap) {
+    notes.attackBegan[attacker] = time.NowMilliseconds();
+    notes.gapAtAttack[attacker] = gap;
+}
+
+void Referee::NoteParry(Side parrier) {
+    notes.parried[parrier] = true;
 }
 
 void Referee::CallHit(Side hitter) {
@@ -125,6 +164,8 @@ void Referee::CallHit(Side hitter) {
     pendingCall = {outcome.counter[Opposite(hitter)] ? Call::AttackAndCounter : Call::Attack,
                    hitter};
     outcome.hitBy = hitter;
+    notes.halted = time.NowMilliseconds();
+    notes.fleche = IsFlecheArrival(fencers[hitter].CurrentAction());
     // At the tenth flash the lamps and the referee fall due together; the one started first
     // ticks first, and each side has always started them in its own order.
     if (hitter == Side::Left) {
@@ -144,6 +185,8 @@ void Referee::CallPass(int window) {
     auto tooSoon = [&](Side side) {
         const int elapsed = now - lastPass[side];
         lastPass[side] = now;
+        notes.secondsSincePass = elapsed;
+        notes.secondsAllowed = window;
         return window > elapsed;
     };
     for (Side side : kSides) {
@@ -156,6 +199,7 @@ void Referee::CallPass(int window) {
     }
     outcome.passed = true;
     outcome.hitBy.reset();
+    notes.halted = time.NowMilliseconds();
     timers.president.SetEnabled(true);
     StopFencers();
     outcome.offTarget = false;
@@ -185,6 +229,7 @@ void Referee::ReturnToEngarde() {
     opponent.ForgetPlans();
     outcome.offence = {false, false};
     outcome.counter = {false, false};
+    notes = {};
 
     for (Side side : kSides)
         fencers[side].ShowFrame();

@@ -13,6 +13,7 @@
 #include "game/piste/Hits.h"
 #include "game/player/Options.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -39,6 +40,19 @@ struct PhraseOutcome {
     PerSide<bool> offence{false, false}; // ran past the other too soon after its last pass
 };
 
+// What the referee notes of a phrase while it is fenced, to say afterwards why he ruled so.
+struct PhraseNotes {
+    PerSide<std::optional<std::int64_t>> attackBegan; // the last lunge or flèche, on the clock
+    PerSide<std::optional<int>> gapAtAttack;
+    PerSide<std::optional<std::int64_t>> counterArrived; // the side's point into the other's lunge
+    PerSide<bool> parried{false, false}; // the side's parry caught the other's blade
+    std::int64_t halted = 0;             // the hit or the pass
+    int pointPast = 0;
+    bool fleche = false; // the hit was a flèche's
+    int secondsSincePass = 0;
+    int secondsAllowed = 0;
+};
+
 struct RefereeTimers {
     platform::Timer& president;
     platform::Timer& clock;
@@ -50,7 +64,7 @@ class Referee {
 public:
     Referee(BoutView& view, const EventStream& events, RefereeTimers timers,
             PerSide<Fencer>& fencers, Opponent& opponent, Scoreboard& scores, Lamps& lamps,
-            BoutClock& clock, const BoutOptions& options);
+            BoutClock& clock, const BoutOptions& options, const platform::Clock& time);
 
     // Called after "Game Over".
     void SetOnGameOver(std::function<void()> handler) { onGameOver = std::move(handler); }
@@ -67,6 +81,9 @@ public:
     void FlashLamps();
     // From the fencer ticks: what a point did, a hit, the fencers running past each other.
     void NoteArrival(Side attacker, const Arrival& arrival);
+    // A lunge or flèche begins with `gap` between the blade tips; a parry catches the blade.
+    void NoteAttack(Side attacker, std::optional<int> gap);
+    void NoteParry(Side parrier);
     void CallHit(Side hitter);
     // `window` is the fresh draw of seconds within which a second pass is an offence.
     void CallPass(int window);
@@ -76,7 +93,10 @@ public:
 
 private:
     void Say(RefereeCall call);
-    void Rule(RulingKind kind, Side side) { events.Emit(Ruling{kind, side}); }
+    void Rule(RulingKind kind, Side side, Decider decider) {
+        events.Emit(Ruling{kind, side, Reason(decider, side)});
+    }
+    RulingReason Reason(Decider decider, Side side) const;
     void GiveRuling();
     void GiveCard(Side offender);
     void StopFencers();
@@ -90,11 +110,13 @@ private:
     Lamps& lamps;
     BoutClock& clock;
     const BoutOptions& options;
+    const platform::Clock& time;
     std::function<void()> onGameOver;
 
     Phase phase = Phase::Engarde;
     RefereeCall pendingCall;
     PhraseOutcome outcome;
+    PhraseNotes notes;
     // The time fenced at each fencer's last pass; a bout starts as if both had just passed.
     PerSide<int> lastPass{0, 0};
 };

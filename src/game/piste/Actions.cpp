@@ -120,6 +120,10 @@ bool IsFlecheArrival(Action action) {
     return action == Fleche || action == FlecheRun;
 }
 
+bool StartsAttack(Action action) {
+    return action == Lunge || action == BentLunge || action == Fleche || action == ExtendInLunge;
+}
+
 bool IsDrawnInFront(Action action, int frameIndex) {
     switch (action) {
     case Lunge:

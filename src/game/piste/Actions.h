@@ -115,6 +115,8 @@ bool IsCommitted(Action action);
 // The lunges that end with the point on target, and the flèches that run onto it.
 bool IsLungeArrival(Action action);
 bool IsFlecheArrival(Action action);
+// The actions that begin an attack: the lunges, the flèche, and the arm extended again in a lunge.
+bool StartsAttack(Action action);
 // Attacks: the fencer is drawn over the other fencer while it plays.
 bool IsDrawnInFront(Action action, int frameIndex);
 

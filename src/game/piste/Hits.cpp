@@ -17,6 +17,7 @@ Arrival HitTest(const FencerState& attacker, Side attackerSide, const FencerStat
     const int past = (attacker.tipX - defender.bodyX) * Forward(attackerSide);
     const bool arrived = attacker.frameIndex == attacker.frameCount;
     Arrival result;
+    result.past = past;
     if (IsLungeArrival(attacker.action) && arrived && past % kPointUnit == 0) {
         const int units = past / kPointUnit;
         result.hit = (units >= kHitUnitsMin && units <= kHitUnitsMax) || units == kOffTargetUnits;

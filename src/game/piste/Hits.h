@@ -17,6 +17,8 @@ struct Arrival {
     bool offTarget = false;
     // The point arrived into the other's lunge: an out-of-time counter-attack, not a hit.
     bool counter = false;
+    // How far the point came past the front of the target, in pixels; short is below 0.
+    int past = 0;
 };
 
 // What the attacker's point does on this tick, measured against the defender's target.

@@ -25,7 +25,7 @@ std::uint32_t Crc32(std::span<const std::uint8_t> bytes) {
     return ~crc;
 }
 
-ReplayError ReadBody(Reader& r, Replay& replay) {
+ReplayError ReadBody(Reader& r, Replay& replay, std::uint8_t version) {
     ReplayPicture picture;
     std::uint64_t ms = 0;
     while (r.ok && !r.AtEnd()) {
@@ -40,6 +40,8 @@ ReplayError ReadBody(Reader& r, Replay& replay) {
             entry.what = picture;
         } else {
             entry.what = codec::ReadEvent(r, tag);
+            auto* ruling = std::get_if<Ruling>(&std::get<BoutEvent>(entry.what));
+            if (ruling && version >= 2) ruling->why = codec::ReadReason(r);
         }
         replay.entries.push_back(std::move(entry));
     }
@@ -60,6 +62,9 @@ bool operator==(const Replay& a, const Replay& b) {
         if (p ? *p != std::get<ReplayPicture>(y.what)
               : !codec::Same(std::get<BoutEvent>(x.what), std::get<BoutEvent>(y.what)))
             return false;
+        if (p) continue;
+        const auto* r = std::get_if<Ruling>(&std::get<BoutEvent>(x.what));
+        if (r && r->why != std::get<Ruling>(std::get<BoutEvent>(y.what)).why) return false;
     }
     return true;
 }
@@ -68,7 +73,8 @@ namespace {
 
 // The time since the entry before, then a picture as its changes from the one before, or an
 // event.
-void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEntry& entry) {
+void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEntry& entry,
+                std::uint8_t version) {
     w.Varint(entry.ms - std::min(ms, entry.ms));
     ms = std::max(ms, entry.ms);
     if (const auto* now = std::get_if<ReplayPicture>(&entry.what)) {
@@ -77,17 +83,19 @@ void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEn
         was = *now;
     } else {
         codec::WriteEvent(w, std::get<BoutEvent>(entry.what));
+        const auto* ruling = std::get_if<Ruling>(&std::get<BoutEvent>(entry.what));
+        if (ruling && version >= 2) codec::WriteReason(w, ruling->why);
     }
 }
 
 // "PSTW", the version, the options, the stream's length, the stream, then a CRC-32 of all
 // before it, so a changed byte is told from a file cut short.
-void Seal(std::vector<std::uint8_t>& file, std::span<const std::uint8_t> stream, int target,
-          bool timed, bool cut) {
+void Seal(std::vector<std::uint8_t>& file, std::uint8_t version,
+          std::span<const std::uint8_t> stream, int target, bool timed, bool cut) {
     std::vector<std::string> none;
     Writer w(file, none);
     file.assign(kReplayMagic.begin(), kReplayMagic.end());
-    w.Byte(kReplayVersion);
+    w.Byte(version);
     w.Byte((timed ? 1u : 0u) | (cut ? 2u : 0u));
     w.Varint(static_cast<std::uint64_t>(target));
     w.Varint(stream.size());
@@ -105,9 +113,16 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
     Writer w(stream, poses);
     ReplayPicture picture;
     std::uint32_t ms = 0;
+    // A replay with no reason to keep stays a version 1 file, which earlier builds read too.
+    const bool reasons = std::ranges::any_of(replay.entries, [](const ReplayEntry& entry) {
+        const auto* event = std::get_if<BoutEvent>(&entry.what);
+        const auto* ruling = event ? std::get_if<Ruling>(event) : nullptr;
+        return ruling && ruling->why;
+    });
+    const std::uint8_t version = reasons ? kReplayVersion : 1;
     for (const ReplayEntry& entry : replay.entries)
-        WriteEntry(w, ms, picture, entry);
-    Seal(file, stream, replay.target, replay.timed, replay.cut);
+        WriteEntry(w, ms, picture, entry, version);
+    Seal(file, version, stream, replay.target, replay.timed, replay.cut);
     return file;
 }
 
@@ -137,7 +152,7 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
     if (crc != Crc32(bytes.first(crcAt))) return ReplayError::Damaged;
     Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}};
     Reader body(bytes.subspan(crcAt - length, length), names);
-    const ReplayError error = ReadBody(body, read);
+    const ReplayError error = ReadBody(body, read, version);
     if (error == ReplayError::None) replay = std::move(read);
     return error;
 }
@@ -157,6 +172,7 @@ void ReplayRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed,
     written = {};
     ms = 0;
     count = 0;
+    rulings = false;
     start = now;
     target = boutTarget;
     timed = boutTimed;
@@ -172,7 +188,9 @@ void ReplayRecorder::Add(const ReplayEntry& entry, std::int64_t now) {
         return;
     }
     Writer w(stream, poses);
-    WriteEntry(w, ms, written, entry);
+    WriteEntry(w, ms, written, entry, kReplayVersion);
+    if (const auto* event = std::get_if<BoutEvent>(&entry.what))
+        rulings = rulings || std::holds_alternative<Ruling>(*event);
     ++count;
 }
 
@@ -186,7 +204,8 @@ void ReplayRecorder::See(const BoutView& view, std::int64_t now) {
             now);
     }
     if (!ending) return;
-    Seal(last, stream, target, timed, cut);
+    // Without a ruling the stream reads the same in either version.
+    Seal(last, rulings ? kReplayVersion : 1, stream, target, timed, cut);
     recording = ending = false;
 }
 
@@ -202,20 +221,28 @@ ReplayPlayer::ReplayPlayer(const Replay& replay, platform::TimerSource& timers,
                            const platform::Clock& clock)
     : replay(replay), clock(clock), timer(timers.MakeTimer("TimerReplay", kStep)) {
     timer->SetOnTimer([this] { Tick(); });
+    for (std::size_t i = 0; i < replay.entries.size(); ++i)
+        if (std::holds_alternative<ReplayPicture>(replay.entries[i].what)) pictures.push_back(i);
 }
 
 void ReplayPlayer::Start() {
     next = 0;
-    base = 0;
-    since = clock.NowMilliseconds();
     paused = false;
+    Rebase(0);
     timer->SetEnabled(true);
     Tick();
 }
 
-// Reckoned from the clock, not counted in ticks, so a late tick never slows the replay.
+void ReplayPlayer::Rebase(std::int64_t at) {
+    base = at;
+    since = clock.NowMilliseconds();
+}
+
+// Reckoned from the clock, not counted in ticks, so a late tick never slows the replay; it
+// never runs past the bout's end, so a paused or ended replay reads where it stopped.
 std::int64_t ReplayPlayer::Position() const {
-    return paused ? base : base + (clock.NowMilliseconds() - since) * speed;
+    const std::int64_t at = paused ? base : base + (clock.NowMilliseconds() - since) * speed / 4;
+    return std::min(at, std::max(base, Length()));
 }
 
 void ReplayPlayer::Tick() {
@@ -229,16 +256,45 @@ void ReplayPlayer::Tick() {
 }
 
 void ReplayPlayer::TogglePause() {
-    base = Position();
-    since = clock.NowMilliseconds();
+    Rebase(Position());
     paused = !paused;
     timer->SetEnabled(!paused && !Ended());
 }
 
-void ReplayPlayer::SetSpeed(int times) {
-    base = Position();
-    since = clock.NowMilliseconds();
-    speed = times;
+void ReplayPlayer::SetSpeed(int quarters) {
+    Rebase(Position());
+    speed = std::clamp(quarters, kReplaySpeeds.front(), kReplaySpeeds.back());
+}
+
+// The entries up to `ms` count as shown, and the last picture among them is drawn: just what
+// playing from the start has drawn last by then.
+void ReplayPlayer::Seek(std::int64_t ms) {
+    ms = std::clamp<std::int64_t>(ms, 0, Length());
+    const auto after =
+        std::upper_bound(replay.entries.begin(), replay.entries.end(), ms,
+                         [](std::int64_t at, const ReplayEntry& entry) { return at < entry.ms; });
+    next = static_cast<std::size_t>(after - replay.entries.begin());
+    Rebase(ms);
+    const auto last = std::lower_bound(pictures.begin(), pictures.end(), next);
+    if (last != pictures.begin() && onPicture)
+        onPicture(std::get<ReplayPicture>(replay.entries[*std::prev(last)].what));
+    timer->SetEnabled(!paused && !Ended());
+}
+
+// By the pictures' times: two pictures of one instant are one step.
+void ReplayPlayer::Step(int direction) {
+    if (!paused) TogglePause();
+    const auto coming = std::lower_bound(pictures.begin(), pictures.end(), next);
+    auto msOf = [this](std::size_t entry) { return std::int64_t{replay.entries[entry].ms}; };
+    if (direction > 0) {
+        if (coming != pictures.end()) Seek(msOf(*coming));
+        return;
+    }
+    if (coming == pictures.begin()) return;
+    const std::int64_t shown = msOf(*std::prev(coming));
+    const auto before = std::find_if(std::make_reverse_iterator(coming), pictures.rend(),
+                                     [&](std::size_t e) { return msOf(e) < shown; });
+    if (before != pictures.rend()) Seek(msOf(*before));
 }
 
 } // namespace pistework::game

@@ -8,6 +8,7 @@
 #include "game/replay/ViewCodec.h"
 #include "platform/Platform.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -37,7 +38,8 @@ bool operator==(const Replay& a, const Replay& b);
 inline constexpr std::size_t kMaxReplayEntries = 60'000;
 inline constexpr std::size_t kMaxReplayFileBytes = 4u << 20;
 inline constexpr std::string_view kReplayMagic = "PSTW";
-inline constexpr std::uint8_t kReplayVersion = 1;
+// Version 2 adds the referee's reason after each ruling; version 1 files read without them.
+inline constexpr std::uint8_t kReplayVersion = 2;
 
 enum class ReplayError {
     None,
@@ -84,11 +86,18 @@ private:
     int target = 15;
     bool timed = true;
     bool cut = false;
+    bool rulings = false; // written with their reasons: the file is a version 2 one
     bool recording = false;
     bool ending = false; // the bout is over: its last picture ends the recording
 };
 
-// Draws a replay's pictures at their times, at one, two or four times the speed, with pause.
+// The speeds a replay plays at, in quarters of the bout's own pace: ×¼, ×½, ×1, ×2 and ×4.
+inline constexpr std::array<int, 5> kReplaySpeeds{1, 2, 4, 8, 16};
+inline constexpr int kNormalSpeed = 4;
+
+// Draws a replay's pictures at their times, at any of the speeds, with pause, seeking and
+// stepping. Every picture is kept whole in the replay, so any moment is found at once: the
+// picture shown after a seek is the one playing from the start would show there.
 class ReplayPlayer {
 public:
     ReplayPlayer(const Replay& replay, platform::TimerSource& timers, const platform::Clock& clock);
@@ -100,26 +109,37 @@ public:
     }
     void Start();
     void TogglePause();
-    void SetSpeed(int times);
+    // In quarters of the bout's pace, one of kReplaySpeeds.
+    void SetSpeed(int quarters);
     bool Paused() const { return paused; }
     int Speed() const { return speed; }
     bool Ended() const { return next >= replay.entries.size(); }
+    // The moment shown, in ms from the bout's start, and the bout's length.
+    std::int64_t Position() const;
+    std::int64_t Length() const { return replay.entries.empty() ? 0 : replay.entries.back().ms; }
+    // Shows the moment `ms` (bounded by the bout), and plays on from there unless paused.
+    void Seek(std::int64_t ms);
+    // Pauses on the next picture after the one shown, or the one before it.
+    void Step(int direction);
+    // The entries shown so far: the index of the first still to come.
+    std::size_t Next() const { return next; }
 
     // How often the player looks at the clock: finer than any tick of play.
     static constexpr int kStep = 10;
 
 private:
-    std::int64_t Position() const;
     void Tick();
+    void Rebase(std::int64_t at);
 
     const Replay& replay;
     const platform::Clock& clock;
     std::unique_ptr<platform::Timer> timer;
     std::function<void(const ReplayPicture&)> onPicture;
+    std::vector<std::size_t> pictures; // the entries that hold a picture, in order
     std::size_t next = 0;
     std::int64_t base = 0;  // replay time at `since`
-    std::int64_t since = 0; // clock time of the last start, resume or change of speed
-    int speed = 1;
+    std::int64_t since = 0; // clock time of the last start, resume, seek or change of speed
+    int speed = kNormalSpeed;
     bool paused = false;
 };
 

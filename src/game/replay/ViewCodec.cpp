@@ -193,6 +193,49 @@ void WriteEvent(Writer& w, const BoutEvent& event) {
     }
 }
 
+void WriteReason(Writer& w, const std::optional<RulingReason>& why) {
+    w.Byte(why ? 1 : 0);
+    if (!why) return;
+    w.Byte(static_cast<unsigned>(why->decider));
+    const std::optional<int> began[] = {why->attackBeganMsAgo[Side::Left],
+                                        why->attackBeganMsAgo[Side::Right]};
+    const unsigned has = (began[0] ? kBeganLeft : 0u) | (began[1] ? kBeganRight : 0u) |
+                         (why->counterArrivedMsAgo ? kCounter : 0u) |
+                         (why->gapAtAttack ? kGap : 0u) | (why->afterParry ? kParry : 0u);
+    w.Byte(has);
+    for (const auto& at : began)
+        if (at) w.Varint(static_cast<std::uint64_t>(*at));
+    if (why->counterArrivedMsAgo) w.Varint(static_cast<std::uint64_t>(*why->counterArrivedMsAgo));
+    if (why->gapAtAttack) w.Signed(*why->gapAtAttack);
+    w.Signed(why->pointPast);
+    if (why->decider == Decider::PassedTooSoon) {
+        w.Signed(why->secondsSincePass);
+        w.Varint(static_cast<std::uint64_t>(why->secondsAllowed));
+    }
+}
+
+std::optional<RulingReason> ReadReason(Reader& r) {
+    if (!r.Flag()) return std::nullopt;
+    RulingReason why{r.Enum<Decider::PassedTooSoon>()};
+    const auto has = static_cast<unsigned>(r.In(r.Byte(), 0, kParry * 2 - 1));
+    // No phrase lasts a day.
+    constexpr std::int64_t kMaxMs = 24ll * 3600 * 1000;
+    auto ms = [&r] { return static_cast<int>(r.In(r.Count(), 0, kMaxMs)); };
+    for (Side side : kSides)
+        if (has & (side == Side::Left ? kBeganLeft : kBeganRight))
+            why.attackBeganMsAgo[side] = ms();
+    if (has & kCounter) why.counterArrivedMsAgo = ms();
+    if (has & kGap) why.gapAtAttack = static_cast<int>(r.In(r.Signed(), -2 * kMaxX, 2 * kMaxX));
+    why.afterParry = (has & kParry) != 0;
+    why.pointPast = static_cast<int>(r.In(r.Signed(), -2 * kMaxX, 2 * kMaxX));
+    if (why.decider == Decider::PassedTooSoon) {
+        why.secondsSincePass = static_cast<int>(r.In(r.Signed(), -kMaxSeconds, kMaxSeconds));
+        why.secondsAllowed = static_cast<int>(r.Count());
+    }
+    if (!r.ok) return std::nullopt;
+    return why;
+}
+
 BoutEvent ReadEvent(Reader& r, std::uint8_t tag) {
     switch (tag) {
     case kCallMade: {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -149,8 +150,19 @@ private:
 void WritePicture(Writer& w, const ReplayPicture& was, const ReplayPicture& now);
 // `picture` with the changes read applied.
 ReplayPicture ReadPicture(Reader& r, ReplayPicture picture);
-// The event's tag, then its fields.
+// The event's tag, then its fields. A ruling's reason is not among them: the network sends none,
+// and a replay writes it after the ruling with WriteReason.
 void WriteEvent(Writer& w, const BoutEvent& event);
+// Whether a reason follows (1) or not (0); then the rule that decided, a byte saying which
+// values follow (kBegan* for the attacks' starts, kCounter, kGap, kParry), those values, the
+// point's distance past the target, and, for a pass too soon, the seconds since and allowed.
+inline constexpr unsigned kBeganLeft = 1u << 0;
+inline constexpr unsigned kBeganRight = 1u << 1;
+inline constexpr unsigned kCounter = 1u << 2;
+inline constexpr unsigned kGap = 1u << 3;
+inline constexpr unsigned kParry = 1u << 4;
+void WriteReason(Writer& w, const std::optional<RulingReason>& why);
+std::optional<RulingReason> ReadReason(Reader& r);
 // The fields of an event whose tag, one of kCallMade to kOver, was read already.
 BoutEvent ReadEvent(Reader& r, std::uint8_t tag);
 

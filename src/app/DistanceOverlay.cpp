@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/DistanceOverlay.h"
+
+#include "game/piste/Geometry.h"
+#include "game/piste/Reach.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace pistework::app {
+
+using game::Side;
+
+DistanceOverlay::DistanceOverlay(QWidget* board) : QWidget(board) {
+    setObjectName(QStringLiteral("imgReplayDistance"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(board->rect());
+}
+
+void DistanceOverlay::Show(const game::ReplayPicture& picture) {
+    shown = picture;
+    raise();
+    update();
+}
+
+void DistanceOverlay::paintEvent(QPaintEvent*) {
+    if (!shown) return;
+    // The blade's height in the fencers' pictures, which stand at the board's y of 88.
+    constexpr int kBladeY = 88 + 38;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    int from = 0, to = 0;
+    QString text;
+    if (const auto reach = game::AttackReach(shown->fencers, shown->inFront)) {
+        from = reach->tip;
+        to = reach->target;
+        // Short, within the reach that lands, or past it, as the hit test measures a point.
+        const int past = -reach->pointToTarget;
+        if (past < game::kHitUnitsMin * game::kPointUnit)
+            text = QCoreApplication::translate("Replay", "%1 px short").arg(-past);
+        else if (past <= game::kHitUnitsMax * game::kPointUnit)
+            text = QCoreApplication::translate("Replay", "on target");
+        else
+            text = QCoreApplication::translate("Replay", "%1 px past").arg(past);
+    } else {
+        const auto left = game::PointsOf(shown->fencers[Side::Left], Side::Left);
+        const auto right = game::PointsOf(shown->fencers[Side::Right], Side::Right);
+        if (!left || !right) return;
+        from = left->tip;
+        to = right->tip;
+        text = QCoreApplication::translate("Replay", "%1 px").arg(right->tip - left->tip);
+    }
+    p.setPen(QPen(QColor(255, 255, 120), 1));
+    p.drawLine(from, kBladeY, to, kBladeY);
+    p.drawLine(from, kBladeY - 4, from, kBladeY + 4);
+    p.drawLine(to, kBladeY - 4, to, kBladeY + 4);
+    QFont small = font();
+    small.setPointSizeF(std::max(7.0, font().pointSizeF() - 2));
+    small.setBold(true);
+    p.setFont(small);
+    const QRect label((from + to) / 2 - 80, kBladeY - 20, 160, 14);
+    p.setPen(Qt::black);
+    p.drawText(label.translated(1, 1), Qt::AlignCenter, text);
+    p.setPen(QColor(255, 255, 120));
+    p.drawText(label, Qt::AlignCenter, text);
+}
+
+} // namespace pistework::app

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Over the board while a replay is watched: a thin line between the blade tips with the gap in
+// pixels, or, in a lunge or flèche, from the point to the other's target with how far it still
+// is, as the hit test measures a point.
+
+#include "game/replay/ViewCodec.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace pistework::app {
+
+class DistanceOverlay : public QWidget {
+public:
+    explicit DistanceOverlay(QWidget* board);
+    void Show(const game::ReplayPicture& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<game::ReplayPicture> shown;
+};
+
+} // namespace pistework::app

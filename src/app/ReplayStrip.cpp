@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ReplayStrip.h"
+
+#include "game/piste/Reach.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include <algorithm>
+#include <array>
+
+namespace pistework::app {
+
+using game::Decider;
+using game::Side;
+
+namespace {
+
+QString Clock(std::int64_t ms) {
+    const std::int64_t s = ms / 1000;
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Left hits red and right hits green, as on a scoring box; off target white, the rest grey,
+// and cards their colour.
+QColor MarkColour(const game::Ruling& ruling) {
+    using enum game::RulingKind;
+    switch (ruling.kind) {
+    case Hit:
+    case HitThroughLateCounter:
+        return ruling.side == Side::Left ? QColor(230, 40, 40) : QColor(40, 210, 60);
+    case OffTarget:
+        return Qt::white;
+    case Passed:
+        return QColor(150, 150, 150);
+    case YellowCard:
+        return QColor(255, 220, 0);
+    case RedCard:
+        return QColor(180, 0, 0);
+    }
+    return Qt::gray;
+}
+
+int XOf(std::int64_t ms, std::int64_t length, int width) {
+    return length > 0 ? static_cast<int>(ms * (width - 1) / length) : 0;
+}
+
+// The whole bout in a line: a mark at each ruling, and where the watcher is. A click or a drag
+// seeks there.
+class Timeline : public QWidget {
+public:
+    Timeline(QWidget* parent, const game::Replay& replay, const std::vector<ReplayRuling>& rulings,
+             std::function<void(std::int64_t)> seek)
+        : QWidget(parent), rulings(rulings), seek(std::move(seek)),
+          length(replay.entries.empty() ? 0 : replay.entries.back().ms) {
+        setObjectName(QStringLiteral("sldReplayTimeline"));
+        setAccessibleName(QCoreApplication::translate("Replay", "Timeline"));
+        setCursor(Qt::PointingHandCursor);
+    }
+    void SetPosition(std::int64_t ms) {
+        if (ms == at) return;
+        at = ms;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const int mid = height() / 2;
+        p.fillRect(0, mid - 3, width(), 6, QColor(30, 70, 30));
+        p.fillRect(0, mid - 3, XOf(at, length, width()), 6, QColor(200, 220, 200));
+        for (const ReplayRuling& r : rulings)
+            p.fillRect(XOf(r.haltMs, length, width()) - 1, 1, 3, height() - 2,
+                       MarkColour(r.ruling));
+        const int x = XOf(at, length, width());
+        p.setBrush(Qt::white);
+        p.setPen(Qt::black);
+        p.drawEllipse(QPoint(x, mid), 5, 5);
+    }
+    void mousePressEvent(QMouseEvent* event) override { SeekTo(event); }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (event->buttons() & Qt::LeftButton) SeekTo(event);
+    }
+
+private:
+    void SeekTo(QMouseEvent* event) {
+        const int x = std::clamp(static_cast<int>(event->position().x()), 0, width() - 1);
+        seek(width() > 1 ? length * x / (width() - 1) : 0);
+    }
+    const std::vector<ReplayRuling>& rulings;
+    std::function<void(std::int64_t)> seek;
+    std::int64_t length;
+    std::int64_t at = -1;
+};
+
+// The gap between the blade tips over the whole bout, with every ruling marked.
+class GapChart : public QWidget {
+public:
+    GapChart(QWidget* parent, const game::Replay& replay, const std::vector<ReplayRuling>& rulings)
+        : QWidget(parent), rulings(rulings),
+          length(replay.entries.empty() ? 0 : replay.entries.back().ms) {
+        setObjectName(QStringLiteral("imgReplayChart"));
+        setAccessibleName(QCoreApplication::translate("Replay", "Chart of the gap"));
+        for (const game::ReplayEntry& entry : replay.entries)
+            if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what))
+                if (const auto gap = game::TipGap(picture->fencers))
+                    points.push_back({entry.ms, *gap});
+        for (const auto& [ms, gap] : points) {
+            low = std::min(low, gap);
+            high = std::max(high, gap);
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(20, 50, 20));
+        const QRect plot = rect().adjusted(30, 12, -4, -2);
+        auto y = [&](int gap) {
+            return plot.bottom() - (gap - low) * plot.height() / std::max(1, high - low);
+        };
+        p.setPen(QColor(200, 220, 200));
+        QFont small = font();
+        small.setPointSizeF(font().pointSizeF() * 0.8);
+        p.setFont(small);
+        p.drawText(QRect(2, 0, width() - 4, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("Replay", "Gap between the blade tips (px)"));
+        p.drawText(QRect(0, plot.top() - 6, 28, 12), Qt::AlignRight, QString::number(high));
+        p.drawText(QRect(0, plot.bottom() - 8, 28, 12), Qt::AlignRight, QString::number(low));
+        if (low < 0 && high > 0) {
+            p.setPen(QPen(QColor(90, 120, 90), 1, Qt::DotLine));
+            p.drawLine(plot.left(), y(0), plot.right(), y(0));
+        }
+        for (const ReplayRuling& r : rulings) {
+            p.setPen(MarkColour(r.ruling));
+            const int x = plot.left() + XOf(r.haltMs, length, plot.width());
+            p.drawLine(x, plot.top(), x, plot.bottom());
+        }
+        p.setPen(QPen(QColor(255, 255, 200), 1));
+        QPoint last;
+        bool first = true;
+        for (const auto& [ms, gap] : points) {
+            const QPoint at(plot.left() + XOf(ms, length, plot.width()), y(gap));
+            if (!first) p.drawLine(last, at);
+            last = at;
+            first = false;
+        }
+    }
+
+private:
+    const std::vector<ReplayRuling>& rulings;
+    std::int64_t length;
+    std::vector<std::pair<std::int64_t, int>> points;
+    int low = 0, high = 1;
+};
+
+QLabel* Label(QWidget* parent, const char* name, QRect where) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(where);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions actions)
+    : QWidget(parent), rulings(RulingsOf(replay)),
+      length(replay.entries.empty() ? 0 : replay.entries.back().ms) {
+    setObjectName(QStringLiteral("ReplayStrip"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(40, 90, 40));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+    QFont small = font();
+    small.setPointSizeF(std::max(7.0, font().pointSizeF() - 2));
+    setFont(small);
+
+    play = new QPushButton(this);
+    play->setObjectName(QStringLiteral("cmdReplayPlay"));
+    play->setGeometry(4, 4, 30, 24);
+    play->setFocusPolicy(Qt::NoFocus);
+    connect(play, &QPushButton::clicked, this, actions.togglePause);
+    static constexpr std::array<const char*, 5> kSpeedNames{"cmdSpeedQuarter", "cmdSpeedHalf",
+                                                            "cmdSpeed1", "cmdSpeed2", "cmdSpeed4"};
+    static constexpr std::array<const char*, 5> kSpeedTexts{"×¼", "×½", "×1", "×2", "×4"};
+    for (std::size_t i = 0; i < game::kReplaySpeeds.size(); ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(kSpeedTexts[i]), this);
+        button->setObjectName(QString::fromLatin1(kSpeedNames[i]));
+        button->setGeometry(38 + static_cast<int>(i) * 32, 4, 30, 24);
+        button->setCheckable(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleName(
+            QCoreApplication::translate("Replay", "Speed %1").arg(button->text()));
+        connect(button, &QPushButton::clicked, this,
+                [set = actions.setSpeed, q = game::kReplaySpeeds[i]] { set(q); });
+        speeds.push_back(button);
+    }
+    QLabel* sign = Label(this, "lblReplaySign", {200, 4, 88, 24});
+    sign->setText(QCoreApplication::translate("Replay", "Replay"));
+    sign->setStyleSheet(QStringLiteral(
+        "QLabel { background: #c01818; color: white; font-weight: bold; border-radius: 3px; }"));
+    time = Label(this, "lblReplayTime", {290, 4, 76, 24});
+    gap = Label(this, "lblReplayGap", {368, 4, 78, 24});
+    auto* chartButton = new QPushButton(QCoreApplication::translate("Replay", "Chart"), this);
+    chartButton->setObjectName(QStringLiteral("cmdReplayChart"));
+    chartButton->setGeometry(448, 4, 46, 24);
+    chartButton->setFocusPolicy(Qt::NoFocus);
+    connect(chartButton, &QPushButton::clicked, this, [this] { ToggleChart(); });
+
+    auto* line = new Timeline(this, replay, rulings, actions.seek);
+    line->setGeometry(4, 32, 490, 22);
+    timeline = line;
+    lower = new QStackedWidget(this);
+    lower->setGeometry(4, 58, 490, kHeight - 62);
+    reason = new QLabel(lower);
+    reason->setObjectName(QStringLiteral("lblReplayReason"));
+    reason->setWordWrap(true);
+    reason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lower->addWidget(reason);
+    chart = new GapChart(lower, replay, rulings);
+    lower->addWidget(chart);
+    setFixedSize(498, kHeight);
+}
+
+void ReplayStrip::ToggleChart() {
+    chartAsked = !chartAsked;
+    lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
+}
+
+void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool paused, int speed,
+                       bool ended) {
+    play->setText(paused || ended ? QStringLiteral("▶") : QStringLiteral("❚❚"));
+    play->setAccessibleName(paused || ended ? QCoreApplication::translate("Replay", "Play")
+                                            : QCoreApplication::translate("Replay", "Pause"));
+    for (std::size_t i = 0; i < speeds.size(); ++i)
+        speeds[i]->setChecked(game::kReplaySpeeds[i] == speed);
+    time->setText(QStringLiteral("%1 / %2").arg(Clock(ms), Clock(length)));
+    const auto tips = game::TipGap(picture.fencers);
+    gap->setText(tips ? QCoreApplication::translate("Replay", "Gap %1 px").arg(*tips) : QString());
+    static_cast<Timeline*>(timeline)->SetPosition(ms);
+    // From "Halt" to the next "Engarde", the ruling of that phrase and why.
+    QString text;
+    for (const ReplayRuling& r : rulings) {
+        if (ms < r.haltMs || ms >= r.overMs) continue;
+        text = ReasonSentence(r.ruling);
+        if (r.ruling.why && r.ruling.why->gapAtAttack &&
+            r.ruling.why->decider != Decider::RanPast &&
+            r.ruling.why->decider != Decider::PassedTooSoon)
+            text += QLatin1Char('\n') +
+                    QCoreApplication::translate("Replay", "The attack began at a gap of %1 px.")
+                        .arg(*r.ruling.why->gapAtAttack);
+    }
+    // Between rulings, the keys that work the replay.
+    if (text.isEmpty())
+        text = QCoreApplication::translate(
+            "Replay", "F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down "
+                      "the rulings · D distance · C chart · Esc back to the game");
+    reason->setText(text);
+    // The end of the replay shows the chart; asking turns it over, there as anywhere.
+    chartShown = ended;
+    lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
+}
+
+} // namespace pistework::app

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RulingSentence.h"
+
+#include "common/TextMarks.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace pistework::app {
+
+using game::Decider;
+using game::Side;
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Reason", text);
+}
+
+// Whole sentences for each side, as other languages word the sides differently.
+struct Sentence {
+    const char* left;
+    const char* right;
+};
+
+constexpr Sentence kNoAttack{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's lunge landed on target and the right fencer "
+                                "made no attack: the hit stands."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's lunge landed on target and the left fencer "
+                                "made no attack: the hit stands.")};
+constexpr Sentence kRiposte{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer parried the right fencer's blade, then lunged "
+                                "and landed: the riposte scores."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer parried the left fencer's blade, then lunged "
+                                "and landed: the riposte scores.")};
+constexpr Sentence kFirst{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's attack started %1 s before the right "
+                                "fencer's and landed first: the hit stands."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's attack started %1 s before the left "
+                                "fencer's and landed first: the hit stands.")};
+constexpr Sentence kLater{
+    QT_TRANSLATE_NOOP("Reason", "The right fencer attacked %1 s earlier, but did not land "
+                                "before the left fencer's lunge did: the hit stands."),
+    QT_TRANSLATE_NOOP("Reason", "The left fencer attacked %1 s earlier, but did not land "
+                                "before the right fencer's lunge did: the hit stands.")};
+constexpr Sentence kLanded{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's point landed on target first: the hit stands."),
+    QT_TRANSLATE_NOOP("Reason",
+                      "The right fencer's point landed on target first: the hit stands.")};
+constexpr Sentence kFleche{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran onto the target, and the right "
+                                "fencer's arm was not bent to stop it: the hit stands."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran onto the target, and the left "
+                                "fencer's arm was not bent to stop it: the hit stands.")};
+constexpr Sentence kRightOfWay{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's attack started %1 s before the right fencer's "
+                                "counter-attack: the attack had the right of way and landed."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's attack started %1 s before the left fencer's "
+                                "counter-attack: the attack had the right of way and landed.")};
+constexpr Sentence kIntoAttack{
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's point arrived while the left fencer was "
+                                "lunging, a counter-attack out of time; the left fencer's lunge "
+                                "landed and scores."),
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's point arrived while the right fencer was "
+                                "lunging, a counter-attack out of time; the right fencer's lunge "
+                                "landed and scores.")};
+constexpr Sentence kShort{
+    QT_TRANSLATE_NOOP("Reason", "Off target: the left fencer's point landed outside the target, "
+                                "so nobody scores."),
+    QT_TRANSLATE_NOOP("Reason", "Off target: the right fencer's point landed outside the target, "
+                                "so nobody scores.")};
+constexpr const char* kRanPast = QT_TRANSLATE_NOOP(
+    "Reason", "The fencers ran past each other before either point landed: nobody scores.");
+constexpr Sentence kWarning{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran past the other %1 s after the last "
+                                "one, sooner than the %2 s allowed: a warning."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran past the other %1 s after the "
+                                "last one, sooner than the %2 s allowed: a warning.")};
+constexpr Sentence kPenalty{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran past the other %1 s after the last "
+                                "one, sooner than the %2 s allowed, once more: a hit for the "
+                                "right fencer."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran past the other %1 s after the "
+                                "last one, sooner than the %2 s allowed, once more: a hit for the "
+                                "left fencer.")};
+constexpr const char* kNoReason = QT_TRANSLATE_NOOP(
+    "Reason", "This replay was saved by an earlier Pistework, which kept no reasons.");
+
+QString Said(const Sentence& sentence, Side side) {
+    return Tr(side == Side::Left ? sentence.left : sentence.right);
+}
+
+QString Seconds(int ms) {
+    return QLocale().toString(std::max(ms, 0) / 1000.0, 'f', 1);
+}
+
+} // namespace
+
+std::vector<ReplayRuling> RulingsOf(const game::Replay& replay) {
+    std::vector<ReplayRuling> rulings;
+    std::int64_t halt = 0;
+    for (const game::ReplayEntry& entry : replay.entries) {
+        const auto* event = std::get_if<game::BoutEvent>(&entry.what);
+        if (!event) continue;
+        if (const auto* call = std::get_if<game::CallMade>(event)) {
+            if (call->call.call == game::Call::Halt) halt = entry.ms;
+            if (call->call.call == game::Call::Engarde && !rulings.empty() &&
+                rulings.back().overMs < 0)
+                rulings.back().overMs = entry.ms;
+        } else if (const auto* ruling = std::get_if<game::Ruling>(event)) {
+            rulings.push_back({halt, entry.ms, -1, *ruling});
+        }
+    }
+    for (ReplayRuling& r : rulings)
+        if (r.overMs < 0) r.overMs = replay.entries.back().ms + 1;
+    return rulings;
+}
+
+QString ReasonSentence(const game::Ruling& ruling) {
+    if (!ruling.why) return Tr(kNoReason);
+    const game::RulingReason& why = *ruling.why;
+    const Side side = ruling.side;
+    const auto& began = why.attackBeganMsAgo;
+    switch (why.decider) {
+    case Decider::LungeLanded:
+        if (why.afterParry) return Said(kRiposte, side);
+        if (!began[game::Opposite(side)]) return Said(kNoAttack, side);
+        if (!began[side]) return Said(kLanded, side);
+        if (*began[side] > *began[game::Opposite(side)])
+            return Said(kFirst, side).arg(Seconds(*began[side] - *began[game::Opposite(side)]));
+        return Said(kLater, side).arg(Seconds(*began[game::Opposite(side)] - *began[side]));
+    case Decider::FlecheLanded:
+        return Said(kFleche, side);
+    case Decider::CounterIntoAttack:
+        if (began[side] && began[game::Opposite(side)] &&
+            *began[side] > *began[game::Opposite(side)])
+            return Said(kRightOfWay, side)
+                .arg(Seconds(*began[side] - *began[game::Opposite(side)]));
+        return Said(kIntoAttack, side);
+    case Decider::PointShort:
+        return Said(kShort, side);
+    case Decider::RanPast:
+        return Tr(kRanPast);
+    case Decider::PassedTooSoon:
+        return Said(ruling.kind == game::RulingKind::RedCard ? kPenalty : kWarning, side)
+            .arg(why.secondsSincePass)
+            .arg(why.secondsAllowed);
+    }
+    return Tr(kNoReason);
+}
+
+} // namespace pistework::app
