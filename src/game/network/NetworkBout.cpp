@@ -98,8 +98,7 @@ void NetworkHost::TurnAway() {
 }
 
 void NetworkHost::Leave() {
-    link.Send(net::Bye{});
-    link.End(Ending::Left);
+    link.Leave();
 }
 
 NetworkGuest::NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code)
@@ -109,18 +108,14 @@ NetworkGuest::NetworkGuest(const NetworkPlace& place, platform::Connection& conn
         if (fencing) fencing->End(why);
         if (onEnd) onEnd(why, fencing != nullptr);
     });
-    link.Send(net::Hello{net::kVersion, code});
-    link.Send(net::Join{false, place.clock.NowMilliseconds()});
+    link.Knock(code, false, place.clock.NowMilliseconds());
 }
 
 void NetworkGuest::Receive(const net::Message& message) {
     if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
     if (fencing) return fencing->Receive(message);
     if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
-        if (welcome->version != net::kVersion) {
-            link.Send(net::Bye{});
-            return link.End(Ending::WrongVersion);
-        }
+        if (link.RefuseOtherVersion(*welcome)) return;
         // Half the round trip of the join and its welcome is the host's clock's lead on the
         // way here: both games then agree on the bout's time within the asymmetry of the way.
         const std::int64_t now = place.clock.NowMilliseconds();
@@ -137,8 +132,7 @@ void NetworkGuest::Receive(const net::Message& message) {
 }
 
 void NetworkGuest::Leave() {
-    link.Send(net::Bye{});
-    link.End(Ending::Left);
+    link.Leave();
 }
 
 NetworkWatcher::NetworkWatcher(const NetworkPlace& place, platform::Connection& connection,
@@ -149,18 +143,14 @@ NetworkWatcher::NetworkWatcher(const NetworkPlace& place, platform::Connection& 
         if (shown) shown->End(why);
         if (onEnd) onEnd(why, shown != nullptr);
     });
-    link.Send(net::Hello{net::kVersion, code});
-    link.Send(net::Join{true, place.clock.NowMilliseconds()});
+    link.Knock(code, true, place.clock.NowMilliseconds());
 }
 
 void NetworkWatcher::Receive(const net::Message& message) {
     if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
     if (std::holds_alternative<net::Heartbeat>(message)) return;
     if (const auto* welcome = std::get_if<net::Welcome>(&message); welcome && !shown) {
-        if (welcome->version != net::kVersion) {
-            link.Send(net::Bye{});
-            return link.End(Ending::WrongVersion);
-        }
+        if (link.RefuseOtherVersion(*welcome)) return;
         shown = std::make_unique<ShownBout>(place.game, SetupOf(*welcome), place.sound);
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message); refused && !shown) {
@@ -180,8 +170,7 @@ void NetworkWatcher::Receive(const net::Message& message) {
 }
 
 void NetworkWatcher::Leave() {
-    link.Send(net::Bye{});
-    link.End(Ending::Left);
+    link.Leave();
 }
 
 } // namespace pistework::game

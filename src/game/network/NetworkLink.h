@@ -25,6 +25,23 @@ public:
     void Send(const net::Message& message);
     // Closes the connection and reports `why`, once; whatever comes after is not read.
     void End(net::Ending why);
+    // This side's player leaves: the peer is told so, plainly.
+    void Leave() {
+        Send(net::Bye{});
+        End(net::Ending::Left);
+    }
+    // Says hello with `code`, to fence or to watch, and this machine's clock.
+    void Knock(int code, bool watch, std::int64_t now) {
+        Send(net::Hello{net::kVersion, code});
+        Send(net::Join{watch, now});
+    }
+    // A welcome of another version: the guest leaves plainly; true when it did.
+    bool RefuseOtherVersion(const net::Welcome& welcome) {
+        if (welcome.version == net::kVersion) return false;
+        Send(net::Bye{});
+        End(net::Ending::WrongVersion);
+        return true;
+    }
     bool Ended() const { return ended; }
     std::uint64_t BytesSent() const { return sent; }
     std::uint64_t BytesReceived() const { return received; }
