@@ -83,7 +83,6 @@ HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListe
 }
 
 void HostDialog::Shut() {
-    listening = false;
     static_assert(game::NetworkDoor::kMostWrongCodes == 5, "the sentence names five");
     Say(tr("Five wrong codes were tried: hosting stopped. Host again for a new code."));
 }

@@ -33,7 +33,7 @@ public:
     void Shut();
 
 private:
-    bool listening;
+    const bool listening;
     QLabel* status;
 };
 

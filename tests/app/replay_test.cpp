@@ -203,11 +203,26 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     press(Qt::Key_F3);
     press(Qt::Key_End);
     EXPECT_TRUE(drawn(pictures.back().second));
+    // At the end, the chart draws the gap over the whole bout.
+    const QImage chart = strip->grab().toImage();
+    int curve = 0;
+    for (int y = 0; y < chart.height(); ++y)
+        for (int x = 0; x < chart.width(); ++x)
+            curve += chart.pixelColor(x, y) == QColor(255, 255, 200);
+    EXPECT_GT(curve, chart.width() / 4);
     press(Qt::Key_Home);
     press(Qt::Key_PageDown);
-    const app::ReplayRuling& first = strip->Rulings().at(0);
+    const auto& rulings = strip->Rulings();
+    ASSERT_GE(rulings.size(), 2u);
+    const app::ReplayRuling& first = rulings.at(0);
     auto* reason = drive::Named<QLabel>(window, "lblReplayReason");
     EXPECT_TRUE(reason->text().startsWith(app::ReasonSentence(first.ruling)));
+    // A reason is said until the next "Engarde", before the next halt; PageDown goes on to it.
+    EXPECT_LT(first.overMs, rulings[1].haltMs);
+    press(Qt::Key_PageDown);
+    const auto atSecond = std::find_if(pictures.rbegin(), pictures.rend(),
+                                       [&](const auto& p) { return p.first <= rulings[1].haltMs; });
+    EXPECT_TRUE(drawn(atSecond->second));
     // A step lands on the next picture of another time, and one back returns.
     press(Qt::Key_Home);
     press(Qt::Key_Right);

@@ -371,6 +371,21 @@ TEST(NetworkBout, TwoHundredBoutsOverJitteryLinksEndAlikeOnBothSides) {
                 static_cast<double>(down) / seconds, static_cast<double>(up) / seconds);
 }
 
+// Each player's screen shows every step of the bout as it falls due, not only when the other
+// side's time comes: the salute's six steps, 300 ms apart, each on time.
+TEST(NetworkBout, EachSideShowsTheBoutAtThePaceOfItsTicks) {
+    NetworkPair p(kDelayMs);
+    auto& time = p.form.scheduler;
+    p.Join();
+    ASSERT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun(); }, 1'000));
+    std::vector<std::int64_t> shown;
+    p.GuestSide().Shown().SetOnShow([&](const BoutView&) { shown.push_back(time.Now()); });
+    time.RunFor(1'800);
+    ASSERT_GE(shown.size(), 5u);
+    for (std::size_t i = 1; i < shown.size(); ++i)
+        EXPECT_LE(shown[i] - shown[i - 1], 300) << i;
+}
+
 TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
     struct Cut {
         std::function<void(NetworkPair&)> cut;

@@ -185,3 +185,41 @@ TEST(Replay, SeekingAndSteppingShowWhatPlayingFromTheStartShows) {
         EXPECT_TRUE(player.Paused());
     }
 }
+
+// The speeds offered run from a quarter of the bout's own pace, each twice the one before.
+TEST(Replay, EachSpeedOfferedPlaysTwiceAsFastAsTheOneBefore) {
+    const Recorded recorded = RecordDemonstration();
+    HeadlessPlatform form;
+    game::ReplayPlayer player(recorded.replay, form, form.clock);
+    player.Start();
+    std::vector<std::int64_t> moved;
+    for (int quarters : game::kReplaySpeeds) {
+        player.SetSpeed(quarters);
+        const std::int64_t from = player.Position();
+        form.scheduler.RunFor(1000);
+        moved.push_back(player.Position() - from);
+    }
+    EXPECT_EQ(moved.front(), 250);
+    for (std::size_t i = 1; i < moved.size(); ++i)
+        EXPECT_EQ(moved[i], 2 * moved[i - 1]) << "speed " << i;
+}
+
+// A ruling kept without its reason, as a file of an earlier build has it, is written beside one
+// with a reason and reads back as it was.
+TEST(Replay, RulingsWithAndWithoutReasonsReadBackAsWritten) {
+    game::RulingReason why{game::Decider::CounterIntoAttack};
+    why.attackBeganMsAgo[game::Side::Right] = 400;
+    why.counterArrivedMsAgo = 120;
+    why.gapAtAttack = -12;
+    const game::Replay replay{
+        5,
+        true,
+        false,
+        {{0, game::ReplayPicture{}},
+         {10, game::BoutEvent{game::Ruling{game::RulingKind::OffTarget, game::Side::Left}}},
+         {20, game::BoutEvent{game::Ruling{game::RulingKind::Hit, game::Side::Right, why}}},
+         {30, game::BoutEvent{game::Ruling{game::RulingKind::YellowCard, game::Side::Left}}}}};
+    game::Replay read;
+    ASSERT_EQ(game::DecodeReplay(game::EncodeReplay(replay), read), game::ReplayError::None);
+    EXPECT_TRUE(read == replay);
+}
