@@ -345,7 +345,7 @@ TEST(NetworkBout, TwoHundredBoutsOverJitteryLinksEndAlikeOnBothSides) {
         EXPECT_TRUE(until(h) == until(g));
         for (std::int64_t at = SharedBout::kDigestMs; at <= *h.OverAt();
              at += SharedBout::kDigestMs)
-            ASSERT_EQ(h.DigestAt(at), g.DigestAt(at)) << at;
+            ASSERT_TRUE(h.DigestAt(at) && h.DigestAt(at) == g.DigestAt(at)) << at;
         SharedBout one(h.Setup());
         for (const StampedInput& input : until(h)) {
             one.AdvanceTo(input.ms);

@@ -70,7 +70,7 @@ Fenced Fence(const std::vector<StampedInput>& inputs,
     take();
     f.view = bout.View();
     for (std::int64_t s = SharedBout::kDigestMs; s <= kEnd; s += SharedBout::kDigestMs)
-        f.digests.push_back(bout.DigestAt(s).value_or(0));
+        f.digests.push_back(bout.DigestAt(s).value());
     f.replay.assign(bout.ReplayFile().begin(), bout.ReplayFile().end());
     f.rollbacks = bout.Rollbacks();
     f.takenBack = bout.TakenBack();
