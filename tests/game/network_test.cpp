@@ -574,3 +574,22 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutAndShareTheDoorsPlaces) {
     EXPECT_EQ(watchers[0]->ended, Ending::PeerLeft);
     EXPECT_TRUE(watchers[0]->game.View().networkEnded);
 }
+
+// A host tells a watcher every input before a time ahead of that time: one from before it is
+// out of order, and ends the watching plainly.
+TEST(NetworkWatcher, TakesNoInputFromBeforeTheTimeItWasGiven) {
+    for (const bool late : {false, true}) {
+        NetworkPair p;
+        W host;
+        const std::int64_t ms = late ? 499 : 500;
+        std::optional<Ending> ended;
+        NetworkWatcher watcher(p.guestPlace, p.guestEnd, p.code);
+        watcher.SetOnEnd([&](Ending why, bool) { ended = why; });
+        p.hostEnd.Send(Cat({host.Frame(net::Welcome{net::kVersion, 5, true, 0, 0, 0}),
+                            host.Frame(net::Time{500}),
+                            host.Frame(net::Stamped{{ms, Side::Left, Input::Lunge}})}));
+        p.form.scheduler.RunFor(NetworkLink::kCheckMs);
+        EXPECT_TRUE(watcher.Begun());
+        EXPECT_EQ(ended, late ? std::optional(Ending::OutOfOrder) : std::nullopt) << late;
+    }
+}
