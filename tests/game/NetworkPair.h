@@ -29,7 +29,10 @@ struct NetworkPair {
     void Join(int guestCode = 1234) {
         Arrive();
         joining = std::make_unique<NetworkGuest>(guestPlace, guestEnd, guestCode);
-        joining->SetOnEnd([this](net::Ending why, bool) { guestEnded = why; });
+        joining->SetOnEnd([this](net::Ending why, bool begun) {
+            guestEnded = why;
+            guestHadBegun = begun;
+        });
     }
     NetworkFencing& HostSide() { return *door.Fencing(); }
     NetworkFencing& GuestSide() { return *joining->Fencing(); }
@@ -52,6 +55,7 @@ struct NetworkPair {
     NetworkDoor door{{host, form, form.clock, form.sound}, code};
     std::unique_ptr<NetworkGuest> joining;
     std::optional<net::Ending> hostEnded, guestEnded;
+    bool guestHadBegun = false; // as the guest's end said: the window returns to playing then
 };
 
 } // namespace pistework::game

@@ -435,6 +435,7 @@ TEST(NetworkBout, ABreakAtAnyMomentLeavesBothGamesTheirOwn) {
         EXPECT_EQ(p.host.View().startPrompt, !p.door.Begun());
         EXPECT_EQ(p.host.View().networkEnded, p.door.Begun() ? p.hostEnded : std::nullopt);
         EXPECT_EQ(p.guest.View().networkEnded, p.joining->Begun() ? p.guestEnded : std::nullopt);
+        EXPECT_EQ(p.guestHadBegun, p.joining->Begun());
         // The guest keeps the bout's last score on show, as the host does.
         EXPECT_TRUE(!p.joining->Begun() ||
                     p.guest.View().scores == p.GuestSide().Bout().View().scores);
