@@ -670,6 +670,18 @@ the network bout is over</source>
         <translation>Die beiden Spiele sahen das Gefecht verschieden:
 das Netzwerkgefecht ist beendet</translation>
     </message>
+    <message>
+        <source>Too many wrong codes from your address:
+wait a moment, then try again</source>
+        <translation>Zu viele falsche Codes von Ihrer Adresse:
+warten Sie kurz und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>Your opponent's game fell behind:
+the network bout is over</source>
+        <translation>Das Spiel Ihres Gegners ist zurückgefallen:
+das Netzwerkgefecht ist beendet</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>

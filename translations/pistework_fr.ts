@@ -670,6 +670,18 @@ the network bout is over</source>
         <translation>Les deux jeux ont vu le match différemment&#xa0;:
 le match en réseau est terminé</translation>
     </message>
+    <message>
+        <source>Too many wrong codes from your address:
+wait a moment, then try again</source>
+        <translation>Trop de codes faux depuis votre adresse :
+attendez un instant, puis réessayez</translation>
+    </message>
+    <message>
+        <source>Your opponent's game fell behind:
+the network bout is over</source>
+        <translation>Le jeu de votre adversaire a pris du retard :
+le combat en réseau est terminé</translation>
+    </message>
 </context>
 <context>
     <name>Reason</name>

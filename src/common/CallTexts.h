@@ -78,7 +78,7 @@ struct EndingWords {
 inline constexpr std::string_view kBrokenLinkWords = QT_TRANSLATE_NOOP(
     "Network", "The other game sent what no game sends:\nthe network bout is over");
 
-inline constexpr std::array<EndingWords, 8> kEndingWords{{
+inline constexpr std::array<EndingWords, 10> kEndingWords{{
     {game::NetworkEnding::Left, QT_TRANSLATE_NOOP("Network", "Network bout ended")},
     {game::NetworkEnding::PeerLeft,
      QT_TRANSLATE_NOOP("Network", "Your opponent left the network bout")},
@@ -93,6 +93,10 @@ inline constexpr std::array<EndingWords, 8> kEndingWords{{
     {game::NetworkEnding::Disagreed,
      QT_TRANSLATE_NOOP("Network",
                        "The two games saw the bout differently:\nthe network bout is over")},
+    {game::NetworkEnding::TooManyTries,
+     QT_TRANSLATE_NOOP("Network", "Too many wrong codes from your address:\nwait a moment, then try again")},
+    {game::NetworkEnding::FellBehind,
+     QT_TRANSLATE_NOOP("Network", "Your opponent's game fell behind:\nthe network bout is over")},
 }};
 
 inline std::string NetworkEndingText(game::NetworkEnding ending) {

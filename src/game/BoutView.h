@@ -81,7 +81,9 @@ enum class NetworkEnding {
     OutOfOrder,   // a frame out of its turn or its count
     BadCommand,   // a command that is none of the fencer's six
     Flood,        // more frames than a player can make
-    Disagreed,    // the two games' digests of the bout differed
+    Disagreed,    // the two games' digests of the bout differed, or one sent none
+    TooManyTries, // wrong codes from the guest's address: it must wait before trying again
+    FellBehind,   // the other game stayed further behind than the window for five seconds
 };
 
 // The options as the menu marks them, and the pause.
