@@ -671,6 +671,10 @@ the network bout is over</source>
 das Netzwerkgefecht ist beendet</translation>
     </message>
     <message>
+        <source>Waiting for the other player…</source>
+        <translation>Warten auf den anderen Spieler…</translation>
+    </message>
+    <message>
         <source>Too many wrong codes from your address:
 wait a moment, then try again</source>
         <translation>Zu viele falsche Codes von Ihrer Adresse:

@@ -671,6 +671,10 @@ the network bout is over</source>
 le match en réseau est terminé</translation>
     </message>
     <message>
+        <source>Waiting for the other player…</source>
+        <translation>En attente de l’autre joueur…</translation>
+    </message>
+    <message>
         <source>Too many wrong codes from your address:
 wait a moment, then try again</source>
         <translation>Trop de codes faux depuis votre adresse :

@@ -316,9 +316,11 @@ void BoutBoard::Draw(const game::BoutView& view) {
         }
     }
     if (!was || was->inFront != view.inFront) fencers[view.inFront]->raise();
-    if (!was || was->call != view.call || was->networkEnded != view.networkEnded)
-        ShowCaption(call, view.networkEnded ? TranslatedNetworkEnding(*view.networkEnded)
-                                            : TranslatedCallText(view.call));
+    if (!was || was->call != view.call || was->networkEnded != view.networkEnded ||
+        was->waitingForPeer != view.waitingForPeer)
+        ShowCaption(call, view.networkEnded     ? TranslatedNetworkEnding(*view.networkEnded)
+                          : view.waitingForPeer ? Translated("Network", kWaitingWords)
+                                                : TranslatedCallText(view.call));
     if (!was || was->clock != view.clock) {
         ShowCaption(clock, QString::fromStdString(game::ClockCaption(view.clock.secondsLeft)));
         Show(clock, view.clock.shown);

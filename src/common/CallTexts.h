@@ -99,6 +99,10 @@ inline constexpr std::array<EndingWords, 10> kEndingWords{{
      QT_TRANSLATE_NOOP("Network", "Your opponent's game fell behind:\nthe network bout is over")},
 }};
 
+// Said in the call area while a network bout stands, waiting for the other game.
+inline constexpr std::string_view kWaitingWords =
+    QT_TRANSLATE_NOOP("Network", "Waiting for the other player…");
+
 inline std::string NetworkEndingText(game::NetworkEnding ending) {
     for (const EndingWords& words : kEndingWords)
         if (words.ending == ending) return std::string(words.text);

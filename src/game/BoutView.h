@@ -111,6 +111,7 @@ struct BoutView {
     bool startPrompt = false; // "Press F2 to Start", shown through demonstrations
     bool commandButtons = true;
     std::optional<NetworkEnding> networkEnded; // said in the call area in place of the call
+    bool waitingForPeer = false; // a network bout stands until the other game catches up
     MenuView menu;
     bool operator==(const BoutView&) const = default;
 };

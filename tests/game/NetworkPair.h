@@ -33,6 +33,7 @@ struct NetworkPair {
             guestEnded = why;
             guestHadBegun = begun;
         });
+        joining->Knock();
     }
     NetworkFencing& HostSide() { return *door.Fencing(); }
     NetworkFencing& GuestSide() { return *joining->Fencing(); }

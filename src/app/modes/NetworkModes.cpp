@@ -228,11 +228,12 @@ void JoiningMode::Connected(std::unique_ptr<NetConnection> made, int code) {
         watcher->SetOnBegin([this, begun] { begun(*watcher->Shown()); });
         watcher->SetOnEnd(
             [this](game::NetworkEnding why, bool was) { Ended(why, was, watcher->Link()); });
-        return;
+        return watcher->Knock();
     }
     guest = std::make_unique<game::NetworkGuest>(place, *connection, code);
     guest->SetOnBegin([this, begun] { begun(guest->Fencing()->Shown()); });
     guest->SetOnEnd([this](game::NetworkEnding why, bool was) { Ended(why, was, guest->Link()); });
+    guest->Knock();
 }
 
 void JoiningMode::Ended(game::NetworkEnding why, bool begun, const game::NetworkLink& link) {

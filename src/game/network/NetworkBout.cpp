@@ -24,6 +24,19 @@ SharedSetup SetupOf(const net::Welcome& welcome) {
     return {.target = welcome.target, .timed = welcome.timed, .start = welcome.start};
 }
 
+// Half the round trip of the join and its welcome is the host's clock's lead on the way here:
+// both games then agree on the bout's time within the asymmetry of the way.
+std::int64_t OffsetOf(const net::Welcome& welcome, std::int64_t now) {
+    const std::int64_t trip = std::max<std::int64_t>(0, now - welcome.echo);
+    return welcome.hostNow + trip / 2 - now;
+}
+
+// A bout begun no later than the host says it answered, and no longer ago than `most`: a
+// host's word about the past is what this machine will fence through at once.
+bool StartsWithin(const net::Welcome& welcome, std::int64_t most) {
+    return welcome.start <= welcome.hostNow && welcome.hostNow - welcome.start <= most;
+}
+
 } // namespace
 
 NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connection, int code)
@@ -102,12 +115,15 @@ void NetworkHost::Leave() {
 }
 
 NetworkGuest::NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code)
-    : place(place), link(net::Role::Guest, connection, place.timers, place.clock) {
+    : place(place), link(net::Role::Guest, connection, place.timers, place.clock), code(code) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
         if (fencing) fencing->End(why);
         if (onEnd) onEnd(why, fencing != nullptr);
     });
+}
+
+void NetworkGuest::Knock() {
     link.Knock(code, false, place.clock.NowMilliseconds());
 }
 
@@ -116,13 +132,12 @@ void NetworkGuest::Receive(const net::Message& message) {
     if (fencing) return fencing->Receive(message);
     if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
         if (link.RefuseOtherVersion(*welcome)) return;
-        // Half the round trip of the join and its welcome is the host's clock's lead on the
-        // way here: both games then agree on the bout's time within the asymmetry of the way.
-        const std::int64_t now = place.clock.NowMilliseconds();
-        const std::int64_t trip = std::max<std::int64_t>(0, now - welcome->echo);
-        const std::int64_t offset = welcome->hostNow + trip / 2 - now;
-        fencing = std::make_unique<NetworkFencing>(place.game, SetupOf(*welcome), Side::Left, link,
-                                                   place.timers, place.clock, place.sound, offset);
+        // A guest's bout begins as the host answers.
+        if (!StartsWithin(*welcome, NetworkFencing::kWindowMs))
+            return link.End(Ending::Malformed);
+        fencing = std::make_unique<NetworkFencing>(
+            place.game, SetupOf(*welcome), Side::Left, link, place.timers, place.clock, place.sound,
+            OffsetOf(*welcome, place.clock.NowMilliseconds()));
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message)) {
         link.End(EndingOf(refused->why));
@@ -137,13 +152,20 @@ void NetworkGuest::Leave() {
 
 NetworkWatcher::NetworkWatcher(const NetworkPlace& place, platform::Connection& connection,
                                int code)
-    : place(place), link(net::Role::Watcher, connection, place.timers, place.clock) {
+    : place(place), link(net::Role::Watcher, connection, place.timers, place.clock), code(code) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
         if (shown) shown->End(why);
         if (onEnd) onEnd(why, shown != nullptr);
     });
+}
+
+void NetworkWatcher::Knock() {
     link.Knock(code, true, place.clock.NowMilliseconds());
+}
+
+std::int64_t NetworkWatcher::BoutNow() const {
+    return place.clock.NowMilliseconds() + offset - shown->Bout().Setup().start;
 }
 
 void NetworkWatcher::Receive(const net::Message& message) {
@@ -151,16 +173,22 @@ void NetworkWatcher::Receive(const net::Message& message) {
     if (std::holds_alternative<net::Heartbeat>(message)) return;
     if (const auto* welcome = std::get_if<net::Welcome>(&message); welcome && !shown) {
         if (link.RefuseOtherVersion(*welcome)) return;
+        // A watcher may come late to a bout, never later than any bout lasts.
+        if (!StartsWithin(*welcome, SharedBout::kLongestMs)) return link.End(Ending::Malformed);
+        offset = OffsetOf(*welcome, place.clock.NowMilliseconds());
         shown = std::make_unique<ShownBout>(place.game, SetupOf(*welcome), place.sound);
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message); refused && !shown) {
         link.End(EndingOf(refused->why));
     } else if (const auto* stamped = std::get_if<net::Stamped>(&message); stamped && shown) {
-        // The host sends every input before its horizon first: none may come from before it.
-        if (stamped->input.ms < horizon) return link.End(Ending::OutOfOrder);
+        // The host sends every input before its horizon first: none may come from before it,
+        // nor from further ahead than the host's time can be.
+        if (stamped->input.ms < horizon || stamped->input.ms > BoutNow() + kAheadMs)
+            return link.End(Ending::OutOfOrder);
         shown->Bout().Add(stamped->input);
     } else if (const auto* time = std::get_if<net::Time>(&message); time && shown) {
-        if (time->ms < horizon) return link.End(Ending::OutOfOrder);
+        if (time->ms < horizon || time->ms > BoutNow() + kAheadMs)
+            return link.End(Ending::OutOfOrder);
         horizon = time->ms;
         shown->Show(horizon);
         shown->Settle(horizon);

@@ -72,6 +72,8 @@ public:
     NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code);
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    // Says hello, once its handlers are set: the answer may come at once.
+    void Knock();
     void Leave();
     bool Begun() const { return fencing != nullptr; }
     NetworkFencing* Fencing() { return fencing.get(); }
@@ -82,6 +84,7 @@ private:
 
     NetworkPlace place;
     NetworkLink link;
+    int code;
     std::unique_ptr<NetworkFencing> fencing;
     OnNetworkEnd onEnd;
     std::function<void()> onBegin;
@@ -94,6 +97,11 @@ public:
     NetworkWatcher(const NetworkPlace& place, platform::Connection& connection, int code);
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    // Says hello, once its handlers are set.
+    void Knock();
+    // How far past its own reading of the host's time a host may say it has sent every input:
+    // the reading is off by up to half the round trip the welcome took.
+    static constexpr std::int64_t kAheadMs = 1000;
     void Leave();
     bool Begun() const { return shown != nullptr; }
     ShownBout* Shown() { return shown.get(); }
@@ -102,10 +110,15 @@ public:
 private:
     void Receive(const net::Message& message);
 
+    // The host's bout time as this machine reads it.
+    std::int64_t BoutNow() const;
+
     NetworkPlace place;
     NetworkLink link;
+    int code;
     std::unique_ptr<ShownBout> shown;
     std::int64_t horizon = 0;
+    std::int64_t offset = 0; // turns this machine's clock into the host's
     OnNetworkEnd onEnd;
     std::function<void()> onBegin;
 };

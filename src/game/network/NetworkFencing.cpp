@@ -12,14 +12,25 @@ ShownBout::ShownBout(Game& game, const SharedSetup& setup, platform::MediaPlayer
     hold.emplace(game);
 }
 
-void ShownBout::Show(std::int64_t ms) {
+void ShownBout::Show(std::int64_t ms, bool waiting) {
     bout.AdvanceTo(ms);
     for (const BoutEvent& event : bout.TakeNews())
         if (const auto* cue = std::get_if<SoundPlayed>(&event))
             PlayCue(sound, game.Options(), cue->cue);
-    if (shown == bout.View()) return;
-    shown = bout.View();
+    BoutView view = bout.View();
+    view.waitingForPeer = waiting;
+    if (shown == view) return;
+    const bool was = shown && shown->menu.paused;
+    if (was != view.menu.paused) {
+        pausedBefore = was;
+        pauseShownAt = ms;
+    }
+    shown = std::move(view);
     if (onShow) onShow(*shown);
+}
+
+bool ShownBout::PausedAsShownAt(std::int64_t ms) const {
+    return ms < pauseShownAt ? pausedBefore : shown && shown->menu.paused;
 }
 
 void ShownBout::Settle(std::int64_t horizon) {
@@ -61,21 +72,27 @@ std::int64_t NetworkFencing::BoutNow() {
     return last;
 }
 
+// The clock, held to the window past what the other player has confirmed: every input the
+// other may still send is then stamped no more than the window back, so none is taken later.
+std::int64_t NetworkFencing::Present() {
+    return std::min(BoutNow(), heard + kWindowMs);
+}
+
 std::int64_t NetworkFencing::Horizon() const {
     return std::min(Bout().Now(), heard);
 }
 
 void NetworkFencing::Give(Input input) {
     if (link.Ended()) return;
-    const StampedInput stamped{BoutNow(), own, input};
-    shown.Show(stamped.ms);
+    const StampedInput stamped{Present(), own, input};
+    shown.Show(stamped.ms, waiting);
     Take(stamped);
     link.Send(net::Stamped{stamped});
     spoke = true;
 }
 
 void NetworkFencing::PauseOrResume() {
-    Give(Bout().View().menu.paused ? Input::Resume : Input::Pause);
+    Give(shown.PausedAsShownAt(Present() - kSameMomentMs) ? Input::Resume : Input::Pause);
 }
 
 void NetworkFencing::Take(const StampedInput& input) {
@@ -86,15 +103,24 @@ void NetworkFencing::Take(const StampedInput& input) {
 
 // The next tick of play is drawn when it falls due, not up to a frame late.
 void NetworkFencing::Step() {
-    shown.Show(BoutNow());
-    const std::int64_t due = Bout().NextDue().value_or(last + kLongestFrameMs);
-    frame->SetInterval(static_cast<int>(std::clamp<std::int64_t>(due - last, 1, kLongestFrameMs)));
+    if (link.Ended()) return;
+    const std::int64_t present = Present(), behind = last - present;
+    if (behind > kMostBehindMs && link.HeardLately()) {
+        link.Send(net::Bye{});
+        return link.End(Ending::FellBehind);
+    }
+    waiting = behind >= kSayWaitingMs;
+    shown.Show(present, waiting);
+    const std::int64_t due = Bout().NextDue().value_or(present + kLongestFrameMs);
+    frame->SetInterval(
+        static_cast<int>(std::clamp<std::int64_t>(due - present, 1, kLongestFrameMs)));
     Compare();
 }
 
 void NetworkFencing::Tick() {
     Step();
-    if (!spoke) link.Send(net::Time{last});
+    if (link.Ended()) return;
+    if (!spoke) link.Send(net::Time{Bout().Now()});
     spoke = false;
     if (++ticks % kPingEvery == 0) link.Send(net::Ping{clock.NowMilliseconds()});
     if (onHorizon) onHorizon(Horizon());
@@ -103,13 +129,10 @@ void NetworkFencing::Tick() {
 void NetworkFencing::Receive(const net::Message& message) {
     if (const auto* stamped = std::get_if<net::Stamped>(&message)) {
         if (stamped->input.side == own) return link.End(Ending::BadCommand);
-        if (stamped->input.ms < heard) return link.End(Ending::OutOfOrder);
-        heard = stamped->input.ms;
+        if (!Hear(stamped->input.ms)) return;
         Take(stamped->input);
     } else if (const auto* time = std::get_if<net::Time>(&message)) {
-        if (time->ms < heard) return link.End(Ending::OutOfOrder);
-        heard = time->ms;
-        Compare();
+        if (Hear(time->ms)) Step();
     } else if (const auto* ping = std::get_if<net::Ping>(&message)) {
         link.Send(net::Pong{ping->sentAt});
     } else if (const auto* pong = std::get_if<net::Pong>(&message)) {
@@ -126,6 +149,23 @@ void NetworkFencing::Receive(const net::Message& message) {
     } else if (!std::holds_alternative<net::Heartbeat>(message)) {
         link.End(Ending::OutOfOrder);
     }
+}
+
+// The other's time, from an input or said alone. It never goes back, and never runs more than
+// the window past this side's present, which the other has been told and may not outrun. No
+// stamp can then be more than the window late: this side waits for the other first.
+bool NetworkFencing::Hear(std::int64_t ms) {
+    if (ms < heard || ms > Present() + kWindowMs) {
+        link.End(Ending::OutOfOrder);
+        return false;
+    }
+    heard = ms;
+    if (heard - lastTheirs > kMostUndigestedMs) {
+        link.Send(net::Disagree{});
+        link.End(Ending::Disagreed);
+        return false;
+    }
+    return true;
 }
 
 // A digest is final once every input before its second has come from both sides.

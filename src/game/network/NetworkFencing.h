@@ -22,8 +22,12 @@ public:
     SharedBout& Bout() { return bout; }
     const SharedBout& Bout() const { return bout; }
     void SetOnShow(std::function<void(const BoutView&)> handler) { onShow = std::move(handler); }
-    // Fences on to `ms`, plays what is news and shows the present.
-    void Show(std::int64_t ms);
+    // Fences on to `ms`, plays what is news and shows the present, saying whether it waits
+    // for the other player.
+    void Show(std::int64_t ms, bool waiting = false);
+    // Whether the piste showed the bout paused at bout time `ms`: a change shown after it was
+    // not yet seen.
+    bool PausedAsShownAt(std::int64_t ms) const;
     // Every input before `horizon` has come: a bout over before it is over for good.
     void Settle(std::int64_t horizon);
     // Back to the player's own game, the last picture on show and the call area saying why.
@@ -35,6 +39,9 @@ private:
     SharedBout bout;
     std::optional<PlayHold> hold;
     std::optional<BoutView> shown;
+    // When the pause on show last changed, and what it was before.
+    std::int64_t pauseShownAt = 0;
+    bool pausedBefore = false;
     bool kept = false;
     std::function<void(const BoutView&)> onShow;
 };
@@ -51,7 +58,8 @@ public:
 
     // This player's input: fenced at once, and sent stamped.
     void Give(Input input);
-    // The other of what this player sees: both pausing at once leaves the bout paused.
+    // The other of what this player saw as the key went down: both pausing, or both resuming,
+    // within one moment leaves the bout as both meant.
     void PauseOrResume();
     // A message of the other player's; one that breaks the rules ends the link.
     void Receive(const net::Message& message);
@@ -64,6 +72,8 @@ public:
     // Every input stamped before this has come, from both players.
     std::int64_t Horizon() const;
     std::optional<int> RoundTripMs() const { return roundTrip; }
+    // The bout stands, waiting for the other player's time to come within the window.
+    bool Waiting() const { return waiting; }
 
     // Each input as the bout takes it, this player's or the other's; and the horizon, twice a
     // second: what a watcher is sent.
@@ -72,10 +82,26 @@ public:
     }
     void SetOnHorizon(std::function<void(std::int64_t)> handler) { onHorizon = std::move(handler); }
 
+    // How far back the other player's input may rewrite the bout, and how far ahead of this
+    // side's present it may be stamped. A side fences no further than this past the time the
+    // other has confirmed, and waits rather than take anything later, so no stamp from before
+    // it can be honest. A quarter second covers a link of some 150 ms each way with the time
+    // said every 100 ms, and lets a cheat back-date a reaction by no more than a fencer's
+    // two and a half steps.
+    static constexpr std::int64_t kWindowMs = 250;
+    // A side held back this long by the other ends the bout.
+    static constexpr std::int64_t kMostBehindMs = 5000;
+    // Held back less than this, the bout is only a little slow: nothing is said.
+    static constexpr std::int64_t kSayWaitingMs = 100;
+    // A peer whose time runs this far past its last digest ends the bout, as a differing one
+    // does: a game that never compares could drift unseen.
+    static constexpr std::int64_t kMostUndigestedMs = 3000;
+    // A change of the pause shown this recently was not yet seen by the player pressing F3.
+    static constexpr std::int64_t kSameMomentMs = 150;
     // How often each side says its time, unless an input said it since, and how many times
     // between pings: the other side's horizon, and a watcher's, trails by at most this.
-    static constexpr int kTimeMs = 500;
-    static constexpr int kPingEvery = 4;
+    static constexpr int kTimeMs = 100;
+    static constexpr int kPingEvery = 20;
     // The longest the piste goes undrawn while nothing of the bout falls due.
     static constexpr int kLongestFrameMs = 100;
     // How far past its own time a peer may claim a digest.
@@ -83,10 +109,12 @@ public:
 
 private:
     std::int64_t BoutNow();
+    std::int64_t Present();
     void Step();
     void Tick();
     void Compare();
     void Take(const StampedInput& input);
+    bool Hear(std::int64_t ms);
 
     ShownBout shown;
     Side own;
@@ -101,6 +129,7 @@ private:
     std::optional<int> roundTrip;
     int ticks = 0;
     bool spoke = false; // an input went since the last tick of the time
+    bool waiting = false;
     std::unique_ptr<platform::Timer> frame, time;
     std::function<void(const StampedInput&)> onInput;
     std::function<void(std::int64_t)> onHorizon;

@@ -43,6 +43,9 @@ public:
         return true;
     }
     bool Ended() const { return ended; }
+    // Whether a whole frame came within the last second: a peer still there, however far
+    // behind, and not one fallen silent, which the silence ends.
+    bool HeardLately() const { return unheard * kCheckMs <= net::kHeartbeatMs; }
     std::uint64_t BytesSent() const { return sent; }
     std::uint64_t BytesReceived() const { return received; }
 

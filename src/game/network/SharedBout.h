@@ -58,6 +58,9 @@ std::uint32_t DigestOf(const BoutView& view);
 class SharedBout {
 public:
     static constexpr std::int64_t kDigestMs = 1000;
+    // Longer than any bout is fenced, pauses and all: what a host may claim has gone by
+    // before a guest or watcher joins.
+    static constexpr std::int64_t kLongestMs = std::int64_t{3} * 3600 * 1000;
 
     explicit SharedBout(const SharedSetup& setup);
     ~SharedBout();
