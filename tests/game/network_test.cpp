@@ -302,8 +302,9 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
 }
 
 // Two hundred bouts, both players pressing random keys and now and then pausing, over links of
-// up to 150 ms each way that jitter, which the window lets play without falling behind: both games fence one bout, alike at every second, and each
-// keeps the replay one game fences from both players' inputs in order. None keeps a best result.
+// up to 150 ms each way that jitter, which the window lets play without falling behind: both games
+// fence one bout, alike at every second, and each keeps the replay one game fences from both
+// players' inputs in order. None keeps a best result.
 TEST(NetworkBout, TwoHundredBoutsOverJitteryLinksEndAlikeOnBothSides) {
     std::mt19937 random(20261208);
     auto draw = [&](int low, int high) { return std::uniform_int_distribution(low, high)(random); };

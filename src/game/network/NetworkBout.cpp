@@ -133,8 +133,7 @@ void NetworkGuest::Receive(const net::Message& message) {
     if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
         if (link.RefuseOtherVersion(*welcome)) return;
         // A guest's bout begins as the host answers.
-        if (!StartsWithin(*welcome, NetworkFencing::kWindowMs))
-            return link.End(Ending::Malformed);
+        if (!StartsWithin(*welcome, NetworkFencing::kWindowMs)) return link.End(Ending::Malformed);
         fencing = std::make_unique<NetworkFencing>(
             place.game, SetupOf(*welcome), Side::Left, link, place.timers, place.clock, place.sound,
             OffsetOf(*welcome, place.clock.NowMilliseconds()));
