@@ -100,6 +100,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (inModeDialog) {
+        // Ending the mode now would pull it from under its dialog's loop.
+        closeAfterDialog = true;
+        event->ignore();
+        return mode->StopWaiting();
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     // The other player of a network bout is told plainly, not left to find the connection gone.
@@ -407,7 +413,18 @@ void MainWindow::HostNetworkBout(quint16 port, int code) {
     HostingMode& waiting = *hosting;
     Enter(std::move(hosting));
     // Cancelled while guests were still at the door: they are turned away as it goes.
-    if (!waiting.Wait(*network, port)) Play();
+    WaitInModeDialog([&] { return waiting.Wait(*network, port); });
+}
+
+// A bout not begun leaves the mode; a window closed meanwhile closes now, the dialog gone.
+void MainWindow::WaitInModeDialog(const std::function<bool()>& wait) {
+    inModeDialog = true;
+    const bool begun = wait();
+    inModeDialog = false;
+    if (std::exchange(closeAfterDialog, false))
+        close();
+    else if (!begun)
+        Play();
 }
 
 void MainWindow::JoinNetworkBout(const QString& address, int code, bool now, bool watch) {
@@ -416,7 +433,7 @@ void MainWindow::JoinNetworkBout(const QString& address, int code, bool now, boo
     auto joining = std::make_unique<JoiningMode>(*this, watch);
     JoiningMode& waiting = *joining;
     Enter(std::move(joining));
-    if (!waiting.Wait(*network, address, code, now)) Play();
+    WaitInModeDialog([&] { return waiting.Wait(*network, address, code, now); });
 }
 
 void MainWindow::Warn(const QString& text) {

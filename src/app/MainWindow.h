@@ -96,6 +96,7 @@ private:
     // Leaves the mode, which is destroyed, for `next`.
     void Enter(std::unique_ptr<WindowMode> next);
     void Play();
+    void WaitInModeDialog(const std::function<bool()>& wait);
     void Choose(MenuCommand command);
     // The items that open a window of the shell's own, or leave it.
     void ChooseInWindow(MenuCommand command);
@@ -125,6 +126,8 @@ private:
     QPointer<QWidget> strip;        // under the board while a replay is watched
     bool centred = false;
     bool optionsSaved = false;
+    // A mode waits in its dialog's own loop; a close meanwhile is put off until it returns.
+    bool inModeDialog = false, closeAfterDialog = false;
     bool storeChecked = false;
     std::function<void(const QString&)> warn;
 };

@@ -85,6 +85,7 @@ enum class NetworkEnding {
     TooManyTries, // wrong codes from the guest's address: it must wait before trying again
     FellBehind,   // the other game stayed further behind than the window for five seconds
 };
+inline constexpr NetworkEnding kLastNetworkEnding = NetworkEnding::FellBehind;
 
 // The options as the menu marks them, and the pause.
 struct MenuView {

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TCP through the program's network library, between two ends on this machine.
+// TCP through the program's network library, between two ends on this machine, and the
+// window's network dialogs.
 
+#include "app/MainWindow.h"
 #include "app/NetTransport.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -92,4 +96,29 @@ TEST(Net, BytesCrossWholeEachWayAPeerThatNeverReadsIsLostANobodyPortFails) {
     close(reader);
     // Lost: the guest and the writer; connected: the guest; failed: the connection to nobody.
     EXPECT_EQ(std::tuple(guest.lost, writer.lost, connected, failed), std::tuple(1, 1, 1, 1));
+}
+
+// Closing the window while the host's, join or watch dialog waits in its own loop ends the
+// mode after that loop returns, never under it: the address sanitizer sees any use after free.
+TEST(Net, ClosingTheWindowWhileANetworkDialogWaitsEndsCleanly) {
+    enum class Wait { Host, Join, Watch };
+    for (const Wait wait : {Wait::Host, Wait::Join, Wait::Watch}) {
+        SCOPED_TRACE(static_cast<int>(wait));
+        app::MainWindow window;
+        window.show();
+        bool stuck = false;
+        QTimer::singleShot(300, &window, [&] { window.close(); });
+        // Fails rather than hangs should the close not end the dialog.
+        QTimer::singleShot(5000, &window, [&] {
+            stuck = QApplication::activeModalWidget() != nullptr;
+            if (stuck) QApplication::activeModalWidget()->close();
+        });
+        if (wait == Wait::Host)
+            window.HostNetworkBout(0, 1234);
+        else
+            window.JoinNetworkBout(QStringLiteral("127.0.0.1:1"), 1234, false, wait == Wait::Watch);
+        EXPECT_FALSE(stuck);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_FALSE(window.InNetworkBout());
+    }
 }

@@ -5,6 +5,7 @@
 #include "Languages.h"
 #include "WindowDriver.h"
 #include "common/CallTexts.h"
+#include "common/Translated.h"
 #include "game/bout/BoutRules.h"
 
 #include <QAction>
@@ -42,11 +43,11 @@ bool OfKind(QWidget* widget, layout::ControlKind kind) {
     return kind == Shape ? !label && !qobject_cast<QAbstractButton*>(widget) : label;
 }
 
-// Every text the referee can call, for either side, and every end of a network bout said in
-// its place, as the window shows them.
+// Every text the referee can call, for either side, and every end of a network bout and its
+// wait said in its place, as the window shows them.
 std::vector<std::string> CallTexts() {
-    std::vector<std::string> texts;
-    for (int end = 0; end <= static_cast<int>(game::NetworkEnding::Flood); ++end)
+    std::vector<std::string> texts{Translated("Network", kWaitingWords).toStdString()};
+    for (int end = 0; end <= static_cast<int>(game::kLastNetworkEnding); ++end)
         texts.push_back(
             TranslatedNetworkEnding(static_cast<game::NetworkEnding>(end)).toStdString());
     for (int call = 0; call <= static_cast<int>(game::Call::GameOver); ++call)

@@ -170,6 +170,10 @@ bool HostingMode::Wait(NetService& network, quint16 port) {
     return door.Begun();
 }
 
+void HostingMode::StopWaiting() {
+    if (dialog) dialog->reject();
+}
+
 void HostingMode::Ended(game::NetworkEnding why, bool begun) {
     // At the host, only the bout's own link; a connection turned away at the door has another.
     LogEnd(why, begun ? door.Link() : nullptr);
@@ -210,6 +214,10 @@ bool JoiningMode::Wait(NetService& network, const QString& address, int code, bo
         knocking.exec();
     });
     return (guest && guest->Begun()) || (watcher && watcher->Begun());
+}
+
+void JoiningMode::StopWaiting() {
+    if (dialog) dialog->reject();
 }
 
 void JoiningMode::Connected(std::unique_ptr<NetConnection> made, int code) {

@@ -65,6 +65,7 @@ public:
     layout::Mode Kind() const override { return layout::Mode::Hosting; }
     Outcome Choose(layout::MenuCommand command) override { return ChooseInBout(command); }
     bool InNetworkBout() const override { return door.Begun() && !door.Link()->Ended(); }
+    void StopWaiting() override;
 
 private:
     game::NetworkFencing* Fencing() const override { return door.Fencing(); }
@@ -91,6 +92,7 @@ public:
     layout::Mode Kind() const override { return layout::Mode::Joining; }
     Outcome Choose(layout::MenuCommand command) override { return ChooseInBout(command); }
     bool InNetworkBout() const override;
+    void StopWaiting() override;
 
 private:
     game::NetworkFencing* Fencing() const override { return guest ? guest->Fencing() : nullptr; }

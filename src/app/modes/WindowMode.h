@@ -49,6 +49,9 @@ public:
     virtual QString Title() const;
     // From the welcome to the end of a network bout, on either side.
     virtual bool InNetworkBout() const { return false; }
+    // The window is closing while the mode waits in its dialog: the dialog closes, and the
+    // mode ends once it has returned.
+    virtual void StopWaiting() {}
 
 protected:
     MainWindow& window;
