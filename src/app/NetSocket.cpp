@@ -12,6 +12,8 @@
 #include <array>
 #include <utility>
 
+#include <sys/socket.h>
+
 namespace pistework::app {
 namespace {
 
@@ -54,6 +56,14 @@ public:
                 s->abort();
                 s->deleteLater();
             });
+            // Half closed already: what the peer still sends is read and dropped until it
+            // closes too, so that no reset takes our last words from it unread.
+            if (halfClosed) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                                 [s = socket] { s->readAll(); });
+                socket->readAll();
+                return;
+            }
             socket->disconnectFromHost();
             if (socket->state() == QAbstractSocket::UnconnectedState) socket->deleteLater();
         } else {
@@ -107,7 +117,13 @@ public:
         closed = true;
         if (state == State::Up) {
             state = State::Closing;
-            socket->disconnectFromHost();
+            socket->flush();
+            // A refusal is often the last thing sent, before the peer's hello has come: closed
+            // whole, the socket would answer that hello with a reset, which makes the peer's
+            // system drop the refusal unread. Only this side's writing ends here.
+            halfClosed = socket->bytesToWrite() == 0 &&
+                         ::shutdown(static_cast<int>(socket->socketDescriptor()), SHUT_WR) == 0;
+            if (!halfClosed) socket->disconnectFromHost();
         } else if (state == State::Connecting) {
             state = State::Down;
             socket->abort();
@@ -131,6 +147,10 @@ private:
     }
 
     void Receive() {
+        if (halfClosed) {
+            socket->readAll();
+            return;
+        }
         std::array<std::uint8_t, kReceivedPieceBytes> piece{};
         // A handler may close the connection, after which nothing more is handed on.
         while (state == State::Up && socket->bytesAvailable() > 0) {
@@ -160,7 +180,7 @@ private:
     // The context of every handler, gone with the connection.
     std::unique_ptr<QObject> guard = std::make_unique<QObject>();
     State state = State::Down;
-    bool closed = false;
+    bool closed = false, halfClosed = false;
     QString host, peer;
     std::function<void(std::span<const std::uint8_t>)> onReceived;
     std::function<void()> onLost;

@@ -4,10 +4,14 @@
 
 #include "app/MainWindow.h"
 #include "app/NetTransport.h"
+#include "common/CallTexts.h"
+#include "game/network/Network.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QLabel>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -121,4 +125,34 @@ TEST(Net, ClosingTheWindowWhileANetworkDialogWaitsEndsCleanly) {
         EXPECT_FALSE(window.isVisible());
         EXPECT_FALSE(window.InNetworkBout());
     }
+}
+
+// A guest the host turns away at once reads why in its dialog, whichever comes first of the
+// refusal and its own hello going out.
+TEST(Net, AGuestTurnedAwayAtTheDoorSeesWhyAtOnce) {
+    QString error;
+    NetService* net = Network(error);
+    ASSERT_TRUE(net) << error.toStdString();
+    std::unique_ptr<NetConnection> turned;
+    auto listener = net->Listen(0, [&](std::unique_ptr<NetConnection> c) {
+        turned = std::move(c);
+        turned->Send(game::net::FrameWriter().Frame(game::net::Refuse{game::net::Refusal::Busy}));
+        turned->Close();
+    });
+    app::MainWindow window;
+    window.show();
+    QString said, last;
+    QTimer poll;
+    poll.callOnTimeout([&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* status = dialog ? dialog->findChild<QLabel*>(QStringLiteral("lblStatus")) : nullptr;
+        if (status && status->text() == TranslatedNetworkEnding(game::NetworkEnding::Busy))
+            said = status->text();
+        if (status) last = status->text();
+        if (dialog && (!said.isEmpty() || poll.property("ticks").toInt() > 300)) dialog->reject();
+        poll.setProperty("ticks", poll.property("ticks").toInt() + 1);
+    });
+    poll.start(10);
+    window.JoinNetworkBout(QStringLiteral("127.0.0.1:%1").arg(listener->Port()), 1234, true);
+    EXPECT_FALSE(said.isEmpty()) << last.toStdString();
 }
