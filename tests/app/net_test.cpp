@@ -155,4 +155,8 @@ TEST(Net, AGuestTurnedAwayAtTheDoorSeesWhyAtOnce) {
     poll.start(10);
     window.JoinNetworkBout(QStringLiteral("127.0.0.1:%1").arg(listener->Port()), 1234, true);
     EXPECT_FALSE(said.isEmpty()) << last.toStdString();
+    // Both ends close; the sockets they leave behind go once each has the other's close.
+    turned.reset();
+    WaitFor([] { return false; }, 200);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
