@@ -94,7 +94,8 @@ inline constexpr std::array<EndingWords, 10> kEndingWords{{
      QT_TRANSLATE_NOOP("Network",
                        "The two games saw the bout differently:\nthe network bout is over")},
     {game::NetworkEnding::TooManyTries,
-     QT_TRANSLATE_NOOP("Network", "Too many wrong codes from your address:\nwait a moment, then try again")},
+     QT_TRANSLATE_NOOP("Network",
+                       "Too many wrong codes from your address:\nwait a moment, then try again")},
     {game::NetworkEnding::FellBehind,
      QT_TRANSLATE_NOOP("Network", "Your opponent's game fell behind:\nthe network bout is over")},
 }};

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <list>
 #include <random>
 
 using namespace pistework;
@@ -78,10 +79,23 @@ void GuestBeat(NetworkPair& p, int& done) {
 Bytes Greeting(W& w, int code, bool watch = false) {
     return Cat({Hello(w, code), w.Frame(net::Join{watch, 0})});
 }
+// Bytes an earlier build wrote, kept with the tests.
+Bytes Committed(const char* name) {
+    std::ifstream in(PISTEWORK_TRACE_DIR "/data/" + std::string(name), std::ios::binary);
+    return Bytes{std::istreambuf_iterator<char>(in), {}};
+}
+// The first frame of some bytes.
+Bytes FirstFrame(const Bytes& bytes) {
+    return bytes.size() < 2
+               ? bytes
+               : Bytes(bytes.begin(),
+                       bytes.begin() + std::min<std::ptrdiff_t>(2 + (bytes[0] << 8 | bytes[1]),
+                                                                std::ssize(bytes)));
+}
 
 // A watcher's machine: its own game, settings and sound, the pair's clock.
 struct Watcher {
-    Watcher(NetworkPair& p, int delayMs)
+    Watcher(NetworkPair& p, int delayMs, const std::string& address)
         : mine(p.form.scheduler, delayMs),
           theirs(std::make_unique<platform::headless::MemoryConnection>(p.form.scheduler, delayMs)),
           game(platform::Services{.timers = p.form,
@@ -91,7 +105,7 @@ struct Watcher {
                                   .random = random}) {
         platform::headless::MemoryConnection::Join(mine, *theirs);
         game.Start();
-        p.door.Arrive(std::move(theirs));
+        p.door.Arrive(std::move(theirs), address);
         end.emplace(NetworkPlace{game, p.form, p.form.clock, sound}, mine, p.code);
         end->SetOnEnd([this](Ending why, bool) { ended = why; });
     }
@@ -125,6 +139,9 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
          net::Refusal::WrongCode},
         {"another version", false, WrongVersion,
          [&](W& w) { return Hello(w, code, net::kVersion + 1); }, net::Refusal::WrongVersion},
+        {"a hello of the third version", false, WrongVersion,
+         [](W&) { return FirstFrame(Committed("frames_v3_to_host.bin")); },
+         net::Refusal::WrongVersion},
         {"a bad magic", false, Malformed, [&](W& w) { return Set(Hello(w, code), 4, '?'); }},
         {"a code past the last", false, Malformed,
          [](W& w) { return Hello(w, net::kMaxCode + 1); }},
@@ -260,10 +277,7 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
     Replay replay{1, false, true, {{0, picture}}};
     for (const BoutEvent& event : events)
         replay.entries.push_back({1, event});
-    const auto committed = [](const char* name) {
-        std::ifstream in(PISTEWORK_TRACE_DIR "/data/" + std::string(name), std::ios::binary);
-        return Bytes{std::istreambuf_iterator<char>(in), {}};
-    };
+    const auto committed = Committed;
     EXPECT_EQ(EncodeReplay(replay), committed("replay_v1.pstw"));
     Replay read;
     EXPECT_EQ(DecodeReplay(committed("replay_v1.pstw"), read), ReplayError::None);
@@ -272,7 +286,7 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
     const std::int64_t clock = 1'765'432'109'876;
     const std::pair<net::Role, std::vector<net::Message>> frames[] = {
         {kHost,
-         {net::Hello{net::kVersion, 4321}, net::Join{true, clock},
+         {net::Hello{net::kVersion, 654'321}, net::Join{true, clock},
           net::Stamped{{183'456, Side::Left, Input::Resume}}, net::Time{183'500}, net::Ping{clock},
           net::Pong{clock + 1}, net::Digest{183, 0xDEADBEEF}, net::Heartbeat{}, net::Disagree{},
           net::Bye{}}},
@@ -286,7 +300,7 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
         for (const net::Message& m : messages)
             bytes = Cat({bytes, w.Frame(m)});
         const Bytes kept =
-            committed(role == kHost ? "frames_v3_to_host.bin" : "frames_v3_to_guest.bin");
+            committed(role == kHost ? "frames_v4_to_host.bin" : "frames_v4_to_guest.bin");
         EXPECT_EQ(bytes, kept);
         // Read and written again, every field comes back.
         W again;
@@ -298,6 +312,10 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
                   std::nullopt);
         EXPECT_EQ(written, kept);
     }
+    // A game of the third version reads a hello's code in the two bytes after its version, up
+    // to 9999, and refuses another version plainly only if that reads: the largest code does.
+    const Bytes hello = W().Frame(net::Hello{net::kVersion, net::kMaxCode});
+    EXPECT_LE(hello[9] << 8 | hello[10], 9999);
 }
 
 // Two hundred bouts, both players pressing random keys and now and then pausing, over links of
@@ -472,88 +490,284 @@ TEST(NetworkAddress, ReadAsTyped) {
     };
     for (const auto& [text, want] : cases)
         EXPECT_EQ(net::ParseAddress(text, given), want) << text;
-    EXPECT_EQ(net::ParseCode("0042"), 42);
-    EXPECT_EQ(net::ParseCode(std::to_string(net::kMaxCode)), net::kMaxCode);
-    for (const char* bad : {"", "12345", "12a4", "-1"})
+    // A code as the host shows it reads back, and so it does without its space.
+    for (int code : {0, 42, 123'456, net::kMaxCode}) {
+        std::string shown = net::ShowCode(code);
+        EXPECT_EQ(net::ParseCode(shown), code) << shown;
+        EXPECT_EQ(net::ParseCode(" " + shown.erase(shown.find(' '), 1) + " "), code) << shown;
+    }
+    for (const char* bad :
+         {"", "12345", "1234567", "12 3456", "123  456", "12a456", "-12345", "0042"})
         EXPECT_FALSE(net::ParseCode(bad)) << bad;
 }
 
 // The host's door: connections that say nothing cannot keep a guest out, a guest on a slow
-// link gets in, a mistyped code may be typed again, and the last wrong code shuts the door.
+// link gets in, a mistyped code may be typed again, guessers wait, and one address flooding
+// the door with all it has neither keeps a guest out nor touches the bout.
 TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
     using platform::headless::MemoryConnection;
-    constexpr int kHello = NetworkDoor::kHelloMs, kWrong = NetworkDoor::kMostWrongCodes;
-    constexpr int kFull = static_cast<int>(NetworkDoor::kMostWaiting);
+    constexpr int kHello = NetworkDoor::kHelloMs, kStepMs = 10;
+    constexpr int kFull = static_cast<int>(NetworkDoor::kMostKnocking);
+    constexpr int kFree = GuessLedger::kFreeWrongCodes, kBurst = GuessLedger::kWrongBurst;
+    constexpr int kRefilled = 1000 / GuessLedger::kWrongPerSecond;
+    constexpr int kFirstWait = static_cast<int>(GuessLedger::kFirstWaitMs);
+    enum From { Elsewhere, OneAddress, GuestsAddress };
+    enum Flood { None = 0, Silent = 1, Guesses = 2, Watchers = 4, All = 7 };
     struct Case {
         const char* what;
         int delayMs;   // each way, on every connection
         int silent;    // connections there from the start that say nothing, back as they go
-        int wrong;     // connections there from the start that say a wrong code
-        int guestAtMs; // when the guest's connection comes
+        int wrong;     // connections that say a wrong code, one after another, first of all
+        From from;     // each from an address of its own, all from one, or from the guest's
+        int guestAtMs; // when the guest's connection comes, after the last wrong code
         std::optional<Ending> turnedAway; // the guest's, or none: it fences within `withinMs`
         int withinMs = 0;
+        // One address floods the door all along, every step trying all the places there are:
+        // silent connections it closes before their time, wrong codes, watchers with the code.
+        int flood = None;
     };
     const Case cases[] = {
-        {"a link of 2 s each way", 2000, 0, 0, 0, std::nullopt, 2 * 2000 + 2},
-        {"all places but one held", 0, kFull - 1, 0, 0, std::nullopt, 3000},
-        {"all places held past their time", 0, kFull, 0, kHello, std::nullopt, 3000},
-        {"all places held, none past its time", 0, kFull, 0, kHello - 1, Ending::Busy},
-        {"one wrong code short", 0, 0, kWrong - 1, 100, std::nullopt, 3000},
-        {"the last wrong code", 0, 1, kWrong, 100, Ending::Busy},
+        {"a link of 2 s each way", 2000, 0, 0, Elsewhere, 0, std::nullopt, 2 * 2000 + 2},
+        {"all places but one held", 0, kFull - 1, 0, Elsewhere, 0, std::nullopt, 3000},
+        {"all places held past their time", 0, kFull, 0, Elsewhere, kHello, std::nullopt, 3000},
+        {"all places held, none past its time", 0, kFull, 0, Elsewhere, kHello - 1, Ending::Busy},
+        {"all places one address may hold, none past its time", 0, kFull, 0, OneAddress, kHello - 1,
+         std::nullopt, 3000},
+        {"mistyped codes, one short of a wait", 0, 0, kFree - 1, GuestsAddress, 100, std::nullopt,
+         3000},
+        {"mistyped codes that earn a wait", 0, 0, kFree, GuestsAddress, kFirstWait / 2,
+         Ending::TooManyTries},
+        {"mistyped codes, the wait over", 0, 0, kFree, GuestsAddress, kFirstWait, std::nullopt,
+         3000},
+        {"wrong codes from everywhere, as fast as they may be checked", 0, 0, kBurst, Elsewhere,
+         kRefilled / 2, Ending::TooManyTries},
+        {"wrong codes from everywhere, a moment later", 0, 0, kBurst, Elsewhere, kRefilled,
+         std::nullopt, 3000},
+        {"one address's silent connections", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000,
+         Silent},
+        {"one address's wrong codes", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000, Guesses},
+        {"one address's watchers", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000, Watchers},
+        {"one address's flood of all three", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000,
+         All},
+        {"one address's flood over a slow link", 100, 0, 0, OneAddress, kHello + 500, std::nullopt,
+         3000, All},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         NetworkPair p(c.delayMs);
         auto& time = p.form.scheduler;
-        std::vector<std::unique_ptr<MemoryConnection>> others; // their own ends
-        std::function<void(int)> knock = [&](int code) {
-            others.push_back(std::make_unique<MemoryConnection>(time, c.delayMs));
-            auto theirs = std::make_unique<MemoryConnection>(time, c.delayMs);
-            MemoryConnection::Join(*others.back(), *theirs);
-            if (code >= 0) others.back()->Send(Hello(*std::make_unique<W>(), code));
-            if (code < 0)
-                others.back()->SetOnLost(
-                    [&] { p.door.Shut() || others.size() > 99 ? void() : knock(-1); });
-            p.door.Arrive(std::move(theirs));
+        struct Other {
+            std::unique_ptr<MemoryConnection> end; // its own
+            std::int64_t came;
+            bool silent, lost = false;
+        };
+        std::list<Other> others;
+        int made = 0;
+        const std::string flooder = "203.0.113.9";
+        const auto address = [&]() -> std::string {
+            if (c.from == OneAddress) return flooder;
+            if (c.from == GuestsAddress) return std::string(NetworkPair::kGuestAddress);
+            return "198.51.100." + std::to_string(made % 250);
+        };
+        std::function<void(const std::string&, std::optional<Bytes>)> knock =
+            [&](const std::string& from, std::optional<Bytes> says) {
+                ++made;
+                Other& o = others.emplace_back(
+                    Other{std::make_unique<MemoryConnection>(time, c.delayMs), time.Now(), !says});
+                auto theirs = std::make_unique<MemoryConnection>(time, c.delayMs);
+                MemoryConnection::Join(*o.end, *theirs);
+                if (says) o.end->Send(*says);
+                o.end->SetOnLost([&, other = &o] {
+                    other->lost = true;
+                    if (other->silent && !c.flood && made < 100) knock(address(), std::nullopt);
+                });
+                p.door.Arrive(std::move(theirs), from);
+            };
+        int guess = 0;
+        const auto flood = [&] {
+            std::erase_if(others, [](const Other& o) { return o.lost; });
+            for (Other& o : others)
+                if (o.silent && c.flood && time.Now() - o.came >= kHello - kStepMs) {
+                    o.end->Close();
+                    o.lost = true;
+                }
+            for (int i = 0; i < kFull; ++i) {
+                W w, again;
+                if (c.flood & Guesses)
+                    knock(flooder, Greeting(w, (p.code + 1 + guess++) % (net::kMaxCode + 1)));
+                if (c.flood & Watchers) knock(flooder, Greeting(again, p.code, true));
+                if (c.flood & Silent) knock(flooder, std::nullopt);
+            }
+        };
+        // Virtual time runs in steps, the flood at each; true once `done`.
+        const auto run = [&](std::int64_t ms, const std::function<bool()>& done) {
+            for (const std::int64_t until = time.Now() + ms; !done() && time.Now() < until;) {
+                flood();
+                time.RunUntilTrue(done, std::min<std::int64_t>(kStepMs, until - time.Now()));
+            }
+            return done();
         };
         for (int i = 0; i < c.silent; ++i)
-            knock(-1);
-        for (int i = 0; i < c.wrong; ++i)
-            knock(p.code + 1 + i);
-        time.RunFor(c.guestAtMs);
+            knock(address(), std::nullopt);
+        for (int i = 0; i < c.wrong; ++i) {
+            W w;
+            knock(address(), Greeting(w, p.code + 1 + i));
+            EXPECT_TRUE(time.RunUntilTrue([&] { return others.back().lost; }, 10'000));
+        }
+        run(c.guestAtMs, [] { return false; });
+        flood(); // the guest comes just after the flood's latest
+        // The flood has what it can take: the places one address may hold, those of watchers,
+        // and a wait before its next guess is checked, in which it cannot watch either.
+        if (c.flood == Silent) {
+            EXPECT_EQ(p.door.Knocking(), NetworkDoor::kMostKnockingFromOneAddress);
+        }
+        if (c.flood == Watchers) {
+            EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers);
+        }
+        EXPECT_EQ(p.ledger.WaitOf(flooder, time.Now()) > 0, (c.flood & Guesses) != 0);
         const std::int64_t came = time.Now();
         p.Join();
-        EXPECT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun() || p.guestEnded; }, 10'000));
+        EXPECT_TRUE(run(10'000, [&] { return p.joining->Begun() || p.guestEnded.has_value(); }));
         EXPECT_EQ(p.guestEnded, c.turnedAway);
-        EXPECT_EQ(p.door.Shut(), c.wrong == kWrong);
         EXPECT_TRUE(c.turnedAway || time.Now() - came <= c.withinMs);
-        time.RunFor(net::kSilenceMs + 2 * c.delayMs);
-        // A shut door has turned everyone away, and lets go of them however many come.
-        EXPECT_TRUE(!p.door.Shut() || std::all_of(others.begin(), others.end(), [](auto& o) {
-            return o->Closed() && o->PeerGone();
-        }));
+        if (c.flood)
+            std::printf("%s: the guest fenced %lld ms after it knocked, among %d connections\n",
+                        c.what, static_cast<long long>(time.Now() - came), made);
+        run(net::kSilenceMs + 2 * c.delayMs, [] { return false; });
         // Once a guest is in, the bout goes on whoever else comes and goes.
         EXPECT_EQ(p.door.Begun() && !p.door.Link()->Ended() && !p.guestEnded, !c.turnedAway);
+        EXPECT_LE(p.door.Knocking(), NetworkDoor::kMostKnocking);
+        EXPECT_LE(p.door.Watchers(), NetworkDoor::kMostWatchers);
     }
 }
 
-// Watchers come before and during the bout and share the door's places with those still
-// knocking: one past them is turned away, one that falls silent is dropped and the bout goes
-// on, and the others see the bout to its end and keep the players' replay.
-TEST(NetworkDoor, WatchersSeeTheWholeBoutAndShareTheDoorsPlaces) {
+// Guesses are counted by where they come from: an IPv4 address, the /64 of an IPv6 one, and an
+// IPv4 address mapped into IPv6 as itself, however each is written.
+TEST(NetworkDoor, CountsGuessesByAddress) {
+    const struct {
+        const char *a, *b;
+        bool same;
+    } pairs[] = {
+        {"192.0.2.7", "::ffff:192.0.2.7", true},
+        {"192.0.2.7", "::FFFF:c000:207", true},
+        {"192.0.2.7", "0:0:0:0:0:ffff:192.0.2.7", true},
+        {"192.0.2.7", "192.0.2.8", false},
+        {"192.0.2.7", "::192.0.2.7", false},
+        {"2001:db8:1:2::1", "2001:0db8:0001:0002:ffff:ffff:ffff:ffff", true},
+        {"2001:db8:1:2::1", "2001:db8:1:3::1", false},
+        {"2001:db8::1", "2001:DB8:0:0:1::", true},
+        {"2001:db8::1", "2001:db9::1", false},
+        {"fe80::1%eth0", "fe80::2%wlan0", true},
+        {"::1", "::2", true},
+        {"::1", "1::", false},
+        {"1:2:3:4:5:6:7:8:9", "1:2:3:4::", false},
+        {"1:2:3:4:5:6:7:8", "1:2:3:4::", true},
+        {"1:2:3:4:5:6:7", "1:2:3:4::", false},
+        {"1::2::3", "1::", false},
+        {"1.2.3", "1.2.3.0", false},
+        {"256.1.1.1", "0.1.1.1", false},
+    };
+    for (const auto& [a, b, same] : pairs)
+        EXPECT_EQ(GuessKey(a) == GuessKey(b), same) << a << " and " << b;
+}
+
+// One address's wrong codes earn waits that double to the longest, in which its hellos are
+// not checked, right code or not; other addresses go on. Past the most addresses it keeps, the
+// one seen longest ago is forgotten.
+TEST(GuessLedger, WaitsDoubleForOneAddressAndLeaveOthersBe) {
+    using L = GuessLedger;
+    GuessLedger ledger;
+    const int right = NetworkPair::kCode, wrong = right + 1;
+    std::int64_t now = 0, last = 0, wait = 0;
+    for (int n = 1; n <= 30; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_EQ(ledger.Judge("a", wrong, right, now), net::Refusal::WrongCode);
+        const std::int64_t gap = now - last;
+        last = now;
+        EXPECT_EQ(gap, wait);
+        wait = ledger.WaitOf("a", now);
+        EXPECT_EQ(wait, n < L::kFreeWrongCodes    ? 0
+                        : n == L::kFreeWrongCodes ? L::kFirstWaitMs
+                                                  : std::min(2 * gap, L::kLongestWaitMs));
+        if (wait > 0) {
+            EXPECT_EQ(ledger.Judge("a", right, right, now + wait - 1), net::Refusal::Wait);
+            EXPECT_EQ(ledger.Judge("b", right, right, now + wait - 1), std::nullopt);
+        }
+        now += wait;
+    }
+    EXPECT_EQ(ledger.Judge("a", right, right, now), std::nullopt);
+    // The clock stepping back starts the wait again, no sooner over.
+    ledger.Judge("a", wrong, right, now);
+    EXPECT_EQ(ledger.WaitOf("a", now - 10 * L::kLongestWaitMs), L::kLongestWaitMs);
+
+    GuessLedger full;
+    const auto key = [](std::size_t i) { return "10.0." + std::to_string(i); };
+    for (std::size_t i = 0; i <= L::kMostKeys; ++i) {
+        if (i == L::kMostKeys) full.WaitOf(key(0), now); // seen again: the first goes next
+        for (int n = 0; n < L::kFreeWrongCodes; ++n)
+            full.Judge(key(i), wrong, right, now);
+        now += 1000 * L::kFreeWrongCodes / L::kWrongPerSecond;
+    }
+    EXPECT_EQ(full.Keys(), L::kMostKeys);
+    for (const std::size_t i : {std::size_t{0}, std::size_t{1}})
+        full.Judge(key(i), wrong, right, now);
+    EXPECT_GT(full.WaitOf(key(0), now), 0);
+    EXPECT_EQ(full.WaitOf(key(1), now), 0);
+}
+
+// A thousand addresses guessing as fast as the host answers, for an hour: across them all, only
+// the steady rate of wrong codes is ever checked.
+TEST(GuessLedger, AThousandAddressesGuessForAnHour) {
+    using L = GuessLedger;
+    constexpr int kAddresses = 1000;
+    constexpr std::int64_t kHourMs = 3'600'000, kStepMs = 100;
+    GuessLedger ledger;
+    const int right = 0;
+    std::vector<std::string> keys;
+    for (int a = 0; a < kAddresses; ++a)
+        keys.push_back("10.1." + std::to_string(a / 256) + '.' + std::to_string(a % 256));
+    // Each address comes back as soon as its wait is over, and all stop for the moment when
+    // the host says to wait for no wrong code of their own.
+    std::vector<std::int64_t> back(kAddresses, 0);
+    int checked = 0, waited = 0;
+    for (std::int64_t now = 0; now < kHourMs; now += kStepMs)
+        for (std::size_t a = 0; a < keys.size(); ++a) {
+            if (back[a] > now) continue;
+            const auto refused = ledger.Judge(keys[a], 1 + checked, right, now);
+            if (refused != net::Refusal::WrongCode) {
+                waited += refused == net::Refusal::Wait;
+                break;
+            }
+            ++checked;
+            back[a] = now + ledger.WaitOf(keys[a], now);
+        }
+    const int most = L::kWrongBurst + static_cast<int>(kHourMs / 1000) * L::kWrongPerSecond;
+    EXPECT_LE(checked, most);
+    EXPECT_GE(checked, most - 1);
+    EXPECT_GT(waited, 0);
+    std::printf("%d addresses, an hour: %d codes checked, a chance of %.2f%% to find one code of "
+                "%d\n",
+                kAddresses, checked, 100.0 * checked / (net::kMaxCode + 1), net::kMaxCode + 1);
+}
+
+// Watchers come before and during the bout and have places of their own: one past them is
+// turned away, one that falls silent is dropped and the bout goes on, and the others see the
+// bout to its end and keep the players' replay.
+TEST(NetworkDoor, WatchersSeeTheWholeBoutFromPlacesOfTheirOwn) {
     NetworkPair p(kDelayMs);
     auto& time = p.form.scheduler;
     p.host.Choose({Verb::SetTarget, 1});
     std::vector<std::unique_ptr<Watcher>> watchers;
-    watchers.push_back(std::make_unique<Watcher>(p, kDelayMs)); // before the guest
-    time.RunFor(10'000);                                        // longer than a link's silence
+    const auto address = [&] { return "198.51.100." + std::to_string(watchers.size()); };
+    watchers.push_back(std::make_unique<Watcher>(p, kDelayMs, address())); // before the guest
+    time.RunFor(10'000); // longer than a link's silence
     p.Join();
     time.RunFor(3'000);
-    while (watchers.size() <= NetworkDoor::kMostWaiting)
-        watchers.push_back(std::make_unique<Watcher>(p, kDelayMs + 40));
+    while (watchers.size() <= NetworkDoor::kMostWatchers)
+        watchers.push_back(std::make_unique<Watcher>(p, kDelayMs + 40, address()));
     time.RunFor(1'000);
     EXPECT_EQ(watchers.back()->ended, Ending::Busy);
-    EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWaiting);
+    EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers);
     watchers[1]->mine.Mute();
     for (int host = -1, guest = -1, beats = 0; p.host.LastReplay().empty() && beats < 1000;
          ++beats) {
@@ -562,10 +776,10 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutAndShareTheDoorsPlaces) {
             p.HostSide().Give(InputOf(*command));
     }
     time.RunFor(2'000);
-    EXPECT_FALSE(p.hostEnded || p.guestEnded);
+    EXPECT_FALSE(p.door.Link()->Ended() || p.guestEnded);
     // The host hears nothing from it and lets it go; the bout goes on.
     EXPECT_EQ(watchers[1]->ended, Ending::Lost);
-    EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWaiting - 1);
+    EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers - 1);
     for (std::size_t i = 0; i + 1 < watchers.size(); ++i) {
         if (i == 1) continue;
         SCOPED_TRACE(i);
