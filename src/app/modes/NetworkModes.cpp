@@ -173,7 +173,12 @@ void HostingMode::Ended(game::NetworkEnding why, bool begun) {
     // Guests sent away because another got in first, or to make room, are the door's own
     // doing, not news; the door stays open for the next guest until a bout begins.
     if (!begun) {
-        if (dialog && why != game::NetworkEnding::Busy && why != game::NetworkEnding::Left)
+        if (!dialog || why == game::NetworkEnding::Busy || why == game::NetworkEnding::Left) return;
+        // The guest's own sentence speaks to the guest; the host learns that guessing goes on.
+        if (why == game::NetworkEnding::TooManyTries)
+            dialog->Say(MainWindow::tr("A player could not join: too many wrong codes were tried "
+                                       "of late, so its code was not looked at"));
+        else
             dialog->Say(MainWindow::tr("A player could not join: %1").arg(Said(why)));
         return;
     }
