@@ -10,6 +10,7 @@
 #include <fstream>
 #include <list>
 #include <random>
+#include <tuple>
 
 using namespace pistework;
 using namespace pistework::game;
@@ -84,14 +85,6 @@ Bytes Committed(const char* name) {
     std::ifstream in(PISTEWORK_TRACE_DIR "/data/" + std::string(name), std::ios::binary);
     return Bytes{std::istreambuf_iterator<char>(in), {}};
 }
-// The first frame of some bytes.
-Bytes FirstFrame(const Bytes& bytes) {
-    return bytes.size() < 2
-               ? bytes
-               : Bytes(bytes.begin(),
-                       bytes.begin() + std::min<std::ptrdiff_t>(2 + (bytes[0] << 8 | bytes[1]),
-                                                                std::ssize(bytes)));
-}
 
 // A watcher's machine: its own game, settings and sound, the pair's clock.
 struct Watcher {
@@ -140,7 +133,10 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         {"another version", false, WrongVersion,
          [&](W& w) { return Hello(w, code, net::kVersion + 1); }, net::Refusal::WrongVersion},
         {"a hello of the third version", false, WrongVersion,
-         [](W&) { return FirstFrame(Committed("frames_v3_to_host.bin")); },
+         [](W&) {
+             const Bytes v3 = Committed("frames_v3_to_host.bin"); // a hello first
+             return Bytes(v3.begin(), v3.begin() + 2 + v3[1]);
+         },
          net::Refusal::WrongVersion},
         {"a bad magic", false, Malformed, [&](W& w) { return Set(Hello(w, code), 4, '?'); }},
         {"a code past the last", false, Malformed,
@@ -491,10 +487,9 @@ TEST(NetworkAddress, ReadAsTyped) {
     for (const auto& [text, want] : cases)
         EXPECT_EQ(net::ParseAddress(text, given), want) << text;
     // A code as the host shows it reads back, and so it does without its space.
-    for (int code : {0, 42, 123'456, net::kMaxCode}) {
-        std::string shown = net::ShowCode(code);
-        EXPECT_EQ(net::ParseCode(shown), code) << shown;
-        EXPECT_EQ(net::ParseCode(" " + shown.erase(shown.find(' '), 1) + " "), code) << shown;
+    for (int code : {0, 42, net::kMaxCode}) {
+        const std::string shown = net::ShowCode(code), typed = shown.substr(0, 3) + shown.substr(4);
+        EXPECT_TRUE(net::ParseCode(shown) == code && net::ParseCode(typed) == code) << shown;
     }
     for (const char* bad :
          {"", "12345", "1234567", "12 3456", "123  456", "12a456", "-12345", "0042"})
@@ -509,94 +504,65 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
     constexpr int kHello = NetworkDoor::kHelloMs, kStepMs = 10;
     constexpr int kFull = static_cast<int>(NetworkDoor::kMostKnocking);
     constexpr int kFree = GuessLedger::kFreeWrongCodes, kBurst = GuessLedger::kWrongBurst;
-    constexpr int kRefilled = 1000 / GuessLedger::kWrongPerSecond;
-    constexpr int kFirstWait = static_cast<int>(GuessLedger::kFirstWaitMs);
-    enum From { Elsewhere, OneAddress, GuestsAddress };
+    constexpr int kWait = GuessLedger::kFirstWaitMs, kRefill = 1000 / GuessLedger::kWrongPerSecond;
+    constexpr const char *kFlooder = "203.0.113.9", *kGuests = NetworkPair::kGuestAddress.data();
     enum Flood { None = 0, Silent = 1, Guesses = 2, Watchers = 4, All = 7 };
     struct Case {
         const char* what;
-        int delayMs;   // each way, on every connection
-        int silent;    // connections there from the start that say nothing, back as they go
-        int wrong;     // connections that say a wrong code, one after another, first of all
-        From from;     // each from an address of its own, all from one, or from the guest's
-        int guestAtMs; // when the guest's connection comes, after the last wrong code
+        int delayMs;      // each way, on every connection
+        int silent;       // connections there from the start that say nothing
+        int wrong;        // connections that say a wrong code, one after another, first of all
+        const char* from; // where those come from; each from its own address if none
+        int guestAtMs;    // when the guest's connection comes, after the last wrong code
         std::optional<Ending> turnedAway; // the guest's, or none: it fences within `withinMs`
-        int withinMs = 0;
+        int withinMs = 3000;
         // One address floods the door all along, every step trying all the places there are:
         // silent connections it closes before their time, wrong codes, watchers with the code.
         int flood = None;
     };
     const Case cases[] = {
-        {"a link of 2 s each way", 2000, 0, 0, Elsewhere, 0, std::nullopt, 2 * 2000 + 2},
-        {"all places but one held", 0, kFull - 1, 0, Elsewhere, 0, std::nullopt, 3000},
-        {"all places held past their time", 0, kFull, 0, Elsewhere, kHello, std::nullopt, 3000},
-        {"all places held, none past its time", 0, kFull, 0, Elsewhere, kHello - 1, Ending::Busy},
-        {"all places one address may hold, none past its time", 0, kFull, 0, OneAddress, kHello - 1,
-         std::nullopt, 3000},
-        {"mistyped codes, one short of a wait", 0, 0, kFree - 1, GuestsAddress, 100, std::nullopt,
-         3000},
-        {"mistyped codes that earn a wait", 0, 0, kFree, GuestsAddress, kFirstWait / 2,
-         Ending::TooManyTries},
-        {"mistyped codes, the wait over", 0, 0, kFree, GuestsAddress, kFirstWait, std::nullopt,
-         3000},
-        {"wrong codes from everywhere, as fast as they may be checked", 0, 0, kBurst, Elsewhere,
-         kRefilled / 2, Ending::TooManyTries},
-        {"wrong codes from everywhere, a moment later", 0, 0, kBurst, Elsewhere, kRefilled,
-         std::nullopt, 3000},
-        {"one address's silent connections", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000,
-         Silent},
-        {"one address's wrong codes", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000, Guesses},
-        {"one address's watchers", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000, Watchers},
-        {"one address's flood of all three", 0, 0, 0, OneAddress, 3 * kHello, std::nullopt, 3000,
-         All},
-        {"one address's flood over a slow link", 100, 0, 0, OneAddress, kHello + 500, std::nullopt,
-         3000, All},
+        {"a link of 2 s each way", 2000, 0, 0, nullptr, 0, std::nullopt, 2 * 2000 + 2},
+        {"all places but one held", 0, kFull - 1, 0, nullptr, 0, std::nullopt},
+        {"all places held past their time", 0, kFull, 0, nullptr, kHello, std::nullopt},
+        {"all places held, none past its time", 0, kFull, 0, nullptr, kHello - 1, Ending::Busy},
+        {"one address's places held, none past its time", 0, kFull, 0, kFlooder, kHello - 1, {}},
+        {"mistyped codes that earn a wait", 0, 0, kFree, kGuests, kWait / 2, Ending::TooManyTries},
+        {"mistyped codes, the wait over", 0, 0, kFree, kGuests, kWait, std::nullopt},
+        {"wrong codes from everywhere, as fast as they are checked", 0, 0, kBurst, nullptr,
+         kRefill / 2, Ending::TooManyTries},
+        {"one address's silent connections", 0, 0, 0, nullptr, 3 * kHello, {}, 3000, Silent},
+        {"one address's watchers", 0, 0, 0, nullptr, 3 * kHello, {}, 3000, Watchers},
+        {"one address's flood of all three", 0, 0, 0, nullptr, 3 * kHello, {}, 3000, All},
+        {"one address's flood over a slow link", 100, 0, 0, nullptr, kHello + 500, {}, 3000, All},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         NetworkPair p(c.delayMs);
         auto& time = p.form.scheduler;
-        struct Other {
-            std::unique_ptr<MemoryConnection> end; // its own
-            std::int64_t came;
-            bool silent, lost = false;
-        };
+        using Other = std::pair<std::unique_ptr<MemoryConnection>, std::int64_t>; // -1: not silent
         std::list<Other> others;
-        int made = 0;
-        const std::string flooder = "203.0.113.9";
-        const auto address = [&]() -> std::string {
-            if (c.from == OneAddress) return flooder;
-            if (c.from == GuestsAddress) return std::string(NetworkPair::kGuestAddress);
-            return "198.51.100." + std::to_string(made % 250);
+        int made = 0, guess = 0;
+        const auto from = [&] {
+            return c.from ? std::string(c.from) : "198.51.100." + std::to_string(made % 250);
         };
-        std::function<void(const std::string&, std::optional<Bytes>)> knock =
-            [&](const std::string& from, std::optional<Bytes> says) {
-                ++made;
-                Other& o = others.emplace_back(
-                    Other{std::make_unique<MemoryConnection>(time, c.delayMs), time.Now(), !says});
-                auto theirs = std::make_unique<MemoryConnection>(time, c.delayMs);
-                MemoryConnection::Join(*o.end, *theirs);
-                if (says) o.end->Send(*says);
-                o.end->SetOnLost([&, other = &o] {
-                    other->lost = true;
-                    if (other->silent && !c.flood && made < 100) knock(address(), std::nullopt);
-                });
-                p.door.Arrive(std::move(theirs), from);
-            };
-        int guess = 0;
+        std::function<void(std::string, std::optional<Bytes>)> knock = [&](auto at, auto says) {
+            ++made;
+            auto& [mine, came] = others.emplace_back(
+                std::make_unique<MemoryConnection>(time, c.delayMs), says ? -1 : time.Now());
+            auto theirs = std::make_unique<MemoryConnection>(time, c.delayMs);
+            MemoryConnection::Join(*mine, *theirs);
+            if (says) mine->Send(*says);
+            p.door.Arrive(std::move(theirs), at);
+        };
         const auto flood = [&] {
-            std::erase_if(others, [](const Other& o) { return o.lost; });
-            for (Other& o : others)
-                if (o.silent && c.flood && time.Now() - o.came >= kHello - kStepMs) {
-                    o.end->Close();
-                    o.lost = true;
-                }
-            for (int i = 0; i < kFull; ++i) {
+            std::erase_if(others, [](const Other& o) { return o.first->Closed(); });
+            for (const auto& [mine, came] : others)
+                if (came >= 0 && c.flood && time.Now() - came >= kHello - kStepMs) mine->Close();
+            for (int i = 0; c.flood && i < kFull; ++i) {
                 W w, again;
-                if (c.flood & Guesses)
-                    knock(flooder, Greeting(w, (p.code + 1 + guess++) % (net::kMaxCode + 1)));
-                if (c.flood & Watchers) knock(flooder, Greeting(again, p.code, true));
-                if (c.flood & Silent) knock(flooder, std::nullopt);
+                if (c.flood & Guesses) knock(kFlooder, Greeting(w, p.code + 1 + guess++));
+                if (c.flood & Watchers) knock(kFlooder, Greeting(again, p.code, true));
+                if (c.flood & Silent) knock(kFlooder, std::nullopt);
             }
         };
         // Virtual time runs in steps, the flood at each; true once `done`.
@@ -608,23 +574,20 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
             return done();
         };
         for (int i = 0; i < c.silent; ++i)
-            knock(address(), std::nullopt);
+            knock(from(), std::nullopt);
         for (int i = 0; i < c.wrong; ++i) {
             W w;
-            knock(address(), Greeting(w, p.code + 1 + i));
-            EXPECT_TRUE(time.RunUntilTrue([&] { return others.back().lost; }, 10'000));
+            knock(from(), Greeting(w, p.code + 1 + i));
+            EXPECT_TRUE(time.RunUntilTrue([&] { return others.back().first->Closed(); }, 10'000));
         }
         run(c.guestAtMs, [] { return false; });
         flood(); // the guest comes just after the flood's latest
         // The flood has what it can take: the places one address may hold, those of watchers,
         // and a wait before its next guess is checked, in which it cannot watch either.
-        if (c.flood == Silent) {
-            EXPECT_EQ(p.door.Knocking(), NetworkDoor::kMostKnockingFromOneAddress);
-        }
-        if (c.flood == Watchers) {
-            EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers);
-        }
-        EXPECT_EQ(p.ledger.WaitOf(flooder, time.Now()) > 0, (c.flood & Guesses) != 0);
+        EXPECT_TRUE(c.flood != Silent ||
+                    p.door.Knocking() == NetworkDoor::kMostKnockingFromOneAddress);
+        EXPECT_TRUE(c.flood != Watchers || p.door.Watchers() == NetworkDoor::kMostWatchers);
+        EXPECT_EQ(p.ledger.WaitOf(kFlooder, time.Now()) > 0, (c.flood & Guesses) != 0);
         const std::int64_t came = time.Now();
         p.Join();
         EXPECT_TRUE(run(10'000, [&] { return p.joining->Begun() || p.guestEnded.has_value(); }));
@@ -636,35 +599,24 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
         run(net::kSilenceMs + 2 * c.delayMs, [] { return false; });
         // Once a guest is in, the bout goes on whoever else comes and goes.
         EXPECT_EQ(p.door.Begun() && !p.door.Link()->Ended() && !p.guestEnded, !c.turnedAway);
-        EXPECT_LE(p.door.Knocking(), NetworkDoor::kMostKnocking);
-        EXPECT_LE(p.door.Watchers(), NetworkDoor::kMostWatchers);
     }
 }
 
 // Guesses are counted by where they come from: an IPv4 address, the /64 of an IPv6 one, and an
 // IPv4 address mapped into IPv6 as itself, however each is written.
 TEST(NetworkDoor, CountsGuessesByAddress) {
-    const struct {
-        const char *a, *b;
-        bool same;
-    } pairs[] = {
+    const std::tuple<const char*, const char*, bool> pairs[] = {
         {"192.0.2.7", "::ffff:192.0.2.7", true},
         {"192.0.2.7", "::FFFF:c000:207", true},
-        {"192.0.2.7", "0:0:0:0:0:ffff:192.0.2.7", true},
         {"192.0.2.7", "192.0.2.8", false},
         {"192.0.2.7", "::192.0.2.7", false},
         {"2001:db8:1:2::1", "2001:0db8:0001:0002:ffff:ffff:ffff:ffff", true},
         {"2001:db8:1:2::1", "2001:db8:1:3::1", false},
-        {"2001:db8::1", "2001:DB8:0:0:1::", true},
-        {"2001:db8::1", "2001:db9::1", false},
         {"fe80::1%eth0", "fe80::2%wlan0", true},
-        {"::1", "::2", true},
         {"::1", "1::", false},
-        {"1:2:3:4:5:6:7:8:9", "1:2:3:4::", false},
         {"1:2:3:4:5:6:7:8", "1:2:3:4::", true},
-        {"1:2:3:4:5:6:7", "1:2:3:4::", false},
+        {"1:2:3:4:5:6:7:8:9", "1:2:3:4::", false},
         {"1::2::3", "1::", false},
-        {"1.2.3", "1.2.3.0", false},
         {"256.1.1.1", "0.1.1.1", false},
     };
     for (const auto& [a, b, same] : pairs)
@@ -672,82 +624,52 @@ TEST(NetworkDoor, CountsGuessesByAddress) {
 }
 
 // One address's wrong codes earn waits that double to the longest, in which its hellos are
-// not checked, right code or not; other addresses go on. Past the most addresses it keeps, the
-// one seen longest ago is forgotten.
-TEST(GuessLedger, WaitsDoubleForOneAddressAndLeaveOthersBe) {
+// not checked, right code or not, while other addresses go on; past the most addresses it
+// keeps, the one seen longest ago is forgotten. A thousand addresses, each guessing again as
+// soon as its wait is over for an hour, are checked only at the steady rate of wrong codes.
+TEST(GuessLedger, WaitsDoubleForOneAddressAndAllKeepOneRate) {
     using L = GuessLedger;
-    GuessLedger ledger;
+    GuessLedger ledger, full, many;
     const int right = NetworkPair::kCode, wrong = right + 1;
-    std::int64_t now = 0, last = 0, wait = 0;
-    for (int n = 1; n <= 30; ++n) {
+    std::int64_t now = 0, wait = 0;
+    for (int n = 1; n <= 30; now += wait, ++n) {
         SCOPED_TRACE(n);
+        const std::int64_t gap = wait;
         ASSERT_EQ(ledger.Judge("a", wrong, right, now), net::Refusal::WrongCode);
-        const std::int64_t gap = now - last;
-        last = now;
-        EXPECT_EQ(gap, wait);
         wait = ledger.WaitOf("a", now);
         EXPECT_EQ(wait, n < L::kFreeWrongCodes    ? 0
                         : n == L::kFreeWrongCodes ? L::kFirstWaitMs
                                                   : std::min(2 * gap, L::kLongestWaitMs));
-        if (wait > 0) {
-            EXPECT_EQ(ledger.Judge("a", right, right, now + wait - 1), net::Refusal::Wait);
-            EXPECT_EQ(ledger.Judge("b", right, right, now + wait - 1), std::nullopt);
-        }
-        now += wait;
+        EXPECT_EQ(ledger.Judge("a", right, right, now + wait - 1),
+                  wait ? std::optional(net::Refusal::Wait) : std::nullopt);
+        EXPECT_EQ(ledger.Judge("b", right, right, now + wait - 1), std::nullopt);
     }
-    EXPECT_EQ(ledger.Judge("a", right, right, now), std::nullopt);
-    // The clock stepping back starts the wait again, no sooner over.
-    ledger.Judge("a", wrong, right, now);
-    EXPECT_EQ(ledger.WaitOf("a", now - 10 * L::kLongestWaitMs), L::kLongestWaitMs);
-
-    GuessLedger full;
     const auto key = [](std::size_t i) { return "10.0." + std::to_string(i); };
-    for (std::size_t i = 0; i <= L::kMostKeys; ++i) {
-        if (i == L::kMostKeys) full.WaitOf(key(0), now); // seen again: the first goes next
+    for (std::size_t i = 0; i <= L::kMostKeys; ++i, now += 1000 * L::kFreeWrongCodes) {
+        if (i == L::kMostKeys) full.WaitOf(key(0), now); // seen again: the second goes first
         for (int n = 0; n < L::kFreeWrongCodes; ++n)
             full.Judge(key(i), wrong, right, now);
-        now += 1000 * L::kFreeWrongCodes / L::kWrongPerSecond;
     }
     EXPECT_EQ(full.Keys(), L::kMostKeys);
-    for (const std::size_t i : {std::size_t{0}, std::size_t{1}})
-        full.Judge(key(i), wrong, right, now);
-    EXPECT_GT(full.WaitOf(key(0), now), 0);
-    EXPECT_EQ(full.WaitOf(key(1), now), 0);
-}
+    full.Judge(key(0), wrong, right, now);
+    full.Judge(key(1), wrong, right, now);
+    EXPECT_TRUE(full.WaitOf(key(0), now) > 0 && full.WaitOf(key(1), now) == 0);
 
-// A thousand addresses guessing as fast as the host answers, for an hour: across them all, only
-// the steady rate of wrong codes is ever checked.
-TEST(GuessLedger, AThousandAddressesGuessForAnHour) {
-    using L = GuessLedger;
-    constexpr int kAddresses = 1000;
-    constexpr std::int64_t kHourMs = 3'600'000, kStepMs = 100;
-    GuessLedger ledger;
-    const int right = 0;
-    std::vector<std::string> keys;
-    for (int a = 0; a < kAddresses; ++a)
-        keys.push_back("10.1." + std::to_string(a / 256) + '.' + std::to_string(a % 256));
-    // Each address comes back as soon as its wait is over, and all stop for the moment when
-    // the host says to wait for no wrong code of their own.
-    std::vector<std::int64_t> back(kAddresses, 0);
-    int checked = 0, waited = 0;
-    for (std::int64_t now = 0; now < kHourMs; now += kStepMs)
-        for (std::size_t a = 0; a < keys.size(); ++a) {
+    constexpr std::int64_t kHourMs = 3'600'000;
+    std::vector<std::int64_t> back(1000, 0);
+    int checked = 0;
+    for (now = 0; now < kHourMs; now += 100)
+        for (std::size_t a = 0; a < back.size(); ++a) {
+            // Asked to wait for no wrong code of its own, everyone waits a moment.
             if (back[a] > now) continue;
-            const auto refused = ledger.Judge(keys[a], 1 + checked, right, now);
-            if (refused != net::Refusal::WrongCode) {
-                waited += refused == net::Refusal::Wait;
-                break;
-            }
+            if (many.Judge(key(a), wrong, right, now) == net::Refusal::Wait) break;
             ++checked;
-            back[a] = now + ledger.WaitOf(keys[a], now);
+            back[a] = now + many.WaitOf(key(a), now);
         }
     const int most = L::kWrongBurst + static_cast<int>(kHourMs / 1000) * L::kWrongPerSecond;
-    EXPECT_LE(checked, most);
-    EXPECT_GE(checked, most - 1);
-    EXPECT_GT(waited, 0);
-    std::printf("%d addresses, an hour: %d codes checked, a chance of %.2f%% to find one code of "
-                "%d\n",
-                kAddresses, checked, 100.0 * checked / (net::kMaxCode + 1), net::kMaxCode + 1);
+    EXPECT_TRUE(checked == most || checked == most - 1) << checked;
+    std::printf("%zu addresses, an hour: %d codes checked, a chance of %.2f%% to find one code\n",
+                back.size(), checked, 100.0 * checked / (net::kMaxCode + 1));
 }
 
 // Watchers come before and during the bout and have places of their own: one past them is
