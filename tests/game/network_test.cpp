@@ -557,22 +557,17 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
         const auto flood = [&] {
             std::erase_if(others, [](const Other& o) { return o.first->Closed(); });
             for (const auto& [mine, came] : others)
-                if (came >= 0 && c.flood && time.Now() - came >= kHello - kStepMs) mine->Close();
-            for (int i = 0; c.flood && i < kFull; ++i) {
+                if (came >= 0 && time.Now() - came >= kHello - kStepMs) mine->Close();
+            for (int i = 0; i < kFull; ++i) {
                 W w, again;
                 if (c.flood & Guesses) knock(kFlooder, Greeting(w, p.code + 1 + guess++));
                 if (c.flood & Watchers) knock(kFlooder, Greeting(again, p.code, true));
                 if (c.flood & Silent) knock(kFlooder, std::nullopt);
             }
         };
-        // Virtual time runs in steps, the flood at each; true once `done`.
-        const auto run = [&](std::int64_t ms, const std::function<bool()>& done) {
-            for (const std::int64_t until = time.Now() + ms; !done() && time.Now() < until;) {
-                flood();
-                time.RunUntilTrue(done, std::min<std::int64_t>(kStepMs, until - time.Now()));
-            }
-            return done();
-        };
+        const auto flooding = p.form.MakeTimer("TimerFlood", kStepMs);
+        flooding->SetOnTimer(flood);
+        flooding->SetEnabled(c.flood != None);
         for (int i = 0; i < c.silent; ++i)
             knock(from(), std::nullopt);
         for (int i = 0; i < c.wrong; ++i) {
@@ -580,8 +575,7 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
             knock(from(), Greeting(w, p.code + 1 + i));
             EXPECT_TRUE(time.RunUntilTrue([&] { return others.back().first->Closed(); }, 10'000));
         }
-        run(c.guestAtMs, [] { return false; });
-        flood(); // the guest comes just after the flood's latest
+        time.RunFor(c.guestAtMs); // the guest comes just after the flood's latest
         // The flood has what it can take: the places one address may hold, those of watchers,
         // and a wait before its next guess is checked, in which it cannot watch either.
         EXPECT_TRUE(c.flood != Silent ||
@@ -590,13 +584,13 @@ TEST(NetworkDoor, LetsTheRightGuestInAndNoGuesserThrough) {
         EXPECT_EQ(p.ledger.WaitOf(kFlooder, time.Now()) > 0, (c.flood & Guesses) != 0);
         const std::int64_t came = time.Now();
         p.Join();
-        EXPECT_TRUE(run(10'000, [&] { return p.joining->Begun() || p.guestEnded.has_value(); }));
+        EXPECT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun() || p.guestEnded; }, 10'000));
         EXPECT_EQ(p.guestEnded, c.turnedAway);
         EXPECT_TRUE(c.turnedAway || time.Now() - came <= c.withinMs);
         if (c.flood)
             std::printf("%s: the guest fenced %lld ms after it knocked, among %d connections\n",
                         c.what, static_cast<long long>(time.Now() - came), made);
-        run(net::kSilenceMs + 2 * c.delayMs, [] { return false; });
+        time.RunFor(net::kSilenceMs + 2 * c.delayMs);
         // Once a guest is in, the bout goes on whoever else comes and goes.
         EXPECT_EQ(p.door.Begun() && !p.door.Link()->Ended() && !p.guestEnded, !c.turnedAway);
     }
