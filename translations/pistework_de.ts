@@ -266,16 +266,16 @@
         <translation>Sie fechten als rechter Fechter. Links steht der Computer oder, in einem Gefecht zu zweit, ein Freund. Wer zuerst die unter Einstellungen, Gefechtsart gewählte Trefferzahl (5, 10 oder 15) erreicht, gewinnt; ein Gefecht mit Zeitlimit endet außerdem, wenn seine Zeit abgelaufen ist. Mit F2 beginnen Sie ein neues Gefecht, mit F3 halten Sie es an. Ein Gefecht läuft weiter, während Sie in einem anderen Fenster sind, es sei denn, Sie wählen Einstellungen, Pause bei Inaktivität.</translation>
     </message>
     <message>
-        <source>Five wrong codes stop hosting, so nobody can find the code by trying: host again for a new code. Either player may switch between the keys and the mouse during the bout.</source>
-        <translation>Fünf falsche Codes beenden das Ausrichten, sodass niemand den Code durch Probieren finden kann: Richten Sie erneut aus, um einen neuen Code zu erhalten. Jeder Spieler kann während des Gefechts zwischen Tasten und Maus wechseln.</translation>
+        <source>Nobody can find the code by trying: after a few wrong codes from one address, the host makes it wait longer before each next one, and takes no more than one wrong code a second from everyone together. Nothing a stranger sends stops hosting or a bout. Either player may switch between the keys and the mouse during the bout.</source>
+        <translation>Niemand kann den Code durch Probieren finden: Nach einigen falschen Codes von einer Adresse lässt der Gastgeber sie vor jedem weiteren länger warten, und von allen zusammen nimmt er höchstens einen falschen Code pro Sekunde an. Nichts, was ein Fremder sendet, beendet das Ausrichten oder ein Gefecht. Jeder Spieler kann während des Gefechts zwischen Tasten und Maus wechseln.</translation>
     </message>
     <message>
         <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
         <translation>Das Spiel speichert die in seinen Menüs gewählten Einstellungen (Gefechtsart, Zeitlimit, Gegner, Steuerung, Tasten und Pause bei Inaktivität) und die Bestleistung auf jeder Stufe samt dem Namen des Siegers in einer einzigen Datei. Jeder Start ist stumm, mit einem Spieler gegen den Computer. Die Datei:</translation>
     </message>
     <message>
-        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The bout is fenced at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
-        <translation>Ein Spieler wählt Datei, %1: Das Fenster zeigt die Adressen dieses Rechners, den Port (%2) und einen vierstelligen Code und wartet. Der andere wählt Datei, %3, und gibt Adresse, Port und Code ein. Gefochten wird mit den Einstellungen des Gastgebers; der Gastgeber ficht rechts, der Gast links, jeder mit den Tasten, Schaltflächen oder dem Gamepad, die er zu Hause benutzt.</translation>
+        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a code of six digits, and waits. The other chooses File, %3, and types the address, the port and the code. The bout is fenced at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
+        <translation>Ein Spieler wählt Datei, %1: Das Fenster zeigt die Adressen dieses Rechners, den Port (%2) und einen sechsstelligen Code und wartet. Der andere wählt Datei, %3, und gibt Adresse, Port und Code ein. Gefochten wird mit den Einstellungen des Gastgebers; der Gastgeber ficht rechts, der Gast links, jeder mit den Tasten, Schaltflächen oder dem Gamepad, die er zu Hause benutzt.</translation>
     </message>
     <message>
         <source>Both games fence the same bout from both players&apos; commands, so each player&apos;s own fencer answers at once, as on one keyboard, however far apart the two machines are. When the other player&apos;s command arrives, that fencer may jump to where it really is. Every second the two games check that they agree. The window&apos;s title shows the round trip between them.</source>
@@ -1003,12 +1003,12 @@ Gegenangriff zu spät</translation>
         <translation>Dem Netzwerkgefecht bei HOST beitreten.</translation>
     </message>
     <message>
-        <source>The pairing code: the host&apos;s own, or the one it shows.</source>
-        <translation>Der Kopplungscode: der eigene des Gastgebers oder der, den er anzeigt.</translation>
+        <source>The pairing code of six digits: the host&apos;s own, or the one it shows.</source>
+        <translation>Der sechsstellige Kopplungscode: der eigene des Gastgebers oder der, den er anzeigt.</translation>
     </message>
     <message>
-        <source>--code takes the one to four digits of the pairing code</source>
-        <translation>--code erwartet die ein bis vier Ziffern des Kopplungscodes</translation>
+        <source>--code takes the six digits of the pairing code, as 123456 or &quot;123 456&quot;</source>
+        <translation>--code erwartet die sechs Ziffern des Kopplungscodes, etwa 123456 oder „123 456“</translation>
     </message>
     <message>
         <source>--host takes a port from 1 to 65535</source>
@@ -1110,6 +1110,10 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>B.K.S. Pistework: network bout with %1</source>
         <translation>B.K.S. Pistework: Netzwerkgefecht mit %1</translation>
+    </message>
+    <message>
+        <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at</source>
+        <translation>Ein Spieler konnte nicht beitreten: In letzter Zeit wurden zu viele falsche Codes versucht, daher wurde sein Code nicht geprüft</translation>
     </message>
     <message>
         <source>A player could not join: %1</source>
@@ -1267,10 +1271,6 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <source>Code:</source>
         <translation>Code:</translation>
     </message>
-    <message>
-        <source>Five wrong codes were tried: hosting stopped. Host again for a new code.</source>
-        <translation>Fünf falsche Codes wurden versucht: Das Ausrichten ist beendet. Richten Sie erneut aus, um einen neuen Code zu erhalten.</translation>
-    </message>
 </context>
 <context>
     <name>pistework::dialogs::JoinDialog</name>
@@ -1303,8 +1303,8 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <translation>Das ist keine gültige Adresse eines Gastgebers.</translation>
     </message>
     <message>
-        <source>The code is the four digits the host shows.</source>
-        <translation>Der Code sind die vier Ziffern, die der Gastgeber anzeigt.</translation>
+        <source>The code is the six digits the host shows.</source>
+        <translation>Der Code sind die sechs Ziffern, die der Gastgeber anzeigt.</translation>
     </message>
     <message>
         <source>Connecting to %1…</source>

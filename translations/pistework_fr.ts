@@ -266,16 +266,16 @@
         <translation>Vous êtes le tireur de droite. À gauche se tient l’ordinateur, ou un ami dans un match à deux joueurs. Le premier qui atteint le nombre de touches choisi sous Options, Type de match (5, 10 ou 15) l’emporte&#xa0;; un match chronométré se termine aussi quand son temps est écoulé. Appuyez sur F2 pour commencer un nouveau match et sur F3 pour le mettre en pause. Un match continue pendant que vous êtes dans une autre fenêtre, à moins que vous ne choisissiez Options, Pause si inactif.</translation>
     </message>
     <message>
-        <source>Five wrong codes stop hosting, so nobody can find the code by trying: host again for a new code. Either player may switch between the keys and the mouse during the bout.</source>
-        <translation>Cinq codes erronés arrêtent l’accueil, si bien que personne ne peut trouver le code en essayant&#xa0;: accueillez de nouveau pour obtenir un nouveau code. Chaque joueur peut passer du clavier à la souris, et inversement, pendant le match.</translation>
+        <source>Nobody can find the code by trying: after a few wrong codes from one address, the host makes it wait longer before each next one, and takes no more than one wrong code a second from everyone together. Nothing a stranger sends stops hosting or a bout. Either player may switch between the keys and the mouse during the bout.</source>
+        <translation>Personne ne peut trouver le code en essayant&#xa0;: après quelques codes erronés venus d’une même adresse, l’hôte la fait attendre plus longtemps avant chacun des suivants, et n’accepte pas plus d’un code erroné par seconde de tous réunis. Rien de ce qu’envoie un inconnu n’arrête l’accueil ni un match. Chaque joueur peut passer du clavier à la souris, et inversement, pendant le match.</translation>
     </message>
     <message>
         <source>The game keeps the options chosen in its menus (game type, timed bout, opponent, control, keys and Pause When Inactive) and the best result at each level, with the winner&apos;s name, in one file. Every start is silent, with one player against the computer. The file:</source>
         <translation>Le jeu conserve les options choisies dans ses menus (type de match, match chronométré, adversaire, commandes, touches et Pause si inactif) et le meilleur résultat de chaque niveau, avec le nom du vainqueur, dans un seul fichier. Chaque lancement se fait sans son, un joueur contre l’ordinateur. Le fichier&#xa0;:</translation>
     </message>
     <message>
-        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a four-digit code, and waits. The other chooses File, %3, and types the address, the port and the code. The bout is fenced at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
-        <translation>Un joueur choisit Fichier, %1&#xa0;: la fenêtre montre les adresses de cet ordinateur, le port (%2) et un code à quatre chiffres, et attend. L’autre choisit Fichier, %3, et saisit l’adresse, le port et le code. Le match se déroule avec les options de l’hôte&#xa0;; l’hôte tire à droite et l’invité à gauche, chacun avec les touches, les boutons ou la manette qu’il utilise chez lui.</translation>
+        <source>One player chooses File, %1: the dialog shows this machine&apos;s addresses, the port (%2) and a code of six digits, and waits. The other chooses File, %3, and types the address, the port and the code. The bout is fenced at the host&apos;s options; the host fences the right fencer and the guest the left one, each with the keys, buttons or pad they use at home.</source>
+        <translation>Un joueur choisit Fichier, %1&#xa0;: la fenêtre montre les adresses de cet ordinateur, le port (%2) et un code à six chiffres, et attend. L’autre choisit Fichier, %3, et saisit l’adresse, le port et le code. Le match se déroule avec les options de l’hôte&#xa0;; l’hôte tire à droite et l’invité à gauche, chacun avec les touches, les boutons ou la manette qu’il utilise chez lui.</translation>
     </message>
     <message>
         <source>Both games fence the same bout from both players&apos; commands, so each player&apos;s own fencer answers at once, as on one keyboard, however far apart the two machines are. When the other player&apos;s command arrives, that fencer may jump to where it really is. Every second the two games check that they agree. The window&apos;s title shows the round trip between them.</source>
@@ -1003,12 +1003,12 @@ Contre-attaque hors temps</translation>
         <translation>Rejoindre le match en réseau accueilli par HOST.</translation>
     </message>
     <message>
-        <source>The pairing code: the host&apos;s own, or the one it shows.</source>
-        <translation>Le code d’appariement&#xa0;: celui de l’hôte, ou celui qu’il affiche.</translation>
+        <source>The pairing code of six digits: the host&apos;s own, or the one it shows.</source>
+        <translation>Le code d’appariement à six chiffres&#xa0;: celui de l’hôte, ou celui qu’il affiche.</translation>
     </message>
     <message>
-        <source>--code takes the one to four digits of the pairing code</source>
-        <translation>--code prend les un à quatre chiffres du code d’appariement</translation>
+        <source>--code takes the six digits of the pairing code, as 123456 or &quot;123 456&quot;</source>
+        <translation>--code prend les six chiffres du code d’appariement, comme 123456 ou «&#xa0;123 456&#xa0;»</translation>
     </message>
     <message>
         <source>--host takes a port from 1 to 65535</source>
@@ -1110,6 +1110,10 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>B.K.S. Pistework: network bout with %1</source>
         <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1</translation>
+    </message>
+    <message>
+        <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at</source>
+        <translation>Un joueur n’a pas pu rejoindre&#xa0;: trop de codes erronés ont été essayés ces derniers temps, si bien que son code n’a pas été examiné</translation>
     </message>
     <message>
         <source>A player could not join: %1</source>
@@ -1267,10 +1271,6 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <source>Code:</source>
         <translation>Code&#xa0;:</translation>
     </message>
-    <message>
-        <source>Five wrong codes were tried: hosting stopped. Host again for a new code.</source>
-        <translation>Cinq codes erronés ont été essayés&#xa0;: l’accueil est arrêté. Accueillez de nouveau pour obtenir un nouveau code.</translation>
-    </message>
 </context>
 <context>
     <name>pistework::dialogs::JoinDialog</name>
@@ -1303,8 +1303,8 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <translation>Ce n’est pas une adresse d’hôte valable.</translation>
     </message>
     <message>
-        <source>The code is the four digits the host shows.</source>
-        <translation>Le code, ce sont les quatre chiffres que montre l’hôte.</translation>
+        <source>The code is the six digits the host shows.</source>
+        <translation>Le code, ce sont les six chiffres que montre l’hôte.</translation>
     </message>
     <message>
         <source>Connecting to %1…</source>

@@ -409,7 +409,7 @@ NetService* MainWindow::NetworkLibrary() {
 void MainWindow::HostNetworkBout(quint16 port, int code) {
     NetService* network = NetworkLibrary();
     if (!network) return;
-    auto hosting = std::make_unique<HostingMode>(*this, code);
+    auto hosting = std::make_unique<HostingMode>(*this, code, guesses);
     HostingMode& waiting = *hosting;
     Enter(std::move(hosting));
     // Cancelled while guests were still at the door: they are turned away as it goes.

@@ -11,6 +11,7 @@
 #include "app/WindowMenu.h"
 #include "app/modes/WindowMode.h"
 #include "game/Game.h"
+#include "game/network/GuessLedger.h"
 #include "platform/Random.h"
 
 #include <QMainWindow>
@@ -119,6 +120,8 @@ private:
     platform::LcgRandom random;
     QtLauncher launcher;
     std::unique_ptr<game::Game> game;
+    // Wrong pairing codes counted across every hosting, so hosting again gives no fresh tries.
+    game::GuessLedger guesses;
     // After the game, which every mode works on; never none once the window is built.
     std::unique_ptr<WindowMode> mode;
     std::uint64_t modesEntered = 0;

@@ -85,8 +85,8 @@ struct CommandLine {
     std::exit(2);
 }
 
-// --host [PORT] --code NNNN, --join HOST[:PORT] --code NNNN and --watch HOST[:PORT] --code
-// NNNN: a port after --host is the first word that is not an option, which a replay's name
+// --host [PORT] --code NNNNNN, --join HOST[:PORT] --code NNNNNN and --watch HOST[:PORT] --code
+// NNNNNN: a port after --host is the first word that is not an option, which a replay's name
 // never is.
 void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, QStringList& words) {
     const bool host = options.isSet(QStringLiteral("host"));
@@ -100,7 +100,8 @@ void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, Q
         pistework::game::net::ParseCode(options.value(QStringLiteral("code")).toStdString());
     if (options.isSet(QStringLiteral("code")) && !code)
         Usage(options, QCoreApplication::translate(
-                           "main", "--code takes the one to four digits of the pairing code"));
+                           "main", "--code takes the six digits of the pairing code, as 123456 "
+                                   "or \"123 456\""));
     asked.code = code.value_or(-1);
     if (join) {
         if (!code)
@@ -154,8 +155,9 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
          QStringLiteral("HOST[:PORT]")});
     options.addOption({QStringLiteral("code"),
                        QCoreApplication::translate(
-                           "main", "The pairing code: the host's own, or the one it shows."),
-                       QStringLiteral("NNNN")});
+                           "main", "The pairing code of six digits: the host's own, or the "
+                                   "one it shows."),
+                       QStringLiteral("NNNNNN")});
     options.addPositionalArgument(
         QStringLiteral("FILE.pistework"),
         QCoreApplication::translate("main", "A replay to watch; Esc returns to the game."),

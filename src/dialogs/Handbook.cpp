@@ -318,7 +318,7 @@ QString NetworkBouts() {
     QString html = Heading(Handbook::tr("Fencing over a network"));
     html += Paragraph(
         Handbook::tr("One player chooses File, %1: the dialog shows this machine's addresses, "
-                     "the port (%2) and a four-digit code, and waits. The other chooses File, "
+                     "the port (%2) and a code of six digits, and waits. The other chooses File, "
                      "%3, and types the address, the port and the code. The bout is fenced at "
                      "the host's options; the host fences the right fencer and the guest the "
                      "left one, each with the keys, buttons or pad they use at home.")
@@ -343,8 +343,10 @@ QString NetworkBouts() {
         "result. Across the internet, a host behind a home router must forward the port to "
         "the host machine."));
     html += Paragraph(Handbook::tr(
-        "Five wrong codes stop hosting, so nobody can find the code by trying: host again for a "
-        "new code. Either player may switch between the keys and the mouse during the bout."));
+        "Nobody can find the code by trying: after a few wrong codes from one address, the host "
+        "makes it wait longer before each next one, and takes no more than one wrong code a "
+        "second from everyone together. Nothing a stranger sends stops hosting or a bout. "
+        "Either player may switch between the keys and the mouse during the bout."));
     return html;
 }
 

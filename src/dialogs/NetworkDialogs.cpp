@@ -3,7 +3,6 @@
 
 #include "dialogs/Style.h"
 #include "game/network/Network.h"
-#include "game/network/NetworkDoor.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -37,13 +36,13 @@ void SetUp(QDialog& dialog, const char* name, const QString& title) {
 }
 
 QString CodeText(int code) {
-    return QStringLiteral("%1").arg(code, 4, 10, QLatin1Char('0'));
+    return QString::fromStdString(game::net::ShowCode(code));
 }
 
 } // namespace
 
 int NewPairingCode() {
-    return static_cast<int>(QRandomGenerator::global()->bounded(1000, 10000));
+    return static_cast<int>(QRandomGenerator::global()->bounded(game::net::kMaxCode + 1));
 }
 
 HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListener* listener,
@@ -82,11 +81,6 @@ HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListe
     layout->addWidget(buttons);
 }
 
-void HostDialog::Shut() {
-    static_assert(game::NetworkDoor::kMostWrongCodes == 5, "the sentence names five");
-    Say(tr("Five wrong codes were tried: hosting stopped. Host again for a new code."));
-}
-
 void HostDialog::Say(const QString& text) {
     status->setText(text);
     status->show();
@@ -120,9 +114,10 @@ JoinDialog::JoinDialog(QWidget* owner, NetService& network, const QString& where
     }
     code = new QLineEdit(given >= 0 ? CodeText(given) : QString(), this);
     code->setObjectName(QStringLiteral("txtCode"));
-    code->setMaxLength(4);
-    code->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), code));
+    // Six digits, with or without the space the host's dialog shows between their halves.
+    code->setMaxLength(7);
+    code->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,3} ?[0-9]{0,3}")), code));
     form->addRow(tr("&Code:"), code);
     layout->addLayout(form);
     status = Line(this, "lblStatus", QString(), kWidth);
@@ -151,7 +146,7 @@ void JoinDialog::Join() {
                                                static_cast<std::uint16_t>(port->value()));
     if (!where) return Say(tr("That is not an address a host can have."));
     const auto pairing = game::net::ParseCode(code->text().toStdString());
-    if (!pairing) return Say(tr("The code is the four digits the host shows."));
+    if (!pairing) return Say(tr("The code is the six digits the host shows."));
     joinButton->setEnabled(false);
     status->setText(tr("Connecting to %1…").arg(QString::fromStdString(where->host)));
     status->show();

@@ -29,8 +29,6 @@ public:
     // Why the last guest was turned away, or any other news; the dialog goes on listening.
     void Say(const QString& text);
     bool Listening() const { return listening; }
-    // Too many wrong codes: hosting stops listening for good, and the dialog says so.
-    void Shut();
 
 private:
     const bool listening;
@@ -42,7 +40,7 @@ class JoinDialog : public QDialog {
 public:
     using OnJoin = std::function<void(std::unique_ptr<NetConnection>, int code)>;
     // `address` may carry a port ("host:40414"), which then stands over the port box; a
-    // negative `code` is none (0000 is a code). A watcher knocks the same way.
+    // negative `code` is none (000 000 is a code). A watcher knocks the same way.
     JoinDialog(QWidget* owner, NetService& network, const QString& address, int code, bool watch,
                OnJoin join);
     // Why the host turned the guest away, or the connection failed: the player may try again.
@@ -61,7 +59,7 @@ private:
     QLabel* status;
 };
 
-// A fresh pairing code, 1000 to 9999, so it always reads as four digits.
+// A fresh pairing code, any of 000 000 to 999 999.
 int NewPairingCode();
 
 } // namespace pistework::dialogs

@@ -59,10 +59,10 @@ key() { xdotool key --window "$1" "$2"; }
 
 # Host and guest, the guest through port $1 to the host on port $2; on loopback, a typo first.
 pair() {
-    launch host --host "$2" --code 4321
+    launch host --host "$2" --code 654321
     wait_log host 10 "network hosting on port $2" || fail "the host did not listen"
-    [ "$1" != "$2" ] || { launch wrong --join "127.0.0.1:$1" --code 0000 && wait_log host 10 "network bout ended: 4" || fail "a wrong code was not turned away"; }
-    launch guest --join "127.0.0.1:$1" --code 4321
+    [ "$1" != "$2" ] || { launch wrong --join "127.0.0.1:$1" --code 000000 && wait_log host 10 "network bout ended: 4" || fail "a wrong code was not turned away"; }
+    launch guest --join "127.0.0.1:$1" --code "654 321"
     wait_log host 10 "network bout begun" || fail "the host did not begin a network bout"
     wait_log guest 10 "network bout begun" || fail "the guest did not begin a network bout"
     wait_log host 15 "lblEngarde caption Fence" || fail "the host's bout did not reach Fence"
@@ -178,7 +178,7 @@ plays_on() {
 echo "Loopback:"
 port=$(free_port)
 pair "$port" "$port"
-launch watcher --watch "127.0.0.1:$port" --code 4321
+launch watcher --watch "127.0.0.1:$port" --code 654321
 wait_log watcher 10 "as watcher" || fail "the watcher did not get in"
 measure_felt loopback
 direct=("$host_Advance" "$guest_Advance" "$host_Retreat" "$guest_Retreat")

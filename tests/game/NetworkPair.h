@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 using pistework::game::Verb;
@@ -16,7 +17,11 @@ using pistework::game::Verb;
 namespace pistework::game {
 
 struct NetworkPair {
-    explicit NetworkPair(int delayMs = 0, int hostCode = 1234)
+    static constexpr int kCode = 123'456;
+    // Where the guest's connections come from; every other test connection has its own.
+    static constexpr std::string_view kGuestAddress = "192.0.2.1";
+
+    explicit NetworkPair(int delayMs = 0, int hostCode = kCode)
         : owned(std::make_unique<platform::headless::MemoryConnection>(form.scheduler, delayMs)),
           hostEnd(*owned), guestEnd(form.scheduler, delayMs), code(hostCode) {
         platform::headless::MemoryConnection::Join(hostEnd, guestEnd);
@@ -24,9 +29,9 @@ struct NetworkPair {
         guest.Start();
         door.SetOnEnd([this](net::Ending why, bool) { hostEnded = why; });
     }
-    void Arrive() { door.Arrive(std::move(owned)); }
+    void Arrive() { door.Arrive(std::move(owned), kGuestAddress); }
     // The guest knocks with `guestCode`.
-    void Join(int guestCode = 1234) {
+    void Join(int guestCode = kCode) {
         Arrive();
         joining = std::make_unique<NetworkGuest>(guestPlace, guestEnd, guestCode);
         joining->SetOnEnd([this](net::Ending why, bool begun) {
@@ -53,7 +58,8 @@ struct NetworkPair {
     std::unique_ptr<platform::headless::MemoryConnection> owned; // until the door has it
     platform::headless::MemoryConnection &hostEnd, guestEnd;
     int code;
-    NetworkDoor door{{host, form, form.clock, form.sound}, code};
+    GuessLedger ledger;
+    NetworkDoor door{{host, form, form.clock, form.sound}, code, ledger};
     std::unique_ptr<NetworkGuest> joining;
     std::optional<net::Ending> hostEnded, guestEnded;
     bool guestHadBegun = false; // as the guest's end said: the window returns to playing then

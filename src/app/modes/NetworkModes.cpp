@@ -128,9 +128,9 @@ void NetworkMode::LogEnd(game::NetworkEnding why, const game::NetworkLink* link)
     qCDebug(lcNetwork).noquote() << "network inputs" << inputs.join(QLatin1Char(' '));
 }
 
-HostingMode::HostingMode(MainWindow& window, int code)
+HostingMode::HostingMode(MainWindow& window, int code, game::GuessLedger& guesses)
     : NetworkMode(window), code(code),
-      door({window.Game(), window.Timers(), window.Clock(), window.Sound()}, code) {
+      door({window.Game(), window.Timers(), window.Clock(), window.Sound()}, code, guesses) {
     door.SetOnBegin([this] {
         // The door is handed only the network library's connections.
         const auto* joined = dynamic_cast<const NetConnection*>(door.Connection());
@@ -144,11 +144,6 @@ HostingMode::HostingMode(MainWindow& window, int code)
         else
             qCDebug(lcNetwork).noquote() << "network watcher left:" << Said(why);
     });
-    door.SetOnShut([this] {
-        qCDebug(lcNetwork).noquote() << "network hosting stopped: too many wrong codes";
-        listener.reset();
-        if (dialog) dialog->Shut();
-    });
 }
 
 HostingMode::~HostingMode() {
@@ -157,14 +152,16 @@ HostingMode::~HostingMode() {
 
 bool HostingMode::Wait(NetService& network, quint16 port) {
     listener = network.Listen(port, [this](std::unique_ptr<NetConnection> arrived) {
-        qCDebug(lcNetwork).noquote() << "network guest at" << arrived->PeerAddress();
-        door.Arrive(std::move(arrived));
+        const QString address = arrived->PeerAddress();
+        qCDebug(lcNetwork).noquote() << "network guest at" << address;
+        door.Arrive(std::move(arrived), address.toStdString());
     });
     window.Game().WhileHeld([&] {
         dialogs::HostDialog waiting(&window, network, listener.get(), port, code);
         dialog = &waiting;
         if (waiting.Listening())
-            qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code" << code;
+            qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code"
+                                         << QString::fromStdString(game::net::ShowCode(code));
         waiting.exec();
     });
     return door.Begun();
@@ -180,7 +177,12 @@ void HostingMode::Ended(game::NetworkEnding why, bool begun) {
     // Guests sent away because another got in first, or to make room, are the door's own
     // doing, not news; the door stays open for the next guest until a bout begins.
     if (!begun) {
-        if (dialog && why != game::NetworkEnding::Busy && why != game::NetworkEnding::Left)
+        if (!dialog || why == game::NetworkEnding::Busy || why == game::NetworkEnding::Left) return;
+        // The guest's own sentence speaks to the guest; the host learns that guessing goes on.
+        if (why == game::NetworkEnding::TooManyTries)
+            dialog->Say(MainWindow::tr("A player could not join: too many wrong codes were tried "
+                                       "of late, so its code was not looked at"));
+        else
             dialog->Say(MainWindow::tr("A player could not join: %1").arg(Said(why)));
         return;
     }

@@ -55,7 +55,8 @@ private:
 
 class HostingMode : public NetworkMode {
 public:
-    HostingMode(MainWindow& window, int code);
+    // `guesses` counts wrong codes across hostings and outlives this one.
+    HostingMode(MainWindow& window, int code, game::GuessLedger& guesses);
     // A bout under way ends, the guest told plainly; guests still at the door are turned away.
     ~HostingMode() override;
     // Shows the host's dialog, listening on `port`, until a guest with the code joins; false

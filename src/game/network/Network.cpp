@@ -46,8 +46,8 @@ void WriteFields(Writer& w, const Message& message) {
     if (const auto* m = std::get_if<Hello>(&message)) {
         w.bytes.insert(w.bytes.end(), kMagic.begin(), kMagic.end());
         w.Byte(m->version);
-        w.Byte((static_cast<unsigned>(m->code) >> 8) & 0xFF);
-        w.Byte(static_cast<unsigned>(m->code) & 0xFF);
+        for (int shift = 16; shift >= 0; shift -= 8)
+            w.Byte((static_cast<unsigned>(m->code) >> shift) & 0xFF);
     } else if (const auto* m = std::get_if<Join>(&message)) {
         w.Byte(m->watch);
         w.Varint(static_cast<std::uint64_t>(m->sentAt));
@@ -98,13 +98,17 @@ std::vector<std::uint8_t> FrameWriter::Frame(const Message& message) {
     return frame;
 }
 
-bool FloodGate::Admit(std::int64_t now) {
+bool FloodGate::Ready(std::int64_t now) {
     // The clock is the wall clock: time it steps back refills nothing and takes nothing.
     if (last)
         left = std::min<std::int64_t>(burst * 1000,
                                       left + std::max<std::int64_t>(0, now - *last) * perSecond);
     last = now;
-    if (left < 1000) return false;
+    return left >= 1000;
+}
+
+bool FloodGate::Admit(std::int64_t now) {
+    if (!Ready(now)) return false;
     left -= 1000;
     return true;
 }
@@ -182,8 +186,12 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         for (char c : kMagic)
             if (r.Byte() != static_cast<std::uint8_t>(c)) r.ok = false;
         hello.version = r.Byte();
-        const int high = r.Byte();
-        hello.code = static_cast<int>(r.In(high << 8 | r.Byte(), 0, kMaxCode));
+        // A hello of another version is refused plainly, whatever follows its version.
+        if (r.ok && hello.version != kVersion) return hello;
+        int code = 0;
+        for (int i = 0; i < 3; ++i)
+            code = code << 8 | r.Byte();
+        hello.code = static_cast<int>(r.In(code, 0, kMaxCode));
         message = hello;
         break;
     }
@@ -204,7 +212,7 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         break;
     }
     case Refuse::kKind:
-        message = Refuse{r.Enum<Refusal::Busy>()};
+        message = Refuse{r.Enum<Refusal::Wait>()};
         break;
     case Stamped::kKind: {
         StampedInput input;
@@ -247,10 +255,6 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         message = Bye{};
         break;
     }
-    // A hello of another version is refused plainly, whatever follows its code.
-    if (const auto* hello = std::get_if<Hello>(&message);
-        hello && r.ok && hello->version != kVersion)
-        return message;
     if (!r.ok || !r.AtEnd()) return std::nullopt;
     return message;
 }
@@ -270,8 +274,21 @@ std::optional<int> Digits(std::string_view text, std::size_t digits) {
 
 } // namespace
 
+std::string ShowCode(int code) {
+    std::string shown = std::to_string(1'000'000 + std::clamp(code, 0, kMaxCode)).substr(1);
+    return shown.insert(3, " ");
+}
+
 std::optional<int> ParseCode(std::string_view text) {
-    return Digits(text, 4);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    // Six digits, or three, a space and three.
+    std::string digits(text);
+    if (digits.size() == 7 && digits[3] == ' ') digits.erase(3, 1);
+    if (digits.size() != 6) return std::nullopt;
+    return Digits(digits, 6);
 }
 
 std::optional<std::uint16_t> ParsePort(std::string_view text) {

@@ -27,13 +27,15 @@
 
 namespace pistework::game::net {
 
-// Three: both games fence the bout from stamped inputs; no picture crosses.
-inline constexpr std::uint8_t kVersion = 3;
+// Four: six-digit codes, and a host that may ask a guesser to wait. Three was the first whose
+// games both fence the bout from stamped inputs.
+inline constexpr std::uint8_t kVersion = 4;
 inline constexpr std::string_view kMagic = "PSTN";
 inline constexpr std::uint16_t kDefaultPort = 40414;
 // More than any frame the game sends.
 inline constexpr std::size_t kMaxFrame = 256;
-inline constexpr int kMaxCode = 9999;
+// Codes are 000000 to 999999; a hello carries one in three bytes.
+inline constexpr int kMaxCode = 999'999;
 // A side that has sent nothing for this long sends a heartbeat; a peer heard from for this
 // long is gone.
 inline constexpr int kHeartbeatMs = 1000;
@@ -44,7 +46,9 @@ inline constexpr std::int64_t kMaxMs = std::int64_t{1} << 42;
 // Each message's kind is its own number on the wire, whatever its place in Message. Kinds 4
 // to 7 were the pictures and commands of the second version, and are never used again.
 //
-// Laid out as every version has laid it out, so that any version can refuse any other plainly.
+// Its magic and version are laid out as every version has laid them out, so that any version
+// can refuse any other plainly. The code follows in three bytes where the third version had
+// two: those read by a game of that version stay within its codes.
 struct Hello {
     static constexpr std::uint8_t kKind = 1;
     std::uint8_t version = kVersion;
@@ -68,7 +72,9 @@ struct Welcome {
     std::int64_t echo = 0; // the join's sentAt
 };
 // Why a host turns a guest away, sent as these numbers.
-enum class Refusal : std::uint8_t { WrongCode = 0, WrongVersion = 1, Busy = 2 };
+// Wait: too many wrong codes came from the guest's address, or from everyone, of late; the
+// code was not checked.
+enum class Refusal : std::uint8_t { WrongCode = 0, WrongVersion = 1, Busy = 2, Wait = 3 };
 struct Refuse {
     static constexpr std::uint8_t kKind = 3;
     Refusal why;
@@ -132,6 +138,8 @@ public:
     FloodGate(int perSecond, int burst) : perSecond(perSecond), burst(burst), left(burst * 1000) {}
     // False once the peer has sent more than it may by `now`.
     bool Admit(std::int64_t now);
+    // Whether one more may pass at `now`, taking none.
+    bool Ready(std::int64_t now);
 
 private:
     int perSecond;
@@ -165,7 +173,9 @@ private:
     bool greeted = false; // the first frame, hello or welcome, has come
 };
 
-// The pairing code as the player types it: one to four digits.
+// The pairing code as the game shows it, "012 345", and as the player types it: six digits,
+// with or without the space.
+std::string ShowCode(int code);
 std::optional<int> ParseCode(std::string_view text);
 
 // A port as typed: 1 to 65535.

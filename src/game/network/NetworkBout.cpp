@@ -13,6 +13,8 @@ Ending EndingOf(net::Refusal why) {
         return Ending::WrongCode;
     case net::Refusal::WrongVersion:
         return Ending::WrongVersion;
+    case net::Refusal::Wait:
+        return Ending::TooManyTries;
     case net::Refusal::Busy:
         break;
     }
@@ -39,8 +41,9 @@ bool StartsWithin(const net::Welcome& welcome, std::int64_t most) {
 
 } // namespace
 
-NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connection, int code)
-    : place(place), link(net::Role::Host, connection, place.timers, place.clock), code(code) {
+NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connection, Judge judge)
+    : place(place), link(net::Role::Host, connection, place.timers, place.clock),
+      judge(std::move(judge)) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
         if (fencing) fencing->End(why);
@@ -59,9 +62,9 @@ void NetworkHost::Receive(const net::Message& message) {
             link.Send(net::Refuse{net::Refusal::WrongVersion});
             return link.End(Ending::WrongVersion);
         }
-        if (hello->code != code) {
-            link.Send(net::Refuse{net::Refusal::WrongCode});
-            return link.End(Ending::WrongCode);
+        if (const std::optional<net::Refusal> refused = judge(hello->code)) {
+            link.Send(net::Refuse{*refused});
+            return link.End(EndingOf(*refused));
         }
         greeted = true;
     } else if (const auto* join = std::get_if<net::Join>(&message); join && greeted && !joined) {

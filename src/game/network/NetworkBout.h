@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace pistework::game {
@@ -31,8 +32,10 @@ struct NetworkPlace {
 // The host's end of one connection: a guest who comes to fence, or a watcher.
 class NetworkHost {
 public:
-    // Waits on `connection` for a hello with `code`.
-    NetworkHost(const NetworkPlace& place, platform::Connection& connection, int code);
+    // Whether a hello with a code lets the guest in (none) or why not.
+    using Judge = std::function<std::optional<net::Refusal>(int code)>;
+    // Waits on `connection` for a hello that `judge` lets in.
+    NetworkHost(const NetworkPlace& place, platform::Connection& connection, Judge judge);
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     // The visitor has the right code: the door answers with Begin, Show or TurnAway.
     void SetOnJoin(std::function<void(bool watch)> handler) { onJoin = std::move(handler); }
@@ -58,7 +61,7 @@ private:
 
     NetworkPlace place;
     NetworkLink link;
-    int code;
+    Judge judge;
     bool greeted = false, joined = false, watching = false;
     std::int64_t sentAt = 0; // the guest's clock in its join
     std::unique_ptr<NetworkFencing> fencing;

@@ -7,31 +7,41 @@ namespace pistework::game {
 
 using net::Ending;
 
-NetworkDoor::NetworkDoor(const NetworkPlace& place, int code) : place(place), code(code) {}
+NetworkDoor::NetworkDoor(const NetworkPlace& place, int code, GuessLedger& ledger)
+    : place(place), code(code), ledger(ledger) {}
 
 NetworkDoor::~NetworkDoor() = default;
 
-std::size_t NetworkDoor::Waiting() const {
-    return static_cast<std::size_t>(
-        std::count_if(visitors.begin(), visitors.end(),
-                      [this](auto& k) { return !k->ended && k.get() != bout; }));
+std::size_t NetworkDoor::KnockingFrom(const std::string* key) const {
+    return static_cast<std::size_t>(std::count_if(visitors.begin(), visitors.end(), [&](auto& k) {
+        return !k->ended && !k->joined && (!key || k->key == *key);
+    }));
 }
 
-void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
+std::size_t NetworkDoor::Knocking() const {
+    return KnockingFrom(nullptr);
+}
+
+void NetworkDoor::MakeRoom(const std::string* key, std::int64_t now) {
+    // The clock may step; that only frees a place sooner or later.
+    Visitor* oldest = nullptr;
+    for (const auto& k : visitors)
+        if (!k->ended && !k->joined && (!key || k->key == *key) &&
+            (!oldest || k->came < oldest->came))
+            oldest = k.get();
+    if (oldest && now - oldest->came >= kHelloMs) oldest->host->TurnAway();
+    Sweep();
+}
+
+void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection,
+                         std::string_view address) {
     Sweep();
     const std::int64_t now = place.clock.NowMilliseconds();
-    if (!shut && Waiting() >= kMostWaiting) {
-        // The door is full: the one that has waited longest without a word, if past its time,
-        // makes room. The clock may step; that only frees a place sooner or later.
-        Visitor* oldest = nullptr;
-        for (const auto& k : visitors)
-            if (!k->ended && k.get() != bout && !k->host->Watching() && !k->waitsToWatch &&
-                (!oldest || k->came < oldest->came))
-                oldest = k.get();
-        if (oldest && now - oldest->came >= kHelloMs) oldest->host->TurnAway();
-        Sweep();
-    }
-    if (shut || Waiting() >= kMostWaiting) {
+    std::string key = GuessKey(address);
+    // Room is made first among the newcomer's own address, then anywhere.
+    if (KnockingFrom(&key) >= kMostKnockingFromOneAddress) MakeRoom(&key, now);
+    if (Knocking() >= kMostKnocking) MakeRoom(nullptr, now);
+    if (KnockingFrom(&key) >= kMostKnockingFromOneAddress || Knocking() >= kMostKnocking) {
         net::FrameWriter refusal;
         connection->Send(refusal.Frame(net::Refuse{net::Refusal::Busy}));
         connection->Close();
@@ -40,16 +50,21 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection) {
     auto visitor = std::make_unique<Visitor>();
     Visitor& k = *visitor;
     k.connection = std::move(connection);
+    k.key = std::move(key);
     k.came = now;
-    k.host = std::make_unique<NetworkHost>(place, *k.connection, code);
+    k.host = std::make_unique<NetworkHost>(place, *k.connection, [this, &k](int given) {
+        return ledger.Judge(k.key, given, code, place.clock.NowMilliseconds());
+    });
     k.host->SetOnJoin([this, &k](bool watch) { Join(k, watch); });
     k.host->SetOnEnd([this, &k](Ending why, bool begun) { Ended(k, why, begun); });
     visitors.push_back(std::move(visitor));
 }
 
 void NetworkDoor::Join(Visitor& visitor, bool watch) {
+    visitor.joined = true;
     if (!watch && bout) return visitor.host->TurnAway();
     if (!watch) return Begin(visitor);
+    if (Watchers() >= kMostWatchers) return visitor.host->TurnAway();
     if (!bout) {
         visitor.waitsToWatch = true;
     } else {
@@ -88,11 +103,6 @@ void NetworkDoor::Ended(Visitor& visitor, Ending why, bool begun) {
         return;
     }
     if (onEnd) onEnd(why, begun);
-    if (begun || why != Ending::WrongCode || shut || ++wrongCodes < kMostWrongCodes) return;
-    shut = true;
-    for (const auto& k : visitors)
-        if (!k->ended) k->host->Leave();
-    if (onShut) onShut();
 }
 
 // Only from outside a visitor's own handlers: the ended ones go, but the bout's stays to the end.
