@@ -327,10 +327,10 @@ QString NetworkBouts() {
             .arg(MenuCaption(layout::MenuCommand::JoinNetworkBout)));
     html += Paragraph(Handbook::tr(
         "Both games fence the same bout from both players' commands, so each player's own "
-        "fencer answers at once, as on one keyboard, however far apart the two machines are. "
-        "When the other player's command arrives, that fencer may jump to where it really is. "
-        "Every second the two games check that they agree. The window's title shows the round "
-        "trip between them."));
+        "fencer answers at once, as on one keyboard. When the other player's command arrives, "
+        "that fencer may jump to where it really is, but never more than a quarter second back. "
+        "Over a slow link the bout waits for the other game and says so. Every second the two "
+        "games check that they agree. The window's title shows the round trip between them."));
     html += Paragraph(
         Handbook::tr("Up to eight more people can watch the bout live: File, %1, with the same "
                      "address, port and code. A watcher sees both fencers a moment after the "
