@@ -16,6 +16,14 @@ using pistework::game::Verb;
 
 namespace pistework::game {
 
+// Frames one after another, as they go down one connection.
+inline std::vector<std::uint8_t> Cat(std::initializer_list<std::vector<std::uint8_t>> parts) {
+    std::vector<std::uint8_t> all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 struct NetworkPair {
     static constexpr int kCode = 123'456;
     // Where the guest's connections come from; every other test connection has its own.

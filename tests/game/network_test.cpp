@@ -34,12 +34,6 @@ Bytes Set(Bytes frame, std::size_t at, std::size_t value) {
     frame[at] = static_cast<std::uint8_t>(value);
     return frame;
 }
-Bytes Cat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
 Bytes Frames(W& w, std::size_t n, const net::Message& message) {
     Bytes all;
     while (n-- > 0) {

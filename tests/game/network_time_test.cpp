@@ -11,20 +11,10 @@
 using namespace pistework;
 using namespace pistework::game;
 using net::Ending;
-using Bytes = std::vector<std::uint8_t>;
 using W = net::FrameWriter;
 
 namespace {
-
 constexpr std::int64_t kWindow = NetworkFencing::kWindowMs;
-
-Bytes Cat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
 } // namespace
 
 // A guest that says nothing of its time, says it without digests, or stamps beyond the window:
@@ -34,7 +24,7 @@ TEST(NetworkTime, AGuestCannotRewriteThePastBeyondTheWindowNorHoldTheHost) {
     struct Case {
         const char* what;
         // What the guest sends at its bout time `ms`, every 100 ms; `told` is its time so far.
-        std::function<Bytes(W&, std::int64_t ms, std::int64_t& told)> beat;
+        std::function<std::vector<std::uint8_t>(W&, std::int64_t ms, std::int64_t& told)> beat;
         Ending ending;
         std::int64_t byMs; // bout time by which it ends
     };
