@@ -188,6 +188,9 @@ wait_log watcher 5 "lblScore0 caption 1" || fail "the watcher did not see the hi
 echo "  the watcher saw it too"
 xdotool windowfocus --sync "$host_window" 2>/dev/null; key "$host_window" F3; seen=$(wc -l <"$work/host.log")
 wait_log guest 5 "lblPaused shown" || fail "the host's F3 did not pause the network bout"
+# A player answers what the screen showed a moment ago: F3 pressed within 150 ms of the pause
+# showing would still mean pause.
+sleep 0.3
 xdotool windowfocus --sync "$guest_window" 2>/dev/null; key "$guest_window" F3
 wait_log host 5 "lblPaused hidden" "$seen" || fail "the guest's F3 did not resume the network bout"
 close_and_wait guest "$guest_window"
