@@ -70,9 +70,10 @@ TEST(Net, BytesCrossWholeEachWayAPeerThatNeverReadsIsLostANobodyPortFails) {
         guest.connection->Send(piece);
     }
     ASSERT_TRUE(WaitFor([&] { return host.got.size() >= sent.size(); }));
+    // Closed, the peer learns it at once, not only once the end is gone.
     host.connection->Close();
+    ASSERT_TRUE(WaitFor([&] { return guest.lost > 0; }, 1000));
     host.connection.reset();
-    ASSERT_TRUE(WaitFor([&] { return guest.lost > 0; }));
     EXPECT_EQ(guest.got, sent);
     EXPECT_EQ(host.got, sent);
 

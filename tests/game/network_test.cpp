@@ -484,10 +484,13 @@ TEST(NetworkAddress, ReadAsTyped) {
     };
     for (const auto& [text, want] : cases)
         EXPECT_EQ(net::ParseAddress(text, given), want) << text;
-    // A code as the host shows it reads back, and so it does without its space.
+    // A code as the host shows it reads back, and so it does without its space, or pasted with
+    // a space around it.
     for (int code : {0, 42, net::kMaxCode}) {
         const std::string shown = net::ShowCode(code), typed = shown.substr(0, 3) + shown.substr(4);
-        EXPECT_TRUE(net::ParseCode(shown) == code && net::ParseCode(typed) == code) << shown;
+        EXPECT_TRUE(net::ParseCode(shown) == code && net::ParseCode(typed) == code &&
+                    net::ParseCode(" " + typed + " ") == code)
+            << shown;
     }
     for (const char* bad :
          {"", "12345", "1234567", "12 3456", "123  456", "12a456", "-12345", "0042"})
@@ -611,6 +614,7 @@ TEST(NetworkDoor, CountsGuessesByAddress) {
         {"1:2:3:4:5:6:7:8", "1:2:3:4::", true},
         {"1:2:3:4:5:6:7:8:9", "1:2:3:4::", false},
         {"1::2::3", "1::", false},
+        {"1:2:3:4::1", "1:2:3:4:g::", false},
         {"256.1.1.1", "0.1.1.1", false},
     };
     for (const auto& [a, b, same] : pairs)

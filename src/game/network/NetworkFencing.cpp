@@ -103,7 +103,6 @@ void NetworkFencing::Take(const StampedInput& input) {
 
 // The next tick of play is drawn when it falls due, not up to a frame late.
 void NetworkFencing::Step() {
-    if (link.Ended()) return;
     const std::int64_t present = Present(), behind = last - present;
     if (behind > kMostBehindMs && link.HeardLately()) {
         link.Send(net::Bye{});
