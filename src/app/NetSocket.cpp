@@ -58,7 +58,7 @@ public:
             });
             // Half closed already: what the peer still sends is read and dropped until it
             // closes too, so that no reset takes our last words from it unread.
-            if (halfClosed) {
+            if (halfClosed && socket->state() != QAbstractSocket::UnconnectedState) {
                 QObject::connect(socket, &QTcpSocket::readyRead, socket,
                                  [s = socket] { s->readAll(); });
                 socket->readAll();

@@ -158,6 +158,6 @@ TEST(Net, AGuestTurnedAwayAtTheDoorSeesWhyAtOnce) {
     EXPECT_FALSE(said.isEmpty()) << last.toStdString();
     // Both ends close; the sockets they leave behind go once each has the other's close.
     turned.reset();
-    WaitFor([] { return false; }, 200);
+    WaitFor([] { return false; }, 1000);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
