@@ -615,6 +615,7 @@ TEST(NetworkDoor, CountsGuessesByAddress) {
         {"1:2:3:4:5:6:7:8:9", "1:2:3:4::", false},
         {"1::2::3", "1::", false},
         {"1:2:3:4::1", "1:2:3:4:g::", false},
+        {"fe80:a::1", "FE80:A:0:0:1::", true},
         {"256.1.1.1", "0.1.1.1", false},
     };
     for (const auto& [a, b, same] : pairs)
