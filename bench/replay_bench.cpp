@@ -19,8 +19,8 @@ const std::vector<std::uint8_t>& LongBout() {
         game::Game game(form.Services());
         game.Start();
         game.Choose({game::Verb::SetTarget, 15});
-        while (game.LastReplay().empty() && form.scheduler.RunNext()) {
-        }
+        // A demonstration bout ends within minutes; an hour bounds one that never would.
+        form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000);
         return std::vector<std::uint8_t>(game.LastReplay().begin(), game.LastReplay().end());
     }();
     return file;

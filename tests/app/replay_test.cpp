@@ -31,8 +31,7 @@ game::Replay DemonstrationOpening() {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    while (g.LastReplay().empty() && form.scheduler.RunNext()) {
-    }
+    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
     game::Replay replay;
     EXPECT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
     const auto first = std::get<game::ReplayPicture>(replay.entries.front().what);
@@ -172,8 +171,7 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    while (g.LastReplay().empty() && form.scheduler.RunNext()) {
-    }
+    ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
     game::Replay replay;
     ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
     QTemporaryDir dir;

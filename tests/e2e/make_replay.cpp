@@ -12,8 +12,8 @@ int main(int argc, char* argv[]) {
     pistework::platform::headless::HeadlessPlatform form;
     pistework::game::Game game(form.Services());
     game.Start();
-    while (game.LastReplay().empty() && form.scheduler.RunNext()) {
-    }
+    if (!form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000))
+        return 1;
     const auto bytes = game.LastReplay();
     std::FILE* file = std::fopen(argv[1], "wb");
     if (!file) return 1;

@@ -34,8 +34,7 @@ Recorded RecordDemonstration() {
     });
     game.Start();
     game.Choose({Verb::SetTarget, 5});
-    while (game.LastReplay().empty() && form.scheduler.RunNext()) {
-    }
+    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000));
     r.file.assign(game.LastReplay().begin(), game.LastReplay().end());
     EXPECT_EQ(game::DecodeReplay(r.file, r.replay), game::ReplayError::None);
     return r;
@@ -121,8 +120,7 @@ TEST(Replay, PlaysTheDemonstrationAsTheWindowShowedIt) {
         });
         player.SetSpeed(speed * game::kNormalSpeed);
         player.Start();
-        while (!player.Ended() && form.scheduler.RunNext()) {
-        }
+        EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return player.Ended(); }, 3'600'000));
         EXPECT_TRUE(drawn == kept) << "at x" << speed;
         // Each picture at its time, divided by the speed, within one look at the clock.
         std::size_t i = 0;
@@ -163,8 +161,7 @@ TEST(Replay, SeekingAndSteppingShowWhatPlayingFromTheStartShows) {
         player.Seek(moment);
         EXPECT_EQ(player.Position(), moment);
         player.TogglePause();
-        while (!player.Ended() && form.scheduler.RunNext()) {
-        }
+        EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return player.Ended(); }, 3'600'000));
         auto from = std::find_if(played.begin(), played.end(),
                                  [&](const auto& p) { return p.first > moment; });
         std::vector<game::ReplayPicture> expected{std::prev(from)->second};

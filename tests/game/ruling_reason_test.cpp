@@ -29,8 +29,9 @@ Replay Demonstration(std::int64_t start, int target, bool timed) {
     game.Start();
     game.Choose({Verb::SetTarget, target});
     if (!timed) game.Choose(Verb::ToggleTimed);
-    while (game.LastReplay().empty() && form.scheduler.RunNext()) {
-    }
+    // An untimed bout to 15 ends within the hour; six bound one that never would.
+    EXPECT_TRUE(
+        form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 6 * 3'600'000));
     Replay replay;
     EXPECT_EQ(DecodeReplay(game.LastReplay(), replay), ReplayError::None);
     return replay;
