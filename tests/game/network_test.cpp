@@ -275,24 +275,27 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
     EXPECT_TRUE(read == replay);
 
     const std::int64_t clock = 1'765'432'109'876;
-    const std::pair<net::Role, std::vector<net::Message>> frames[] = {
-        {kHost,
+    const std::tuple<const char*, net::Role, std::vector<net::Message>> frames[] = {
+        {"frames_v4_to_host.bin",
+         kHost,
          {net::Hello{net::kVersion, 654'321}, net::Join{true, clock},
           net::Stamped{{183'456, Side::Left, Input::Resume}}, net::Time{183'500}, net::Ping{clock},
           net::Pong{clock + 1}, net::Digest{183, 0xDEADBEEF}, net::Heartbeat{}, net::Disagree{},
           net::Bye{}}},
-        {kGuest,
+        {"frames_v4_to_guest.bin",
+         kGuest,
          {net::Welcome{net::kVersion, 10, false, clock, clock + 2, clock - 3},
           net::Stamped{{7, Side::Right, Input::Fleche}}}},
+        // A refusal is a greeting too, so it opens a stream of its own.
+        {"frames_v4_refused.bin", kGuest, {net::Refuse{net::Refusal::Wait}}},
     };
-    for (const auto& [role, messages] : frames) {
+    for (const auto& [file, role, messages] : frames) {
         W w;
         Bytes bytes;
         for (const net::Message& m : messages)
             bytes = Cat({bytes, w.Frame(m)});
-        const Bytes kept =
-            committed(role == kHost ? "frames_v4_to_host.bin" : "frames_v4_to_guest.bin");
-        EXPECT_EQ(bytes, kept);
+        const Bytes kept = committed(file);
+        EXPECT_EQ(bytes, kept) << file;
         // Read and written again, every field comes back.
         W again;
         Bytes written;

@@ -201,13 +201,24 @@ TEST(Replay, EachSpeedOfferedPlaysTwiceAsFastAsTheOneBefore) {
         EXPECT_EQ(moved[i], 2 * moved[i - 1]) << "speed " << i;
 }
 
-// A ruling kept without its reason, as a file of an earlier build has it, is written beside one
-// with a reason and reads back as it was.
+// A ruling kept without its reason, as a file of an earlier build has it, is written beside ones
+// with a reason, one with every detail at its largest, and each reads back as it was.
 TEST(Replay, RulingsWithAndWithoutReasonsReadBackAsWritten) {
     game::RulingReason why{game::Decider::CounterIntoAttack};
     why.attackBeganMsAgo[game::Side::Right] = 400;
     why.counterArrivedMsAgo = 120;
     why.gapAtAttack = -12;
+    // Every detail set, each at the largest a reader takes.
+    namespace codec = game::codec;
+    game::RulingReason most{game::Decider::PassedTooSoon};
+    const int longest = static_cast<int>(codec::kMaxMs);
+    most.attackBeganMsAgo = {longest, longest};
+    most.counterArrivedMsAgo = longest;
+    most.gapAtAttack = static_cast<int>(2 * codec::kMaxX);
+    most.pointPast = static_cast<int>(-2 * codec::kMaxX);
+    most.afterParry = true;
+    most.secondsSincePass = static_cast<int>(-codec::kMaxSeconds);
+    most.secondsAllowed = static_cast<int>(codec::kMaxSeconds);
     const game::Replay replay{
         5,
         true,
@@ -215,6 +226,7 @@ TEST(Replay, RulingsWithAndWithoutReasonsReadBackAsWritten) {
         {{0, game::ReplayPicture{}},
          {10, game::BoutEvent{game::Ruling{game::RulingKind::OffTarget, game::Side::Left}}},
          {20, game::BoutEvent{game::Ruling{game::RulingKind::Hit, game::Side::Right, why}}},
+         {25, game::BoutEvent{game::Ruling{game::RulingKind::YellowCard, game::Side::Left, most}}},
          {30, game::BoutEvent{game::Ruling{game::RulingKind::YellowCard, game::Side::Left}}}}};
     game::Replay read;
     ASSERT_EQ(game::DecodeReplay(game::EncodeReplay(replay), read), game::ReplayError::None);

@@ -40,9 +40,6 @@ bool Same(const BoutEvent& a, const BoutEvent& b) {
 
 namespace {
 
-// Bounds no bout reaches; a value past them is damaged.
-constexpr std::int64_t kMaxX = 4096;
-constexpr std::int64_t kMaxSeconds = std::numeric_limits<int>::max();
 constexpr std::size_t kMaxPoseLength = 32;
 constexpr std::size_t kMaxPoses = 4096;
 
@@ -218,8 +215,6 @@ std::optional<RulingReason> ReadReason(Reader& r) {
     if (!r.Flag()) return std::nullopt;
     RulingReason why{r.Enum<Decider::PassedTooSoon>()};
     const auto has = static_cast<unsigned>(r.In(r.Byte(), 0, kParry * 2 - 1));
-    // No phrase lasts a day.
-    constexpr std::int64_t kMaxMs = 24ll * 3600 * 1000;
     auto ms = [&r] { return static_cast<int>(r.In(r.Count(), 0, kMaxMs)); };
     for (Side side : kSides)
         if (has & (side == Side::Left ? kBeganLeft : kBeganRight))

@@ -38,6 +38,11 @@ struct ReplayPicture {
 
 namespace codec {
 
+// Bounds no bout reaches; a value read past them is damaged. No phrase lasts a day.
+inline constexpr std::int64_t kMaxX = 4096;
+inline constexpr std::int64_t kMaxSeconds = std::numeric_limits<int>::max();
+inline constexpr std::int64_t kMaxMs = 24ll * 3600 * 1000;
+
 // A target stored by hand may be any positive int, and the clock of such a bout as long as an
 // int holds, so counts are bounded only by what the game keeps them in.
 inline constexpr std::int64_t kMaxCount = std::numeric_limits<int>::max();
