@@ -2,6 +2,7 @@
 // The handbook the Help menu opens: the keys as the player set them, every call as the window
 // shows it; F1 stays with "Help & Hints".
 
+#include "Dialogs.h"
 #include "WindowDriver.h"
 #include "common/CallTexts.h"
 #include "dialogs/HandbookDialog.h"
@@ -18,6 +19,7 @@
 using namespace pistework;
 
 TEST(Handbook, ShowsTheKeysAsSetAndEveryCallAndF1StillOpensHelp) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     app::MainWindow window;
     // Keys no other text of the handbook holds, so each is found in its own row.
     const game::Game::Keys keys{U"жзийкл", U"αβγδεζ"};

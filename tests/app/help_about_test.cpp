@@ -2,6 +2,7 @@
 // The help and about dialogs: every text whole and in its place, and the links starting the
 // browser on their own, with no shell in between.
 
+#include "Dialogs.h"
 #include "Languages.h"
 #include "app/MainWindow.h"
 #include "dialogs/AboutDialog.h"
@@ -118,6 +119,7 @@ TEST_P(DialogTextsInLanguage, EveryTextShowsWholeInReadingOrder) {
 }
 
 TEST(DialogTexts, CloseEndsEitherDialogWithOK) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     for (const DialogCase& k : Dialogs()) {
         const auto dialog = k.make();
         dialog->open();
@@ -128,6 +130,7 @@ TEST(DialogTexts, CloseEndsEitherDialogWithOK) {
 }
 
 TEST(DialogTexts, TheHelpMenuOpensEachDialogOverTheWindow) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     app::MainWindow window;
     window.show();
     for (const auto& [action, opens] :

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Dialogs.h"
 #include "app/MainWindow.h"
 #include "dialogs/KeysDialog.h"
 
@@ -147,6 +148,7 @@ TEST(KeyboardLayoutDialog, StoredKeysShowInTheirOwnCaseAndEditsJoinWithoutEmptyB
 }
 
 TEST(KeyboardLayoutDialog, CancelAndTheCloseBoxChangeNothingAndOkFencesWithTheNewKeys) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     app::MainWindow window;
     auto* menu = window.findChild<QAction*>("KeyboardLayout1");
     ASSERT_NE(menu, nullptr);

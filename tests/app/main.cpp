@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Dialogs.h"
+
 #include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -23,12 +26,32 @@ class FreshSettingsFolders : public ::testing::EmptyTestEventListener {
     std::unique_ptr<QTemporaryDir> system;
 };
 
+// Closes, and fails the test for, any modal dialog it did not expect.
+class UnexpectedDialogs : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (event->type() != QEvent::Show || !dialog || !dialog->isModal() ||
+            drive::ExpectDialogs::Any())
+            return false;
+        const auto* box = qobject_cast<QMessageBox*>(dialog);
+        ADD_FAILURE() << "a dialog the test did not expect: " << dialog->objectName().toStdString()
+                      << " \"" << dialog->windowTitle().toStdString() << "\" "
+                      << (box ? box->text().toStdString() : std::string());
+        // Once its own loop runs, so the call that opened it returns.
+        QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     // The window is tested without a display unless a caller chooses a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    UnexpectedDialogs unexpected;
+    app.installEventFilter(&unexpected);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettingsFolders);
     return RUN_ALL_TESTS();

@@ -2,6 +2,7 @@
 // TCP through the program's network library, between two ends on this machine, and the
 // window's network dialogs.
 
+#include "Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/NetTransport.h"
 #include "common/CallTexts.h"
@@ -106,6 +107,7 @@ TEST(Net, BytesCrossWholeEachWayAPeerThatNeverReadsIsLostANobodyPortFails) {
 // Closing the window while the host's, join or watch dialog waits in its own loop ends the
 // mode after that loop returns, never under it: the address sanitizer sees any use after free.
 TEST(Net, ClosingTheWindowWhileANetworkDialogWaitsEndsCleanly) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     enum class Wait { Host, Join, Watch };
     for (const Wait wait : {Wait::Host, Wait::Join, Wait::Watch}) {
         SCOPED_TRACE(static_cast<int>(wait));
@@ -131,6 +133,7 @@ TEST(Net, ClosingTheWindowWhileANetworkDialogWaitsEndsCleanly) {
 // A guest the host turns away at once reads why in its dialog, whichever comes first of the
 // refusal and its own hello going out.
 TEST(Net, AGuestTurnedAwayAtTheDoorSeesWhyAtOnce) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     QString error;
     NetService* net = Network(error);
     ASSERT_TRUE(net) << error.toStdString();

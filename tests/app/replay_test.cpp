@@ -2,6 +2,7 @@
 // A replay opened in the window draws its pictures on the board, and leaves the options and
 // the store as they were; a bad file is one plain message.
 
+#include "Dialogs.h"
 #include "WindowDriver.h"
 #include "app/ReplayStrip.h"
 #include "game/replay/Replay.h"
@@ -87,6 +88,7 @@ std::map<QString, QVariant> Stored() {
 } // namespace
 
 TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     const game::Replay replay = DemonstrationOpening();
     ASSERT_GT(replay.entries.size(), 3u);
     QTemporaryDir dir;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Dialogs.h"
 #include "WindowDriver.h"
 #include "dialogs/BestResultsDialog.h"
 
@@ -31,6 +32,7 @@ QStringList Rows(app::MainWindow& window) {
 } // namespace
 
 TEST(DialogTexts, BestResultsRowsShowTheStoreAsItStandsAtEachOpening) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     app::SettingsStore store(QStringLiteral("Brackenmoor Fencing Association"),
                              QStringLiteral("Pistework"));
     app::MainWindow window;

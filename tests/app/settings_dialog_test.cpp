@@ -2,6 +2,7 @@
 // The custom level's dialog as the player meets it: its controls, where the bars open and what
 // each way of closing it gives back.
 
+#include "Dialogs.h"
 #include "dialogs/CustomLevelDialog.h"
 
 #include <QApplication>
@@ -120,6 +121,7 @@ TEST(SettingsDialog, TextsFitAndEveryControlLiesInsideTheClientArea) {
 }
 
 TEST(SettingsDialog, BarsOpenAtTheStrengthInPlayAndHoldAtTheirEnds) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     const struct {
         Strength inPlay; // {range, tickMs}
         CustomPositions opened;
@@ -161,6 +163,7 @@ TEST(SettingsDialog, KeysMoveEachBarTheWayItsArrowsPoint) {
 }
 
 TEST(SettingsDialog, ConfirmingGivesTheStrengthOfTheBarsAndAnythingElseChangesNothing) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     const auto bars = [](int speed, int reaction) {
         return [=](CustomLevelDialog& d) {
             Bar(d, "scrSpeed")->setValue(speed);
@@ -214,6 +217,7 @@ TEST(SettingsDialog, ConfirmingGivesTheStrengthOfTheBarsAndAnythingElseChangesNo
 }
 
 TEST(SettingsDialog, OpensOverTheMiddleOfItsOwner) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     QWidget owner;
     owner.setGeometry(140, 90, 498, 270);
     owner.show();

@@ -2,6 +2,7 @@
 // A player's win that beats the record at a graded level, from the bout's end in the real
 // window to the settings file: the game decides it is a record, the dialog asks the name.
 
+#include "Dialogs.h"
 #include "WindowDriver.h"
 #include "dialogs/VictoryDialog.h"
 
@@ -68,6 +69,7 @@ protected:
 } // namespace
 
 TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextWin) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     // Every caption fits the small dialog, the longest level text included.
     for (const game::Level& level : game::kLevels) {
         VictoryDialog victory(nullptr, level.number, game::kDefaultWinner, nullptr);
@@ -114,6 +116,7 @@ TEST_F(Victory, RecordIsOfferedStoredAndReadBackByTheNextWin) {
 }
 
 TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     // A plain file where the settings folder should be: no settings file can be written,
     // whatever rights the test runs with.
     QFile blocker(config.path() + "/Brackenmoor Fencing Association");
@@ -139,6 +142,7 @@ TEST_F(Victory, FailedSaveWarnsOnceAndKeepsTheDialogOpen) {
 }
 
 TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     app::MainWindow window;
     Named<QAction>(window, "Champion")->trigger();
     Named<QAction>(window, "Firstto5")->trigger();
@@ -159,6 +163,7 @@ TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
 }
 
 TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     store.Write({{"KeyboardRight", std::string("жko,lp")},
                  {"MaxHits", 10},
                  {"Winner5", std::string("Ann")}});
@@ -211,6 +216,7 @@ TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {
 }
 
 TEST_F(Victory, EscapeAndTheCloseBoxWriteNothing) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     drive::Settings().setValue(drive::Text(game::ValueName("Winner", game::kNovice.number)), "Ann");
     auto contents = [file = drive::Settings().fileName()] {
         QFile f(file);

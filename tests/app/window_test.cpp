@@ -2,6 +2,7 @@
 // The main window as its layout table builds it: every control and menu item once, of its
 // kind, where the table puts it; the window as it opens; and every caption shown whole.
 
+#include "Dialogs.h"
 #include "Languages.h"
 #include "WindowDriver.h"
 #include "common/CallTexts.h"
@@ -100,6 +101,7 @@ TEST(MainWindow, EveryLayoutControlIsOneWidgetOfItsKindWhereTheLayoutPutsIt) {
 }
 
 TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
+    drive::ExpectDialogs answered; // the test answers its dialogs itself
     MainWindow window;
     // Each menu holds the items listed under it, in order, separators included.
     std::map<std::string_view, QStringList> listed;

@@ -78,8 +78,8 @@ std::vector<std::string> AgainstTheChampion(const Strength& strength, std::int64
 
 // The player on the right presses one of its keys every 200 to 800 ms, drawn from a fixed
 // seed, and starts the next bout as each ends; the computer fences the left at `strength`.
-std::vector<std::string> AgainstAScriptedPlayer(const Strength& strength,
-                                                std::optional<int> level, std::int64_t start) {
+std::vector<std::string> AgainstAScriptedPlayer(const Strength& strength, std::optional<int> level,
+                                                std::int64_t start) {
     HeadlessPlatform form(start);
     game::Game game(form.Services());
     game.Start();
