@@ -13,6 +13,14 @@ namespace pistework::app {
 
 using game::Side;
 
+QString PointLabel(int pointPast) {
+    if (pointPast < game::kHitUnitsMin * game::kPointUnit)
+        return QCoreApplication::translate("Replay", "%1 px short").arg(-pointPast);
+    if (pointPast <= game::kHitUnitsMax * game::kPointUnit)
+        return QCoreApplication::translate("Replay", "on target");
+    return QCoreApplication::translate("Replay", "%1 px past").arg(pointPast);
+}
+
 DistanceOverlay::DistanceOverlay(QWidget* board) : QWidget(board) {
     setObjectName(QStringLiteral("imgReplayDistance"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -36,14 +44,7 @@ void DistanceOverlay::paintEvent(QPaintEvent*) {
     if (const auto reach = game::AttackReach(shown->fencers, shown->inFront)) {
         from = reach->tip;
         to = reach->target;
-        // Short, within the reach that lands, or past it, as the hit test measures a point.
-        const int past = -reach->pointToTarget;
-        if (past < game::kHitUnitsMin * game::kPointUnit)
-            text = QCoreApplication::translate("Replay", "%1 px short").arg(-past);
-        else if (past <= game::kHitUnitsMax * game::kPointUnit)
-            text = QCoreApplication::translate("Replay", "on target");
-        else
-            text = QCoreApplication::translate("Replay", "%1 px past").arg(past);
+        text = PointLabel(-reach->pointToTarget);
     } else {
         const auto left = game::PointsOf(shown->fencers[Side::Left], Side::Left);
         const auto right = game::PointsOf(shown->fencers[Side::Right], Side::Right);

@@ -12,6 +12,10 @@
 
 namespace pistework::app {
 
+// What the label says of a point `pointPast` pixels past the front of the target (short below
+// 0): short, on target or past, as the hit test measures a point.
+QString PointLabel(int pointPast);
+
 class DistanceOverlay : public QWidget {
 public:
     explicit DistanceOverlay(QWidget* board);

@@ -4,7 +4,9 @@
 
 #include "Dialogs.h"
 #include "WindowDriver.h"
+#include "app/DistanceOverlay.h"
 #include "app/ReplayStrip.h"
+#include "game/piste/Geometry.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -15,6 +17,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -203,6 +206,15 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     press(Qt::Key_F3);
     press(Qt::Key_End);
     EXPECT_TRUE(drawn(pictures.back().second));
+    // The chart turns over at once, by its key or its button, paused and at the end alike.
+    auto* reason = drive::Named<QLabel>(window, "lblReplayReason");
+    auto* chartButton = drive::Named<QPushButton>(window, "cmdReplayChart");
+    auto chartShown = [&] { return !reason->isVisible(); };
+    EXPECT_TRUE(chartShown()) << "the end shows the chart";
+    press(Qt::Key_C, QStringLiteral("c"));
+    EXPECT_FALSE(chartShown());
+    chartButton->click();
+    EXPECT_TRUE(chartShown());
     // At the end, the chart draws the gap over the whole bout.
     const QImage chart = strip->grab().toImage();
     int curve = 0;
@@ -211,11 +223,15 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
             curve += chart.pixelColor(x, y) == QColor(255, 255, 200);
     EXPECT_GT(curve, chart.width() / 4);
     press(Qt::Key_Home);
+    EXPECT_FALSE(chartShown());
+    chartButton->click();
+    EXPECT_TRUE(chartShown());
+    press(Qt::Key_C, QStringLiteral("c"));
+    EXPECT_FALSE(chartShown());
     press(Qt::Key_PageDown);
     const auto& rulings = strip->Rulings();
     ASSERT_GE(rulings.size(), 2u);
     const app::ReplayRuling& first = rulings.at(0);
-    auto* reason = drive::Named<QLabel>(window, "lblReplayReason");
     EXPECT_TRUE(reason->text().startsWith(app::ReasonSentence(first.ruling)));
     // A reason is said until the next "Engarde", before the next halt; PageDown goes on to it.
     EXPECT_LT(first.overMs, rulings[1].haltMs);
@@ -249,4 +265,23 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("imgReplayDistance")));
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
     EXPECT_EQ(window.size(), size);
+}
+
+// The label over a lunge or flèche reads on target from the first pixel that lands to the last,
+// and short or past, with the pixels, just beyond either edge.
+TEST(ReplayWindow, ThePointIsOnTargetExactlyWhereTheHitTestLandsIt) {
+    const int first = game::kHitUnitsMin * game::kPointUnit;
+    const int last = game::kHitUnitsMax * game::kPointUnit;
+    const QString on = app::PointLabel(first);
+    EXPECT_EQ(app::PointLabel(last), on);
+    for (const int by : {1, 7}) {
+        SCOPED_TRACE(by);
+        const QString shortOf = app::PointLabel(first - by), pastOf = app::PointLabel(last + by);
+        EXPECT_NE(shortOf, on);
+        EXPECT_NE(pastOf, on);
+        EXPECT_TRUE(shortOf.contains(QString::number(by - first))) << shortOf.toStdString();
+        EXPECT_TRUE(pastOf.contains(QString::number(last + by))) << pastOf.toStdString();
+        // As many pixels short as past reads otherwise.
+        EXPECT_NE(app::PointLabel(-(last + by)), pastOf);
+    }
 }
