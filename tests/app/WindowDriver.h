@@ -6,6 +6,9 @@
 #include "app/MainWindow.h"
 #include "game/GameProbe.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QSettings>
 #include <QTimer>
 
@@ -33,6 +36,16 @@ template <typename W = QWidget> W* Named(QObject& window, std::string_view name)
     auto* found = window.findChild<W*>(Text(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// A key typed on `target`, pressed and let go.
+inline void Press(QWidget* target, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
+    ASSERT_NE(target, nullptr);
+    const int key = text == " " ? Qt::Key_Space : QKeySequence(text.toUpper())[0].key();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &release);
 }
 
 // Ticks of one of the game's timers, as Qt gives them.

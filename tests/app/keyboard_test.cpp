@@ -14,18 +14,10 @@
 
 using namespace pistework::game;
 using drive::Named;
+using drive::Press;
 using pistework::app::MainWindow;
 
 namespace {
-
-void Press(QWidget* target, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
-    ASSERT_NE(target, nullptr);
-    const int key = text == " " ? Qt::Key_Space : QKeySequence(text.toUpper())[0].key();
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QCoreApplication::sendEvent(target, &release);
-}
 
 // The window shown and active, as the player meets it.
 struct Window {
