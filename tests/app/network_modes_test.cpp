@@ -71,13 +71,16 @@ bool Begin(Player& host, Player& guest) {
     });
     // Fails rather than hangs should either never begin.
     QTimer stuck;
+    bool tooLong = false;
     stuck.setSingleShot(true);
-    stuck.callOnTimeout([] {
+    stuck.callOnTimeout([&tooLong] {
+        tooLong = true;
         while (QWidget* open = QApplication::activeModalWidget())
             open->close();
     });
     stuck.start(10'000);
     host.window.HostNetworkBout(0, kCode);
+    EXPECT_FALSE(tooLong) << "a dialog stayed open after the bout began";
     return host.window.InNetworkBout() && guest.window.InNetworkBout();
 }
 

@@ -231,6 +231,13 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     press(Qt::Key_PageDown);
     const auto& rulings = strip->Rulings();
     ASSERT_GE(rulings.size(), 2u);
+    // Each ruling is marked where the referee called "Halt" before it.
+    for (const app::ReplayRuling& r : rulings)
+        EXPECT_TRUE(std::any_of(replay.entries.begin(), replay.entries.end(), [&](const auto& e) {
+            const auto* event = std::get_if<game::BoutEvent>(&e.what);
+            const auto* call = event ? std::get_if<game::CallMade>(event) : nullptr;
+            return e.ms == r.haltMs && call && call->call.call == game::Call::Halt;
+        })) << r.haltMs;
     const app::ReplayRuling& first = rulings.at(0);
     EXPECT_TRUE(reason->text().startsWith(app::ReasonSentence(first.ruling)));
     // A reason is said until the next "Engarde", before the next halt; PageDown goes on to it.
@@ -265,6 +272,14 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("imgReplayDistance")));
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
     EXPECT_EQ(window.size(), size);
+
+    // Kept as the last bout, its name to save under carries its final score.
+    window.Game().KeepReplay(g.LastReplay());
+    const game::PerSide<int> score = pictures.back().second.scores;
+    ASSERT_NE(score, (game::PerSide<int>{0, 0}));
+    EXPECT_TRUE(window.SuggestedReplayName().contains(
+        QStringLiteral("%1-%2").arg(score[game::Side::Left]).arg(score[game::Side::Right])))
+        << window.SuggestedReplayName().toStdString();
 }
 
 // The label over a lunge or flèche reads on target from the first pixel that lands to the last,

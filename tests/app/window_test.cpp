@@ -333,3 +333,20 @@ TEST_P(MainWindowInLanguage, LongestCallsAndTwoDigitScoresAreDrawnWhole) {
     drawnWhole(Named<QLabel>(window, "lblScore0"));
     drawnWhole(Named<QLabel>(window, "lblScore1"));
 }
+
+// In full screen a key the game does not take leaves it so; Esc goes back to the window.
+TEST(MainWindow, OnlyEscLeavesFullScreen) {
+    MainWindow window;
+    window.show();
+    auto* fullScreen = Named<QAction>(window, "mnuViewFullScreen");
+    fullScreen->trigger();
+    ASSERT_TRUE(fullScreen->isChecked());
+    auto press = [&](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(window.Client(), &event);
+    };
+    press(Qt::Key_Left);
+    EXPECT_TRUE(fullScreen->isChecked());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(fullScreen->isChecked());
+}

@@ -2,6 +2,7 @@
 // The bout options a player changes from the menu in the middle of a bout.
 
 #include "BoutTable.h"
+#include "common/MenuRules.h"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +60,23 @@ TEST(Options, CustomOpensAtTheStrengthInPlayAndEndsTheBoutEvenAtAGradedLevelsStr
     t.Referee().Tick();
     ASSERT_EQ(t.Call(), Call::GameOver);
     EXPECT_FALSE(offered);
+}
+
+// Each level's item in the menu chooses the level its caption names.
+TEST(Options, EachLevelItemChoosesTheLevelItNames) {
+    BoutTable t;
+    std::size_t items = 0;
+    for (const layout::MenuEntry& entry : layout::kMenu) {
+        if (entry.command == layout::MenuCommand::None) continue;
+        const auto& choice = layout::Rule(entry.command).choice;
+        if (!choice || choice->verb != Verb::ChooseLevel) continue;
+        ++items;
+        std::string caption(entry.caption);
+        std::erase(caption, '&');
+        t.game.Choose(*choice);
+        ASSERT_TRUE(t.game.Options().level) << caption;
+        EXPECT_TRUE(t.game.Options().level->text.starts_with(caption)) << caption;
+        EXPECT_EQ(t.game.StrengthInPlay(), t.game.Options().level->strength) << caption;
+    }
+    EXPECT_EQ(items, game::kLevels.size());
 }
