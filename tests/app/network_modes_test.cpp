@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "WindowDriver.h"
 #include "app/PadInput.h"
+#include "common/CallTexts.h"
 #include "game/network/NetworkFencing.h"
 
 #include <QAction>
@@ -141,21 +142,33 @@ TEST(NetworkModes, EachPlayerFencesTheSharedBoutThenTheirOwnGame) {
         EXPECT_FALSE(p->Shows("lblStart")) << "the start prompt over a network bout";
     }
 
-    // New Game leaves the bout; both windows go back to their own games, where the keys fence.
-    Named<QAction>(guest.window, "mnuFileNewGame")->trigger();
-    ASSERT_TRUE(WaitFor([&] {
-        return !host.window.InNetworkBout() && !guest.window.InNetworkBout() &&
-               host.window.windowTitle() == guest.window.windowTitle();
-    }));
-    for (Player* p : {&host, &guest}) {
-        SCOPED_TRACE(p == &host ? "host" : "guest");
-        ASSERT_TRUE(WaitFor(
-            [&] {
-                p->TypeAdvance();
-                return p->OwnFencer() != Action::Stand;
-            },
-            1000))
-            << "the keys fence nothing at home after the network bout";
+    // New Game on either side leaves the bout; the other is told, both windows go back to
+    // their own games, and there the keys fence.
+    for (Player* leaver : {&guest, &host}) {
+        Player& stayer = leaver == &host ? guest : host;
+        SCOPED_TRACE(leaver == &host ? "the host leaves" : "the guest leaves");
+        if (leaver == &host) {
+            ASSERT_TRUE(Begin(host, guest));
+        }
+        Named<QAction>(leaver->window, "mnuFileNewGame")->trigger();
+        ASSERT_TRUE(WaitFor([&] {
+            return !host.window.InNetworkBout() && !guest.window.InNetworkBout() &&
+                   host.window.windowTitle() == guest.window.windowTitle();
+        }));
+        EXPECT_EQ(Named<QLabel>(stayer.window, "lblEngarde")->text(),
+                  TranslatedNetworkEnding(game::NetworkEnding::PeerLeft));
+        EXPECT_EQ(Named<QLabel>(leaver->window, "lblEngarde")->text(),
+                  TranslatedNetworkEnding(game::NetworkEnding::Left));
+        for (Player* p : {&host, &guest}) {
+            ASSERT_TRUE(WaitFor(
+                [&] {
+                    p->TypeAdvance();
+                    return p->OwnFencer() != Action::Stand;
+                },
+                1000))
+                << "the keys fence nothing at home after the network bout";
+            game::GameProbe(p->window.Game()).FencerOn(Side::Right).StandOnGuard();
+        }
     }
     qInstallMessageHandler(before);
 }

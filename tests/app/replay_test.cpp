@@ -6,6 +6,7 @@
 #include "WindowDriver.h"
 #include "app/DistanceOverlay.h"
 #include "app/ReplayStrip.h"
+#include "app/RulingSentence.h"
 #include "game/piste/Geometry.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -17,6 +18,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -24,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 #include <sys/stat.h>
 
 using namespace pistework;
@@ -231,13 +234,19 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     press(Qt::Key_PageDown);
     const auto& rulings = strip->Rulings();
     ASSERT_GE(rulings.size(), 2u);
-    // Each ruling is marked where the referee called "Halt" before it.
-    for (const app::ReplayRuling& r : rulings)
-        EXPECT_TRUE(std::any_of(replay.entries.begin(), replay.entries.end(), [&](const auto& e) {
+    // Each ruling is marked where the referee called "Halt" before it, and its reason is said
+    // until the next "Engarde".
+    auto called = [&](std::int64_t ms, game::Call said) {
+        return std::any_of(replay.entries.begin(), replay.entries.end(), [&](const auto& e) {
             const auto* event = std::get_if<game::BoutEvent>(&e.what);
             const auto* call = event ? std::get_if<game::CallMade>(event) : nullptr;
-            return e.ms == r.haltMs && call && call->call.call == game::Call::Halt;
-        })) << r.haltMs;
+            return e.ms == ms && call && call->call.call == said;
+        });
+    };
+    for (const app::ReplayRuling& r : rulings) {
+        EXPECT_TRUE(called(r.haltMs, game::Call::Halt)) << r.haltMs;
+        EXPECT_TRUE(called(r.overMs, game::Call::Engarde) || &r == &rulings.back()) << r.overMs;
+    }
     const app::ReplayRuling& first = rulings.at(0);
     EXPECT_TRUE(reason->text().startsWith(app::ReasonSentence(first.ruling)));
     // A reason is said until the next "Engarde", before the next halt; PageDown goes on to it.
@@ -299,4 +308,28 @@ TEST(ReplayWindow, ThePointIsOnTargetExactlyWhereTheHitTestLandsIt) {
         // As many pixels short as past reads otherwise.
         EXPECT_NE(app::PointLabel(-(last + by)), pastOf);
     }
+}
+
+// A lunge's ruling says which attack came first and by how long, or that the other made none,
+// or that a parry came first: each case its own sentence, whatever the attacks' times.
+TEST(ReplayWindow, EachLungeRulingSaysWhyInItsOwnSentence) {
+    using game::Side;
+    auto reason = [](std::optional<int> ruled, std::optional<int> other, bool parry = false) {
+        game::RulingReason why{game::Decider::LungeLanded};
+        why.attackBeganMsAgo[Side::Right] = ruled;
+        why.attackBeganMsAgo[Side::Left] = other;
+        why.afterParry = parry;
+        return app::ReasonSentence({game::RulingKind::Hit, Side::Right, why});
+    };
+    const QString noAttack = reason(std::nullopt, std::nullopt);
+    EXPECT_EQ(reason(700, std::nullopt), noAttack) << "the other made no attack either way";
+    const QString landed = reason(std::nullopt, 300);
+    const QString first = reason(700, 300), later = reason(300, 700);
+    const QString riposte = reason(700, 300, true);
+    const std::set<QString> sentences{noAttack, landed, first, later, riposte};
+    EXPECT_EQ(sentences.size(), 5u);
+    // By 0.4 s either way, in the player's own numbers.
+    const QString gap = QLocale().toString(0.4, 'f', 1);
+    EXPECT_TRUE(first.contains(gap)) << first.toStdString();
+    EXPECT_TRUE(later.contains(gap)) << later.toStdString();
 }

@@ -221,6 +221,9 @@ TEST(MainWindow, StartUpState) {
         emit qApp->applicationStateChanged(state);
         EXPECT_EQ(window.Game().View().menu.paused, state == Qt::ApplicationInactive) << state;
     }
+    // The pause item offers to resume, as after F3.
+    EXPECT_EQ(Named<QAction>(window, "mnuFilePauseGame")->text(),
+              Translated("Menu", layout::kResumeCaption));
 }
 
 TEST_P(MainWindowInLanguage, EveryCaptionShowsWholeInItsLabel) {
