@@ -5,8 +5,10 @@
 
 #include "Dialogs.h"
 #include "WindowDriver.h"
+#include "app/NetTransport.h"
 #include "app/PadInput.h"
 #include "common/CallTexts.h"
+#include "game/network/Network.h"
 #include "game/network/NetworkFencing.h"
 
 #include <QAction>
@@ -203,4 +205,38 @@ TEST(NetworkModes, TheNetworkDialogsOpenClean) {
         EXPECT_TRUE(code.isEmpty()) << code.toStdString();
         EXPECT_FALSE(window.InNetworkBout());
     }
+}
+
+// The host's dialog tells its player why a guest could not join, and goes on waiting.
+TEST(NetworkModes, TheHostIsToldWhyAGuestCouldNotJoin) {
+    drive::ExpectDialogs answered;
+    QString error;
+    NetService* net = app::Network(error);
+    ASSERT_TRUE(net) << error.toStdString();
+    constexpr int kCode = 135'790;
+    std::unique_ptr<NetConnection> knocking;
+    QString said;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* port = dialog ? dialog->findChild<QLabel*>(QStringLiteral("lblPort")) : nullptr;
+        if (!port) return dialog ? dialog->reject() : void();
+        knocking = net->Connect(
+            QStringLiteral("127.0.0.1"), port->text().toUShort(),
+            [&] {
+                knocking->Send(game::net::FrameWriter().Frame(
+                    game::net::Hello{game::net::kVersion, kCode + 1}));
+            },
+            [](const QString&) {});
+        auto* status = dialog->findChild<QLabel*>(QStringLiteral("lblStatus"));
+        WaitFor([&] { return !status->isHidden(); });
+        said = status->text();
+        dialog->reject();
+    });
+    app::MainWindow window;
+    window.show();
+    window.HostNetworkBout(0, kCode);
+    EXPECT_TRUE(said.contains(TranslatedNetworkEnding(game::NetworkEnding::WrongCode)
+                                  .replace(QLatin1Char('\n'), QLatin1Char(' '))))
+        << said.toStdString();
+    knocking.reset();
 }

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -191,6 +192,7 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     ASSERT_TRUE(window.WatchReplay(file));
     auto* strip = window.findChild<app::ReplayStrip*>();
     ASSERT_TRUE(strip);
+    EXPECT_TRUE(strip->autoFillBackground()) << "drawn over the window's own background";
     EXPECT_EQ(window.height(), size.height() + strip->height());
     auto press = [&](Qt::Key key, const QString& text = {}) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -282,13 +284,32 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
     EXPECT_EQ(window.size(), size);
 
-    // Kept as the last bout, its name to save under carries its final score.
+
+    // Kept as the last bout, it can be watched again, and its name to save under carries its
+    // final score.
     window.Game().KeepReplay(g.LastReplay());
+    EXPECT_TRUE(window.WatchLastBout());
+    EXPECT_TRUE(window.Watching());
+    press(Qt::Key_Escape);
     const game::PerSide<int> score = pictures.back().second.scores;
     ASSERT_NE(score, (game::PerSide<int>{0, 0}));
     EXPECT_TRUE(window.SuggestedReplayName().contains(
         QStringLiteral("%1-%2").arg(score[game::Side::Left]).arg(score[game::Side::Right])))
         << window.SuggestedReplayName().toStdString();
+    // A cancelled save writes nothing, here or anywhere.
+    const QString was = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const auto before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    {
+        drive::ExpectDialogs answered;
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        drive::Named<QAction>(window, "mnuFileSaveReplay")->trigger();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QDir::setCurrent(was);
 }
 
 // The label over a lunge or flèche reads on target from the first pixel that lands to the last,

@@ -87,6 +87,17 @@ TEST(MainWindow, EveryLayoutControlIsOneWidgetOfItsKindWhereTheLayoutPutsIt) {
         ASSERT_EQ(widgets.size(), 1);
         QWidget* widget = widgets.front();
         EXPECT_TRUE(OfKind(widget, entry.kind));
+        if (qobject_cast<QLabel*>(widget)) {
+            EXPECT_EQ(widget->autoFillBackground(), entry.filled) << "its background";
+        }
+        // A command button says its key, the player's own, in its tip.
+        if (entry.kind == layout::ControlKind::Button) {
+            const std::u32string keys = window.Game().CurrentKeys().right;
+            const auto key = keys.substr(static_cast<std::size_t>(entry.command), 1);
+            EXPECT_TRUE(widget->toolTip().endsWith(
+                QStringLiteral("(%1)").arg(QString::fromStdU32String(key))))
+                << widget->toolTip().toStdString();
+        }
         // Drawn over every control listed before it; only the fencers change places.
         if (entry.shows != layout::Shows::Fencer) {
             EXPECT_GT(stacked.indexOf(widget), below);
