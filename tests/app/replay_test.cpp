@@ -284,7 +284,6 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
     EXPECT_EQ(window.size(), size);
 
-
     // Kept as the last bout, it can be watched again, and its name to save under carries its
     // final score.
     window.Game().KeepReplay(g.LastReplay());
