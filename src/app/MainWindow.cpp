@@ -66,11 +66,7 @@ MainWindow::MainWindow(QWidget* parent)
     game = std::make_unique<game::Game>(platform::Services{
         .timers = timers, .sound = sound, .store = store, .clock = clock, .random = random});
     game->SetOnView([this](const game::BoutView& view) {
-        if (mode) mode->GameShown(view);
         if (!mode || mode->ShowsGame()) Draw(view);
-    });
-    game->SetOnEvent([this](const game::BoutEvent& event) {
-        if (mode) mode->GameEvent(event);
     });
     game->SetOnNewBest([this](const game::Game::NewBest& best, const game::Game::Record& record) {
         dialogs::VictoryDialog victory(this, best.level, best.holder, record);

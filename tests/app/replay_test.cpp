@@ -153,8 +153,11 @@ TEST(ReplayWindow, DrawsTheReplayAndLeavesOptionsAndStoreAlone) {
 
     ASSERT_TRUE(window.WatchReplay(good));
     EXPECT_NE(window.windowTitle(), title);
+    EXPECT_TRUE(drive::Named<QPushButton>(window, "cmdSpeed1")->isChecked());
     QKeyEvent faster(QEvent::KeyPress, Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
     QApplication::sendEvent(window.Client(), &faster);
+    EXPECT_TRUE(drive::Named<QPushButton>(window, "cmdSpeed4")->isChecked());
+    EXPECT_FALSE(drive::Named<QPushButton>(window, "cmdSpeed1")->isChecked());
     const auto& last = std::get<game::ReplayPicture>(replay.entries.back().what);
     auto drawnAtLast = [&] {
         return Shows(window, layout::Shows::Fencer, game::Side::Left)->x() ==
@@ -269,6 +272,24 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_TRUE(drawn(next->second));
     press(Qt::Key_Comma, QStringLiteral(","));
     EXPECT_TRUE(drawn(second->second));
+    // Right goes a second on, Left a second back: on to the first second the fencers have moved.
+    const auto at = [&](std::int64_t ms) {
+        return std::find_if(pictures.rbegin(), pictures.rend(),
+                            [&](const auto& p) { return p.first <= ms; })
+            ->second;
+    };
+    const auto xs = [](const game::ReplayPicture& p) {
+        return std::pair(p.fencers[game::Side::Left].x, p.fencers[game::Side::Right].x);
+    };
+    int seconds = 1;
+    while (seconds < 60 && xs(at(seconds * 1000)) == xs(at(0)))
+        ++seconds;
+    press(Qt::Key_Home);
+    for (int i = 0; i < seconds; ++i)
+        press(Qt::Key_Right);
+    EXPECT_TRUE(drawn(at(seconds * 1000)));
+    press(Qt::Key_Left);
+    EXPECT_TRUE(drawn(at((seconds - 1) * 1000)));
     press(Qt::Key_D, QStringLiteral("d"));
     EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("imgReplayDistance")));
     EXPECT_TRUE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -363,4 +364,20 @@ TEST(MainWindow, OnlyEscLeavesFullScreen) {
     EXPECT_TRUE(fullScreen->isChecked());
     press(Qt::Key_Escape);
     EXPECT_FALSE(fullScreen->isChecked());
+}
+
+// The call area says each call as the referee makes it, from the salute to "Fence".
+TEST(MainWindow, TheCallAreaSaysEachCallAsItIsMade) {
+    MainWindow window;
+    window.show();
+    Named<QAction>(window, "mnuFileNewGame")->trigger();
+    auto* call = Named<QLabel>(window, "lblEngarde");
+    std::set<QString> said;
+    for (int step = 0; step < 40 && window.Game().View().call.call != game::Call::Fence; ++step) {
+        drive::Tick(window, Named<QTimer>(window, "TimerSalute")->isActive() ? "TimerSalute"
+                                                                             : "TimerPresident");
+        EXPECT_EQ(call->text(), TranslatedCallText(window.Game().View().call));
+        said.insert(call->text());
+    }
+    EXPECT_GE(said.size(), 3u) << "\"Engarde\", \"Are you ready?\" and \"Fence\" at least";
 }

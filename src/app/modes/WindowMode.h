@@ -40,9 +40,6 @@ public:
                        game::FencerCommand command) = 0;
     // The player has gone to another program.
     virtual void FocusLost() {}
-    // The game's own views and events, as it publishes them.
-    virtual void GameShown(const game::BoutView&) {}
-    virtual void GameEvent(const game::BoutEvent&) {}
     // Whether the piste shows the game's own views; otherwise it shows what Redraw draws.
     virtual bool ShowsGame() const { return true; }
     virtual void Redraw() {}
