@@ -13,7 +13,7 @@
 // sends, every value is bounded, and the first frame out of place ends the link.
 
 #include "game/BoutView.h"
-#include "game/network/SharedBout.h"
+#include "game/network/Input.h"
 #include "game/replay/ViewCodec.h"
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 // what it newly holds is news, told once.
 
 #include "game/Game.h"
+#include "game/network/Input.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdint>
@@ -18,31 +19,6 @@
 #include <vector>
 
 namespace pistework::game {
-
-// What a player gives in a network bout: one of the fencer's six commands, or what they want of
-// the pause (a wish, not a toggle: both pausing at once leaves the bout paused). Sent as these
-// numbers.
-enum class Input : std::uint8_t {
-    Advance = 0,
-    Extend = 1,
-    Lunge = 2,
-    Retreat = 3,
-    Parry = 4,
-    Fleche = 5,
-    Pause = 6,
-    Resume = 7,
-};
-inline constexpr Input kLastInput = Input::Resume;
-inline Input InputOf(FencerCommand command) {
-    return static_cast<Input>(command);
-}
-
-struct StampedInput {
-    std::int64_t ms = 0; // bout time since the agreed start
-    Side side = Side::Left;
-    Input input = Input::Advance;
-    bool operator==(const StampedInput&) const = default;
-};
 
 // What both games agree on before the first input.
 struct SharedSetup {
