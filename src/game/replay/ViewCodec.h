@@ -2,7 +2,8 @@
 #pragma once
 // The pictures of the piste and the events, as compact bytes: a picture as its changes from
 // the one before, in varints, and each event as a tag and its fields. A replay file keeps
-// them; a network bout sends them. Reading treats every byte as hostile: each value is
+// them; the network frames borrow only the reader and writer, since a network bout sends its
+// players' inputs, never pictures. Reading treats every byte as hostile: each value is
 // bounded, and the first fault stops all further reading.
 
 #include "game/BoutView.h"
@@ -19,8 +20,8 @@
 
 namespace pistework::game {
 
-// What a replay or a network guest draws of a view: the fencers, the call, scores, cards,
-// clock and lamps. The start prompt, the command buttons and the menu are the watcher's own.
+// What a replay draws of a view: the fencers, the call, scores, cards, clock and lamps. The
+// start prompt, the command buttons and the menu are the watcher's own.
 struct ReplayPicture {
     PerSide<FencerView> fencers;
     Side inFront = Side::Left;
@@ -155,8 +156,8 @@ private:
 void WritePicture(Writer& w, const ReplayPicture& was, const ReplayPicture& now);
 // `picture` with the changes read applied.
 ReplayPicture ReadPicture(Reader& r, ReplayPicture picture);
-// The event's tag, then its fields. A ruling's reason is not among them: the network sends none,
-// and a replay writes it after the ruling with WriteReason.
+// The event's tag, then its fields. A ruling's reason is not among them: a replay writes it
+// after the ruling with WriteReason.
 void WriteEvent(Writer& w, const BoutEvent& event);
 // Whether a reason follows (1) or not (0); then the rule that decided, a byte saying which
 // values follow (kBegan* for the attacks' starts, kCounter, kGap, kParry), those values, the
