@@ -4,7 +4,7 @@
 #include "app/Accessibility.h"
 #include "app/NetTransport.h"
 #include "app/PadInput.h"
-#include "app/Stage.h"
+#include "app/ReplayFiles.h"
 #include "app/modes/NetworkModes.h"
 #include "app/modes/WatchingMode.h"
 
@@ -20,15 +20,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QScreen>
 
 namespace pistework::app {
 
@@ -61,7 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     qApp->installEventFilter(this);
     menu = std::make_unique<WindowMenu>(menuBar(), this,
                                         [this](MenuCommand command) { Choose(command); });
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    frame.Fit();
 
     game = std::make_unique<game::Game>(platform::Services{
         .timers = timers, .sound = sound, .store = store, .clock = clock, .random = random});
@@ -196,7 +192,7 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         board.ShowKeys(g.CurrentKeys().right);
         return;
     case FullScreen:
-        SetFullScreen(stage == nullptr);
+        SetFullScreen(!frame.FullScreen());
         return;
     case About:
         g.WhileHeld([this] {
@@ -213,21 +209,13 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
     case SaveReplay: {
         if (g.LastReplay().empty()) return;
         QString name;
-        g.WhileHeld([this, &name] {
-            name = QFileDialog::getSaveFileName(this, tr("Save Replay"), SuggestedReplayName(),
-                                                tr("Pistework replays (*.pistework)"));
-        });
-        if (name.isEmpty()) return;
-        if (!name.endsWith(QStringLiteral(".pistework"))) name += QStringLiteral(".pistework");
-        MainWindow::SaveReplay(name);
+        g.WhileHeld([this, &name] { name = AskReplayToSave(this, SuggestedReplayName()); });
+        if (!name.isEmpty()) MainWindow::SaveReplay(name);
         return;
     }
     case WatchReplay: {
         QString name;
-        g.WhileHeld([this, &name] {
-            name = QFileDialog::getOpenFileName(this, tr("Watch Replay"), QString(),
-                                                tr("Pistework replays (*.pistework)"));
-        });
+        g.WhileHeld([this, &name] { name = AskReplayToWatch(this); });
         if (!name.isEmpty()) MainWindow::WatchReplay(QFile::encodeName(name));
         return;
     }
@@ -263,29 +251,7 @@ void MainWindow::Draw(const game::BoutView& view) {
 
 void MainWindow::SetFullScreen(bool on) {
     menu->Check(MenuCommand::FullScreen, on);
-    if (on == (stage != nullptr)) return;
-    if (strip) strip->setVisible(!on);
-    if (on) {
-        stage = new Stage(this, takeCentralWidget());
-        setCentralWidget(stage);
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();
-        // Without a window manager to do it, the window covers the screen itself.
-        if (screen()) setGeometry(screen()->geometry());
-        stage->setFocus(Qt::OtherFocusReason);
-    } else {
-        QWidget* board = static_cast<Stage*>(stage)->Release();
-        delete takeCentralWidget();
-        stage = nullptr;
-        setCentralWidget(board);
-        board->show();
-        showNormal();
-        FitWindow();
-        if (screen()) move(screen()->availableGeometry().center() - rect().center());
-        board->setFocus(Qt::OtherFocusReason);
-    }
-    qCDebug(lcMenu).noquote() << "full screen" << (on ? "on" : "off");
+    frame.SetFullScreen(on);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -306,7 +272,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     // Esc leaves full screen, from whichever widget of the board has the focus.
-    if (stage && key->key() == Qt::Key_Escape) {
+    if (frame.FullScreen() && key->key() == Qt::Key_Escape) {
         SetFullScreen(false);
         menu->Redraw(game->View().menu);
         return true;
@@ -316,10 +282,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!centred && screen()) {
-        centred = true;
-        move(screen()->availableGeometry().center() - rect().center());
-    }
+    frame.CentreOnce();
     // What the store found wrong is said once, over the window rather than before it.
     if (!storeChecked) {
         storeChecked = true;
@@ -347,49 +310,13 @@ bool MainWindow::WatchLastBout() {
 }
 
 QString MainWindow::SuggestedReplayName() const {
-    game::Replay replay;
-    game::PerSide<int> score{0, 0};
-    if (game::DecodeReplay(game->LastReplay(), replay) == game::ReplayError::None)
-        for (const auto& entry : replay.entries)
-            if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what))
-                score = picture->scores;
-    return tr("Bout %1 %2-%3.pistework")
-        .arg(QDate::currentDate().toString(Qt::ISODate))
-        .arg(score[Side::Left])
-        .arg(score[Side::Right]);
-}
-
-// Only in the window: full screen shows the board alone, and the replay's keys still work it.
-void MainWindow::ShowStrip(QWidget* shown) {
-    strip = shown;
-    if (strip) {
-        strip->setParent(this);
-        strip->move(0, menuBar()->sizeHint().height() + kClientHeight);
-        strip->setVisible(!stage);
-    }
-    if (!stage) FitWindow();
-}
-
-void MainWindow::DropStrip(const QWidget* gone) {
-    if (gone != strip) return;
-    strip = nullptr;
-    if (!stage) FitWindow();
-}
-
-void MainWindow::FitWindow() {
-    setFixedSize(kClientWidth,
-                 kClientHeight + menuBar()->sizeHint().height() + (strip ? strip->height() : 0));
+    return app::SuggestedReplayName(game->LastReplay());
 }
 
 bool MainWindow::SaveReplay(const QString& fileName) {
     const std::span<const std::uint8_t> bytes = game->LastReplay();
     if (bytes.empty()) return false;
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-        file.commit())
-        return true;
+    if (WriteReplay(fileName, bytes)) return true;
     Warn(tr("The replay could not be saved to\n%1").arg(fileName));
     return false;
 }

@@ -8,6 +8,7 @@
 #include "app/Layout.h"
 #include "app/QtServices.h"
 #include "app/SettingsStore.h"
+#include "app/WindowFrame.h"
 #include "app/WindowMenu.h"
 #include "app/modes/WindowMode.h"
 #include "game/Game.h"
@@ -15,22 +16,16 @@
 #include "platform/Random.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-
-class QGraphicsView;
 
 namespace pistework {
 class NetService;
 } // namespace pistework
 
 namespace pistework::app {
-
-inline constexpr int kClientWidth = 498;
-inline constexpr int kClientHeight = 270;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -61,8 +56,8 @@ public:
     // A strip under the board while a replay is watched; dropping the one shown puts the
     // window back as it was. A replay that follows another shows its strip before the one
     // before it is dropped, which then leaves the new one in place.
-    void ShowStrip(QWidget* shown);
-    void DropStrip(const QWidget* gone);
+    void ShowStrip(QWidget* shown) { frame.ShowStrip(shown); }
+    void DropStrip(const QWidget* gone) { frame.DropStrip(gone); }
     void CheckMenu(layout::MenuCommand command, bool on) { menu->Check(command, on); }
     bool Watching() const { return mode->Kind() == layout::Mode::Watching; }
     // Opens the host's dialog, listening on `port` with `code`: a network bout begins when a
@@ -102,11 +97,8 @@ private:
     // The items that open a window of the shell's own, or leave it.
     void ChooseInWindow(MenuCommand command);
     void Draw(const game::BoutView& view);
-    // The whole board scaled by the largest whole factor the screen holds, or back in the
-    // window at its own size.
+    // Full screen, or back in the window, with the menu's mark to match.
     void SetFullScreen(bool on);
-    // The window's fixed size: the board, the menu and a replay's strip.
-    void FitWindow();
     // The network library, when the player is playing; said plainly when it cannot load.
     NetService* NetworkLibrary();
 
@@ -125,9 +117,7 @@ private:
     // After the game, which every mode works on; never none once the window is built.
     std::unique_ptr<WindowMode> mode;
     std::uint64_t modesEntered = 0;
-    QGraphicsView* stage = nullptr; // shows the board in full screen; none in the window
-    QPointer<QWidget> strip;        // under the board while a replay is watched
-    bool centred = false;
+    WindowFrame frame{*this};
     bool optionsSaved = false;
     // A mode waits in its dialog's own loop; a close meanwhile is put off until it returns.
     bool inModeDialog = false, closeAfterDialog = false;
