@@ -218,7 +218,7 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         StampedInput input;
         input.ms = Ms(r);
         input.side = r.ReadSide();
-        static_assert(codec::Numbered<kLastInput>(), "a new input would be refused as bad");
+        static_assert(ByteReader::Numbered<kLastInput>(), "a new input would be refused as bad");
         const std::uint8_t given = r.Byte();
         if (r.ok && given > static_cast<std::uint8_t>(kLastInput)) {
             fault = Ending::BadCommand;

@@ -92,8 +92,7 @@ void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEn
 // before it, so a changed byte is told from a file cut short.
 void Seal(std::vector<std::uint8_t>& file, std::uint8_t version,
           std::span<const std::uint8_t> stream, int target, bool timed, bool cut) {
-    std::vector<std::string> none;
-    Writer w(file, none);
+    ByteWriter w(file);
     file.assign(kReplayMagic.begin(), kReplayMagic.end());
     w.Byte(version);
     w.Byte((timed ? 1u : 0u) | (cut ? 2u : 0u));
@@ -132,8 +131,7 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
     if (!std::equal(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(magic),
                     kReplayMagic.begin()))
         return ReplayError::NotAReplay;
-    std::vector<std::string> names;
-    Reader header(bytes.subspan(magic), names);
+    ByteReader header(bytes.subspan(magic));
     const std::uint8_t version = header.Byte();
     if (header.ok && version > kReplayVersion) return ReplayError::NewerVersion;
     const std::uint8_t flags = header.Byte();
@@ -151,7 +149,8 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
         crc |= static_cast<std::uint32_t>(bytes[crcAt + static_cast<std::size_t>(i)]) << (8 * i);
     if (crc != Crc32(bytes.first(crcAt))) return ReplayError::Damaged;
     Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}};
-    Reader body(bytes.subspan(crcAt - length, length), names);
+    std::vector<std::string> poses;
+    Reader body(bytes.subspan(crcAt - length, length), poses);
     const ReplayError error = ReadBody(body, read, version);
     if (error == ReplayError::None) replay = std::move(read);
     return error;

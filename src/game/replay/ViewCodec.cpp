@@ -64,19 +64,8 @@ void Writer::Pose(const std::string& pose) {
     if (known != poses.end()) return Varint(static_cast<std::uint64_t>(known - poses.begin()) + 1);
     Varint(0);
     Varint(pose.size());
-    bytes.insert(bytes.end(), pose.begin(), pose.end());
+    Raw(pose);
     poses.push_back(pose);
-}
-
-std::uint64_t Reader::Varint() {
-    std::uint64_t value = 0;
-    for (int shift = 0; shift < 64; shift += 7) {
-        const std::uint8_t b = Byte();
-        value |= static_cast<std::uint64_t>(b & 0x7F) << shift;
-        if (!(b & 0x80)) return value;
-    }
-    ok = false;
-    return 0;
 }
 
 std::string Reader::Pose() {
@@ -89,9 +78,7 @@ std::string Reader::Pose() {
     if (length == 0 || length > kMaxPoseLength || length > Left() || poses.size() >= kMaxPoses)
         ok = false;
     if (!ok) return {};
-    std::string pose(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                     bytes.begin() + static_cast<std::ptrdiff_t>(at + length));
-    at += length;
+    std::string pose = Raw(length);
     // Picture names are plain resource names.
     for (char c : pose)
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-')) ok = false;
