@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/network/Network.h"
 
+#include "game/replay/Bytes.h"
+
 #include <algorithm>
 
 namespace pistework::game::net {
 
 namespace {
-
-using codec::Reader;
-using codec::Writer;
 
 // The kind a message's own type declares: a new message has none until it is given one.
 constexpr std::uint8_t KindOf(const Message& message) {
@@ -42,12 +41,11 @@ std::optional<Route> RouteOf(std::uint8_t kind) {
     return std::nullopt;
 }
 
-void WriteFields(Writer& w, const Message& message) {
+void WriteFields(ByteWriter& w, const Message& message) {
     if (const auto* m = std::get_if<Hello>(&message)) {
-        w.bytes.insert(w.bytes.end(), kMagic.begin(), kMagic.end());
+        w.Raw(kMagic);
         w.Byte(m->version);
-        for (int shift = 16; shift >= 0; shift -= 8)
-            w.Byte((static_cast<unsigned>(m->code) >> shift) & 0xFF);
+        w.Fixed(static_cast<std::uint64_t>(m->code), 3);
     } else if (const auto* m = std::get_if<Join>(&message)) {
         w.Byte(m->watch);
         w.Varint(static_cast<std::uint64_t>(m->sentAt));
@@ -58,11 +56,11 @@ void WriteFields(Writer& w, const Message& message) {
         for (std::int64_t ms : {m->start, m->hostNow, m->echo})
             w.Varint(static_cast<std::uint64_t>(ms));
     } else if (const auto* m = std::get_if<Refuse>(&message)) {
-        w.Byte(static_cast<unsigned>(m->why));
+        w.Enum(m->why);
     } else if (const auto* m = std::get_if<Stamped>(&message)) {
         w.Varint(static_cast<std::uint64_t>(m->input.ms));
-        w.Byte(static_cast<unsigned>(m->input.side));
-        w.Byte(static_cast<unsigned>(m->input.input));
+        w.Enum(m->input.side);
+        w.Enum(m->input.input);
     } else if (const auto* m = std::get_if<Time>(&message)) {
         w.Varint(static_cast<std::uint64_t>(m->ms));
     } else if (const auto* m = std::get_if<Ping>(&message)) {
@@ -71,16 +69,13 @@ void WriteFields(Writer& w, const Message& message) {
         w.Varint(static_cast<std::uint64_t>(m->echo));
     } else if (const auto* m = std::get_if<Digest>(&message)) {
         w.Varint(static_cast<std::uint64_t>(m->second));
-        for (int shift = 24; shift >= 0; shift -= 8)
-            w.Byte((m->value >> shift) & 0xFF);
+        w.Fixed(m->value, 4);
     }
 }
 
 // A time or a clock reading: never below zero, never past what the game could mean.
-std::int64_t Ms(Reader& r) {
-    return r.In(static_cast<std::int64_t>(
-                    std::min<std::uint64_t>(r.Varint(), static_cast<std::uint64_t>(kMaxMs) + 1)),
-                0, kMaxMs);
+std::int64_t Ms(ByteReader& r) {
+    return r.UpTo(kMaxMs);
 }
 
 } // namespace
@@ -89,8 +84,7 @@ std::vector<std::uint8_t> FrameWriter::Frame(const Message& message) {
     std::vector<std::uint8_t> frame;
     frame.reserve(kMaxFrame + 2);
     frame.insert(frame.end(), {0, 0, KindOf(message), count++});
-    std::vector<std::string> noPoses;
-    Writer w(frame, noPoses);
+    ByteWriter w(frame);
     WriteFields(w, message);
     const std::size_t length = frame.size() - 2;
     frame[0] = static_cast<std::uint8_t>(length >> 8);
@@ -177,21 +171,16 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         return std::nullopt;
     greeted = greeted || route->greeting;
     fault = Ending::Malformed;
-    std::vector<std::string> noPoses;
-    Reader r(frame.subspan(2), noPoses);
+    ByteReader r(frame.subspan(2));
     Message message;
     switch (kind) {
     case Hello::kKind: {
         Hello hello;
-        for (char c : kMagic)
-            if (r.Byte() != static_cast<std::uint8_t>(c)) r.ok = false;
+        if (r.Raw(kMagic.size()) != kMagic) r.ok = false;
         hello.version = r.Byte();
         // A hello of another version is refused plainly, whatever follows its version.
         if (r.ok && hello.version != kVersion) return hello;
-        int code = 0;
-        for (int i = 0; i < 3; ++i)
-            code = code << 8 | r.Byte();
-        hello.code = static_cast<int>(r.In(code, 0, kMaxCode));
+        hello.code = static_cast<int>(r.In(static_cast<std::int64_t>(r.Fixed(3)), 0, kMaxCode));
         message = hello;
         break;
     }
@@ -203,7 +192,7 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
     case Welcome::kKind: {
         Welcome welcome;
         welcome.version = r.Byte();
-        welcome.target = static_cast<int>(r.In(r.Count(), 1, codec::kMaxCount));
+        welcome.target = static_cast<int>(r.In(r.Count(), 1, ByteReader::kMaxCount));
         welcome.timed = r.Flag();
         welcome.start = Ms(r);
         welcome.hostNow = Ms(r);
@@ -239,10 +228,7 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         break;
     case Digest::kKind: {
         const std::int64_t second = Ms(r);
-        std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i)
-            value = value << 8 | r.Byte();
-        message = Digest{second, value};
+        message = Digest{second, static_cast<std::uint32_t>(r.Fixed(4))};
         break;
     }
     case Disagree::kKind:

@@ -14,7 +14,6 @@
 
 #include "game/BoutView.h"
 #include "game/network/Input.h"
-#include "game/replay/ViewCodec.h"
 
 #include <cstdint>
 #include <functional>

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -31,6 +32,16 @@ public:
     }
     void Signed(std::int64_t value) {
         Varint((static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63));
+    }
+    // An enum as its number, which ByteReader::Enum reads back.
+    template <typename E>
+    requires std::is_enum_v<E>
+    void Enum(E value) { Byte(static_cast<unsigned>(value)); }
+    // `size` bytes, the highest first: a varint would only lengthen a number as likely to be
+    // large as small.
+    void Fixed(std::uint64_t value, int size) {
+        for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
+            Byte((value >> shift) & 0xFF);
     }
     void Raw(std::string_view text) { bytes.insert(bytes.end(), text.begin(), text.end()); }
 
@@ -92,6 +103,12 @@ public:
         return static_cast<decltype(kLast)>(In(Byte(), 0, static_cast<std::int64_t>(kLast)));
     }
     Side ReadSide() { return Enum<Side::Right>(); }
+    std::uint64_t Fixed(int size) {
+        std::uint64_t value = 0;
+        for (int i = 0; i < size; ++i)
+            value = value << 8 | Byte();
+        return value;
+    }
     // `count` bytes as they are.
     std::string Raw(std::size_t count) {
         if (!ok || count > Left()) {
