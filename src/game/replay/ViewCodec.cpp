@@ -6,18 +6,31 @@
 
 namespace pistework::game {
 
+namespace {
+
+// Calls `f` with each value of field `a` beside the same value of field `b`.
+template <typename A, typename B, typename F> void Beside(const A& a, const B& b, F f) {
+    const auto each = [&]<std::size_t... kValue>(std::index_sequence<kValue...>) {
+        (f(std::get<kValue>(a), std::get<kValue>(b)), ...);
+    };
+    each(std::make_index_sequence<std::tuple_size_v<A>>());
+}
+
+// Each value of one field set to that of another: a picture taken from a view, or drawn over one.
+constexpr auto kCopy = [](const auto& to, const auto& from) {
+    Beside(to, from, [](const auto& t, const auto& f) { t.value = f.value; });
+};
+
+} // namespace
+
 ReplayPicture ReplayPicture::Of(const BoutView& view) {
-    return {view.fencers, view.inFront, view.call, view.scores, view.cards, view.clock, view.lamps};
+    ReplayPicture picture;
+    codec::ForEachField(kCopy, picture, view);
+    return picture;
 }
 
 BoutView ReplayPicture::Over(BoutView view) const {
-    view.fencers = fencers;
-    view.inFront = inFront;
-    view.call = call;
-    view.scores = scores;
-    view.cards = cards;
-    view.clock = clock;
-    view.lamps = lamps;
+    codec::ForEachField(kCopy, view, *this);
     view.startPrompt = false;
     view.commandButtons = false;
     return view;
@@ -42,19 +55,6 @@ namespace {
 
 constexpr std::size_t kMaxPoseLength = 32;
 constexpr std::size_t kMaxPoses = 4096;
-
-// Which fields of a picture a change carries, one bit each, in stream order.
-constexpr unsigned kPoseLeft = 1u << 0;
-constexpr unsigned kXLeft = 1u << 1;
-constexpr unsigned kPoseRight = 1u << 2;
-constexpr unsigned kXRight = 1u << 3;
-constexpr unsigned kInFront = 1u << 4;
-constexpr unsigned kCall = 1u << 5;
-constexpr unsigned kScores = 1u << 6;
-constexpr unsigned kCards = 1u << 7;
-constexpr unsigned kClock = 1u << 8;
-constexpr unsigned kLamps = 1u << 9;
-constexpr unsigned kAllFields = (1u << 10) - 1;
 
 } // namespace
 
@@ -88,70 +88,38 @@ std::string Reader::Pose() {
 
 void WritePicture(Writer& w, const ReplayPicture& was, const ReplayPicture& now) {
     unsigned mask = 0;
-    auto changed = [&mask](bool differs, unsigned bit) { mask |= differs ? bit : 0u; };
-    changed(was.fencers[Side::Left].pose != now.fencers[Side::Left].pose, kPoseLeft);
-    changed(was.fencers[Side::Left].x != now.fencers[Side::Left].x, kXLeft);
-    changed(was.fencers[Side::Right].pose != now.fencers[Side::Right].pose, kPoseRight);
-    changed(was.fencers[Side::Right].x != now.fencers[Side::Right].x, kXRight);
-    changed(was.inFront != now.inFront, kInFront);
-    changed(was.call != now.call, kCall);
-    changed(was.scores != now.scores, kScores);
-    changed(was.cards != now.cards, kCards);
-    changed(was.clock != now.clock, kClock);
-    changed(was.lamps != now.lamps, kLamps);
+    unsigned bit = 1;
+    ForEachField(
+        [&](const auto& before, const auto& after) {
+            Beside(before, after, [&](const auto& a, const auto& b) {
+                if (a.value != b.value) mask |= bit;
+            });
+            bit <<= 1;
+        },
+        was, now);
     w.Varint(mask);
-    for (Side side : kSides) {
-        const unsigned shift = side == Side::Left ? 0 : 2;
-        if (mask & (kPoseLeft << shift)) w.Pose(now.fencers[side].pose);
-        if (mask & (kXLeft << shift)) w.Signed(now.fencers[side].x);
-    }
-    if (mask & kInFront) w.Byte(static_cast<unsigned>(now.inFront));
-    if (mask & kCall) {
-        w.Byte(static_cast<unsigned>(now.call.call));
-        w.Byte(static_cast<unsigned>(now.call.side));
-    }
-    for (Side side : kSides)
-        if (mask & kScores) w.Varint(static_cast<std::uint64_t>(now.scores[side]));
-    for (Side side : kSides)
-        if (mask & kCards) {
-            w.Byte(now.cards[side].yellow);
-            w.Varint(static_cast<std::uint64_t>(now.cards[side].reds));
-        }
-    if (mask & kClock) {
-        w.Signed(now.clock.secondsLeft);
-        w.Byte(now.clock.shown);
-    }
-    for (Side side : kSides)
-        if (mask & kLamps) w.Byte(static_cast<unsigned>(now.lamps[side]));
+    bit = 1;
+    ForEachField(
+        [&](const auto& field) {
+            if (mask & bit)
+                std::apply([&w](const auto&... v) { (v.form.Write(w, v.value), ...); }, field);
+            bit <<= 1;
+        },
+        now);
 }
 
+// Bits past the last field are damage; the fields read are those of a file the game wrote.
 ReplayPicture ReadPicture(Reader& r, ReplayPicture picture) {
     const std::uint64_t mask = r.Varint();
-    if (mask > kAllFields) r.ok = false;
-    for (Side side : kSides) {
-        const unsigned shift = side == Side::Left ? 0 : 2;
-        if (mask & (kPoseLeft << shift)) picture.fencers[side].pose = r.Pose();
-        if (mask & (kXLeft << shift))
-            picture.fencers[side].x = static_cast<int>(r.In(r.Signed(), -kMaxX, kMaxX));
-    }
-    if (mask & kInFront) picture.inFront = r.ReadSide();
-    if (mask & kCall) {
-        picture.call.call = r.Enum<kLastCall>();
-        picture.call.side = r.ReadSide();
-    }
-    for (Side side : kSides)
-        if (mask & kScores) picture.scores[side] = static_cast<int>(r.Count());
-    for (Side side : kSides)
-        if (mask & kCards) {
-            picture.cards[side].yellow = r.Flag();
-            picture.cards[side].reds = static_cast<int>(r.Count());
-        }
-    if (mask & kClock) {
-        picture.clock.secondsLeft = static_cast<int>(r.In(r.Signed(), 0, kMaxSeconds));
-        picture.clock.shown = r.Flag();
-    }
-    for (Side side : kSides)
-        if (mask & kLamps) picture.lamps[side] = r.Enum<Lamp::OffTarget>();
+    if (mask >> kPictureFields) r.ok = false;
+    std::uint64_t bit = 1;
+    ForEachField(
+        [&](const auto& field) {
+            if (mask & bit)
+                std::apply([&r](const auto&... v) { (v.form.Read(r, v.value), ...); }, field);
+            bit <<= 1;
+        },
+        picture);
     return picture;
 }
 

@@ -12,6 +12,9 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -77,7 +80,94 @@ private:
     std::vector<std::string>& poses;
 };
 
-// The fields of `now` that differ from `was`, and their new values.
+// How each value of a picture goes into bytes, and the bounds it is read back within.
+namespace form {
+struct Pose {
+    static void Write(Writer& w, const std::string& pose) { w.Pose(pose); }
+    static void Read(Reader& r, std::string& pose) { pose = r.Pose(); }
+};
+// Zigzag, as it may go below zero.
+struct Within {
+    std::int64_t low, high;
+    void Write(Writer& w, int value) const { w.Signed(value); }
+    void Read(Reader& r, int& value) const {
+        value = static_cast<int>(r.In(r.Signed(), low, high));
+    }
+};
+struct Count {
+    static void Write(Writer& w, int count) { w.Varint(static_cast<std::uint64_t>(count)); }
+    static void Read(Reader& r, int& count) { count = static_cast<int>(r.Count()); }
+};
+struct Flag {
+    static void Write(Writer& w, bool flag) { w.Byte(flag); }
+    static void Read(Reader& r, bool& flag) { flag = r.Flag(); }
+};
+template <auto kLast> struct EnumTo {
+    static void Write(Writer& w, decltype(kLast) value) { w.Enum(value); }
+    static void Read(Reader& r, decltype(kLast)& value) { value = r.Enum<kLast>(); }
+};
+} // namespace form
+
+// One value of a picture, or of a view, and its form in bytes.
+template <typename Form, typename T> struct Value {
+    Form form;
+    T& value;
+};
+template <typename Form, typename T> Value<Form, T> As(Form form, T& value) {
+    return {form, value};
+}
+
+// The fields of a picture, or of a view, in the order a change names and writes them: each is
+// one bit of a change and a tuple of its values. The parts are bound by position, so a member
+// added to a picture, or to any part of one, fails to compile here until the list places it.
+template <typename P> auto Fields(P& p) {
+    if constexpr (std::is_same_v<std::remove_const_t<P>, ReplayPicture>) {
+        [[maybe_unused]] auto& [fencers, inFront, call, scores, cards, clock, lamps] = p;
+    }
+    auto& [poseLeft, xLeft] = p.fencers[Side::Left];
+    auto& [poseRight, xRight] = p.fencers[Side::Right];
+    auto& [callMade, callSide] = p.call;
+    auto& [yellowLeft, redsLeft] = p.cards[Side::Left];
+    auto& [yellowRight, redsRight] = p.cards[Side::Right];
+    auto& [secondsLeft, clockShown] = p.clock;
+    const form::Pose pose{};
+    const form::Within x{-kMaxX, kMaxX};
+    const form::EnumTo<Side::Right> side{};
+    const form::Count count{};
+    const form::Flag flag{};
+    const form::EnumTo<Lamp::OffTarget> lamp{};
+    return std::tuple{
+        std::tuple{As(pose, poseLeft)},
+        std::tuple{As(x, xLeft)},
+        std::tuple{As(pose, poseRight)},
+        std::tuple{As(x, xRight)},
+        std::tuple{As(side, p.inFront)},
+        std::tuple{As(form::EnumTo<kLastCall>{}, callMade), As(side, callSide)},
+        std::tuple{As(count, p.scores[Side::Left]), As(count, p.scores[Side::Right])},
+        std::tuple{As(flag, yellowLeft), As(count, redsLeft), As(flag, yellowRight),
+                   As(count, redsRight)},
+        std::tuple{As(form::Within{0, kMaxSeconds}, secondsLeft), As(flag, clockShown)},
+        std::tuple{As(lamp, p.lamps[Side::Left]), As(lamp, p.lamps[Side::Right])},
+    };
+}
+inline constexpr std::size_t kPictureFields =
+    std::tuple_size_v<decltype(Fields(std::declval<ReplayPicture&>()))>;
+static_assert(kPictureFields < 32, "a change's bits are an unsigned");
+
+// Calls `f` for each field in turn, given that field of each of `pictures`. The one list a
+// picture is taken from a view by, compared, written and read by, and may be hashed by.
+template <typename F, typename... P> void ForEachField(F&& f, P&... pictures) {
+    const auto lists = std::make_tuple(Fields(pictures)...);
+    const auto field = [&]<std::size_t kField>(std::integral_constant<std::size_t, kField>) {
+        std::apply([&](const auto&... list) { f(std::get<kField>(list)...); }, lists);
+    };
+    const auto each = [&]<std::size_t... kField>(std::index_sequence<kField...>) {
+        (field(std::integral_constant<std::size_t, kField>()), ...);
+    };
+    each(std::make_index_sequence<kPictureFields>());
+}
+
+// The fields of `now` that differ from `was`, one bit each, and their new values.
 void WritePicture(Writer& w, const ReplayPicture& was, const ReplayPicture& now);
 // `picture` with the changes read applied.
 ReplayPicture ReadPicture(Reader& r, ReplayPicture picture);
