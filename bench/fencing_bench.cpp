@@ -18,12 +18,12 @@ struct Demonstration {
     platform::headless::HeadlessPlatform form{1'700'000'000'000};
     game::Game game{form.Services()};
     game::GameProbe probe{game};
-    platform::headless::VirtualTimer& left = form.Timer("TimerLeft");
-    platform::headless::VirtualTimer& right = form.Timer("TimerRight");
+    game::GameProbe::TimerHandle left = probe.Timer("TimerLeft");
+    game::GameProbe::TimerHandle right = probe.Timer("TimerRight");
 
     Demonstration() {
         game.Start();
-        form.Timer("TimerAutoPlay").SetEnabled(false);
+        probe.Timer("TimerAutoPlay").SetEnabled(false);
         probe.SetDemonstrating(true);
         probe.Computer().SetStrength(game::kChampion.strength);
         left.SetInterval(game::kChampion.strength.tickMs);
@@ -31,7 +31,7 @@ struct Demonstration {
 
     // The referee's "Engarde" and "Fence", without its three seconds of calls.
     void StartPhrase() {
-        form.Timer("TimerPresident").SetEnabled(false);
+        probe.Timer("TimerPresident").SetEnabled(false);
         probe.President().ReturnToEngarde();
         // Always from the centre lines, however the last phrase ended.
         probe.FencerOn(game::Side::Left).PlaceAt(game::kEngardeLeftA);

@@ -210,13 +210,6 @@ private:
             return all;
         }();
         const MenuCommand chosen = items[b % items.size()];
-        // A host's network bout leaves its player only what the rules allow; New Game and
-        // leaving the window end it.
-        if (game->Options().remoteLeft) {
-            if (chosen == NewGame || chosen == Exit)
-                game->EndNetworkBout(game::NetworkEnding::Left);
-            if (chosen == NewGame || !layout::Allows(chosen, layout::Mode::Hosting)) return;
-        }
         if (const auto& choice = layout::Rule(chosen).choice) return game->Choose(*choice);
         const auto command = own.find(chosen);
         Require(command != own.end(), "a menu item the fuzzer cannot choose");
@@ -227,7 +220,7 @@ private:
         std::optional<game::PlayHold> hold(*game);
         hold.reset();
         const game::ReplayPicture last = game::ReplayPicture::Of(game->View());
-        game->EndNetworkBout(game::NetworkEnding::PeerLeft, &last);
+        game->EndNetworkBout(game::NetworkEnding::PeerLeft, last);
     }
 
     void ReadBackReplay() {
@@ -267,7 +260,6 @@ private:
 
     void OnNewBest(const game::Game::NewBest& best, const game::Game::Record& record) {
         Require(best.level >= 1 && best.level <= 6, "a best result for no level");
-        Require(!game->Options().remoteLeft, "a best result for a network bout");
         Require(game->Options().level && game->Options().level->number == best.level,
                 "a best result for another level");
         Require(best.score[Side::Right] > best.score[Side::Left], "a best result for a lost bout");
@@ -289,14 +281,10 @@ private:
         return keys;
     }
 
-    bool Running(std::string_view timer) { return form.Timer(timer).Enabled(); }
+    bool Running(std::string_view timer) { return probe->Timer(timer).Enabled(); }
 
-    // A pause or a dialog holds every timer of play.
-    void CheckHeld() {
-        for (const char* timer : {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock",
-                                  "TimerLight", "TimerSalute", "TimerAutoPlay"})
-            Require(!Running(timer), "a timer runs while play is held");
-    }
+    // A pause or a dialog holds play: the bout's one timer does not run.
+    void CheckHeld() { Require(!form.Timer("TimerBout").Enabled(), "play runs while held"); }
 
     void Check() {
         const game::BoutView& view = game->View();

@@ -138,7 +138,7 @@ void KeysDialog::SelectPreset(const Radios& radios, const Presets& presets,
     radios[game::PresetIndex(presets, keys).value_or(presets.size())]->setChecked(true);
 }
 
-void KeysDialog::ShowKeys(const game::Game::Keys& keys) {
+void KeysDialog::ShowKeys(const game::Keys& keys) {
     SelectPreset(optLeft, game::kLeftPresets, keys.left);
     SelectPreset(optRight, game::kRightPresets, keys.right);
     const auto left = game::SplitKeys(keys.left);
@@ -149,7 +149,7 @@ void KeysDialog::ShowKeys(const game::Game::Keys& keys) {
     }
 }
 
-game::Game::Keys KeysDialog::Keys() const {
+game::Keys KeysDialog::Keys() const {
     auto join = [](const Boxes& boxes) {
         std::array<std::u32string, game::kKeysPerSide> texts;
         for (std::size_t i = 0; i < boxes.size(); ++i)
@@ -159,7 +159,7 @@ game::Game::Keys KeysDialog::Keys() const {
     return {join(txtLeft), join(txtRight)};
 }
 
-std::optional<game::Game::Keys> AskKeys(QWidget* owner, const game::Game::Keys& current) {
+std::optional<game::Keys> AskKeys(QWidget* owner, const game::Keys& current) {
     KeysDialog layout(owner);
     layout.ShowKeys(current);
     if (layout.exec() != QDialog::Accepted) return std::nullopt;

@@ -2,7 +2,6 @@
 #pragma once
 // "Keyboard Layout": a preset or six typed keys for each side, one key per box.
 
-#include "game/Game.h"
 #include "game/player/KeyLayout.h"
 
 #include <QDialog>
@@ -23,9 +22,9 @@ public:
 
     // Selects each side's preset from the keys ignoring case, then shows the keys themselves,
     // in their own case, whatever a preset wrote.
-    void ShowKeys(const game::Game::Keys& keys);
+    void ShowKeys(const game::Keys& keys);
     // The boxes joined, each side in position order; empty boxes give nothing.
-    game::Game::Keys Keys() const;
+    game::Keys Keys() const;
 
 private:
     using Boxes = std::array<QLineEdit*, game::kKeysPerSide>;
@@ -46,6 +45,6 @@ private:
 };
 
 // Opens a fresh dialog on the keys in use; the new keys on OK, none otherwise.
-std::optional<game::Game::Keys> AskKeys(QWidget* owner, const game::Game::Keys& current);
+std::optional<game::Keys> AskKeys(QWidget* owner, const game::Keys& current);
 
 } // namespace pistework::dialogs

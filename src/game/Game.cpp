@@ -23,24 +23,80 @@ void TypeKey(Game& game, char32_t key) {
         game.Command(CommandSource::Keys, side, command);
 }
 
+void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue cue) {
+    sound.SetFileName(cue == SoundCue::Hit ? options.hitSound : options.parrySound);
+    if (!options.soundOn) return;
+    // A missing file or sound device only means silence.
+    if (sound.Open()) (void)sound.Play();
+}
+
 Game::Game(const platform::Services& services)
-    : store(services.store), clock(services.clock), timers(services.timers),
-      bout(timers, view, events, options, services) {
-    bout.SetOnStep([this] { Publish(); });
-    bout.SetOnStart(
-        [this] { replays.Begin(view, options.maxHits, options.timed, clock.NowMilliseconds()); });
-    events.Listen([this](const BoutEvent& event) {
-        replays.Note(event, clock.NowMilliseconds());
+    : store(services.store), clock(services.clock), sound(services.sound),
+      frame(services.timers.MakeTimer("TimerBout", 1)), bout(clock.NowMilliseconds()) {
+    frame->SetOnTimer([this] { RunFrame(); });
+}
+
+// One tick a wake, so input between two ticks of one instant comes between them, as it would
+// between two timers.
+void Game::RunFrame() {
+    const std::optional<std::int64_t> due = bout.NextDue();
+    if (holdCount == 0 && due && *due <= clock.NowMilliseconds()) {
+        bout.RunNext();
+        Handle(bout.TakeNews());
+        Publish();
+    }
+    ArmFrame();
+}
+
+// The frame timer wakes when the bout's next tick falls due, at once for one already due, and
+// not while play is held.
+void Game::ArmFrame() {
+    frame->SetEnabled(false);
+    const std::optional<std::int64_t> due = bout.NextDue();
+    if (!due || holdCount > 0) return;
+    frame->SetInterval(static_cast<int>(std::max<std::int64_t>(0, *due - clock.NowMilliseconds())));
+    frame->SetEnabled(true);
+}
+
+// Ticks run only from the frame timer, one a wake: a command or a choice comes between the
+// ticks due before it and those due after, as it did between the timers of play.
+void Game::CatchUp() {
+    bout.MoveTo(clock.NowMilliseconds());
+}
+
+void Game::Handle(const std::vector<Happening>& news) {
+    for (const Happening& happened : news) {
+        if (std::holds_alternative<BoutBegan>(happened)) {
+            shownOver.reset();
+            bout.Show(view);
+            replays.Begin(view, options.maxHits, options.timed, bout.Now());
+            continue;
+        }
+        const BoutEvent& event = std::get<BoutEvent>(happened);
+        const auto* over = std::get_if<BoutOver>(&event);
+        // The window draws the result before anything asks the winner's name.
+        if (over) Publish();
+        replays.Note(event, bout.Now());
         if (std::holds_alternative<CallMade>(event)) view.networkEnded.reset();
+        if (const auto* cue = std::get_if<SoundPlayed>(&event)) PlayCue(sound, options, cue->cue);
         if (onEvent) onEvent(event);
-    });
-    bout.SetOnOver([this](const BoutOver& over) {
-        events.Emit(over);
-        OfferBestResult(over);
-    });
+        if (over) OfferBestResult(*over);
+    }
+}
+
+// The bout fences by the options as the menu shows them.
+void Game::Configure() {
+    bout.Configure({.target = options.maxHits,
+                    .timed = options.timed,
+                    .computerLeft = !options.twoPlayer,
+                    .demonstrationAfter = true,
+                    .strength = options.chosen});
 }
 
 void Game::Publish() {
+    Configure();
+    bout.Show(view);
+    if (shownOver) view = shownOver->Over(view);
     // Shown in mouse control, but not through a demonstration unless the player chose a
     // control since it began.
     view.commandButtons = options.control == ControlMode::Mouse && !bout.ButtonsHidden();
@@ -54,23 +110,25 @@ void Game::Publish() {
                  .sound = options.soundOn,
                  .paused = gamePaused,
                  .pauseWhenInactive = options.pauseWhenInactive};
-    replays.See(view, clock.NowMilliseconds());
+    replays.See(view, bout.Now());
+    ArmFrame();
     if (onView) onView(view);
 }
 
 void Game::Start() {
+    CatchUp();
     bout.PlaceOnLines();
     const BoutOptions read = ReadSettings(store);
-    held = SettingsHeld(store, read);
+    storedAtStart = SettingsHeld(store, read);
     bout.Computer().SetStrength(read.chosen);
     SetOptions(read);
     StopAndKeepStrength(true);
-    timers.autoPlay.SetEnabled(true);
+    bout.AwaitDemonstration();
     Publish();
 }
 
 bool Game::SaveOptions() {
-    return WriteSettings(store, options, held);
+    return WriteSettings(store, options, storedAtStart);
 }
 
 void Game::SetOptions(const BoutOptions& changed) {
@@ -88,15 +146,14 @@ void Game::Command(CommandSource source, Side side, FencerCommand command) {
         break;
     case CommandSource::Buttons:
         break;
-    case CommandSource::Peer:
-        if (!options.remoteLeft || !bout.Running() || side != Side::Left) return;
-        break;
     }
+    CatchUp();
     bout.Command(side, command);
     Publish();
 }
 
 void Game::Choose(Choice choice) {
+    CatchUp();
     switch (choice.verb) {
     case Verb::NewGame:
         return NewGame();
@@ -133,22 +190,18 @@ void Game::NewGame() {
     // A new bout is play the player asked for: it starts at once, unpaused.
     ClearPause();
     view.networkEnded.reset();
+    Configure();
     bout.StartNew(false);
+    Handle(bout.TakeNews());
     Publish();
 }
 
-void Game::BeginNetworkBout() {
-    options.remoteLeft = true;
-    NewGame();
-}
-
-void Game::EndNetworkBout(NetworkEnding why, const ReplayPicture* last) {
-    if (!options.remoteLeft && !last) return;
-    options.remoteLeft = false;
+void Game::EndNetworkBout(NetworkEnding why, const ReplayPicture& last) {
+    CatchUp();
     ClearPause();
     StopAndKeepStrength(false);
-    if (last) view = last->Over(view);
-    timers.autoPlay.SetEnabled(true);
+    shownOver = last;
+    bout.AwaitDemonstration();
     view.networkEnded = why;
     Publish();
 }
@@ -165,9 +218,8 @@ void Game::PauseOrResume() {
 
 void Game::FocusLost() {
     // Network players each have a window of their own, and either may pause.
-    if (!options.pauseWhenInactive || gamePaused || !bout.Running() || bout.Demonstrating() ||
-        options.remoteLeft)
-        return;
+    if (!options.pauseWhenInactive || gamePaused || !bout.Running() || bout.Demonstrating()) return;
+    CatchUp();
     PauseOrResume();
 }
 
@@ -177,18 +229,18 @@ void Game::ClearPause() {
     Release();
 }
 
-// Holds nest: the first remembers and stops every timer of play, the last gives each back
-// the state play has asked for since.
+// Holds nest: the first stops the bout where it stands, the last starts every timer of play
+// it has asked for since afresh.
 void Game::Hold() {
-    if (holds++ == 0)
-        for (HeldTimer* t : timers.All())
-            t->Hold();
+    CatchUp();
+    ++holdCount;
+    frame->SetEnabled(false);
 }
 
 void Game::Release() {
-    if (holds == 0 || --holds > 0) return;
-    for (HeldTimer* t : timers.All())
-        t->Release();
+    if (holdCount == 0 || --holdCount > 0) return;
+    bout.Restart(clock.NowMilliseconds());
+    ArmFrame();
 }
 
 void Game::WhileHeld(const std::function<void()>& modal) {
@@ -208,6 +260,7 @@ void Game::ChooseTwoPlayers() {
 }
 
 void Game::ChooseCustom(const Strength& strength) {
+    CatchUp();
     ChooseStrength(strength, std::nullopt);
 }
 
@@ -238,7 +291,7 @@ BestResultTable Game::BestResults() const {
 
 // Custom opponents and two-player bouts keep no best results; a demonstration is nobody's.
 void Game::OfferBestResult(const BoutOver& over) {
-    if (over.demonstration || !options.level || options.twoPlayer || options.remoteLeft) return;
+    if (over.demonstration || !options.level || options.twoPlayer) return;
     if (over.winner != Side::Right || !askWinnerName) return;
     const int level = options.level->number;
     const BestResult stored = BestResults()[static_cast<std::size_t>(level)];

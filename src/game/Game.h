@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game behind the main window: the options the player sets, the menu's commands, the
-// pause and the holds of modal dialogs, the best results, and the bout. It publishes what the
-// piste shows as a BoutView after every step and reports what happens as events; it names no
-// widget, so it runs the same in the Qt window and headless in virtual time.
+// The player's session behind the main window: the options the player sets, the menu's
+// commands, the pause and the holds of modal dialogs, the best results, the recorder of bouts,
+// and the bout it drives from one timer. It publishes what the piste shows as a BoutView after
+// every step and reports what happens as events; it names no widget, so it runs the same in
+// the Qt window and headless in virtual time.
 
 #include "game/BoutView.h"
 #include "game/bout/Bout.h"
 #include "game/player/BestResults.h"
+#include "game/player/KeyLayout.h"
 #include "game/player/MenuChoice.h"
 #include "game/player/Options.h"
 #include "game/replay/Replay.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -22,6 +25,9 @@ namespace pistework::game {
 
 // The commands a typed character gives: the left player's key, then the right player's.
 std::vector<std::pair<Side, FencerCommand>> KeyCommands(const BoutOptions& options, char32_t key);
+
+// A cue's sound on `sound`, if the options have the sound on.
+void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue cue);
 
 class Game {
 public:
@@ -59,31 +65,24 @@ public:
     BestResultTable BestResults() const;
 
     // The one door for a fencer's command. Keys move nobody in mouse control, keys and pads
-    // nobody in a demonstration, and the network peer only its own left fencer while its bout
-    // runs; the buttons show only when they may be clicked.
+    // nobody in a demonstration; the buttons show only when they may be clicked.
     void Command(CommandSource source, Side side, FencerCommand command);
 
     // What a menu item asks of the game.
     void Choose(Choice choice);
     // A custom strength, even one equal to a graded level's, keeps no best result.
     void ChooseCustom(const Strength& strength);
-    struct Keys {
-        std::u32string left;
-        std::u32string right;
-    };
+    using Keys = game::Keys;
     Keys CurrentKeys() const { return {options.keysLeft, options.keysRight}; }
     void SetKeys(const Keys& keys);
     // The player has gone to another program. With "Pause When Inactive" chosen, a bout the
     // player fences pauses as F3 pauses it and only F3 resumes it; otherwise it runs on.
     void FocusLost();
 
-    // --- A network bout. The game both players' machines fence in virtual time: the guest's
-    // commands come through the peer's door to the left fencer, the host's player's to the right
-    // one as from the buttons. It starts at once, at the host's options, and keeps no best result.
-    void BeginNetworkBout();
-    // Back to this player's own game, held meanwhile, the call area saying why the network bout
-    // ended: the bout's `last` picture stays on show until a bout of its own or a demonstration.
-    void EndNetworkBout(NetworkEnding why, const ReplayPicture* last = nullptr);
+    // Back to this player's own game after a network bout, held meanwhile: the bout's `last`
+    // picture stays on show until a bout of its own or a demonstration, and the call area says
+    // why the network bout ended.
+    void EndNetworkBout(NetworkEnding why, const ReplayPicture& last);
     // Each player, and each watcher, keeps the network bout as the last one fenced here.
     void KeepReplay(std::span<const std::uint8_t> file) { replays.Keep(file); }
 
@@ -100,10 +99,15 @@ private:
     friend class PlayHold;
 
     void Publish();
+    void Configure();
+    // Moves the bout's clock on to the present.
+    void CatchUp();
+    void RunFrame();
+    void ArmFrame();
+    void Handle(const std::vector<Happening>& news);
     void SetOptions(const BoutOptions& changed);
     void NewGame();
     void PauseOrResume();
-    void SetControl(ControlMode mode);
     void ChooseTwoPlayers();
     void ChooseStrength(const Strength& strength, std::optional<Level> level);
     void StopAndKeepStrength(bool keep);
@@ -114,20 +118,23 @@ private:
 
     platform::Store& store;
     const platform::Clock& clock;
+    platform::MediaPlayer& sound;
+    // The one timer of play, armed for the bout's next tick.
+    std::unique_ptr<platform::Timer> frame;
     BoutView view;
-    EventStream events;
     BoutOptions options;
     // What the store held at the start: only what differs from it is stored at the end.
-    platform::Store::Values held;
-    BoutTimers timers;
+    platform::Store::Values storedAtStart;
     Bout bout;
+    // A network bout's last picture, on show until the next bout of this game begins.
+    std::optional<ReplayPicture> shownOver;
     std::function<void(const BoutView&)> onView;
     std::function<void(const BoutEvent&)> onEvent;
     ReplayRecorder replays;
     std::function<void(const NewBest&, const Record&)> askWinnerName;
     bool gamePaused = false;
     // The pause and open dialogs: play is held while any of them is.
-    int holds = 0;
+    int holdCount = 0;
 };
 
 // Holds play for as long as it lives, as a replay or a network bout on show does: nothing

@@ -10,6 +10,9 @@ class LcgRandom : public Random {
 public:
     void Seed(std::uint32_t seed) override { state = seed; }
     int Next() override;
+    // The generator's whole state, to compare and hash a bout by.
+    std::uint32_t State() const { return state; }
+    bool operator==(const LcgRandom& other) const { return state == other.state; }
 
 private:
     std::uint32_t state = 1;

@@ -48,10 +48,10 @@ inline void Press(QWidget* target, const QString& text, Qt::KeyboardModifiers mo
     QCoreApplication::sendEvent(target, &release);
 }
 
-// Ticks of one of the game's timers, as Qt gives them.
+// Ticks of one of the bout's timers, as it would give them.
 inline void Tick(MainWindow& window, const char* timer, int times = 1) {
     for (int i = 0; i < times; ++i)
-        ASSERT_TRUE(QMetaObject::invokeMethod(Named<QTimer>(window, timer), "timeout"));
+        pistework::game::GameProbe(window.Game()).RunTimer(timer);
 }
 
 // A hit, ruled by the referee's own calls: "Halt", the call, the ruling.

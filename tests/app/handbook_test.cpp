@@ -22,7 +22,7 @@ TEST(Handbook, ShowsTheKeysAsSetAndEveryCallAndF1StillOpensHelp) {
     drive::ExpectDialogs answered; // the test answers its dialogs itself
     app::MainWindow window;
     // Keys no other text of the handbook holds, so each is found in its own row.
-    const game::Game::Keys keys{U"жзийкл", U"αβγδεζ"};
+    const game::Keys keys{U"жзийкл", U"αβγδεζ"};
     window.Game().SetKeys(keys);
     QString text;
     QTimer::singleShot(0, [&] {

@@ -19,7 +19,7 @@
 #include <functional>
 
 using namespace pistework;
-using Keys = game::Game::Keys;
+using Keys = game::Keys;
 
 namespace {
 

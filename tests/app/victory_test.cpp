@@ -159,7 +159,7 @@ TEST_F(Victory, PlayersWinAtAGradedLevelOpensTheDialogFromTheBoutEnd) {
     drive::Tick(window, "TimerPresident");
     EXPECT_EQ(shownLevel, drive::Text(game::kChampion.text));
     EXPECT_EQ(game::ReadBestResults(store)[game::kChampion.number].hitsA, 3);
-    EXPECT_TRUE(window.findChild<QTimer*>("TimerAutoPlay")->isActive());
+    EXPECT_TRUE(game::GameProbe(window.Game()).Timer("TimerAutoPlay").Enabled());
 }
 
 TEST_F(Victory, AnyNameIsStoredExactlyAndTouchesNoOtherValue) {

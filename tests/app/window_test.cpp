@@ -180,14 +180,16 @@ TEST(MainWindow, MenuTreeCaptionsShortcutsAndRadioGroups) {
 
 TEST(MainWindow, StartUpState) {
     MainWindow window;
-    auto timer = [&](const char* name) { return window.findChild<QTimer*>(name); };
+    game::GameProbe probe(window.Game());
     for (const char* name :
-         {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"}) {
-        ASSERT_NE(timer(name), nullptr) << name;
-        EXPECT_FALSE(timer(name)->isActive()) << name;
-        EXPECT_EQ(timer(name)->timerType(), Qt::PreciseTimer) << name;
-    }
-    ASSERT_TRUE(timer("TimerAutoPlay")->isActive());
+         {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
+        EXPECT_FALSE(probe.Timer(name).Enabled()) << name;
+    ASSERT_TRUE(probe.Timer("TimerAutoPlay").Enabled());
+    // The bout's one timer wakes for its next tick, precisely: a coarse one slips by 5 %.
+    const auto* frame = window.findChild<QTimer*>("TimerBout");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isActive());
+    EXPECT_EQ(frame->timerType(), Qt::PreciseTimer);
 
     // Both fencers beaten on their lines and the lamps off, drawn from their own pictures.
     const game::BoutView& view = window.Game().View();
@@ -374,8 +376,9 @@ TEST(MainWindow, TheCallAreaSaysEachCallAsItIsMade) {
     auto* call = Named<QLabel>(window, "lblEngarde");
     std::set<QString> said;
     for (int step = 0; step < 40 && window.Game().View().call.call != game::Call::Fence; ++step) {
-        drive::Tick(window, Named<QTimer>(window, "TimerSalute")->isActive() ? "TimerSalute"
-                                                                             : "TimerPresident");
+        drive::Tick(window, game::GameProbe(window.Game()).Timer("TimerSalute").Enabled()
+                                ? "TimerSalute"
+                                : "TimerPresident");
         EXPECT_EQ(call->text(), TranslatedCallText(window.Game().View().call));
         said.insert(call->text());
     }

@@ -31,8 +31,8 @@ struct BoutTable {
     const game::BoutView& View() const { return game.View(); }
     game::Call Call() const { return game.View().call.call; }
     const std::string& Pose(Side side) const { return game.View().fencers[side].pose; }
-    platform::headless::VirtualTimer& Timer(std::string_view name) { return form.Timer(name); }
-    game::Referee& Referee() { return probe.President(); }
+    game::GameProbe::TimerHandle Timer(std::string_view name) { return probe.Timer(name); }
+    game::GameProbe::RefereeHandle Referee() { return probe.President(); }
     int Hits(Side side) const { return game.View().scores[side]; }
     // Both sides at once, left first, as the board and the piste show them.
     std::pair<int, int> Score() const { return {Hits(Side::Left), Hits(Side::Right)}; }
@@ -94,7 +94,7 @@ struct BoutTable {
     platform::headless::HeadlessPlatform form;
     game::Game game;
     game::GameProbe probe{game};
-    platform::headless::VirtualTimer& timerLeft = form.Timer("TimerLeft");
+    game::GameProbe::TimerHandle timerLeft = probe.Timer("TimerLeft");
     // Every call the referee has made, in order.
     std::vector<game::RefereeCall> calls;
 };

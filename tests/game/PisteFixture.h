@@ -24,14 +24,13 @@ struct Piste {
     platform::headless::HeadlessPlatform form;
     game::Game game;
     game::GameProbe probe{game};
-    platform::headless::VirtualTimer& timerLeft;
-    platform::headless::VirtualTimer& timerRight;
+    game::GameProbe::TimerHandle timerLeft = probe.Timer("TimerLeft");
+    game::GameProbe::TimerHandle timerRight = probe.Timer("TimerRight");
 
     explicit Piste(std::int64_t startMilliseconds = 1'700'000'000'000)
-        : form(startMilliseconds), game(form.Services()), timerLeft(form.Timer("TimerLeft")),
-          timerRight(form.Timer("TimerRight")) {
+        : form(startMilliseconds), game(form.Services()) {
         game.Start();
-        form.Timer("TimerAutoPlay").SetEnabled(false);
+        probe.Timer("TimerAutoPlay").SetEnabled(false);
         game::BoutOptions options = game.Options();
         options.hitSound = "beep.wav";
         options.parrySound = "start.wav";
@@ -43,7 +42,7 @@ struct Piste {
     game::Fencer& B() { return probe.FencerOn(Side::Right); }
     game::Fencer& F(Side side) { return probe.FencerOn(side); }
     game::Opponent& Computer() { return probe.Computer(); }
-    const std::string& Pose(Side side) const { return game.View().fencers[side].pose; }
+    std::string Pose(Side side) { return F(side).Picture().pose; }
     // A command button: the buttons command the player's fencer on the right.
     void Click(game::FencerCommand command) {
         game.Command(game::CommandSource::Buttons, Side::Right, command);
@@ -60,6 +59,7 @@ struct Piste {
             F(side).ShowFrame();
         for (Side side : game::kSides)
             F(side).UpdatePoints();
+        probe.Show();
     }
 
     // A fencer `frameIndex` frames into `action`, in `posture`, with nothing requested. Its
@@ -72,6 +72,7 @@ struct Piste {
         f.CountFrames();
         for (int k = 0; k < frameIndex; ++k)
             f.ShowFrame();
+        probe.Show();
     }
 
     // Runs the clock of an untimed bout alone until `seconds` have been fenced since the bout
@@ -80,15 +81,15 @@ struct Piste {
         game::BoutOptions options = game.Options();
         options.timed = false;
         probe.SetOptions(options);
-        auto& clock = form.Timer("TimerClock");
+        auto clock = probe.Timer("TimerClock");
         clock.SetEnabled(true);
         form.scheduler.RunUntilTrue([&] { return probe.Clock().SecondsFenced() >= seconds; },
                                     std::int64_t{seconds} * 1000 + 1000);
         clock.SetEnabled(false);
     }
 
-    const game::PhraseOutcome& Outcome() { return probe.President().Outcome(); }
-    const game::RefereeCall& PendingCall() { return probe.President().PendingCall(); }
+    game::PhraseOutcome Outcome() { return probe.President().Outcome(); }
+    game::RefereeCall PendingCall() { return probe.President().PendingCall(); }
 
     // Starts the phrase as the referee does: right timer first.
     void Fence() {

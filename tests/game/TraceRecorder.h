@@ -6,6 +6,7 @@
 #include "common/CallTexts.h"
 #include "common/MenuRules.h"
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/bout/BoutRules.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -29,8 +30,13 @@ inline constexpr std::int64_t kHour = 3'600'000;
 // One line per visible change: the virtual time since the start, then what changed.
 class Recorder {
 public:
-    Recorder(HeadlessPlatform& form, const game::Game& game)
-        : form(form), game(game), start(form.scheduler.Now()) {}
+    // Every step the game shows while the recorder runs it is noted, as a player sees each.
+    Recorder(HeadlessPlatform& form, game::Game& game)
+        : form(form), game(game), start(form.scheduler.Now()) {
+        game.SetOnView([this](const game::BoutView&) {
+            if (running) Snapshot();
+        });
+    }
 
     void Note(const std::string& event) { lines.push_back(Stamp() + " # " + event); }
 
@@ -54,7 +60,11 @@ public:
         const std::int64_t until = form.scheduler.Now() + limit;
         Snapshot();
         while (!done()) {
-            if (form.scheduler.Now() > until || !form.scheduler.RunNext()) return false;
+            if (form.scheduler.Now() > until) return false;
+            running = true;
+            const bool ran = form.scheduler.RunNext();
+            running = false;
+            if (!ran) return false;
             Snapshot();
         }
         return true;
@@ -96,6 +106,7 @@ private:
     HeadlessPlatform& form;
     const game::Game& game;
     std::int64_t start;
+    bool running = false;
     std::string call, score, clock, cards, lamps, prompt, fencerA, fencerB;
 };
 

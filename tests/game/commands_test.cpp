@@ -152,11 +152,11 @@ TEST(ControlModes, TwoPlayersStopsTheBoutAndKeepsTheChosenLevel) {
     p.game.Choose({Verb::ChooseLevel, kChampion.number});
     p.OnGuard();
     p.Fence();
-    p.form.Timer("TimerPresident").SetEnabled(true);
+    p.probe.Timer("TimerPresident").SetEnabled(true);
     p.TwoPlayers();
     for (const char* t :
          {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
-        EXPECT_FALSE(p.form.Timer(t).Enabled()) << t;
+        EXPECT_FALSE(p.probe.Timer(t).Enabled()) << t;
     EXPECT_EQ(p.Pose(Side::Left), "DEFEATA");
     EXPECT_EQ(p.Pose(Side::Right), "DEFEATB");
     EXPECT_EQ(p.game.View().menu.control, ControlMode::Keyboard);

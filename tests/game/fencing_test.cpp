@@ -64,13 +64,13 @@ TEST(Hits, ALungeLandsOnTargetOffTargetOrNotAtAllByHowFarItReaches) {
             EXPECT_TRUE(p.Halted());
             EXPECT_EQ(p.PendingCall(), (RefereeCall{Call::Attack, Side::Left}));
             EXPECT_EQ(p.probe.President().CurrentPhase(), game::Phase::Halt);
-            EXPECT_TRUE(p.form.Timer("TimerPresident").Enabled());
-            EXPECT_TRUE(p.form.Timer("TimerLight").Enabled());
+            EXPECT_TRUE(p.probe.Timer("TimerPresident").Enabled());
+            EXPECT_TRUE(p.probe.Timer("TimerLight").Enabled());
             EXPECT_EQ(p.form.sound.Played(), std::vector<std::string>{"beep.wav"});
         } else {
             EXPECT_TRUE(p.timerLeft.Enabled());
             EXPECT_TRUE(p.timerRight.Enabled());
-            EXPECT_FALSE(p.form.Timer("TimerPresident").Enabled());
+            EXPECT_FALSE(p.probe.Timer("TimerPresident").Enabled());
             EXPECT_TRUE(p.form.sound.Played().empty());
         }
     }
@@ -211,8 +211,8 @@ TEST(Passing, OnlyTheLeftTickCallsFencersWhoHaveRunPastEachOther) {
         if (!passed) continue;
         EXPECT_EQ(p.PendingCall().call, Call::Passed);
         EXPECT_EQ(p.probe.President().CurrentPhase(), game::Phase::Halt);
-        EXPECT_TRUE(p.form.Timer("TimerPresident").Enabled());
-        EXPECT_FALSE(p.form.Timer("TimerLight").Enabled()) << "no lamps for a pass";
+        EXPECT_TRUE(p.probe.Timer("TimerPresident").Enabled());
+        EXPECT_FALSE(p.probe.Timer("TimerLight").Enabled()) << "no lamps for a pass";
         EXPECT_TRUE(p.form.sound.Played().empty());
         EXPECT_FALSE(p.Outcome().offence[Side::Left] || p.Outcome().offence[Side::Right]);
     }

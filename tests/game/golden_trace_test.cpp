@@ -24,7 +24,8 @@ std::vector<std::string> DemonstrationTrace(std::int64_t start,
     const bool ended = r.RunUntil([&] { return GameOver(game); }, kHour);
     EXPECT_TRUE(ended) << "the demonstration never ended";
     // The result stays on show until the next salute begins.
-    r.RunUntil([&] { return game.View().startPrompt && form.Timer("TimerPresident").Enabled(); },
+    game::GameProbe probe(game);
+    r.RunUntil([&] { return game.View().startPrompt && probe.Timer("TimerPresident").Enabled(); },
                20'000);
     return r.lines;
 }
@@ -39,8 +40,9 @@ std::vector<std::string> TwoPlayerPhraseTrace() {
         r.Note(std::string("click ") + item);
         Click(game, item);
     }
-    auto& timerLeft = form.Timer("TimerLeft");
-    auto& timerPresident = form.Timer("TimerPresident");
+    game::GameProbe probe(game);
+    const auto timerLeft = probe.Timer("TimerLeft");
+    const auto timerPresident = probe.Timer("TimerPresident");
     EXPECT_TRUE(r.RunUntil([&] { return timerLeft.Enabled(); }, 60'000));
     struct Press {
         std::int64_t after;

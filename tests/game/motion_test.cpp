@@ -110,7 +110,7 @@ TEST(Motion, RecoveriesForwardAndFlechesCarryTheFencer) {
     p.Playing(Side::Left, Action::Fleche, 5);
     ASSERT_TRUE(p.A().EndSequence());
     EXPECT_EQ(p.Pose(Side::Left), "FLECHE1A");
-    EXPECT_EQ(p.game.View().fencers[Side::Left].x, 136);
+    EXPECT_EQ(p.A().Left(), 136);
 }
 
 TEST(Motion, ParriedFormsAndHeldLungesShowTheirOwnPictures) {
@@ -171,7 +171,7 @@ TEST(Motion, AttackersAndCatchingParriesAreDrawnInFront) {
     p.OnGuard(106, 600);
     const Side& inFront = p.game.View().inFront;
 
-    p.B().BringToFront();
+    p.probe.BringToFront(Side::Right);
     p.A().Extend();
     p.A().Lunge();
     Tick(p, Side::Left, 2);
@@ -179,7 +179,7 @@ TEST(Motion, AttackersAndCatchingParriesAreDrawnInFront) {
 
     // A parry comes to the front only in the frames where it can catch.
     p.OnGuard(106, 600);
-    p.A().BringToFront();
+    p.probe.BringToFront(Side::Left);
     p.Click(game::FencerCommand::Parry);
     Tick(p, Side::Right, 2); // stand ends, parry frames 0 and 1
     EXPECT_EQ(inFront, Side::Left);
@@ -188,7 +188,7 @@ TEST(Motion, AttackersAndCatchingParriesAreDrawnInFront) {
 
     // A parried lunge stays behind.
     p.OnGuard(106, 600);
-    p.B().BringToFront();
+    p.probe.BringToFront(Side::Right);
     p.Playing(Side::Left, Action::LungeParried, 0);
     Tick(p, Side::Left, 3);
     EXPECT_EQ(inFront, Side::Right);

@@ -161,8 +161,7 @@ TEST(Opponent, RedCardsCountOnlyWhileTheYellowIsHeld) {
     }
     // The cards the board holds over from a bout before count no more once the yellow is gone.
     Piste p;
-    BoutView shown;
-    Scoreboard board(shown);
+    Scoreboard board;
     board.GiveCard(Side::Left);
     board.GiveCard(Side::Left);
     EXPECT_EQ(board.RedCards(Side::Left), 1);

@@ -62,8 +62,8 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
         p.FenceSeconds(below(20));
 
         for (int phrase = 0; phrase < 3; ++phrase) {
-            p.form.Timer("TimerPresident").SetEnabled(false);
-            p.form.Timer("TimerLight").SetEnabled(false);
+            p.probe.Timer("TimerPresident").SetEnabled(false);
+            p.probe.Timer("TimerLight").SetEnabled(false);
             p.OnGuard(26 + below(120), 200 + below(145));
             p.Fence();
             ++phrases;
@@ -111,9 +111,9 @@ TEST(Soak, RandomCommandsAgainstTheComputerKeepEveryPhraseSane) {
             ASSERT_EQ(kCalls.count(p.PendingCall().call), 1u)
                 << static_cast<int>(p.PendingCall().call);
             EXPECT_EQ(p.probe.President().CurrentPhase(), game::Phase::Halt);
-            EXPECT_TRUE(p.form.Timer("TimerPresident").Enabled());
+            EXPECT_TRUE(p.probe.Timer("TimerPresident").Enabled());
             EXPECT_NE(o.hitBy.has_value(), o.passed);
-            EXPECT_EQ(p.form.Timer("TimerLight").Enabled(), !o.passed) << "lamps for hits only";
+            EXPECT_EQ(p.probe.Timer("TimerLight").Enabled(), !o.passed) << "lamps for hits only";
             o.passed ? ++passes : ++hits;
             // The referee's return to engarde clears the outcome for the next phrase.
             p.probe.President().ReturnToEngarde();

@@ -12,6 +12,7 @@ using platform::headless::HeadlessPlatform;
 TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
     HeadlessPlatform form;
     game::Game game(form.Services());
+    game::GameProbe probe(game);
     game.Start();
 
     const game::BoutView& v = game.View();
@@ -26,8 +27,8 @@ TEST(StartUp, StartLeavesTheWindowIdleWithOnlyAutoPlayRunning) {
     EXPECT_FALSE(v.clock.shown);
     for (const char* t :
          {"TimerLeft", "TimerRight", "TimerPresident", "TimerLight", "TimerClock", "TimerSalute"})
-        EXPECT_FALSE(form.Timer(t).Enabled()) << t;
-    EXPECT_TRUE(form.Timer("TimerAutoPlay").Enabled());
+        EXPECT_FALSE(probe.Timer(t).Enabled()) << t;
+    EXPECT_TRUE(probe.Timer("TimerAutoPlay").Enabled());
     EXPECT_TRUE(v.commandButtons);
 
     // The defaults of a first start.
@@ -83,7 +84,7 @@ TEST(StartUp, AutoPlayFiresFifteenSecondsAfterStartUp) {
     game::Game game(form.Services());
     game.Start();
     form.scheduler.RunUntil(14'999);
-    EXPECT_EQ(form.Timer("TimerAutoPlay").Starts(), 1);
+    EXPECT_EQ(game::GameProbe(game).Timer("TimerAutoPlay").Starts(), 1);
     EXPECT_EQ(form.scheduler.TicksRun(), 0u);
     form.scheduler.RunUntil(15'000);
     EXPECT_EQ(form.scheduler.TicksRun(), 1u);

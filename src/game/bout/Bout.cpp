@@ -2,56 +2,81 @@
 #include "game/bout/Bout.h"
 
 #include "game/bout/BoutRules.h"
+#include "game/bout/Fnv1a.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Hits.h"
 #include "game/piste/Reach.h"
 
 namespace pistework::game {
 
-// Made in this order, which the virtual clock keeps for timers due at the same instant.
-BoutTimers::BoutTimers(platform::TimerSource& source)
-    : left(source.MakeTimer("TimerLeft", 120)), right(source.MakeTimer("TimerRight", 100)),
-      president(source.MakeTimer("TimerPresident", 1000)),
-      clock(source.MakeTimer("TimerClock", 1000)), light(source.MakeTimer("TimerLight", 100)),
-      salute(source.MakeTimer("TimerSalute", 300)),
-      autoPlay(source.MakeTimer("TimerAutoPlay", 15000)) {}
+Bout::Bout(std::int64_t now) {
+    piste.timers.MoveTo(now);
+    PlaceOnLines();
+}
 
-Bout::Bout(BoutTimers& timers, BoutView& view, const EventStream& events,
-           const BoutOptions& options, const platform::Services& services)
-    : timers(timers), view(view), events(events), options(options), sound(services.sound),
-      fencers(Fencer(Side::Left, kEngardeLeftA, view), Fencer(Side::Right, kEngardeLeftB, view)),
-      opponent(services.random, services.clock), scores(view), lamps(view), clock(view.clock),
-      referee(view, events,
-              {timers.president, timers.clock, timers.light, {&timers.left, &timers.right}},
-              fencers, opponent, scores, lamps, clock, options, services.clock) {
-    referee.SetOnGameOver([this] { End(); });
-    auto on = [this](HeldTimer& timer, std::function<void()> tick) {
-        timer.SetOnTimer([this, tick = std::move(tick)] {
-            tick();
-            if (onStep) onStep();
-        });
-    };
-    on(timers.left, [this] { FencerTick(Side::Left); });
-    on(timers.right, [this] { FencerTick(Side::Right); });
-    on(timers.president, [this] { referee.Tick(); });
-    on(timers.light, [this] { referee.FlashLamps(); });
-    on(timers.clock, [this] { ClockTick(); });
-    on(timers.salute, [this] { SaluteStep(); });
-    on(timers.autoPlay, [this] { StartNew(true); });
+std::optional<std::int64_t> Bout::NextDue() const {
+    const std::optional<Tick> next = piste.timers.Next();
+    if (!next) return std::nullopt;
+    return piste.timers.Due(*next);
+}
+
+std::optional<std::int64_t> Bout::NextTickOf(Side side) const {
+    return piste.timers.Due(side == Side::Left ? Tick::Left : Tick::Right);
+}
+
+bool Bout::RunNext() {
+    if (!piste.timers.Next()) return false;
+    RunTick(piste.timers.Fire());
+    return true;
+}
+
+void Bout::AdvanceTo(std::int64_t ms) {
+    for (auto due = NextDue(); due && *due <= ms; due = NextDue())
+        RunTick(piste.timers.Fire());
+    piste.timers.MoveTo(ms);
+}
+
+std::vector<Happening> Bout::TakeNews() {
+    std::vector<Happening> news = std::move(piste.news);
+    piste.news.clear();
+    return news;
+}
+
+void Bout::RunTick(Tick tick) {
+    // The computer's draws reseed from the whole seconds of the tick's own time.
+    piste.opponent.SetTime(Now());
+    switch (tick) {
+    case Tick::Left:
+        return FencerTick(Side::Left);
+    case Tick::Right:
+        return FencerTick(Side::Right);
+    case Tick::President:
+        if (referee.Tick(piste)) End();
+        return;
+    case Tick::Clock:
+        if (piste.clock.Tick(piste.settings.timed)) referee.TimeOut(piste);
+        return;
+    case Tick::Light:
+        return referee.FlashLamps(piste);
+    case Tick::Salute:
+        return SaluteStep();
+    case Tick::AutoPlay:
+        return StartNew(true);
+    }
 }
 
 void Bout::PlaceOnLines() {
-    fencers[Side::Left].PlaceAt(kEngardeLeftA);
-    fencers[Side::Right].PlaceAt(kEngardeLeftB);
+    piste.fencers[Side::Left].PlaceAt(kEngardeLeftA);
+    piste.fencers[Side::Right].PlaceAt(kEngardeLeftB);
 }
 
 void Bout::Stop() {
-    for (platform::Timer* t : {&timers.clock, &timers.right, &timers.left, &timers.president,
-                               &timers.light, &timers.salute})
-        t->SetEnabled(false);
-    lamps.Off();
+    for (Tick t :
+         {Tick::Clock, Tick::Right, Tick::Left, Tick::President, Tick::Light, Tick::Salute})
+        piste.timers.Stop(t);
+    piste.lamps.Off();
     for (Side side : kSides)
-        fencers[side].ShowPicture(picture::kDefeat);
+        piste.fencers[side].ShowPicture(picture::kDefeat);
     demoOnShow = false;
     running = false;
 }
@@ -60,31 +85,33 @@ void Bout::Stop() {
 // starts the salute. The fencers' records, the lamps and the referee's flags wait for the
 // first "Engarde".
 void Bout::StartNew(bool demonstration) {
+    const BoutSettings& settings = piste.settings;
+    Schedule& timers = piste.timers;
     demoMode = demonstration;
     running = true;
-    clock.Start(BoutLengthSeconds(options.maxHits), options.timed);
+    piste.clock.Start(BoutLengthSeconds(settings.target), settings.timed);
     referee.StartBout();
     if (demoMode) {
         // Each side at the demonstration's strength (the Champion unless set otherwise); the
-        // player's choice waits in the options.
+        // player's choice waits in the settings.
         for (Side side : kSides)
-            opponent.SetStrength(side, demoStrengths[side]);
+            piste.opponent.SetStrength(side, demoStrengths[side]);
     } else {
-        opponent.SetStrength(options.chosen);
+        piste.opponent.SetStrength(settings.strength);
     }
     demoOnShow = buttonsHidden = demoMode;
-    timers.autoPlay.SetEnabled(false);
+    timers.Stop(Tick::AutoPlay);
     for (Side side : kSides)
-        FencerTimer(side).SetInterval(ComputerFences(side) ? opponent.InPlay(side).tickMs
-                                                           : kPlayerSpeed);
-    scores.Reset();
+        timers.SetInterval(side == Side::Left ? Tick::Left : Tick::Right,
+                           ComputerFences(side) ? piste.opponent.InPlay(side).tickMs
+                                                : kPlayerSpeed);
+    piste.scores.Reset();
     saluteStep = 0;
     // No tick of the bout before may arrive after the reset.
-    for (platform::Timer* t :
-         {&timers.left, &timers.right, &timers.president, &timers.clock, &timers.light})
-        t->SetEnabled(false);
-    timers.salute.SetEnabled(true);
-    if (onStart) onStart();
+    for (Tick t : {Tick::Left, Tick::Right, Tick::President, Tick::Clock, Tick::Light})
+        timers.Stop(t);
+    timers.Start(Tick::Salute);
+    piste.news.emplace_back(BoutBegan{});
 }
 
 // Six steps of 300 ms, then the referee takes over. Negative steps are the pause between
@@ -94,7 +121,7 @@ void Bout::SaluteStep() {
     if (saluteStep >= 0) PlaceOnLines();
     auto show = [this](std::string_view baseName) {
         for (Side side : kSides)
-            fencers[side].ShowPicture(baseName);
+            piste.fencers[side].ShowPicture(baseName);
     };
     switch (saluteStep) {
     case 0:
@@ -103,7 +130,7 @@ void Bout::SaluteStep() {
         break;
     case 1:
     case 5:
-        view.call = {};
+        piste.call = {};
         show(picture::kSalute[0]);
         break;
     case 2:
@@ -115,77 +142,64 @@ void Bout::SaluteStep() {
         break;
     case 6:
         show(picture::kEngarde);
-        timers.president.SetEnabled(true);
-        timers.salute.SetEnabled(false);
+        piste.timers.Start(Tick::President);
+        piste.timers.Stop(Tick::Salute);
         break;
     default:
         break;
     }
 }
 
-void Bout::ClockTick() {
-    if (clock.Tick(options.timed)) referee.TimeOut();
-}
-
 void Bout::End() {
     running = false;
-    const PerSide<int> score{scores.Hits(Side::Left), scores.Hits(Side::Right)};
+    const PerSide<int> score{piste.scores.Hits(Side::Left), piste.scores.Hits(Side::Right)};
     for (Side side : kSides)
-        fencers[side].ShowPicture(score[side] > score[Opposite(side)] ? picture::kVictory
-                                                                      : picture::kDefeat);
+        piste.fencers[side].ShowPicture(score[side] > score[Opposite(side)] ? picture::kVictory
+                                                                            : picture::kDefeat);
     if (demoMode) {
         // Ten silent salute ticks keep the result on show for three seconds.
         saluteStep = -10;
-        timers.salute.SetEnabled(true);
-    } else if (!options.remoteLeft) {
-        // A network bout's result stays on show until a player ends it.
-        timers.autoPlay.SetEnabled(true);
+        piste.timers.Start(Tick::Salute);
+    } else if (piste.settings.demonstrationAfter) {
+        piste.timers.Start(Tick::AutoPlay);
     }
     std::optional<Side> winner;
     if (score[Side::Left] != score[Side::Right])
         winner = score[Side::Left] > score[Side::Right] ? Side::Left : Side::Right;
-    // The window draws the result before anything asks the winner's name.
-    if (onStep) onStep();
-    if (onOver) onOver(BoutOver{winner, score, demoMode});
+    piste.Emit(BoutOver{winner, score, demoMode});
 }
 
-void Bout::Command(Side side, FencerCommand command) {
-    fencers[side].Obey(command);
-}
-
-platform::Timer& Bout::FencerTimer(Side side) {
-    return side == Side::Left ? timers.left : timers.right;
-}
-
-// The left fencer is the computer's unless two people play; in a demonstration the computer
-// fences both sides whatever the options say.
+// The left fencer is the computer's unless the settings give it to a person; in a
+// demonstration the computer fences both sides whatever they say.
 bool Bout::ComputerFences(Side side) const {
-    return demoMode || (side == Side::Left && !options.twoPlayer && !options.remoteLeft);
+    return demoMode || (side == Side::Left && piste.settings.computerLeft);
 }
 
 // One tick of a fencer: a parry of the other may catch its blade, its point may arrive, its
 // sequence may end and the next action begin, then it shows its next frame.
 void Bout::FencerTick(Side side) {
-    Fencer& self = fencers[side];
-    Fencer& other = fencers[Opposite(side)];
+    Fencer& self = piste.fencers[side];
+    Fencer& other = piste.fencers[Opposite(side)];
+    Opponent& opponent = piste.opponent;
+    const Tick timer = side == Side::Left ? Tick::Left : Tick::Right;
 
-    FencerTimer(side).SetEnabled(false);
+    piste.timers.Stop(timer);
 
     if (ParryCatches(other.State(), other.OwnSide(), self.State())) {
         referee.NoteParry(other.OwnSide());
         const Action before = self.CurrentAction();
         self.SetAction(ParriedVariant(before));
-        if (self.CurrentAction() != before) PlaySound(SoundCue::Parry);
+        if (self.CurrentAction() != before) piste.Emit(SoundPlayed{SoundCue::Parry});
         self.CountFrames();
     }
 
     const Arrival arrival = HitTest(self.State(), side, other.State());
-    referee.NoteArrival(side, arrival);
+    referee.NoteArrival(side, arrival, Now());
     if (arrival.hit) {
         self.EndSequence();
-        self.BringToFront();
-        referee.CallHit(side);
-        PlaySound(SoundCue::Hit);
+        piste.inFront = side;
+        referee.CallHit(piste, side);
+        piste.Emit(SoundPlayed{SoundCue::Hit});
         return;
     }
 
@@ -193,7 +207,7 @@ void Bout::FencerTick(Side side) {
     const bool began = self.EndSequence();
     if (began) {
         if (computer)
-            opponent.ChooseAction(self, other, scores.RedCards(side));
+            opponent.ChooseAction(self, other, piste.scores.RedCards(side));
         else
             self.TakeUpRequest();
         self.CountFrames();
@@ -209,28 +223,52 @@ void Bout::FencerTick(Side side) {
     }
 
     self.UpdatePoints();
-    self.ShowFrame();
+    if (self.ShowFrame()) piste.inFront = side;
     // The gap as the pictures show it, as a replay's watcher measures it too.
-    if (began && StartsAttack(self.CurrentAction())) referee.NoteAttack(side, TipGap(view.fencers));
+    if (began && StartsAttack(self.CurrentAction()))
+        referee.NoteAttack(
+            side,
+            TipGap({piste.fencers[Side::Left].Picture(), piste.fencers[Side::Right].Picture()}),
+            Now());
 
     // Only the left fencer's tick looks for a pass.
     if (side == Side::Left && HavePassed(self.State(), other.State())) {
-        referee.CallPass(opponent.FreshDraw(10) + 5);
+        referee.CallPass(piste, opponent.FreshDraw(10) + 5);
         return;
     }
-    FencerTimer(side).SetEnabled(true);
+    piste.timers.Start(timer);
 }
 
-void Bout::PlaySound(SoundCue cue) {
-    events.Emit(SoundPlayed{cue});
-    PlayCue(sound, options, cue);
+void Bout::Show(BoutView& view) const {
+    for (Side side : kSides) {
+        view.fencers[side] = piste.fencers[side].Picture();
+        view.scores[side] = piste.scores.Hits(side);
+        view.cards[side] = piste.scores.Cards(side);
+    }
+    view.inFront = piste.inFront;
+    view.call = piste.call;
+    view.clock = piste.clock.Shown();
+    view.lamps = piste.lamps.Shown();
 }
 
-void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue cue) {
-    sound.SetFileName(cue == SoundCue::Hit ? options.hitSound : options.parrySound);
-    if (!options.soundOn) return;
-    // A missing file or sound device only means silence.
-    if (sound.Open()) (void)sound.Play();
+std::uint32_t Bout::Digest() const {
+    Fnv1a d;
+    for (Side side : kSides) {
+        piste.fencers[side].AddTo(d);
+        d.Add(demoStrengths[side].range, demoStrengths[side].tickMs);
+    }
+    d.Add(piste.inFront, piste.call.call, piste.call.side);
+    piste.opponent.AddTo(d);
+    piste.scores.AddTo(d);
+    piste.lamps.AddTo(d);
+    piste.clock.AddTo(d);
+    piste.timers.AddTo(d);
+    const BoutSettings& s = piste.settings;
+    d.Add(s.target, s.timed, s.computerLeft, s.demonstrationAfter, s.strength.range,
+          s.strength.tickMs);
+    referee.AddTo(d);
+    d.Add(demoMode, running, demoOnShow, buttonsHidden, saluteStep);
+    return d.Value();
 }
 
 } // namespace pistework::game

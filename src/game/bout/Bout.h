@@ -1,57 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A bout's life: the salute, the referee's phrases, the fencers' ticks, the end, and the
-// demonstrations that fill the time between bouts. It owns the parts of the bout (the two
-// fencers, the computer opponent, the scoreboard, the lamps, the clock and the referee), shows
-// them in the bout view and reports what happens as events.
+// The bout, as one value: the salute, the referee's phrases, the fencers' ticks, the end, and
+// the demonstrations that fill the time between bouts, with every part of it and its own
+// timers. It steps itself in bout time, owns no platform timer and calls nobody back: whoever
+// drives it advances it, gives it stamped commands and takes what happened. Copy it to save
+// it, assign a copy to restore it.
 
-#include "game/BoutView.h"
-#include "game/bout/BoutClock.h"
-#include "game/bout/HeldTimer.h"
-#include "game/bout/Opponent.h"
+#include "game/bout/BoutParts.h"
 #include "game/bout/Referee.h"
-#include "game/bout/Scoreboard.h"
-#include "game/piste/Fencer.h"
-#include "game/player/Options.h"
 
-#include <array>
-#include <functional>
-#include <memory>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace pistework::game {
 
-// Every timer of play, each of which a pause or a dialog can hold. Each is named for the tick
-// log.
-struct BoutTimers {
-    explicit BoutTimers(platform::TimerSource& source);
-    BoutTimers(const BoutTimers&) = delete;
-    std::array<HeldTimer*, 7> All() {
-        return {&left, &right, &president, &clock, &light, &salute, &autoPlay};
-    }
-
-    HeldTimer left, right, president, clock, light, salute, autoPlay;
-};
-
-// A cue's sound on `sound`, if the options have the sound on.
-void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue cue);
-
 class Bout {
 public:
-    Bout(BoutTimers& timers, BoutView& view, const EventStream& events, const BoutOptions& options,
-         const platform::Services& services);
-    Bout(const Bout&) = delete;
-    Bout& operator=(const Bout&) = delete;
+    // Idle at `now`: the fencers beaten on their lines, no timer running.
+    explicit Bout(std::int64_t now = 0);
 
-    // Called after every tick of play has run, and at the end of each bout.
-    void SetOnStep(std::function<void()> handler) { onStep = std::move(handler); }
-    void SetOnOver(std::function<void(const BoutOver&)> handler) { onOver = std::move(handler); }
-    // Called as each bout, a player's or a demonstration, starts.
-    void SetOnStart(std::function<void()> handler) { onStart = std::move(handler); }
+    // --- Time. Ticks due at one instant run in the order their timers were armed.
+    std::int64_t Now() const { return piste.Now(); }
+    // The bout time of the next tick, and of a side's fencer; none while nothing runs.
+    std::optional<std::int64_t> NextDue() const;
+    std::optional<std::int64_t> NextTickOf(Side side) const;
+    // Runs the tick due next, at its time; false when no timer runs.
+    bool RunNext();
+    // Runs every tick due up to and including `ms`, then sets the clock there; never back.
+    void AdvanceTo(std::int64_t ms);
+    // Sets the clock on to `ms` without running what fell due meanwhile, as during a hold.
+    void MoveTo(std::int64_t ms) { piste.timers.MoveTo(ms); }
+    // After a hold: every running timer starts afresh at `ms`.
+    void Restart(std::int64_t ms) { piste.timers.Restart(ms); }
+    // What happened since the last call, in order.
+    std::vector<Happening> TakeNews();
 
+    // --- What its driver sets and asks.
+    void Configure(const BoutSettings& settings) { piste.settings = settings; }
+    const BoutSettings& Settings() const { return piste.settings; }
     // A player's bout (or a demonstration, with the computer on both sides) from the salute.
     void StartNew(bool demonstration);
     // Stops play and shows both fencers beaten until the next bout.
     void Stop();
+    // The demonstration starts after the idle time unless a bout starts first.
+    void AwaitDemonstration() { piste.timers.Start(Tick::AutoPlay); }
+    // The fencers back on their lines, as the window opens.
+    void PlaceOnLines();
+    // The clock is set for the new length at once, but shows it only from the next bout.
+    void SetClock(int seconds) { piste.clock.SetTimeLeft(seconds); }
+    // A command for one side's fencer, taken up at its next sequence end.
+    void Command(Side side, FencerCommand command) { piste.fencers[side].Obey(command); }
+
     bool Demonstrating() const { return demoMode; }
     // "Press F2 to Start" shows from a demonstration's start until it is stopped or a
     // player's bout starts.
@@ -62,16 +62,14 @@ public:
     void ShowButtonsAgain() { buttonsHidden = false; }
     // From a bout's salute to its end or stop; false between bouts.
     bool Running() const { return running; }
-    // The fencers back on their lines, as the window opens.
-    void PlaceOnLines();
-    // The clock is set for the new length at once, but shows it only from the next bout.
-    void SetClock(int seconds) { clock.SetTimeLeft(seconds); }
+    Opponent& Computer() { return piste.opponent; }
+    const Opponent& Computer() const { return piste.opponent; }
 
-    // A command for one side's fencer, from a key or a button.
-    void Command(Side side, FencerCommand command);
-
-    Opponent& Computer() { return opponent; }
-    const Opponent& Computer() const { return opponent; }
+    // Writes what the piste shows into `view`, leaving the rest of it as it was.
+    void Show(BoutView& view) const;
+    // The same bouts give the same digest on every machine.
+    std::uint32_t Digest() const;
+    bool operator==(const Bout&) const = default;
 
     // A player's fencer ticks every 100 ms.
     static constexpr int kPlayerSpeed = 100;
@@ -79,29 +77,14 @@ public:
 private:
     friend class GameProbe;
 
+    void RunTick(Tick tick);
     void SaluteStep();
-    void ClockTick();
     void End();
     void FencerTick(Side side);
-    void PlaySound(SoundCue cue);
-    platform::Timer& FencerTimer(Side side);
     bool ComputerFences(Side side) const;
 
-    BoutTimers& timers;
-    BoutView& view;
-    const EventStream& events;
-    const BoutOptions& options;
-    platform::MediaPlayer& sound;
-    PerSide<Fencer> fencers;
-    Opponent opponent;
-    Scoreboard scores;
-    Lamps lamps;
-    BoutClock clock;
+    BoutParts piste;
     Referee referee;
-
-    std::function<void()> onStep;
-    std::function<void(const BoutOver&)> onOver;
-    std::function<void()> onStart;
     bool demoMode = false;
     bool running = false;
     bool demoOnShow = false;

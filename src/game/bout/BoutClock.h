@@ -9,8 +9,6 @@ namespace pistework::game {
 
 class BoutClock {
 public:
-    explicit BoutClock(ClockView& shown) : shown(shown) {}
-
     // A new bout of `seconds`; the clock shows only in a timed bout.
     void Start(int seconds, bool timed);
     // Sets the time left without showing it, as switching "Timed" does.
@@ -20,9 +18,15 @@ public:
 
     int SecondsLeft() const { return secondsLeft; }
     int SecondsFenced() const { return secondsFenced; }
+    const ClockView& Shown() const { return shown; }
+
+    bool operator==(const BoutClock&) const = default;
+    template <typename Digest> void AddTo(Digest& d) const {
+        d.Add(shown.secondsLeft, shown.shown, secondsLeft, secondsFenced);
+    }
 
 private:
-    ClockView& shown;
+    ClockView shown;
     int secondsLeft = 0;
     int secondsFenced = 0;
 };

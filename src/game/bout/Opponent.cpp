@@ -35,7 +35,7 @@ int Gap(const Fencer& a, const Fencer& b) {
 }
 
 void Opponent::Reseed() {
-    random.Seed(static_cast<std::uint32_t>(clock.NowMilliseconds() / 1000));
+    random.Seed(static_cast<std::uint32_t>(now / 1000));
 }
 
 int Opponent::Below(int n) {

@@ -2,10 +2,10 @@
 #pragma once
 // The computer's fencing: what its fencer does at each sequence end, how it reacts to the
 // other blade within a sequence, and the generator its draws come from. Every decision
-// reseeds the generator from the clock's whole seconds, so one second draws alike.
+// reseeds the generator from the whole seconds of the bout's clock, so one second draws alike.
 
 #include "game/piste/Fencer.h"
-#include "platform/Platform.h"
+#include "platform/Random.h"
 
 namespace pistework::game {
 
@@ -18,8 +18,8 @@ struct Strength {
 
 class Opponent {
 public:
-    Opponent(platform::Random& random, const platform::Clock& clock)
-        : random(random), clock(clock) {}
+    // The wall-clock time the next draws reseed from, as the bout's clock reads it.
+    void SetTime(std::int64_t milliseconds) { now = milliseconds; }
 
     // The strength the computer fences the left side at, the side it takes against a player.
     const Strength& InPlay() const { return strengths[Side::Left]; }
@@ -43,6 +43,14 @@ public:
     // The plans of a phrase end with it.
     void ForgetPlans();
 
+    bool operator==(const Opponent&) const = default;
+    template <typename Digest> void AddTo(Digest& d) const {
+        d.Add(random.State(), now);
+        for (Side side : kSides)
+            d.Add(strengths[side].range, strengths[side].tickMs, plans[side].keepAdvancing,
+                  plans[side].attackPrepared, plans[side].preparedCount);
+    }
+
 private:
     friend class GameProbe;
 
@@ -50,6 +58,7 @@ private:
         bool keepAdvancing = false;  // a forward recovery presses on
         bool attackPrepared = false; // the arm is out for an attack two decisions on
         int preparedCount = 0;
+        bool operator==(const Plan&) const = default;
     };
 
     void Reseed();
@@ -59,8 +68,8 @@ private:
     void ChangeArmInLunge(Fencer& self, int choice);
     void ChooseCloseAction(Fencer& self);
 
-    platform::Random& random;
-    const platform::Clock& clock;
+    platform::LcgRandom random;
+    std::int64_t now = 0;
     PerSide<Strength> strengths;
     PerSide<Plan> plans;
 };

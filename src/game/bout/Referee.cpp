@@ -7,16 +7,19 @@
 
 namespace pistework::game {
 
-Referee::Referee(BoutView& view, const EventStream& events, RefereeTimers timers,
-                 PerSide<Fencer>& fencers, Opponent& opponent, Scoreboard& scores, Lamps& lamps,
-                 BoutClock& clock, const BoutOptions& options, const platform::Clock& time)
-    : view(view), events(events), timers(timers), fencers(fencers), opponent(opponent),
-      scores(scores), lamps(lamps), clock(clock), options(options), time(time) {}
+namespace {
 
-void Referee::Say(RefereeCall call) {
-    view.call = call;
-    events.Emit(CallMade{call});
+void Say(BoutParts& piste, RefereeCall call) {
+    piste.call = call;
+    piste.Emit(CallMade{call});
 }
+
+void StopFencers(BoutParts& piste) {
+    piste.timers.Stop(Tick::Left);
+    piste.timers.Stop(Tick::Right);
+}
+
+} // namespace
 
 // Nothing of a phrase left unruled carries into the new bout: a pass or an off-target hit
 // cut short by "New Game" or the clock would otherwise set the first "Engarde" off its lines.
@@ -27,97 +30,94 @@ void Referee::StartBout() {
     notes = {};
 }
 
-void Referee::StopFencers() {
-    timers.fencers[Side::Left]->SetEnabled(false);
-    timers.fencers[Side::Right]->SetEnabled(false);
-}
-
 // Whoever starts the referee sets the phase first.
-void Referee::Tick() {
+bool Referee::Tick(BoutParts& piste) {
+    Schedule& timers = piste.timers;
     switch (phase) {
     case Phase::Engarde:
-        Say({Call::Engarde});
-        ReturnToEngarde();
+        Say(piste, {Call::Engarde});
+        ReturnToEngarde(piste);
         phase = Phase::Ready;
         break;
     case Phase::Ready:
-        Say({Call::Ready});
+        Say(piste, {Call::Ready});
         phase = Phase::Fence;
         break;
     case Phase::Fence:
-        Say({Call::Fence});
-        timers.clock.SetEnabled(true);
+        Say(piste, {Call::Fence});
+        timers.Start(Tick::Clock);
         phase = Phase::LetGo;
         break;
     case Phase::LetGo:
-        view.call = {};
+        piste.call = {};
         // The referee never runs together with the fencers; the right fencer starts first.
-        timers.president.SetEnabled(false);
-        timers.fencers[Side::Right]->SetEnabled(true);
-        timers.fencers[Side::Left]->SetEnabled(true);
+        timers.Stop(Tick::President);
+        timers.Start(Tick::Right);
+        timers.Start(Tick::Left);
         phase = Phase::Halt;
         break;
     case Phase::Halt:
     case Phase::TimeOutHalt:
-        Say({Call::Halt});
-        timers.clock.SetEnabled(false);
+        Say(piste, {Call::Halt});
+        timers.Stop(Tick::Clock);
         phase = phase == Phase::Halt ? Phase::Announce : Phase::GameOver;
         break;
     case Phase::Announce:
-        Say(pendingCall);
+        Say(piste, pendingCall);
         phase = Phase::Rule;
         break;
     case Phase::Rule:
-        GiveRuling();
-        phase = scores.Reached(options.maxHits) ? Phase::GameOver : Phase::Engarde;
+        GiveRuling(piste);
+        phase = piste.scores.Reached(piste.settings.target) ? Phase::GameOver : Phase::Engarde;
         break;
     case Phase::GameOver:
-        Say({Call::GameOver});
-        timers.president.SetEnabled(false);
+        Say(piste, {Call::GameOver});
+        timers.Stop(Tick::President);
         phase = Phase::Engarde;
-        if (onGameOver) onGameOver();
-        break;
+        return true;
     }
+    return false;
 }
 
 // The first case that applies decides.
-void Referee::GiveRuling() {
+void Referee::GiveRuling(BoutParts& piste) {
     const Side hitter = outcome.hitBy.value_or(Side::Right);
     if (outcome.offence[Side::Left]) {
-        GiveCard(Side::Left);
+        GiveCard(piste, Side::Left);
     } else if (outcome.offence[Side::Right]) {
-        GiveCard(Side::Right);
+        GiveCard(piste, Side::Right);
     } else if (outcome.passed) {
-        Say({Call::ReturnToEngarde});
-        Rule(RulingKind::Passed, hitter, Decider::RanPast);
+        Say(piste, {Call::ReturnToEngarde});
+        Rule(piste, RulingKind::Passed, hitter, Decider::RanPast);
     } else if (outcome.offTarget) {
-        Say({Call::OffTarget});
-        Rule(RulingKind::OffTarget, hitter, Decider::PointShort);
+        Say(piste, {Call::OffTarget});
+        Rule(piste, RulingKind::OffTarget, hitter, Decider::PointShort);
     } else {
         const bool lateCounter = outcome.counter[Side::Left] || outcome.counter[Side::Right];
-        Say({lateCounter ? Call::SuccessfulCounterOutOfTime : Call::Successful});
-        scores.AddHit(hitter);
+        Say(piste, {lateCounter ? Call::SuccessfulCounterOutOfTime : Call::Successful});
+        piste.scores.AddHit(hitter);
         const Decider decider = lateCounter    ? Decider::CounterIntoAttack
                                 : notes.fleche ? Decider::FlecheLanded
                                                : Decider::LungeLanded;
-        Rule(lateCounter ? RulingKind::HitThroughLateCounter : RulingKind::Hit, hitter, decider);
+        Rule(piste, lateCounter ? RulingKind::HitThroughLateCounter : RulingKind::Hit, hitter,
+             decider);
     }
 }
 
-void Referee::GiveCard(Side offender) {
-    if (scores.GiveCard(offender) == Card::Yellow) {
-        Say({Call::YellowCard, offender});
-        Rule(RulingKind::YellowCard, offender, Decider::PassedTooSoon);
+void Referee::GiveCard(BoutParts& piste, Side offender) {
+    if (piste.scores.GiveCard(offender) == Card::Yellow) {
+        Say(piste, {Call::YellowCard, offender});
+        Rule(piste, RulingKind::YellowCard, offender, Decider::PassedTooSoon);
         return;
     }
-    Say({Call::RedCard, offender});
-    Rule(RulingKind::RedCard, offender, Decider::PassedTooSoon);
+    Say(piste, {Call::RedCard, offender});
+    Rule(piste, RulingKind::RedCard, offender, Decider::PassedTooSoon);
     outcome.passed = false;
 }
 
-void Referee::FlashLamps() {
+void Referee::FlashLamps(BoutParts& piste) const {
     const Side hitter = outcome.hitBy.value_or(Side::Right);
-    lamps.Flash(hitter, outcome.offTarget, outcome.counter[Opposite(hitter)]);
+    piste.lamps.Flash(hitter, outcome.offTarget, outcome.counter[Opposite(hitter)]);
 }
 
 // Times are kept back from the halt, so the reason reads the same wherever the bout is replayed.
@@ -142,15 +142,15 @@ RulingReason Referee::Reason(Decider decider, Side side) const {
     return why;
 }
 
-void Referee::NoteArrival(Side attacker, const Arrival& arrival) {
+void Referee::NoteArrival(Side attacker, const Arrival& arrival, std::int64_t now) {
     outcome.counter[attacker] = arrival.counter;
     outcome.offTarget = arrival.offTarget;
-    if (arrival.counter) notes.counterArrived[attacker] = time.NowMilliseconds();
+    if (arrival.counter) notes.counterArrived[attacker] = now;
     if (arrival.hit) notes.pointPast = arrival.past;
 }
 
-void Referee::NoteAttack(Side attacker, std::optional<int> gap) {
-    notes.attackBegan[attacker] = time.NowMilliseconds();
+void Referee::NoteAttack(Side attacker, std::optional<int> gap, std::int64_t now) {
+    notes.attackBegan[attacker] = now;
     notes.gapAtAttack[attacker] = gap;
 }
 
@@ -158,30 +158,30 @@ void Referee::NoteParry(Side parrier) {
     notes.parried[parrier] = true;
 }
 
-void Referee::CallHit(Side hitter) {
-    StopFencers();
+void Referee::CallHit(BoutParts& piste, Side hitter) {
+    StopFencers(piste);
     phase = Phase::Halt;
     pendingCall = {outcome.counter[Opposite(hitter)] ? Call::AttackAndCounter : Call::Attack,
                    hitter};
     outcome.hitBy = hitter;
-    notes.halted = time.NowMilliseconds();
-    notes.fleche = IsFlecheArrival(fencers[hitter].CurrentAction());
+    notes.halted = piste.Now();
+    notes.fleche = IsFlecheArrival(piste.fencers[hitter].CurrentAction());
     // At the tenth flash the lamps and the referee fall due together; the one started first
     // ticks first, and each side has always started them in its own order.
     if (hitter == Side::Left) {
-        timers.light.SetEnabled(true);
-        timers.president.SetEnabled(true);
+        piste.timers.Start(Tick::Light);
+        piste.timers.Start(Tick::President);
     } else {
-        timers.president.SetEnabled(true);
-        timers.light.SetEnabled(true);
+        piste.timers.Start(Tick::President);
+        piste.timers.Start(Tick::Light);
     }
 }
 
-void Referee::CallPass(int window) {
+void Referee::CallPass(BoutParts& piste, int window) {
     phase = Phase::Halt;
     pendingCall = {Call::Passed};
     // Running past the opponent again too soon after one's own last pass is an offence.
-    const int now = clock.SecondsFenced();
+    const int now = piste.clock.SecondsFenced();
     auto tooSoon = [&](Side side) {
         const int elapsed = now - lastPass[side];
         lastPass[side] = now;
@@ -190,8 +190,8 @@ void Referee::CallPass(int window) {
         return window > elapsed;
     };
     for (Side side : kSides) {
-        const bool runner = fencers[side].State().inFleche;
-        const bool other = fencers[Opposite(side)].State().inFleche;
+        const bool runner = piste.fencers[side].State().inFleche;
+        const bool other = piste.fencers[Opposite(side)].State().inFleche;
         if (runner && !other && tooSoon(side)) {
             pendingCall = {Call::CorpsACorps, side};
             outcome.offence[side] = true;
@@ -199,24 +199,24 @@ void Referee::CallPass(int window) {
     }
     outcome.passed = true;
     outcome.hitBy.reset();
-    notes.halted = time.NowMilliseconds();
-    timers.president.SetEnabled(true);
-    StopFencers();
+    notes.halted = piste.Now();
+    piste.timers.Start(Tick::President);
+    StopFencers(piste);
     outcome.offTarget = false;
     outcome.counter = {false, false};
 }
 
-void Referee::TimeOut() {
+void Referee::TimeOut(BoutParts& piste) {
     phase = Phase::TimeOutHalt;
-    timers.clock.SetEnabled(false);
-    timers.fencers[Side::Right]->SetEnabled(false);
-    timers.fencers[Side::Left]->SetEnabled(false);
-    timers.president.SetEnabled(true);
+    piste.timers.Stop(Tick::Clock);
+    piste.timers.Stop(Tick::Right);
+    piste.timers.Stop(Tick::Left);
+    piste.timers.Start(Tick::President);
 }
 
-void Referee::ReturnToEngarde() {
-    Fencer& a = fencers[Side::Left];
-    Fencer& b = fencers[Side::Right];
+void Referee::ReturnToEngarde(BoutParts& piste) {
+    Fencer& a = piste.fencers[Side::Left];
+    Fencer& b = piste.fencers[Side::Right];
     const EngardePair to = EngardePositions(a.Left(), b.Left(), outcome.offTarget, outcome.passed,
                                             a.State().inFleche, b.State().inFleche);
     a.PlaceAt(to.leftA);
@@ -225,20 +225,20 @@ void Referee::ReturnToEngarde() {
     // offTarget stays: the next hit test clears it.
     outcome.passed = false;
     for (Side side : kSides)
-        fencers[side].StandOnGuard();
-    opponent.ForgetPlans();
+        piste.fencers[side].StandOnGuard();
+    piste.opponent.ForgetPlans();
     outcome.offence = {false, false};
     outcome.counter = {false, false};
     notes = {};
 
     for (Side side : kSides)
-        fencers[side].ShowFrame();
+        if (piste.fencers[side].ShowFrame()) piste.inFront = side;
     for (Side side : kSides)
-        fencers[side].UpdatePoints();
+        piste.fencers[side].UpdatePoints();
 
-    timers.light.SetEnabled(false);
+    piste.timers.Stop(Tick::Light);
     outcome.hitBy.reset();
-    lamps.Off();
+    piste.lamps.Off();
 }
 
 } // namespace pistework::game

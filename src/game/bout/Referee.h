@@ -3,18 +3,12 @@
 // The referee (the President): one call a second from "Engarde" to "Fence", then, once a tick
 // has found a hit or a pass, "Halt", the call, the ruling and either the next "Engarde" or
 // "Game Over". It keeps the outcome of the phrase being fenced and returns the fencers to
-// their lines.
+// their lines. It holds only its own state and acts on the piste it is given.
 
-#include "game/BoutView.h"
-#include "game/bout/BoutClock.h"
-#include "game/bout/Opponent.h"
-#include "game/bout/Scoreboard.h"
-#include "game/piste/Fencer.h"
+#include "game/bout/BoutParts.h"
 #include "game/piste/Hits.h"
-#include "game/player/Options.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 namespace pistework::game {
@@ -38,6 +32,7 @@ struct PhraseOutcome {
     bool passed = false;
     PerSide<bool> counter{false, false}; // an out-of-time counter-attack
     PerSide<bool> offence{false, false}; // ran past the other too soon after its last pass
+    bool operator==(const PhraseOutcome&) const = default;
 };
 
 // What the referee notes of a phrase while it is fenced, to say afterwards why he ruled so.
@@ -51,24 +46,11 @@ struct PhraseNotes {
     bool fleche = false; // the hit was a flèche's
     int secondsSincePass = 0;
     int secondsAllowed = 0;
-};
-
-struct RefereeTimers {
-    platform::Timer& president;
-    platform::Timer& clock;
-    platform::Timer& light;
-    PerSide<platform::Timer*> fencers;
+    bool operator==(const PhraseNotes&) const = default;
 };
 
 class Referee {
 public:
-    Referee(BoutView& view, const EventStream& events, RefereeTimers timers,
-            PerSide<Fencer>& fencers, Opponent& opponent, Scoreboard& scores, Lamps& lamps,
-            BoutClock& clock, const BoutOptions& options, const platform::Clock& time);
-
-    // Called after "Game Over".
-    void SetOnGameOver(std::function<void()> handler) { onGameOver = std::move(handler); }
-
     Phase CurrentPhase() const { return phase; }
     const PhraseOutcome& Outcome() const { return outcome; }
     // What the referee will call after "Halt".
@@ -76,42 +58,38 @@ public:
 
     // A new bout: the referee starts at "Engarde" when the salute ends.
     void StartBout();
-    // One call a second.
-    void Tick();
-    void FlashLamps();
+    // One call a second; true after "Game Over".
+    bool Tick(BoutParts& piste);
+    void FlashLamps(BoutParts& piste) const;
     // From the fencer ticks: what a point did, a hit, the fencers running past each other.
-    void NoteArrival(Side attacker, const Arrival& arrival);
+    void NoteArrival(Side attacker, const Arrival& arrival, std::int64_t now);
     // A lunge or flèche begins with `gap` between the blade tips; a parry catches the blade.
-    void NoteAttack(Side attacker, std::optional<int> gap);
+    void NoteAttack(Side attacker, std::optional<int> gap, std::int64_t now);
     void NoteParry(Side parrier);
-    void CallHit(Side hitter);
+    void CallHit(BoutParts& piste, Side hitter);
     // `window` is the fresh draw of seconds within which a second pass is an offence.
-    void CallPass(int window);
+    void CallPass(BoutParts& piste, int window);
     // From the clock: a timed bout's time has run out.
-    void TimeOut();
-    void ReturnToEngarde();
+    void TimeOut(BoutParts& piste);
+    void ReturnToEngarde(BoutParts& piste);
+
+    bool operator==(const Referee&) const = default;
+    template <typename Digest> void AddTo(Digest& d) const {
+        d.Add(phase, pendingCall.call, pendingCall.side, outcome.hitBy, outcome.offTarget,
+              outcome.passed, notes.halted, notes.pointPast, notes.fleche, notes.secondsSincePass,
+              notes.secondsAllowed);
+        for (Side s : kSides)
+            d.Add(outcome.counter[s], outcome.offence[s], notes.attackBegan[s],
+                  notes.gapAtAttack[s], notes.counterArrived[s], notes.parried[s], lastPass[s]);
+    }
 
 private:
-    void Say(RefereeCall call);
-    void Rule(RulingKind kind, Side side, Decider decider) {
-        events.Emit(Ruling{kind, side, Reason(decider, side)});
+    void Rule(BoutParts& piste, RulingKind kind, Side side, Decider decider) const {
+        piste.Emit(Ruling{kind, side, Reason(decider, side)});
     }
     RulingReason Reason(Decider decider, Side side) const;
-    void GiveRuling();
-    void GiveCard(Side offender);
-    void StopFencers();
-
-    BoutView& view;
-    const EventStream& events;
-    RefereeTimers timers;
-    PerSide<Fencer>& fencers;
-    Opponent& opponent;
-    Scoreboard& scores;
-    Lamps& lamps;
-    BoutClock& clock;
-    const BoutOptions& options;
-    const platform::Clock& time;
-    std::function<void()> onGameOver;
+    void GiveRuling(BoutParts& piste);
+    void GiveCard(BoutParts& piste, Side offender);
 
     Phase phase = Phase::Engarde;
     RefereeCall pendingCall;

@@ -11,8 +11,6 @@ enum class Card { Yellow, Red };
 
 class Scoreboard {
 public:
-    explicit Scoreboard(BoutView& view) : view(view) {}
-
     // A new bout: no hits, no cards on show. A warning does not carry into the next bout.
     void Reset();
     int Hits(Side side) const { return hits[side]; }
@@ -22,9 +20,16 @@ public:
     // The first card is a warning; every later one gives the opponent a hit.
     Card GiveCard(Side offender);
     bool Reached(int maxHits) const;
+    // The cards on show: the red count only once the fencer holds its yellow.
+    CardsView Cards(Side side) const { return {yellow[side], RedCards(side)}; }
+
+    bool operator==(const Scoreboard&) const = default;
+    template <typename Digest> void AddTo(Digest& d) const {
+        for (Side side : kSides)
+            d.Add(hits[side], yellow[side], reds[side]);
+    }
 
 private:
-    BoutView& view;
     PerSide<int> hits{0, 0};
     PerSide<bool> yellow{false, false};
     PerSide<int> reds{0, 0};
@@ -34,13 +39,18 @@ private:
 // when off target), and the other's with it when its counter-attack came out of time.
 class Lamps {
 public:
-    explicit Lamps(BoutView& view) : view(view) {}
-    void Off();
+    void Off() { shown = {Lamp::Off, Lamp::Off}; }
     // One flash step. `hitter` is the fencer who hit.
     void Flash(Side hitter, bool offTarget, bool otherCountered);
+    const PerSide<Lamp>& Shown() const { return shown; }
+
+    bool operator==(const Lamps&) const = default;
+    template <typename Digest> void AddTo(Digest& d) const {
+        d.Add(shown[Side::Left], shown[Side::Right], lit);
+    }
 
 private:
-    BoutView& view;
+    PerSide<Lamp> shown{Lamp::Off, Lamp::Off};
     // Alternates on each step; carries over from hit to hit.
     bool lit = false;
 };

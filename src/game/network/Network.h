@@ -26,9 +26,10 @@
 
 namespace pistework::game::net {
 
-// Four: six-digit codes, and a host that may ask a guesser to wait. Three was the first whose
-// games both fence the bout from stamped inputs.
-inline constexpr std::uint8_t kVersion = 4;
+// Five: the digest is of the bout's whole state, not of the piste's picture. Four brought
+// six-digit codes and a host that may ask a guesser to wait; three was the first whose games
+// both fence the bout from stamped inputs.
+inline constexpr std::uint8_t kVersion = 5;
 inline constexpr std::string_view kMagic = "PSTN";
 inline constexpr std::uint16_t kDefaultPort = 40414;
 // More than any frame the game sends.

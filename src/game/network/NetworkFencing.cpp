@@ -43,7 +43,7 @@ void ShownBout::End(NetworkEnding why) {
     if (!hold) return;
     hold.reset();
     const ReplayPicture last = ReplayPicture::Of(bout.View());
-    game.EndNetworkBout(why, &last);
+    game.EndNetworkBout(why, last);
 }
 
 NetworkFencing::NetworkFencing(Game& game, const SharedSetup& setup, Side own, NetworkLink& link,

@@ -6,6 +6,7 @@
 // both games agree on, its own inputs stamped and sent, the other's taken as they come, the
 // round trip, and the digests both compare every second.
 
+#include "game/Game.h"
 #include "game/network/NetworkLink.h"
 #include "game/network/SharedBout.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/network/SharedBout.h"
 
+#include "game/bout/Fnv1a.h"
+
 #include <algorithm>
 #include <chrono>
 #include <limits>
@@ -9,21 +11,6 @@ namespace pistework::game {
 
 namespace {
 
-// FNV-1a: small, fast and the same on every machine.
-struct Hash {
-    std::uint32_t value = 2166136261u;
-    void Byte(std::uint8_t b) { value = (value ^ b) * 16777619u; }
-    void Number(std::int64_t n) {
-        for (int shift = 0; shift < 64; shift += 8)
-            Byte(static_cast<std::uint8_t>(static_cast<std::uint64_t>(n) >> shift));
-    }
-    void Text(const std::string& text) {
-        Number(static_cast<std::int64_t>(text.size()));
-        for (char c : text)
-            Byte(static_cast<std::uint8_t>(c));
-    }
-};
-
 // Left before right at one instant, so both games take the same order whichever came first.
 bool Before(const StampedInput& a, const StampedInput& b) {
     return a.ms < b.ms || (a.ms == b.ms && a.side == Side::Left && b.side == Side::Right);
@@ -31,59 +18,50 @@ bool Before(const StampedInput& a, const StampedInput& b) {
 
 } // namespace
 
-std::uint32_t DigestOf(const BoutView& view) {
-    Hash h;
-    for (Side side : kSides) {
-        h.Text(view.fencers[side].pose);
-        h.Number(view.fencers[side].x);
-        h.Number(view.scores[side]);
-        h.Number(view.cards[side].yellow);
-        h.Number(view.cards[side].reds);
-        h.Number(static_cast<int>(view.lamps[side]));
-    }
-    h.Number(static_cast<int>(view.inFront));
-    h.Number(static_cast<int>(view.call.call));
-    h.Number(static_cast<int>(view.call.side));
-    h.Number(view.clock.secondsLeft);
-    h.Number(view.clock.shown);
-    h.Number(view.menu.paused);
-    return h.value;
-}
-
-SharedBout::Run::Run(const SharedSetup& setup) : form(setup.start), game(form.Services()) {
-    game.Start();
-    game.Choose({Verb::SetTarget, setup.target});
-    if (game.Options().timed != setup.timed) game.Choose({Verb::ToggleTimed});
-    game.SetOnEvent([this, start = setup.start](const BoutEvent& event) {
-        const std::int64_t at = form.scheduler.Now() - start;
-        events.emplace_back(at, event);
-        if (std::holds_alternative<BoutOver>(event) && !overAt) overAt = at;
-    });
-    game.BeginNetworkBout();
-}
-
+// Both fencers are people's; the result stays on show until a player leaves.
 SharedBout::SharedBout(const SharedSetup& setup)
-    : setup(setup), run(std::make_unique<Run>(setup)) {}
-
-SharedBout::~SharedBout() = default;
-
-const BoutView& SharedBout::View() const {
-    return run->game.View();
+    : setup(setup), present{.bout = Bout(setup.start),
+                            .paused = false,
+                            .applied = 0,
+                            .events = 0,
+                            .overAt = {}} {
+    Bout& bout = present.bout;
+    bout.Configure({.target = setup.target,
+                    .timed = setup.timed,
+                    .computerLeft = false,
+                    .demonstrationAfter = false});
+    bout.Stop();
+    bout.AwaitDemonstration();
+    bout.StartNew(false);
+    (void)bout.TakeNews();
+    view.menu.target = setup.target;
+    view.menu.timed = setup.timed;
+    Show();
+    Save(0);
 }
 
-std::span<const std::uint8_t> SharedBout::ReplayFile() const {
-    return run->game.LastReplay();
+void SharedBout::Show() {
+    present.bout.Show(view);
+    view.menu.paused = present.paused;
+}
+
+void SharedBout::Save(std::int64_t second) {
+    saved.insert_or_assign(second, present);
+    // The start and the last seconds: no late input reaches further back.
+    while (saved.size() > kSavedSeconds + 1)
+        saved.erase(std::next(saved.begin()));
 }
 
 std::optional<std::int64_t> SharedBout::NextDue() const {
-    const std::optional<std::int64_t> due = run->form.scheduler.NextDue();
+    if (present.paused) return std::nullopt;
+    const std::optional<std::int64_t> due = present.bout.NextDue();
     if (!due) return std::nullopt;
     return *due - setup.start;
 }
 
 std::optional<std::int64_t> SharedBout::NextTickOf(Side side) const {
-    const auto due = run->form.Timer(side == Side::Left ? "TimerLeft" : "TimerRight").Due();
-    if (!due) return std::nullopt;
+    const std::optional<std::int64_t> due = present.bout.NextTickOf(side);
+    if (!due || present.paused) return std::nullopt;
     return *due - setup.start;
 }
 
@@ -93,15 +71,29 @@ std::optional<std::uint32_t> SharedBout::DigestAt(std::int64_t second) const {
     return found->second;
 }
 
+std::span<const std::uint8_t> SharedBout::ReplayFile() const {
+    if (!present.overAt) return {};
+    if (file.empty()) {
+        // Fenced once more from the start, as a player's game records its bouts.
+        SharedBout again(setup);
+        ReplayRecorder recorder;
+        recorder.Begin(again.view, setup.target, setup.timed, setup.start);
+        again.inputs = inputs;
+        again.Fence(*present.overAt, &recorder);
+        file.assign(recorder.Last().begin(), recorder.Last().end());
+    }
+    return file;
+}
+
 bool SharedBout::Add(const StampedInput& input) {
     const auto at = std::upper_bound(inputs.begin(), inputs.end(), input, Before);
     const auto place = static_cast<std::size_t>(at - inputs.begin());
     inputs.insert(at, input);
-    if (place >= applied && input.ms >= now) {
+    if (place >= present.applied && input.ms >= now) {
         Fence(now);
         return false;
     }
-    Refence(input.ms);
+    Rollback(input.ms);
     return true;
 }
 
@@ -110,55 +102,90 @@ void SharedBout::AdvanceTo(std::int64_t ms) {
 }
 
 // At each instant: the ticks due, then the digest of a whole second, then the inputs.
-void SharedBout::Fence(std::int64_t until) {
+void SharedBout::Fence(std::int64_t until, ReplayRecorder* recorder) {
     constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+    Bout& bout = present.bout;
     for (;;) {
-        const std::int64_t inputAt = applied < inputs.size() ? inputs[applied].ms : kNever;
+        const std::int64_t inputAt =
+            present.applied < inputs.size() ? inputs[present.applied].ms : kNever;
         const std::int64_t step = std::max(now, std::min({until, inputAt, nextDigest}));
-        run->form.scheduler.RunUntil(setup.start + step);
+        if (present.paused) {
+            bout.MoveTo(setup.start + step);
+        } else {
+            while (const std::optional<std::int64_t> due = bout.NextDue()) {
+                if (*due > setup.start + step) break;
+                bout.RunNext();
+                for (const Happening& happened : bout.TakeNews()) {
+                    const auto* event = std::get_if<BoutEvent>(&happened);
+                    if (!event) continue;
+                    const std::int64_t at = bout.Now() - setup.start;
+                    events.emplace_back(at, *event);
+                    if (std::holds_alternative<BoutOver>(*event) && !present.overAt)
+                        present.overAt = at;
+                    if (recorder) {
+                        if (std::holds_alternative<BoutOver>(*event)) {
+                            Show();
+                            recorder->See(view, bout.Now());
+                        }
+                        recorder->Note(*event, bout.Now());
+                    }
+                }
+                if (recorder) {
+                    Show();
+                    recorder->See(view, bout.Now());
+                }
+            }
+            bout.MoveTo(setup.start + step);
+        }
         now = step;
         if (step == nextDigest) {
-            digests[step] = DigestOf(View());
+            present.events = events.size();
+            Save(step);
+            digests[step] = Fnv1a().Add(bout.Digest(), present.paused).Value();
             nextDigest += kDigestMs;
         } else if (step == inputAt) {
-            Apply(inputs[applied++]);
+            Apply(inputs[present.applied++]);
         } else {
-            return;
+            break;
         }
     }
+    Show();
 }
 
 void SharedBout::Apply(const StampedInput& input) {
-    Game& game = run->game;
+    Bout& bout = present.bout;
     if (input.input == Input::Pause || input.input == Input::Resume) {
-        if ((input.input == Input::Pause) != game.View().menu.paused)
-            game.Choose({Verb::PauseOrResume});
+        const bool pause = input.input == Input::Pause;
+        if (pause == present.paused) return;
+        present.paused = pause;
+        // Every timer of play starts afresh when the pause ends.
+        if (!pause) bout.Restart(setup.start + now);
         return;
     }
-    const auto command = static_cast<FencerCommand>(input.input);
-    // The left fencer is the guest's, as the host's own game would take it; the right one
-    // the host's player's, as from its buttons.
-    if (input.side == Side::Left)
-        game.Command(CommandSource::Peer, Side::Left, command);
-    else
-        game.Command(CommandSource::Buttons, Side::Right, command);
+    // The left fencer is the guest's and moves only while the bout runs; the right one is the
+    // host's player's, as from its buttons.
+    if (input.side == Side::Left && !bout.Running()) return;
+    bout.Command(input.side, static_cast<FencerCommand>(input.input));
 }
 
-void SharedBout::Refence(std::int64_t from) {
+void SharedBout::Rollback(std::int64_t from) {
     const auto began = std::chrono::steady_clock::now();
-    const std::int64_t present = now;
-    const BoutView before = View();
-    const std::unique_ptr<Run> old = std::move(run);
-    run = std::make_unique<Run>(setup);
-    applied = 0;
-    now = 0;
-    nextDigest = kDigestMs;
-    Fence(present);
+    const std::int64_t until = now;
+    const BoutView before = view;
+    // The latest state saved at or before the late input; the start's is always kept.
+    auto back = saved.upper_bound(from);
+    if (back != saved.begin()) --back;
+    present = back->second;
+    now = back->first;
+    nextDigest = now + kDigestMs;
+    std::vector<std::pair<std::int64_t, BoutEvent>> was = std::move(events);
+    events.assign(was.begin(), was.begin() + static_cast<std::ptrdiff_t>(present.events));
+    file.clear();
+    Fence(until);
 
     // Up to the late input the two pasts are one; after it, what was told and is fenced again
     // is not told twice, and anything else is news.
-    const auto& was = old->events;
-    const auto& is = run->events;
+    const auto& is = events;
     std::size_t same = 0;
     while (same < told && same < is.size() && was[same].first < from && was[same] == is[same])
         ++same;
@@ -172,7 +199,7 @@ void SharedBout::Refence(std::int64_t from) {
     }
     told = is.size();
     takenBack += static_cast<int>(std::count(matched.begin(), matched.end(), false));
-    corrections += View() != before;
+    corrections += view != before;
     ++rollbacks;
     longestNs =
         std::max<std::int64_t>(longestNs, std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -183,8 +210,8 @@ void SharedBout::Refence(std::int64_t from) {
 std::vector<BoutEvent> SharedBout::TakeNews() {
     std::vector<BoutEvent> out = std::move(news);
     news.clear();
-    for (; told < run->events.size(); ++told)
-        out.push_back(run->events[told].second);
+    for (; told < events.size(); ++told)
+        out.push_back(events[told].second);
     return out;
 }
 

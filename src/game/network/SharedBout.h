@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The bout both games of a network bout fence, each in its own virtual time, from the same
-// options, the same start and the same list of both players' inputs, each stamped with the bout
-// time it was given at. A player's own input takes effect at once; the other's arrives late,
-// and the bout is fenced again from its start with it in place ("rollback"), which costs well
-// under a millisecond a minute of bout. What the present no longer holds is dropped quietly;
-// what it newly holds is news, told once.
+// The bout both games of a network bout fence, each in its own time, from the same setup and
+// the same list of both players' inputs, each stamped with the bout time it was given at. A
+// player's own input takes effect at once; the other's arrives late, and the bout is fenced
+// again from the latest state saved at or before it ("rollback"): one is kept at each whole
+// second, so a rollback costs the same at minute 10 as at minute 1. What the present no longer
+// holds is dropped quietly; what it newly holds is news, told once.
 
-#include "game/Game.h"
+#include "game/BoutView.h"
+#include "game/bout/Bout.h"
 #include "game/network/Input.h"
-#include "platform/headless/HeadlessPlatform.h"
+#include "game/replay/Replay.h"
 
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -24,12 +24,9 @@ namespace pistework::game {
 struct SharedSetup {
     int target = 15;
     bool timed = true;
-    // The agreed start on the host's wall clock: the bout's one random draw is seeded from it.
+    // The agreed start on the host's wall clock: the bout's random draws are seeded from it.
     std::int64_t start = 0;
 };
-
-// A short digest of what the piste shows, for two games to compare.
-std::uint32_t DigestOf(const BoutView& view);
 
 class SharedBout {
 public:
@@ -37,11 +34,10 @@ public:
     // Longer than any bout is fenced, pauses and all: what a host may claim has gone by
     // before a guest or watcher joins.
     static constexpr std::int64_t kLongestMs = std::int64_t{3} * 3600 * 1000;
+    // Saved states kept besides the start's: far more than the window of late inputs.
+    static constexpr std::size_t kSavedSeconds = 16;
 
     explicit SharedBout(const SharedSetup& setup);
-    ~SharedBout();
-    SharedBout(const SharedBout&) = delete;
-    SharedBout& operator=(const SharedBout&) = delete;
 
     // Takes an input in its place: by stamp, then the left side first, then as they came. One
     // that belongs before what has been fenced fences the bout again; true when it did.
@@ -49,7 +45,7 @@ public:
     // Fences on to bout time `ms`; never back.
     void AdvanceTo(std::int64_t ms);
     std::int64_t Now() const { return now; }
-    const BoutView& View() const;
+    const BoutView& View() const { return view; }
     // The bout time of the next tick of play, and of a side's fencer; none while it does not run.
     std::optional<std::int64_t> NextDue() const;
     std::optional<std::int64_t> NextTickOf(Side side) const;
@@ -57,11 +53,11 @@ public:
     // The events of the present the player has not been told of, in order, once each. An event
     // fenced again after a late input is not news if it was told already.
     std::vector<BoutEvent> TakeNews();
-    // The digest of the piste at each whole second fenced, after that instant's ticks and
-    // before its inputs: it depends only on inputs stamped before it.
+    // The digest of the bout's whole state at each whole second fenced, after that instant's
+    // ticks and before its inputs: it depends only on inputs stamped before it.
     std::optional<std::uint32_t> DigestAt(std::int64_t second) const;
     // When the bout came to its end, in bout time; its file once it has.
-    std::optional<std::int64_t> OverAt() const { return run->overAt; }
+    std::optional<std::int64_t> OverAt() const { return present.overAt; }
     std::span<const std::uint8_t> ReplayFile() const;
 
     const SharedSetup& Setup() const { return setup; }
@@ -74,26 +70,34 @@ public:
     std::int64_t LongestRollbackNs() const { return longestNs; }
 
 private:
-    struct Run {
-        explicit Run(const SharedSetup& setup);
-        platform::headless::HeadlessPlatform form;
-        Game game;
-        std::vector<std::pair<std::int64_t, BoutEvent>> events; // with their bout times
+    // All a rollback goes back to.
+    struct State {
+        Bout bout;
+        bool paused = false;
+        std::size_t applied = 0; // the inputs taken so far
+        std::size_t events = 0;  // the events fenced so far
         std::optional<std::int64_t> overAt;
     };
-    void Fence(std::int64_t until);
+    // Fences `until`; with a recorder, writes every picture and event into it as a player's
+    // game records a bout.
+    void Fence(std::int64_t until, ReplayRecorder* recorder = nullptr);
     void Apply(const StampedInput& input);
-    void Refence(std::int64_t from);
+    void Rollback(std::int64_t from);
+    void Save(std::int64_t second);
+    void Show();
 
     SharedSetup setup;
-    std::unique_ptr<Run> run;
-    std::vector<StampedInput> inputs;
-    std::size_t applied = 0; // the inputs the present has taken
+    State present;
     std::int64_t now = 0;
     std::int64_t nextDigest = kDigestMs;
-    std::map<std::int64_t, std::uint32_t> digests; // by whole second
-    std::size_t told = 0;                          // the present's events told so far
-    std::vector<BoutEvent> news;                   // told again after a rollback
+    BoutView view;
+    std::vector<StampedInput> inputs;
+    std::vector<std::pair<std::int64_t, BoutEvent>> events; // with their bout times
+    std::map<std::int64_t, State> saved;                    // by whole second
+    std::map<std::int64_t, std::uint32_t> digests;          // by whole second
+    std::size_t told = 0;                                   // the present's events told so far
+    std::vector<BoutEvent> news;                            // told again after a rollback
+    mutable std::vector<std::uint8_t> file;
     int rollbacks = 0, corrections = 0, takenBack = 0;
     std::int64_t longestNs = 0;
 };

@@ -5,14 +5,13 @@ namespace pistework::game {
 
 using enum Action;
 
-Fencer::Fencer(Side side, int left, BoutView& view) : side(side), left(left), view(view) {}
-
-void Fencer::ShowFrame() {
+bool Fencer::ShowFrame() {
     PlaceAt(left + FrameMove(state.action, state.frameIndex, side));
     // The attacker, and a parry in the frames where it catches, are drawn over the other.
-    if (IsDrawnInFront(state.action, state.frameIndex)) BringToFront();
+    const bool front = IsDrawnInFront(state.action, state.frameIndex);
     ShowPicture(FrameBaseName(state.action, state.frameIndex, state.inLunge, state.armBent));
     ++state.frameIndex;
+    return front;
 }
 
 bool Fencer::EndSequence() {
@@ -72,11 +71,10 @@ void Fencer::StandOnGuard() {
 
 void Fencer::PlaceAt(int newLeft) {
     left = newLeft;
-    view.fencers[side].x = left;
 }
 
 void Fencer::ShowPicture(std::string_view baseName) {
-    view.fencers[side].pose = ResourceName(baseName, side);
+    pose = ResourceName(baseName, side);
 }
 
 // Early in a step the fencer turns round at once; later the turn waits for the step's end.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One fencer: its record, where it stands, the frames it plays and the player's commands.
-// It shows itself in the bout view and never reads the view back.
+// One fencer: its record, where it stands, the picture it shows, the frames it plays and the
+// player's commands. A plain value, copied with the bout.
 
 #include "game/BoutView.h"
 #include "game/piste/FencerState.h"
@@ -9,6 +9,7 @@
 #include "game/piste/Motion.h"
 #include "game/piste/Side.h"
 
+#include <string>
 #include <string_view>
 
 namespace pistework::game {
@@ -19,7 +20,7 @@ enum class FencerCommand { Advance = 0, Extend = 1, Lunge = 2, Retreat = 3, Parr
 
 class Fencer {
 public:
-    Fencer(Side side, int left, BoutView& view);
+    Fencer(Side side, int left) : side(side), left(left) {}
 
     Side OwnSide() const { return side; }
     const FencerState& State() const { return state; }
@@ -28,9 +29,12 @@ public:
     int Left() const { return left; }
     // How far the fencer could still retreat before the end of the piste.
     int RoomBehind() const { return side == Side::Left ? left : kPisteRightEnd - left; }
+    // What the piste shows of the fencer.
+    FencerView Picture() const { return {pose, left}; }
 
     // --- Frame stepping: one frame per tick, then the sequence ends and leaves a posture.
-    void ShowFrame();
+    // True when the frame shown is drawn over the other fencer.
+    bool ShowFrame();
     // True when the running sequence has played all its frames; then it has ended.
     bool EndSequence();
     // Measures the reference points of the frame the next ShowFrame draws.
@@ -46,8 +50,6 @@ public:
     // Standing engarde with nothing requested, as after the referee's "Engarde".
     void StandOnGuard();
     void PlaceAt(int newLeft);
-    // Draws the fencer over the other one.
-    void BringToFront() { view.inFront = side; }
     // Shows a picture outside the sequences (salute, victory, defeat) by its base name.
     void ShowPicture(std::string_view baseName);
 
@@ -62,11 +64,18 @@ public:
     // At a sequence end: the request the player left, where the posture allows it.
     void TakeUpRequest();
 
+    bool operator==(const Fencer&) const = default;
+    template <typename Digest> void AddTo(Digest& d) const {
+        const FencerState& s = state;
+        d.Add(side, s.action, s.requestedAction, s.inLunge, s.armBent, s.inFleche, s.armExtended,
+              s.frameIndex, s.frameCount, s.bodyX, s.guardX, s.tipX, left, pose);
+    }
+
 private:
     Side side;
     FencerState state;
     int left;
-    BoutView& view;
+    std::string pose;
 };
 
 } // namespace pistework::game

@@ -19,6 +19,7 @@ struct FencerState {
     int bodyX = 0;      // window x of the target
     int guardX = 0;     // window x of the sword hand
     int tipX = 0;       // window x of the point
+    bool operator==(const FencerState&) const = default;
 };
 
 } // namespace pistework::game

@@ -12,6 +12,12 @@ namespace pistework::game {
 
 inline constexpr std::size_t kKeysPerSide = 6;
 
+// Each side's keys, one per command in the order of the fencer's commands.
+struct Keys {
+    std::u32string left;
+    std::u32string right;
+};
+
 struct KeyPreset {
     std::string_view caption; // as the radio button shows it
     std::u32string_view keys;

@@ -32,7 +32,6 @@ enum class CommandSource {
     Keys,    // a typed character, already looked up in the players' key layouts
     Buttons, // the command buttons of mouse control
     Pad,     // a game pad
-    Peer,    // the other player of a network bout, who fences the left fencer
 };
 
 } // namespace pistework::game

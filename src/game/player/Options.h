@@ -20,8 +20,6 @@ struct BoutOptions {
     // The graded level whose menu item is marked; none for "Custom" and "2 Player".
     std::optional<Level> level = kNovice;
     bool twoPlayer = false;
-    // A network bout: the left fencer is the guest's, on its own machine. Never stored.
-    bool remoteLeft = false;
     // The strength the player chose, kept while a demonstration plays at Champion strength.
     Strength chosen = kNovice.strength;
     // One key per command: advance, extend, lunge, retreat, parry, flèche.

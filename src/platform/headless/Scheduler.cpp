@@ -24,8 +24,9 @@ VirtualTimer& Scheduler::Named(std::string_view name) const {
 VirtualTimer* Scheduler::Earliest() const {
     VirtualTimer* best = nullptr;
     for (VirtualTimer* t : timers) {
-        // A timer with no positive interval never ticks, as in the desktop toolkits.
-        if (!t->enabled || t->interval <= 0) continue;
+        // A zero interval ticks at once, as a desktop toolkit's zero timer does when the loop is
+        // free; a negative one never.
+        if (!t->enabled || t->interval < 0) continue;
         if (!best || t->due < best->due ||
             (t->due == best->due && t->armedSequence < best->armedSequence))
             best = t;

@@ -66,7 +66,7 @@ public:
     int Starts() const { return starts; }
     // When it ticks next; none while stopped.
     std::optional<std::int64_t> Due() const {
-        return enabled && interval > 0 ? std::optional(due) : std::nullopt;
+        return enabled && interval >= 0 ? std::optional(due) : std::nullopt;
     }
 
 private:
