@@ -97,29 +97,76 @@ void DemonstrationBout(benchmark::State& state) {
 }
 BENCHMARK(DemonstrationBout)->Unit(benchmark::kMillisecond);
 
-// A network bout three minutes in, both players pressing a key every half second or so: what
-// fencing it again from its start costs when the other player's input comes 75 ms late.
-void RollbackAtMinuteThree(benchmark::State& state) {
-    game::SharedBout bout({.target = 15, .timed = false, .start = 1'700'000'000'000});
-    std::uint32_t draw = 12345;
-    auto next = [&draw](std::uint32_t below) {
+// A network bout `minutes` in, both players pressing a key every 200 to 800 ms.
+struct BusyBout {
+    explicit BusyBout(std::int64_t minutes) : now(minutes * 60'000) {
+        for (std::int64_t ms = 0; ms < now; ms += 200 + Next(600))
+            bout.Add({ms, Next(2) ? game::Side::Left : game::Side::Right,
+                      static_cast<game::Input>(Next(6))});
+        bout.AdvanceTo(now);
+    }
+    std::uint32_t Next(std::uint32_t below) {
         draw = draw * 1103515245u + 12345u;
         return (draw >> 16) % below;
-    };
-    for (std::int64_t ms = 0; ms < 180'000; ms += 200 + next(600))
-        bout.Add({ms, next(2) ? game::Side::Left : game::Side::Right,
-                  static_cast<game::Input>(next(6))});
-    bout.AdvanceTo(180'000);
-    std::int64_t now = 180'000;
-    // A millisecond on each time, so that every late input lands at minute three.
-    for (auto _ : state) {
+    }
+    // A millisecond on, then the other player's input `lateMs` late.
+    void LateInput(std::int64_t lateMs) {
         now += 1;
         bout.AdvanceTo(now);
-        bout.Add({now - 75, game::Side::Left, static_cast<game::Input>(next(6))});
+        bout.Add({now - lateMs, game::Side::Left, static_cast<game::Input>(Next(6))});
     }
-    state.counters["longest_ms"] = static_cast<double>(bout.LongestRollbackNs()) / 1e6;
+
+    game::SharedBout bout{{.target = 15, .timed = false, .start = 1'700'000'000'000}};
+    std::uint32_t draw = 12345;
+    std::int64_t now;
+};
+
+// What fencing the bout again costs when the other player's input comes 75 ms late: the same
+// at minute ten as at minute three.
+void RollbackAtMinute(benchmark::State& state) {
+    BusyBout b(state.range(0));
+    for (auto _ : state)
+        b.LateInput(75);
+    state.counters["longest_ms"] = static_cast<double>(b.bout.LongestRollbackNs()) / 1e6;
 }
-BENCHMARK(RollbackAtMinuteThree)->Unit(benchmark::kMillisecond);
+BENCHMARK(RollbackAtMinute)->Arg(3)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// A peer sending inputs as late as the window lets them, as fast as the flood gate lets
+// them through: one iteration is a second of such a bout, so its time over a second is the
+// share of a core the victim spends.
+void FloodAtMinute(benchmark::State& state) {
+    BusyBout b(state.range(0));
+    constexpr int kGateRate = 80; // frames a second a player's gate lets through
+    for (auto _ : state) {
+        for (int i = 0; i < kGateRate; ++i) {
+            b.now += 1000 / kGateRate - 1;
+            b.LateInput(200);
+        }
+    }
+}
+BENCHMARK(FloodAtMinute)->Arg(3)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// Saving a demonstration's bout three minutes in (a copy) and restoring it (assigning the copy
+// over a bout that has gone on).
+void SaveAndRestoreTheBout(benchmark::State& state) {
+    platform::headless::HeadlessPlatform form(1'700'000'000'000);
+    game::Game game(form.Services());
+    game.Start();
+    form.scheduler.RunFor(15'000 + 180'000);
+    const game::Bout saved = game::GameProbe(game).Engine();
+    form.scheduler.RunFor(1'000);
+    game::Bout live = game::GameProbe(game).Engine();
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            game::Bout copy = live;
+            benchmark::DoNotOptimize(copy);
+        } else {
+            live = saved;
+            benchmark::DoNotOptimize(live);
+        }
+    }
+}
+BENCHMARK(SaveAndRestoreTheBout)->ArgName("restore")->Arg(0)->Arg(1);
 
 } // namespace
 

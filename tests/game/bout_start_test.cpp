@@ -43,7 +43,22 @@ TEST(BoutStart, NewGameClearsTheLastBoutAndStartsTheSaluteAgainEvenHalfwayThroug
     }
     t.form.scheduler.RunUntil(3800);
     ASSERT_EQ(t.Call(), Call::Engarde);
-    EXPECT_EQ(t.Lefts(), (std::pair{106, 244})) << "the first Engarde is on the lines";
+    // The unruled pass is kept: the first "Engarde" moves the fencers from their start lines
+    // as that ruling would, and so does an unruled off-target hit.
+    auto from = [](bool offTarget, bool passed) {
+        const game::EngardePair to =
+            game::EngardePositions(106, 244, offTarget, passed, false, false);
+        return std::pair{to.leftA, to.leftB};
+    };
+    EXPECT_EQ(t.Lefts(), from(false, true));
+    BoutTable offTarget;
+    offTarget.Hit(Side::Right, true);
+    offTarget.game.Choose(Verb::NewGame);
+    offTarget.form.scheduler.RunUntil(2800);
+    ASSERT_EQ(offTarget.Call(), Call::Engarde);
+    EXPECT_EQ(offTarget.Lefts(), from(true, false));
+    EXPECT_NE(from(true, false), (std::pair{106, 244})) << "the rulings move the fencers";
+    EXPECT_NE(from(false, true), (std::pair{106, 244}));
 
     // New Game in the middle of the salute starts it again on the next tick: six more steps.
     BoutTable again;

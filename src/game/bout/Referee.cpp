@@ -21,13 +21,12 @@ void StopFencers(BoutParts& piste) {
 
 } // namespace
 
-// Nothing of a phrase left unruled carries into the new bout: a pass or an off-target hit
-// cut short by "New Game" or the clock would otherwise set the first "Engarde" off its lines.
+// A phrase left unruled keeps its outcome into the new bout: after an off-target hit or a pass
+// cut short by "New Game", the first "Engarde" moves the fencers from their start lines as that
+// ruling would.
 void Referee::StartBout() {
     phase = Phase::Engarde;
     lastPass = {0, 0};
-    outcome = {};
-    notes = {};
 }
 
 // Whoever starts the referee sets the phase first.
