@@ -4,8 +4,9 @@
 // as typed events. The window draws the view; a screen reader, a replay or a test can follow
 // the events. Nothing here names a widget or holds a text a player reads.
 
+#include "game/ControlMode.h"
+#include "game/piste/FencerView.h"
 #include "game/piste/Side.h"
-#include "game/player/ControlMode.h"
 
 #include <functional>
 #include <optional>
@@ -47,12 +48,6 @@ struct RefereeCall {
 
 // Held in replays and frames as these numbers.
 enum class Lamp { Off = 0, On = 1, OffTarget = 2 };
-
-struct FencerView {
-    std::string pose; // the sprite shown, e.g. "STEP3A"
-    int x = 0;        // the left edge of the sprite
-    bool operator==(const FencerView&) const = default;
-};
 
 struct CardsView {
     bool yellow = false;

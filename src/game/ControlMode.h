@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+// Beside the view, whose menu marks it, rather than in player/: the view sits beneath the bout,
+// and the bout beneath the player's options.
 
 namespace pistework::game {
 

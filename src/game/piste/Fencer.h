@@ -3,8 +3,8 @@
 // One fencer: its record, where it stands, the picture it shows, the frames it plays and the
 // player's commands. A plain value, copied with the bout.
 
-#include "game/BoutView.h"
 #include "game/piste/FencerState.h"
+#include "game/piste/FencerView.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Motion.h"
 #include "game/piste/Side.h"

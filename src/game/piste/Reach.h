@@ -4,8 +4,9 @@
 // tip and target lie, as the hit test measures them in the frames that show it. A replay knows
 // only the pictures, so this is how its watcher sees the distance.
 
-#include "game/BoutView.h"
+#include "game/piste/FencerView.h"
 #include "game/piste/Motion.h"
+#include "game/piste/Side.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 // What a menu item asks of the game: a verb and, for the items that choose among several,
 // which one. The window's menu table names one for each item the game answers.
 
-#include "game/player/ControlMode.h"
+#include "game/ControlMode.h"
 
 namespace pistework::game {
 

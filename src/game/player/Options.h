@@ -4,8 +4,8 @@
 // commands the fencer, who fences on the left, the keys and the sound. The menu marks show
 // these; nothing reads the marks back.
 
+#include "game/ControlMode.h"
 #include "game/bout/Levels.h"
-#include "game/player/ControlMode.h"
 
 #include <optional>
 
