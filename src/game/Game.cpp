@@ -32,7 +32,8 @@ void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue 
 
 Game::Game(const platform::Services& services)
     : store(services.store), clock(services.clock), sound(services.sound),
-      frame(services.timers.MakeTimer("TimerBout", 1)), bout(clock.NowMilliseconds()) {
+      frame(services.timers.MakeTimer("TimerBout", 1)), lastWall(clock.NowMilliseconds()),
+      bout(lastWall) {
     frame->SetOnTimer([this] { RunFrame(); });
 }
 
@@ -40,7 +41,10 @@ Game::Game(const platform::Services& services)
 // between two timers.
 void Game::RunFrame() {
     const std::optional<std::int64_t> due = bout.NextDue();
-    if (holdCount == 0 && due && *due <= clock.NowMilliseconds()) {
+    // Woken far too late, as from a machine's sleep or a clock set on: play goes on where it
+    // stopped rather than fencing the missed time at once.
+    if (due && PlayNow() - *due > kStallMs) offset -= PlayNow() - *due;
+    if (holdCount == 0 && due && *due <= PlayNow()) {
         bout.RunNext();
         Handle(bout.TakeNews());
         Publish();
@@ -54,14 +58,23 @@ void Game::ArmFrame() {
     frame->SetEnabled(false);
     const std::optional<std::int64_t> due = bout.NextDue();
     if (!due || holdCount > 0) return;
-    frame->SetInterval(static_cast<int>(std::max<std::int64_t>(0, *due - clock.NowMilliseconds())));
+    frame->SetInterval(static_cast<int>(std::max<std::int64_t>(0, *due - PlayNow())));
     frame->SetEnabled(true);
 }
 
 // Ticks run only from the frame timer, one a wake: a command or a choice comes between the
 // ticks due before it and those due after, as it did between the timers of play.
 void Game::CatchUp() {
-    bout.MoveTo(clock.NowMilliseconds());
+    bout.MoveTo(PlayNow());
+}
+
+// The wall clock, which the computer's draws read, as play runs by it: a clock set back
+// stands still until it has caught up, rather than stopping play.
+std::int64_t Game::PlayNow() {
+    const std::int64_t wall = clock.NowMilliseconds();
+    if (wall < lastWall) offset += lastWall - wall;
+    lastWall = wall;
+    return wall + offset;
 }
 
 void Game::Handle(const std::vector<Happening>& news) {
@@ -239,7 +252,7 @@ void Game::Hold() {
 
 void Game::Release() {
     if (holdCount == 0 || --holdCount > 0) return;
-    bout.Restart(clock.NowMilliseconds());
+    bout.Restart(PlayNow());
     ArmFrame();
 }
 

@@ -72,7 +72,6 @@ public:
     void Choose(Choice choice);
     // A custom strength, even one equal to a graded level's, keeps no best result.
     void ChooseCustom(const Strength& strength);
-    using Keys = game::Keys;
     Keys CurrentKeys() const { return {options.keysLeft, options.keysRight}; }
     void SetKeys(const Keys& keys);
     // The player has gone to another program. With "Pause When Inactive" chosen, a bout the
@@ -93,6 +92,8 @@ public:
     const BoutOptions& Options() const { return options; }
     // The strength the computer fences the player at now.
     const Strength& StrengthInPlay() const { return bout.Computer().InPlay(); }
+    // Later than this past its time, the bout's timer has been stopped from outside.
+    static constexpr std::int64_t kStallMs = 1000;
 
 private:
     friend class GameProbe;
@@ -102,6 +103,7 @@ private:
     void Configure();
     // Moves the bout's clock on to the present.
     void CatchUp();
+    std::int64_t PlayNow();
     void RunFrame();
     void ArmFrame();
     void Handle(const std::vector<Happening>& news);
@@ -121,6 +123,9 @@ private:
     platform::MediaPlayer& sound;
     // The one timer of play, armed for the bout's next tick.
     std::unique_ptr<platform::Timer> frame;
+    // Play's time less the wall clock's, and the wall clock's last reading.
+    std::int64_t offset = 0;
+    std::int64_t lastWall;
     BoutView view;
     BoutOptions options;
     // What the store held at the start: only what differs from it is stored at the end.

@@ -207,3 +207,35 @@ TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesWhenChosenAndOnlyF3Resum
             EXPECT_EQ(Running(t), running);
         }
 }
+
+// The wall clock set back or on by an hour, or a machine asleep for one, in the middle of a
+// demonstration: play goes on at its own pace, neither stopped for the hour nor fencing it at
+// once.
+TEST(Pause, AClockSetBackOrOnNeitherStopsPlayNorRacesIt) {
+    struct ShiftedClock : platform::Clock {
+        explicit ShiftedClock(const platform::headless::Scheduler& s) : scheduler(s) {}
+        std::int64_t NowMilliseconds() const override { return scheduler.Now() + shift; }
+        const platform::headless::Scheduler& scheduler;
+        std::int64_t shift = 0;
+    };
+    constexpr std::int64_t kHourMs = 3'600'000;
+    auto ticksAfter = [](std::int64_t shift) {
+        platform::headless::HeadlessPlatform form(1'700'000'000'000);
+        ShiftedClock clock(form.scheduler);
+        platform::Services services = form.Services();
+        game::Game game({services.timers, services.sound, services.store, clock, services.random});
+        game.Start();
+        form.scheduler.RunFor(20'000); // into the demonstration's salute and first calls
+        clock.shift = shift;
+        const std::uint64_t before = form.scheduler.TicksRun();
+        form.scheduler.RunFor(5'000);
+        return form.scheduler.TicksRun() - before;
+    };
+    const std::uint64_t steady = ticksAfter(0);
+    ASSERT_GT(steady, 10u);
+    for (const std::int64_t shift : {-kHourMs, kHourMs}) {
+        const std::uint64_t ticks = ticksAfter(shift);
+        EXPECT_GT(ticks, steady / 2) << shift;
+        EXPECT_LT(ticks, steady * 2) << shift;
+    }
+}
