@@ -233,7 +233,7 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         return;
     case Handbook:
         g.WhileHeld([this, &g] {
-            const game::Game::Keys keys = g.CurrentKeys();
+            const game::Keys keys = g.CurrentKeys();
             dialogs::HandbookDialog handbook(this, {keys.left, keys.right, store.FileName()});
             handbook.exec();
         });

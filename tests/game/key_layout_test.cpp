@@ -78,16 +78,16 @@ TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
 
     // The dialog as the window runs it: with play held, offered the keys in use; an answer
     // replaces them, a cancel leaves them.
-    Game::Keys offered;
+    Keys offered;
     bool heldWhileOpen = false;
-    auto choose = [&](const std::optional<Game::Keys>& answer) {
+    auto choose = [&](const std::optional<Keys>& answer) {
         p.game.WhileHeld([&] {
             offered = p.game.CurrentKeys();
             heldWhileOpen = p.Halted();
             if (answer) p.game.SetKeys(*answer);
         });
     };
-    choose(Game::Keys{U"wsxqaz", U"жé,xyz"});
+    choose(Keys{U"wsxqaz", U"жé,xyz"});
     EXPECT_EQ(offered.left, U"wsxqaz");
     EXPECT_EQ(offered.right, U"mko,lp");
     EXPECT_TRUE(heldWhileOpen) << "play is held while the keys are chosen";
@@ -111,7 +111,7 @@ TEST(KeyLayout, KeysChosenInTheDialogCommandAtOnceAndCancelKeepsTheOldOnes) {
 
     // Chosen under mouse control, the keys wait for keyboard control.
     p.game.Choose({Verb::SetControl, ControlMode::Mouse});
-    choose(Game::Keys{U"wsxqaz", U"qé,xyz"});
+    choose(Keys{U"wsxqaz", U"qé,xyz"});
     p.OnGuard();
     TypeKey(p.game, U'q');
     EXPECT_EQ(b.requestedAction, Stand);
