@@ -59,8 +59,8 @@ MainWindow::MainWindow(QWidget* parent)
                                         [this](MenuCommand command) { Choose(command); });
     frame.Fit();
 
-    game = std::make_unique<game::Game>(platform::Services{
-        .timers = timers, .sound = sound, .store = store, .clock = clock, .random = random});
+    game = std::make_unique<game::Game>(
+        platform::Services{.timers = timers, .sound = sound, .store = store, .clock = clock});
     game->SetOnView([this](const game::BoutView& view) {
         if (!mode || mode->ShowsGame()) Draw(view);
     });

@@ -13,7 +13,6 @@
 #include "app/modes/WindowMode.h"
 #include "game/Game.h"
 #include "game/network/GuessLedger.h"
-#include "platform/Random.h"
 
 #include <QMainWindow>
 
@@ -109,7 +108,6 @@ private:
     QtMediaPlayer sound{this};
     SettingsStore store;
     QtClock clock;
-    platform::LcgRandom random;
     QtLauncher launcher;
     std::unique_ptr<game::Game> game;
     // Wrong pairing codes counted across every hosting, so hosting again gives no fresh tries.

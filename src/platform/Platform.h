@@ -107,7 +107,6 @@ struct Services {
     MediaPlayer& sound;
     Store& store;
     Clock& clock;
-    Random& random;
 };
 
 } // namespace pistework::platform

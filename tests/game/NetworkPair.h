@@ -55,13 +55,9 @@ struct NetworkPair {
     // The guest's machine: its own settings and sound, the same clock.
     platform::headless::MemoryStore guestStore;
     platform::headless::HeadlessMediaPlayer guestSound;
-    platform::LcgRandom guestRandom;
     Game host{form.Services()};
-    Game guest{platform::Services{.timers = form,
-                                  .sound = guestSound,
-                                  .store = guestStore,
-                                  .clock = form.clock,
-                                  .random = guestRandom}};
+    Game guest{platform::Services{
+        .timers = form, .sound = guestSound, .store = guestStore, .clock = form.clock}};
     NetworkPlace guestPlace{guest, form, form.clock, guestSound};
     std::unique_ptr<platform::headless::MemoryConnection> owned; // until the door has it
     platform::headless::MemoryConnection &hostEnd, guestEnd;

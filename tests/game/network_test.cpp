@@ -85,11 +85,8 @@ struct Watcher {
     Watcher(NetworkPair& p, int delayMs, const std::string& address)
         : mine(p.form.scheduler, delayMs),
           theirs(std::make_unique<platform::headless::MemoryConnection>(p.form.scheduler, delayMs)),
-          game(platform::Services{.timers = p.form,
-                                  .sound = sound,
-                                  .store = store,
-                                  .clock = p.form.clock,
-                                  .random = random}) {
+          game(platform::Services{
+              .timers = p.form, .sound = sound, .store = store, .clock = p.form.clock}) {
         platform::headless::MemoryConnection::Join(mine, *theirs);
         game.Start();
         p.door.Arrive(std::move(theirs), address);
@@ -99,7 +96,6 @@ struct Watcher {
     }
     platform::headless::MemoryStore store;
     platform::headless::HeadlessMediaPlayer sound;
-    platform::LcgRandom random;
     platform::headless::MemoryConnection mine;
     std::unique_ptr<platform::headless::MemoryConnection> theirs;
     Game game;

@@ -4,7 +4,6 @@
 // a sound player and a launcher that only record. Tests, the simulator and the benchmarks run
 // the game on it.
 
-#include "platform/Random.h"
 #include "platform/headless/HeadlessServices.h"
 #include "platform/headless/Scheduler.h"
 
@@ -23,7 +22,7 @@ public:
     HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
     platform::Services Services() {
-        return {.timers = *this, .sound = sound, .store = store, .clock = clock, .random = random};
+        return {.timers = *this, .sound = sound, .store = store, .clock = clock};
     }
     std::unique_ptr<platform::Timer> MakeTimer(std::string_view name, int milliseconds) override {
         return std::make_unique<VirtualTimer>(scheduler, std::string(name), milliseconds, false);
@@ -33,7 +32,6 @@ public:
 
     Scheduler scheduler;
     VirtualClock clock{scheduler};
-    LcgRandom random;
     MemoryStore store;
     RecordingLauncher launcher;
     HeadlessMediaPlayer sound;
