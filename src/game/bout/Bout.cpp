@@ -30,12 +30,6 @@ bool Bout::RunNext() {
     return true;
 }
 
-void Bout::AdvanceTo(std::int64_t ms) {
-    for (auto due = NextDue(); due && *due <= ms; due = NextDue())
-        RunTick(piste.timers.Fire());
-    piste.timers.MoveTo(ms);
-}
-
 std::vector<Happening> Bout::TakeNews() {
     std::vector<Happening> news = std::move(piste.news);
     piste.news.clear();

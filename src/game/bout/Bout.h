@@ -27,8 +27,6 @@ public:
     std::optional<std::int64_t> NextTickOf(Side side) const;
     // Runs the tick due next, at its time; false when no timer runs.
     bool RunNext();
-    // Runs every tick due up to and including `ms`, then sets the clock there; never back.
-    void AdvanceTo(std::int64_t ms);
     // Sets the clock on to `ms` without running what fell due meanwhile, as during a hold.
     void MoveTo(std::int64_t ms) { piste.timers.MoveTo(ms); }
     // After a hold: every running timer starts afresh at `ms`.
@@ -38,7 +36,6 @@ public:
 
     // --- What its driver sets and asks.
     void Configure(const BoutSettings& settings) { piste.settings = settings; }
-    const BoutSettings& Settings() const { return piste.settings; }
     // A player's bout (or a demonstration, with the computer on both sides) from the salute.
     void StartNew(bool demonstration);
     // Stops play and shows both fencers beaten until the next bout.
