@@ -127,3 +127,16 @@ TEST(SharedBout, HoweverLateInputsComeThePresentIsTheBoutFencedWithThemInTime) {
         }
     }
 }
+
+// Both fencers are people's: with nobody pressing a key neither moves from the line, and
+// when the clock ends the bout its result stays on show, with no demonstration after it.
+TEST(SharedBout, NobodyButThePlayersFencesAndTheResultStays) {
+    SharedBout bout({.target = 5, .timed = true, .start = 1'700'000'000'000});
+    bout.AdvanceTo(20'000);
+    EXPECT_EQ(bout.View().fencers[Side::Left].x, kEngardeLeftA) << "the computer took a side";
+    EXPECT_EQ(bout.View().fencers[Side::Right].x, kEngardeLeftB);
+    bout.AdvanceTo(SharedBout::kLongestMs);
+    ASSERT_TRUE(bout.OverAt());
+    EXPECT_EQ(bout.View().call.call, Call::GameOver);
+    EXPECT_FALSE(bout.NextDue()) << "something still runs after the end";
+}
