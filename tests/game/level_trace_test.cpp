@@ -97,7 +97,11 @@ std::vector<std::string> AgainstAScriptedPlayer(const Strength& strength, std::o
     while (form.scheduler.Now() < until) {
         if (GameOver(game)) game.Choose({game::Verb::NewGame});
         const std::int64_t next = form.scheduler.Now() + 200 + draw() % 601;
-        r.RunUntil([&] { return form.scheduler.Now() >= next; }, 1000);
+        // Fails rather than waits for ever when play has stopped.
+        if (!r.RunUntil([&] { return form.scheduler.Now() >= next; }, 1000)) {
+            ADD_FAILURE() << "play stood still at " << form.scheduler.Now();
+            break;
+        }
         TypeKey(game, keys[draw() % keys.size()]);
     }
     return BySecond(r.lines);
