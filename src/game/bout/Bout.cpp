@@ -247,21 +247,7 @@ void Bout::Show(BoutView& view) const {
 
 std::uint32_t Bout::Digest() const {
     Fnv1a d;
-    for (Side side : kSides) {
-        piste.fencers[side].AddTo(d);
-        d.Add(demoStrengths[side].range, demoStrengths[side].tickMs);
-    }
-    d.Add(piste.inFront, piste.call.call, piste.call.side);
-    piste.opponent.AddTo(d);
-    piste.scores.AddTo(d);
-    piste.lamps.AddTo(d);
-    piste.clock.AddTo(d);
-    piste.timers.AddTo(d);
-    const BoutSettings& s = piste.settings;
-    d.Add(s.target, s.timed, s.computerLeft, s.demonstrationAfter, s.strength.range,
-          s.strength.tickMs);
-    referee.AddTo(d);
-    d.Add(demoMode, running, demoOnShow, buttonsHidden, saluteStep);
+    Fields(*this, d);
     return d.Value();
 }
 

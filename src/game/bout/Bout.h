@@ -66,6 +66,28 @@ public:
     void Show(BoutView& view) const;
     // The same bouts give the same digest on every machine.
     std::uint32_t Digest() const;
+    // Every field of the bout's state, once: what its digest hashes and a replay keeps. What
+    // happened but is not yet taken is no part of it.
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        auto& piste = self.piste;
+        for (Side side : kSides) {
+            Fencer::Fields(piste.fencers[side], v);
+            v.Add(self.demoStrengths[side].range,
+                  In(self.demoStrengths[side].tickMs, 1, kFarCount));
+        }
+        v.Add(piste.inFront, piste.call.call, piste.call.side);
+        Opponent::Fields(piste.opponent, v);
+        Scoreboard::Fields(piste.scores, v);
+        Lamps::Fields(piste.lamps, v);
+        BoutClock::Fields(piste.clock, v);
+        Schedule::Fields(piste.timers, v);
+        auto& s = piste.settings;
+        v.Add(In(s.target, 1, kFarCount), s.timed, s.computerLeft, s.demonstrationAfter,
+              s.strength.range, In(s.strength.tickMs, 1, kFarCount));
+        Referee::Fields(self.referee, v);
+        v.Add(self.demoMode, self.running, self.demoOnShow, self.buttonsHidden,
+              In(self.saluteStep, -10, 6));
+    }
     bool operator==(const Bout&) const = default;
 
     // A player's fencer ticks every 100 ms.

@@ -21,8 +21,8 @@ public:
     const ClockView& Shown() const { return shown; }
 
     bool operator==(const BoutClock&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
-        d.Add(shown.secondsLeft, shown.shown, secondsLeft, secondsFenced);
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        v.Add(self.shown.secondsLeft, self.shown.shown, self.secondsLeft, self.secondsFenced);
     }
 
 private:

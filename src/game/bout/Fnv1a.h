@@ -3,6 +3,9 @@
 // FNV-1a over the numbers of a value: small, fast and the same on every machine, so two games
 // can compare what they fenced by a few bytes.
 
+#include "game/piste/Fields.h"
+#include "platform/Random.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,6 +34,8 @@ private:
         for (char c : text)
             Byte(static_cast<std::uint8_t>(c));
     }
+    template <typename T> void One(const Bounded<T>& field) { One(field.value); }
+    void One(const platform::LcgRandom& random) { Number(random.State()); }
     template <typename T> void One(const std::optional<T>& v) {
         Number(v.has_value());
         if (v) One(*v);

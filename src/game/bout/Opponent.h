@@ -44,11 +44,13 @@ public:
     void ForgetPlans();
 
     bool operator==(const Opponent&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
-        d.Add(random.State(), now);
-        for (Side side : kSides)
-            d.Add(strengths[side].range, strengths[side].tickMs, plans[side].keepAdvancing,
-                  plans[side].attackPrepared, plans[side].preparedCount);
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        v.Add(self.random, self.now);
+        for (Side side : kSides) {
+            auto& plan = self.plans[side];
+            v.Add(self.strengths[side].range, In(self.strengths[side].tickMs, 1, kFarCount),
+                  plan.keepAdvancing, plan.attackPrepared, plan.preparedCount);
+        }
     }
 
 private:

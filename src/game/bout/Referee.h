@@ -74,13 +74,16 @@ public:
     void ReturnToEngarde(BoutParts& piste);
 
     bool operator==(const Referee&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
-        d.Add(phase, pendingCall.call, pendingCall.side, outcome.hitBy, outcome.offTarget,
-              outcome.passed, notes.halted, notes.pointPast, notes.fleche, notes.secondsSincePass,
-              notes.secondsAllowed);
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        auto& outcome = self.outcome;
+        auto& notes = self.notes;
+        v.Add(self.phase, self.pendingCall.call, self.pendingCall.side, outcome.hitBy,
+              outcome.offTarget, outcome.passed, notes.halted, notes.pointPast, notes.fleche,
+              notes.secondsSincePass, notes.secondsAllowed);
         for (Side s : kSides)
-            d.Add(outcome.counter[s], outcome.offence[s], notes.attackBegan[s],
-                  notes.gapAtAttack[s], notes.counterArrived[s], notes.parried[s], lastPass[s]);
+            v.Add(outcome.counter[s], outcome.offence[s], notes.attackBegan[s],
+                  notes.gapAtAttack[s], notes.counterArrived[s], notes.parried[s],
+                  self.lastPass[s]);
     }
 
 private:

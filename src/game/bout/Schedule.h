@@ -5,6 +5,8 @@
 // timer does: starting one gives it a fresh interval, it ticks periodically from its due time,
 // and ties go to the one armed first.
 
+#include "game/piste/Fields.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -49,10 +51,11 @@ public:
     void Restart(std::int64_t ms);
 
     bool operator==(const Schedule&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
-        d.Add(now, sequence);
-        for (const Timer& t : timers)
-            d.Add(t.running, t.interval, t.due, t.armed, t.starts);
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        v.Add(self.now, self.sequence);
+        // No timer ticks without an interval: a bout would never leave its instant.
+        for (auto& t : self.timers)
+            v.Add(t.running, In(t.interval, 1, kFarCount), t.due, t.armed, t.starts);
     }
 
 private:

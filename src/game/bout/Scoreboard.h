@@ -3,6 +3,7 @@
 // The board under the piste: each fencer's hits and cards, and the scoring lamps above it.
 
 #include "game/BoutView.h"
+#include "game/piste/Fields.h"
 #include "game/piste/Side.h"
 
 namespace pistework::game {
@@ -24,9 +25,10 @@ public:
     CardsView Cards(Side side) const { return {yellow[side], RedCards(side)}; }
 
     bool operator==(const Scoreboard&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
         for (Side side : kSides)
-            d.Add(hits[side], yellow[side], reds[side]);
+            v.Add(In(self.hits[side], 0, kFarCount), self.yellow[side],
+                  In(self.reds[side], 0, kFarCount));
     }
 
 private:
@@ -45,8 +47,8 @@ public:
     const PerSide<Lamp>& Shown() const { return shown; }
 
     bool operator==(const Lamps&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
-        d.Add(shown[Side::Left], shown[Side::Right], lit);
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        v.Add(self.shown[Side::Left], self.shown[Side::Right], self.lit);
     }
 
 private:

@@ -5,6 +5,7 @@
 
 #include "game/piste/FencerState.h"
 #include "game/piste/FencerView.h"
+#include "game/piste/Fields.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Motion.h"
 #include "game/piste/Side.h"
@@ -65,10 +66,12 @@ public:
     void TakeUpRequest();
 
     bool operator==(const Fencer&) const = default;
-    template <typename Digest> void AddTo(Digest& d) const {
-        const FencerState& s = state;
-        d.Add(side, s.action, s.requestedAction, s.inLunge, s.armBent, s.inFleche, s.armExtended,
-              s.frameIndex, s.frameCount, s.bodyX, s.guardX, s.tipX, left, pose);
+    template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
+        auto& s = self.state;
+        v.Add(self.side, s.action, s.requestedAction, s.inLunge, s.armBent, s.inFleche,
+              s.armExtended, In(s.frameIndex, 0, kMostFrames), In(s.frameCount, 0, kMostFrames),
+              In(s.bodyX, -kFarX, kFarX), In(s.guardX, -kFarX, kFarX), In(s.tipX, -kFarX, kFarX),
+              In(self.left, -kFarX, kFarX), self.pose);
     }
 
 private:
