@@ -1076,6 +1076,10 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <translation>Sie wurde von einem neueren Pistework gespeichert.</translation>
     </message>
     <message>
+        <source>It was saved by a Pistework that fences by other rules.</source>
+        <translation>Sie wurde von einem Pistework mit anderen Regeln gespeichert.</translation>
+    </message>
+    <message>
         <source>It ends too soon: it may not have been copied whole.</source>
         <translation>Sie endet zu früh: Vielleicht wurde sie nicht vollständig kopiert.</translation>
     </message>

@@ -1076,6 +1076,10 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <translation>Elle a été enregistrée par une version plus récente de Pistework.</translation>
     </message>
     <message>
+        <source>It was saved by a Pistework that fences by other rules.</source>
+        <translation>Elle a été enregistrée par un Pistework dont les règles diffèrent.</translation>
+    </message>
+    <message>
         <source>It ends too soon: it may not have been copied whole.</source>
         <translation>Elle s’arrête trop tôt : elle n’a peut-être pas été copiée en entier.</translation>
     </message>

@@ -45,7 +45,7 @@ void Game::RunFrame() {
     // stopped rather than fencing the missed time at once.
     if (due && PlayNow() - *due > kStallMs) offset -= PlayNow() - *due;
     if (holdCount == 0 && due && *due <= PlayNow()) {
-        bout.RunNext();
+        replays.RunNext(bout);
         Handle(bout.TakeNews());
         Publish();
     }
@@ -82,14 +82,14 @@ void Game::Handle(const std::vector<Happening>& news) {
         if (std::holds_alternative<BoutBegan>(happened)) {
             shownOver.reset();
             bout.Show(view);
-            replays.Begin(view, options.maxHits, options.timed, bout.Now());
+            replays.Begin(bout);
             continue;
         }
         const BoutEvent& event = std::get<BoutEvent>(happened);
         const auto* over = std::get_if<BoutOver>(&event);
         // The window draws the result before anything asks the winner's name.
         if (over) Publish();
-        replays.Note(event, bout.Now());
+        if (over) replays.End(bout);
         if (std::holds_alternative<CallMade>(event)) view.networkEnded.reset();
         if (const auto* cue = std::get_if<SoundPlayed>(&event)) PlayCue(sound, options, cue->cue);
         if (onEvent) onEvent(event);
@@ -99,11 +99,16 @@ void Game::Handle(const std::vector<Happening>& news) {
 
 // The bout fences by the options as the menu shows them.
 void Game::Configure() {
-    bout.Configure({.target = options.maxHits,
-                    .timed = options.timed,
-                    .computerLeft = !options.twoPlayer,
-                    .demonstrationAfter = true,
-                    .strength = options.chosen});
+    const BoutSettings settings{.target = options.maxHits,
+                                .timed = options.timed,
+                                .computerLeft = !options.twoPlayer,
+                                .demonstrationAfter = true,
+                                .strength = options.chosen};
+    if (settings != bout.Settings()) replays.Take(bout, bout.Now(), settings);
+}
+
+void Game::ShowButtonsAgain() {
+    if (bout.ButtonsHidden()) replays.Take(bout, bout.Now(), input::ButtonsShown{});
 }
 
 void Game::Publish() {
@@ -123,7 +128,6 @@ void Game::Publish() {
                  .sound = options.soundOn,
                  .paused = gamePaused,
                  .pauseWhenInactive = options.pauseWhenInactive};
-    replays.See(view, bout.Now());
     ArmFrame();
     if (onView) onView(view);
 }
@@ -146,7 +150,7 @@ bool Game::SaveOptions() {
 
 void Game::SetOptions(const BoutOptions& changed) {
     options = changed;
-    bout.ShowButtonsAgain();
+    ShowButtonsAgain();
 }
 
 void Game::Command(CommandSource source, Side side, FencerCommand command) {
@@ -161,7 +165,7 @@ void Game::Command(CommandSource source, Side side, FencerCommand command) {
         break;
     }
     CatchUp();
-    bout.Command(side, command);
+    replays.Take(bout, bout.Now(), input::Order{side, command});
     Publish();
 }
 
@@ -177,7 +181,7 @@ void Game::Choose(Choice choice) {
         break;
     case Verb::ToggleTimed:
         options.timed = !options.timed;
-        bout.SetClock(BoutLengthSeconds(options.maxHits));
+        replays.Take(bout, bout.Now(), input::ClockLength{BoutLengthSeconds(options.maxHits)});
         break;
     case Verb::ChooseLevel:
         if (choice.value < 1 || choice.value > static_cast<int>(kLevels.size())) return;
@@ -187,7 +191,7 @@ void Game::Choose(Choice choice) {
         return ChooseTwoPlayers();
     case Verb::SetControl:
         options.control = static_cast<ControlMode>(choice.value);
-        bout.ShowButtonsAgain();
+        ShowButtonsAgain();
         break;
     case Verb::ToggleSound:
         options.soundOn = !options.soundOn;
@@ -252,7 +256,7 @@ void Game::Hold() {
 
 void Game::Release() {
     if (holdCount == 0 || --holdCount > 0) return;
-    bout.Restart(PlayNow());
+    replays.Take(bout, PlayNow(), input::Resume{});
     ArmFrame();
 }
 

@@ -101,6 +101,7 @@ private:
 
     void Publish();
     void Configure();
+    void ShowButtonsAgain();
     // Moves the bout's clock on to the present.
     void CatchUp();
     std::int64_t PlayNow();

@@ -82,7 +82,10 @@ TEST(Replay, EachBadFileGetsItsOneErrorAndAGoodOneComesBackWhole) {
         read.target = -1;
         EXPECT_EQ(game::DecodeReplay(bytes, read), c.error) << c.what;
         if (c.error == game::ReplayError::None) {
-            EXPECT_EQ(game::EncodeReplay(read), good) << c.what << ": written as the game wrote it";
+            // Its pictures keep in the earlier form, as a file of them is written.
+            game::Replay again;
+            EXPECT_EQ(game::DecodeReplay(game::EncodeReplay(read), again), c.error);
+            EXPECT_TRUE(again == read) << c.what;
         } else {
             EXPECT_TRUE(read.target == -1 && read.entries.empty())
                 << c.what << ": a partial replay";

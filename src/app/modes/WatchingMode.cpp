@@ -25,6 +25,8 @@ QString ReplayProblem(game::ReplayError error) {
         return MainWindow::tr("It is not a Pistework replay.");
     case game::ReplayError::NewerVersion:
         return MainWindow::tr("It was saved by a newer Pistework.");
+    case game::ReplayError::OtherRules:
+        return MainWindow::tr("It was saved by a Pistework that fences by other rules.");
     case game::ReplayError::Truncated:
         return MainWindow::tr("It ends too soon: it may not have been copied whole.");
     case game::ReplayError::Damaged:

@@ -59,6 +59,25 @@ void Bout::RunTick(Tick tick) {
     }
 }
 
+void Bout::Take(std::int64_t at, const BoutInput& input) {
+    MoveTo(at);
+    std::visit(
+        [this, at](const auto& given) {
+            using T = std::decay_t<decltype(given)>;
+            if constexpr (std::is_same_v<T, input::Order>)
+                Command(given.side, given.command);
+            else if constexpr (std::is_same_v<T, input::Resume>)
+                Restart(at);
+            else if constexpr (std::is_same_v<T, BoutSettings>)
+                Configure(given);
+            else if constexpr (std::is_same_v<T, input::ClockLength>)
+                SetClock(given.seconds);
+            else if constexpr (std::is_same_v<T, input::ButtonsShown>)
+                ShowButtonsAgain();
+        },
+        input);
+}
+
 void Bout::PlaceOnLines() {
     piste.fencers[Side::Left].PlaceAt(kEngardeLeftA);
     piste.fencers[Side::Right].PlaceAt(kEngardeLeftB);

@@ -6,6 +6,7 @@
 // drives it advances it, gives it stamped commands and takes what happened. Copy it to save
 // it, assign a copy to restore it.
 
+#include "game/bout/BoutInput.h"
 #include "game/bout/BoutParts.h"
 #include "game/bout/Referee.h"
 
@@ -33,6 +34,11 @@ public:
     void Restart(std::int64_t ms) { piste.timers.Restart(ms); }
     // What happened since the last call, in order.
     std::vector<Happening> TakeNews();
+
+    // What its driver gives it at bout time `at` (never before the present), as one value a
+    // replay keeps.
+    void Take(std::int64_t at, const BoutInput& input);
+    const BoutSettings& Settings() const { return piste.settings; }
 
     // --- What its driver sets and asks.
     void Configure(const BoutSettings& settings) { piste.settings = settings; }

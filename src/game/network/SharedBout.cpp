@@ -77,7 +77,7 @@ std::span<const std::uint8_t> SharedBout::ReplayFile() const {
         // Fenced once more from the start, as a player's game records its bouts.
         SharedBout again(setup);
         ReplayRecorder recorder;
-        recorder.Begin(again.view, setup.target, setup.timed, setup.start);
+        recorder.Begin(again.present.bout);
         again.inputs = inputs;
         again.Fence(*present.overAt, &recorder);
         file.assign(recorder.Last().begin(), recorder.Last().end());
@@ -114,25 +114,19 @@ void SharedBout::Fence(std::int64_t until, ReplayRecorder* recorder) {
         } else {
             while (const std::optional<std::int64_t> due = bout.NextDue()) {
                 if (*due > setup.start + step) break;
-                bout.RunNext();
+                if (recorder)
+                    recorder->RunNext(bout);
+                else
+                    bout.RunNext();
                 for (const Happening& happened : bout.TakeNews()) {
                     const auto* event = std::get_if<BoutEvent>(&happened);
-                    if (!event) continue;
-                    const std::int64_t at = bout.Now() - setup.start;
-                    events.emplace_back(at, *event);
-                    if (std::holds_alternative<BoutOver>(*event) && !present.overAt)
-                        present.overAt = at;
-                    if (recorder) {
-                        if (std::holds_alternative<BoutOver>(*event)) {
-                            Show();
-                            recorder->See(view, bout.Now());
-                        }
-                        recorder->Note(*event, bout.Now());
+                    if (!event || !std::holds_alternative<BoutOver>(*event) || present.overAt) {
+                        if (event) events.emplace_back(bout.Now() - setup.start, *event);
+                        continue;
                     }
-                }
-                if (recorder) {
-                    Show();
-                    recorder->See(view, bout.Now());
+                    present.overAt = bout.Now() - setup.start;
+                    events.emplace_back(*present.overAt, *event);
+                    if (recorder) recorder->End(bout);
                 }
             }
             bout.MoveTo(setup.start + step);
@@ -144,7 +138,7 @@ void SharedBout::Fence(std::int64_t until, ReplayRecorder* recorder) {
             digests[step] = Fnv1a().Add(bout.Digest(), present.paused).Value();
             nextDigest += kDigestMs;
         } else if (step == inputAt) {
-            Apply(inputs[present.applied++]);
+            Apply(inputs[present.applied++], recorder);
         } else {
             break;
         }
@@ -152,20 +146,26 @@ void SharedBout::Fence(std::int64_t until, ReplayRecorder* recorder) {
     Show();
 }
 
-void SharedBout::Apply(const StampedInput& input) {
+void SharedBout::Apply(const StampedInput& input, ReplayRecorder* recorder) {
     Bout& bout = present.bout;
+    auto give = [&](const BoutInput& given) {
+        if (recorder)
+            recorder->Take(bout, setup.start + now, given);
+        else
+            bout.Take(setup.start + now, given);
+    };
     if (input.input == Input::Pause || input.input == Input::Resume) {
         const bool pause = input.input == Input::Pause;
         if (pause == present.paused) return;
         present.paused = pause;
         // Every timer of play starts afresh when the pause ends.
-        if (!pause) bout.Restart(setup.start + now);
+        if (!pause) give(input::Resume{});
         return;
     }
     // The left fencer is the guest's and moves only while the bout runs; the right one is the
     // host's player's, as from its buttons.
     if (input.side == Side::Left && !bout.Running()) return;
-    bout.Command(input.side, static_cast<FencerCommand>(input.input));
+    give(input::Order{input.side, static_cast<FencerCommand>(input.input)});
 }
 
 void SharedBout::Rollback(std::int64_t from) {

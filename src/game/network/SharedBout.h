@@ -78,10 +78,10 @@ private:
         std::size_t events = 0;  // the events fenced so far
         std::optional<std::int64_t> overAt;
     };
-    // Fences `until`; with a recorder, writes every picture and event into it as a player's
+    // Fences `until`; with a recorder, every tick and input goes through it, as a player's
     // game records a bout.
     void Fence(std::int64_t until, ReplayRecorder* recorder = nullptr);
-    void Apply(const StampedInput& input);
+    void Apply(const StampedInput& input, ReplayRecorder* recorder);
     void Rollback(std::int64_t from);
     void Save(std::int64_t second);
     void Show();

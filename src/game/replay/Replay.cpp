@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/replay/Replay.h"
 
+#include "game/replay/ReplayFile.h"
+
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -88,6 +90,8 @@ void WriteEntry(Writer& w, std::uint32_t& ms, ReplayPicture& was, const ReplayEn
     }
 }
 
+} // namespace
+
 // "PSTW", the version, the options, the stream's length, the stream, then a CRC-32 of all
 // before it, so a changed byte is told from a file cut short.
 void Seal(std::vector<std::uint8_t>& file, std::uint8_t version,
@@ -104,8 +108,6 @@ void Seal(std::vector<std::uint8_t>& file, std::uint8_t version,
         w.Byte((crc >> (8 * i)) & 0xFF);
 }
 
-} // namespace
-
 std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
     std::vector<std::uint8_t> stream, file;
     std::vector<std::string> poses;
@@ -118,7 +120,7 @@ std::vector<std::uint8_t> EncodeReplay(const Replay& replay) {
         const auto* ruling = event ? std::get_if<Ruling>(event) : nullptr;
         return ruling && ruling->why;
     });
-    const std::uint8_t version = reasons ? kReplayVersion : 1;
+    const std::uint8_t version = reasons ? kPicturesVersion : 1;
     for (const ReplayEntry& entry : replay.entries)
         WriteEntry(w, ms, picture, entry, version);
     Seal(file, version, stream, replay.target, replay.timed, replay.cut);
@@ -149,21 +151,23 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
         crc |= static_cast<std::uint32_t>(bytes[crcAt + static_cast<std::size_t>(i)]) << (8 * i);
     if (crc != Crc32(bytes.first(crcAt))) return ReplayError::Damaged;
     Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}};
+    const std::span<const std::uint8_t> stream = bytes.subspan(crcAt - length, length);
     std::vector<std::string> poses;
-    Reader body(bytes.subspan(crcAt - length, length), poses);
-    const ReplayError error = ReadBody(body, read, version);
+    Reader body(stream, poses);
+    const ReplayError error =
+        version == kReplayVersion ? Refence(stream, read) : ReadBody(body, read, version);
     if (error == ReplayError::None) replay = std::move(read);
     return error;
 }
 
 // Room for the longest bout is taken once, so recording never grows the heap.
-ReplayRecorder::ReplayRecorder() {
+PictureRecorder::PictureRecorder() {
     stream.reserve(kBytes);
     last.reserve(kBytes + 64);
     poses.reserve(512);
 }
 
-void ReplayRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now) {
+void PictureRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now) {
     recording = true;
     ending = cut = false;
     stream.clear();
@@ -180,20 +184,20 @@ void ReplayRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed,
 }
 
 // A bout longer than a replay keeps is cut there; the file says so.
-void ReplayRecorder::Add(const ReplayEntry& entry, std::int64_t now) {
+void PictureRecorder::Add(const ReplayEntry& entry, std::int64_t now) {
     if (cut || stream.size() + kEntrySlack > kBytes || count >= kMaxReplayEntries ||
         now - start > kMaxMs) {
         cut = true;
         return;
     }
     Writer w(stream, poses);
-    WriteEntry(w, ms, written, entry, kReplayVersion);
+    WriteEntry(w, ms, written, entry, kPicturesVersion);
     if (const auto* event = std::get_if<BoutEvent>(&entry.what))
         rulings = rulings || std::holds_alternative<Ruling>(*event);
     ++count;
 }
 
-void ReplayRecorder::See(const BoutView& view, std::int64_t now) {
+void PictureRecorder::See(const BoutView& view, std::int64_t now) {
     if (!recording) return;
     ReplayPicture picture = ReplayPicture::Of(view);
     if (picture != seen) {
@@ -204,13 +208,19 @@ void ReplayRecorder::See(const BoutView& view, std::int64_t now) {
     }
     if (!ending) return;
     // Without a ruling the stream reads the same in either version.
-    Seal(last, rulings ? kReplayVersion : 1, stream, target, timed, cut);
+    Seal(last, rulings ? kPicturesVersion : 1, stream, target, timed, cut);
+    recording = ending = false;
+}
+
+void PictureRecorder::Finish() {
+    if (!recording) return;
+    Seal(last, rulings ? kPicturesVersion : 1, stream, target, timed, cut || !ending);
     recording = ending = false;
 }
 
 // Events come in the middle of a step; the picture is taken when the step is shown, and the
 // bout's last picture with the view published after its end.
-void ReplayRecorder::Note(const BoutEvent& event, std::int64_t now) {
+void PictureRecorder::Note(const BoutEvent& event, std::int64_t now) {
     if (!recording) return;
     Add({static_cast<std::uint32_t>(std::max<std::int64_t>(0, now - start)), event}, now);
     ending = std::holds_alternative<BoutOver>(event);

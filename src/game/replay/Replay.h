@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A replay: the last bout fenced, kept as the pictures the piste showed and the events, each
-// with its time since the bout's start, so it can be saved, shared and drawn again. The file
-// is a small header and a stream of per-field changes in varints, read as hostile input.
+// A replay: the last bout fenced, so it can be saved, shared and drawn again. Its file keeps the
+// bout as it stood when it began and every input its driver gave it, each stamped with the
+// ticks and the time it came between; playing it fences the bout again into the pictures the
+// piste showed and the events, each with its time since the bout's start. Earlier files kept
+// those pictures themselves, as per-field changes; they play as they are. Files are small: a
+// header, then varints, read as hostile input.
 
 #include "game/BoutView.h"
+#include "game/bout/Bout.h"
 #include "game/replay/ViewCodec.h"
 #include "platform/Platform.h"
 
@@ -39,7 +43,11 @@ inline constexpr std::size_t kMaxReplayEntries = 60'000;
 inline constexpr std::size_t kMaxReplayFileBytes = 4u << 20;
 inline constexpr std::string_view kReplayMagic = "PSTW";
 // Version 2 adds the referee's reason after each ruling; version 1 files read without them.
-inline constexpr std::uint8_t kReplayVersion = 2;
+// Version 3 keeps the bout's setup and inputs in place of its pictures.
+inline constexpr std::uint8_t kPicturesVersion = 2;
+inline constexpr std::uint8_t kReplayVersion = 3;
+// The most ticks a version 3 file may fence: hours of the fastest bout a player can set.
+inline constexpr std::uint32_t kMaxReplayTicks = 1u << 20;
 
 enum class ReplayError {
     None,
@@ -48,22 +56,25 @@ enum class ReplayError {
     NewerVersion, // written by a later Pistework
     Truncated,    // ends before its stream does
     Damaged,      // its bytes were changed, or never made sense
+    OtherRules,   // fenced again here, its bout ends otherwise: another build's rules wrote it
 };
 
 std::vector<std::uint8_t> EncodeReplay(const Replay& replay);
 // Decodes all of `bytes` into `replay`, or leaves it untouched and says what is wrong.
 ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay);
 
-// Keeps the bout in progress, written as it goes, and the file of the last one that came to
-// its end.
-class ReplayRecorder {
+// Keeps the pictures of a bout in progress, written as it goes, and their file once it came to
+// its end: how a bout fenced again becomes pictures to play.
+class PictureRecorder {
 public:
-    ReplayRecorder();
+    PictureRecorder();
     void Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now);
     void See(const BoutView& view, std::int64_t now);
     void Note(const BoutEvent& event, std::int64_t now);
     // Stopped before its end: the last whole bout stays the one to save.
     void Drop() { recording = false; }
+    // Ended before the bout did: the file keeps what there is and says it was cut.
+    void Finish();
     // The last bout's file; empty before the first bout ends.
     std::span<const std::uint8_t> Last() const { return last; }
     // A whole bout recorded elsewhere becomes the last one.
@@ -89,6 +100,42 @@ private:
     bool rulings = false; // written with their reasons: the file is a version 2 one
     bool recording = false;
     bool ending = false; // the bout is over: its last picture ends the recording
+};
+
+// Keeps the bout in progress as its setup and its inputs, and the file of the last one that came
+// to its end. Every tick and input of a bout goes through here, so none escapes the file.
+class ReplayRecorder {
+public:
+    ReplayRecorder();
+    // A bout began: as it stands now, it is the replay's setup.
+    void Begin(const Bout& bout);
+    // Runs the bout's next tick; false when no timer runs.
+    bool RunNext(Bout& bout);
+    // Gives the bout an input at `at`, or at its present if that is later.
+    void Take(Bout& bout, std::int64_t at, const BoutInput& input);
+    // The tick just run ended `bout`: its file is complete.
+    void End(const Bout& bout);
+    // Stopped before its end: the last whole bout stays the one to save.
+    void Drop() { recording = false; }
+    std::span<const std::uint8_t> Last() const { return last; }
+    void Keep(std::span<const std::uint8_t> file) { last.assign(file.begin(), file.end()); }
+
+    // Far more than the longest bout takes, so recording never grows the heap.
+    static constexpr std::size_t kBytes = 256 * 1024;
+
+private:
+    void Entry(std::uint8_t tag, std::int64_t at);
+
+    std::vector<std::uint8_t> stream, last;
+    std::int64_t start = 0;
+    std::int64_t seen = 0;     // the bout's time when last written
+    std::uint32_t ticks = 0;   // run since the last entry
+    std::uint32_t fenced = 0;  // run since the start
+    std::size_t inputs = 0;
+    int target = 15;
+    bool timed = true;
+    bool cut = false;
+    bool recording = false;
 };
 
 // The speeds a replay plays at, in quarters of the bout's own pace: ×¼, ×½, ×1, ×2 and ×4.
