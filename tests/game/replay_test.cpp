@@ -3,12 +3,14 @@
 // nothing else, and playing a replay shows the views the bout showed, at their times.
 
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using pistework::game::Verb;
 
@@ -234,4 +236,70 @@ TEST(Replay, RulingsWithAndWithoutReasonsReadBackAsWritten) {
     game::Replay read;
     ASSERT_EQ(game::DecodeReplay(game::EncodeReplay(replay), read), game::ReplayError::None);
     EXPECT_TRUE(read == replay);
+}
+
+// Random player bouts, with keys, pauses, dialogs held open, options changed mid-bout and a wall
+// clock that jumps ahead of the timers, so ticks run late: each bout's file fences again into
+// just the pictures the window was given, at their times.
+TEST(Replay, APlayersBoutFencedAgainShowsWhatTheWindowShowed) {
+    struct ShiftedClock : platform::Clock {
+        explicit ShiftedClock(const platform::headless::Scheduler& s) : scheduler(s) {}
+        std::int64_t NowMilliseconds() const override { return scheduler.Now() + shift; }
+        const platform::headless::Scheduler& scheduler;
+        std::int64_t shift = 0;
+    };
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        HeadlessPlatform form;
+        ShiftedClock clock(form.scheduler);
+        game::Game game({form, form.sound, form.store, clock});
+        const game::GameProbe probe(game);
+        std::vector<std::pair<std::int64_t, game::ReplayPicture>> shown;
+        game.SetOnView([&](const game::BoutView& view) {
+            const auto picture = game::ReplayPicture::Of(view);
+            if (shown.empty() || shown.back().second != picture)
+                shown.emplace_back(probe.Engine().Now(), picture);
+        });
+        std::mt19937 random(seed);
+        auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        game.Start();
+        game.Choose({Verb::SetTarget, 2});
+        game.Choose(seed % 3 ? game::Choice{Verb::ChooseLevel, 1 + below(6)}
+                             : game::Choice{Verb::ChooseTwoPlayers, 0});
+        game.Choose({Verb::NewGame, 0});
+        for (int step = 0; step < 5000 && game.LastReplay().empty(); ++step) {
+            const int roll = below(100);
+            const std::u32string& keys =
+                below(2) ? game.Options().keysRight : game.Options().keysLeft;
+            if (roll < 60)
+                game::TypeKey(game, keys[static_cast<std::size_t>(below(6))]);
+            else if (roll < 66 || game.View().menu.paused)
+                game.Choose({Verb::PauseOrResume, 0});
+            else if (roll < 72)
+                game.WhileHeld([&] { form.scheduler.RunFor(below(2000)); });
+            else if (roll < 76)
+                game.Choose({Verb::ToggleTimed, 0});
+            else if (roll < 80)
+                game.Choose({Verb::SetTarget, 1 + below(3)});
+            else if (roll < 84)
+                game.Choose({Verb::SetControl, below(3)});
+            else
+                clock.shift += below(120);
+            // Stopped where the file is made, so the window's last picture is the bout's.
+            form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, below(500));
+        }
+        game::Replay replay;
+        ASSERT_EQ(game::DecodeReplay(game.LastReplay(), replay), game::ReplayError::None) << seed;
+        std::vector<std::pair<std::int64_t, game::ReplayPicture>> kept;
+        for (const auto& entry : replay.entries)
+            if (const auto* p = std::get_if<game::ReplayPicture>(&entry.what))
+                kept.emplace_back(entry.ms, *p);
+        ASSERT_GT(kept.size(), 20u) << seed;
+        ASSERT_LE(kept.size(), shown.size()) << seed;
+        const auto from = shown.end() - static_cast<std::ptrdiff_t>(kept.size());
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            const auto& [at, picture] = from[static_cast<std::ptrdiff_t>(i)];
+            ASSERT_TRUE(picture == kept[i].second) << "seed " << seed << ", picture " << i;
+            ASSERT_EQ(at - from->first, kept[i].first) << "seed " << seed << ", picture " << i;
+        }
+    }
 }

@@ -69,7 +69,9 @@ struct FieldReader {
     template <typename... T> void Add(T&&... values) { (One(values), ...); }
 
     template <typename T> void One(T& v) { Within(v, Low<T>(), High<T>()); }
-    template <typename T> void One(Bounded<T>& field) { Within(field.value, field.low, field.high); }
+    template <typename T> void One(Bounded<T>& field) {
+        Within(field.value, field.low, field.high);
+    }
     void One(platform::LcgRandom& random) {
         random.Seed(static_cast<std::uint32_t>(r.UpTo(0xFFFFFFFFll)));
     }
@@ -87,12 +89,12 @@ struct FieldReader {
     }
 
     template <typename T> void Within(T& v, std::int64_t low, std::int64_t high) {
-        const std::int64_t read =
-            std::is_signed_v<T> && !std::is_enum_v<T>
-                ? r.Signed()
-                : (std::is_same_v<T, bool> || std::is_enum_v<T>
-                       ? r.Byte()
-                       : static_cast<std::int64_t>(std::min<std::uint64_t>(r.Varint(), kFarMs + 1)));
+        const std::int64_t read = std::is_signed_v<T> && !std::is_enum_v<T>
+                                      ? r.Signed()
+                                      : (std::is_same_v<T, bool> || std::is_enum_v<T>
+                                             ? r.Byte()
+                                             : static_cast<std::int64_t>(std::min<std::uint64_t>(
+                                                   r.Varint(), kFarMs + 1)));
         v = static_cast<T>(r.In(read, low, high));
     }
     template <typename T> static constexpr std::int64_t Low() {
@@ -129,7 +131,7 @@ void WriteInput(ByteWriter& w, const BoutInput& input) {
 std::uint8_t TagOf(const BoutInput& input) {
     if (const auto* order = std::get_if<input::Order>(&input))
         return static_cast<std::uint8_t>(static_cast<int>(order->side) * kCommands +
-                                          static_cast<int>(order->command));
+                                         static_cast<int>(order->command));
     return static_cast<std::uint8_t>(kResume + input.index() - 1);
 }
 
@@ -264,8 +266,8 @@ ReplayError Refence(std::span<const std::uint8_t> stream, Replay& replay) {
     Bout bout;
     FieldReader fields{r};
     Bout::Fields(bout, fields);
-    if (!r.ok || bout.Settings().target != replay.target ||
-        bout.Settings().timed != replay.timed || !bout.Running())
+    if (!r.ok || bout.Settings().target != replay.target || bout.Settings().timed != replay.timed ||
+        !bout.Running())
         return ReplayError::Damaged;
     PictureRecorder pictures;
     Showing showing(bout, pictures);

@@ -167,7 +167,8 @@ PictureRecorder::PictureRecorder() {
     poses.reserve(512);
 }
 
-void PictureRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed, std::int64_t now) {
+void PictureRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed,
+                            std::int64_t now) {
     recording = true;
     ending = cut = false;
     stream.clear();

@@ -128,9 +128,9 @@ private:
 
     std::vector<std::uint8_t> stream, last;
     std::int64_t start = 0;
-    std::int64_t seen = 0;     // the bout's time when last written
-    std::uint32_t ticks = 0;   // run since the last entry
-    std::uint32_t fenced = 0;  // run since the start
+    std::int64_t seen = 0;    // the bout's time when last written
+    std::uint32_t ticks = 0;  // run since the last entry
+    std::uint32_t fenced = 0; // run since the start
     std::size_t inputs = 0;
     int target = 15;
     bool timed = true;
