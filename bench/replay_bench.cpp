@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a long replay costs its watcher: opening it (reading the file and indexing its
-// pictures), seeking to its end, and the file's bytes per minute with and without the
-// referee's reasons. The bout: a demonstration to 15, some ten minutes long.
+// What a long replay costs its watcher: opening it (reading the file, fencing the bout again
+// and indexing its pictures), seeking to its end, and the file's bytes per minute, beside those
+// of the same bout kept as pictures with and without the referee's reasons. The bouts, each some
+// ten minutes long: a demonstration to 15 (argument 0), and two players on one keyboard each
+// pressing a key every 200 to 800 ms to the end of a timed bout to 15 (argument 1).
 
 #include "game/Game.h"
 #include "game/replay/Replay.h"
@@ -26,21 +28,67 @@ const std::vector<std::uint8_t>& LongBout() {
     return file;
 }
 
+const std::vector<std::uint8_t>& PlayersBout() {
+    static const std::vector<std::uint8_t> file = [] {
+        platform::headless::HeadlessPlatform form(1'700'000'000'000);
+        game::Game game(form.Services());
+        game.Start();
+        game.Choose({game::Verb::ChooseTwoPlayers, 0});
+        game.Choose({game::Verb::SetTarget, 15});
+        game.Choose({game::Verb::NewGame, 0});
+        std::uint32_t seed = 1;
+        auto next = [&seed](int n) {
+            seed = seed * 1103515245u + 12345u;
+            return static_cast<int>((seed >> 16) % static_cast<std::uint32_t>(n));
+        };
+        std::int64_t due[2] = {form.scheduler.Now() + 200, form.scheduler.Now() + 500};
+        // The clock ends the bout within ten minutes; an hour bounds one that never would.
+        for (int keys = 0; game.LastReplay().empty() && keys < 20'000; ++keys) {
+            const int side = due[0] <= due[1] ? 0 : 1;
+            form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); },
+                                        due[side] - form.scheduler.Now());
+            const std::u32string& layout =
+                side == 0 ? game.Options().keysLeft : game.Options().keysRight;
+            game::TypeKey(game, layout[static_cast<std::size_t>(next(6))]);
+            due[side] += 200 + next(600);
+        }
+        return std::vector<std::uint8_t>(game.LastReplay().begin(), game.LastReplay().end());
+    }();
+    return file;
+}
+
+const std::vector<std::uint8_t>& Bout(const benchmark::State& state) {
+    return state.range(0) == 0 ? LongBout() : PlayersBout();
+}
+
 void OpenLongReplay(benchmark::State& state) {
     platform::headless::HeadlessPlatform form;
     for (auto _ : state) {
         game::Replay replay;
-        benchmark::DoNotOptimize(game::DecodeReplay(LongBout(), replay));
+        benchmark::DoNotOptimize(game::DecodeReplay(Bout(state), replay));
         game::ReplayPlayer player(replay, form, form.clock);
         benchmark::DoNotOptimize(player.Length());
     }
 }
-BENCHMARK(OpenLongReplay)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenLongReplay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What a watcher waits for when opening a replay at its end: reading it and the seek.
+void OpenAndSeekToTheEnd(benchmark::State& state) {
+    platform::headless::HeadlessPlatform form;
+    for (auto _ : state) {
+        game::Replay replay;
+        benchmark::DoNotOptimize(game::DecodeReplay(Bout(state), replay));
+        game::ReplayPlayer player(replay, form, form.clock);
+        player.Seek(player.Length());
+        benchmark::DoNotOptimize(player.Position());
+    }
+}
+BENCHMARK(OpenAndSeekToTheEnd)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void SeekToTheEnd(benchmark::State& state) {
     platform::headless::HeadlessPlatform form;
     game::Replay replay;
-    game::DecodeReplay(LongBout(), replay);
+    game::DecodeReplay(Bout(state), replay);
     game::ReplayPlayer player(replay, form, form.clock);
     int shown = 0;
     player.SetOnPicture([&shown](const game::ReplayPicture&) { ++shown; });
@@ -51,12 +99,13 @@ void SeekToTheEnd(benchmark::State& state) {
     state.counters["minutes"] = static_cast<double>(player.Length()) / 60'000;
     benchmark::DoNotOptimize(shown);
 }
-BENCHMARK(SeekToTheEnd)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SeekToTheEnd)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Not timed: the sizes, as counters.
 void BytesPerMinute(benchmark::State& state) {
     game::Replay replay;
-    game::DecodeReplay(LongBout(), replay);
+    game::DecodeReplay(Bout(state), replay);
+    const std::size_t pictures = game::EncodeReplay(replay).size();
     game::Replay plain = replay;
     for (auto& entry : plain.entries)
         if (auto* event = std::get_if<game::BoutEvent>(&entry.what))
@@ -65,9 +114,11 @@ void BytesPerMinute(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(without);
     const double minutes = replay.entries.back().ms / 60'000.0;
-    state.counters["with_reasons"] = static_cast<double>(LongBout().size()) / minutes;
-    state.counters["without_reasons"] = static_cast<double>(without) / minutes;
+    state.counters["minutes"] = minutes;
+    state.counters["file"] = static_cast<double>(Bout(state).size()) / minutes;
+    state.counters["as_pictures"] = static_cast<double>(pictures) / minutes;
+    state.counters["as_pictures_without_reasons"] = static_cast<double>(without) / minutes;
 }
-BENCHMARK(BytesPerMinute)->Iterations(1);
+BENCHMARK(BytesPerMinute)->Arg(0)->Arg(1)->Iterations(1);
 
 } // namespace
