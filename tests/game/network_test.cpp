@@ -367,6 +367,14 @@ TEST(NetworkBout, TwoHundredBoutsOverJitteryLinksEndAlikeOnBothSides) {
         const Bytes file(one.ReplayFile().begin(), one.ReplayFile().end());
         EXPECT_EQ(Bytes(p.host.LastReplay().begin(), p.host.LastReplay().end()), file);
         EXPECT_EQ(Bytes(p.guest.LastReplay().begin(), p.guest.LastReplay().end()), file);
+        // Played, it fences the bout again to the result both players saw.
+        Replay replay;
+        ASSERT_EQ(DecodeReplay(file, replay), ReplayError::None);
+        const auto last =
+            std::ranges::find_if(replay.entries.rbegin(), replay.entries.rend(),
+                                 [](const ReplayEntry& e) { return e.what.index() == 0; });
+        ASSERT_NE(last, replay.entries.rend());
+        EXPECT_TRUE(std::get<ReplayPicture>(last->what) == ReplayPicture::Of(h.View()));
         EXPECT_FALSE(offered);
         rollbacks += h.Rollbacks() + g.Rollbacks();
         corrections += h.Corrections() + g.Corrections();
