@@ -2,10 +2,12 @@
 // A replay file of any bytes. Whatever it holds, decoding either fails with one error and
 // leaves the replay untouched, or gives a replay that encodes and decodes to itself.
 // Half the inputs are sealed first with a right header and checksum, so the stream itself
-// is read and not only refused at its checksum.
+// is read and not only refused at its checksum: a stream of pictures to 15, or a bout's setup
+// and inputs with the target its second byte gives, which fencing again must survive.
 
 #include "game/replay/Replay.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,9 +32,13 @@ void Varint(std::vector<std::uint8_t>& out, std::uint64_t value) {
 // The stream as a file the game could have written: header, length, stream, CRC-32.
 std::vector<std::uint8_t> Sealed(const std::uint8_t* data, std::size_t size) {
     std::vector<std::uint8_t> file(game::kReplayMagic.begin(), game::kReplayMagic.end());
-    file.push_back(game::kReplayVersion);
+    const bool inputs = size > 1 && (data[0] & 0x40);
+    file.push_back(inputs ? game::kReplayVersion : game::kPicturesVersion);
     file.push_back(size > 0 ? data[0] & 3 : 0); // timed, cut
-    Varint(file, 15);
+    Varint(file, inputs ? data[1] : 15);
+    const std::size_t skip = inputs ? 2 : std::min<std::size_t>(size, 1);
+    data += skip;
+    size -= skip;
     Varint(file, size);
     file.insert(file.end(), data, data + size);
     std::uint32_t crc = 0xFFFFFFFFu;
@@ -52,7 +58,7 @@ std::vector<std::uint8_t> Sealed(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const bool seal = size > 0 && (data[0] & 0x80);
     const std::vector<std::uint8_t> bytes =
-        seal ? Sealed(data + 1, size - 1) : std::vector<std::uint8_t>(data, data + size);
+        seal ? Sealed(data, size) : std::vector<std::uint8_t>(data, data + size);
     game::Replay read;
     read.target = -1;
     const game::ReplayError error = game::DecodeReplay(bytes, read);
