@@ -7,6 +7,8 @@
 #include "common/MenuRules.h"
 #include "game/bout/BoutRules.h"
 
+#include "ShiftedClock.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -212,12 +214,7 @@ TEST(Pause, LosingTheFocusPausesOnlyABoutThePlayerFencesWhenChosenAndOnlyF3Resum
 // demonstration: play goes on at its own pace, neither stopped for the hour nor fencing it at
 // once.
 TEST(Pause, AClockSetBackOrOnNeitherStopsPlayNorRacesIt) {
-    struct ShiftedClock : platform::Clock {
-        explicit ShiftedClock(const platform::headless::Scheduler& s) : scheduler(s) {}
-        std::int64_t NowMilliseconds() const override { return scheduler.Now() + shift; }
-        const platform::headless::Scheduler& scheduler;
-        std::int64_t shift = 0;
-    };
+    using pistework::test::ShiftedClock;
     constexpr std::int64_t kHourMs = 3'600'000;
     auto ticksAfter = [](std::int64_t shift) {
         platform::headless::HeadlessPlatform form(1'700'000'000'000);

@@ -7,6 +7,8 @@
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include "ShiftedClock.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -242,12 +244,7 @@ TEST(Replay, RulingsWithAndWithoutReasonsReadBackAsWritten) {
 // clock that jumps ahead of the timers, so ticks run late: each bout's file fences again into
 // just the pictures the window was given, at their times.
 TEST(Replay, APlayersBoutFencedAgainShowsWhatTheWindowShowed) {
-    struct ShiftedClock : platform::Clock {
-        explicit ShiftedClock(const platform::headless::Scheduler& s) : scheduler(s) {}
-        std::int64_t NowMilliseconds() const override { return scheduler.Now() + shift; }
-        const platform::headless::Scheduler& scheduler;
-        std::int64_t shift = 0;
-    };
+    using pistework::test::ShiftedClock;
     for (unsigned seed = 1; seed <= 8; ++seed) {
         HeadlessPlatform form;
         ShiftedClock clock(form.scheduler);
