@@ -5,6 +5,7 @@
 #include "game/Game.h"
 #include "game/GameProbe.h"
 #include "game/replay/Replay.h"
+#include "game/replay/ReplayFile.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include "ShiftedClock.h"
@@ -298,5 +299,69 @@ TEST(Replay, APlayersBoutFencedAgainShowsWhatTheWindowShowed) {
             ASSERT_TRUE(picture == kept[i].second) << "seed " << seed << ", picture " << i;
             ASSERT_EQ(at - from->first, kept[i].first) << "seed " << seed << ", picture " << i;
         }
+    }
+}
+
+// A file of a bout's inputs, sealed anew after each change as a hostile writer would: what the
+// reader must refuse, and a bout that ends otherwise when fenced again.
+TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
+    using Bytes = std::vector<std::uint8_t>;
+    namespace entry = game::entry;
+    const Recorded recorded = RecordDemonstration();
+    game::ByteReader header(std::span(recorded.file).subspan(game::kReplayMagic.size() + 2));
+    const auto target = static_cast<int>(header.Varint());
+    const auto length = static_cast<std::size_t>(header.Varint());
+    const Bytes stream(recorded.file.end() - 4 - static_cast<std::ptrdiff_t>(length),
+                       recorded.file.end() - 4);
+    // Up to the end's entry: its digest, its tag, and before them its count of ticks.
+    ASSERT_EQ(stream[stream.size() - 5], entry::kEnd);
+    std::size_t cut = stream.size() - 6;
+    while (stream[cut - 1] & 0x80)
+        --cut;
+    const Bytes entries(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(cut));
+    auto with = [&](Bytes tail) {
+        Bytes s = entries;
+        s.insert(s.end(), tail.begin(), tail.end());
+        return s;
+    };
+    const Bytes end(stream.begin() + static_cast<std::ptrdiff_t>(cut), stream.end());
+    Bytes pose = stream;
+    const std::string_view defeat = "DEFEATA";
+    std::search(pose.begin(), pose.end(), defeat.begin(), defeat.end())[6] = 'X';
+    Bytes digest = stream;
+    digest.back() ^= 1;
+    Bytes after = stream;
+    after.push_back(0);
+    auto varint = [](std::uint64_t v) {
+        Bytes b;
+        game::ByteWriter(b).Varint(v);
+        return b;
+    };
+    Bytes manyTicks = varint(game::kMaxReplayTicks + 1);
+    manyTicks.push_back(entry::kEnd);
+    Bytes late{0, entry::kResume};
+    for (std::uint8_t b : varint(game::codec::kMaxMs + 1))
+        late.push_back(b);
+    const struct {
+        const char* what;
+        Bytes stream;
+        int target;
+        game::ReplayError error;
+    } cases[] = {
+        {"as written", stream, target, game::ReplayError::None},
+        {"another target", stream, target + 1, game::ReplayError::Damaged},
+        {"a pose that is no picture", pose, target, game::ReplayError::Damaged},
+        {"bytes after its end", after, target, game::ReplayError::Damaged},
+        {"more ticks than a file fences", with(manyTicks), target, game::ReplayError::Damaged},
+        {"a tag past the end's", with({0, entry::kEnd + 1}), target, game::ReplayError::Damaged},
+        {"an input a day on", with(late), target, game::ReplayError::Damaged},
+        {"no end", entries, target, game::ReplayError::Truncated},
+        {"another end", digest, target, game::ReplayError::OtherRules},
+    };
+    for (const auto& c : cases) {
+        Bytes file;
+        game::Seal(file, game::kReplayVersion, c.stream, c.target, recorded.replay.timed, false);
+        game::Replay read;
+        EXPECT_EQ(game::DecodeReplay(file, read), c.error) << c.what;
     }
 }

@@ -18,18 +18,11 @@ namespace pistework::game {
 
 namespace {
 
-// An order is its side and command in one byte; the other inputs, and the end, follow.
-constexpr int kCommands = static_cast<int>(FencerCommand::Fleche) + 1;
-constexpr std::uint8_t kResume = 2 * kCommands;
-constexpr std::uint8_t kSettings = kResume + 1;
-constexpr std::uint8_t kClockLength = kResume + 2;
-constexpr std::uint8_t kButtonsShown = kResume + 3;
-constexpr std::uint8_t kWait = kResume + 4;
-constexpr std::uint8_t kEnd = kResume + 5;
+using namespace entry;
 static_assert(std::variant_size_v<BoutInput> == kEnd - kResume + 1, "a new input needs its tag");
 
 // A bout no longer than a day; a picture's name no longer than any the game has.
-constexpr std::int64_t kMaxMs = 24ll * 3600 * 1000;
+constexpr std::int64_t kMaxMs = codec::kMaxMs;
 constexpr std::size_t kLongestName = 32;
 
 template <typename E> constexpr E kLast = E{};

@@ -11,6 +11,18 @@
 
 namespace pistework::game {
 
+// The tag of each entry of a version 3 stream: an order is its side and command in one byte;
+// the other inputs, and the end, follow.
+namespace entry {
+inline constexpr int kCommands = static_cast<int>(FencerCommand::Fleche) + 1;
+inline constexpr std::uint8_t kResume = 2 * kCommands;
+inline constexpr std::uint8_t kSettings = kResume + 1;
+inline constexpr std::uint8_t kClockLength = kResume + 2;
+inline constexpr std::uint8_t kButtonsShown = kResume + 3;
+inline constexpr std::uint8_t kWait = kResume + 4;
+inline constexpr std::uint8_t kEnd = kResume + 5;
+} // namespace entry
+
 // Writes `file` whole: the header, `stream` and its check.
 void Seal(std::vector<std::uint8_t>& file, std::uint8_t version,
           std::span<const std::uint8_t> stream, int target, bool timed, bool cut);
