@@ -17,11 +17,11 @@ constexpr std::int64_t kStart = 1'700'000'000'000;
 // A random bout: who fences the left side, its length and clock, and a demonstration or not.
 Bout RandomBout(std::minstd_rand& draw) {
     Bout bout(kStart + static_cast<std::int64_t>(draw() % 100'000) * 1000);
-    bout.Configure(
-        {.target = 5,
-         .timed = draw() % 2 == 0,
-         .computerLeft = draw() % 2 == 0,
-         .strength = {static_cast<int>(draw() % 12), 80 + static_cast<int>(draw() % 60)}});
+    bout.Take(bout.Now(), BoutSettings{.target = 5,
+                                       .timed = draw() % 2 == 0,
+                                       .computerLeft = draw() % 2 == 0,
+                                       .strength = {static_cast<int>(draw() % 12),
+                                                    80 + static_cast<int>(draw() % 60)}});
     bout.StartNew(draw() % 4 == 0);
     return bout;
 }
@@ -29,8 +29,8 @@ Bout RandomBout(std::minstd_rand& draw) {
 // A player's key now and then: either side, any command, as the bout may or may not take it.
 void MaybeCommand(std::minstd_rand& draw, Bout& bout) {
     if (draw() % 3 != 0) return;
-    bout.Command(draw() % 2 == 0 ? Side::Left : Side::Right,
-                 static_cast<FencerCommand>(draw() % 6));
+    bout.Take(bout.Now(), input::Order{draw() % 2 == 0 ? Side::Left : Side::Right,
+                                       static_cast<FencerCommand>(draw() % 6)});
 }
 
 } // namespace
@@ -72,8 +72,8 @@ TEST(Synctest, TheDigestDiffersExactlyWhenTheBoutsDo) {
         const int extraAt = static_cast<int>(draw() % 400);
         for (int tick = 0; tick < 1500 && one.NextDue() && other.NextDue(); ++tick) {
             if (tick == extraAt)
-                other.Command(draw() % 2 == 0 ? Side::Left : Side::Right,
-                              static_cast<FencerCommand>(draw() % 6));
+                other.Take(other.Now(), input::Order{draw() % 2 == 0 ? Side::Left : Side::Right,
+                                                     static_cast<FencerCommand>(draw() % 6)});
             ASSERT_EQ(one == other, one.Digest() == other.Digest())
                 << "bout " << seed << ", tick " << tick;
             differed += one != other;

@@ -30,8 +30,6 @@ public:
     bool RunNext();
     // Sets the clock on to `ms` without running what fell due meanwhile, as during a hold.
     void MoveTo(std::int64_t ms) { piste.timers.MoveTo(ms); }
-    // After a hold: every running timer starts afresh at `ms`.
-    void Restart(std::int64_t ms) { piste.timers.Restart(ms); }
     // What happened since the last call, in order.
     std::vector<Happening> TakeNews();
 
@@ -41,7 +39,6 @@ public:
     const BoutSettings& Settings() const { return piste.settings; }
 
     // --- What its driver sets and asks.
-    void Configure(const BoutSettings& settings) { piste.settings = settings; }
     // A player's bout (or a demonstration, with the computer on both sides) from the salute.
     void StartNew(bool demonstration);
     // Stops play and shows both fencers beaten until the next bout.
@@ -50,10 +47,6 @@ public:
     void AwaitDemonstration() { piste.timers.Start(Tick::AutoPlay); }
     // The fencers back on their lines, as the window opens.
     void PlaceOnLines();
-    // The clock is set for the new length at once, but shows it only from the next bout.
-    void SetClock(int seconds) { piste.clock.SetTimeLeft(seconds); }
-    // A command for one side's fencer, taken up at its next sequence end.
-    void Command(Side side, FencerCommand command) { piste.fencers[side].Obey(command); }
 
     bool Demonstrating() const { return demoMode; }
     // "Press F2 to Start" shows from a demonstration's start until it is stopped or a
@@ -62,7 +55,6 @@ public:
     // A demonstration hides the command buttons until a player's bout starts or the player
     // chooses a control.
     bool ButtonsHidden() const { return buttonsHidden; }
-    void ShowButtonsAgain() { buttonsHidden = false; }
     // From a bout's salute to its end or stop; false between bouts.
     bool Running() const { return running; }
     Opponent& Computer() { return piste.opponent; }
@@ -101,6 +93,16 @@ public:
 
 private:
     friend class GameProbe;
+
+    // What Take does with each input.
+    // After a hold: every running timer starts afresh at `ms`.
+    void Restart(std::int64_t ms) { piste.timers.Restart(ms); }
+    void Configure(const BoutSettings& settings) { piste.settings = settings; }
+    // The clock is set for the new length at once, but shows it only from the next bout.
+    void SetClock(int seconds) { piste.clock.SetTimeLeft(seconds); }
+    // A command for one side's fencer, taken up at its next sequence end.
+    void Command(Side side, FencerCommand command) { piste.fencers[side].Obey(command); }
+    void ShowButtonsAgain() { buttonsHidden = false; }
 
     void RunTick(Tick tick);
     void SaluteStep();

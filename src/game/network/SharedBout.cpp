@@ -26,10 +26,10 @@ SharedBout::SharedBout(const SharedSetup& setup)
                             .events = 0,
                             .overAt = {}} {
     Bout& bout = present.bout;
-    bout.Configure({.target = setup.target,
-                    .timed = setup.timed,
-                    .computerLeft = false,
-                    .demonstrationAfter = false});
+    bout.Take(setup.start, BoutSettings{.target = setup.target,
+                                        .timed = setup.timed,
+                                        .computerLeft = false,
+                                        .demonstrationAfter = false});
     bout.Stop();
     bout.AwaitDemonstration();
     bout.StartNew(false);
