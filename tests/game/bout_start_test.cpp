@@ -100,6 +100,9 @@ TEST(BoutStart, DemonstrationsPlayTheChampionAndNewGameBringsBackThePlayersLevel
     EXPECT_EQ(t.timerLeft.Interval(), game::kChampion.strength.tickMs);
     EXPECT_EQ(t.game.Options().chosen, advanced.strength);
     EXPECT_TRUE(t.Timer("TimerSalute").Enabled());
+    // Choosing a control through the demonstration shows them again.
+    t.game.Choose({Verb::SetControl, game::ControlMode::Mouse});
+    EXPECT_TRUE(t.View().commandButtons);
 
     t.game.Choose(Verb::NewGame);
     EXPECT_FALSE(t.probe.Demonstrating());

@@ -39,6 +39,9 @@ Recorded RecordDemonstration() {
     });
     game.Start();
     game.Choose({Verb::SetTarget, 5});
+    // A control chosen through the demonstration shows the buttons again: the file keeps that.
+    form.scheduler.RunFor(20'000);
+    game.Choose({Verb::SetControl, static_cast<int>(game::ControlMode::Keyboard)});
     EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000));
     r.file.assign(game.LastReplay().begin(), game.LastReplay().end());
     EXPECT_EQ(game::DecodeReplay(r.file, r.replay), game::ReplayError::None);

@@ -140,3 +140,33 @@ TEST(SharedBout, NobodyButThePlayersFencesAndTheResultStays) {
     EXPECT_EQ(bout.View().call.call, Call::GameOver);
     EXPECT_FALSE(bout.NextDue()) << "something still runs after the end";
 }
+
+// A pause stands the whole bout still, and its end starts every timer afresh: nothing of the
+// paused time is fenced afterwards.
+TEST(SharedBout, APauseStandsTheBoutStillUntilItEnds) {
+    SharedBout bout({.target = 5, .timed = true, .start = 1'700'000'000'000});
+    bout.AdvanceTo(10'000);
+    const int left = bout.View().clock.secondsLeft;
+    bout.Add({10'000, Side::Right, Input::Pause});
+    EXPECT_FALSE(bout.NextDue());
+    EXPECT_FALSE(bout.NextTickOf(Side::Right));
+    bout.AdvanceTo(40'000);
+    bout.Add({40'000, Side::Left, Input::Resume});
+    bout.AdvanceTo(40'500);
+    EXPECT_EQ(bout.View().clock.secondsLeft, left);
+    bout.AdvanceTo(45'500);
+    EXPECT_EQ(bout.View().clock.secondsLeft, left - 5) << "the clock stood still throughout";
+}
+
+// More inputs than a replay keeps: its file stops where it is full, says it was cut, and plays.
+TEST(SharedBout, ABoutPastWhatAReplayKeepsIsCutAndStillPlays) {
+    SharedBout bout({.target = 100, .timed = true, .start = 1'700'000'000'000});
+    for (std::int64_t ms = 1; ms <= static_cast<std::int64_t>(kMaxReplayEntries) + 1000; ++ms)
+        bout.Add({ms, ms % 2 ? Side::Left : Side::Right, static_cast<Input>(ms % 6)});
+    bout.AdvanceTo(SharedBout::kLongestMs);
+    ASSERT_TRUE(bout.OverAt());
+    Replay replay;
+    ASSERT_EQ(DecodeReplay(bout.ReplayFile(), replay), ReplayError::None);
+    EXPECT_TRUE(replay.cut);
+    EXPECT_LT(replay.entries.back().ms, *bout.OverAt());
+}
