@@ -4,6 +4,7 @@
 
 #include "game/Game.h"
 #include "game/GameProbe.h"
+#include "game/bout/BoutRules.h"
 #include "game/replay/Replay.h"
 #include "game/replay/ReplayFile.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 
 using pistework::game::Verb;
@@ -340,11 +342,37 @@ TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
         game::ByteWriter(b).Varint(v);
         return b;
     };
+    auto zigzag = [](std::int64_t v) {
+        Bytes b;
+        game::ByteWriter(b).Signed(v);
+        return b;
+    };
+    // The clock as the bout begins (time left shown, shown, time left), its time left made
+    // larger or smaller than any a bout counts, though an int holds it.
+    const Bytes seconds = zigzag(game::BoutLengthSeconds(target));
+    Bytes shownClock = seconds;
+    shownClock.push_back(1);
+    shownClock.insert(shownClock.end(), seconds.begin(), seconds.end());
+    const auto found =
+        std::search(stream.begin(), stream.end(), shownClock.begin(), shownClock.end());
+    ASSERT_NE(found, stream.end());
+    const auto left = found - stream.begin() + static_cast<std::ptrdiff_t>(seconds.size()) + 1;
+    auto clockLeft = [&](std::int64_t value) {
+        Bytes s = stream;
+        s.erase(s.begin() + left, s.begin() + left + static_cast<std::ptrdiff_t>(seconds.size()));
+        const Bytes far = zigzag(value);
+        s.insert(s.begin() + left, far.begin(), far.end());
+        return s;
+    };
     Bytes manyTicks = varint(game::kMaxReplayTicks + 1);
     manyTicks.push_back(entry::kEnd);
-    Bytes late{0, entry::kResume};
-    for (std::uint8_t b : varint(game::codec::kMaxMs + 1))
-        late.push_back(b);
+    // Two inputs, each half a day on: the second comes after any bout has ended.
+    Bytes late;
+    for (int i = 0; i < 2; ++i) {
+        late.insert(late.end(), {0, entry::kResume});
+        for (std::uint8_t b : varint(game::codec::kMaxMs / 2 + 1))
+            late.push_back(b);
+    }
     const struct {
         const char* what;
         Bytes stream;
@@ -354,10 +382,14 @@ TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
         {"as written", stream, target, game::ReplayError::None},
         {"another target", stream, target + 1, game::ReplayError::Damaged},
         {"a pose that is no picture", pose, target, game::ReplayError::Damaged},
+        {"a count above any a bout keeps", clockLeft(std::numeric_limits<int>::max()), target,
+         game::ReplayError::Damaged},
+        {"a count below any a bout keeps", clockLeft(std::numeric_limits<int>::min()), target,
+         game::ReplayError::Damaged},
         {"bytes after its end", after, target, game::ReplayError::Damaged},
         {"more ticks than a file fences", with(manyTicks), target, game::ReplayError::Damaged},
         {"a tag past the end's", with({0, entry::kEnd + 1}), target, game::ReplayError::Damaged},
-        {"an input a day on", with(late), target, game::ReplayError::Damaged},
+        {"inputs more than a day on", with(late), target, game::ReplayError::Damaged},
         {"no end", entries, target, game::ReplayError::Truncated},
         {"another end", digest, target, game::ReplayError::OtherRules},
     };
