@@ -176,7 +176,6 @@ void PictureRecorder::Begin(const BoutView& view, int boutTarget, bool boutTimed
     written = {};
     ms = 0;
     count = 0;
-    rulings = false;
     start = now;
     target = boutTarget;
     timed = boutTimed;
@@ -193,8 +192,6 @@ void PictureRecorder::Add(const ReplayEntry& entry, std::int64_t now) {
     }
     Writer w(stream, poses);
     WriteEntry(w, ms, written, entry, kPicturesVersion);
-    if (const auto* event = std::get_if<BoutEvent>(&entry.what))
-        rulings = rulings || std::holds_alternative<Ruling>(*event);
     ++count;
 }
 
@@ -208,14 +205,13 @@ void PictureRecorder::See(const BoutView& view, std::int64_t now) {
             now);
     }
     if (!ending) return;
-    // Without a ruling the stream reads the same in either version.
-    Seal(last, rulings ? kPicturesVersion : 1, stream, target, timed, cut);
+    Seal(last, kPicturesVersion, stream, target, timed, cut);
     recording = ending = false;
 }
 
 void PictureRecorder::Finish() {
     if (!recording) return;
-    Seal(last, rulings ? kPicturesVersion : 1, stream, target, timed, cut || !ending);
+    Seal(last, kPicturesVersion, stream, target, timed, cut || !ending);
     recording = ending = false;
 }
 

@@ -97,7 +97,6 @@ private:
     int target = 15;
     bool timed = true;
     bool cut = false;
-    bool rulings = false; // written with their reasons: the file is a version 2 one
     bool recording = false;
     bool ending = false; // the bout is over: its last picture ends the recording
 };
