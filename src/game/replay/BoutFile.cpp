@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <set>
 #include <string>
 #include <type_traits>
 
