@@ -88,8 +88,10 @@ void Game::Handle(const std::vector<Happening>& news) {
         const BoutEvent& event = std::get<BoutEvent>(happened);
         const auto* over = std::get_if<BoutOver>(&event);
         // The window draws the result before anything asks the winner's name.
-        if (over) Publish();
-        if (over) replays.End(bout);
+        if (over) {
+            Publish();
+            replays.End(bout);
+        }
         if (std::holds_alternative<CallMade>(event)) view.networkEnded.reset();
         if (const auto* cue = std::get_if<SoundPlayed>(&event)) PlayCue(sound, options, cue->cue);
         if (onEvent) onEvent(event);

@@ -120,12 +120,11 @@ void SharedBout::Fence(std::int64_t until, ReplayRecorder* recorder) {
                     bout.RunNext();
                 for (const Happening& happened : bout.TakeNews()) {
                     const auto* event = std::get_if<BoutEvent>(&happened);
-                    if (!event || !std::holds_alternative<BoutOver>(*event) || present.overAt) {
-                        if (event) events.emplace_back(bout.Now() - setup.start, *event);
-                        continue;
-                    }
-                    present.overAt = bout.Now() - setup.start;
-                    events.emplace_back(*present.overAt, *event);
+                    if (!event) continue;
+                    const std::int64_t at = bout.Now() - setup.start;
+                    events.emplace_back(at, *event);
+                    if (!std::holds_alternative<BoutOver>(*event) || present.overAt) continue;
+                    present.overAt = at;
                     if (recorder) recorder->End(bout);
                 }
             }

@@ -46,7 +46,7 @@ inline constexpr std::string_view kReplayMagic = "PSTW";
 // Version 3 keeps the bout's setup and inputs in place of its pictures.
 inline constexpr std::uint8_t kPicturesVersion = 2;
 inline constexpr std::uint8_t kReplayVersion = 3;
-// The most ticks a version 3 file may fence: hours of the fastest bout a player can set.
+// The most ticks a version 3 file may fence: some nine hours of a bout at a level's pace.
 inline constexpr std::uint32_t kMaxReplayTicks = 1u << 20;
 
 enum class ReplayError {
