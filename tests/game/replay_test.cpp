@@ -266,8 +266,12 @@ TEST(Replay, APlayersBoutFencedAgainShowsWhatTheWindowShowed) {
         auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
         game.Start();
         game.Choose({Verb::SetTarget, 2});
-        game.Choose(seed % 3 ? game::Choice{Verb::ChooseLevel, 1 + below(6)}
-                             : game::Choice{Verb::ChooseTwoPlayers, 0});
+        if (seed % 3 == 0)
+            game.Choose({Verb::ChooseTwoPlayers, 0});
+        else if (seed == 8) // a speed stored by hand, as slow as an int holds
+            game.ChooseCustom({12, std::numeric_limits<int>::max()});
+        else
+            game.Choose({Verb::ChooseLevel, 1 + below(6)});
         game.Choose({Verb::NewGame, 0});
         for (int step = 0; step < 5000 && game.LastReplay().empty(); ++step) {
             const int roll = below(100);
@@ -347,21 +351,22 @@ TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
         game::ByteWriter(b).Signed(v);
         return b;
     };
-    // The clock as the bout begins (time left shown, shown, time left), its time left made
-    // larger or smaller than any a bout counts, though an int holds it.
+    // The clock as the bout begins (time left shown, shown, time left, fenced), its time fenced
+    // made larger or smaller than any a bout counts, though an int holds it.
     const Bytes seconds = zigzag(game::BoutLengthSeconds(target));
     Bytes shownClock = seconds;
     shownClock.push_back(1);
     shownClock.insert(shownClock.end(), seconds.begin(), seconds.end());
+    shownClock.push_back(0);
     const auto found =
         std::search(stream.begin(), stream.end(), shownClock.begin(), shownClock.end());
     ASSERT_NE(found, stream.end());
-    const auto left = found - stream.begin() + static_cast<std::ptrdiff_t>(seconds.size()) + 1;
-    auto clockLeft = [&](std::int64_t value) {
+    const auto fenced = found - stream.begin() + static_cast<std::ptrdiff_t>(shownClock.size()) - 1;
+    auto clockFenced = [&](std::int64_t value) {
         Bytes s = stream;
-        s.erase(s.begin() + left, s.begin() + left + static_cast<std::ptrdiff_t>(seconds.size()));
+        s.erase(s.begin() + fenced);
         const Bytes far = zigzag(value);
-        s.insert(s.begin() + left, far.begin(), far.end());
+        s.insert(s.begin() + fenced, far.begin(), far.end());
         return s;
     };
     Bytes manyTicks = varint(game::kMaxReplayTicks + 1);
@@ -382,9 +387,9 @@ TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
         {"as written", stream, target, game::ReplayError::None},
         {"another target", stream, target + 1, game::ReplayError::Damaged},
         {"a pose that is no picture", pose, target, game::ReplayError::Damaged},
-        {"a count above any a bout keeps", clockLeft(std::numeric_limits<int>::max()), target,
+        {"a count above any a bout keeps", clockFenced(std::numeric_limits<int>::max()), target,
          game::ReplayError::Damaged},
-        {"a count below any a bout keeps", clockLeft(std::numeric_limits<int>::min()), target,
+        {"a count below any a bout keeps", clockFenced(std::numeric_limits<int>::min()), target,
          game::ReplayError::Damaged},
         {"bytes after its end", after, target, game::ReplayError::Damaged},
         {"more ticks than a file fences", with(manyTicks), target, game::ReplayError::Damaged},

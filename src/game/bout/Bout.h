@@ -70,8 +70,7 @@ public:
         auto& piste = self.piste;
         for (Side side : kSides) {
             Fencer::Fields(piste.fencers[side], v);
-            v.Add(self.demoStrengths[side].range,
-                  In(self.demoStrengths[side].tickMs, 1, kFarCount));
+            v.Add(self.demoStrengths[side].range, In(self.demoStrengths[side].tickMs, 1, kByHand));
         }
         v.Add(piste.inFront, piste.call.call, piste.call.side);
         Opponent::Fields(piste.opponent, v);
@@ -80,8 +79,8 @@ public:
         BoutClock::Fields(piste.clock, v);
         Schedule::Fields(piste.timers, v);
         auto& s = piste.settings;
-        v.Add(In(s.target, 1, kFarCount), s.timed, s.computerLeft, s.demonstrationAfter,
-              s.strength.range, In(s.strength.tickMs, 1, kFarCount));
+        v.Add(In(s.target, 1, kByHand), s.timed, s.computerLeft, s.demonstrationAfter,
+              s.strength.range, In(s.strength.tickMs, 1, kByHand));
         Referee::Fields(self.referee, v);
         v.Add(self.demoMode, self.running, self.demoOnShow, self.buttonsHidden,
               In(self.saluteStep, -10, 6));

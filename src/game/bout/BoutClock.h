@@ -4,6 +4,7 @@
 // which never wraps and measures how long ago a fencer last ran past the other.
 
 #include "game/BoutView.h"
+#include "game/piste/Fields.h"
 
 namespace pistework::game {
 
@@ -22,7 +23,8 @@ public:
 
     bool operator==(const BoutClock&) const = default;
     template <typename Self, typename Visit> static void Fields(Self& self, Visit& v) {
-        v.Add(self.shown.secondsLeft, self.shown.shown, self.secondsLeft, self.secondsFenced);
+        v.Add(In(self.shown.secondsLeft, 0, kByHand), self.shown.shown,
+              In(self.secondsLeft, 0, kByHand), self.secondsFenced);
     }
 
 private:

@@ -48,7 +48,7 @@ public:
         v.Add(self.random, self.now);
         for (Side side : kSides) {
             auto& plan = self.plans[side];
-            v.Add(self.strengths[side].range, In(self.strengths[side].tickMs, 1, kFarCount),
+            v.Add(self.strengths[side].range, In(self.strengths[side].tickMs, 1, kByHand),
                   plan.keepAdvancing, plan.attackPrepared, plan.preparedCount);
         }
     }

@@ -55,7 +55,7 @@ public:
         v.Add(self.now, self.sequence);
         // No timer ticks without an interval: a bout would never leave its instant.
         for (auto& t : self.timers)
-            v.Add(t.running, In(t.interval, 1, kFarCount), t.due, t.armed, t.starts);
+            v.Add(t.running, In(t.interval, 1, kByHand), t.due, t.armed, t.starts);
     }
 
 private:

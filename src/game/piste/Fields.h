@@ -6,6 +6,7 @@
 // bounds than its type says so here, for the reader of a hostile file.
 
 #include <cstdint>
+#include <limits>
 
 namespace pistework::game {
 
@@ -24,6 +25,9 @@ inline constexpr std::int64_t kMostFrames = 64;
 // Numbers a bout counts (hits, seconds, starts of a timer) stay within this, so no step of a
 // bout read from a file overflows; times in milliseconds within kFarMs.
 inline constexpr std::int64_t kFarCount = std::int64_t{1} << 30;
+// A target or a speed stored by hand, and the clock that follows from a target, may be as large
+// as an int holds.
+inline constexpr std::int64_t kByHand = std::numeric_limits<int>::max();
 inline constexpr std::int64_t kFarMs = std::int64_t{1} << 53;
 
 } // namespace pistework::game

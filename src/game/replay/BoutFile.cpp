@@ -137,12 +137,12 @@ BoutInput ReadInput(ByteReader& r, std::uint8_t tag) {
     case kSettings: {
         BoutSettings s;
         FieldReader f{r};
-        f.Add(In(s.target, 1, kFarCount), s.timed, s.computerLeft, s.demonstrationAfter,
-              s.strength.range, In(s.strength.tickMs, 1, kFarCount));
+        f.Add(In(s.target, 1, kByHand), s.timed, s.computerLeft, s.demonstrationAfter,
+              s.strength.range, In(s.strength.tickMs, 1, kByHand));
         return s;
     }
     case kClockLength:
-        return input::ClockLength{static_cast<int>(r.In(r.Signed(), 0, kFarCount))};
+        return input::ClockLength{static_cast<int>(r.In(r.Signed(), 0, kByHand))};
     case kButtonsShown:
         return input::ButtonsShown{};
     default:
