@@ -15,50 +15,38 @@ namespace {
 
 using namespace pistework;
 
-const std::vector<std::uint8_t>& LongBout() {
-    static const std::vector<std::uint8_t> file = [] {
-        platform::headless::HeadlessPlatform form(1'700'000'000'000);
-        game::Game game(form.Services());
-        game.Start();
-        game.Choose({game::Verb::SetTarget, 15});
-        // A demonstration bout ends within minutes; an hour bounds one that never would.
-        form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000);
-        return std::vector<std::uint8_t>(game.LastReplay().begin(), game.LastReplay().end());
-    }();
-    return file;
-}
-
-const std::vector<std::uint8_t>& PlayersBout() {
-    static const std::vector<std::uint8_t> file = [] {
-        platform::headless::HeadlessPlatform form(1'700'000'000'000);
-        game::Game game(form.Services());
-        game.Start();
-        game.Choose({game::Verb::ChooseTwoPlayers, 0});
-        game.Choose({game::Verb::SetTarget, 15});
-        game.Choose({game::Verb::NewGame, 0});
-        std::uint32_t seed = 1;
-        auto next = [&seed](int n) {
-            seed = seed * 1103515245u + 12345u;
-            return static_cast<int>((seed >> 16) % static_cast<std::uint32_t>(n));
-        };
-        std::int64_t due[2] = {form.scheduler.Now() + 200, form.scheduler.Now() + 500};
-        // The clock ends the bout within ten minutes; an hour bounds one that never would.
-        for (int keys = 0; game.LastReplay().empty() && keys < 20'000; ++keys) {
-            const int side = due[0] <= due[1] ? 0 : 1;
-            form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); },
-                                        due[side] - form.scheduler.Now());
-            const std::u32string& layout =
-                side == 0 ? game.Options().keysLeft : game.Options().keysRight;
-            game::TypeKey(game, layout[static_cast<std::size_t>(next(6))]);
-            due[side] += 200 + next(600);
-        }
-        return std::vector<std::uint8_t>(game.LastReplay().begin(), game.LastReplay().end());
-    }();
-    return file;
+// The file of one bout to its end: the demonstration to 15, or two players pressing keys.
+std::vector<std::uint8_t> Recorded(bool players) {
+    platform::headless::HeadlessPlatform form(1'700'000'000'000);
+    game::Game game(form.Services());
+    game.Start();
+    if (players) game.Choose({game::Verb::ChooseTwoPlayers, 0});
+    game.Choose({game::Verb::SetTarget, 15});
+    if (players) game.Choose({game::Verb::NewGame, 0});
+    std::uint32_t seed = 1;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<std::uint32_t>(n));
+    };
+    std::int64_t due[2] = {form.scheduler.Now() + 200, form.scheduler.Now() + 500};
+    // Either ends within a quarter of an hour; an hour bounds one that never would.
+    for (int keys = 0; game.LastReplay().empty() && keys < 20'000; ++keys) {
+        const int side = due[0] <= due[1] ? 0 : 1;
+        form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); },
+                                    players ? due[side] - form.scheduler.Now() : 3'600'000);
+        if (!players) break;
+        const std::u32string& layout =
+            side == 0 ? game.Options().keysLeft : game.Options().keysRight;
+        game::TypeKey(game, layout[static_cast<std::size_t>(next(6))]);
+        due[side] += 200 + next(600);
+    }
+    return std::vector<std::uint8_t>(game.LastReplay().begin(), game.LastReplay().end());
 }
 
 const std::vector<std::uint8_t>& Bout(const benchmark::State& state) {
-    return state.range(0) == 0 ? LongBout() : PlayersBout();
+    static const std::vector<std::uint8_t> demonstration = Recorded(false);
+    static const std::vector<std::uint8_t> players = Recorded(true);
+    return state.range(0) == 0 ? demonstration : players;
 }
 
 void OpenLongReplay(benchmark::State& state) {
