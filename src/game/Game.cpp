@@ -31,9 +31,9 @@ void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue 
 }
 
 Game::Game(const platform::Services& services)
-    : store(services.store), clock(services.clock), sound(services.sound),
-      frame(services.timers.MakeTimer("TimerBout", 1)), lastWall(clock.NowMilliseconds()),
-      bout(lastWall) {
+    : store(services.store), sound(services.sound),
+      frame(services.timers.MakeTimer("TimerBout", 1)), playClock(services.clock),
+      bout(playClock.Now()) {
     frame->SetOnTimer([this] { RunFrame(); });
 }
 
@@ -41,9 +41,7 @@ Game::Game(const platform::Services& services)
 // between two timers.
 void Game::RunFrame() {
     const std::optional<std::int64_t> due = bout.NextDue();
-    // Woken far too late, as from a machine's sleep or a clock set on: play goes on where it
-    // stopped rather than fencing the missed time at once.
-    if (due && PlayNow() - *due > kStallMs) offset -= PlayNow() - *due;
+    if (due) playClock.SkipStall(*due);
     if (holdCount == 0 && due && *due <= PlayNow()) {
         replays.RunNext(bout);
         Handle(bout.TakeNews());
@@ -66,15 +64,6 @@ void Game::ArmFrame() {
 // ticks due before it and those due after, as it did between the timers of play.
 void Game::CatchUp() {
     bout.MoveTo(PlayNow());
-}
-
-// The wall clock, which the computer's draws read, as play runs by it: a clock set back
-// stands still until it has caught up, rather than stopping play.
-std::int64_t Game::PlayNow() {
-    const std::int64_t wall = clock.NowMilliseconds();
-    if (wall < lastWall) offset += lastWall - wall;
-    lastWall = wall;
-    return wall + offset;
 }
 
 void Game::Handle(const std::vector<Happening>& news) {

@@ -7,6 +7,7 @@
 // the Qt window and headless in virtual time.
 
 #include "game/BoutView.h"
+#include "game/PlayClock.h"
 #include "game/bout/Bout.h"
 #include "game/player/BestResults.h"
 #include "game/player/KeyLayout.h"
@@ -92,8 +93,7 @@ public:
     const BoutOptions& Options() const { return options; }
     // The strength the computer fences the player at now.
     const Strength& StrengthInPlay() const { return bout.Computer().InPlay(); }
-    // Later than this past its time, the bout's timer has been stopped from outside.
-    static constexpr std::int64_t kStallMs = 1000;
+    static constexpr std::int64_t kStallMs = PlayClock::kStallMs;
 
 private:
     friend class GameProbe;
@@ -104,7 +104,7 @@ private:
     void ShowButtonsAgain();
     // Moves the bout's clock on to the present.
     void CatchUp();
-    std::int64_t PlayNow();
+    std::int64_t PlayNow() { return playClock.Now(); }
     void RunFrame();
     void ArmFrame();
     void Handle(const std::vector<Happening>& news);
@@ -120,13 +120,10 @@ private:
     void OfferBestResult(const BoutOver& over);
 
     platform::Store& store;
-    const platform::Clock& clock;
     platform::MediaPlayer& sound;
     // The one timer of play, armed for the bout's next tick.
     std::unique_ptr<platform::Timer> frame;
-    // Play's time less the wall clock's, and the wall clock's last reading.
-    std::int64_t offset = 0;
-    std::int64_t lastWall;
+    PlayClock playClock;
     BoutView view;
     BoutOptions options;
     // What the store held at the start: only what differs from it is stored at the end.

@@ -83,6 +83,26 @@ void Bout::PlaceOnLines() {
     piste.fencers[Side::Right].PlaceAt(kEngardeLeftB);
 }
 
+void Bout::StepIn(const PerSide<int>& steps) {
+    for (Side side : kSides) {
+        Fencer& fencer = piste.fencers[side];
+        fencer.PlaceAt(fencer.Left() + steps[side] * kStep * Forward(side));
+        fencer.UpdatePoints();
+    }
+}
+
+void Bout::HandRightToPlayer() {
+    const Strength left = piste.opponent.InPlay(Side::Left);
+    demoMode = demoOnShow = buttonsHidden = false;
+    piste.settings.computerLeft = true;
+    piste.settings.demonstrationAfter = false;
+    piste.settings.strength = left;
+    piste.opponent.SetStrength(left);
+    piste.timers.SetInterval(Tick::Right, kPlayerSpeed);
+    // The end's pause before the next demonstration would start one.
+    if (!running) piste.timers.Stop(Tick::Salute);
+}
+
 void Bout::Stop() {
     for (Tick t :
          {Tick::Clock, Tick::Right, Tick::Left, Tick::President, Tick::Light, Tick::Salute})

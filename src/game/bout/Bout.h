@@ -47,6 +47,14 @@ public:
     void AwaitDemonstration() { piste.timers.Start(Tick::AutoPlay); }
     // The fencers back on their lines, as the window opens.
     void PlaceOnLines();
+    // A lesson's set start: each fencer `steps` forward of where it stands.
+    void StepIn(const PerSide<int>& steps);
+    // From here the right fencer is the player's, and the computer fences the left one at the
+    // strength it fenced it at: a replay taken over. Nothing comes after the bout's end.
+    void HandRightToPlayer();
+    const Fencer& FencerOn(Side side) const { return piste.fencers[side]; }
+    // The fencers move: from the referee's "Fence" to a hit or a pass.
+    bool Fencing() const { return NextTickOf(Side::Right).has_value(); }
 
     bool Demonstrating() const { return demoMode; }
     // "Press F2 to Start" shows from a demonstration's start until it is stopped or a

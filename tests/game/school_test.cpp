@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fencing school: each lesson passed by a short input script and failed by another, with
+// the hint the failure gives; a failed attempt starts again from the lesson's start; the lessons
+// passed are kept.
+
+#include "game/school/Practice.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+using namespace pistework;
+using namespace pistework::game;
+using namespace pistework::game::school;
+
+namespace {
+
+// "ms command" pairs: a advance, r retreat, e extend, l lunge, p parry, f flèche.
+std::vector<std::pair<int, FencerCommand>> Script(const std::string& text) {
+    std::vector<std::pair<int, FencerCommand>> script;
+    std::istringstream in(text);
+    int ms = 0;
+    char c = 0;
+    while (in >> ms >> c) {
+        const std::string commands = "aelrpf";
+        const auto at = commands.find(c);
+        EXPECT_NE(at, std::string::npos) << c;
+        constexpr FencerCommand kOrder[] = {FencerCommand::Advance, FencerCommand::Extend,
+                                            FencerCommand::Lunge,   FencerCommand::Retreat,
+                                            FencerCommand::Parry,   FencerCommand::Fleche};
+        script.emplace_back(ms, kOrder[at]);
+    }
+    return script;
+}
+
+struct Attempt {
+    Progress progress;
+    std::vector<Progress> seen;
+    PerSide<FencerView> start, again;
+};
+
+// Plays `script` into the lesson and runs until it passes or fails, within a bound; then on
+// into the next attempt, which shows the start again.
+Attempt Fence(const Lesson& lesson, const std::string& script) {
+    platform::headless::HeadlessPlatform p;
+    Practice practice(p, p.clock, lesson);
+    Attempt a;
+    practice.SetOnProgress([&](const Progress& g) { a.seen.push_back(g); });
+    const auto ended = [&] {
+        return !a.seen.empty() && a.seen.back().state != Progress::State::Going;
+    };
+    practice.Start();
+    a.start = practice.View().fencers;
+    const std::int64_t t0 = p.scheduler.Now();
+    for (const auto& [ms, command] : Script(script)) {
+        p.scheduler.RunUntil(t0 + ms);
+        if (ended()) break;
+        practice.Command(command);
+    }
+    p.scheduler.RunUntilTrue(ended, 60'000);
+    a.progress = a.seen.back();
+    p.scheduler.RunUntilTrue([&] { return a.seen.back().attempt > 1; }, Coach::kPause + 200);
+    a.again = practice.View().fencers;
+    return a;
+}
+
+struct Row {
+    int lesson; // from 1, as the list numbers them
+    const char* pass;
+    const char* fail;
+    Hint hint;
+    int steps = 0;
+};
+
+// Every lesson, in the list's order.
+const Row kRows[] = {
+    {1, "100 a 600 a 1200 r", "", Hint::NotMoved},
+    {2, "100 r 1600 r 3100 r 4600 r 6100 r 7600 r 9100 r", "", Hint::TooClose},
+    {3, "100 a 600 a 1100 a 1600 a 2100 e 2200 l", "100 a 600 a 1100 e 1200 l", Hint::LungeShort,
+     2},
+    {4, "100 e 200 l 1200 l", "100 e 200 l", Hint::StayedInLunge},
+    {5, "1900 p", "100 p", Hint::WasHit},
+    {6, "1900 p 2400 e 2500 l", "1900 p", Hint::NoRiposte},
+    {7, "100 a 600 a 1100 a 1600 e 1700 l", "100 a 600 a 1100 a 1600 a 2100 e",
+     Hint::CounterLanded},
+    {8, "100 e 200 f", "100 a 600 e 700 f", Hint::Card},
+    {9, "700 p", "100 p", Hint::FlecheLanded},
+};
+
+} // namespace
+
+TEST(School, EachLessonPassesByItsGoalAndFailsWithItsHint) {
+    ASSERT_EQ(std::size(kRows), kLessons.size());
+    for (const Row& row : kRows) {
+        const Lesson& lesson = kLessons[static_cast<std::size_t>(row.lesson - 1)];
+        SCOPED_TRACE(std::string(lesson.title));
+        const Attempt passed = Fence(lesson, row.pass);
+        EXPECT_EQ(passed.progress.state, Progress::State::Passed);
+        EXPECT_EQ(passed.progress.attempt, 1);
+        const Attempt failed = Fence(lesson, row.fail);
+        EXPECT_EQ(failed.progress.state, Progress::State::Failed);
+        EXPECT_EQ(failed.progress.hint, row.hint);
+        EXPECT_EQ(failed.progress.steps, row.steps);
+        // The next attempt begins where the lesson does, with the hint still said.
+        ASSERT_EQ(failed.seen.back().attempt, 2);
+        EXPECT_EQ(failed.seen.back().state, Progress::State::Going);
+        EXPECT_EQ(failed.seen.back().hint, row.hint);
+        EXPECT_EQ(failed.again, failed.start);
+    }
+}
+
+// The lesson's start is where its row puts the fencers, out of reach as the distance lessons
+// need; the lunge lands from one step inside its reach.
+TEST(School, StartsAndReachFollowThePiste) {
+    const Lesson& distance = kLessons[1];
+    Coach coach(distance);
+    const Bout start = coach.Start(0);
+    EXPECT_TRUE(start.Fencing());
+    for (Side side : kSides)
+        EXPECT_EQ(start.FencerOn(side).Left(),
+                  Bout().FencerOn(side).Left() + distance.stepsIn[side] * kStep * Forward(side));
+    const int out = StepsOutOfReach(start);
+    EXPECT_GE(out, Coach::kNearest);
+    EXPECT_LE(out, Coach::kFarthest);
+    EXPECT_GT(LungeReach(true), 0);
+    EXPECT_EQ(LungeReach(false), 0) << "a bent-arm lunge never lands";
+}
+
+TEST(School, PassedLessonsOpenTheNextAndAreKept) {
+    platform::headless::MemoryStore store;
+    EXPECT_EQ(ReadPassed(store), 0u);
+    EXPECT_TRUE(IsOpen(0, 0));
+    EXPECT_FALSE(IsOpen(0, 1));
+    ASSERT_TRUE(WritePassed(store, 0b101));
+    EXPECT_EQ(ReadPassed(store), 0b101u);
+    EXPECT_TRUE(IsOpen(0b101, 1));
+    EXPECT_FALSE(IsOpen(0b101, 2));
+    EXPECT_TRUE(IsOpen(0b101, 3));
+    EXPECT_FALSE(IsOpen(~0u, kLessonCount)) << "no lesson past the last";
+    for (const int bad : {-1, 1 << kLessonCount}) {
+        store.values[kPassedName] = bad;
+        EXPECT_EQ(ReadPassed(store), 0u) << bad;
+    }
+    store.values[kPassedName] = std::string("1");
+    EXPECT_EQ(ReadPassed(store), 0u);
+}
