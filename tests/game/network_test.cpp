@@ -261,7 +261,7 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
     const BoutEvent events[] = {CallMade{{Call::GameOver, Side::Right}},
                                 Ruling{RulingKind::RedCard, Side::Right},
                                 SoundPlayed{SoundCue::Parry}, BoutOver{std::nullopt, {3, 3}, true}};
-    Replay replay{1, false, true, {{0, picture}}};
+    Replay replay{1, false, true, {{0, picture}}, {}};
     for (const BoutEvent& event : events)
         replay.entries.push_back({1, event});
     const auto committed = Committed;

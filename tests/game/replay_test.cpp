@@ -7,6 +7,7 @@
 #include "game/bout/BoutRules.h"
 #include "game/replay/Replay.h"
 #include "game/replay/ReplayFile.h"
+#include "game/school/Practice.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include "ShiftedClock.h"
@@ -240,7 +241,8 @@ TEST(Replay, RulingsWithAndWithoutReasonsReadBackAsWritten) {
          {10, game::BoutEvent{game::Ruling{game::RulingKind::OffTarget, game::Side::Left}}},
          {20, game::BoutEvent{game::Ruling{game::RulingKind::Hit, game::Side::Right, why}}},
          {25, game::BoutEvent{game::Ruling{game::RulingKind::YellowCard, game::Side::Left, most}}},
-         {30, game::BoutEvent{game::Ruling{game::RulingKind::YellowCard, game::Side::Left}}}}};
+         {30, game::BoutEvent{game::Ruling{game::RulingKind::YellowCard, game::Side::Left}}}},
+        {}};
     game::Replay read;
     ASSERT_EQ(game::DecodeReplay(game::EncodeReplay(replay), read), game::ReplayError::None);
     EXPECT_TRUE(read == replay);
@@ -404,4 +406,55 @@ TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
         game::Replay read;
         EXPECT_EQ(game::DecodeReplay(file, read), c.error) << c.what;
     }
+}
+
+// Taken over at any moment, the bout stands as the replay shows it there, and fences on with
+// the player on the right and the computer on the left; a replay of pictures only cannot be.
+TEST(Replay, ABoutTakenOverAnywhereStandsAsTheReplayShowsIt) {
+    const Recorded r = RecordDemonstration();
+    std::vector<std::pair<std::int64_t, game::ReplayPicture>> shown;
+    for (const auto& entry : r.replay.entries)
+        if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what))
+            shown.emplace_back(entry.ms, *picture);
+    int checked = 0;
+    for (const auto& [ms, ignored] : shown) {
+        // Just before a picture, and at it: what was shown last by then.
+        for (const std::int64_t at : {ms - 1, ms}) {
+            const auto after =
+                std::upper_bound(shown.begin(), shown.end(), at,
+                                 [](std::int64_t t, const auto& p) { return t < p.first; });
+            if (after == shown.begin()) continue;
+            const std::optional<game::Bout> bout = game::BoutAt(r.replay, at);
+            ASSERT_TRUE(bout) << at;
+            game::BoutView view;
+            bout->Show(view);
+            ASSERT_EQ(view.fencers, std::prev(after)->second.fencers) << at;
+            ASSERT_EQ(view.scores, std::prev(after)->second.scores) << at;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 200);
+
+    // Handed over mid-bout, the demonstration's right fencer obeys the player alone.
+    const std::int64_t middle = r.replay.entries.back().ms / 2;
+    HeadlessPlatform form;
+    game::school::Practice practice(form, form.clock, *game::BoutAt(r.replay, middle));
+    practice.Start();
+    EXPECT_TRUE(practice.Fenced().Running());
+    EXPECT_FALSE(practice.Fenced().Demonstrating());
+    int rulings = 0;
+    practice.SetOnEvent(
+        [&](const game::BoutEvent& e) { rulings += std::holds_alternative<game::Ruling>(e); });
+    form.scheduler.RunUntilTrue([&] { return practice.Fenced().Fencing(); }, 10'000);
+    const int right = practice.View().fencers[game::Side::Right].x;
+    form.scheduler.RunFor(3'000);
+    EXPECT_TRUE(rulings > 0 || practice.View().fencers[game::Side::Right].x == right)
+        << "nobody moves the player's fencer but the player";
+    practice.Command(game::FencerCommand::Retreat);
+    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return rulings > 0; }, 120'000))
+        << "the computer fences the left side on";
+
+    game::Replay pictures;
+    ASSERT_EQ(game::DecodeReplay(game::EncodeReplay(r.replay), pictures), game::ReplayError::None);
+    EXPECT_FALSE(game::BoutAt(pictures, middle));
 }

@@ -253,17 +253,28 @@ void ReplayRecorder::End(const Bout& bout) {
     recording = false;
 }
 
-ReplayError Refence(std::span<const std::uint8_t> stream, Replay& replay) {
+namespace {
+
+// Fences a version 3 stream again, showing each step to `showing`; with `until`, stops at the
+// last state no later than that many ms after the bout's start and leaves it in `at`.
+ReplayError Fence(std::span<const std::uint8_t> stream, const Replay& header, Replay* shown,
+                  std::optional<std::int64_t> until, Bout* at) {
     ByteReader r(stream);
     Bout bout;
     FieldReader fields{r};
     Bout::Fields(bout, fields);
-    if (!r.ok || bout.Settings().target != replay.target || bout.Settings().timed != replay.timed ||
+    if (!r.ok || bout.Settings().target != header.target || bout.Settings().timed != header.timed ||
         !bout.Running())
         return ReplayError::Damaged;
     PictureRecorder pictures;
-    Showing showing(bout, pictures);
+    std::optional<Showing> showing;
+    if (shown) showing.emplace(bout, pictures);
     const std::int64_t start = bout.Now();
+    auto reached = [&](std::int64_t next) {
+        if (!until || next - start <= *until) return false;
+        *at = bout;
+        return true;
+    };
     std::int64_t seen = start;
     std::uint32_t fenced = 0;
     bool other = false;
@@ -271,15 +282,21 @@ ReplayError Refence(std::span<const std::uint8_t> stream, Replay& replay) {
         const auto ticks = static_cast<std::uint32_t>(r.UpTo(kMaxReplayTicks - fenced));
         for (std::uint32_t i = 0; i < ticks && r.ok; ++i) {
             // A file that fences on where no timer runs was never written by a bout.
-            if (!bout.NextDue()) r.ok = false;
-            if (r.ok) showing.Tick(bout);
+            const std::optional<std::int64_t> due = bout.NextDue();
+            if (!due) r.ok = false;
+            if (!r.ok) break;
+            if (reached(std::max(*due, bout.Now()))) return ReplayError::None;
+            if (showing)
+                showing->Tick(bout);
+            else
+                bout.RunNext();
         }
         fenced += ticks;
         seen = std::max(seen, bout.Now());
         const auto tag = static_cast<std::uint8_t>(r.In(r.Byte(), 0, kEnd));
         if (tag == kEnd) {
             // Cut short, the file ends before the bout did.
-            if (r.Fixed(4) != bout.Digest() && r.ok && !replay.cut) other = true;
+            if (r.Fixed(4) != bout.Digest() && r.ok && !header.cut) other = true;
             break;
         }
         if (!r.ok) break;
@@ -287,18 +304,38 @@ ReplayError Refence(std::span<const std::uint8_t> stream, Replay& replay) {
         const BoutInput input = ReadInput(r, tag);
         if (inputs >= kMaxReplayEntries || seen - start > kMaxMs) r.ok = false;
         if (!r.ok) break;
+        if (reached(seen)) return ReplayError::None;
         bout.Take(seen, input);
-        showing.See(bout);
+        if (showing) showing->See(bout);
     }
     if (!r.ok || !r.AtEnd()) return r.ranOut ? ReplayError::Truncated : ReplayError::Damaged;
     if (other) return ReplayError::OtherRules;
+    if (until) *at = bout;
+    if (!shown) return ReplayError::None;
     // What the bout showed, as a file of pictures, read as any other.
     pictures.Finish();
-    Replay shown;
-    if (DecodeReplay(pictures.Last(), shown) != ReplayError::None) return ReplayError::Damaged;
-    replay.entries = std::move(shown.entries);
-    replay.cut = replay.cut || shown.cut;
+    Replay read;
+    if (DecodeReplay(pictures.Last(), read) != ReplayError::None) return ReplayError::Damaged;
+    shown->entries = std::move(read.entries);
+    shown->cut = shown->cut || read.cut;
     return ReplayError::None;
+}
+
+} // namespace
+
+ReplayError Refence(std::span<const std::uint8_t> stream, Replay& replay) {
+    const ReplayError error = Fence(stream, replay, &replay, std::nullopt, nullptr);
+    if (error == ReplayError::None) replay.inputs.assign(stream.begin(), stream.end());
+    return error;
+}
+
+std::optional<Bout> BoutAt(const Replay& replay, std::int64_t ms) {
+    if (replay.inputs.empty()) return std::nullopt;
+    Bout at;
+    if (Fence(replay.inputs, replay, nullptr, std::max<std::int64_t>(ms, 0), &at) !=
+        ReplayError::None)
+        return std::nullopt;
+    return at;
 }
 
 } // namespace pistework::game

@@ -150,7 +150,7 @@ ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay) {
     for (int i = 0; i < 4; ++i)
         crc |= static_cast<std::uint32_t>(bytes[crcAt + static_cast<std::size_t>(i)]) << (8 * i);
     if (crc != Crc32(bytes.first(crcAt))) return ReplayError::Damaged;
-    Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}};
+    Replay read{static_cast<int>(target), (flags & 1) != 0, (flags & 2) != 0, {}, {}};
     const std::span<const std::uint8_t> stream = bytes.subspan(crcAt - length, length);
     std::vector<std::string> poses;
     Reader body(stream, poses);

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ struct Replay {
     bool timed = true;
     bool cut = false; // the bout ran past what a replay keeps: it stops there
     std::vector<ReplayEntry> entries;
+    // A version 3 file's setup and inputs, which fence it again; empty for earlier versions,
+    // which keep only pictures.
+    std::vector<std::uint8_t> inputs;
 };
 bool operator==(const Replay& a, const Replay& b);
 
@@ -60,6 +64,10 @@ enum class ReplayError {
 };
 
 std::vector<std::uint8_t> EncodeReplay(const Replay& replay);
+
+// The bout as it stood `ms` after its start (before what came later), fenced again from the
+// replay's inputs; none for a replay that keeps only pictures.
+std::optional<Bout> BoutAt(const Replay& replay, std::int64_t ms);
 // Decodes all of `bytes` into `replay`, or leaves it untouched and says what is wrong.
 ReplayError DecodeReplay(std::span<const std::uint8_t> bytes, Replay& replay);
 
