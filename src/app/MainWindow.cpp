@@ -6,6 +6,7 @@
 #include "app/PadInput.h"
 #include "app/ReplayFiles.h"
 #include "app/modes/NetworkModes.h"
+#include "app/modes/PractisingMode.h"
 #include "app/modes/WatchingMode.h"
 
 #include "dialogs/AboutDialog.h"
@@ -15,6 +16,7 @@
 #include "dialogs/HelpDialog.h"
 #include "dialogs/KeysDialog.h"
 #include "dialogs/NetworkDialogs.h"
+#include "dialogs/SchoolDialog.h"
 #include "dialogs/Style.h"
 #include "dialogs/VictoryDialog.h"
 
@@ -139,12 +141,31 @@ void MainWindow::ShowMode() {
 
 void MainWindow::ReturnToPlaying(const WindowMode* from) {
     if (from != mode.get()) return;
+    EnterLater([this] { return std::make_unique<PlayingMode>(*this); });
+}
+
+void MainWindow::EnterLater(std::function<std::unique_ptr<WindowMode>()> make) {
     QMetaObject::invokeMethod(
         this,
-        [this, entered = modesEntered] {
-            if (entered == modesEntered) Play();
+        [this, entered = modesEntered, make = std::move(make)] {
+            if (entered == modesEntered) Enter(make());
         },
         Qt::QueuedConnection);
+}
+
+void MainWindow::OpenSchool() {
+    std::optional<int> chosen;
+    game->WhileHeld(
+        [this, &chosen] { chosen = dialogs::AskLesson(this, game::school::ReadPassed(store)); });
+    if (chosen) Enter(std::make_unique<PractisingMode>(*this, *chosen));
+}
+
+void MainWindow::Practise(int index) {
+    EnterLater([this, index] { return std::make_unique<PractisingMode>(*this, index); });
+}
+
+void MainWindow::Practise(const game::Bout& from) {
+    EnterLater([this, from] { return std::make_unique<PractisingMode>(*this, from); });
 }
 
 bool MainWindow::InNetworkBout() const {
@@ -231,6 +252,9 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
     case WatchNetworkBout:
         MainWindow::JoinNetworkBout(QString(), -1, false, true);
         return;
+    case School:
+        OpenSchool();
+        return;
     case Handbook:
         g.WhileHeld([this, &g] {
             const game::Keys keys = g.CurrentKeys();
@@ -245,6 +269,7 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
 
 void MainWindow::Draw(const game::BoutView& view) {
     board.Draw(view);
+    if (mode) mode->Drew(view);
     menu->Allow(mode ? mode->Kind() : layout::Mode::Playing, !game->LastReplay().empty());
     menu->Draw(view.menu);
 }

@@ -67,8 +67,15 @@ public:
     void JoinNetworkBout(const QString& address, int code, bool now, bool watch = false);
     // From the welcome to the end of a network bout, on either side.
     bool InNetworkBout() const;
+    // The fencing school's list, play held; the lesson chosen begins on the piste.
+    void OpenSchool();
+    // The lesson at `index` of the school, or a bout taken over where it stands, once the mode
+    // that asks has returned.
+    void Practise(int index);
+    void Practise(const game::Bout& from);
 
     // --- What the modes use of the window.
+    platform::Store& Store() { return store; }
     platform::TimerSource& Timers() { return timers; }
     const platform::Clock& Clock() const { return clock; }
     platform::MediaPlayer& Sound() { return sound; }
@@ -90,6 +97,9 @@ private:
 
     // Leaves the mode, which is destroyed, for `next`.
     void Enter(std::unique_ptr<WindowMode> next);
+    // Enters the mode `make` makes once the handler that asks has returned, unless another mode
+    // came meanwhile.
+    void EnterLater(std::function<std::unique_ptr<WindowMode>()> make);
     void Play();
     void WaitInModeDialog(const std::function<bool()>& wait);
     void Choose(MenuCommand command);

@@ -4,6 +4,7 @@
 #include "app/Translations.h"
 #include "dialogs/NetworkDialogs.h"
 #include "game/network/Network.h"
+#include "game/school/Lessons.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -76,6 +77,7 @@ struct CommandLine {
     QString join;                // the host to join
     bool watch = false;          // to watch its bout, not to fence it
     int code = -1;               // none given
+    bool school = false;         // the fencing school's list at once
 };
 
 [[noreturn]] void Usage(const QCommandLineParser& options, const QString& error) {
@@ -125,6 +127,17 @@ void ReadNetworkOptions(const QCommandLineParser& options, CommandLine& asked, Q
     }
 }
 
+// Each lesson's number and title, in the player's language, a tab between them.
+[[noreturn]] void PrintLessons() {
+    for (int i = 0; i < pistework::game::school::kLessonCount; ++i)
+        std::printf(
+            "%d\t%s\n", i + 1,
+            qPrintable(QCoreApplication::translate(
+                "School",
+                pistework::game::school::kLessons[static_cast<std::size_t>(i)].title.data())));
+    std::exit(0);
+}
+
 // --help and --version answer on the terminal, with no display needed, and end the program,
 // as does an option neither the game nor Qt knows.
 CommandLine AnswerCommandLine(int argc, char* argv[]) {
@@ -158,6 +171,11 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
                            "main", "The pairing code of six digits: the host's own, or the "
                                    "one it shows."),
                        QStringLiteral("NNNNNN")});
+    options.addOption({QStringLiteral("school"),
+                       QCoreApplication::translate("main", "Open the fencing school's lessons.")});
+    options.addOption({QStringLiteral("lessons"),
+                       QCoreApplication::translate(
+                           "main", "Print the fencing school's lessons, one a line, and end.")});
     options.addPositionalArgument(
         QStringLiteral("FILE.pistework"),
         QCoreApplication::translate("main", "A replay to watch; Esc returns to the game."),
@@ -172,7 +190,9 @@ CommandLine AnswerCommandLine(int argc, char* argv[]) {
         std::exit(0);
     }
     if (options.isSet(version)) options.showVersion();
+    if (options.isSet(QStringLiteral("lessons"))) PrintLessons();
     CommandLine asked;
+    asked.school = options.isSet(QStringLiteral("school"));
     asked.namesDisplay =
         options.isSet(QStringLiteral("platform")) || options.isSet(QStringLiteral("display"));
     QStringList words = options.positionalArguments();
@@ -249,6 +269,9 @@ int main(int argc, char* argv[]) {
         CloseOnEndSignals(window);
         pistework::app::ReportFirstFrame(window);
         window.show();
+        if (asked.school)
+            QMetaObject::invokeMethod(
+                &window, [&window] { window.OpenSchool(); }, Qt::QueuedConnection);
         if (!asked.replay.isEmpty())
             QMetaObject::invokeMethod(
                 &window, [&window, &asked] { window.WatchReplay(asked.replay); },

@@ -45,6 +45,7 @@ enum class MenuCommand {
     About,
     Help,
     Handbook,
+    School,
     SaveReplay,
     WatchReplay,
     WatchLastBout,
@@ -69,7 +70,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 46> kMenu{{
+inline constexpr std::array<MenuEntry, 47> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -144,6 +145,8 @@ inline constexpr std::array<MenuEntry, 46> kMenu{{
     {"mnuHelp", QT_TRANSLATE_NOOP("Menu", "&Help"), "", MenuKind::Menu},
     {"mnuHelpHandbook", QT_TRANSLATE_NOOP("Menu", "Hand&book"), "mnuHelp", MenuKind::Item,
      MenuCommand::Handbook},
+    {"mnuHelpSchool", QT_TRANSLATE_NOOP("Menu", "Fencing &School…"), "mnuHelp", MenuKind::Item,
+     MenuCommand::School},
     {"mnuHelpAbout", QT_TRANSLATE_NOOP("Menu", "About..."), "mnuHelp", MenuKind::Item,
      MenuCommand::About},
     {"Help", QT_TRANSLATE_NOOP("Menu", "&Help..."), "mnuHelp", MenuKind::Item, MenuCommand::Help,

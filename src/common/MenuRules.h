@@ -13,10 +13,11 @@ namespace pistework::layout {
 
 // What the window is doing: exactly one at a time.
 enum class Mode : unsigned {
-    Playing = 1,  // its own game: bouts and demonstrations
-    Watching = 2, // a replay, the game held
-    Hosting = 4,  // a network bout from the host's side, and its door
-    Joining = 8,  // a network bout from the guest's side
+    Playing = 1,     // its own game: bouts and demonstrations
+    Watching = 2,    // a replay, the game held
+    Hosting = 4,     // a network bout from the host's side, and its door
+    Joining = 8,     // a network bout from the guest's side
+    Practising = 16, // a lesson, or a replay taken over, the game held
 };
 
 struct MenuRule {
@@ -28,11 +29,13 @@ struct MenuRule {
 namespace rule {
 using enum Mode;
 using game::Verb;
-inline constexpr unsigned kEvery = 15;
+inline constexpr unsigned kEvery = 31;
 inline constexpr unsigned kPlaying = static_cast<unsigned>(Playing);
+inline constexpr unsigned kPractising = static_cast<unsigned>(Practising);
 // Watching changes no option: only the window's own items, and the replay's stop and pause.
 inline constexpr unsigned kReading = kPlaying | static_cast<unsigned>(Watching);
-inline constexpr unsigned kWatching = static_cast<unsigned>(Watching);
+// The window's own help, and the school, from wherever the player is on their own.
+inline constexpr unsigned kOwnHelp = kReading | kPractising;
 // A network bout leaves each player leaving it, pausing, the sound, the control of its own
 // fencer and the window.
 inline constexpr unsigned kFencing =
@@ -41,7 +44,7 @@ inline constexpr game::ControlMode kKeyboard = game::ControlMode::Keyboard;
 inline constexpr game::ControlMode kMouse = game::ControlMode::Mouse;
 } // namespace rule
 
-inline constexpr std::array<MenuRule, 32> kMenuRules{{
+inline constexpr std::array<MenuRule, 33> kMenuRules{{
     {MenuCommand::NewGame, game::Verb::NewGame, rule::kEvery},
     {MenuCommand::PauseOrResume, game::Verb::PauseOrResume, rule::kEvery},
     {MenuCommand::BestResults, {}, rule::kPlaying},
@@ -58,20 +61,23 @@ inline constexpr std::array<MenuRule, 32> kMenuRules{{
     {MenuCommand::Level6, game::Choice{game::Verb::ChooseLevel, 6}, rule::kPlaying},
     {MenuCommand::Custom, {}, rule::kPlaying},
     {MenuCommand::TwoPlayers, game::Verb::ChooseTwoPlayers, rule::kPlaying},
-    {MenuCommand::Keyboard, game::Choice{game::Verb::SetControl, rule::kKeyboard}, rule::kFencing},
-    {MenuCommand::Mouse, game::Choice{game::Verb::SetControl, rule::kMouse}, rule::kFencing},
+    {MenuCommand::Keyboard, game::Choice{game::Verb::SetControl, rule::kKeyboard},
+     rule::kFencing | rule::kPractising},
+    {MenuCommand::Mouse, game::Choice{game::Verb::SetControl, rule::kMouse},
+     rule::kFencing | rule::kPractising},
     {MenuCommand::Keys, {}, rule::kPlaying},
-    {MenuCommand::ToggleSound, game::Verb::ToggleSound, rule::kFencing},
+    {MenuCommand::ToggleSound, game::Verb::ToggleSound, rule::kFencing | rule::kPractising},
     {MenuCommand::TogglePauseWhenInactive, game::Verb::TogglePauseWhenInactive, rule::kPlaying},
     {MenuCommand::FullScreen, {}, rule::kEvery},
-    {MenuCommand::About, {}, rule::kReading},
-    {MenuCommand::Help, {}, rule::kReading},
-    {MenuCommand::Handbook, {}, rule::kReading},
+    {MenuCommand::About, {}, rule::kOwnHelp},
+    {MenuCommand::Help, {}, rule::kOwnHelp},
+    {MenuCommand::Handbook, {}, rule::kOwnHelp},
+    {MenuCommand::School, {}, rule::kOwnHelp},
     {MenuCommand::SaveReplay, {}, rule::kReading},
     {MenuCommand::WatchReplay, {}, rule::kReading},
     {MenuCommand::WatchLastBout, {}, rule::kReading},
-    // The distance is drawn over a replay only; the piste in play stays as it is.
-    {MenuCommand::ShowDistance, {}, rule::kWatching},
+    // Drawn over a replay, a lesson, and by choice over the player's own bouts.
+    {MenuCommand::ShowDistance, {}, rule::kReading | rule::kPractising},
     {MenuCommand::HostNetworkBout, {}, rule::kPlaying},
     {MenuCommand::JoinNetworkBout, {}, rule::kPlaying},
     {MenuCommand::WatchNetworkBout, {}, rule::kPlaying},

@@ -129,6 +129,22 @@ void WatchingMode::SeekRuling(int direction) {
     }
 }
 
+void WatchingMode::TakeOver() {
+    const std::optional<game::Bout> bout = game::BoutAt(*replay, player.Position());
+    if (!bout) {
+        window.Warn(MainWindow::tr("This replay cannot be taken over: it was saved by an earlier "
+                                   "Pistework, which kept only its pictures, not the bout."));
+        return;
+    }
+    if (!bout->Running()) {
+        window.Warn(MainWindow::tr("The bout is over at this moment: go back to where it is "
+                                   "still fenced to take it over."));
+        return;
+    }
+    qCDebug(lcMenu).noquote() << "replay taken over at" << player.Position() << "ms";
+    window.Practise(*bout);
+}
+
 void WatchingMode::ShowDistance(bool on) {
     if (on && !distance) distance = std::make_unique<DistanceOverlay>(window.Client());
     if (!on) distance.reset();
@@ -172,6 +188,9 @@ WindowMode::Outcome WatchingMode::Key(const QKeyEvent& key) {
     case Qt::Key_C:
         strip->ToggleChart();
         break;
+    case Qt::Key_T:
+        TakeOver();
+        return Outcome::Taken;
     default:
         // No fencer's key reaches the held game.
         return !key.text().isEmpty() && key.text().at(0).isPrint() ? Outcome::Taken

@@ -3,7 +3,8 @@
 // Watching a replay in the window, the game held meanwhile, with a strip under the board to
 // work it: F3 pauses, 1, 2 and 4 set the speed, the arrows move a second, "," and "." step a
 // picture, Home and End go to either end, PageUp and PageDown to the rulings, D shows the
-// distance and C the chart; Esc or F2 returns to the game. Watching changes no option.
+// distance and C the chart, T hands the bout to the player from the moment shown; Esc or F2
+// returns to the game. Watching changes no option.
 
 #include "app/DistanceOverlay.h"
 #include "app/ReplayStrip.h"
@@ -37,6 +38,9 @@ private:
     // To the ruling before or after the moment shown.
     void SeekRuling(int direction);
     void ShowDistance(bool on);
+    // The bout at the moment shown, the right fencer the player's: said plainly when the
+    // replay keeps only pictures, or the bout is over there.
+    void TakeOver();
 
     game::PlayHold hold;
     std::unique_ptr<game::Replay> replay;

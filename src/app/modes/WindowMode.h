@@ -5,6 +5,7 @@
 // player's input; the menu's rules say which items it allows. The window keeps exactly one,
 // and leaving a mode destroys it, so nothing it made outlives it.
 
+#include "app/DistanceOverlay.h"
 #include "common/MenuRules.h"
 #include "game/Game.h"
 
@@ -42,6 +43,8 @@ public:
     virtual void FocusLost() {}
     // Whether the piste shows the game's own views; otherwise it shows what Redraw draws.
     virtual bool ShowsGame() const { return true; }
+    // The game's view was just drawn on the piste.
+    virtual void Drew(const game::BoutView&) {}
     virtual void Redraw() {}
     virtual QString Title() const;
     // From the welcome to the end of a network bout, on either side.
@@ -62,8 +65,15 @@ public:
     // In keyboard control every plain typed character goes to the game, whichever widget has
     // the focus; in mouse control the keys are the focused widget's: Space presses a button.
     Outcome Key(const QKeyEvent& key) override;
+    // Show Distance, off unless chosen, draws the gap over the player's own bouts too.
+    Outcome Choose(layout::MenuCommand command) override;
     void Fence(game::CommandSource source, game::Side side, game::FencerCommand command) override;
     void FocusLost() override;
+    void Drew(const game::BoutView& view) override;
+    ~PlayingMode() override;
+
+private:
+    std::unique_ptr<DistanceOverlay> distance;
 };
 
 // The characters of a key press the players type commands with: none with Ctrl or Alt held,

@@ -74,7 +74,8 @@ inline constexpr std::array<Lesson, 9> kLessons{{
     {QT_TRANSLATE_NOOP("School", "Your fencer"),
      QT_TRANSLATE_NOOP("School", "You fence the right fencer. Find your keys, or the buttons "
                                  "under the piste, and move: forward and back."),
-     QT_TRANSLATE_NOOP("School", "Advance two steps, then retreat one."),
+     QT_TRANSLATE_NOOP("School", "You are the right fencer. Advance two steps, then retreat "
+                                 "one."),
      {0, 0},
      Script::Stands,
      Goal::MoveBothWays,
