@@ -7,6 +7,8 @@
 #include "game/GameProbe.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QSettings>
@@ -14,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string_view>
 
 namespace drive {
@@ -60,6 +63,18 @@ inline void Hit(MainWindow& window, Side hitter, int hits = 1) {
         pistework::game::GameProbe(window.Game()).President().CallHit(hitter);
         Tick(window, "TimerPresident", 3);
     }
+}
+
+// Runs the window until `done`, or for `ms` at most; whether it is done.
+inline bool WaitUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
 }
 
 } // namespace drive

@@ -10,7 +10,7 @@
 
 #include <array>
 
-Q_LOGGING_CATEGORY(lcSchool, "pistework.school", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcSchool, "pistework.school", QtWarningMsg)
 
 namespace pistework::app {
 

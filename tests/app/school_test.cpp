@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fencing school in the window: a lesson fenced with the command buttons is passed and
+// kept, Enter begins the next and Esc leaves; a replay's bout taken over is fenced by the player
+// through a phrase; a replay of pictures only says why it cannot be.
+
+#include "Dialogs.h"
+#include "WindowDriver.h"
+#include "game/Game.h"
+#include "game/replay/Replay.h"
+#include "game/school/Lessons.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace pistework;
+
+namespace {
+
+QString Title(int lesson) {
+    return QCoreApplication::translate(
+        "School", game::school::kLessons[static_cast<std::size_t>(lesson)].title.data());
+}
+
+void Press(app::MainWindow& window, Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window.Client(), &event);
+}
+
+QLabel* LessonTitle(app::MainWindow& window) {
+    return window.findChild<QLabel*>(QStringLiteral("lblLessonTitle"));
+}
+
+// A demonstration first to 2, as the game keeps it.
+std::vector<std::uint8_t> Demonstration() {
+    platform::headless::HeadlessPlatform form;
+    game::Game game(form.Services());
+    game.Start();
+    game.Choose({game::Verb::SetTarget, 2});
+    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000));
+    return {game.LastReplay().begin(), game.LastReplay().end()};
+}
+
+QByteArray Write(const QTemporaryDir& dir, const std::vector<std::uint8_t>& bytes) {
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("bout.pistework")));
+    std::FILE* file = std::fopen(path.constData(), "wb");
+    EXPECT_TRUE(file);
+    if (file) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    return path;
+}
+
+} // namespace
+
+TEST(SchoolWindow, ALessonPassedIsKeptAndEnterBeginsTheNext) {
+    app::MainWindow window;
+    window.show();
+    window.Practise(0);
+    ASSERT_TRUE(drive::WaitUntil([&] { return LessonTitle(window) != nullptr; }, 2000));
+    EXPECT_TRUE(LessonTitle(window)->text().contains(Title(0)));
+    for (const char* button : {"cmdAdvance", "cmdAdvance", "cmdRetreat"}) {
+        drive::Named<QPushButton>(window, button)->click();
+        drive::WaitUntil([] { return false; }, 700);
+    }
+    EXPECT_TRUE(drive::WaitUntil(
+        [] { return drive::Settings().value(game::school::kPassedName).toInt() == 1; }, 5000));
+    Press(window, Qt::Key_Return);
+    EXPECT_TRUE(drive::WaitUntil(
+        [&] { return LessonTitle(window) && LessonTitle(window)->text().contains(Title(1)); },
+        2000));
+    Press(window, Qt::Key_Escape);
+    EXPECT_TRUE(drive::WaitUntil([&] { return LessonTitle(window) == nullptr; }, 2000));
+    EXPECT_FALSE(window.Watching());
+}
+
+TEST(SchoolWindow, AReplayTakenOverIsFencedThroughAPhraseAndLeft) {
+    QTemporaryDir dir;
+    const std::vector<std::uint8_t> file = Demonstration();
+    game::Replay replay;
+    ASSERT_EQ(game::DecodeReplay(file, replay), game::ReplayError::None);
+    // Some way into the first phrase, where the fencers move.
+    std::int64_t fence = -1;
+    for (const auto& entry : replay.entries)
+        if (const auto* event = std::get_if<game::BoutEvent>(&entry.what))
+            if (const auto* call = std::get_if<game::CallMade>(event);
+                call && call->call.call == game::Call::Fence && fence < 0)
+                fence = entry.ms;
+    ASSERT_GE(fence, 0);
+
+    app::MainWindow window;
+    QStringList warned;
+    window.SetOnWarning([&](const QString& text) { warned << text; });
+    window.show();
+    ASSERT_TRUE(window.WatchReplay(Write(dir, file)));
+    Press(window, Qt::Key_F3);
+    Press(window, Qt::Key_Home);
+    for (std::int64_t at = 0; at < fence + 1500; at += 1000)
+        Press(window, Qt::Key_Right);
+    Press(window, Qt::Key_T);
+    ASSERT_TRUE(drive::WaitUntil([&] { return LessonTitle(window) != nullptr; }, 2000));
+    EXPECT_TRUE(warned.isEmpty()) << warned.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(window.Watching());
+    // The player fences on until the referee halts the phrase.
+    auto* call = drive::Named<QLabel>(window, "lblEngarde");
+    const QString halt = QCoreApplication::translate("Referee", "Halt");
+    bool halted = false;
+    for (int i = 0; i < 60 && !halted; ++i) {
+        drive::Named<QPushButton>(window, i % 3 == 2 ? "cmdLunge" : "cmdAdvance")->click();
+        halted = drive::WaitUntil([&] { return call->text() == halt; }, 300);
+    }
+    EXPECT_TRUE(halted);
+    Press(window, Qt::Key_Escape);
+    EXPECT_TRUE(drive::WaitUntil([&] { return LessonTitle(window) == nullptr; }, 2000));
+
+    // A replay of pictures only says plainly why it cannot be taken over, and plays on.
+    ASSERT_TRUE(window.WatchReplay(Write(dir, game::EncodeReplay(replay))));
+    Press(window, Qt::Key_T);
+    drive::WaitUntil([] { return false; }, 100);
+    EXPECT_EQ(warned.size(), 1);
+    EXPECT_TRUE(window.Watching());
+    EXPECT_EQ(LessonTitle(window), nullptr);
+}
