@@ -10,6 +10,7 @@
 #include "game/piste/Actions.h"
 #include "game/piste/Reach.h"
 #include "game/player/KeyLayout.h"
+#include "game/school/Lessons.h"
 
 #include <QColor>
 #include <QPainter>
@@ -435,6 +436,35 @@ QString Files(const Handbook::Facts& facts) {
     return html;
 }
 
+QString School() {
+    QString html = Heading(Handbook::tr("The fencing school"));
+    html += Paragraph(
+        Handbook::tr("Help, %1 lists the school's lessons. Each runs on the piste from a set "
+                     "position, against a computer fencer held to a script: it stands, "
+                     "advances, lunges when in distance, counter-attacks or runs a flèche. A "
+                     "strip under the board gives the lesson's goal; when an attempt goes wrong "
+                     "it says why, in the referee's terms, and how to mend it, and the lesson "
+                     "starts again. A lesson passed opens the next: Enter begins it, Esc leaves "
+                     "the school. The lessons passed are kept with the options.")
+            .arg(MenuCaption(layout::MenuCommand::School)));
+    QString lessons;
+    for (const game::school::Lesson& lesson : game::school::kLessons)
+        lessons +=
+            QStringLiteral("<li><b>%1</b>: %2</li>\n")
+                .arg(QCoreApplication::translate("School", lesson.title.data()).toHtmlEscaped(),
+                     QCoreApplication::translate("School", lesson.about.data()).toHtmlEscaped());
+    html += QStringLiteral("<ol>\n%1</ol>\n").arg(lessons);
+    html += Paragraph(Handbook::tr(
+        "While a replay plays, T hands its bout to you from the moment shown: you fence the "
+        "right fencer, and the computer the left one at the bout's level. A replay saved by an "
+        "earlier Pistework keeps only its pictures and cannot be taken over."));
+    html += Paragraph(
+        Handbook::tr("%1 may be chosen over your own bouts too; it is off until you choose it, "
+                     "and the lessons that teach distance turn it on.")
+            .arg(MenuCaption(layout::MenuCommand::ShowDistance)));
+    return html;
+}
+
 } // namespace
 
 QString Handbook::Html(const Facts& facts) {
@@ -443,7 +473,8 @@ QString Handbook::Html(const Facts& facts) {
                           "<title>%1</title>\n</head>\n<body>\n<h1>%1</h1>\n")
                .arg(title.toHtmlEscaped()) +
            HowToPlay() + Keys(facts) + Calls() + LampsAndCards() + Levels() + Demonstration() +
-           NetworkBouts() + Replays() + Files(facts) + QStringLiteral("</body>\n</html>\n");
+           NetworkBouts() + Replays() + School() + Files(facts) +
+           QStringLiteral("</body>\n</html>\n");
 }
 
 std::vector<Handbook::Picture> Handbook::Pictures() {
