@@ -305,6 +305,22 @@
         <source>A lunge %1 px short of the target, as %2 shows it.</source>
         <translation>Ein Ausfall %1 px vor der Trefffläche, wie %2 ihn zeigt.</translation>
     </message>
+    <message>
+        <source>The fencing school</source>
+        <translation>Die Fechtschule</translation>
+    </message>
+    <message>
+        <source>Help, %1 lists the school&apos;s lessons. Each runs on the piste from a set position, against a computer fencer held to a script: it stands, advances, lunges when in distance, counter-attacks or runs a flèche. A strip under the board gives the lesson&apos;s goal; when an attempt goes wrong it says why, in the referee&apos;s terms, and how to mend it, and the lesson starts again. A lesson passed opens the next: Enter begins it, Esc leaves the school. The lessons passed are kept with the options.</source>
+        <translation>Hilfe, %1 listet die Lektionen der Schule. Jede wird auf der Planche aus einer festen Stellung gefochten, gegen einen Fechter des Computers, der einem Plan folgt: Er bleibt stehen, geht vor, fällt auf Distanz aus, greift gegen an oder läuft eine Flèche. Eine Leiste unter der Bahn nennt das Ziel der Lektion; misslingt ein Versuch, sagt sie in den Worten des Kampfrichters, warum, und wie es besser geht, und die Lektion beginnt neu. Eine bestandene Lektion öffnet die nächste: Eingabe beginnt sie, Esc verlässt die Schule. Die bestandenen Lektionen werden mit den Einstellungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>While a replay plays, T hands its bout to you from the moment shown: you fence the right fencer, and the computer the left one at the bout&apos;s level. A replay saved by an earlier Pistework keeps only its pictures and cannot be taken over.</source>
+        <translation>Während eine Wiederholung läuft, übergibt T Ihnen das Gefecht ab dem gezeigten Augenblick: Sie fechten rechts, der Computer links auf der Stufe des Gefechts. Eine Wiederholung, die ein älteres Pistework gespeichert hat, enthält nur ihre Bilder und kann nicht übernommen werden.</translation>
+    </message>
+    <message>
+        <source>%1 may be chosen over your own bouts too; it is off until you choose it, and the lessons that teach distance turn it on.</source>
+        <translation>%1 lässt sich auch während Ihrer eigenen Gefechte wählen; es bleibt aus, bis Sie es wählen, und die Lektionen über die Distanz schalten es ein.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>
@@ -617,6 +633,10 @@
     <message>
         <source>Show &amp;Distance</source>
         <translation>&amp;Abstand zeigen</translation>
+    </message>
+    <message>
+        <source>Fencing &amp;School…</source>
+        <translation>Fecht&amp;schule…</translation>
     </message>
 </context>
 <context>
@@ -935,6 +955,233 @@ Gegenangriff zu spät</translation>
     </message>
 </context>
 <context>
+    <name>School</name>
+    <message>
+        <source>Your fencer has not moved. You are the right fencer: advance towards the other one.</source>
+        <translation>Ihr Fechter hat sich nicht bewegt. Sie sind der rechte Fechter: Gehen Sie auf den anderen zu.</translation>
+    </message>
+    <message>
+        <source>You advanced: now retreat a step.</source>
+        <translation>Sie sind vorgegangen: Gehen Sie jetzt einen Schritt zurück.</translation>
+    </message>
+    <message>
+        <source>Too close: its lunge reaches you there. Retreat a step as it advances.</source>
+        <translation>Zu nah: Sein Ausfall erreicht Sie dort. Gehen Sie einen Schritt zurück, wenn er vorgeht.</translation>
+    </message>
+    <message>
+        <source>Too far: you have left the distance. Advance a step.</source>
+        <translation>Zu weit: Sie haben die Distanz verlassen. Gehen Sie einen Schritt vor.</translation>
+    </message>
+    <message>
+        <source>No lunge yet: come into distance, extend your arm and lunge.</source>
+        <translation>Noch kein Ausfall: Gehen Sie auf Distanz, strecken Sie den Arm und fallen Sie aus.</translation>
+    </message>
+    <message>
+        <source>Your lunge stopped %1 short: start it %1 closer.</source>
+        <translation>Ihr Ausfall blieb %1 zu kurz: Beginnen Sie ihn %1 näher.</translation>
+    </message>
+    <message>
+        <source>Off Target: your point arrived just short of the target. Start your lunge a step closer.</source>
+        <translation>Ungültig: Ihre Spitze kam knapp vor der Trefffläche an. Beginnen Sie Ihren Ausfall einen Schritt näher.</translation>
+    </message>
+    <message>
+        <source>Too close: your point went %1 past the target. Start your lunge %1 farther away.</source>
+        <translation>Zu nah: Ihre Spitze ging %1 über die Trefffläche hinaus. Beginnen Sie Ihren Ausfall %1 weiter entfernt.</translation>
+    </message>
+    <message>
+        <source>You lunged with your arm bent, and a bent-arm lunge never lands: extend your arm first.</source>
+        <translation>Sie sind mit gebeugtem Arm ausgefallen, und ein Ausfall mit gebeugtem Arm trifft nie: Strecken Sie zuerst den Arm.</translation>
+    </message>
+    <message>
+        <source>You stayed in your lunge and its lunge landed: recover at once with the lunge command again.</source>
+        <translation>Sie sind im Ausfall geblieben, und sein Ausfall hat getroffen: Kehren Sie sofort mit dem Ausfallbefehl in die Fechtstellung zurück.</translation>
+    </message>
+    <message>
+        <source>Its lunge landed first: parry as its lunge comes, while its arm is out.</source>
+        <translation>Sein Ausfall hat zuerst getroffen: Parieren Sie, wenn sein Ausfall kommt, während sein Arm gestreckt ist.</translation>
+    </message>
+    <message>
+        <source>No parry caught its blade: wait for its attack, and parry as it comes.</source>
+        <translation>Keine Parade hat seine Klinge erfasst: Warten Sie seinen Angriff ab und parieren Sie, wenn er kommt.</translation>
+    </message>
+    <message>
+        <source>You parried, but no riposte followed: lunge at once after the parry.</source>
+        <translation>Sie haben pariert, aber keine Riposte folgte: Fallen Sie sofort nach der Parade aus.</translation>
+    </message>
+    <message>
+        <source>Its counter-attack landed: you extended within its reach. Extend one step farther out, and lunge at once.</source>
+        <translation>Sein Gegenangriff hat getroffen: Sie haben den Arm in seiner Reichweite gestreckt. Strecken Sie einen Schritt weiter entfernt und fallen Sie sofort aus.</translation>
+    </message>
+    <message>
+        <source>Your flèche ran past the other fencer: nobody scores, and a second pass too soon earns a card.</source>
+        <translation>Ihre Flèche lief am anderen Fechter vorbei: Niemand punktet, und ein zweites Vorbeilaufen zu früh bringt eine Karte.</translation>
+    </message>
+    <message>
+        <source>You ran past the other fencer sooner than the referee allows after the start or the last pass: a card. Run your flèche from where its point lands on the target.</source>
+        <translation>Sie sind früher am anderen Fechter vorbeigelaufen, als der Kampfrichter nach dem Beginn oder dem letzten Vorbeilaufen erlaubt: eine Karte. Laufen Sie Ihre Flèche von dort, wo ihre Spitze auf der Trefffläche ankommt.</translation>
+    </message>
+    <message>
+        <source>No flèche has landed yet: extend your arm, and flèche.</source>
+        <translation>Noch keine Flèche hat getroffen: Strecken Sie den Arm und laufen Sie die Flèche.</translation>
+    </message>
+    <message>
+        <source>Its flèche landed: parry it as it arrives, or lunge first as it comes into your reach.</source>
+        <translation>Seine Flèche hat getroffen: Parieren Sie sie, wenn sie ankommt, oder fallen Sie zuerst aus, wenn sie in Ihre Reichweite kommt.</translation>
+    </message>
+    <message>
+        <source>one step</source>
+        <translation>einen Schritt</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>Lesson %1: %2</source>
+        <translation>Lektion %1: %2</translation>
+    </message>
+    <message>
+        <source>Fencing from the replay</source>
+        <translation>Aus der Wiederholung fechten</translation>
+    </message>
+    <message>
+        <source>Fence with the six buttons under the piste, or choose Keyboard under Settings, Control, to fence with keys.</source>
+        <translation>Fechten Sie mit den sechs Schaltflächen unter der Planche, oder wählen Sie Tastatur unter Einstellungen, Steuerung, um mit Tasten zu fechten.</translation>
+    </message>
+    <message>
+        <source>Your keys: %1 advance, %4 retreat, %2 extend, %3 lunge, %5 parry, %6 flèche.</source>
+        <translation>Ihre Tasten: %1 vor, %4 zurück, %2 strecken, %3 Ausfall, %5 Parade, %6 Flèche.</translation>
+    </message>
+    <message>
+        <source>Passed! Enter begins the next lesson; Esc leaves the school.</source>
+        <translation>Bestanden! Eingabe beginnt die nächste Lektion; Esc verlässt die Schule.</translation>
+    </message>
+    <message>
+        <source>Passed! That was the last lesson; Esc leaves the school.</source>
+        <translation>Bestanden! Das war die letzte Lektion; Esc verlässt die Schule.</translation>
+    </message>
+    <message>
+        <source>You fence the right fencer from here, and the computer the left one at this bout&apos;s level. Esc leaves.</source>
+        <translation>Sie fechten ab hier rechts, der Computer links auf der Stufe dieses Gefechts. Esc beendet.</translation>
+    </message>
+    <message>
+        <source>Within lunge reach</source>
+        <translation>In Ausfallreichweite</translation>
+    </message>
+    <message>
+        <source>%1 out of reach</source>
+        <translation>%1 außer Reichweite</translation>
+    </message>
+    <message>
+        <source>Your fencer</source>
+        <translation>Ihr Fechter</translation>
+    </message>
+    <message>
+        <source>You fence the right fencer. Find your keys, or the buttons under the piste, and move: forward and back.</source>
+        <translation>Sie fechten rechts. Finden Sie Ihre Tasten oder die Schaltflächen unter der Planche, und bewegen Sie sich: vor und zurück.</translation>
+    </message>
+    <message>
+        <source>You are the right fencer. Advance two steps, then retreat one.</source>
+        <translation>Sie sind der rechte Fechter. Gehen Sie zwei Schritte vor, dann einen zurück.</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Die Distanz</translation>
+    </message>
+    <message>
+        <source>Distance is how far apart the fencers stand. Just out of the other&apos;s reach you are safe, and one step brings you in.</source>
+        <translation>Die Distanz ist der Abstand zwischen den Fechtern. Knapp außerhalb der Reichweite des anderen sind Sie sicher, und ein Schritt bringt Sie hinein.</translation>
+    </message>
+    <message>
+        <source>The other fencer advances. Retreat as it comes, and stay one to three steps out of its reach for ten seconds.</source>
+        <translation>Der andere Fechter geht vor. Gehen Sie zurück, wenn er kommt, und bleiben Sie zehn Sekunden lang ein bis drei Schritte außerhalb seiner Reichweite.</translation>
+    </message>
+    <message>
+        <source>The lunge</source>
+        <translation>Der Ausfall</translation>
+    </message>
+    <message>
+        <source>The lunge scores when its point arrives on the target, from the right distance: a step farther falls short, a step closer goes past.</source>
+        <translation>Der Ausfall trifft, wenn seine Spitze auf der Trefffläche ankommt, aus der richtigen Distanz: einen Schritt weiter bleibt er zu kurz, einen Schritt näher geht er darüber hinaus.</translation>
+    </message>
+    <message>
+        <source>Advance into distance, extend your arm, and lunge.</source>
+        <translation>Gehen Sie auf Distanz, strecken Sie den Arm und fallen Sie aus.</translation>
+    </message>
+    <message>
+        <source>The recovery</source>
+        <translation>Die Rückkehr in die Fechtstellung</translation>
+    </message>
+    <message>
+        <source>A lunge that misses leaves you open. Recover at once: the lunge key again brings you back on guard.</source>
+        <translation>Ein Ausfall, der fehlt, lässt Sie offen. Kehren Sie sofort zurück: Die Ausfalltaste bringt Sie erneut in die Fechtstellung.</translation>
+    </message>
+    <message>
+        <source>Lunge from where you stand, then recover before the other fencer&apos;s lunge lands.</source>
+        <translation>Fallen Sie von Ihrem Platz aus aus und kehren Sie zurück, bevor der Ausfall des anderen Fechters trifft.</translation>
+    </message>
+    <message>
+        <source>The parry</source>
+        <translation>Die Parade</translation>
+    </message>
+    <message>
+        <source>A parry catches the other&apos;s blade while its arm is extended, and its attack is gone.</source>
+        <translation>Eine Parade erfasst die Klinge des anderen, solange sein Arm gestreckt ist, und sein Angriff ist dahin.</translation>
+    </message>
+    <message>
+        <source>Wait for the other fencer&apos;s lunge, and parry it.</source>
+        <translation>Warten Sie den Ausfall des anderen Fechters ab und parieren Sie ihn.</translation>
+    </message>
+    <message>
+        <source>Parry-riposte</source>
+        <translation>Parade-Riposte</translation>
+    </message>
+    <message>
+        <source>After a parry the other fencer is in its lunge, close and open: your lunge at once, the riposte, scores.</source>
+        <translation>Nach einer Parade steht der andere Fechter im Ausfall, nah und offen: Ihr sofortiger Ausfall, die Riposte, trifft.</translation>
+    </message>
+    <message>
+        <source>Parry the other fencer&apos;s lunge, then lunge at once.</source>
+        <translation>Parieren Sie den Ausfall des anderen Fechters, dann fallen Sie sofort aus.</translation>
+    </message>
+    <message>
+        <source>Attack and counter-attack</source>
+        <translation>Angriff und Gegenangriff</translation>
+    </message>
+    <message>
+        <source>In this game the first point to land scores, and a point that arrives while the other is lunging is a counter-attack out of time: the attack that lands after it still scores.</source>
+        <translation>In diesem Spiel zählt die Spitze, die zuerst trifft, und eine Spitze, die ankommt, während der andere ausfällt, ist ein Gegenangriff außer Zeit: Der Angriff, der danach trifft, zählt trotzdem.</translation>
+    </message>
+    <message>
+        <source>The other fencer counter-attacks as soon as your arm goes out. From one step out of reach, extend and lunge at once.</source>
+        <translation>Der andere Fechter greift gegen an, sobald Ihr Arm sich streckt. Strecken Sie einen Schritt außerhalb der Reichweite und fallen Sie sofort aus.</translation>
+    </message>
+    <message>
+        <source>The flèche</source>
+        <translation>Die Flèche</translation>
+    </message>
+    <message>
+        <source>The flèche is a running attack: it scores when its point arrives on the target. A flèche that runs past the other scores nothing, and a second pass too soon earns a card.</source>
+        <translation>Die Flèche ist ein Sturzangriff: Sie trifft, wenn ihre Spitze auf der Trefffläche ankommt. Eine Flèche, die am anderen vorbeiläuft, zählt nichts, und ein zweites Vorbeilaufen zu früh bringt eine Karte.</translation>
+    </message>
+    <message>
+        <source>Extend your arm, and flèche from where your point will arrive on the target.</source>
+        <translation>Strecken Sie den Arm und laufen Sie die Flèche von dort, wo Ihre Spitze auf der Trefffläche ankommen wird.</translation>
+    </message>
+    <message>
+        <source>Against the flèche</source>
+        <translation>Gegen die Flèche</translation>
+    </message>
+    <message>
+        <source>A flèche runs at you from afar. Parry it as it arrives, or score first with a lunge as it comes into your reach.</source>
+        <translation>Eine Flèche läuft von weitem auf Sie zu. Parieren Sie sie, wenn sie ankommt, oder treffen Sie zuerst mit einem Ausfall, wenn sie in Ihre Reichweite kommt.</translation>
+    </message>
+    <message>
+        <source>The other fencer runs a flèche: stop it.</source>
+        <translation>Der andere Fechter läuft eine Flèche: Halten Sie sie auf.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>the folder named by %1, whose name is not valid UTF-8</source>
@@ -1029,6 +1276,14 @@ Gegenangriff zu spät</translation>
     <message>
         <source>Watch the network bout hosted at HOST.</source>
         <translation>Dem Netzwerkgefecht bei HOST zuschauen.</translation>
+    </message>
+    <message>
+        <source>Open the fencing school&apos;s lessons.</source>
+        <translation>Die Lektionen der Fechtschule öffnen.</translation>
+    </message>
+    <message>
+        <source>Print the fencing school&apos;s lessons, one a line, and end.</source>
+        <translation>Die Lektionen der Fechtschule ausgeben, eine je Zeile, und beenden.</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1397,30 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>Replay</source>
         <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>The lessons passed could not be saved.</source>
+        <translation>Die bestandenen Lektionen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Fencing School</source>
+        <translation>Fechtschule</translation>
+    </message>
+    <message>
+        <source>Fencing</source>
+        <translation>Fechten</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, angehalten</translation>
+    </message>
+    <message>
+        <source>This replay cannot be taken over: it was saved by an earlier Pistework, which kept only its pictures, not the bout.</source>
+        <translation>Diese Wiederholung kann nicht übernommen werden: Ein älteres Pistework hat sie gespeichert, das nur ihre Bilder behielt, nicht das Gefecht.</translation>
+    </message>
+    <message>
+        <source>The bout is over at this moment: go back to where it is still fenced to take it over.</source>
+        <translation>Das Gefecht ist in diesem Augenblick vorbei: Gehen Sie dorthin zurück, wo noch gefochten wird, um es zu übernehmen.</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1651,47 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>%1 keys %2</source>
         <translation>%1, Tasten %2</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::SchoolDialog</name>
+    <message>
+        <source>Fencing School</source>
+        <translation>Fechtschule</translation>
+    </message>
+    <message>
+        <source>Each lesson runs on the piste against a fencer held to a script. Pass one and the next opens.</source>
+        <translation>Jede Lektion wird auf der Planche gegen einen Fechter gefochten, der einem Plan folgt. Bestehen Sie eine, und die nächste öffnet sich.</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lektionen</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>not yet passed</source>
+        <translation>noch nicht bestanden</translation>
+    </message>
+    <message>
+        <source>opens when the one before is passed</source>
+        <translation>öffnet sich, wenn die vorige bestanden ist</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)
+%4</source>
+        <translation>%1. %2 (%3)
+%4</translation>
+    </message>
+    <message>
+        <source>&amp;Begin</source>
+        <translation>&amp;Beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,22 @@
         <source>A lunge %1 px short of the target, as %2 shows it.</source>
         <translation>Une fente à %1&#xa0;px de la cible, telle que la montre %2.</translation>
     </message>
+    <message>
+        <source>The fencing school</source>
+        <translation>L’école d’escrime</translation>
+    </message>
+    <message>
+        <source>Help, %1 lists the school&apos;s lessons. Each runs on the piste from a set position, against a computer fencer held to a script: it stands, advances, lunges when in distance, counter-attacks or runs a flèche. A strip under the board gives the lesson&apos;s goal; when an attempt goes wrong it says why, in the referee&apos;s terms, and how to mend it, and the lesson starts again. A lesson passed opens the next: Enter begins it, Esc leaves the school. The lessons passed are kept with the options.</source>
+        <translation>Aide, %1 présente les leçons de l’école. Chacune se tire sur la piste depuis une position donnée, contre un tireur de l’ordinateur tenu à un script : il reste en garde, marche, se fend à bonne distance, contre-attaque ou lance une flèche. Un bandeau sous la piste donne le but de la leçon ; quand un essai échoue, il dit pourquoi, dans les termes de l’arbitre, et comment corriger, puis la leçon reprend. Une leçon réussie ouvre la suivante : Entrée la commence, Échap quitte l’école. Les leçons réussies sont gardées avec les options.</translation>
+    </message>
+    <message>
+        <source>While a replay plays, T hands its bout to you from the moment shown: you fence the right fencer, and the computer the left one at the bout&apos;s level. A replay saved by an earlier Pistework keeps only its pictures and cannot be taken over.</source>
+        <translation>Pendant une reprise, T vous confie l’assaut à partir de l’instant montré : vous tirez à droite, et l’ordinateur à gauche, au niveau de l’assaut. Une reprise enregistrée par un Pistework plus ancien ne garde que ses images et ne peut pas être reprise en main.</translation>
+    </message>
+    <message>
+        <source>%1 may be chosen over your own bouts too; it is off until you choose it, and the lessons that teach distance turn it on.</source>
+        <translation>%1 peut aussi être choisi pendant vos propres assauts ; il reste désactivé tant que vous ne le choisissez pas, et les leçons qui enseignent la distance l’activent.</translation>
+    </message>
 </context>
 <context>
     <name>KeysDialog</name>
@@ -617,6 +633,10 @@
     <message>
         <source>Show &amp;Distance</source>
         <translation>Afficher la &amp;distance</translation>
+    </message>
+    <message>
+        <source>Fencing &amp;School…</source>
+        <translation>&amp;École d’escrime…</translation>
     </message>
 </context>
 <context>
@@ -935,6 +955,233 @@ Contre-attaque hors temps</translation>
     </message>
 </context>
 <context>
+    <name>School</name>
+    <message>
+        <source>Your fencer has not moved. You are the right fencer: advance towards the other one.</source>
+        <translation>Votre tireur n’a pas bougé. Vous êtes le tireur de droite : marchez vers l’autre.</translation>
+    </message>
+    <message>
+        <source>You advanced: now retreat a step.</source>
+        <translation>Vous avez marché : rompez maintenant d’un pas.</translation>
+    </message>
+    <message>
+        <source>Too close: its lunge reaches you there. Retreat a step as it advances.</source>
+        <translation>Trop près : sa fente vous atteint là. Rompez d’un pas quand il marche.</translation>
+    </message>
+    <message>
+        <source>Too far: you have left the distance. Advance a step.</source>
+        <translation>Trop loin : vous avez quitté la distance. Marchez d’un pas.</translation>
+    </message>
+    <message>
+        <source>No lunge yet: come into distance, extend your arm and lunge.</source>
+        <translation>Pas encore de fente : venez à distance, allongez le bras et fendez-vous.</translation>
+    </message>
+    <message>
+        <source>Your lunge stopped %1 short: start it %1 closer.</source>
+        <translation>Votre fente s’est arrêtée %1 trop court : lancez-la %1 plus près.</translation>
+    </message>
+    <message>
+        <source>Off Target: your point arrived just short of the target. Start your lunge a step closer.</source>
+        <translation>Non valable : votre pointe est arrivée juste avant la cible. Lancez votre fente un pas plus près.</translation>
+    </message>
+    <message>
+        <source>Too close: your point went %1 past the target. Start your lunge %1 farther away.</source>
+        <translation>Trop près : votre pointe est passée %1 au-delà de la cible. Lancez votre fente %1 plus loin.</translation>
+    </message>
+    <message>
+        <source>You lunged with your arm bent, and a bent-arm lunge never lands: extend your arm first.</source>
+        <translation>Vous vous êtes fendu le bras plié, et une fente bras plié ne touche jamais : allongez d’abord le bras.</translation>
+    </message>
+    <message>
+        <source>You stayed in your lunge and its lunge landed: recover at once with the lunge command again.</source>
+        <translation>Vous êtes resté en fente et sa fente a touché : revenez aussitôt en garde avec la commande de fente.</translation>
+    </message>
+    <message>
+        <source>Its lunge landed first: parry as its lunge comes, while its arm is out.</source>
+        <translation>Sa fente a touché la première : parez quand sa fente arrive, bras allongé.</translation>
+    </message>
+    <message>
+        <source>No parry caught its blade: wait for its attack, and parry as it comes.</source>
+        <translation>Aucune parade n’a pris son fer : attendez son attaque, et parez quand elle arrive.</translation>
+    </message>
+    <message>
+        <source>You parried, but no riposte followed: lunge at once after the parry.</source>
+        <translation>Vous avez paré, mais aucune riposte n’a suivi : fendez-vous aussitôt après la parade.</translation>
+    </message>
+    <message>
+        <source>Its counter-attack landed: you extended within its reach. Extend one step farther out, and lunge at once.</source>
+        <translation>Sa contre-attaque a touché : vous avez allongé le bras à sa portée. Allongez un pas plus loin, et fendez-vous aussitôt.</translation>
+    </message>
+    <message>
+        <source>Your flèche ran past the other fencer: nobody scores, and a second pass too soon earns a card.</source>
+        <translation>Votre flèche a dépassé l’autre tireur : personne ne marque, et un second dépassement trop tôt vaut un carton.</translation>
+    </message>
+    <message>
+        <source>You ran past the other fencer sooner than the referee allows after the start or the last pass: a card. Run your flèche from where its point lands on the target.</source>
+        <translation>Vous avez dépassé l’autre tireur plus tôt que l’arbitre ne le permet après le début ou le dernier dépassement : un carton. Lancez votre flèche d’où sa pointe arrive sur la cible.</translation>
+    </message>
+    <message>
+        <source>No flèche has landed yet: extend your arm, and flèche.</source>
+        <translation>Aucune flèche n’a encore touché : allongez le bras, et lancez la flèche.</translation>
+    </message>
+    <message>
+        <source>Its flèche landed: parry it as it arrives, or lunge first as it comes into your reach.</source>
+        <translation>Sa flèche a touché : parez-la quand elle arrive, ou fendez-vous d’abord quand elle entre à votre portée.</translation>
+    </message>
+    <message>
+        <source>one step</source>
+        <translation>un pas</translation>
+    </message>
+    <message>
+        <source>%1 steps</source>
+        <translation>%1 pas</translation>
+    </message>
+    <message>
+        <source>Lesson %1: %2</source>
+        <translation>Leçon %1 : %2</translation>
+    </message>
+    <message>
+        <source>Fencing from the replay</source>
+        <translation>Tirer depuis la reprise</translation>
+    </message>
+    <message>
+        <source>Fence with the six buttons under the piste, or choose Keyboard under Settings, Control, to fence with keys.</source>
+        <translation>Tirez avec les six boutons sous la piste, ou choisissez Clavier dans Réglages, Contrôle, pour tirer au clavier.</translation>
+    </message>
+    <message>
+        <source>Your keys: %1 advance, %4 retreat, %2 extend, %3 lunge, %5 parry, %6 flèche.</source>
+        <translation>Vos touches : %1 marcher, %4 rompre, %2 allonger, %3 fente, %5 parer, %6 flèche.</translation>
+    </message>
+    <message>
+        <source>Passed! Enter begins the next lesson; Esc leaves the school.</source>
+        <translation>Réussi ! Entrée commence la leçon suivante ; Échap quitte l’école.</translation>
+    </message>
+    <message>
+        <source>Passed! That was the last lesson; Esc leaves the school.</source>
+        <translation>Réussi ! C’était la dernière leçon ; Échap quitte l’école.</translation>
+    </message>
+    <message>
+        <source>You fence the right fencer from here, and the computer the left one at this bout&apos;s level. Esc leaves.</source>
+        <translation>Vous tirez à droite à partir d’ici, et l’ordinateur à gauche, au niveau de cet assaut. Échap pour quitter.</translation>
+    </message>
+    <message>
+        <source>Within lunge reach</source>
+        <translation>À portée de fente</translation>
+    </message>
+    <message>
+        <source>%1 out of reach</source>
+        <translation>Hors de portée de %1</translation>
+    </message>
+    <message>
+        <source>Your fencer</source>
+        <translation>Votre tireur</translation>
+    </message>
+    <message>
+        <source>You fence the right fencer. Find your keys, or the buttons under the piste, and move: forward and back.</source>
+        <translation>Vous tirez à droite. Trouvez vos touches, ou les boutons sous la piste, et déplacez-vous : en avant et en arrière.</translation>
+    </message>
+    <message>
+        <source>You are the right fencer. Advance two steps, then retreat one.</source>
+        <translation>Vous êtes le tireur de droite. Marchez de deux pas, puis rompez d’un pas.</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>La distance</translation>
+    </message>
+    <message>
+        <source>Distance is how far apart the fencers stand. Just out of the other&apos;s reach you are safe, and one step brings you in.</source>
+        <translation>La distance, c’est l’écart entre les tireurs. Juste hors de portée de l’autre, vous êtes à l’abri, et un pas vous y fait entrer.</translation>
+    </message>
+    <message>
+        <source>The other fencer advances. Retreat as it comes, and stay one to three steps out of its reach for ten seconds.</source>
+        <translation>L’autre tireur marche. Rompez quand il avance, et restez de un à trois pas hors de sa portée pendant dix secondes.</translation>
+    </message>
+    <message>
+        <source>The lunge</source>
+        <translation>La fente</translation>
+    </message>
+    <message>
+        <source>The lunge scores when its point arrives on the target, from the right distance: a step farther falls short, a step closer goes past.</source>
+        <translation>La fente touche quand sa pointe arrive sur la cible, depuis la bonne distance : un pas plus loin, elle est trop courte ; un pas plus près, elle passe au-delà.</translation>
+    </message>
+    <message>
+        <source>Advance into distance, extend your arm, and lunge.</source>
+        <translation>Marchez jusqu’à la distance, allongez le bras, et fendez-vous.</translation>
+    </message>
+    <message>
+        <source>The recovery</source>
+        <translation>Le retour en garde</translation>
+    </message>
+    <message>
+        <source>A lunge that misses leaves you open. Recover at once: the lunge key again brings you back on guard.</source>
+        <translation>Une fente manquée vous laisse découvert. Revenez aussitôt : la touche de fente, de nouveau, vous remet en garde.</translation>
+    </message>
+    <message>
+        <source>Lunge from where you stand, then recover before the other fencer&apos;s lunge lands.</source>
+        <translation>Fendez-vous d’où vous êtes, puis revenez en garde avant que la fente de l’autre tireur ne touche.</translation>
+    </message>
+    <message>
+        <source>The parry</source>
+        <translation>La parade</translation>
+    </message>
+    <message>
+        <source>A parry catches the other&apos;s blade while its arm is extended, and its attack is gone.</source>
+        <translation>Une parade prend le fer de l’autre tant que son bras est allongé, et son attaque est perdue.</translation>
+    </message>
+    <message>
+        <source>Wait for the other fencer&apos;s lunge, and parry it.</source>
+        <translation>Attendez la fente de l’autre tireur, et parez-la.</translation>
+    </message>
+    <message>
+        <source>Parry-riposte</source>
+        <translation>Parade-riposte</translation>
+    </message>
+    <message>
+        <source>After a parry the other fencer is in its lunge, close and open: your lunge at once, the riposte, scores.</source>
+        <translation>Après une parade, l’autre tireur est en fente, proche et découvert : votre fente aussitôt, la riposte, touche.</translation>
+    </message>
+    <message>
+        <source>Parry the other fencer&apos;s lunge, then lunge at once.</source>
+        <translation>Parez la fente de l’autre tireur, puis fendez-vous aussitôt.</translation>
+    </message>
+    <message>
+        <source>Attack and counter-attack</source>
+        <translation>Attaque et contre-attaque</translation>
+    </message>
+    <message>
+        <source>In this game the first point to land scores, and a point that arrives while the other is lunging is a counter-attack out of time: the attack that lands after it still scores.</source>
+        <translation>Dans ce jeu, la première pointe qui arrive touche, et une pointe qui arrive pendant que l’autre se fend est une contre-attaque hors temps : l’attaque qui touche ensuite marque quand même.</translation>
+    </message>
+    <message>
+        <source>The other fencer counter-attacks as soon as your arm goes out. From one step out of reach, extend and lunge at once.</source>
+        <translation>L’autre tireur contre-attaque dès que votre bras s’allonge. À un pas hors de portée, allongez et fendez-vous aussitôt.</translation>
+    </message>
+    <message>
+        <source>The flèche</source>
+        <translation>La flèche</translation>
+    </message>
+    <message>
+        <source>The flèche is a running attack: it scores when its point arrives on the target. A flèche that runs past the other scores nothing, and a second pass too soon earns a card.</source>
+        <translation>La flèche est une attaque en courant : elle touche quand sa pointe arrive sur la cible. Une flèche qui dépasse l’autre ne marque rien, et un second dépassement trop tôt vaut un carton.</translation>
+    </message>
+    <message>
+        <source>Extend your arm, and flèche from where your point will arrive on the target.</source>
+        <translation>Allongez le bras, et lancez la flèche d’où votre pointe arrivera sur la cible.</translation>
+    </message>
+    <message>
+        <source>Against the flèche</source>
+        <translation>Contre la flèche</translation>
+    </message>
+    <message>
+        <source>A flèche runs at you from afar. Parry it as it arrives, or score first with a lunge as it comes into your reach.</source>
+        <translation>Une flèche court sur vous de loin. Parez-la quand elle arrive, ou touchez d’abord d’une fente quand elle entre à votre portée.</translation>
+    </message>
+    <message>
+        <source>The other fencer runs a flèche: stop it.</source>
+        <translation>L’autre tireur lance une flèche : arrêtez-la.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>the folder named by %1, whose name is not valid UTF-8</source>
@@ -1029,6 +1276,14 @@ Contre-attaque hors temps</translation>
     <message>
         <source>Watch the network bout hosted at HOST.</source>
         <translation>Regarder le match en réseau accueilli sur HÔTE.</translation>
+    </message>
+    <message>
+        <source>Open the fencing school&apos;s lessons.</source>
+        <translation>Ouvrir les leçons de l’école d’escrime.</translation>
+    </message>
+    <message>
+        <source>Print the fencing school&apos;s lessons, one a line, and end.</source>
+        <translation>Afficher les leçons de l’école d’escrime, une par ligne, et terminer.</translation>
     </message>
 </context>
 <context>
@@ -1142,6 +1397,30 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>Replay</source>
         <translation>Rediffusion</translation>
+    </message>
+    <message>
+        <source>The lessons passed could not be saved.</source>
+        <translation>Les leçons réussies n’ont pas pu être enregistrées.</translation>
+    </message>
+    <message>
+        <source>Fencing School</source>
+        <translation>École d’escrime</translation>
+    </message>
+    <message>
+        <source>Fencing</source>
+        <translation>Escrime</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <translation>%1, en pause</translation>
+    </message>
+    <message>
+        <source>This replay cannot be taken over: it was saved by an earlier Pistework, which kept only its pictures, not the bout.</source>
+        <translation>Cette reprise ne peut pas être reprise en main : elle a été enregistrée par un Pistework plus ancien, qui n’en gardait que les images, pas l’assaut.</translation>
+    </message>
+    <message>
+        <source>The bout is over at this moment: go back to where it is still fenced to take it over.</source>
+        <translation>L’assaut est terminé à cet instant : revenez là où il se tire encore pour le reprendre en main.</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1651,47 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>%1 keys %2</source>
         <translation>%1, touches %2</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::SchoolDialog</name>
+    <message>
+        <source>Fencing School</source>
+        <translation>École d’escrime</translation>
+    </message>
+    <message>
+        <source>Each lesson runs on the piste against a fencer held to a script. Pass one and the next opens.</source>
+        <translation>Chaque leçon se tire sur la piste contre un tireur tenu à un script. Réussissez-en une, et la suivante s’ouvre.</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Leçons</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>réussie</translation>
+    </message>
+    <message>
+        <source>not yet passed</source>
+        <translation>pas encore réussie</translation>
+    </message>
+    <message>
+        <source>opens when the one before is passed</source>
+        <translation>s’ouvre quand la précédente est réussie</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)
+%4</source>
+        <translation>%1. %2 (%3)
+%4</translation>
+    </message>
+    <message>
+        <source>&amp;Begin</source>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,9 @@
 // through a phrase; a replay of pictures only says why it cannot be.
 
 #include "Dialogs.h"
+#include "Languages.h"
 #include "WindowDriver.h"
+#include "app/modes/PractisingMode.h"
 #include "game/Game.h"
 #include "game/replay/Replay.h"
 #include "game/school/Lessons.h"
@@ -128,4 +130,37 @@ TEST(SchoolWindow, AReplayTakenOverIsFencedThroughAPhraseAndLeft) {
     EXPECT_EQ(warned.size(), 1);
     EXPECT_TRUE(window.Watching());
     EXPECT_EQ(LessonTitle(window), nullptr);
+}
+
+// Every lesson's task with the keys, every hint at its longest and every reach fit the strip,
+// in each language.
+using SchoolInLanguage = drive::InEachLanguage;
+INSTANTIATE_IN_EACH_LANGUAGE(SchoolInLanguage);
+
+TEST_P(SchoolInLanguage, EveryTextFitsTheStrip) {
+    app::MainWindow window;
+    window.show();
+    auto fits = [](QLabel* label) {
+        const int flags =
+            static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        return label->rect().contains(
+            label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text()));
+    };
+    for (int lesson = 0; lesson < game::school::kLessonCount; ++lesson) {
+        window.Practise(lesson);
+        ASSERT_TRUE(drive::WaitUntil(
+            [&] {
+                return LessonTitle(window) && LessonTitle(window)->text().contains(Title(lesson));
+            },
+            2000));
+        for (const char* name : {"lblLessonTitle", "lblLessonTask", "lblLessonReach"}) {
+            auto* label = drive::Named<QLabel>(window, name);
+            EXPECT_TRUE(fits(label)) << label->text().toStdString();
+        }
+    }
+    auto* hint = drive::Named<QLabel>(window, "lblLessonHint");
+    for (int h = 0; h <= static_cast<int>(game::school::Hint::FlecheLanded); ++h) {
+        hint->setText(app::HintText(static_cast<game::school::Hint>(h), 12));
+        EXPECT_TRUE(fits(hint)) << hint->text().toStdString();
+    }
 }

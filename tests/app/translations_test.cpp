@@ -7,6 +7,7 @@
 #include "dialogs/CustomLevelDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/KeysDialog.h"
+#include "dialogs/SchoolDialog.h"
 #include "dialogs/VictoryDialog.h"
 #include "game/bout/Levels.h"
 #include "platform/headless/HeadlessServices.h"
@@ -30,6 +31,7 @@ TEST_P(DialogsInLanguage, EveryTextFits) {
     dialogs.push_back(
         std::make_unique<dialogs::BestResultsDialog>(nullptr, game::BestResultTable{}));
     dialogs.push_back(std::make_unique<dialogs::CustomLevelDialog>(nullptr));
+    dialogs.push_back(std::make_unique<dialogs::SchoolDialog>(nullptr, 0));
     for (const game::Level& level : game::kLevels)
         dialogs.push_back(
             std::make_unique<dialogs::VictoryDialog>(nullptr, level.number, "", nullptr));

@@ -45,8 +45,8 @@ constexpr std::array<const char*, 19> kHints{
                                 "it comes."),
     QT_TRANSLATE_NOOP("School", "You parried, but no riposte followed: lunge at once after the "
                                 "parry."),
-    QT_TRANSLATE_NOOP("School", "Its counter-attack landed: lunge as soon as it lunges, and its "
-                                "point arriving during your lunge is out of time."),
+    QT_TRANSLATE_NOOP("School", "Its counter-attack landed: you extended within its reach. "
+                                "Extend one step farther out, and lunge at once."),
     QT_TRANSLATE_NOOP("School", "Your flèche ran past the other fencer: nobody scores, and a "
                                 "second pass too soon earns a card."),
     QT_TRANSLATE_NOOP("School", "You ran past the other fencer sooner than the referee allows "

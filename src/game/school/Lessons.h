@@ -82,10 +82,10 @@ inline constexpr std::array<Lesson, 9> kLessons{{
      20,
      false},
     {QT_TRANSLATE_NOOP("School", "Distance"),
-     QT_TRANSLATE_NOOP("School", "Distance is the gap between the blade tips. Just out of the "
+     QT_TRANSLATE_NOOP("School", "Distance is how far apart the fencers stand. Just out of the "
                                  "other's reach you are safe, and one step brings you in."),
-     QT_TRANSLATE_NOOP("School", "The other fencer advances. Retreat as it comes, and keep the "
-                                 "gap for ten seconds: not closer, not farther."),
+     QT_TRANSLATE_NOOP("School", "The other fencer advances. Retreat as it comes, and stay one "
+                                 "to three steps out of its reach for ten seconds."),
      {4, 4},
      Script::Advances,
      Goal::KeepDistance,
@@ -133,8 +133,8 @@ inline constexpr std::array<Lesson, 9> kLessons{{
      QT_TRANSLATE_NOOP("School", "In this game the first point to land scores, and a point "
                                  "that arrives while the other is lunging is a counter-attack "
                                  "out of time: the attack that lands after it still scores."),
-     QT_TRANSLATE_NOOP("School", "The other fencer counter-attacks your attack. Attack from the "
-                                 "right distance, so your lunge lands."),
+     QT_TRANSLATE_NOOP("School", "The other fencer counter-attacks as soon as your arm goes "
+                                 "out. From one step out of reach, extend and lunge at once."),
      {0, 6},
      Script::CounterAttacks,
      Goal::BeatCounter,
