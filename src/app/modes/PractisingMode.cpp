@@ -149,7 +149,7 @@ QString PractisingMode::KeysText() const {
                                               "fence with keys."));
     QStringList keys;
     for (char32_t key : options.keysRight)
-        keys << QString::fromUcs4(&key, 1).toUpper();
+        keys << QLatin1Char('[') + QString::fromUcs4(&key, 1).toUpper() + QLatin1Char(']');
     while (keys.size() < 6)
         keys << QString();
     return Tr(QT_TRANSLATE_NOOP("School", "Your keys: %1 advance, %4 retreat, %2 extend, %3 "
@@ -266,9 +266,16 @@ void PractisingMode::Redraw() {
                                                 "computer the left one at this bout's level. "
                                                 "Esc leaves."));
     task->setText(what + QLatin1Char(' ') + KeysText());
-    const int out = school::StepsOutOfReach(practice->Fenced());
-    reach->setText(out == 0 ? Tr(QT_TRANSLATE_NOOP("School", "Within lunge reach"))
-                            : Tr(QT_TRANSLATE_NOOP("School", "%1 out of reach")).arg(Steps(out)));
+    // Reach is measured between fencers on guard: a lunge or a flèche has moved its target.
+    const game::Bout& bout = practice->Fenced();
+    bool onGuard = true;
+    for (game::Side side : game::kSides)
+        onGuard = onGuard && !bout.FencerOn(side).State().inLunge &&
+                  !bout.FencerOn(side).State().inFleche;
+    const int out = school::StepsOutOfReach(bout);
+    reach->setText(!onGuard   ? QString()
+                   : out == 0 ? Tr(QT_TRANSLATE_NOOP("School", "Within lunge reach"))
+                              : Tr(QT_TRANSLATE_NOOP("School", "%1 out of reach")).arg(Steps(out)));
     if (distance) distance->Show(game::ReplayPicture::Of(practice->View()));
 }
 
