@@ -8,7 +8,7 @@
 
 #include "common/Colours.h"
 #include "common/Menu.h"
-#include "common/TextMarks.h"
+#include "game/TextMarks.h"
 #include "game/piste/Fencer.h"
 #include "game/piste/Side.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RulingSentence.h"
 
-#include "common/TextMarks.h"
+#include "game/TextMarks.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -5,8 +5,8 @@
 // translated (TranslatedCallText), with these English sentences as the translations' source
 // texts.
 
-#include "common/TextMarks.h"
 #include "game/BoutView.h"
+#include "game/TextMarks.h"
 
 #include <array>
 #include <string>

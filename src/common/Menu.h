@@ -4,7 +4,7 @@
 // its menus from it; the handbook names the items as the menus show them. Captions are marked
 // for translation and shown translated.
 
-#include "common/TextMarks.h"
+#include "game/TextMarks.h"
 
 #include <array>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 // fencer is held to, what the player must do, and what is said when it goes wrong. The texts
 // are the game's own English, marked for translation; the window shows them translated.
 
-#include "common/TextMarks.h"
+#include "game/TextMarks.h"
 #include "game/piste/Side.h"
 #include "platform/Platform.h"
 
