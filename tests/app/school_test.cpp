@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -63,7 +64,17 @@ QByteArray Write(const QTemporaryDir& dir, const std::vector<std::uint8_t>& byte
 
 } // namespace
 
+// The school's log lines, as a player's QT_LOGGING_RULES would show them.
+QStringList* schoolLog = nullptr;
+void KeepSchoolLine(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (schoolLog && QByteArray(context.category) == "pistework.school") *schoolLog << text;
+}
+
 TEST(SchoolWindow, ALessonPassedIsKeptAndEnterBeginsTheNext) {
+    QStringList log;
+    schoolLog = &log;
+    QLoggingCategory::setFilterRules(QStringLiteral("pistework.school=true"));
+    const QtMessageHandler before = qInstallMessageHandler(KeepSchoolLine);
     app::MainWindow window;
     window.show();
     window.Practise(0);
@@ -82,6 +93,10 @@ TEST(SchoolWindow, ALessonPassedIsKeptAndEnterBeginsTheNext) {
     Press(window, Qt::Key_Escape);
     EXPECT_TRUE(drive::WaitUntil([&] { return LessonTitle(window) == nullptr; }, 2000));
     EXPECT_FALSE(window.Watching());
+    qInstallMessageHandler(before);
+    QLoggingCategory::setFilterRules(QString());
+    schoolLog = nullptr;
+    EXPECT_EQ(log, QStringList({"lesson 1 begun", "lesson 1 passed", "lesson 2 begun"}));
 }
 
 TEST(SchoolWindow, AReplayTakenOverIsFencedThroughAPhraseAndLeft) {
