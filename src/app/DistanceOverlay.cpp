@@ -22,8 +22,12 @@ QString PointLabel(int pointPast) {
     return QCoreApplication::translate("Replay", "%1 steps past").arg(Steps(pointPast));
 }
 
+bool Crossed(int gap) {
+    return gap < 0;
+}
+
 QString TipsLabel(int gap) {
-    if (gap < 0) return QCoreApplication::translate("Replay", "blades crossed");
+    if (Crossed(gap)) return QCoreApplication::translate("Replay", "blades crossed");
     return QCoreApplication::translate("Replay", "%1 steps apart").arg(Steps(gap));
 }
 

@@ -15,6 +15,8 @@ namespace pistework::app {
 // What the label says of a point `pointPast` pixels past the front of the target (short below
 // 0): short, on target or past, as the hit test measures a point, in steps either way.
 QString PointLabel(int pointPast);
+// The blade tips have passed each other; level, they have not yet crossed.
+bool Crossed(int gap);
 // What is said of the gap between the blade tips: how many steps apart, or that the blades
 // have crossed, as a length below zero means nothing to a player.
 QString TipsLabel(int gap);

@@ -136,7 +136,7 @@ protected:
         // a player measures.
         p.drawText(QRect(0, plot.top() - 6, 42, 12), Qt::AlignRight, Steps(high));
         p.drawText(QRect(0, y(0) - 6, 42, 12), Qt::AlignRight, Steps(0));
-        if (low < 0) {
+        if (Crossed(low)) {
             p.drawText(QRect(0, y(0) + 6, 42, plot.bottom() - y(0) - 6),
                        Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, TipsLabel(low));
             p.setPen(QPen(QColor(90, 120, 90), 1, Qt::DotLine));
@@ -166,7 +166,7 @@ private:
 };
 
 QString AttackGap(int gap) {
-    if (gap < 0)
+    if (Crossed(gap))
         return QCoreApplication::translate("Replay",
                                            "The attack began with the blades already crossed.");
     return QCoreApplication::translate("Replay",

@@ -423,6 +423,8 @@ TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
     ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
     game::Replay replay;
     ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    // Tips level have not crossed yet, a pixel further they have.
+    EXPECT_NE(app::TipsLabel(0), app::TipsLabel(-1));
     app::ReplayStrip strip(nullptr, replay, {});
     const QRegularExpression negative(QStringLiteral("[-\\x{2212}]\\s*\\d"));
     for (const game::ReplayEntry& entry : replay.entries)
