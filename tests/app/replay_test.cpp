@@ -229,11 +229,14 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_TRUE(chartShown());
     // At the end, the chart draws the gap over the whole bout.
     const QImage chart = strip->grab().toImage();
-    int curve = 0;
+    int curve = 0, zero = 0;
     for (int y = 0; y < chart.height(); ++y)
-        for (int x = 0; x < chart.width(); ++x)
+        for (int x = 0; x < chart.width(); ++x) {
             curve += chart.pixelColor(x, y) == QColor(255, 255, 200);
+            zero += chart.pixelColor(x, y) == QColor(90, 120, 90);
+        }
     EXPECT_GT(curve, chart.width() / 4);
+    EXPECT_GT(zero, 0) << "the blades crossed: a dotted line marks zero";
     press(Qt::Key_Home);
     EXPECT_FALSE(chartShown());
     chartButton->click();
@@ -383,18 +386,15 @@ TEST(ReplayWindow, EachLungeRulingSaysWhyInItsOwnSentence) {
 using ReasonInLanguage = drive::InEachLanguage;
 INSTANTIATE_IN_EACH_LANGUAGE(ReasonInLanguage);
 
-// Each sentence names first the fencer the call names, by the word ending its "Attack" call
-// ("Left", "gauche", "links") whatever its inflected last letter ("linken"). Over a bout the
-// strip says no gap below zero, and an arm only where the pictures, still from halt to
-// "Engarde", show it: the bent-arm lunge's pictures bent throughout, the lunge's straight.
+// A reason names the called fencer first (the word ending its "Attack" call, inflected as in
+// "linken"), a pass both or neither; a bout's strip shows no gap below zero, and an arm only over
+// pictures, still from halt to "Engarde", showing it so: the bent-arm lunge's, the lunge's.
 TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
     using enum game::RulingKind;
     using enum game::Decider;
-    using game::Side;
-    auto named = [](const QString& sentence, Side side) {
+    auto named = [](const QString& sentence, game::Side side) { // a side not named: furthest
         const QString call = TranslatedCallText({game::Call::Attack, side}).toLower();
-        const qsizetype at = sentence.toLower().indexOf(call.split(u' ').last().chopped(1));
-        return at < 0 ? sentence.size() : at;
+        return std::size_t(sentence.toLower().indexOf(call.split(u' ').last().chopped(1)));
     };
     // Every way a phrase is decided, whenever either side's attack began, after a parry or not.
     const std::optional<int> began[][2] = {{700, {}}, {700, 300}, {300, 700}, {{}, 300}};
@@ -402,7 +402,7 @@ TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
         for (game::RulingKind kind : {Hit, YellowCard, RedCard})
             for (const auto& [ruled, other] : began)
                 for (const bool parry : {false, true})
-                    for (Side side : game::kSides) {
+                    for (game::Side side : game::kSides) {
                         game::RulingReason why{decider};
                         why.attackBeganMsAgo[side] = ruled;
                         why.attackBeganMsAgo[game::Opposite(side)] = other;
@@ -411,20 +411,17 @@ TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
                         EXPECT_LT(named(said, side), named(said, game::Opposite(side)))
                             << said.toStdString();
                     }
-    // A pass names both or neither: one sentence whichever side the ruling carries.
-    EXPECT_EQ(app::ReasonSentence({Passed, Side::Left, game::RulingReason{RanPast}}),
-              app::ReasonSentence({Passed, Side::Right, game::RulingReason{RanPast}}));
-    const std::pair<QString, std::span<const std::string_view>> arms[] = {
-        {QStringLiteral("bent"), game::kBentLungeFrames},
-        {QStringLiteral("straight"), game::kLungeFrames}};
+    EXPECT_EQ(app::ReasonSentence({Passed, game::Side::Left, game::RulingReason{RanPast}}),
+              app::ReasonSentence({Passed, game::Side::Right, game::RulingReason{RanPast}}));
+    const std::pair<const char*, std::span<const std::string_view>> arms[] = {
+        {"bent", game::kBentLungeFrames}, {"straight", game::kLungeFrames}};
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
     ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
     game::Replay replay;
     ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
-    // Tips level have not crossed yet, a pixel further they have.
-    EXPECT_NE(app::TipsLabel(0), app::TipsLabel(-1));
+    EXPECT_NE(app::TipsLabel(0), app::TipsLabel(-1)) << "tips level have not crossed";
     app::ReplayStrip strip(nullptr, replay, {});
     const QRegularExpression negative(QStringLiteral("[-\\x{2212}]\\s*\\d"));
     for (const game::ReplayEntry& entry : replay.entries)
@@ -434,7 +431,7 @@ TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
             const QString shown = strip.findChild<QLabel*>("lblReplayGap")->text() + u'\n' + said;
             ASSERT_FALSE(shown.contains(negative)) << shown.toStdString();
             for (const auto& [arm, pictures] : arms)
-                ASSERT_TRUE(!said.contains(arm) || std::ranges::any_of(game::kSides, [&](Side s) {
+                ASSERT_TRUE(!said.contains(arm) || std::ranges::any_of(game::kSides, [&](auto s) {
                     const std::string_view pose = picture->fencers[s].pose;
                     return std::ranges::count(pictures, pose.substr(0, pose.size() - 1)) > 0;
                 })) << said.toStdString();
