@@ -298,12 +298,12 @@
         <translation>Von jedem „Halt“ bis zum nächsten „En garde“ sagt die Leiste in einem Satz, warum der Kampfrichter so entschied, aus dem, was er abwog: wessen Angriff zuerst begann und um wie viel, wessen Spitze wo ankam, wie bald eine Flèche wieder vorbeilief. Darunter steht der Abstand der Klingenspitzen zu Beginn des Angriffs.</translation>
     </message>
     <message>
-        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in pixels; below zero the blades cross, as they do within a lunge&apos;s reach. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
-        <translation>Ansicht, %1 (D) zeichnet den Abstand der Klingenspitzen als dünne Linie, mit seiner Länge in Pixeln; unter null kreuzen sich die Klingen, wie in Ausfallreichweite. Während eines Ausfalls oder einer Flèche führt die Linie von der Spitze zur Trefffläche des Gegners und sagt, wie weit sie noch zu kurz ist. C, oder das Ende der Wiederholung, zeigt den Verlauf des Abstands über das ganze Gefecht, jede Entscheidung markiert.</translation>
+        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in steps, a step being what one advance covers; within a lunge&apos;s reach the blades cross, and the line says so. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
+        <translation>Ansicht, %1 (D) zeichnet den Abstand der Klingenspitzen als dünne Linie, mit seiner Länge in Schritten, ein Schritt so weit wie ein Schritt vor; in Ausfallreichweite kreuzen sich die Klingen, und die Linie sagt es. Während eines Ausfalls oder einer Flèche führt die Linie von der Spitze zur Trefffläche des Gegners und sagt, wie weit sie noch zu kurz ist. C, oder das Ende der Wiederholung, zeigt den Verlauf des Abstands über das ganze Gefecht, jede Entscheidung markiert.</translation>
     </message>
     <message>
-        <source>A lunge %1 px short of the target, as %2 shows it.</source>
-        <translation>Ein Ausfall %1 px vor der Trefffläche, wie %2 ihn zeigt.</translation>
+        <source>A lunge %1 steps short of the target, as %2 shows it.</source>
+        <translation>Ein Ausfall %1 Schritte vor der Trefffläche, wie %2 ihn zeigt.</translation>
     </message>
     <message>
         <source>The fencing school</source>
@@ -701,7 +701,7 @@ wait a moment, then try again</source>
 warten Sie kurz und versuchen Sie es erneut</translation>
     </message>
     <message>
-        <source>Your opponent's game fell behind:
+        <source>Your opponent&apos;s game fell behind:
 the network bout is over</source>
         <translation>Das Spiel Ihres Gegners ist zurückgefallen:
 das Netzwerkgefecht ist beendet</translation>
@@ -734,52 +734,12 @@ das Netzwerkgefecht ist beendet</translation>
         <translation>Der Angriff des rechten Fechters begann %1 s vor dem des linken und traf zuerst: Der Treffer zählt.</translation>
     </message>
     <message>
-        <source>The right fencer attacked %1 s earlier, but did not land before the left fencer&apos;s lunge did: the hit stands.</source>
-        <translation>Der rechte Fechter griff %1 s früher an, traf aber nicht vor dem Ausfall des linken: Der Treffer zählt.</translation>
-    </message>
-    <message>
-        <source>The left fencer attacked %1 s earlier, but did not land before the right fencer&apos;s lunge did: the hit stands.</source>
-        <translation>Der linke Fechter griff %1 s früher an, traf aber nicht vor dem Ausfall des rechten: Der Treffer zählt.</translation>
-    </message>
-    <message>
         <source>The left fencer&apos;s point landed on target first: the hit stands.</source>
         <translation>Die Spitze des linken Fechters traf zuerst die Trefffläche: Der Treffer zählt.</translation>
     </message>
     <message>
         <source>The right fencer&apos;s point landed on target first: the hit stands.</source>
         <translation>Die Spitze des rechten Fechters traf zuerst die Trefffläche: Der Treffer zählt.</translation>
-    </message>
-    <message>
-        <source>The left fencer&apos;s flèche ran onto the target, and the right fencer&apos;s arm was not bent to stop it: the hit stands.</source>
-        <translation>Die Flèche des linken Fechters lief auf die Trefffläche, und der Arm des rechten war nicht gebeugt, um sie aufzuhalten: Der Treffer zählt.</translation>
-    </message>
-    <message>
-        <source>The right fencer&apos;s flèche ran onto the target, and the left fencer&apos;s arm was not bent to stop it: the hit stands.</source>
-        <translation>Die Flèche des rechten Fechters lief auf die Trefffläche, und der Arm des linken war nicht gebeugt, um sie aufzuhalten: Der Treffer zählt.</translation>
-    </message>
-    <message>
-        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
-        <translation>Der Angriff des linken Fechters begann %1 s vor dem Gegenangriff des rechten: Der Angriff hatte Vorrecht und traf.</translation>
-    </message>
-    <message>
-        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
-        <translation>Der Angriff des rechten Fechters begann %1 s vor dem Gegenangriff des linken: Der Angriff hatte Vorrecht und traf.</translation>
-    </message>
-    <message>
-        <source>The right fencer&apos;s point arrived while the left fencer was lunging, a counter-attack out of time; the left fencer&apos;s lunge landed and scores.</source>
-        <translation>Die Spitze des rechten Fechters kam während des Ausfalls des linken an, ein Gegenangriff außer Zeit; der Ausfall des linken traf und zählt.</translation>
-    </message>
-    <message>
-        <source>The left fencer&apos;s point arrived while the right fencer was lunging, a counter-attack out of time; the right fencer&apos;s lunge landed and scores.</source>
-        <translation>Die Spitze des linken Fechters kam während des Ausfalls des rechten an, ein Gegenangriff außer Zeit; der Ausfall des rechten traf und zählt.</translation>
-    </message>
-    <message>
-        <source>Off target: the left fencer&apos;s point landed outside the target, so nobody scores.</source>
-        <translation>Ungültig: Die Spitze des linken Fechters traf außerhalb der Trefffläche, niemand punktet.</translation>
-    </message>
-    <message>
-        <source>Off target: the right fencer&apos;s point landed outside the target, so nobody scores.</source>
-        <translation>Ungültig: Die Spitze des rechten Fechters traf außerhalb der Trefffläche, niemand punktet.</translation>
     </message>
     <message>
         <source>The fencers ran past each other before either point landed: nobody scores.</source>
@@ -804,6 +764,46 @@ das Netzwerkgefecht ist beendet</translation>
     <message>
         <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
         <translation>Diese Wiederholung stammt von einem älteren Pistework, das keine Begründungen speicherte.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s lunge landed first, though the right fencer&apos;s attack began %1 s earlier: the first point to land scores.</source>
+        <translation>Der Ausfall des linken Fechters traf zuerst, obwohl der Angriff des rechten %1 s früher begann: Es zählt die Spitze, die zuerst trifft.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed first, though the left fencer&apos;s attack began %1 s earlier: the first point to land scores.</source>
+        <translation>Der Ausfall des rechten Fechters traf zuerst, obwohl der Angriff des linken %1 s früher begann: Es zählt die Spitze, die zuerst trifft.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran its point onto the right fencer&apos;s target: the hit stands.</source>
+        <translation>Die Flèche des linken Fechters brachte ihre Spitze auf die Trefffläche des rechten: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran its point onto the left fencer&apos;s target: the hit stands.</source>
+        <translation>Die Flèche des rechten Fechters brachte ihre Spitze auf die Trefffläche des linken: Der Treffer zählt.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s lunge landed and scores; the right fencer&apos;s counter-attack, begun %1 s later, arrived while the lunge was under way: out of time, it does not count.</source>
+        <translation>Der Ausfall des linken Fechters traf und zählt; der Gegenangriff des rechten, %1 s später begonnen, kam während des Ausfalls an: Außer Zeit zählt er nicht.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed and scores; the left fencer&apos;s counter-attack, begun %1 s later, arrived while the lunge was under way: out of time, it does not count.</source>
+        <translation>Der Ausfall des rechten Fechters traf und zählt; der Gegenangriff des linken, %1 s später begonnen, kam während des Ausfalls an: Außer Zeit zählt er nicht.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s lunge landed and scores; the right fencer&apos;s point arrived while the lunge was under way: a counter-attack out of time does not count.</source>
+        <translation>Der Ausfall des linken Fechters traf und zählt; die Spitze des rechten kam während des Ausfalls an: Ein Gegenangriff außer Zeit zählt nicht.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed and scores; the left fencer&apos;s point arrived while the lunge was under way: a counter-attack out of time does not count.</source>
+        <translation>Der Ausfall des rechten Fechters traf und zählt; die Spitze des linken kam während des Ausfalls an: Ein Gegenangriff außer Zeit zählt nicht.</translation>
+    </message>
+    <message>
+        <source>Off target: the left fencer&apos;s point landed just short of the right fencer&apos;s target, so nobody scores.</source>
+        <translation>Ungültig: Die Spitze des linken Fechters traf knapp vor der Trefffläche des rechten, niemand punktet.</translation>
+    </message>
+    <message>
+        <source>Off target: the right fencer&apos;s point landed just short of the left fencer&apos;s target, so nobody scores.</source>
+        <translation>Ungültig: Die Spitze des rechten Fechters traf knapp vor der Trefffläche des linken, niemand punktet.</translation>
     </message>
 </context>
 <context>
@@ -902,10 +902,6 @@ Gegenangriff zu spät</translation>
         <translation>Verlauf des Abstands</translation>
     </message>
     <message>
-        <source>Gap between the blade tips (px)</source>
-        <translation>Abstand der Klingenspitzen (px)</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <translation>Tempo %1</translation>
     </message>
@@ -926,32 +922,40 @@ Gegenangriff zu spät</translation>
         <translation>Pause</translation>
     </message>
     <message>
-        <source>Gap %1 px</source>
-        <translation>Abstand %1 px</translation>
-    </message>
-    <message>
-        <source>The attack began at a gap of %1 px.</source>
-        <translation>Der Angriff begann bei einem Abstand von %1 px.</translation>
-    </message>
-    <message>
-        <source>%1 px short</source>
-        <translation>%1 px zu kurz</translation>
-    </message>
-    <message>
         <source>on target</source>
         <translation>auf der Trefffläche</translation>
-    </message>
-    <message>
-        <source>%1 px</source>
-        <translation>%1 px</translation>
     </message>
     <message>
         <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
         <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild auf Bild ab die Entscheidungen · D Abstand · C Verlauf · Esc zurück zum Spiel</translation>
     </message>
     <message>
-        <source>%1 px past</source>
-        <translation>%1 px darüber hinaus</translation>
+        <source>%1 steps short</source>
+        <translation>%1 Schritte zu kurz</translation>
+    </message>
+    <message>
+        <source>%1 steps past</source>
+        <translation>%1 Schritte darüber hinaus</translation>
+    </message>
+    <message>
+        <source>blades crossed</source>
+        <translation>Klingen gekreuzt</translation>
+    </message>
+    <message>
+        <source>%1 steps apart</source>
+        <translation>%1 Schritte</translation>
+    </message>
+    <message>
+        <source>Gap between the blade tips (steps)</source>
+        <translation>Abstand der Klingenspitzen (Schritte)</translation>
+    </message>
+    <message>
+        <source>The attack began with the blades already crossed.</source>
+        <translation>Der Angriff begann mit schon gekreuzten Klingen.</translation>
+    </message>
+    <message>
+        <source>The attack began with the blade tips %1 steps apart.</source>
+        <translation>Der Angriff begann bei einem Abstand der Klingenspitzen von %1 Schritten.</translation>
     </message>
 </context>
 <context>

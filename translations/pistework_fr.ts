@@ -298,12 +298,12 @@
         <translation>De chaque «&#xa0;Halte&#xa0;» au «&#xa0;En garde&#xa0;» suivant, le bandeau dit en une phrase pourquoi l’arbitre a décidé ainsi, d’après ce qu’il a pesé&#xa0;: quelle attaque est partie la première et de combien, quelle pointe est arrivée et où, combien de temps après la précédente une flèche a dépassé l’adversaire. En dessous figure l’écart entre les pointes au départ de l’attaque.</translation>
     </message>
     <message>
-        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in pixels; below zero the blades cross, as they do within a lunge&apos;s reach. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
-        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pixels&#xa0;; en dessous de zéro, les lames se croisent, comme à portée de fente. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de la rediffusion, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
+        <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in steps, a step being what one advance covers; within a lunge&apos;s reach the blades cross, and the line says so. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
+        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pas, un pas étant ce que couvre une marche&#xa0;; à portée de fente, les lames se croisent, et le trait le dit. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de la rediffusion, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
     </message>
     <message>
-        <source>A lunge %1 px short of the target, as %2 shows it.</source>
-        <translation>Une fente à %1&#xa0;px de la cible, telle que la montre %2.</translation>
+        <source>A lunge %1 steps short of the target, as %2 shows it.</source>
+        <translation>Une fente à %1&#xa0;pas de la cible, telle que la montre %2.</translation>
     </message>
     <message>
         <source>The fencing school</source>
@@ -701,7 +701,7 @@ wait a moment, then try again</source>
 attendez un instant, puis réessayez</translation>
     </message>
     <message>
-        <source>Your opponent's game fell behind:
+        <source>Your opponent&apos;s game fell behind:
 the network bout is over</source>
         <translation>Le jeu de votre adversaire a pris du retard :
 le combat en réseau est terminé</translation>
@@ -734,52 +734,12 @@ le combat en réseau est terminé</translation>
         <translation>L’attaque du tireur de droite est partie %1&#xa0;s avant celle du tireur de gauche et est arrivée la première&#xa0;: la touche est valable.</translation>
     </message>
     <message>
-        <source>The right fencer attacked %1 s earlier, but did not land before the left fencer&apos;s lunge did: the hit stands.</source>
-        <translation>Le tireur de droite a attaqué %1&#xa0;s plus tôt, mais n’a pas touché avant la fente du tireur de gauche&#xa0;: la touche est valable.</translation>
-    </message>
-    <message>
-        <source>The left fencer attacked %1 s earlier, but did not land before the right fencer&apos;s lunge did: the hit stands.</source>
-        <translation>Le tireur de gauche a attaqué %1&#xa0;s plus tôt, mais n’a pas touché avant la fente du tireur de droite&#xa0;: la touche est valable.</translation>
-    </message>
-    <message>
         <source>The left fencer&apos;s point landed on target first: the hit stands.</source>
         <translation>La pointe du tireur de gauche est arrivée la première sur la cible&#xa0;: la touche est valable.</translation>
     </message>
     <message>
         <source>The right fencer&apos;s point landed on target first: the hit stands.</source>
         <translation>La pointe du tireur de droite est arrivée la première sur la cible&#xa0;: la touche est valable.</translation>
-    </message>
-    <message>
-        <source>The left fencer&apos;s flèche ran onto the target, and the right fencer&apos;s arm was not bent to stop it: the hit stands.</source>
-        <translation>La flèche du tireur de gauche est arrivée sur la cible, et le bras du tireur de droite n’était pas plié pour l’arrêter&#xa0;: la touche est valable.</translation>
-    </message>
-    <message>
-        <source>The right fencer&apos;s flèche ran onto the target, and the left fencer&apos;s arm was not bent to stop it: the hit stands.</source>
-        <translation>La flèche du tireur de droite est arrivée sur la cible, et le bras du tireur de gauche n’était pas plié pour l’arrêter&#xa0;: la touche est valable.</translation>
-    </message>
-    <message>
-        <source>The left fencer&apos;s attack started %1 s before the right fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
-        <translation>L’attaque du tireur de gauche est partie %1&#xa0;s avant la contre-attaque du tireur de droite&#xa0;: l’attaque avait la priorité et a touché.</translation>
-    </message>
-    <message>
-        <source>The right fencer&apos;s attack started %1 s before the left fencer&apos;s counter-attack: the attack had the right of way and landed.</source>
-        <translation>L’attaque du tireur de droite est partie %1&#xa0;s avant la contre-attaque du tireur de gauche&#xa0;: l’attaque avait la priorité et a touché.</translation>
-    </message>
-    <message>
-        <source>The right fencer&apos;s point arrived while the left fencer was lunging, a counter-attack out of time; the left fencer&apos;s lunge landed and scores.</source>
-        <translation>La pointe du tireur de droite est arrivée pendant la fente du tireur de gauche, une contre-attaque hors temps&#xa0;; la fente du tireur de gauche a touché et compte.</translation>
-    </message>
-    <message>
-        <source>The left fencer&apos;s point arrived while the right fencer was lunging, a counter-attack out of time; the right fencer&apos;s lunge landed and scores.</source>
-        <translation>La pointe du tireur de gauche est arrivée pendant la fente du tireur de droite, une contre-attaque hors temps&#xa0;; la fente du tireur de droite a touché et compte.</translation>
-    </message>
-    <message>
-        <source>Off target: the left fencer&apos;s point landed outside the target, so nobody scores.</source>
-        <translation>Non valable&#xa0;: la pointe du tireur de gauche est arrivée hors de la cible, personne ne marque.</translation>
-    </message>
-    <message>
-        <source>Off target: the right fencer&apos;s point landed outside the target, so nobody scores.</source>
-        <translation>Non valable&#xa0;: la pointe du tireur de droite est arrivée hors de la cible, personne ne marque.</translation>
     </message>
     <message>
         <source>The fencers ran past each other before either point landed: nobody scores.</source>
@@ -804,6 +764,46 @@ le combat en réseau est terminé</translation>
     <message>
         <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
         <translation>Cette rediffusion a été enregistrée par un Pistework plus ancien, qui ne gardait pas les raisons.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s lunge landed first, though the right fencer&apos;s attack began %1 s earlier: the first point to land scores.</source>
+        <translation>La fente du tireur de gauche est arrivée la première, bien que l’attaque du tireur de droite soit partie %1&#xa0;s plus tôt&#xa0;: la première pointe arrivée marque.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed first, though the left fencer&apos;s attack began %1 s earlier: the first point to land scores.</source>
+        <translation>La fente du tireur de droite est arrivée la première, bien que l’attaque du tireur de gauche soit partie %1&#xa0;s plus tôt&#xa0;: la première pointe arrivée marque.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s flèche ran its point onto the right fencer&apos;s target: the hit stands.</source>
+        <translation>La flèche du tireur de gauche a porté sa pointe sur la cible du tireur de droite&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s flèche ran its point onto the left fencer&apos;s target: the hit stands.</source>
+        <translation>La flèche du tireur de droite a porté sa pointe sur la cible du tireur de gauche&#xa0;: la touche est valable.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s lunge landed and scores; the right fencer&apos;s counter-attack, begun %1 s later, arrived while the lunge was under way: out of time, it does not count.</source>
+        <translation>La fente du tireur de gauche a touché et compte&#xa0;; la contre-attaque du tireur de droite, partie %1&#xa0;s plus tard, est arrivée pendant la fente&#xa0;: hors temps, elle ne compte pas.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed and scores; the left fencer&apos;s counter-attack, begun %1 s later, arrived while the lunge was under way: out of time, it does not count.</source>
+        <translation>La fente du tireur de droite a touché et compte&#xa0;; la contre-attaque du tireur de gauche, partie %1&#xa0;s plus tard, est arrivée pendant la fente&#xa0;: hors temps, elle ne compte pas.</translation>
+    </message>
+    <message>
+        <source>The left fencer&apos;s lunge landed and scores; the right fencer&apos;s point arrived while the lunge was under way: a counter-attack out of time does not count.</source>
+        <translation>La fente du tireur de gauche a touché et compte&#xa0;; la pointe du tireur de droite est arrivée pendant la fente&#xa0;: une contre-attaque hors temps ne compte pas.</translation>
+    </message>
+    <message>
+        <source>The right fencer&apos;s lunge landed and scores; the left fencer&apos;s point arrived while the lunge was under way: a counter-attack out of time does not count.</source>
+        <translation>La fente du tireur de droite a touché et compte&#xa0;; la pointe du tireur de gauche est arrivée pendant la fente&#xa0;: une contre-attaque hors temps ne compte pas.</translation>
+    </message>
+    <message>
+        <source>Off target: the left fencer&apos;s point landed just short of the right fencer&apos;s target, so nobody scores.</source>
+        <translation>Non valable&#xa0;: la pointe du tireur de gauche est arrivée juste avant la cible du tireur de droite, personne ne marque.</translation>
+    </message>
+    <message>
+        <source>Off target: the right fencer&apos;s point landed just short of the left fencer&apos;s target, so nobody scores.</source>
+        <translation>Non valable&#xa0;: la pointe du tireur de droite est arrivée juste avant la cible du tireur de gauche, personne ne marque.</translation>
     </message>
 </context>
 <context>
@@ -902,10 +902,6 @@ Contre-attaque hors temps</translation>
         <translation>Courbe de l’écart</translation>
     </message>
     <message>
-        <source>Gap between the blade tips (px)</source>
-        <translation>Écart entre les pointes (px)</translation>
-    </message>
-    <message>
         <source>Speed %1</source>
         <translation>Vitesse %1</translation>
     </message>
@@ -926,32 +922,40 @@ Contre-attaque hors temps</translation>
         <translation>Pause</translation>
     </message>
     <message>
-        <source>Gap %1 px</source>
-        <translation>Écart %1&#xa0;px</translation>
-    </message>
-    <message>
-        <source>The attack began at a gap of %1 px.</source>
-        <translation>L’attaque est partie à un écart de %1&#xa0;px.</translation>
-    </message>
-    <message>
-        <source>%1 px short</source>
-        <translation>%1&#xa0;px trop court</translation>
-    </message>
-    <message>
         <source>on target</source>
         <translation>sur la cible</translation>
-    </message>
-    <message>
-        <source>%1 px</source>
-        <translation>%1&#xa0;px</translation>
     </message>
     <message>
         <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
         <translation>F3 pause · ← → une seconde · , . une image · Début Fin · Page préc. Page suiv. les décisions · D distance · C courbe · Échap retour au jeu</translation>
     </message>
     <message>
-        <source>%1 px past</source>
-        <translation>%1&#xa0;px au-delà</translation>
+        <source>%1 steps short</source>
+        <translation>%1&#xa0;pas trop court</translation>
+    </message>
+    <message>
+        <source>%1 steps past</source>
+        <translation>%1&#xa0;pas au-delà</translation>
+    </message>
+    <message>
+        <source>blades crossed</source>
+        <translation>lames croisées</translation>
+    </message>
+    <message>
+        <source>%1 steps apart</source>
+        <translation>%1&#xa0;pas d’écart</translation>
+    </message>
+    <message>
+        <source>Gap between the blade tips (steps)</source>
+        <translation>Écart entre les pointes (pas)</translation>
+    </message>
+    <message>
+        <source>The attack began with the blades already crossed.</source>
+        <translation>L’attaque est partie les lames déjà croisées.</translation>
+    </message>
+    <message>
+        <source>The attack began with the blade tips %1 steps apart.</source>
+        <translation>L’attaque est partie à %1&#xa0;pas d’écart entre les pointes.</translation>
     </message>
 </context>
 <context>

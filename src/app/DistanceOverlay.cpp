@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DistanceOverlay.h"
 
+#include "common/Translated.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Reach.h"
 
@@ -15,10 +16,19 @@ using game::Side;
 
 QString PointLabel(int pointPast) {
     if (pointPast < game::kHitUnitsMin * game::kPointUnit)
-        return QCoreApplication::translate("Replay", "%1 px short").arg(-pointPast);
+        return QCoreApplication::translate("Replay", "%1 steps short").arg(Steps(-pointPast));
     if (pointPast <= game::kHitUnitsMax * game::kPointUnit)
         return QCoreApplication::translate("Replay", "on target");
-    return QCoreApplication::translate("Replay", "%1 px past").arg(pointPast);
+    return QCoreApplication::translate("Replay", "%1 steps past").arg(Steps(pointPast));
+}
+
+bool Crossed(int gap) {
+    return gap < 0;
+}
+
+QString TipsLabel(int gap) {
+    if (Crossed(gap)) return QCoreApplication::translate("Replay", "blades crossed");
+    return QCoreApplication::translate("Replay", "%1 steps apart").arg(Steps(gap));
 }
 
 DistanceOverlay::DistanceOverlay(QWidget* board) : QWidget(board) {
@@ -51,7 +61,7 @@ void DistanceOverlay::paintEvent(QPaintEvent*) {
         if (!left || !right) return;
         from = left->tip;
         to = right->tip;
-        text = QCoreApplication::translate("Replay", "%1 px").arg(right->tip - left->tip);
+        text = TipsLabel(right->tip - left->tip);
     }
     p.setPen(QPen(QColor(255, 255, 120), 1));
     p.drawLine(from, kBladeY, to, kBladeY);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Over the board while a replay is watched: a thin line between the blade tips with the gap in
-// pixels, or, in a lunge or flèche, from the point to the other's target with how far it still
+// steps, or, in a lunge or flèche, from the point to the other's target with how far it still
 // is, as the hit test measures a point.
 
 #include "game/replay/ViewCodec.h"
@@ -13,8 +13,13 @@
 namespace pistework::app {
 
 // What the label says of a point `pointPast` pixels past the front of the target (short below
-// 0): short, on target or past, as the hit test measures a point.
+// 0): short, on target or past, as the hit test measures a point, in steps either way.
 QString PointLabel(int pointPast);
+// The blade tips have passed each other; level, they have not yet crossed.
+bool Crossed(int gap);
+// What is said of the gap between the blade tips: how many steps apart, or that the blades
+// have crossed, as a length below zero means nothing to a player.
+QString TipsLabel(int gap);
 
 class DistanceOverlay : public QWidget {
 public:

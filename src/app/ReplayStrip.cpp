@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ReplayStrip.h"
 
+#include "app/DistanceOverlay.h"
+#include "common/Translated.h"
 #include "game/piste/Reach.h"
 
 #include <QCoreApplication>
@@ -119,7 +121,8 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(20, 50, 20));
-        const QRect plot = rect().adjusted(30, 12, -4, -2);
+        // The scale's words stand left of the plot, below its title.
+        const QRect plot = rect().adjusted(44, 18, -4, -2);
         auto y = [&](int gap) {
             return plot.bottom() - (gap - low) * plot.height() / std::max(1, high - low);
         };
@@ -128,10 +131,14 @@ protected:
         small.setPointSizeF(font().pointSizeF() * 0.8);
         p.setFont(small);
         p.drawText(QRect(2, 0, width() - 4, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                   QCoreApplication::translate("Replay", "Gap between the blade tips (px)"));
-        p.drawText(QRect(0, plot.top() - 6, 28, 12), Qt::AlignRight, QString::number(high));
-        p.drawText(QRect(0, plot.bottom() - 8, 28, 12), Qt::AlignRight, QString::number(low));
-        if (low < 0 && high > 0) {
+                   QCoreApplication::translate("Replay", "Gap between the blade tips (steps)"));
+        // The scale runs down to zero; below it the blades have crossed, which has no length
+        // a player measures.
+        p.drawText(QRect(0, plot.top() - 6, 42, 12), Qt::AlignRight, Steps(high));
+        p.drawText(QRect(0, y(0) - 6, 42, 12), Qt::AlignRight, Steps(0));
+        if (Crossed(low)) {
+            p.drawText(QRect(0, y(0) + 6, 42, plot.bottom() - y(0) - 6),
+                       Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, TipsLabel(low));
             p.setPen(QPen(QColor(90, 120, 90), 1, Qt::DotLine));
             p.drawLine(plot.left(), y(0), plot.right(), y(0));
         }
@@ -157,6 +164,15 @@ private:
     std::vector<std::pair<std::int64_t, int>> points;
     int low = 0, high = 1;
 };
+
+QString AttackGap(int gap) {
+    if (Crossed(gap))
+        return QCoreApplication::translate("Replay",
+                                           "The attack began with the blades already crossed.");
+    return QCoreApplication::translate("Replay",
+                                       "The attack began with the blade tips %1 steps apart.")
+        .arg(Steps(gap));
+}
 
 QLabel* Label(QWidget* parent, const char* name, QRect where) {
     auto* label = new QLabel(parent);
@@ -242,7 +258,7 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
         speeds[i]->setChecked(game::kReplaySpeeds[i] == speed);
     time->setText(QStringLiteral("%1 / %2").arg(Clock(ms), Clock(length)));
     const auto tips = game::TipGap(picture.fencers);
-    gap->setText(tips ? QCoreApplication::translate("Replay", "Gap %1 px").arg(*tips) : QString());
+    gap->setText(tips ? TipsLabel(*tips) : QString());
     static_cast<Timeline*>(timeline)->SetPosition(ms);
     // From "Halt" to the next "Engarde", the ruling of that phrase and why.
     QString text;
@@ -252,9 +268,7 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
         if (r.ruling.why && r.ruling.why->gapAtAttack &&
             r.ruling.why->decider != Decider::RanPast &&
             r.ruling.why->decider != Decider::PassedTooSoon)
-            text += QLatin1Char('\n') +
-                    QCoreApplication::translate("Replay", "The attack began at a gap of %1 px.")
-                        .arg(*r.ruling.why->gapAtAttack);
+            text += QLatin1Char('\n') + AttackGap(*r.ruling.why->gapAtAttack);
     }
     // Between rulings, the keys that work the replay.
     if (text.isEmpty())

@@ -40,37 +40,45 @@ constexpr Sentence kFirst{
                                 "fencer's and landed first: the hit stands."),
     QT_TRANSLATE_NOOP("Reason", "The right fencer's attack started %1 s before the left "
                                 "fencer's and landed first: the hit stands.")};
+// The game's rule, not priority: whichever point lands first scores, whoever began first.
 constexpr Sentence kLater{
-    QT_TRANSLATE_NOOP("Reason", "The right fencer attacked %1 s earlier, but did not land "
-                                "before the left fencer's lunge did: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason", "The left fencer attacked %1 s earlier, but did not land "
-                                "before the right fencer's lunge did: the hit stands.")};
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's lunge landed first, though the right "
+                                "fencer's attack began %1 s earlier: the first point to land "
+                                "scores."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's lunge landed first, though the left "
+                                "fencer's attack began %1 s earlier: the first point to land "
+                                "scores.")};
 constexpr Sentence kLanded{
     QT_TRANSLATE_NOOP("Reason", "The left fencer's point landed on target first: the hit stands."),
     QT_TRANSLATE_NOOP("Reason",
                       "The right fencer's point landed on target first: the hit stands.")};
+// No word of the other's arm: the pictures at the halt show it bent or straight whatever the
+// rule weighed, and a fencer reads a straight arm as the one that stops a flèche.
 constexpr Sentence kFleche{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran onto the target, and the right "
-                                "fencer's arm was not bent to stop it: the hit stands."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran onto the target, and the left "
-                                "fencer's arm was not bent to stop it: the hit stands.")};
-constexpr Sentence kRightOfWay{
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's attack started %1 s before the right fencer's "
-                                "counter-attack: the attack had the right of way and landed."),
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's attack started %1 s before the left fencer's "
-                                "counter-attack: the attack had the right of way and landed.")};
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's flèche ran its point onto the right "
+                                "fencer's target: the hit stands."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's flèche ran its point onto the left "
+                                "fencer's target: the hit stands.")};
+// A point into a lunge never scores, whoever began first; the times only say more.
+constexpr Sentence kCounterLater{
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's lunge landed and scores; the right fencer's "
+                                "counter-attack, begun %1 s later, arrived while the lunge was "
+                                "under way: out of time, it does not count."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's lunge landed and scores; the left fencer's "
+                                "counter-attack, begun %1 s later, arrived while the lunge was "
+                                "under way: out of time, it does not count.")};
 constexpr Sentence kIntoAttack{
-    QT_TRANSLATE_NOOP("Reason", "The right fencer's point arrived while the left fencer was "
-                                "lunging, a counter-attack out of time; the left fencer's lunge "
-                                "landed and scores."),
-    QT_TRANSLATE_NOOP("Reason", "The left fencer's point arrived while the right fencer was "
-                                "lunging, a counter-attack out of time; the right fencer's lunge "
-                                "landed and scores.")};
+    QT_TRANSLATE_NOOP("Reason", "The left fencer's lunge landed and scores; the right fencer's "
+                                "point arrived while the lunge was under way: a counter-attack "
+                                "out of time does not count."),
+    QT_TRANSLATE_NOOP("Reason", "The right fencer's lunge landed and scores; the left fencer's "
+                                "point arrived while the lunge was under way: a counter-attack "
+                                "out of time does not count.")};
 constexpr Sentence kShort{
-    QT_TRANSLATE_NOOP("Reason", "Off target: the left fencer's point landed outside the target, "
-                                "so nobody scores."),
-    QT_TRANSLATE_NOOP("Reason", "Off target: the right fencer's point landed outside the target, "
-                                "so nobody scores.")};
+    QT_TRANSLATE_NOOP("Reason", "Off target: the left fencer's point landed just short of the "
+                                "right fencer's target, so nobody scores."),
+    QT_TRANSLATE_NOOP("Reason", "Off target: the right fencer's point landed just short of the "
+                                "left fencer's target, so nobody scores.")};
 constexpr const char* kRanPast = QT_TRANSLATE_NOOP(
     "Reason", "The fencers ran past each other before either point landed: nobody scores.");
 constexpr Sentence kWarning{
@@ -136,7 +144,7 @@ QString ReasonSentence(const game::Ruling& ruling) {
     case Decider::CounterIntoAttack:
         if (began[side] && began[game::Opposite(side)] &&
             *began[side] > *began[game::Opposite(side)])
-            return Said(kRightOfWay, side)
+            return Said(kCounterLater, side)
                 .arg(Seconds(*began[side] - *began[game::Opposite(side)]));
         return Said(kIntoAttack, side);
     case Decider::PointShort:

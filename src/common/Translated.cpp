@@ -2,8 +2,10 @@
 #include "common/Translated.h"
 
 #include "common/CallTexts.h"
+#include "game/piste/Geometry.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <string>
 
@@ -12,6 +14,10 @@ namespace pistework {
 QString Translated(const char* context, std::string_view text) {
     if (text.empty()) return {};
     return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
+QString Steps(int px) {
+    return QLocale().toString(static_cast<double>(px) / game::kStep, 'f', 1);
 }
 
 QString TranslatedCallText(game::RefereeCall said) {

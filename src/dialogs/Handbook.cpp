@@ -408,14 +408,14 @@ QString Replays() {
         "stands the gap between the blade tips when the attack began."));
     html += Paragraph(
         Handbook::tr("View, %1 (D) draws the gap between the blade tips as a thin line, with "
-                     "its length in pixels; below zero the blades cross, as they do within a "
-                     "lunge's reach. During a lunge or a flèche the line runs from the point to "
-                     "the other fencer's target and says how far short it still is. C, or the "
-                     "end of the replay, shows a chart of the gap over the whole bout, every "
-                     "ruling marked.")
+                     "its length in steps, a step being what one advance covers; within a "
+                     "lunge's reach the blades cross, and the line says so. During a lunge or a "
+                     "flèche the line runs from the point to the other fencer's target and says "
+                     "how far short it still is. C, or the end of the replay, shows a chart of "
+                     "the gap over the whole bout, every ruling marked.")
             .arg(MenuCaption(layout::MenuCommand::ShowDistance)));
-    const QString caption = Handbook::tr("A lunge %1 px short of the target, as %2 shows it.")
-                                .arg(kDistanceShort)
+    const QString caption = Handbook::tr("A lunge %1 steps short of the target, as %2 shows it.")
+                                .arg(Steps(kDistanceShort))
                                 .arg(MenuCaption(layout::MenuCommand::ShowDistance));
     html += QStringLiteral("<p><img src=\"%1\" alt=\"%2\"><br>%2</p>\n")
                 .arg(kDistancePicture, caption.toHtmlEscaped());

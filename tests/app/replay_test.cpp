@@ -3,10 +3,13 @@
 // the store as they were; a bad file is one plain message.
 
 #include "Dialogs.h"
+#include "Languages.h"
 #include "WindowDriver.h"
 #include "app/DistanceOverlay.h"
 #include "app/ReplayStrip.h"
 #include "app/RulingSentence.h"
+#include "common/CallTexts.h"
+#include "common/Translated.h"
 #include "game/piste/Geometry.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -21,6 +24,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -225,11 +229,14 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_TRUE(chartShown());
     // At the end, the chart draws the gap over the whole bout.
     const QImage chart = strip->grab().toImage();
-    int curve = 0;
+    int curve = 0, zero = 0;
     for (int y = 0; y < chart.height(); ++y)
-        for (int x = 0; x < chart.width(); ++x)
+        for (int x = 0; x < chart.width(); ++x) {
             curve += chart.pixelColor(x, y) == QColor(255, 255, 200);
+            zero += chart.pixelColor(x, y) == QColor(90, 120, 90);
+        }
     EXPECT_GT(curve, chart.width() / 4);
+    EXPECT_GT(zero, 0) << "the blades crossed: a dotted line marks zero";
     press(Qt::Key_Home);
     EXPECT_FALSE(chartShown());
     chartButton->click();
@@ -333,7 +340,7 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
 }
 
 // The label over a lunge or flèche reads on target from the first pixel that lands to the last,
-// and short or past, with the pixels, just beyond either edge.
+// and short or past, in steps and never below zero, just beyond either edge.
 TEST(ReplayWindow, ThePointIsOnTargetExactlyWhereTheHitTestLandsIt) {
     const int first = game::kHitUnitsMin * game::kPointUnit;
     const int last = game::kHitUnitsMax * game::kPointUnit;
@@ -344,8 +351,9 @@ TEST(ReplayWindow, ThePointIsOnTargetExactlyWhereTheHitTestLandsIt) {
         const QString shortOf = app::PointLabel(first - by), pastOf = app::PointLabel(last + by);
         EXPECT_NE(shortOf, on);
         EXPECT_NE(pastOf, on);
-        EXPECT_TRUE(shortOf.contains(QString::number(by - first))) << shortOf.toStdString();
-        EXPECT_TRUE(pastOf.contains(QString::number(last + by))) << pastOf.toStdString();
+        for (const auto& [label, px] :
+             {std::pair{shortOf, by - first}, std::pair{pastOf, last + by}})
+            EXPECT_TRUE(label.contains(Steps(px)) && !label.contains(u'-')) << label.toStdString();
         // As many pixels short as past reads otherwise.
         EXPECT_NE(app::PointLabel(-(last + by)), pastOf);
     }
@@ -373,4 +381,62 @@ TEST(ReplayWindow, EachLungeRulingSaysWhyInItsOwnSentence) {
     const QString gap = QLocale().toString(0.4, 'f', 1);
     EXPECT_TRUE(first.contains(gap)) << first.toStdString();
     EXPECT_TRUE(later.contains(gap)) << later.toStdString();
+}
+
+using ReasonInLanguage = drive::InEachLanguage;
+INSTANTIATE_IN_EACH_LANGUAGE(ReasonInLanguage);
+
+// A reason names the called fencer first (the word ending its "Attack" call, inflected as in
+// "linken"), a pass both or neither; a bout's strip shows no gap below zero, and an arm only over
+// pictures, still from halt to "Engarde", showing it so: the bent-arm lunge's, the lunge's.
+TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
+    using enum game::RulingKind;
+    using enum game::Decider;
+    auto named = [](const QString& sentence, game::Side side) { // a side not named: furthest
+        const QString call = TranslatedCallText({game::Call::Attack, side}).toLower();
+        return std::size_t(sentence.toLower().indexOf(call.split(u' ').last().chopped(1)));
+    };
+    // Every way a phrase is decided, whenever either side's attack began, after a parry or not.
+    const std::optional<int> began[][2] = {{700, {}}, {700, 300}, {300, 700}, {{}, 300}};
+    for (auto decider : {LungeLanded, FlecheLanded, CounterIntoAttack, PointShort, PassedTooSoon})
+        for (game::RulingKind kind : {Hit, YellowCard, RedCard})
+            for (const auto& [ruled, other] : began)
+                for (const bool parry : {false, true})
+                    for (game::Side side : game::kSides) {
+                        game::RulingReason why{decider};
+                        why.attackBeganMsAgo[side] = ruled;
+                        why.attackBeganMsAgo[game::Opposite(side)] = other;
+                        why.afterParry = parry;
+                        const QString said = app::ReasonSentence({kind, side, why});
+                        EXPECT_LT(named(said, side), named(said, game::Opposite(side)))
+                            << said.toStdString();
+                    }
+    EXPECT_EQ(app::ReasonSentence({Passed, game::Side::Left, game::RulingReason{RanPast}}),
+              app::ReasonSentence({Passed, game::Side::Right, game::RulingReason{RanPast}}));
+    const std::pair<const char*, std::span<const std::string_view>> arms[] = {
+        {"bent", game::kBentLungeFrames}, {"straight", game::kLungeFrames}};
+    platform::headless::HeadlessPlatform form;
+    game::Game g(form.Services());
+    g.Start();
+    ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
+    game::Replay replay;
+    ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    EXPECT_NE(app::TipsLabel(0), app::TipsLabel(-1)) << "tips level have not crossed";
+    app::ReplayStrip strip(nullptr, replay, {});
+    const QRegularExpression negative(QStringLiteral("[-\\x{2212}]\\s*\\d"));
+    for (const game::ReplayEntry& entry : replay.entries)
+        if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what)) {
+            strip.Show(entry.ms, *picture, false, 4, false);
+            const QString said = strip.findChild<QLabel*>("lblReplayReason")->text();
+            const QString shown = strip.findChild<QLabel*>("lblReplayGap")->text() + u'\n' + said;
+            ASSERT_FALSE(shown.contains(negative)) << shown.toStdString();
+            for (const auto& [arm, pictures] : arms)
+                ASSERT_TRUE(!said.contains(arm) || std::ranges::any_of(game::kSides, [&](auto s) {
+                    const std::string_view pose = picture->fencers[s].pose;
+                    return std::ranges::count(pictures, pose.substr(0, pose.size() - 1)) > 0;
+                })) << said.toStdString();
+        }
+    EXPECT_TRUE(std::ranges::any_of(strip.Rulings(), [](const app::ReplayRuling& r) {
+        return r.ruling.why.value().decider == game::Decider::FlecheLanded;
+    })) << "no flèche landed to say an arm over";
 }
