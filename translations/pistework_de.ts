@@ -957,6 +957,10 @@ Gegenangriff zu spät</translation>
         <source>The attack began with the blade tips %1 steps apart.</source>
         <translation>Der Angriff begann bei einem Abstand der Klingenspitzen von %1 Schritten.</translation>
     </message>
+    <message>
+        <source>Fence from here (T)</source>
+        <translation>Ab hier fechten (T)</translation>
+    </message>
 </context>
 <context>
     <name>School</name>

@@ -957,6 +957,10 @@ Contre-attaque hors temps</translation>
         <source>The attack began with the blade tips %1 steps apart.</source>
         <translation>L’attaque est partie à %1&#xa0;pas d’écart entre les pointes.</translation>
     </message>
+    <message>
+        <source>Fence from here (T)</source>
+        <translation>Tirer d’ici (T)</translation>
+    </message>
 </context>
 <context>
     <name>School</name>

@@ -233,7 +233,7 @@ ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions ac
     line->setGeometry(4, 32, 490, 22);
     timeline = line;
     lower = new QStackedWidget(this);
-    lower->setGeometry(4, 58, 490, kHeight - 62);
+    lower->setGeometry(4, 58, 490, kHeight - 90);
     reason = new QLabel(lower);
     reason->setObjectName(QStringLiteral("lblReplayReason"));
     reason->setWordWrap(true);
@@ -241,6 +241,12 @@ ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions ac
     lower->addWidget(reason);
     chart = new GapChart(lower, replay, rulings);
     lower->addWidget(chart);
+    auto* takeOver =
+        new QPushButton(QCoreApplication::translate("Replay", "Fence from here (T)"), this);
+    takeOver->setObjectName(QStringLiteral("cmdReplayTakeOver"));
+    takeOver->setGeometry(4, kHeight - 28, 170, 24);
+    takeOver->setFocusPolicy(Qt::NoFocus);
+    connect(takeOver, &QPushButton::clicked, this, actions.takeOver);
     setFixedSize(498, kHeight);
 }
 

@@ -27,6 +27,8 @@ public:
         std::function<void()> togglePause;
         std::function<void(int quarters)> setSpeed;
         std::function<void(std::int64_t ms)> seek;
+        // The bout handed to the player from the moment shown, as T does.
+        std::function<void()> takeOver;
     };
     ReplayStrip(QWidget* parent, const game::Replay& replay, Actions actions);
 
@@ -36,7 +38,7 @@ public:
     void ToggleChart();
     const std::vector<ReplayRuling>& Rulings() const { return rulings; }
 
-    static constexpr int kHeight = 132;
+    static constexpr int kHeight = 160;
 
 private:
     std::vector<ReplayRuling> rulings;

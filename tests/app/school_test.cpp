@@ -122,7 +122,7 @@ TEST(SchoolWindow, AReplayTakenOverIsFencedThroughAPhraseAndLeft) {
     Press(window, Qt::Key_Home);
     for (std::int64_t at = 0; at < fence + 1500; at += 1000)
         Press(window, Qt::Key_Right);
-    Press(window, Qt::Key_T);
+    drive::Named<QPushButton>(window, "cmdReplayTakeOver")->click();
     ASSERT_TRUE(drive::WaitUntil([&] { return LessonTitle(window) != nullptr; }, 2000));
     EXPECT_TRUE(warned.isEmpty()) << warned.join(QLatin1Char(' ')).toStdString();
     EXPECT_FALSE(window.Watching());

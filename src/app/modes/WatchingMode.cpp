@@ -96,7 +96,8 @@ WatchingMode::WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> wat
                                                                [this](std::int64_t ms) {
                                                                    player.Seek(ms);
                                                                    Redraw();
-                                                               }});
+                                                               },
+                                                               [this] { TakeOver(); }});
     window.ShowStrip(strip.get());
     player.SetOnPicture([this](const game::ReplayPicture& picture) {
         shown = picture;
