@@ -926,8 +926,8 @@ Gegenangriff zu spät</translation>
         <translation>auf der Trefffläche</translation>
     </message>
     <message>
-        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
-        <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild auf Bild ab die Entscheidungen · D Abstand · C Verlauf · Esc zurück zum Spiel</translation>
+        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · T fence from here · Esc back to the game</source>
+        <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild auf Bild ab die Entscheidungen · D Abstand · C Verlauf · T ab hier fechten · Esc zurück zum Spiel</translation>
     </message>
     <message>
         <source>%1 steps short</source>

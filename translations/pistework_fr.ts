@@ -926,8 +926,8 @@ Contre-attaque hors temps</translation>
         <translation>sur la cible</translation>
     </message>
     <message>
-        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · Esc back to the game</source>
-        <translation>F3 pause · ← → une seconde · , . une image · Début Fin · Page préc. Page suiv. les décisions · D distance · C courbe · Échap retour au jeu</translation>
+        <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · T fence from here · Esc back to the game</source>
+        <translation>F3 pause · ← → une seconde · , . une image · Début Fin · Page préc. Page suiv. les décisions · D distance · C courbe · T tirer d’ici · Échap retour au jeu</translation>
     </message>
     <message>
         <source>%1 steps short</source>

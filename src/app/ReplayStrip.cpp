@@ -279,8 +279,9 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
     // Between rulings, the keys that work the replay.
     if (text.isEmpty())
         text = QCoreApplication::translate(
-            "Replay", "F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down "
-                      "the rulings · D distance · C chart · Esc back to the game");
+            "Replay",
+            "F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down "
+            "the rulings · D distance · C chart · T fence from here · Esc back to the game");
     reason->setText(text);
     // The end of the replay shows the chart; asking turns it over, there as anywhere.
     chartShown = ended;
