@@ -7,6 +7,7 @@
 #include "Languages.h"
 #include "WindowDriver.h"
 #include "app/modes/PractisingMode.h"
+#include "dialogs/SchoolDialog.h"
 #include "game/Game.h"
 #include "game/replay/Replay.h"
 #include "game/school/Lessons.h"
@@ -15,9 +16,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -177,5 +180,35 @@ TEST_P(SchoolInLanguage, EveryTextFitsTheStrip) {
     for (int h = 0; h <= static_cast<int>(game::school::Hint::FlecheLanded); ++h) {
         hint->setText(app::HintText(static_cast<game::school::Hint>(h), 12));
         EXPECT_TRUE(fits(hint)) << hint->text().toStdString();
+    }
+}
+
+// Only the open lessons can be begun, by Begin or by activating one; closing begins none.
+TEST(SchoolWindow, OnlyOpenLessonsCanBeBegun) {
+    const game::school::Passed passed = 0b1;
+    drive::ExpectDialogs expected;
+    auto answer = [](const char* button, int row) {
+        QTimer::singleShot(0, [button, row] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* list = drive::Named<QListWidget>(*dialog, "lstLessons");
+            if (row >= 0) list->setCurrentRow(row);
+            if (button)
+                drive::Named<QPushButton>(*dialog, button)->click();
+            else
+                emit list->itemActivated(list->currentItem());
+            // A choice not taken leaves the dialog open: close it.
+            if (dialog->isVisible()) dialog->reject();
+        });
+    };
+    answer("cmdClose", 0);
+    EXPECT_EQ(dialogs::AskLesson(nullptr, passed), std::nullopt);
+    answer("cmdBegin", -1);
+    EXPECT_EQ(dialogs::AskLesson(nullptr, passed), 1) << "the first open lesson not yet passed";
+    answer(nullptr, 0);
+    EXPECT_EQ(dialogs::AskLesson(nullptr, passed), 0);
+    for (int row = 2; row < game::school::kLessonCount; ++row) {
+        answer("cmdBegin", row);
+        EXPECT_EQ(dialogs::AskLesson(nullptr, passed), std::nullopt) << row;
     }
 }

@@ -445,13 +445,20 @@ TEST(Replay, ABoutTakenOverAnywhereStandsAsTheReplayShowsIt) {
     int rulings = 0;
     practice.SetOnEvent(
         [&](const game::BoutEvent& e) { rulings += std::holds_alternative<game::Ruling>(e); });
-    form.scheduler.RunUntilTrue([&] { return practice.Fenced().Fencing(); }, 10'000);
+    // Bounded in ticks too: a practice that ticks without time passing fails here.
+    const std::uint64_t cap = form.scheduler.TicksRun() + 100'000;
+    auto run = [&](const std::function<bool()>& done, std::int64_t ms) {
+        return form.scheduler.RunUntilTrue(
+                   [&] { return done() || form.scheduler.TicksRun() > cap; }, ms) &&
+               done();
+    };
+    run([&] { return practice.Fenced().Fencing(); }, 10'000);
     const int right = practice.View().fencers[game::Side::Right].x;
-    form.scheduler.RunFor(3'000);
+    run([] { return false; }, 3'000);
     EXPECT_TRUE(rulings > 0 || practice.View().fencers[game::Side::Right].x == right)
         << "nobody moves the player's fencer but the player";
     practice.Command(game::FencerCommand::Retreat);
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return rulings > 0; }, 120'000))
+    EXPECT_TRUE(run([&] { return rulings > 0; }, 120'000))
         << "the computer fences the left side on";
 
     game::Replay pictures;
