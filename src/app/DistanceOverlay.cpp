@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DistanceOverlay.h"
 
+#include "app/MainWindow.h"
+
 #include "common/Translated.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Reach.h"
@@ -76,6 +78,24 @@ void DistanceOverlay::paintEvent(QPaintEvent*) {
     p.drawText(label.translated(1, 1), Qt::AlignCenter, text);
     p.setPen(QColor(255, 255, 120));
     p.drawText(label, Qt::AlignCenter, text);
+}
+
+DistanceChoice::~DistanceChoice() {
+    if (overlay) window.CheckMenu(layout::MenuCommand::ShowDistance, false);
+}
+
+void DistanceChoice::Set(bool on) {
+    if (on && !overlay) overlay = std::make_unique<DistanceOverlay>(window.Client());
+    if (!on) overlay.reset();
+    window.CheckMenu(layout::MenuCommand::ShowDistance, on);
+    if (overlay) overlay->show();
+}
+
+// The mark is set again at each picture: a mode entered before the last one left keeps its
+// own choice shown.
+void DistanceChoice::Show(const game::ReplayPicture& picture) {
+    window.CheckMenu(layout::MenuCommand::ShowDistance, On());
+    if (overlay) overlay->Show(picture);
 }
 
 } // namespace pistework::app

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace pistework::app {
@@ -31,6 +32,28 @@ protected:
 
 private:
     std::optional<game::ReplayPicture> shown;
+};
+
+class MainWindow;
+
+// Show Distance as a mode offers it: the overlay over the board while chosen, with the menu's
+// mark to match, and the mark cleared when the mode goes.
+class DistanceChoice {
+public:
+    explicit DistanceChoice(MainWindow& window) : window(window) {}
+    ~DistanceChoice();
+    DistanceChoice(const DistanceChoice&) = delete;
+    DistanceChoice& operator=(const DistanceChoice&) = delete;
+
+    void Set(bool on);
+    void Toggle() { Set(!On()); }
+    bool On() const { return overlay != nullptr; }
+    // Draws the distance of `picture`, while chosen.
+    void Show(const game::ReplayPicture& picture);
+
+private:
+    MainWindow& window;
+    std::unique_ptr<DistanceOverlay> overlay;
 };
 
 } // namespace pistework::app

@@ -70,16 +70,7 @@ QByteArray Write(const QTemporaryDir& dir, const QByteArray& name,
     return path;
 }
 
-// Runs the window until `done`, or for `ms` at most.
-void WaitUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-}
+using drive::WaitUntil;
 
 QLabel* Shows(app::MainWindow& window, layout::Shows shows, game::Side side) {
     for (const auto& entry : layout::kControls)

@@ -93,7 +93,7 @@ PractisingMode::PractisingMode(MainWindow& window, std::optional<int> index,
             game::PlayCue(this->window.Sound(), this->window.Game().Options(), cue->cue);
     });
     practice->SetOnProgress([this](const school::Progress& progress) { Judged(progress); });
-    if (lesson) ShowDistance(school::kLessons[static_cast<std::size_t>(*lesson)].showDistance);
+    if (lesson) distance.Set(school::kLessons[static_cast<std::size_t>(*lesson)].showDistance);
     practice->Start();
 }
 
@@ -111,10 +111,8 @@ PractisingMode::PractisingMode(MainWindow& window, const game::Bout& from)
 
 PractisingMode::~PractisingMode() {
     window.DropStrip(strip.get());
-    distance.reset();
     // The practice's timer goes before the window's parts it drew on.
     practice.reset();
-    window.CheckMenu(layout::MenuCommand::ShowDistance, false);
 }
 
 void PractisingMode::BuildStrip() {
@@ -191,13 +189,6 @@ void PractisingMode::Judged(const school::Progress& progress) {
     }
 }
 
-void PractisingMode::ShowDistance(bool on) {
-    if (on && !distance) distance = std::make_unique<DistanceOverlay>(window.Client());
-    if (!on) distance.reset();
-    window.CheckMenu(layout::MenuCommand::ShowDistance, on);
-    if (distance) distance->show();
-}
-
 WindowMode::Outcome PractisingMode::Key(const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Escape:
@@ -220,7 +211,7 @@ WindowMode::Outcome PractisingMode::Key(const QKeyEvent& key) {
             if (side == game::Side::Right) practice->Command(command);
     if (!typed.empty()) return Outcome::Taken;
     if (key.key() == Qt::Key_D) {
-        ShowDistance(!distance);
+        distance.Toggle();
         Redraw();
         return Outcome::Taken;
     }
@@ -235,7 +226,7 @@ WindowMode::Outcome PractisingMode::Choose(layout::MenuCommand command) {
         practice->TogglePause();
         break;
     case layout::MenuCommand::ShowDistance:
-        ShowDistance(!distance);
+        distance.Toggle();
         break;
     default:
         return Outcome::Passed;
@@ -276,7 +267,7 @@ void PractisingMode::Redraw() {
     reach->setText(!onGuard   ? QString()
                    : out == 0 ? Tr(QT_TRANSLATE_NOOP("School", "Within lunge reach"))
                               : Tr(QT_TRANSLATE_NOOP("School", "%1 out of reach")).arg(Steps(out)));
-    if (distance) distance->Show(game::ReplayPicture::Of(practice->View()));
+    distance.Show(game::ReplayPicture::Of(practice->View()));
 }
 
 QString PractisingMode::Title() const {

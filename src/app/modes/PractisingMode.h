@@ -44,7 +44,6 @@ private:
                    std::unique_ptr<game::school::Practice> practice);
     void BuildStrip();
     void Judged(const game::school::Progress& progress);
-    void ShowDistance(bool on);
     QString KeysText() const;
 
     game::PlayHold hold;
@@ -54,7 +53,7 @@ private:
     QLabel* task = nullptr;
     QLabel* hint = nullptr;
     QLabel* reach = nullptr;
-    std::unique_ptr<DistanceOverlay> distance;
+    DistanceChoice distance{window};
     bool passed = false;
     int attemptLogged = 0;
 };

@@ -108,9 +108,7 @@ WatchingMode::WatchingMode(MainWindow& window, std::unique_ptr<game::Replay> wat
 
 WatchingMode::~WatchingMode() {
     window.DropStrip(strip.get());
-    distance.reset();
     strip.reset();
-    window.CheckMenu(layout::MenuCommand::ShowDistance, false);
     qCDebug(lcMenu).noquote() << "replay ended";
 }
 
@@ -146,13 +144,6 @@ void WatchingMode::TakeOver() {
     window.Practise(*bout);
 }
 
-void WatchingMode::ShowDistance(bool on) {
-    if (on && !distance) distance = std::make_unique<DistanceOverlay>(window.Client());
-    if (!on) distance.reset();
-    window.CheckMenu(layout::MenuCommand::ShowDistance, on);
-    if (distance) distance->show();
-}
-
 WindowMode::Outcome WatchingMode::Key(const QKeyEvent& key) {
     const std::int64_t at = player.Position();
     switch (key.key()) {
@@ -184,7 +175,7 @@ WindowMode::Outcome WatchingMode::Key(const QKeyEvent& key) {
         SeekRuling(key.key() == Qt::Key_PageUp ? -1 : 1);
         break;
     case Qt::Key_D:
-        ShowDistance(!distance);
+        distance.Toggle();
         break;
     case Qt::Key_C:
         strip->ToggleChart();
@@ -209,7 +200,7 @@ WindowMode::Outcome WatchingMode::Choose(layout::MenuCommand command) {
         player.TogglePause();
         break;
     case layout::MenuCommand::ShowDistance:
-        ShowDistance(!distance);
+        distance.Toggle();
         break;
     default:
         return Outcome::Passed;
@@ -223,7 +214,7 @@ void WatchingMode::Redraw() {
     view.menu.paused = player.Paused();
     window.DrawBoard(view);
     strip->Show(player.Position(), shown, player.Paused(), player.Speed(), player.Ended());
-    if (distance) distance->Show(shown);
+    distance.Show(shown);
 }
 
 QString WatchingMode::Title() const {

@@ -37,7 +37,6 @@ public:
 private:
     // To the ruling before or after the moment shown.
     void SeekRuling(int direction);
-    void ShowDistance(bool on);
     // The bout at the moment shown, the right fencer the player's: said plainly when the
     // replay keeps only pictures, or the bout is over there.
     void TakeOver();
@@ -47,7 +46,7 @@ private:
     game::ReplayPlayer player;
     game::ReplayPicture shown;
     std::unique_ptr<ReplayStrip> strip;
-    std::unique_ptr<DistanceOverlay> distance;
+    DistanceChoice distance{window};
 };
 
 } // namespace pistework::app

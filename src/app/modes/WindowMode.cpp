@@ -32,24 +32,13 @@ void PlayingMode::Fence(game::CommandSource source, game::Side side, game::Fence
 
 WindowMode::Outcome PlayingMode::Choose(layout::MenuCommand command) {
     if (command != layout::MenuCommand::ShowDistance) return Outcome::Passed;
-    if (distance)
-        distance.reset();
-    else
-        distance = std::make_unique<DistanceOverlay>(window.Client());
-    window.CheckMenu(command, distance != nullptr);
-    if (distance) {
-        distance->show();
-        Drew(window.Game().View());
-    }
+    distance.Toggle();
+    Drew(window.Game().View());
     return Outcome::Taken;
 }
 
 void PlayingMode::Drew(const game::BoutView& view) {
-    if (distance) distance->Show(game::ReplayPicture::Of(view));
-}
-
-PlayingMode::~PlayingMode() {
-    if (distance) window.CheckMenu(layout::MenuCommand::ShowDistance, false);
+    distance.Show(game::ReplayPicture::Of(view));
 }
 
 void PlayingMode::FocusLost() {

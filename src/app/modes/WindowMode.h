@@ -70,10 +70,9 @@ public:
     void Fence(game::CommandSource source, game::Side side, game::FencerCommand command) override;
     void FocusLost() override;
     void Drew(const game::BoutView& view) override;
-    ~PlayingMode() override;
 
 private:
-    std::unique_ptr<DistanceOverlay> distance;
+    DistanceChoice distance{window};
 };
 
 // The characters of a key press the players type commands with: none with Ctrl or Alt held,
