@@ -102,6 +102,46 @@ TEST(SchoolWindow, ALessonPassedIsKeptAndEnterBeginsTheNext) {
     EXPECT_EQ(log, QStringList({"lesson 1 begun", "lesson 1 passed", "lesson 2 begun"}));
 }
 
+// The last lesson passed says so rather than offer a next one, and Enter begins none.
+TEST(SchoolWindow, TheLastLessonPassedOffersNoNext) {
+    QStringList log;
+    schoolLog = &log;
+    QLoggingCategory::setFilterRules(QStringLiteral("pistework.school=true"));
+    const QtMessageHandler before = qInstallMessageHandler(KeepSchoolLine);
+    app::MainWindow window;
+    window.show();
+    const int last = game::school::kLessonCount - 1;
+    const QString begun = QStringLiteral("lesson %1 begun").arg(last + 1);
+    const QString passed = QStringLiteral("lesson %1 passed").arg(last + 1);
+    window.Practise(last);
+    // Its flèche is parried some 0.8 s into an attempt; a miss is tried again, a few times.
+    for (int attempt = 1; attempt <= 4 && !log.contains(passed); ++attempt) {
+        ASSERT_TRUE(drive::WaitUntil([&] { return log.count(begun) >= attempt; }, 10'000));
+        drive::WaitUntil([] { return false; }, 800);
+        drive::Named<QPushButton>(window, "cmdParry")->click();
+        drive::WaitUntil([&] { return log.contains(passed) || log.count(begun) > attempt; },
+                         10'000);
+    }
+    qInstallMessageHandler(before);
+    QLoggingCategory::setFilterRules(QString());
+    schoolLog = nullptr;
+    ASSERT_TRUE(log.contains(passed));
+    const QString said = drive::Named<QLabel>(window, "lblLessonHint")->text();
+    Press(window, Qt::Key_Return);
+    drive::WaitUntil([] { return false; }, 200);
+    EXPECT_TRUE(LessonTitle(window)->text().contains(Title(last)));
+    window.Practise(0);
+    drive::WaitUntil([&] { return LessonTitle(window)->text().contains(Title(0)); }, 2000);
+    for (const char* button : {"cmdAdvance", "cmdAdvance", "cmdRetreat"}) {
+        drive::Named<QPushButton>(window, button)->click();
+        drive::WaitUntil([] { return false; }, 700);
+    }
+    ASSERT_TRUE(drive::WaitUntil(
+        [] { return drive::Settings().value(game::school::kPassedName).toInt() & 1; }, 5000));
+    EXPECT_NE(said, drive::Named<QLabel>(window, "lblLessonHint")->text())
+        << "the last lesson's pass reads as any other's";
+}
+
 TEST(SchoolWindow, AReplayTakenOverIsFencedThroughAPhraseAndLeft) {
     QTemporaryDir dir;
     const std::vector<std::uint8_t> file = Demonstration();

@@ -58,6 +58,33 @@ std::vector<game::ReplayPicture> Pictures(const game::Replay& replay) {
     return pictures;
 }
 
+// The stream of a bout begun with every timer stopped, that claims a tick all the same.
+std::vector<std::uint8_t> Stalled(int target) {
+    HeadlessPlatform form;
+    game::Game g(form.Services());
+    g.Start();
+    g.Choose({Verb::SetTarget, target});
+    g.Choose({Verb::NewGame, 0});
+    game::GameProbe probe(g);
+    for (const char* timer : {"TimerLeft", "TimerRight", "TimerPresident", "TimerClock",
+                              "TimerLight", "TimerSalute", "TimerAutoPlay"})
+        probe.Timer(timer).SetEnabled(false);
+    game::ReplayRecorder recorder;
+    recorder.Begin(probe.Engine());
+    recorder.End(probe.Engine());
+    std::vector<std::uint8_t> file(recorder.Last().begin(), recorder.Last().end());
+    game::ByteReader header(
+        std::span<const std::uint8_t>(file).subspan(game::kReplayMagic.size() + 2));
+    (void)header.Varint();
+    const auto length = static_cast<std::size_t>(header.Varint());
+    std::vector<std::uint8_t> stream(file.end() - 4 - static_cast<std::ptrdiff_t>(length),
+                                     file.end() - 4);
+    // No tick, then the end and its digest: one tick instead.
+    EXPECT_EQ(stream[stream.size() - 6], 0);
+    stream[stream.size() - 6] = 1;
+    return stream;
+}
+
 } // namespace
 
 TEST(Replay, EachBadFileGetsItsOneErrorAndAGoodOneComesBackWhole) {
@@ -399,6 +426,7 @@ TEST(Replay, AResealedFileOfInputsIsReadOnlyWithinItsBounds) {
         {"inputs more than a day on", with(late), target, game::ReplayError::Damaged},
         {"no end", entries, target, game::ReplayError::Truncated},
         {"another end", digest, target, game::ReplayError::OtherRules},
+        {"a tick where no timer runs", Stalled(target), target, game::ReplayError::Damaged},
     };
     for (const auto& c : cases) {
         Bytes file;
