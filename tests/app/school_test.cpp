@@ -179,8 +179,11 @@ using SchoolInLanguage = drive::InEachLanguage;
 INSTANTIATE_IN_EACH_LANGUAGE(SchoolInLanguage);
 
 TEST_P(SchoolInLanguage, EveryTextFitsTheStrip) {
+    // In keyboard control the task names each of the player's keys, once.
+    drive::Settings().setValue(QStringLiteral("Control"), 0);
     app::MainWindow window;
     window.show();
+    const std::u32string keys = window.Game().Options().keysRight;
     auto fits = [](QLabel* label) {
         const int flags =
             static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
@@ -194,6 +197,12 @@ TEST_P(SchoolInLanguage, EveryTextFitsTheStrip) {
                 return LessonTitle(window) && LessonTitle(window)->text().contains(Title(lesson));
             },
             2000));
+        const QString task = drive::Named<QLabel>(window, "lblLessonTask")->text();
+        for (char32_t key : keys)
+            EXPECT_EQ(task.count(QLatin1Char('[') + QString::fromUcs4(&key, 1).toUpper() +
+                                 QLatin1Char(']')),
+                      1)
+                << task.toStdString();
         for (const char* name : {"lblLessonTitle", "lblLessonTask", "lblLessonReach"}) {
             auto* label = drive::Named<QLabel>(window, name);
             EXPECT_TRUE(fits(label)) << label->text().toStdString();

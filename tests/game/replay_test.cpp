@@ -444,6 +444,7 @@ TEST(Replay, ABoutTakenOverAnywhereStandsAsTheReplayShowsIt) {
     for (const auto& entry : r.replay.entries)
         if (const auto* picture = std::get_if<game::ReplayPicture>(&entry.what))
             shown.emplace_back(entry.ms, *picture);
+    const std::int64_t start = game::BoutAt(r.replay, 0)->Now();
     int checked = 0;
     for (const auto& [ms, ignored] : shown) {
         // Just before a picture, and at it: what was shown last by then.
@@ -458,6 +459,8 @@ TEST(Replay, ABoutTakenOverAnywhereStandsAsTheReplayShowsIt) {
             bout->Show(view);
             ASSERT_EQ(view.fencers, std::prev(after)->second.fencers) << at;
             ASSERT_EQ(view.scores, std::prev(after)->second.scores) << at;
+            // Nothing given later than the moment is in it.
+            ASSERT_LE(bout->Now(), start + at) << at;
             ++checked;
         }
     }
