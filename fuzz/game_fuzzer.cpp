@@ -11,6 +11,8 @@
 #include "game/piste/Geometry.h"
 #include "game/player/Settings.h"
 #include "game/replay/Replay.h"
+#include "game/school/Lessons.h"
+#include "game/school/Practice.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <algorithm>
@@ -180,6 +182,8 @@ private:
             {About, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Help, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
             {Handbook, [](Run& r) { r.game->WhileHeld([&r] { r.ReadWhileHeld(); }); }},
+            // A lesson runs on its own timer while the player's game waits held.
+            {School, [](Run& r) { r.game->WhileHeld([&r] { r.Practise(); }); }},
             // The window only draws the same board larger; the game sees nothing of it.
             {FullScreen, [](Run&) {}},
             // What the game keeps of the last bout must read back as a replay.
@@ -249,6 +253,25 @@ private:
     void AskKeys() {
         CheckHeld();
         if (in.Next() % 4 != 0) game->SetKeys({Boxes(), Boxes()});
+    }
+
+    // The player's keys and time go to the lesson; its piste shows only the game's pictures,
+    // and the game it interrupted stays held throughout.
+    void Practise() {
+        const auto& lessons = game::school::kLessons;
+        game::school::Practice practice(form, form.clock, lessons[in.Next() % lessons.size()]);
+        practice.Start();
+        for (int steps = in.Next() % 32; steps > 0; --steps) {
+            const std::uint8_t b = in.Next();
+            if (b & 1)
+                practice.Command(static_cast<game::FencerCommand>(b / 2 % 6));
+            else
+                RunClock(b / 2);
+            CheckHeld();
+            for (Side side : game::kSides)
+                Require(KnownPictures().count(practice.View().fencers[side].pose) > 0,
+                        "a lesson shows an unknown picture");
+        }
     }
 
     // Help and About: the player reads while time passes, and nothing of the bout moves.
