@@ -204,6 +204,11 @@ void Game::NewGame() {
     Publish();
 }
 
+void Game::Keep(const KeptBout& about, std::span<const std::uint8_t> file) {
+    (void)about;
+    replays.Keep(file);
+}
+
 void Game::EndNetworkBout(NetworkEnding why, const ReplayPicture& last) {
     CatchUp();
     ClearPause();

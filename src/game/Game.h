@@ -10,6 +10,7 @@
 #include "game/PlayClock.h"
 #include "game/bout/Bout.h"
 #include "game/player/BestResults.h"
+#include "game/player/KeptBouts.h"
 #include "game/player/KeyLayout.h"
 #include "game/player/MenuChoice.h"
 #include "game/player/Options.h"
@@ -83,8 +84,8 @@ public:
     // picture stays on show until a bout of its own or a demonstration, and the call area says
     // why the network bout ended.
     void EndNetworkBout(NetworkEnding why, const ReplayPicture& last);
-    // Each player, and each watcher, keeps the network bout as the last one fenced here.
-    void KeepReplay(std::span<const std::uint8_t> file) { replays.Keep(file); }
+    // Each player, and each watcher, keeps a network bout as the last one fenced here.
+    void Keep(const KeptBout& about, std::span<const std::uint8_t> file);
 
     // Runs a modal dialog with play held: nothing moves while it is open, and afterwards play
     // goes on exactly where it was (or stays paused, if it was).

@@ -305,7 +305,7 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
 
     // Kept as the last bout, it can be watched again, and its name to save under carries its
     // final score.
-    window.Game().KeepReplay(g.LastReplay());
+    window.Game().Keep({}, g.LastReplay());
     EXPECT_TRUE(window.WatchLastBout());
     EXPECT_TRUE(window.Watching());
     press(Qt::Key_Escape);

@@ -36,7 +36,7 @@ bool ShownBout::PausedAsShownAt(std::int64_t ms) const {
 void ShownBout::Settle(std::int64_t horizon) {
     if (kept || !bout.OverAt() || *bout.OverAt() >= horizon) return;
     kept = true;
-    game.KeepReplay(bout.ReplayFile());
+    game.Keep({}, bout.ReplayFile());
 }
 
 void ShownBout::End(NetworkEnding why) {
