@@ -231,8 +231,10 @@ private:
         const auto bytes = game->LastReplay();
         if (bytes.empty()) return;
         game::Replay replay;
-        Require(game::DecodeReplay(bytes, replay) == game::ReplayError::None,
-                "the last bout's replay does not read back");
+        const game::ReplayError error = game::DecodeReplay(bytes, replay);
+        if (error != game::ReplayError::None)
+            std::fprintf(stderr, "replay error %d\n", static_cast<int>(error));
+        Require(error == game::ReplayError::None, "the last bout's replay does not read back");
     }
 
     // The custom dialog is modal but does not hold play: time passes while it is open. Its

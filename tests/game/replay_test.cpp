@@ -299,6 +299,8 @@ TEST(Replay, APlayersBoutFencedAgainShowsWhatTheWindowShowed) {
             game.Choose({Verb::ChooseTwoPlayers, 0});
         else if (seed == 8) // a speed stored by hand, as slow as an int holds
             game.ChooseCustom({12, std::numeric_limits<int>::max()});
+        else if (seed == 7) // a range stored by hand, as low as an int holds
+            game.ChooseCustom({std::numeric_limits<int>::min(), 120});
         else
             game.Choose({Verb::ChooseLevel, 1 + below(6)});
         game.Choose({Verb::NewGame, 0});

@@ -78,7 +78,8 @@ public:
         auto& piste = self.piste;
         for (Side side : kSides) {
             Fencer::Fields(piste.fencers[side], v);
-            v.Add(self.demoStrengths[side].range, In(self.demoStrengths[side].tickMs, 1, kByHand));
+            v.Add(In(self.demoStrengths[side].range, kByHandLow, kByHand),
+                  In(self.demoStrengths[side].tickMs, 1, kByHand));
         }
         v.Add(piste.inFront, piste.call.call, piste.call.side);
         Opponent::Fields(piste.opponent, v);
@@ -88,7 +89,7 @@ public:
         Schedule::Fields(piste.timers, v);
         auto& s = piste.settings;
         v.Add(In(s.target, 1, kByHand), s.timed, s.computerLeft, s.demonstrationAfter,
-              s.strength.range, In(s.strength.tickMs, 1, kByHand));
+              In(s.strength.range, kByHandLow, kByHand), In(s.strength.tickMs, 1, kByHand));
         Referee::Fields(self.referee, v);
         v.Add(self.demoMode, self.running, self.demoOnShow, self.buttonsHidden,
               In(self.saluteStep, -10, 6));

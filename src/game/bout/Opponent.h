@@ -48,8 +48,9 @@ public:
         v.Add(self.random, self.now);
         for (Side side : kSides) {
             auto& plan = self.plans[side];
-            v.Add(self.strengths[side].range, In(self.strengths[side].tickMs, 1, kByHand),
-                  plan.keepAdvancing, plan.attackPrepared, plan.preparedCount);
+            v.Add(In(self.strengths[side].range, kByHandLow, kByHand),
+                  In(self.strengths[side].tickMs, 1, kByHand), plan.keepAdvancing,
+                  plan.attackPrepared, plan.preparedCount);
         }
     }
 

@@ -28,6 +28,8 @@ inline constexpr std::int64_t kFarCount = std::int64_t{1} << 30;
 // A target or a speed stored by hand, and the clock that follows from a target, may be as large
 // as an int holds.
 inline constexpr std::int64_t kByHand = std::numeric_limits<int>::max();
+// A range stored by hand may be any int at all, below zero too.
+inline constexpr std::int64_t kByHandLow = std::numeric_limits<int>::min();
 inline constexpr std::int64_t kFarMs = std::int64_t{1} << 53;
 
 } // namespace pistework::game

@@ -138,7 +138,7 @@ BoutInput ReadInput(ByteReader& r, std::uint8_t tag) {
         BoutSettings s;
         FieldReader f{r};
         f.Add(In(s.target, 1, kByHand), s.timed, s.computerLeft, s.demonstrationAfter,
-              s.strength.range, In(s.strength.tickMs, 1, kByHand));
+              In(s.strength.range, kByHandLow, kByHand), In(s.strength.tickMs, 1, kByHand));
         return s;
     }
     case kClockLength:
