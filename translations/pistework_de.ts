@@ -1455,11 +1455,11 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     </message>
     <message>
         <source>For further information of clubs in your own area contact Valdmark on</source>
-        <translation>Vereine in Ihrer Nähe nennt Ihnen Valdmark unter</translation>
+        <translation>Mehr über die Vereine in Ihrer eigenen Region erfahren Sie bei Valdmark unter</translation>
     </message>
     <message>
         <source>or your own national federation</source>
-        <translation>oder Ihr nationaler Fechtverband</translation>
+        <translation>oder Ihr nationaler Fechtverband.</translation>
     </message>
 </context>
 <context>
@@ -1515,11 +1515,11 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     </message>
     <message>
         <source>A Flèche is a running attack, best used from a distance.  The arm must first be extended to flèche.Do not use it too frequently as you are penalised ground with each flèche. If you accidentally run into your </source>
-        <translation>Die Flèche ist ein Sturzangriff, am besten aus der Distanz. Der Arm muss zuerst gestreckt sein. Nicht zu oft einsetzen: Jede Flèche kostet Boden. Wenn Sie versehentlich Ihren </translation>
+        <translation>Die Flèche ist ein Sturzangriff, am besten aus der Distanz. Der Arm muss zuerst gestreckt sein. Setzen Sie sie nicht zu oft ein: Jede Flèche kostet Sie Boden. Wenn Sie Ihren Gegner versehentlich anrempeln, erhalten Sie </translation>
     </message>
     <message>
         <source>opponent you will receive a warning and your opponent will be awarded a hit for each subsequent offence.</source>
-        <translation>Gegner anrempeln, gibt es eine Verwarnung, danach für jeden weiteren Verstoß einen Treffer für den Gegner.</translation>
+        <translation>eine Verwarnung, danach für jeden weiteren Verstoß erhält der Gegner einen Treffer.</translation>
     </message>
     <message>
         <source>Parry to make an opponent&apos;s attack ineffective. If you beat your opponent&apos;s blade, he will temporarily be unable to respond.</source>

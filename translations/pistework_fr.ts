@@ -1455,11 +1455,11 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>For further information of clubs in your own area contact Valdmark on</source>
-        <translation>Les clubs de votre région&#xa0;: contactez Valdmark sur</translation>
+        <translation>Pour en savoir plus sur les clubs de votre région, contactez Valdmark sur</translation>
     </message>
     <message>
         <source>or your own national federation</source>
-        <translation>ou votre fédération nationale</translation>
+        <translation>ou votre fédération nationale.</translation>
     </message>
 </context>
 <context>
@@ -1515,11 +1515,11 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>A Flèche is a running attack, best used from a distance.  The arm must first be extended to flèche.Do not use it too frequently as you are penalised ground with each flèche. If you accidentally run into your </source>
-        <translation>La flèche est une attaque en courant, utile à distance. Le bras doit d’abord être allongé. Ne l’utilisez pas trop souvent&#xa0;: chaque flèche vous coûte du terrain. Si vous heurtez votre </translation>
+        <translation>La flèche est une attaque en courant, à lancer plutôt de loin. Le bras doit d’abord être allongé. Ne l’utilisez pas trop souvent&#xa0;: chaque flèche vous fait perdre du terrain. Si vous heurtez votre adversaire par accident, vous recevez </translation>
     </message>
     <message>
         <source>opponent you will receive a warning and your opponent will be awarded a hit for each subsequent offence.</source>
-        <translation>adversaire, vous recevez un avertissement, puis votre adversaire marque une touche à chaque nouvelle faute.</translation>
+        <translation>un avertissement, puis votre adversaire marque une touche à chaque nouvelle faute.</translation>
     </message>
     <message>
         <source>Parry to make an opponent&apos;s attack ineffective. If you beat your opponent&apos;s blade, he will temporarily be unable to respond.</source>

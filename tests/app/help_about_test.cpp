@@ -105,6 +105,13 @@ TEST_P(DialogTextsInLanguage, EveryTextShowsWholeInReadingOrder) {
             EXPECT_TRUE(label->geometry().contains(text))
                 << where << ": text " << text.width() << "x" << text.height() << " in label "
                 << label->width() << "x" << label->height();
+            // A sentence broken off at a label's end reads on in the next without a blank line.
+            const QString shown = label->text().trimmed();
+            if (placed.link.empty() && !shown.isEmpty() &&
+                !QStringLiteral(".!?:)").contains(shown.back())) {
+                EXPECT_LT(label->height() - text.height(), label->fontMetrics().lineSpacing())
+                    << where << " breaks its sentence off above a blank line";
+            }
             for (const QRect& other : drawn)
                 EXPECT_FALSE(other.intersects(text)) << where << " is drawn over another text";
             if (!label->text().isEmpty()) drawn.push_back(text);
