@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Quarter-Finalist</source>
-        <translation>Viertelfinale</translation>
+        <translation>Viertelfinalist</translation>
     </message>
     <message>
         <source>Semi-Finalist</source>
-        <translation>Halbfinale</translation>
+        <translation>Halbfinalist</translation>
     </message>
     <message>
         <source>Champion</source>
@@ -927,7 +927,7 @@ Gegenangriff zu spät</translation>
     </message>
     <message>
         <source>F3 pause · ← → a second · , . a picture · Home End · Page Up Page Down the rulings · D distance · C chart · T fence from here · Esc back to the game</source>
-        <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild auf Bild ab die Entscheidungen · D Abstand · C Verlauf · T ab hier fechten · Esc zurück zum Spiel</translation>
+        <translation>F3 Pause · ← → eine Sekunde · , . ein Bild · Pos1 Ende · Bild↑ Bild↓ die Entscheidungen · D Abstand · C Verlauf · T ab hier fechten · Esc zurück zum Spiel</translation>
     </message>
     <message>
         <source>%1 steps short</source>

@@ -2,6 +2,7 @@
 // Every dialog in every language the game ships: each text it shows fits its widget.
 
 #include "Languages.h"
+#include "common/Menu.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
 #include "dialogs/CustomLevelDialog.h"
@@ -53,4 +54,22 @@ TEST_P(DialogsInLanguage, EveryTextFits) {
         for (auto* radio : dialog->findChildren<QRadioButton*>())
             EXPECT_LE(radio->sizeHint().width(), radio->width()) << radio->text().toStdString();
     }
+}
+
+// A level goes by one name in each language: the Best Results table shows each of the
+// Opponent menu's levels as the menu names it.
+TEST_P(DialogsInLanguage, TheBestResultsNameEachLevelAsTheMenuDoes) {
+    const dialogs::BestResultsDialog results(nullptr, game::BestResultTable{});
+    QStringList shown;
+    for (const auto* label : results.findChildren<QLabel*>())
+        shown << label->text();
+    int levels = 0;
+    for (const layout::MenuEntry& entry : layout::kMenu) {
+        using layout::MenuCommand;
+        if (entry.command < MenuCommand::Level1 || entry.command > MenuCommand::Level6) continue;
+        ++levels;
+        const QString name = QCoreApplication::translate("Menu", entry.caption.data()).remove('&');
+        EXPECT_TRUE(shown.contains(name)) << name.toStdString();
+    }
+    EXPECT_EQ(levels, game::kLevelCount);
 }
