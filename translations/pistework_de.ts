@@ -1379,12 +1379,12 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <translation>B.K.S. Pistework: Netzwerkgefecht mit %1</translation>
     </message>
     <message>
-        <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at</source>
-        <translation>Ein Spieler konnte nicht beitreten: In letzter Zeit wurden zu viele falsche Codes versucht, daher wurde sein Code nicht geprüft</translation>
+        <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at.</source>
+        <translation>Ein Spieler konnte nicht beitreten: In letzter Zeit wurden zu viele falsche Codes versucht, daher wurde sein Code nicht geprüft.</translation>
     </message>
     <message>
-        <source>A player could not join: %1</source>
-        <translation>Ein Spieler konnte nicht beitreten: %1</translation>
+        <source>A player could not join. %1.</source>
+        <translation>Ein Spieler konnte nicht beitreten. %1.</translation>
     </message>
     <message>
         <source>B.K.S. Pistework: watching a network bout at %1</source>

@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>Watching replays</source>
-        <translation>Regarder les rediffusions</translation>
+        <translation>Revoir les matchs enregistrés</translation>
     </message>
     <message>
         <source>File, %1 (Ctrl+R) plays the bout just fenced, a network bout too, and File, %2 a saved one; File, %3 offers a name with the date and the score. A strip under the board plays and pauses the replay (F3), sets its speed from ×¼ to ×4 and shows the whole bout as a timeline, with a mark at each ruling: red for a hit by the left fencer, green for the right, white off target, grey for a pass, yellow and dark red for the cards. Click or drag on the timeline to go there; ← and → move a second, the comma and the full stop one picture, Home and End go to either end, Page Up and Page Down to the ruling before or after.</source>
-        <translation>Fichier, %1 (Ctrl+R) rejoue le match qui vient d’être tiré, même en réseau, et Fichier, %2 un match enregistré&#xa0;; Fichier, %3 propose un nom avec la date et le score. Un bandeau sous la piste lit la rediffusion et la met en pause (F3), règle sa vitesse de ×¼ à ×4 et montre tout le match sur une chronologie, avec une marque à chaque décision&#xa0;: rouge pour une touche du tireur de gauche, verte pour celui de droite, blanche pour une touche non valable, grise pour un dépassement, jaune et rouge sombre pour les cartons. Cliquez ou faites glisser sur la chronologie pour vous y rendre&#xa0;; ← et → avancent ou reculent d’une seconde, la virgule et le point d’une image, Début et Fin mènent à chaque bout, Page précédente et Page suivante à la décision d’avant ou d’après.</translation>
+        <translation>Fichier, %1 (Ctrl+R) rejoue le match qui vient d’être tiré, même en réseau, et Fichier, %2 un match enregistré&#xa0;; Fichier, %3 propose un nom avec la date et le score. Un bandeau sous la piste lit l’enregistrement et le met en pause (F3), règle sa vitesse de ×¼ à ×4 et montre tout le match sur une chronologie, avec une marque à chaque décision&#xa0;: rouge pour une touche du tireur de gauche, verte pour celui de droite, blanche pour une touche non valable, grise pour un dépassement, jaune et rouge sombre pour les cartons. Cliquez ou faites glisser sur la chronologie pour vous y rendre&#xa0;; ← et → avancent ou reculent d’une seconde, la virgule et le point d’une image, Début et Fin mènent à chaque bout, Page précédente et Page suivante à la décision d’avant ou d’après.</translation>
     </message>
     <message>
         <source>From each &quot;Halt&quot; to the next &quot;Engarde&quot; the strip says in one sentence why the referee ruled as he did, from what he weighed: whose attack began first and by how much, whose point arrived and where, how soon a flèche ran past again. Under it stands the gap between the blade tips when the attack began.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>View, %1 (D) draws the gap between the blade tips as a thin line, with its length in steps, a step being what one advance covers; within a lunge&apos;s reach the blades cross, and the line says so. During a lunge or a flèche the line runs from the point to the other fencer&apos;s target and says how far short it still is. C, or the end of the replay, shows a chart of the gap over the whole bout, every ruling marked.</source>
-        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pas, un pas étant ce que couvre une marche&#xa0;; à portée de fente, les lames se croisent, et le trait le dit. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de la rediffusion, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
+        <translation>Affichage, %1 (D) trace l’écart entre les pointes d’un trait fin, avec sa longueur en pas, un pas étant ce que couvre une marche&#xa0;; à portée de fente, les lames se croisent, et le trait le dit. Pendant une fente ou une flèche, le trait va de la pointe à la cible de l’adversaire et dit de combien elle est encore trop courte. C, ou la fin de l’enregistrement, montre la courbe de l’écart sur tout le match, chaque décision marquée.</translation>
     </message>
     <message>
         <source>A lunge %1 steps short of the target, as %2 shows it.</source>
@@ -604,11 +604,11 @@
     </message>
     <message>
         <source>&amp;Save Replay…</source>
-        <translation>&amp;Enregistrer la rediffusion…</translation>
+        <translation>&amp;Enregistrer le match…</translation>
     </message>
     <message>
         <source>&amp;Watch Replay…</source>
-        <translation>&amp;Voir une rediffusion…</translation>
+        <translation>&amp;Revoir un match enregistré…</translation>
     </message>
     <message>
         <source>&amp;Host Network Bout…</source>
@@ -763,7 +763,7 @@ le combat en réseau est terminé</translation>
     </message>
     <message>
         <source>This replay was saved by an earlier Pistework, which kept no reasons.</source>
-        <translation>Cette rediffusion a été enregistrée par un Pistework plus ancien, qui ne gardait pas les raisons.</translation>
+        <translation>Cet enregistrement a été fait par un Pistework plus ancien, qui ne gardait pas les raisons.</translation>
     </message>
     <message>
         <source>The left fencer&apos;s lunge landed first, though the right fencer&apos;s attack began %1 s earlier: the first point to land scores.</source>
@@ -907,7 +907,7 @@ Contre-attaque hors temps</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation>Rediffusion</translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -1247,7 +1247,7 @@ Contre-attaque hors temps</translation>
     </message>
     <message>
         <source>A replay to watch; Esc returns to the game.</source>
-        <translation>Une rediffusion à regarder ; Échap revient au jeu.</translation>
+        <translation>Un match enregistré à revoir ; Échap revient au jeu.</translation>
     </message>
     <message>
         <source>Host a network bout, on PORT if one follows (%1 if not).</source>
@@ -1316,23 +1316,23 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>Save Replay</source>
-        <translation>Enregistrer la rediffusion</translation>
+        <translation>Enregistrer le match</translation>
     </message>
     <message>
         <source>Pistework replays (*.pistework)</source>
-        <translation>Rediffusions Pistework (*.pistework)</translation>
+        <translation>Matchs enregistrés Pistework (*.pistework)</translation>
     </message>
     <message>
         <source>Watch Replay</source>
-        <translation>Voir une rediffusion</translation>
+        <translation>Revoir un match enregistré</translation>
     </message>
     <message>
         <source>It is larger than any replay.</source>
-        <translation>Le fichier est plus grand que toute rediffusion.</translation>
+        <translation>Le fichier est plus grand que tout enregistrement.</translation>
     </message>
     <message>
         <source>It is not a Pistework replay.</source>
-        <translation>Ce n’est pas une rediffusion Pistework.</translation>
+        <translation>Ce n’est pas un enregistrement Pistework.</translation>
     </message>
     <message>
         <source>It was saved by a newer Pistework.</source>
@@ -1352,20 +1352,20 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>The replay %1 could not be opened.</source>
-        <translation>La rediffusion %1 n’a pas pu être ouverte.</translation>
+        <translation>L’enregistrement %1 n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The replay %1 cannot be shown.
 
 %2</source>
-        <translation>La rediffusion %1 ne peut pas être montrée.
+        <translation>L’enregistrement %1 ne peut pas être montré.
 
 %2</translation>
     </message>
     <message>
         <source>The replay could not be saved to
 %1</source>
-        <translation>La rediffusion n’a pas pu être enregistrée dans
+        <translation>Le match n’a pas pu être enregistré dans
 %1</translation>
     </message>
     <message>
@@ -1379,16 +1379,16 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1</translation>
     </message>
     <message>
-        <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at</source>
-        <translation>Un joueur n’a pas pu rejoindre&#xa0;: trop de codes erronés ont été essayés ces derniers temps, si bien que son code n’a pas été examiné</translation>
+        <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at.</source>
+        <translation>Un joueur n’a pas pu rejoindre&#xa0;: trop de codes erronés ont été essayés ces derniers temps, si bien que son code n’a pas été examiné.</translation>
     </message>
     <message>
-        <source>A player could not join: %1</source>
-        <translation>Un joueur n’a pas pu rejoindre&#xa0;: %1</translation>
+        <source>A player could not join. %1.</source>
+        <translation>Un joueur n’a pas pu rejoindre. %1.</translation>
     </message>
     <message>
         <source>B.K.S. Pistework: watching a network bout at %1</source>
-        <translation>B.K.S. Pistework&#xa0;: match en réseau regardé chez %1</translation>
+        <translation>B.K.S. Pistework&#xa0;: spectateur du match en réseau de %1</translation>
     </message>
     <message>
         <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
@@ -1400,11 +1400,11 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     </message>
     <message>
         <source>Replay, paused</source>
-        <translation>Rediffusion, en pause</translation>
+        <translation>Enregistrement, en pause</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation>Rediffusion</translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>The lessons passed could not be saved.</source>

@@ -238,5 +238,6 @@ TEST(NetworkModes, TheHostIsToldWhyAGuestCouldNotJoin) {
     EXPECT_TRUE(said.contains(TranslatedNetworkEnding(game::NetworkEnding::WrongCode)
                                   .replace(QLatin1Char('\n'), QLatin1Char(' '))))
         << said.toStdString();
+    EXPECT_TRUE(said.endsWith(QLatin1Char('.'))) << said.toStdString();
     knocking.reset();
 }

@@ -181,9 +181,9 @@ void HostingMode::Ended(game::NetworkEnding why, bool begun) {
         // The guest's own sentence speaks to the guest; the host learns that guessing goes on.
         if (why == game::NetworkEnding::TooManyTries)
             dialog->Say(MainWindow::tr("A player could not join: too many wrong codes were tried "
-                                       "of late, so its code was not looked at"));
-        else
-            dialog->Say(MainWindow::tr("A player could not join: %1").arg(Said(why)));
+                                       "of late, so its code was not looked at."));
+        else // the ending is a caption, said here as a sentence of its own
+            dialog->Say(MainWindow::tr("A player could not join. %1.").arg(Said(why)));
         return;
     }
     window.ReturnToPlaying(this);
