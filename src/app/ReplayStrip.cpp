@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStackedWidget>
 
 #include <algorithm>
 #include <array>
@@ -121,23 +120,28 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(20, 50, 20));
-        // The scale's words stand left of the plot, below its title.
-        const QRect plot = rect().adjusted(44, 18, -4, -2);
-        auto y = [&](int gap) {
-            return plot.bottom() - (gap - low) * plot.height() / std::max(1, high - low);
-        };
         p.setPen(QColor(200, 220, 200));
         QFont small = font();
         small.setPointSizeF(font().pointSizeF() * 0.8);
         p.setFont(small);
-        p.drawText(QRect(2, 0, width() - 4, 12), Qt::AlignLeft | Qt::AlignVCenter,
+        // The scale's words stand left of the plot, below its title, each centred on its line:
+        // the plot starts half a line of the scale below the title's last pixel.
+        const int line = p.fontMetrics().height();
+        const QRect plot = rect().adjusted(44, line + line / 2 + 1, -4, -2);
+        auto y = [&](int gap) {
+            return plot.bottom() - (gap - low) * plot.height() / std::max(1, high - low);
+        };
+        p.drawText(QRect(2, 0, width() - 4, line), Qt::AlignLeft | Qt::AlignVCenter,
                    QCoreApplication::translate("Replay", "Gap between the blade tips (steps)"));
         // The scale runs down to zero; below it the blades have crossed, which has no length
         // a player measures.
-        p.drawText(QRect(0, plot.top() - 6, 42, 12), Qt::AlignRight, Steps(high));
-        p.drawText(QRect(0, y(0) - 6, 42, 12), Qt::AlignRight, Steps(0));
+        auto scale = [&](int at, const QString& text) {
+            p.drawText(QRect(0, at - line / 2, 42, line), Qt::AlignRight | Qt::AlignVCenter, text);
+        };
+        scale(plot.top(), Steps(high));
+        scale(y(0), Steps(0));
         if (Crossed(low)) {
-            p.drawText(QRect(0, y(0) + 6, 42, plot.bottom() - y(0) - 6),
+            p.drawText(QRect(0, y(0) + line / 2, 42, plot.bottom() - y(0) - line / 2),
                        Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, TipsLabel(low));
             p.setPen(QPen(QColor(90, 120, 90), 1, Qt::DotLine));
             p.drawLine(plot.left(), y(0), plot.right(), y(0));
@@ -232,15 +236,11 @@ ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions ac
     auto* line = new Timeline(this, replay, rulings, actions.seek);
     line->setGeometry(4, 32, 490, 22);
     timeline = line;
-    lower = new QStackedWidget(this);
-    lower->setGeometry(4, 58, 490, kHeight - 90);
-    reason = new QLabel(lower);
+    reason = new QLabel(this);
     reason->setObjectName(QStringLiteral("lblReplayReason"));
     reason->setWordWrap(true);
     reason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lower->addWidget(reason);
-    chart = new GapChart(lower, replay, rulings);
-    lower->addWidget(chart);
+    chart = new GapChart(this, replay, rulings);
     auto* takeOver =
         new QPushButton(QCoreApplication::translate("Replay", "Fence from here (T)"), this);
     takeOver->setObjectName(QStringLiteral("cmdReplayTakeOver"));
@@ -252,7 +252,23 @@ ReplayStrip::ReplayStrip(QWidget* parent, const game::Replay& replay, Actions ac
 
 void ReplayStrip::ToggleChart() {
     chartAsked = !chartAsked;
-    lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
+    Arrange();
+}
+
+// Under the timeline, the reason for the ruling on show or the keys, or the chart; with the
+// chart open, a ruling's reason stays beside it, and the keys give way.
+void ReplayStrip::Arrange() {
+    const QRect area(4, 58, 490, kHeight - 90);
+    const bool charted = chartAsked != chartShown;
+    chart->setVisible(charted);
+    reason->setVisible(!charted || rulingSaid);
+    if (!charted) {
+        reason->setGeometry(area);
+        return;
+    }
+    constexpr int kBeside = 200;
+    chart->setGeometry(rulingSaid ? area.adjusted(0, 0, -kBeside - 6, 0) : area);
+    reason->setGeometry(area.adjusted(area.width() - kBeside, 0, 0, 0));
 }
 
 void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool paused, int speed,
@@ -276,6 +292,7 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
             r.ruling.why->decider != Decider::PassedTooSoon)
             text += QLatin1Char('\n') + AttackGap(*r.ruling.why->gapAtAttack);
     }
+    rulingSaid = !text.isEmpty();
     // Between rulings, the keys that work the replay.
     if (text.isEmpty())
         text = QCoreApplication::translate(
@@ -285,7 +302,7 @@ void ReplayStrip::Show(std::int64_t ms, const game::ReplayPicture& picture, bool
     reason->setText(text);
     // The end of the replay shows the chart; asking turns it over, there as anywhere.
     chartShown = ended;
-    lower->setCurrentWidget(chartAsked != chartShown ? chart : reason);
+    Arrange();
 }
 
 } // namespace pistework::app

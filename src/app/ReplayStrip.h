@@ -16,7 +16,6 @@
 
 class QLabel;
 class QPushButton;
-class QStackedWidget;
 
 namespace pistework::app {
 
@@ -41,6 +40,8 @@ public:
     static constexpr int kHeight = 160;
 
 private:
+    void Arrange();
+
     std::vector<ReplayRuling> rulings;
     std::int64_t length = 0;
     QPushButton* play = nullptr;
@@ -50,8 +51,8 @@ private:
     QLabel* reason = nullptr;
     QWidget* timeline = nullptr;
     QWidget* chart = nullptr;
-    QStackedWidget* lower = nullptr;
     bool chartAsked = false;
+    bool rulingSaid = false;
     bool chartShown = false;
 };
 

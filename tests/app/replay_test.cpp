@@ -212,7 +212,8 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     // The chart turns over at once, by its key or its button, paused and at the end alike.
     auto* reason = drive::Named<QLabel>(window, "lblReplayReason");
     auto* chartButton = drive::Named<QPushButton>(window, "cmdReplayChart");
-    auto chartShown = [&] { return !reason->isVisible(); };
+    auto* chartShownIn = drive::Named<QWidget>(window, "imgReplayChart");
+    auto chartShown = [&] { return chartShownIn->isVisible(); };
     EXPECT_TRUE(chartShown()) << "the end shows the chart";
     press(Qt::Key_C, QStringLiteral("c"));
     EXPECT_FALSE(chartShown());
@@ -252,6 +253,14 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     }
     const app::ReplayRuling& first = rulings.at(0);
     EXPECT_TRUE(reason->text().startsWith(app::ReasonSentence(first.ruling)));
+    // Opened over a ruling, the chart leaves its reason on show beside it, whole.
+    chartButton->click();
+    EXPECT_TRUE(chartShown() && reason->isVisible());
+    EXPECT_FALSE(reason->geometry().intersects(chartShownIn->geometry()));
+    EXPECT_TRUE(reason->rect().contains(reason->fontMetrics().boundingRect(
+        reason->contentsRect(), Qt::TextWordWrap, reason->text())))
+        << reason->text().toStdString();
+    chartButton->click();
     // A reason is said until the next "Engarde", before the next halt; PageDown goes on to it.
     EXPECT_LT(first.overMs, rulings[1].haltMs);
     press(Qt::Key_PageDown);
