@@ -312,11 +312,17 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     EXPECT_FALSE(drive::Named<QAction>(window, "mnuViewShowDistance")->isChecked());
     EXPECT_EQ(window.size(), size);
 
-    // Kept as the last bout, it can be watched again, and its name to save under carries its
-    // final score.
+    // Kept as the last bout, as a network bout is once the game says why it ended, it can be
+    // watched again with the referee's calls, and its name to save under carries its final
+    // score.
+    window.Game().EndNetworkBout(game::NetworkEnding::PeerLeft, pictures.back().second);
     window.Game().Keep({}, g.LastReplay());
     EXPECT_TRUE(window.WatchLastBout());
     EXPECT_TRUE(window.Watching());
+    press(Qt::Key_F3);
+    press(Qt::Key_End);
+    EXPECT_EQ(Shows(window, layout::Shows::Call, game::Side::Left)->text(),
+              TranslatedCallText(pictures.back().second.call));
     press(Qt::Key_Escape);
     const game::PerSide<int> score = pictures.back().second.scores;
     ASSERT_NE(score, (game::PerSide<int>{0, 0}));

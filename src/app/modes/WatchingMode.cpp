@@ -212,6 +212,8 @@ WindowMode::Outcome WatchingMode::Choose(layout::MenuCommand command) {
 void WatchingMode::Redraw() {
     game::BoutView view = shown.Over(window.Game().View());
     view.menu.paused = player.Paused();
+    // The call area shows the replay's own calls, not why the game's network bout ended.
+    view.networkEnded.reset();
     window.DrawBoard(view);
     strip->Show(player.Position(), shown, player.Paused(), player.Speed(), player.Ended());
     distance.Show(shown);
