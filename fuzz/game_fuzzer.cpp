@@ -229,7 +229,9 @@ private:
 
     void ReadBackReplay() {
         const auto bytes = game->LastReplay();
-        if (bytes.empty()) return;
+        // Reading fences the whole bout again: a file read once need not be read twice.
+        if (bytes.empty() || std::ranges::equal(bytes, readBack)) return;
+        readBack.assign(bytes.begin(), bytes.end());
         game::Replay replay;
         const game::ReplayError error = game::DecodeReplay(bytes, replay);
         if (error != game::ReplayError::None)
@@ -370,6 +372,7 @@ private:
     std::optional<game::GameProbe> probe;
     int highestTarget = 0;
     bool closed = false;
+    std::vector<std::uint8_t> readBack;
 };
 
 } // namespace
