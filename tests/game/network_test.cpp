@@ -90,7 +90,8 @@ struct Watcher {
         platform::headless::MemoryConnection::Join(mine, *theirs);
         game.Start();
         p.door.Arrive(std::move(theirs), address);
-        end.emplace(NetworkPlace{game, p.form, p.form.clock, sound}, mine, p.code);
+        end.emplace(NetworkPlace{game, p.form, p.form.clock, sound}, mine, p.code,
+                    std::string(NetworkPair::kHostAddress));
         end->SetOnEnd([this](Ending why, bool) { ended = why; });
         end->Knock();
     }
@@ -136,6 +137,9 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         {"an input first", false, OutOfOrder, [](W& w) { return w.Frame(net::Stamped{}); }},
         {"a join first", false, OutOfOrder, [](W& w) { return w.Frame(net::Join{}); }},
         {"a welcome", false, OutOfOrder, [](W& w) { return w.Frame(net::Welcome{}); }},
+        {"a rematch first", false, OutOfOrder, [](W& w) { return w.Frame(net::Rematch{}); }},
+        {"a next bout's start the host never gave", true, OutOfOrder,
+         [](W& w) { return w.Frame(net::Again{0}); }},
         {"an oversized frame", true, Oversized,
          [](W& w) { return Grow(w.Frame(net::Bye{}), net::kMaxFrame - 1); }},
         {"an unknown kind", true, Malformed,
@@ -272,18 +276,18 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
 
     const std::int64_t clock = 1'765'432'109'876;
     const std::tuple<const char*, net::Role, std::vector<net::Message>> frames[] = {
-        {"frames_v5_to_host.bin",
+        {"frames_v6_to_host.bin",
          kHost,
          {net::Hello{net::kVersion, 654'321}, net::Join{true, clock},
           net::Stamped{{183'456, Side::Left, Input::Resume}}, net::Time{183'500}, net::Ping{clock},
-          net::Pong{clock + 1}, net::Digest{183, 0xDEADBEEF}, net::Heartbeat{}, net::Disagree{},
-          net::Bye{}}},
-        {"frames_v5_to_guest.bin",
+          net::Pong{clock + 1}, net::Digest{183, 0xDEADBEEF}, net::Heartbeat{}, net::Rematch{},
+          net::Again{clock + 5}, net::Disagree{}, net::Bye{}}},
+        {"frames_v6_to_guest.bin",
          kGuest,
          {net::Welcome{net::kVersion, 10, false, clock, clock + 2, clock - 3},
-          net::Stamped{{7, Side::Right, Input::Fleche}}}},
+          net::Stamped{{7, Side::Right, Input::Fleche}}, net::Rematch{}, net::Again{clock + 4}}},
         // A refusal is a greeting too, so it opens a stream of its own.
-        {"frames_v5_refused.bin", kGuest, {net::Refuse{net::Refusal::Wait}}},
+        {"frames_v6_refused.bin", kGuest, {net::Refuse{net::Refusal::Wait}}},
     };
     for (const auto& [file, role, messages] : frames) {
         W w;
@@ -705,7 +709,7 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutFromPlacesOfTheirOwn) {
     time.RunFor(2'000);
     EXPECT_FALSE(p.door.Link()->Ended() || p.guestEnded);
     // The host hears nothing from it and lets it go; the bout goes on.
-    EXPECT_EQ(watchers[1]->ended, Ending::Lost);
+    EXPECT_EQ(watchers[1]->ended, Ending::HostLost);
     EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers - 1);
     for (std::size_t i = 0; i + 1 < watchers.size(); ++i) {
         if (i == 1) continue;
@@ -716,7 +720,7 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutFromPlacesOfTheirOwn) {
     }
     p.door.Leave();
     time.RunFor(1'000);
-    EXPECT_EQ(watchers[0]->ended, Ending::PeerLeft);
+    EXPECT_EQ(watchers[0]->ended, Ending::BoutOver);
     EXPECT_TRUE(watchers[0]->game.View().networkEnded);
 }
 
@@ -737,5 +741,211 @@ TEST(NetworkWatcher, TakesNoInputFromBeforeTheTimeItWasGiven) {
         p.form.scheduler.RunFor(NetworkLink::kCheckMs);
         EXPECT_TRUE(watcher.Begun());
         EXPECT_EQ(ended, late ? std::optional(Ending::OutOfOrder) : std::nullopt) << late;
+    }
+}
+
+// However a network bout ends, each of its three roles is told in words that fit it, and each
+// keeps the bout as far as it went, as its own and against the other machine: the two players
+// with their sides, a watcher with neither. A bout over is followed by another when both
+// players ask, on the same link, and the watcher sees that one too.
+TEST(NetworkBout, EachRoleIsToldHowItsBoutEndedAndKeepsIt) {
+    using enum NetworkEnding;
+    enum class Moment { MidWay, Over, Rematch }; // a rematch: the second bout over
+    struct Case {
+        const char* what;
+        Moment when;
+        bool hostLeaves;
+        Ending host, guest, watcher;
+    };
+    const Case cases[] = {
+        {"the host leaves mid-way", Moment::MidWay, true, Left, PeerLeft, HostLeft},
+        {"the guest leaves mid-way", Moment::MidWay, false, PeerLeft, Left, HostLeft},
+        {"the host leaves after the end", Moment::Over, true, Left, PeerLeftAfterBout, BoutOver},
+        {"the guest leaves after the end", Moment::Over, false, PeerLeftAfterBout, Left, BoutOver},
+        {"a rematch, then the host leaves", Moment::Rematch, true, Left, PeerLeftAfterBout,
+         BoutOver},
+    };
+    constexpr std::int64_t kPauseMs = 2000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NetworkPair p(kDelayMs);
+        auto& time = p.form.scheduler;
+        p.host.Choose({Verb::SetTarget, 1});
+        constexpr std::string_view kWatcherAddress = "198.51.100.7";
+        Watcher watcher(p, kDelayMs, std::string(kWatcherAddress));
+        p.Join();
+        ASSERT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun(); }, 1'000));
+        ShownBout* watched = watcher.end->Shown();
+        ASSERT_TRUE(watched);
+        // Each shown bout as each role has it now: the host's, the guest's and the watcher's.
+        const auto shown = [&] {
+            return std::array<ShownBout*, 3>{&p.HostSide().Shown(), &p.GuestSide().Shown(),
+                                             watcher.end->Shown()};
+        };
+        const auto fence = [&] { // to the bout's end, kept by all three
+            for (int host = -1, guest = -1, beats = 0; beats < 1000; ++beats) {
+                if (std::ranges::all_of(shown(), [](ShownBout* s) { return s->Kept(); })) return;
+                GuestBeat(p, guest);
+                if (const auto command = Attack(p.HostSide().Bout().View(), host))
+                    p.HostSide().Give(InputOf(*command));
+            }
+            FAIL() << "the bout never ended for all three";
+        };
+        std::vector<Bytes> bouts; // each bout over, as the host keeps it
+        if (c.when == Moment::MidWay) {
+            // The leaver pauses a while, and all three are told who did.
+            time.RunFor(3'000);
+            NetworkFencing& pauser = c.hostLeaves ? p.HostSide() : p.GuestSide();
+            pauser.PauseOrResume();
+            time.RunFor(kPauseMs);
+            for (ShownBout* s : shown())
+                EXPECT_EQ(NewsOf(*s, nullptr).pausedBy, pauser.Own());
+            pauser.PauseOrResume();
+            time.RunFor(1'000);
+        } else {
+            fence();
+            bouts.emplace_back(p.host.LastReplay().begin(), p.host.LastReplay().end());
+        }
+        if (c.when == Moment::Rematch) {
+            // The host asks; the guest sees it and agrees, and the next bout begins for all.
+            const NetworkFencing* first = &p.HostSide();
+            p.door.Offer();
+            time.RunFor(1'000);
+            EXPECT_EQ(NewsOf(p.GuestSide().Shown(), &p.GuestSide()).asked, (Asked{false, true}));
+            EXPECT_EQ(NewsOf(p.HostSide().Shown(), &p.HostSide()).asked, (Asked{true, false}));
+            int begun = 0;
+            p.joining->SetOnBegin([&] { ++begun; });
+            p.joining->Offer();
+            ASSERT_TRUE(time.RunUntilTrue(
+                [&] { return begun == 1 && watcher.end->Shown() != watched; }, 2'000));
+            EXPECT_NE(&p.HostSide(), first);
+            for (ShownBout* s : shown())
+                EXPECT_FALSE(s->Over() || s->Kept());
+            fence();
+            bouts.emplace_back(p.host.LastReplay().begin(), p.host.LastReplay().end());
+            EXPECT_NE(bouts[0], bouts[1]);
+        }
+        const std::array<ShownBout*, 3> last = shown();
+        if (c.hostLeaves)
+            p.door.Leave();
+        else
+            p.joining->Leave();
+        time.RunFor(1'000);
+        p.door.Leave(); // the host's window goes back to its own game, and so lets watchers go
+        time.RunFor(1'000);
+        EXPECT_EQ(p.hostEnded, c.host);
+        EXPECT_EQ(p.guestEnded, c.guest);
+        EXPECT_EQ(watcher.ended, c.watcher);
+        const std::pair<const Game*, Ending> told[] = {
+            {&p.host, c.host}, {&p.guest, c.guest}, {&watcher.game, c.watcher}};
+        for (const auto& [game, ending] : told)
+            EXPECT_EQ(game->View().networkEnded, ending);
+
+        // Each keeps the same bout, as far as it went, and says so.
+        const BoutKind kinds[] = {BoutKind::NetworkHost, BoutKind::NetworkGuest, BoutKind::Watched};
+        const std::string_view opponents[] = {NetworkPair::kGuestAddress, NetworkPair::kHostAddress,
+                                              NetworkPair::kHostAddress};
+        const Game* games[] = {&p.host, &p.guest, &watcher.game};
+        const SharedBout& bout = last[0]->Bout();
+        for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            ASSERT_TRUE(last[i]->KeptAs());
+            const KeptBout& kept = *last[i]->KeptAs();
+            EXPECT_EQ(kept.kind, kinds[i]);
+            EXPECT_EQ(kept.opponent, opponents[i]);
+            EXPECT_EQ(kept.end, c.when == Moment::MidWay ? BoutEnd::Left : BoutEnd::Finished);
+            EXPECT_EQ(kept.score, last[i]->Bout().View().scores);
+            const std::int64_t now = p.form.clock.NowMilliseconds();
+            EXPECT_TRUE(kept.endedAt <= now && kept.endedAt > now - 3'000) << kept.endedAt;
+            Replay replay;
+            ASSERT_EQ(DecodeReplay(games[i]->LastReplay(), replay), ReplayError::None);
+            if (c.when == Moment::MidWay) continue;
+            EXPECT_TRUE(std::ranges::equal(games[i]->LastReplay(), bouts.back()));
+            EXPECT_EQ(kept.lengthMs, *bout.OverAt());
+            EXPECT_EQ(NewsOf(*last[i], nullptr).over, bout.Result());
+        }
+        // Left mid-way, the bout's length is what was fenced, less the pause.
+        if (c.when == Moment::MidWay) {
+            const KeptBout& kept = *last[0]->KeptAs();
+            EXPECT_EQ(kept.lengthMs, bout.Now() - (bout.Inputs().back().ms - bout.Inputs()[0].ms))
+                << bout.Inputs().size();
+        }
+    }
+}
+
+// A host's word on the next bout is held to what a host can honestly say: a watcher is told
+// of it only once the bout before is closed by the time past its end, never as beginning
+// before that time or in the future, and a player never offers a watcher anything. The bout
+// here is one a real host fenced, told again to a watcher by a host of the test's own.
+TEST(NetworkWatcher, FollowsTheNextBoutOnlyAsAHostCanHonestlyBeginIt) {
+    NetworkPair p;
+    auto& time = p.form.scheduler;
+    p.host.Choose({Verb::SetTarget, 1});
+    p.Join();
+    ASSERT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun(); }, 1'000));
+    for (int host = -1, guest = -1, beats = 0; !p.HostSide().Shown().Kept() && beats < 1000;
+         ++beats) {
+        GuestBeat(p, guest);
+        if (const auto command = Attack(p.HostSide().Bout().View(), host))
+            p.HostSide().Give(InputOf(*command));
+    }
+    const SharedBout& fenced = p.HostSide().Bout();
+    ASSERT_TRUE(fenced.OverAt());
+    const std::int64_t start = fenced.Setup().start, over = *fenced.OverAt();
+    struct Case {
+        const char* what;
+        std::int64_t told;                                  // the time given past the bout's end
+        std::function<net::Message(std::int64_t now)> next; // what the host says then
+        std::optional<Ending> ending;
+    };
+    const Case cases[] = {
+        {"the next bout now", 1, [](std::int64_t now) { return net::Again{now}; }, std::nullopt},
+        {"the next bout before the last is closed", 0,
+         [](std::int64_t now) { return net::Again{now}; }, Ending::OutOfOrder},
+        {"the next bout begun before the time given", 100,
+         [&](std::int64_t) { return net::Again{start + over + 99}; }, Ending::OutOfOrder},
+        {"the next bout to come", 1,
+         [](std::int64_t now) { return net::Again{now + NetworkWatcher::kAheadMs + 1}; },
+         Ending::OutOfOrder},
+        {"a rematch offered to a watcher", 1, [](std::int64_t) { return net::Rematch{}; },
+         Ending::OutOfOrder},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::headless::MemoryConnection hostEnd(time, 0), watcherEnd(time, 0);
+        platform::headless::MemoryConnection::Join(hostEnd, watcherEnd);
+        struct Machine {
+            platform::headless::MemoryStore store;
+            platform::headless::HeadlessMediaPlayer sound;
+            Game game;
+        } machine{{},
+                  {},
+                  Game(platform::Services{.timers = p.form,
+                                          .sound = machine.sound,
+                                          .store = machine.store,
+                                          .clock = p.form.clock})};
+        machine.game.Start();
+        std::optional<Ending> ended;
+        int begun = 0;
+        NetworkWatcher watcher({machine.game, p.form, p.form.clock, machine.sound}, watcherEnd,
+                               p.code);
+        watcher.SetOnEnd([&](Ending why, bool) { ended = why; });
+        watcher.SetOnBegin([&] { ++begun; });
+        watcher.Knock();
+        const std::int64_t now = p.form.clock.NowMilliseconds();
+        W host;
+        Bytes told = host.Frame(net::Welcome{net::kVersion, 1, true, start, now, now});
+        for (const StampedInput& input : fenced.Inputs())
+            if (input.ms <= over) told = Cat({told, host.Frame(net::Stamped{input})});
+        told = Cat({told, host.Frame(net::Time{over + c.told}), host.Frame(c.next(now))});
+        hostEnd.Send(told);
+        time.RunFor(NetworkLink::kCheckMs);
+        EXPECT_EQ(ended, c.ending);
+        EXPECT_EQ(begun, c.ending ? 1 : 2);
+        // The bout before is kept, closed or ended, as the bout the players fenced.
+        EXPECT_TRUE(std::ranges::equal(machine.game.LastReplay(), p.host.LastReplay()));
+        if (!c.ending) {
+            EXPECT_EQ(watcher.Shown()->Bout().Setup().start, now);
+        }
     }
 }
