@@ -7,6 +7,7 @@
 #include "WindowDriver.h"
 #include "app/NetTransport.h"
 #include "app/PadInput.h"
+#include "app/modes/NetworkModes.h"
 #include "common/CallTexts.h"
 #include "game/network/Network.h"
 #include "game/network/NetworkFencing.h"
@@ -18,6 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <SDL.h>
@@ -62,6 +66,9 @@ struct Player {
     app::MainWindow window;
 };
 
+// The port the host last listened on.
+int lastPort = 0;
+
 // Hosts on a free port; the guest joins from within the host's dialog, as it waits.
 bool Begin(Player& host, Player& guest) {
     drive::ExpectDialogs answered;
@@ -70,6 +77,7 @@ bool Begin(Player& host, Player& guest) {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         auto* port = dialog ? dialog->findChild<QLabel*>(QStringLiteral("lblPort")) : nullptr;
         if (!port) return dialog ? dialog->reject() : void();
+        lastPort = port->text().toInt();
         guest.window.JoinNetworkBout(QStringLiteral("127.0.0.1:") + port->text(), kCode, true);
     });
     // Fails rather than hangs should either never begin.
@@ -86,6 +94,21 @@ bool Begin(Player& host, Player& guest) {
     EXPECT_FALSE(tooLong) << "a dialog stayed open after the bout began";
     return host.window.InNetworkBout() && guest.window.InNetworkBout();
 }
+
+// Answers the question the window asks before it leaves a bout under way, once it comes;
+// whether it came.
+struct Answer {
+    explicit Answer(QMessageBox::StandardButton given) {
+        QTimer::singleShot(0, [this, given] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            asked = box->objectName() == QLatin1String("msgLeaveNetworkBout");
+            box->button(given)->click();
+        });
+    }
+    drive::ExpectDialogs answered;
+    bool asked = false;
+};
 
 } // namespace
 
@@ -152,7 +175,9 @@ TEST(NetworkModes, EachPlayerFencesTheSharedBoutThenTheirOwnGame) {
         if (leaver == &host) {
             ASSERT_TRUE(Begin(host, guest));
         }
+        Answer yes(QMessageBox::Yes);
         Named<QAction>(leaver->window, "mnuFileNewGame")->trigger();
+        EXPECT_TRUE(yes.asked) << "a bout under way left without asking";
         ASSERT_TRUE(WaitFor([&] {
             return !host.window.InNetworkBout() && !guest.window.InNetworkBout() &&
                    host.window.windowTitle() == guest.window.windowTitle();
@@ -239,4 +264,116 @@ TEST(NetworkModes, TheHostIsToldWhyAGuestCouldNotJoin) {
                                   .replace(QLatin1Char('\n'), QLatin1Char(' '))))
         << said.toStdString();
     knocking.reset();
+}
+
+// A network bout from its first Game Over, through a rematch, to the second: each player reads
+// who won and may save or watch the bout at once; F2 asks for another bout, which the other
+// sees and accepts with F2; leaving a bout under way, by F2 or by closing the window, is asked
+// first and "no" fences on; and the join dialog offers the address joined last.
+TEST(NetworkModes, AfterGameOverARematchFollowsOnTheSameLink) {
+    Player host, guest;
+    host.window.Game().Choose({game::Verb::SetTarget, 1});
+    ASSERT_TRUE(Begin(host, guest));
+    const auto text = [](Player& p, const char* name) {
+        return Named<QLabel>(p.window, name)->text();
+    };
+    const QString fence = TranslatedCallText({game::Call::Fence, Side::Left});
+    const auto shown = [&](Player& p) { // what the bout's result is on the piste, once over
+        std::optional<game::BoutOver> over;
+        for (Side side : game::kSides)
+            if (text(p, "lblEngarde") == TranslatedCallText({game::Call::GameOver, side})) {
+                const int left = text(p, "lblScore0").toInt(), right = text(p, "lblScore1").toInt();
+                over = game::BoutOver{left == right
+                                          ? std::nullopt
+                                          : std::optional(left > right ? Side::Left : Side::Right),
+                                      {left, right}};
+            }
+        return over;
+    };
+    const auto says = [&](Player& p, Side own, game::Asked asked = {}) {
+        return text(p, "lblNetworkNews") ==
+               app::NewsText({.own = own, .pausedBy = {}, .over = shown(p), .asked = asked});
+    };
+    // The guest attacks from what its window shows: forward to lunging distance, then extend
+    // and lunge; the host stands. Both windows show the end, and may keep the bout.
+    const auto fenceToTheEnd = [&] {
+        int done = -1;
+        QElapsedTimer beat;
+        beat.start();
+        const auto type = [&](game::FencerCommand command) {
+            const std::u32string keys = guest.window.Game().CurrentKeys().right;
+            drive::Press(guest.window.Client(), QString::fromStdU32String(keys.substr(
+                                                    static_cast<std::size_t>(command), 1)));
+        };
+        return WaitFor(
+            [&] {
+                if (shown(host) && shown(guest)) return true;
+                if (beat.elapsed() < 250) return false;
+                beat.restart();
+                const QString call = text(guest, "lblEngarde");
+                if (!call.isEmpty()) done = call == fence ? std::max(done, 0) : -1;
+                if (done < 0 || done == 2) return false;
+                const int gap = Named<QLabel>(guest.window, "imgFencerB")->x() -
+                                Named<QLabel>(guest.window, "imgFencerA")->x();
+                if (done == 0 && gap > 50)
+                    type(game::FencerCommand::Advance);
+                else
+                    type(done++ == 0 ? game::FencerCommand::Extend : game::FencerCommand::Lunge);
+                return false;
+            },
+            60'000);
+    };
+    const auto offersLastBout = [](Player& p) {
+        return Named<QAction>(p.window, "mnuFileSaveReplay")->isEnabled() &&
+               Named<QAction>(p.window, "mnuFileWatchLastBout")->isEnabled();
+    };
+    for (int bout = 1; bout <= 2; ++bout) {
+        SCOPED_TRACE(bout);
+        ASSERT_TRUE(WaitFor([&] { return says(host, Side::Right) && says(guest, Side::Left); }))
+            << text(host, "lblNetworkNews").toStdString();
+        EXPECT_FALSE(offersLastBout(host) || offersLastBout(guest));
+        // Leaving the bout under way is asked first; no fences on.
+        for (const bool closing : {false, true}) {
+            Answer no(QMessageBox::No);
+            if (closing)
+                guest.window.close();
+            else
+                Named<QAction>(guest.window, "mnuFileNewGame")->trigger();
+            EXPECT_TRUE(no.asked) << closing;
+            EXPECT_TRUE(guest.window.isVisible() && guest.window.InNetworkBout());
+        }
+        ASSERT_TRUE(fenceToTheEnd()) << "the bout never ended";
+        ASSERT_TRUE(WaitFor([&] {
+            return says(host, Side::Right) && says(guest, Side::Left) && offersLastBout(host) &&
+                   offersLastBout(guest);
+        })) << text(host, "lblNetworkNews").toStdString();
+        if (bout == 2) break;
+        // The host asks, the guest sees it and agrees, and the next bout begins for both.
+        drive::ExpectDialogs none; // nothing is asked of a player after the end
+        Named<QAction>(host.window, "mnuFileNewGame")->trigger();
+        EXPECT_TRUE(WaitFor([&] {
+            return says(guest, Side::Left, {false, true});
+        })) << text(guest, "lblNetworkNews").toStdString();
+        EXPECT_TRUE(says(host, Side::Right, {true, false}));
+        Named<QAction>(guest.window, "mnuFileNewGame")->trigger();
+    }
+    // The guest leaves after the end: the host is told the bout is over, unasked.
+    guest.window.close();
+    EXPECT_TRUE(WaitFor([&] { return !host.window.InNetworkBout(); }));
+    EXPECT_EQ(text(host, "lblEngarde"),
+              TranslatedNetworkEnding(game::NetworkEnding::PeerLeftAfterBout));
+    // Its join dialog offers where the guest joined from.
+    drive::ExpectDialogs answered;
+    QString address;
+    int port = 0;
+    QTimer::singleShot(0, &host.window, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        address = dialog->findChild<QLineEdit*>(QStringLiteral("txtAddress"))->text();
+        port = dialog->findChild<QSpinBox*>(QStringLiteral("txtPort"))->value();
+        dialog->reject();
+    });
+    Named<QAction>(host.window, "mnuFileJoinNetworkBout")->trigger();
+    EXPECT_EQ(address.toStdString(), "127.0.0.1");
+    EXPECT_EQ(port, lastPort);
 }
