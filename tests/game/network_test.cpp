@@ -801,7 +801,12 @@ TEST(NetworkBout, EachRoleIsToldHowItsBoutEndedAndKeepsIt) {
             for (ShownBout* s : shown())
                 EXPECT_EQ(NewsOf(*s, nullptr).pausedBy, pauser.Own());
             pauser.PauseOrResume();
+            // Asked for before the end, another bout is not asked for.
+            p.door.Offer();
+            p.joining->Offer();
             time.RunFor(1'000);
+            EXPECT_EQ(p.HostSide().Rematch(), Asked{});
+            EXPECT_EQ(p.GuestSide().Rematch(), Asked{});
         } else {
             fence();
             bouts.emplace_back(p.host.LastReplay().begin(), p.host.LastReplay().end());
@@ -948,4 +953,17 @@ TEST(NetworkWatcher, FollowsTheNextBoutOnlyAsAHostCanHonestlyBeginIt) {
             EXPECT_EQ(watcher.Shown()->Bout().Setup().start, now);
         }
     }
+    // A guest is begun on a next bout only once it asked for one.
+    std::optional<Ending> ended;
+    NetworkPair q;
+    NetworkGuest guest(q.guestPlace, q.guestEnd, q.code);
+    guest.SetOnEnd([&](Ending why, bool) { ended = why; });
+    guest.Knock();
+    const std::int64_t now = q.form.clock.NowMilliseconds();
+    W host;
+    q.hostEnd.Send(Cat({host.Frame(net::Welcome{net::kVersion, 1, true, now, now, now}),
+                        host.Frame(net::Again{now})}));
+    q.form.scheduler.RunFor(NetworkLink::kCheckMs);
+    EXPECT_TRUE(guest.Begun());
+    EXPECT_EQ(ended, Ending::OutOfOrder);
 }
