@@ -71,6 +71,14 @@ void GuestBeat(NetworkPair& p, int& done) {
             p.GuestSide().Give(InputOf(*command));
     p.form.scheduler.RunFor(kBeatMs);
 }
+// Both players attack on what each shows, until `done` or a thousand beats.
+void FenceUntil(NetworkPair& p, const std::function<bool()>& done) {
+    for (int host = -1, guest = -1, beats = 0; !done() && beats < 1000; ++beats) {
+        GuestBeat(p, guest);
+        if (const auto command = Attack(p.HostSide().Bout().View(), host))
+            p.HostSide().Give(InputOf(*command));
+    }
+}
 Bytes Greeting(W& w, int code, bool watch = false) {
     return Cat({Hello(w, code), w.Frame(net::Join{watch, 0})});
 }
@@ -700,12 +708,7 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutFromPlacesOfTheirOwn) {
     EXPECT_EQ(watchers.back()->ended, Ending::Busy);
     EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers);
     watchers[1]->mine.Mute();
-    for (int host = -1, guest = -1, beats = 0; p.host.LastReplay().empty() && beats < 1000;
-         ++beats) {
-        GuestBeat(p, guest);
-        if (const auto command = Attack(p.HostSide().Bout().View(), host))
-            p.HostSide().Give(InputOf(*command));
-    }
+    FenceUntil(p, [&] { return !p.host.LastReplay().empty(); });
     time.RunFor(2'000);
     EXPECT_FALSE(p.door.Link()->Ended() || p.guestEnded);
     // The host hears nothing from it and lets it go; the bout goes on.
@@ -744,226 +747,90 @@ TEST(NetworkWatcher, TakesNoInputFromBeforeTheTimeItWasGiven) {
     }
 }
 
-// However a network bout ends, each of its three roles is told in words that fit it, and each
-// keeps the bout as far as it went, as its own and against the other machine: the two players
-// with their sides, a watcher with neither. A bout over is followed by another when both
-// players ask, on the same link, and the watcher sees that one too.
+// However a network bout ends, each role is told in words that fit it and keeps the bout as
+// far as it went, as its own and against the other machine. A bout over is followed by another
+// when both players ask, which the watcher sees too; asked for before the end, none follows.
 TEST(NetworkBout, EachRoleIsToldHowItsBoutEndedAndKeepsIt) {
     using enum NetworkEnding;
-    enum class Moment { MidWay, Over, Rematch }; // a rematch: the second bout over
-    struct Case {
-        const char* what;
-        Moment when;
-        bool hostLeaves;
-        Ending host, guest, watcher;
+    enum class Moment { MidWay, Over, Rematch }; // a rematch: its bout over
+    const std::tuple<Moment, bool, std::array<std::optional<Ending>, 3>> cases[] = {
+        // When, whether the host leaves (or the guest), what the host, guest and watcher hear.
+        {Moment::MidWay, true, {Left, PeerLeft, HostLeft}},
+        {Moment::MidWay, false, {PeerLeft, Left, HostLeft}},
+        {Moment::Over, true, {Left, PeerLeftAfterBout, BoutOver}},
+        {Moment::Over, false, {PeerLeftAfterBout, Left, BoutOver}},
+        {Moment::Rematch, true, {Left, PeerLeftAfterBout, BoutOver}},
     };
-    const Case cases[] = {
-        {"the host leaves mid-way", Moment::MidWay, true, Left, PeerLeft, HostLeft},
-        {"the guest leaves mid-way", Moment::MidWay, false, PeerLeft, Left, HostLeft},
-        {"the host leaves after the end", Moment::Over, true, Left, PeerLeftAfterBout, BoutOver},
-        {"the guest leaves after the end", Moment::Over, false, PeerLeftAfterBout, Left, BoutOver},
-        {"a rematch, then the host leaves", Moment::Rematch, true, Left, PeerLeftAfterBout,
-         BoutOver},
-    };
-    constexpr std::int64_t kPauseMs = 2000;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [when, hostLeaves, told] : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(when) << hostLeaves);
         NetworkPair p(kDelayMs);
         auto& time = p.form.scheduler;
         p.host.Choose({Verb::SetTarget, 1});
-        constexpr std::string_view kWatcherAddress = "198.51.100.7";
-        Watcher watcher(p, kDelayMs, std::string(kWatcherAddress));
+        Watcher watcher(p, kDelayMs, "198.51.100.7");
         p.Join();
         ASSERT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun(); }, 1'000));
-        ShownBout* watched = watcher.end->Shown();
-        ASSERT_TRUE(watched);
-        // Each shown bout as each role has it now: the host's, the guest's and the watcher's.
         const auto shown = [&] {
-            return std::array<ShownBout*, 3>{&p.HostSide().Shown(), &p.GuestSide().Shown(),
-                                             watcher.end->Shown()};
+            return std::array{&p.HostSide().Shown(), &p.GuestSide().Shown(), watcher.end->Shown()};
         };
-        const auto fence = [&] { // to the bout's end, kept by all three
-            for (int host = -1, guest = -1, beats = 0; beats < 1000; ++beats) {
-                if (std::ranges::all_of(shown(), [](ShownBout* s) { return s->Kept(); })) return;
-                GuestBeat(p, guest);
-                if (const auto command = Attack(p.HostSide().Bout().View(), host))
-                    p.HostSide().Give(InputOf(*command));
-            }
-            FAIL() << "the bout never ended for all three";
-        };
-        std::vector<Bytes> bouts; // each bout over, as the host keeps it
-        if (c.when == Moment::MidWay) {
-            // The leaver pauses a while, and all three are told who did.
+        const auto allKept = [&] { return std::ranges::all_of(shown(), &ShownBout::Kept); };
+        if (when == Moment::MidWay) { // the leaver pauses a while, and all are told who did
+            NetworkFencing& leaver = hostLeaves ? p.HostSide() : p.GuestSide();
             time.RunFor(3'000);
-            NetworkFencing& pauser = c.hostLeaves ? p.HostSide() : p.GuestSide();
-            pauser.PauseOrResume();
-            time.RunFor(kPauseMs);
+            leaver.PauseOrResume();
+            time.RunFor(2'000);
             for (ShownBout* s : shown())
-                EXPECT_EQ(NewsOf(*s, nullptr).pausedBy, pauser.Own());
-            pauser.PauseOrResume();
-            // Asked for before the end, another bout is not asked for.
+                EXPECT_EQ(NewsOf(*s, nullptr).pausedBy, leaver.Own());
+            leaver.PauseOrResume();
             p.door.Offer();
             p.joining->Offer();
             time.RunFor(1'000);
             EXPECT_EQ(p.HostSide().Rematch(), Asked{});
-            EXPECT_EQ(p.GuestSide().Rematch(), Asked{});
         } else {
-            fence();
-            bouts.emplace_back(p.host.LastReplay().begin(), p.host.LastReplay().end());
+            FenceUntil(p, allKept);
         }
-        if (c.when == Moment::Rematch) {
-            // The host asks; the guest sees it and agrees, and the next bout begins for all.
-            const NetworkFencing* first = &p.HostSide();
+        if (when == Moment::Rematch) { // the host asks and the guest agrees
+            const ShownBout* before = shown()[2];
             p.door.Offer();
             time.RunFor(1'000);
-            EXPECT_EQ(NewsOf(p.GuestSide().Shown(), &p.GuestSide()).asked, (Asked{false, true}));
-            EXPECT_EQ(NewsOf(p.HostSide().Shown(), &p.HostSide()).asked, (Asked{true, false}));
-            int begun = 0;
-            p.joining->SetOnBegin([&] { ++begun; });
             p.joining->Offer();
-            ASSERT_TRUE(time.RunUntilTrue(
-                [&] { return begun == 1 && watcher.end->Shown() != watched; }, 2'000));
-            EXPECT_NE(&p.HostSide(), first);
-            for (ShownBout* s : shown())
-                EXPECT_FALSE(s->Over() || s->Kept());
-            fence();
-            bouts.emplace_back(p.host.LastReplay().begin(), p.host.LastReplay().end());
-            EXPECT_NE(bouts[0], bouts[1]);
+            ASSERT_TRUE(time.RunUntilTrue([&] { return shown()[2] != before; }, 2'000));
+            EXPECT_FALSE(std::ranges::any_of(shown(), &ShownBout::Over));
+            FenceUntil(p, allKept);
         }
         const std::array<ShownBout*, 3> last = shown();
-        if (c.hostLeaves)
+        if (hostLeaves)
             p.door.Leave();
         else
             p.joining->Leave();
         time.RunFor(1'000);
-        p.door.Leave(); // the host's window goes back to its own game, and so lets watchers go
+        p.door.Leave(); // the host's window goes back to its own game, and lets the watcher go
         time.RunFor(1'000);
-        EXPECT_EQ(p.hostEnded, c.host);
-        EXPECT_EQ(p.guestEnded, c.guest);
-        EXPECT_EQ(watcher.ended, c.watcher);
-        const std::pair<const Game*, Ending> told[] = {
-            {&p.host, c.host}, {&p.guest, c.guest}, {&watcher.game, c.watcher}};
-        for (const auto& [game, ending] : told)
-            EXPECT_EQ(game->View().networkEnded, ending);
-
-        // Each keeps the same bout, as far as it went, and says so.
+        EXPECT_EQ((std::array{p.hostEnded, p.guestEnded, watcher.ended}), told);
+        const Game* games[] = {&p.host, &p.guest, &watcher.game};
+        EXPECT_EQ((std::array{games[0]->View().networkEnded, games[1]->View().networkEnded,
+                              games[2]->View().networkEnded}),
+                  told);
         const BoutKind kinds[] = {BoutKind::NetworkHost, BoutKind::NetworkGuest, BoutKind::Watched};
         const std::string_view opponents[] = {NetworkPair::kGuestAddress, NetworkPair::kHostAddress,
                                               NetworkPair::kHostAddress};
-        const Game* games[] = {&p.host, &p.guest, &watcher.game};
-        const SharedBout& bout = last[0]->Bout();
         for (std::size_t i = 0; i < 3; ++i) {
             SCOPED_TRACE(i);
+            const SharedBout& bout = last[i]->Bout();
             ASSERT_TRUE(last[i]->KeptAs());
             const KeptBout& kept = *last[i]->KeptAs();
-            EXPECT_EQ(kept.kind, kinds[i]);
-            EXPECT_EQ(kept.opponent, opponents[i]);
-            EXPECT_EQ(kept.end, c.when == Moment::MidWay ? BoutEnd::Left : BoutEnd::Finished);
-            EXPECT_EQ(kept.score, last[i]->Bout().View().scores);
+            EXPECT_EQ(std::tuple(kept.kind, kept.opponent, kept.score, kept.end),
+                      std::tuple(kinds[i], std::string(opponents[i]), bout.View().scores,
+                                 when == Moment::MidWay ? BoutEnd::Left : BoutEnd::Finished));
             const std::int64_t now = p.form.clock.NowMilliseconds();
             EXPECT_TRUE(kept.endedAt <= now && kept.endedAt > now - 3'000) << kept.endedAt;
+            // Less the pause, mid-way: its two inputs.
+            EXPECT_EQ(kept.lengthMs,
+                      bout.OverAt() ? *bout.OverAt()
+                                    : bout.Now() - (bout.Inputs()[1].ms - bout.Inputs()[0].ms));
             Replay replay;
-            ASSERT_EQ(DecodeReplay(games[i]->LastReplay(), replay), ReplayError::None);
-            if (c.when == Moment::MidWay) continue;
-            EXPECT_TRUE(std::ranges::equal(games[i]->LastReplay(), bouts.back()));
-            EXPECT_EQ(kept.lengthMs, *bout.OverAt());
-            EXPECT_EQ(NewsOf(*last[i], nullptr).over, bout.Result());
-        }
-        // Left mid-way, the bout's length is what was fenced, less the pause.
-        if (c.when == Moment::MidWay) {
-            const KeptBout& kept = *last[0]->KeptAs();
-            EXPECT_EQ(kept.lengthMs, bout.Now() - (bout.Inputs().back().ms - bout.Inputs()[0].ms))
-                << bout.Inputs().size();
+            EXPECT_EQ(DecodeReplay(games[i]->LastReplay(), replay), ReplayError::None);
+            EXPECT_TRUE(when == Moment::MidWay ||
+                        std::ranges::equal(games[i]->LastReplay(), p.host.LastReplay()));
         }
     }
-}
-
-// A host's word on the next bout is held to what a host can honestly say: a watcher is told
-// of it only once the bout before is closed by the time past its end, never as beginning
-// before that time or in the future, and a player never offers a watcher anything. The bout
-// here is one a real host fenced, told again to a watcher by a host of the test's own.
-TEST(NetworkWatcher, FollowsTheNextBoutOnlyAsAHostCanHonestlyBeginIt) {
-    NetworkPair p;
-    auto& time = p.form.scheduler;
-    p.host.Choose({Verb::SetTarget, 1});
-    p.Join();
-    ASSERT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun(); }, 1'000));
-    for (int host = -1, guest = -1, beats = 0; !p.HostSide().Shown().Kept() && beats < 1000;
-         ++beats) {
-        GuestBeat(p, guest);
-        if (const auto command = Attack(p.HostSide().Bout().View(), host))
-            p.HostSide().Give(InputOf(*command));
-    }
-    const SharedBout& fenced = p.HostSide().Bout();
-    ASSERT_TRUE(fenced.OverAt());
-    const std::int64_t start = fenced.Setup().start, over = *fenced.OverAt();
-    struct Case {
-        const char* what;
-        std::int64_t told;                                  // the time given past the bout's end
-        std::function<net::Message(std::int64_t now)> next; // what the host says then
-        std::optional<Ending> ending;
-    };
-    const Case cases[] = {
-        {"the next bout now", 1, [](std::int64_t now) { return net::Again{now}; }, std::nullopt},
-        {"the next bout before the last is closed", 0,
-         [](std::int64_t now) { return net::Again{now}; }, Ending::OutOfOrder},
-        {"the next bout begun before the time given", 100,
-         [&](std::int64_t) { return net::Again{start + over + 99}; }, Ending::OutOfOrder},
-        {"the next bout to come", 1,
-         [](std::int64_t now) { return net::Again{now + NetworkWatcher::kAheadMs + 1}; },
-         Ending::OutOfOrder},
-        {"a rematch offered to a watcher", 1, [](std::int64_t) { return net::Rematch{}; },
-         Ending::OutOfOrder},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        platform::headless::MemoryConnection hostEnd(time, 0), watcherEnd(time, 0);
-        platform::headless::MemoryConnection::Join(hostEnd, watcherEnd);
-        struct Machine {
-            platform::headless::MemoryStore store;
-            platform::headless::HeadlessMediaPlayer sound;
-            Game game;
-        } machine{{},
-                  {},
-                  Game(platform::Services{.timers = p.form,
-                                          .sound = machine.sound,
-                                          .store = machine.store,
-                                          .clock = p.form.clock})};
-        machine.game.Start();
-        std::optional<Ending> ended;
-        int begun = 0;
-        NetworkWatcher watcher({machine.game, p.form, p.form.clock, machine.sound}, watcherEnd,
-                               p.code);
-        watcher.SetOnEnd([&](Ending why, bool) { ended = why; });
-        watcher.SetOnBegin([&] { ++begun; });
-        watcher.Knock();
-        const std::int64_t now = p.form.clock.NowMilliseconds();
-        W host;
-        Bytes told = host.Frame(net::Welcome{net::kVersion, 1, true, start, now, now});
-        for (const StampedInput& input : fenced.Inputs())
-            if (input.ms <= over) told = Cat({told, host.Frame(net::Stamped{input})});
-        told = Cat({told, host.Frame(net::Time{over + c.told}), host.Frame(c.next(now))});
-        hostEnd.Send(told);
-        time.RunFor(NetworkLink::kCheckMs);
-        EXPECT_EQ(ended, c.ending);
-        EXPECT_EQ(begun, c.ending ? 1 : 2);
-        // The bout before is kept, closed or ended, as the bout the players fenced.
-        EXPECT_TRUE(std::ranges::equal(machine.game.LastReplay(), p.host.LastReplay()));
-        if (!c.ending) {
-            EXPECT_EQ(watcher.Shown()->Bout().Setup().start, now);
-        }
-    }
-    // A guest is begun on a next bout only once it asked for one.
-    std::optional<Ending> ended;
-    NetworkPair q;
-    NetworkGuest guest(q.guestPlace, q.guestEnd, q.code);
-    guest.SetOnEnd([&](Ending why, bool) { ended = why; });
-    guest.Knock();
-    const std::int64_t now = q.form.clock.NowMilliseconds();
-    W host;
-    q.hostEnd.Send(Cat({host.Frame(net::Welcome{net::kVersion, 1, true, now, now, now}),
-                        host.Frame(net::Again{now})}));
-    q.form.scheduler.RunFor(NetworkLink::kCheckMs);
-    EXPECT_TRUE(guest.Begun());
-    EXPECT_EQ(ended, Ending::OutOfOrder);
 }
