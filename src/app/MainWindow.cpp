@@ -138,8 +138,9 @@ bool MainWindow::MayLeave() {
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName(QStringLiteral("msgLeaveNetworkBout"));
     ask.setDefaultButton(QMessageBox::No);
-    ask.button(QMessageBox::Yes)->setText(tr("Leave"));
-    ask.button(QMessageBox::No)->setText(tr("Fence On"));
+    ask.button(QMessageBox::Yes)->setText(tr("&Leave"));
+    ask.button(QMessageBox::No)->setText(tr("&Fence On"));
+    qCDebug(lcNetwork).noquote() << "msgLeaveNetworkBout asked";
     // The bout goes on meanwhile, and may end by itself: only one still under way is left.
     const bool leave = ask.exec() == QMessageBox::Yes;
     qCDebug(lcNetwork).noquote() << "msgLeaveNetworkBout" << (leave ? "leave" : "stay");
