@@ -258,10 +258,6 @@
         <translation>Fechten über das Netzwerk</translation>
     </message>
     <message>
-        <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
-        <translation>Jeder Spieler kann mit F3 pausieren. Neues Spiel oder das Schließen eines Fensters beendet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen. Über das Internet muss ein Gastgeber hinter einem Heimrouter den Port an seinen Rechner weiterleiten.</translation>
-    </message>
-    <message>
         <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout and F3 to pause it. A bout runs on while you are in another window, unless you choose Settings, Pause When Inactive.</source>
         <translation>Sie fechten als rechter Fechter. Links steht der Computer oder, in einem Gefecht zu zweit, ein Freund. Wer zuerst die unter Einstellungen, Gefechtsart gewählte Trefferzahl (5, 10 oder 15) erreicht, gewinnt; ein Gefecht mit Zeitlimit endet außerdem, wenn seine Zeit abgelaufen ist. Mit F2 beginnen Sie ein neues Gefecht, mit F3 halten Sie es an. Ein Gefecht läuft weiter, während Sie in einem anderen Fenster sind, es sei denn, Sie wählen Einstellungen, Pause bei Inaktivität.</translation>
     </message>
@@ -320,6 +316,10 @@
     <message>
         <source>%1 may be chosen over your own bouts too; it is off until you choose it, and the lessons that teach distance turn it on.</source>
         <translation>%1 lässt sich auch während Ihrer eigenen Gefechte wählen; es bleibt aus, bis Sie es wählen, und die Lektionen über die Distanz schalten es ein.</translation>
+    </message>
+    <message>
+        <source>Either player pauses with F3, and the strip under the piste says who did. After Game Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or closing a window asks first, then ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
+        <translation>Jeder Spieler kann mit F3 pausieren, und die Leiste unter der Fechtbahn nennt, wer es tat. Nach dem Gefechtsende bietet F2 eine Revanche an, die der andere Spieler mit F2 annimmt; davor fragen F2 und das Schließen eines Fensters erst nach, dann endet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen. Über das Internet muss ein Gastgeber hinter einem Heimrouter den Port an seinen Rechner weiterleiten.</translation>
     </message>
 </context>
 <context>
@@ -705,6 +705,86 @@ warten Sie kurz und versuchen Sie es erneut</translation>
 the network bout is over</source>
         <translation>Das Spiel Ihres Gegners ist zurückgefallen:
 das Netzwerkgefecht ist beendet</translation>
+    </message>
+    <message>
+        <source>A draw at %1 to %2.</source>
+        <translation>Unentschieden, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>You won, %1 to %2.</source>
+        <translation>Sie haben gewonnen, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>Your opponent won, %1 to %2.</source>
+        <translation>Ihr Gegner hat gewonnen, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>The host won, %1 to %2.</source>
+        <translation>Der Gastgeber hat gewonnen, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>The guest won, %1 to %2.</source>
+        <translation>Der Gast hat gewonnen, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>If both players ask, the next bout follows here.</source>
+        <translation>Wünschen es beide Spieler, folgt hier das nächste Gefecht.</translation>
+    </message>
+    <message>
+        <source>You asked for a rematch: waiting for your opponent to accept.</source>
+        <translation>Sie haben um eine Revanche gebeten: Warten auf die Zusage Ihres Gegners.</translation>
+    </message>
+    <message>
+        <source>Your opponent offers a rematch: press F2 to accept.</source>
+        <translation>Ihr Gegner bietet eine Revanche an: Drücken Sie F2, um anzunehmen.</translation>
+    </message>
+    <message>
+        <source>Press F2 to offer a rematch.</source>
+        <translation>Drücken Sie F2, um eine Revanche anzubieten.</translation>
+    </message>
+    <message>
+        <source>You paused the bout: F3 resumes it.</source>
+        <translation>Sie haben das Gefecht angehalten: F3 setzt es fort.</translation>
+    </message>
+    <message>
+        <source>Your opponent paused the bout: F3 resumes it.</source>
+        <translation>Ihr Gegner hat das Gefecht angehalten: F3 setzt es fort.</translation>
+    </message>
+    <message>
+        <source>The host paused the bout.</source>
+        <translation>Der Gastgeber hat das Gefecht angehalten.</translation>
+    </message>
+    <message>
+        <source>The guest paused the bout.</source>
+        <translation>Der Gast hat das Gefecht angehalten.</translation>
+    </message>
+    <message>
+        <source>The host fences on the right, the guest on the left.</source>
+        <translation>Der Gastgeber ficht rechts, der Gast links.</translation>
+    </message>
+    <message>
+        <source>You fence on the right. F3 pauses the bout for both of you; F2 leaves it.</source>
+        <translation>Sie fechten rechts. F3 hält das Gefecht für Sie beide an; F2 verlässt es.</translation>
+    </message>
+    <message>
+        <source>You fence on the left. F3 pauses the bout for both of you; F2 leaves it.</source>
+        <translation>Sie fechten links. F3 hält das Gefecht für Sie beide an; F2 verlässt es.</translation>
+    </message>
+    <message>
+        <source>The bout is over and your opponent has gone</source>
+        <translation>Gefecht vorbei, Ihr Gegner ist gegangen</translation>
+    </message>
+    <message>
+        <source>The host left the network bout</source>
+        <translation>Der Gastgeber hat das Netzwerkgefecht verlassen</translation>
+    </message>
+    <message>
+        <source>The network bout is over</source>
+        <translation>Das Netzwerkgefecht ist vorbei</translation>
+    </message>
+    <message>
+        <source>The connection to the host was lost</source>
+        <translation>Die Verbindung zum Gastgeber ist abgebrochen</translation>
     </message>
 </context>
 <context>
@@ -1391,10 +1471,6 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <translation>B.K.S. Pistework: Zuschauer beim Netzwerkgefecht bei %1</translation>
     </message>
     <message>
-        <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
-        <translation>B.K.S. Pistework: Netzwerkgefecht mit %1, Umlaufzeit %2 ms</translation>
-    </message>
-    <message>
         <source>Bout %1 %2-%3.pistework</source>
         <translation>Gefecht %1 %2-%3.pistework</translation>
     </message>
@@ -1429,6 +1505,34 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>The bout is over at this moment: go back to where it is still fenced to take it over.</source>
         <translation>Das Gefecht ist in diesem Augenblick vorbei: Gehen Sie dorthin zurück, wo noch gefochten wird, um es zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>The network bout is not over. Leave it?</source>
+        <translation>Das Netzwerkgefecht ist nicht vorbei. Möchten Sie es verlassen?</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the right against %1</source>
+        <translation>B.K.S. Pistework: Sie fechten rechts gegen %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the left against %1</source>
+        <translation>B.K.S. Pistework: Sie fechten links gegen %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the right against %1, round trip %2 ms</source>
+        <translation>B.K.S. Pistework: Sie fechten rechts gegen %1, Umlaufzeit %2 ms</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the left against %1, round trip %2 ms</source>
+        <translation>B.K.S. Pistework: Sie fechten links gegen %1, Umlaufzeit %2 ms</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Verlassen</translation>
+    </message>
+    <message>
+        <source>&amp;Fence On</source>
+        <translation>&amp;Weiterfechten</translation>
     </message>
 </context>
 <context>

@@ -258,10 +258,6 @@
         <translation>L’escrime en réseau</translation>
     </message>
     <message>
-        <source>Either player pauses with F3. New Game or closing a window ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
-        <translation>Chaque joueur peut faire une pause avec F3. Nouvelle partie ou la fermeture d’une fenêtre termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats. Par Internet, un hôte derrière un routeur domestique doit rediriger le port vers son ordinateur.</translation>
-    </message>
-    <message>
         <source>You fence the fencer on the right. On the left stands the computer, or a friend in a two-player bout. The first to reach the number of hits chosen under Settings, Game Type (5, 10 or 15) wins; a timed bout also ends when its clock runs out. Press F2 to start a new bout and F3 to pause it. A bout runs on while you are in another window, unless you choose Settings, Pause When Inactive.</source>
         <translation>Vous êtes le tireur de droite. À gauche se tient l’ordinateur, ou un ami dans un match à deux joueurs. Le premier qui atteint le nombre de touches choisi sous Options, Type de match (5, 10 ou 15) l’emporte&#xa0;; un match chronométré se termine aussi quand son temps est écoulé. Appuyez sur F2 pour commencer un nouveau match et sur F3 pour le mettre en pause. Un match continue pendant que vous êtes dans une autre fenêtre, à moins que vous ne choisissiez Options, Pause si inactif.</translation>
     </message>
@@ -320,6 +316,10 @@
     <message>
         <source>%1 may be chosen over your own bouts too; it is off until you choose it, and the lessons that teach distance turn it on.</source>
         <translation>%1 peut aussi être choisi pendant vos propres assauts ; il reste désactivé tant que vous ne le choisissez pas, et les leçons qui enseignent la distance l’activent.</translation>
+    </message>
+    <message>
+        <source>Either player pauses with F3, and the strip under the piste says who did. After Game Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or closing a window asks first, then ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
+        <translation>Chaque joueur peut faire une pause avec F3, et le bandeau sous la piste dit qui l’a faite. Après la fin du match, F2 propose une revanche, que l’autre joueur accepte avec F2&#xa0;; avant, F2 ou la fermeture d’une fenêtre demande d’abord confirmation, puis termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats. Par Internet, un hôte derrière un routeur domestique doit rediriger le port vers son ordinateur.</translation>
     </message>
 </context>
 <context>
@@ -705,6 +705,86 @@ attendez un instant, puis réessayez</translation>
 the network bout is over</source>
         <translation>Le jeu de votre adversaire a pris du retard :
 le combat en réseau est terminé</translation>
+    </message>
+    <message>
+        <source>A draw at %1 to %2.</source>
+        <translation>Match nul, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>You won, %1 to %2.</source>
+        <translation>Vous avez gagné, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Your opponent won, %1 to %2.</source>
+        <translation>Votre adversaire a gagné, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The host won, %1 to %2.</source>
+        <translation>L’hôte a gagné, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>The guest won, %1 to %2.</source>
+        <translation>L’invité a gagné, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>If both players ask, the next bout follows here.</source>
+        <translation>Si les deux joueurs le demandent, le match suivant se jouera ici.</translation>
+    </message>
+    <message>
+        <source>You asked for a rematch: waiting for your opponent to accept.</source>
+        <translation>Vous avez demandé une revanche&#xa0;: votre adversaire doit l’accepter.</translation>
+    </message>
+    <message>
+        <source>Your opponent offers a rematch: press F2 to accept.</source>
+        <translation>Votre adversaire propose une revanche&#xa0;: appuyez sur F2 pour l’accepter.</translation>
+    </message>
+    <message>
+        <source>Press F2 to offer a rematch.</source>
+        <translation>Appuyez sur F2 pour proposer une revanche.</translation>
+    </message>
+    <message>
+        <source>You paused the bout: F3 resumes it.</source>
+        <translation>Vous avez mis le match en pause&#xa0;: F3 le reprend.</translation>
+    </message>
+    <message>
+        <source>Your opponent paused the bout: F3 resumes it.</source>
+        <translation>Votre adversaire a mis le match en pause&#xa0;: F3 le reprend.</translation>
+    </message>
+    <message>
+        <source>The host paused the bout.</source>
+        <translation>L’hôte a mis le match en pause.</translation>
+    </message>
+    <message>
+        <source>The guest paused the bout.</source>
+        <translation>L’invité a mis le match en pause.</translation>
+    </message>
+    <message>
+        <source>The host fences on the right, the guest on the left.</source>
+        <translation>L’hôte tire à droite, l’invité à gauche.</translation>
+    </message>
+    <message>
+        <source>You fence on the right. F3 pauses the bout for both of you; F2 leaves it.</source>
+        <translation>Vous tirez à droite. F3 met le match en pause pour vous deux&#xa0;; F2 le quitte.</translation>
+    </message>
+    <message>
+        <source>You fence on the left. F3 pauses the bout for both of you; F2 leaves it.</source>
+        <translation>Vous tirez à gauche. F3 met le match en pause pour vous deux&#xa0;; F2 le quitte.</translation>
+    </message>
+    <message>
+        <source>The bout is over and your opponent has gone</source>
+        <translation>Le match est fini et votre adversaire est parti</translation>
+    </message>
+    <message>
+        <source>The host left the network bout</source>
+        <translation>L’hôte a quitté le match en réseau</translation>
+    </message>
+    <message>
+        <source>The network bout is over</source>
+        <translation>Le match en réseau est terminé</translation>
+    </message>
+    <message>
+        <source>The connection to the host was lost</source>
+        <translation>La connexion avec l’hôte a été perdue</translation>
     </message>
 </context>
 <context>
@@ -1391,10 +1471,6 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <translation>B.K.S. Pistework&#xa0;: spectateur du match en réseau de %1</translation>
     </message>
     <message>
-        <source>B.K.S. Pistework: network bout with %1, round trip %2 ms</source>
-        <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1, aller-retour %2&#xa0;ms</translation>
-    </message>
-    <message>
         <source>Bout %1 %2-%3.pistework</source>
         <translation>Match %1 %2-%3.pistework</translation>
     </message>
@@ -1429,6 +1505,34 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>The bout is over at this moment: go back to where it is still fenced to take it over.</source>
         <translation>L’assaut est terminé à cet instant : revenez là où il se tire encore pour le reprendre en main.</translation>
+    </message>
+    <message>
+        <source>The network bout is not over. Leave it?</source>
+        <translation>Le match en réseau n’est pas fini. Le quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the right against %1</source>
+        <translation>B.K.S. Pistework&#xa0;: vous tirez à droite contre %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the left against %1</source>
+        <translation>B.K.S. Pistework&#xa0;: vous tirez à gauche contre %1</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the right against %1, round trip %2 ms</source>
+        <translation>B.K.S. Pistework&#xa0;: vous tirez à droite contre %1, aller-retour %2&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>B.K.S. Pistework: you fence on the left against %1, round trip %2 ms</source>
+        <translation>B.K.S. Pistework&#xa0;: vous tirez à gauche contre %1, aller-retour %2&#xa0;ms</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Fence On</source>
+        <translation>&amp;Continuer</translation>
     </message>
 </context>
 <context>

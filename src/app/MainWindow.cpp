@@ -100,6 +100,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return mode->StopWaiting();
     }
+    if (!MayLeave()) return event->ignore();
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     // The other player of a network bout is told plainly, not left to find the connection gone.
@@ -130,9 +131,29 @@ void MainWindow::Play() {
     Enter(std::make_unique<PlayingMode>(*this));
 }
 
+bool MainWindow::MayLeave() {
+    if (!mode->Live()) return true;
+    QMessageBox ask(QMessageBox::Question, windowTitle(),
+                    tr("The network bout is not over. Leave it?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setObjectName(QStringLiteral("msgLeaveNetworkBout"));
+    ask.setDefaultButton(QMessageBox::No);
+    ask.button(QMessageBox::Yes)->setText(tr("&Leave"));
+    ask.button(QMessageBox::No)->setText(tr("&Fence On"));
+    qCDebug(lcNetwork).noquote() << "msgLeaveNetworkBout asked";
+    // The bout goes on meanwhile, and may end by itself: only one still under way is left.
+    const bool leave = ask.exec() == QMessageBox::Yes;
+    qCDebug(lcNetwork).noquote() << "msgLeaveNetworkBout" << (leave ? "leave" : "stay");
+    return leave;
+}
+
+void MainWindow::AllowMenu() {
+    menu->Allow(mode->Kind(), !game->LastReplay().empty() && mode->OffersLastBout());
+}
+
 void MainWindow::ShowMode() {
     setWindowTitle(mode->Title());
-    menu->Allow(mode->Kind(), !game->LastReplay().empty());
+    AllowMenu();
     if (mode->ShowsGame())
         Draw(game->View());
     else
@@ -173,6 +194,11 @@ bool MainWindow::InNetworkBout() const {
 }
 
 void MainWindow::Choose(MenuCommand command) {
+    // Asked first; a bout that ended while the player was asked is left as it ended.
+    if (command == MenuCommand::NewGame && mode->Live() && (!MayLeave() || !mode->Live())) {
+        menu->Redraw(game->View().menu);
+        return;
+    }
     if (layout::Allows(command, mode->Kind())) {
         const Outcome outcome = mode->Choose(command);
         if (outcome == Outcome::Leave) {
@@ -247,11 +273,12 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
         MainWindow::HostNetworkBout(game::net::kDefaultPort, dialogs::NewPairingCode());
         return;
     case JoinNetworkBout:
-        MainWindow::JoinNetworkBout(QString(), -1, false);
+    case WatchNetworkBout: {
+        const auto last = store.ReadOwnString(std::string(kAddressName));
+        MainWindow::JoinNetworkBout(QString::fromStdString(last.value_or("")), -1, false,
+                                    command == WatchNetworkBout);
         return;
-    case WatchNetworkBout:
-        MainWindow::JoinNetworkBout(QString(), -1, false, true);
-        return;
+    }
     case School:
         OpenSchool();
         return;
@@ -270,7 +297,10 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
 void MainWindow::Draw(const game::BoutView& view) {
     board.Draw(view);
     if (mode) mode->Drew(view);
-    menu->Allow(mode ? mode->Kind() : layout::Mode::Playing, !game->LastReplay().empty());
+    if (mode)
+        AllowMenu();
+    else
+        menu->Allow(layout::Mode::Playing, !game->LastReplay().empty());
     menu->Draw(view.menu);
 }
 

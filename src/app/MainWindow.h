@@ -83,6 +83,8 @@ public:
     void DrawBoard(const game::BoutView& view) { board.Draw(view); }
     // The mode's title, menu and picture, after it has changed what they show.
     void ShowMode();
+    // The menu's items as the mode and the last bout kept allow them.
+    void AllowMenu();
     // Back to playing once `from`, if it is still the mode, has returned from the handler that
     // ended it.
     void ReturnToPlaying(const WindowMode* from);
@@ -110,6 +112,9 @@ private:
     void SetFullScreen(bool on);
     // The network library, when the player is playing; said plainly when it cannot load.
     NetService* NetworkLibrary();
+    // Whether the player, asked, leaves a bout with another player that is under way: true
+    // with none under way.
+    bool MayLeave();
 
     BoutBoard board;
     QWidget* client = nullptr;

@@ -78,7 +78,7 @@ struct EndingWords {
 inline constexpr std::string_view kBrokenLinkWords = QT_TRANSLATE_NOOP(
     "Network", "The other game sent what no game sends:\nthe network bout is over");
 
-inline constexpr std::array<EndingWords, 10> kEndingWords{{
+inline constexpr std::array<EndingWords, 14> kEndingWords{{
     {game::NetworkEnding::Left, QT_TRANSLATE_NOOP("Network", "Network bout ended")},
     {game::NetworkEnding::PeerLeft,
      QT_TRANSLATE_NOOP("Network", "Your opponent left the network bout")},
@@ -98,6 +98,12 @@ inline constexpr std::array<EndingWords, 10> kEndingWords{{
                        "Too many wrong codes from your address:\nwait a moment, then try again")},
     {game::NetworkEnding::FellBehind,
      QT_TRANSLATE_NOOP("Network", "Your opponent's game fell behind:\nthe network bout is over")},
+    {game::NetworkEnding::PeerLeftAfterBout,
+     QT_TRANSLATE_NOOP("Network", "The bout is over and your opponent has gone")},
+    {game::NetworkEnding::HostLeft, QT_TRANSLATE_NOOP("Network", "The host left the network bout")},
+    {game::NetworkEnding::BoutOver, QT_TRANSLATE_NOOP("Network", "The network bout is over")},
+    {game::NetworkEnding::HostLost,
+     QT_TRANSLATE_NOOP("Network", "The connection to the host was lost")},
 }};
 
 // Said in the call area while a network bout stands, waiting for the other game.

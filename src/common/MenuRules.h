@@ -38,8 +38,9 @@ inline constexpr unsigned kReading = kPlaying | static_cast<unsigned>(Watching);
 inline constexpr unsigned kOwnHelp = kReading | kPractising;
 // A network bout leaves each player leaving it, pausing, the sound, the control of its own
 // fencer and the window.
-inline constexpr unsigned kFencing =
-    kPlaying | static_cast<unsigned>(Hosting) | static_cast<unsigned>(Joining);
+inline constexpr unsigned kNetwork =
+    static_cast<unsigned>(Hosting) | static_cast<unsigned>(Joining);
+inline constexpr unsigned kFencing = kPlaying | kNetwork;
 inline constexpr game::ControlMode kKeyboard = game::ControlMode::Keyboard;
 inline constexpr game::ControlMode kMouse = game::ControlMode::Mouse;
 } // namespace rule
@@ -73,9 +74,10 @@ inline constexpr std::array<MenuRule, 33> kMenuRules{{
     {MenuCommand::Help, {}, rule::kOwnHelp},
     {MenuCommand::Handbook, {}, rule::kOwnHelp},
     {MenuCommand::School, {}, rule::kOwnHelp},
-    {MenuCommand::SaveReplay, {}, rule::kReading},
+    // A network bout's too, once it is over.
+    {MenuCommand::SaveReplay, {}, rule::kReading | rule::kNetwork},
     {MenuCommand::WatchReplay, {}, rule::kReading},
-    {MenuCommand::WatchLastBout, {}, rule::kReading},
+    {MenuCommand::WatchLastBout, {}, rule::kReading | rule::kNetwork},
     // Drawn over a replay, a lesson, and by choice over the player's own bouts.
     {MenuCommand::ShowDistance, {}, rule::kReading | rule::kPractising},
     {MenuCommand::HostNetworkBout, {}, rule::kPlaying},

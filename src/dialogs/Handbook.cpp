@@ -339,10 +339,11 @@ QString NetworkBouts() {
             .arg(MenuCaption(layout::MenuCommand::WatchNetworkBout))
             .arg(MenuCaption(layout::MenuCommand::SaveReplay)));
     html += Paragraph(Handbook::tr(
-        "Either player pauses with F3. New Game or closing a window ends the network bout for "
-        "both, and each window says why where the referee calls. A network bout keeps no best "
-        "result. Across the internet, a host behind a home router must forward the port to "
-        "the host machine."));
+        "Either player pauses with F3, and the strip under the piste says who did. After Game "
+        "Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or "
+        "closing a window asks first, then ends the network bout for both, and each window says "
+        "why where the referee calls. A network bout keeps no best result. Across the internet, "
+        "a host behind a home router must forward the port to the host machine."));
     html += Paragraph(Handbook::tr(
         "Nobody can find the code by trying: after a few wrong codes from one address, the host "
         "makes it wait longer before each next one, and takes no more than one wrong code a "

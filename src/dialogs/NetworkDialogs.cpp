@@ -141,6 +141,13 @@ void JoinDialog::Say(const QString& text) {
     joinButton->setEnabled(true);
 }
 
+QString JoinDialog::Where() const {
+    const QString host = address->text().trimmed();
+    // An IPv6 address takes brackets to carry its port.
+    const QString shown = host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(host) : host;
+    return QStringLiteral("%1:%2").arg(shown).arg(port->value());
+}
+
 void JoinDialog::Join() {
     const auto where = game::net::ParseAddress(address->text().toStdString(),
                                                static_cast<std::uint16_t>(port->value()));

@@ -47,6 +47,8 @@ public:
     void Say(const QString& text);
     // Connects as if Join were pressed.
     void Join();
+    // Where the player asked to join, as it may be given back to the dialog next time.
+    QString Where() const;
 
 private:
     NetService& network;

@@ -79,8 +79,15 @@ enum class NetworkEnding {
     Disagreed,    // the two games' digests of the bout differed, or one sent none
     TooManyTries, // wrong codes from the guest's address: it must wait before trying again
     FellBehind,   // the other game stayed further behind than the window for five seconds
+    // The other player left once the bout was over: a bout ended as bouts end.
+    PeerLeftAfterBout,
+    // What a watcher, who has no opponent, is told: the host ended it or went, before the
+    // bout's end or after it.
+    HostLeft,
+    BoutOver,
+    HostLost, // the connection to the host broke or fell silent
 };
-inline constexpr NetworkEnding kLastNetworkEnding = NetworkEnding::FellBehind;
+inline constexpr NetworkEnding kLastNetworkEnding = NetworkEnding::HostLost;
 
 // The options as the menu marks them, and the pause.
 struct MenuView {

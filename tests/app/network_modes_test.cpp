@@ -7,6 +7,7 @@
 #include "WindowDriver.h"
 #include "app/NetTransport.h"
 #include "app/PadInput.h"
+#include "app/modes/NetworkModes.h"
 #include "common/CallTexts.h"
 #include "game/network/Network.h"
 #include "game/network/NetworkFencing.h"
@@ -18,6 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <SDL.h>
@@ -87,6 +91,19 @@ bool Begin(Player& host, Player& guest) {
     return host.window.InNetworkBout() && guest.window.InNetworkBout();
 }
 
+// Answers the window's question before it leaves a bout under way; whether it was asked.
+struct Answer {
+    explicit Answer(QMessageBox::StandardButton given) {
+        QTimer::singleShot(0, [this, given] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            asked = box && box->objectName() == QLatin1String("msgLeaveNetworkBout");
+            if (box) box->button(given)->click();
+        });
+    }
+    drive::ExpectDialogs answered;
+    bool asked = false;
+};
+
 } // namespace
 
 TEST(NetworkModes, EachPlayerFencesTheSharedBoutThenTheirOwnGame) {
@@ -152,6 +169,7 @@ TEST(NetworkModes, EachPlayerFencesTheSharedBoutThenTheirOwnGame) {
         if (leaver == &host) {
             ASSERT_TRUE(Begin(host, guest));
         }
+        Answer yes(QMessageBox::Yes); // asked first, the player leaves
         Named<QAction>(leaver->window, "mnuFileNewGame")->trigger();
         ASSERT_TRUE(WaitFor([&] {
             return !host.window.InNetworkBout() && !guest.window.InNetworkBout() &&
@@ -240,4 +258,61 @@ TEST(NetworkModes, TheHostIsToldWhyAGuestCouldNotJoin) {
         << said.toStdString();
     EXPECT_TRUE(said.endsWith(QLatin1Char('.'))) << said.toStdString();
     knocking.reset();
+}
+
+// From Game Over, through a rematch, to the second Game Over (the clock ends each bout): the
+// result is read and the bout kept at once; F2 asks, the other sees it and accepts with F2; leaving
+// a bout under way (F2, closing) is asked first, and "no" fences on.
+TEST(NetworkModes, AfterGameOverARematchFollowsOnTheSameLink) {
+    Player host, guest;
+    host.window.Game().Choose({game::Verb::SetTarget, 1});
+    ASSERT_TRUE(Begin(host, guest));
+    const auto text = [](Player& p, const char* name) {
+        return Named<QLabel>(p.window, name)->text();
+    };
+    const QString gameOver = TranslatedCallText({game::Call::GameOver, Side::Left});
+    // The strip says what the piste shows; once over, the bout may be saved or watched.
+    const auto says = [&](Player& p, Side own, game::Asked asked = {}) {
+        std::optional<game::BoutOver> over;
+        const int left = text(p, "lblScore0").toInt(), right = text(p, "lblScore1").toInt();
+        if (text(p, "lblEngarde") == gameOver)
+            over = game::BoutOver{left == right
+                                      ? std::nullopt
+                                      : std::optional(left > right ? Side::Left : Side::Right),
+                                  {left, right}};
+        for (const char* item : {"mnuFileSaveReplay", "mnuFileWatchLastBout"})
+            if (Named<QAction>(p.window, item)->isEnabled() != over.has_value()) return false;
+        return text(p, "lblNetworkNews") == app::NewsText({own, {}, over, asked});
+    };
+    for (int bout = 1; bout <= 2; ++bout) {
+        SCOPED_TRACE(bout);
+        ASSERT_TRUE(WaitFor([&] { return says(host, Side::Right) && says(guest, Side::Left); }));
+        for (const bool closing : {false, true}) {
+            Answer no(QMessageBox::No);
+            if (closing)
+                guest.window.close();
+            else
+                Named<QAction>(guest.window, "mnuFileNewGame")->trigger();
+            EXPECT_TRUE(no.asked && guest.window.isVisible() && guest.window.InNetworkBout());
+        }
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                return text(host, "lblEngarde") == gameOver &&
+                       text(guest, "lblEngarde") == gameOver && says(host, Side::Right) &&
+                       says(guest, Side::Left);
+            },
+            30'000))
+            << text(host, "lblNetworkNews").toStdString();
+        if (bout == 2) break;
+        Named<QAction>(host.window, "mnuFileNewGame")->trigger();
+        EXPECT_TRUE(WaitFor([&] {
+            return says(guest, Side::Left, {false, true}) && says(host, Side::Right, {true, false});
+        }));
+        Named<QAction>(guest.window, "mnuFileNewGame")->trigger();
+    }
+    // Leaving after the end is not asked, and the host is told the bout is over.
+    guest.window.close();
+    EXPECT_TRUE(WaitFor([&] { return !host.window.InNetworkBout(); }));
+    EXPECT_EQ(text(host, "lblEngarde"),
+              TranslatedNetworkEnding(game::NetworkEnding::PeerLeftAfterBout));
 }

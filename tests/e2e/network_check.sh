@@ -143,6 +143,12 @@ within() { awk -v a="$1" -v b="$2" -v l="$felt_budget" 'BEGIN { d = a - b; exit 
 # Closes a window as a window manager would; the program must end with 0.
 close_and_wait() {
     "$here/close_window.py" "$2"
+    # A bout under way asks first: the player leaves, Alt+L on the question's own window.
+    if wait_log "$1" 2 "msgLeaveNetworkBout asked"; then
+        for w in $(xdotool search --all --onlyvisible --pid "${pids[$1]}" --name '^B\.K\.S\. Pistework'); do
+            [ "$w" != "$2" ] && { xdotool windowfocus --sync "$w" 2>/dev/null; key "$w" alt+l; }
+        done
+    fi
     for _ in $(seq 1 50); do kill -0 "${pids[$1]}" 2>/dev/null || break; sleep 0.1; done
     kill -0 "${pids[$1]}" 2>/dev/null && fail "$1 did not end when its window closed"
     wait "${pids[$1]}" || fail "$1 ended with $?"

@@ -28,6 +28,8 @@ struct NetworkPair {
     static constexpr int kCode = 123'456;
     // Where the guest's connections come from; every other test connection has its own.
     static constexpr std::string_view kGuestAddress = "192.0.2.1";
+    // Where the guests and watchers find the host.
+    static constexpr std::string_view kHostAddress = "192.0.2.2";
 
     explicit NetworkPair(int delayMs = 0, int hostCode = kCode)
         : owned(std::make_unique<platform::headless::MemoryConnection>(form.scheduler, delayMs)),
@@ -41,7 +43,8 @@ struct NetworkPair {
     // The guest knocks with `guestCode`.
     void Join(int guestCode = kCode) {
         Arrive();
-        joining = std::make_unique<NetworkGuest>(guestPlace, guestEnd, guestCode);
+        joining = std::make_unique<NetworkGuest>(guestPlace, guestEnd, guestCode,
+                                                 std::string(kHostAddress));
         joining->SetOnEnd([this](net::Ending why, bool begun) {
             guestEnded = why;
             guestHadBegun = begun;

@@ -71,6 +71,14 @@ void GuestBeat(NetworkPair& p, int& done) {
             p.GuestSide().Give(InputOf(*command));
     p.form.scheduler.RunFor(kBeatMs);
 }
+// Both players attack on what each shows, until `done` or a thousand beats.
+void FenceUntil(NetworkPair& p, const std::function<bool()>& done) {
+    for (int host = -1, guest = -1, beats = 0; !done() && beats < 1000; ++beats) {
+        GuestBeat(p, guest);
+        if (const auto command = Attack(p.HostSide().Bout().View(), host))
+            p.HostSide().Give(InputOf(*command));
+    }
+}
 Bytes Greeting(W& w, int code, bool watch = false) {
     return Cat({Hello(w, code), w.Frame(net::Join{watch, 0})});
 }
@@ -90,7 +98,8 @@ struct Watcher {
         platform::headless::MemoryConnection::Join(mine, *theirs);
         game.Start();
         p.door.Arrive(std::move(theirs), address);
-        end.emplace(NetworkPlace{game, p.form, p.form.clock, sound}, mine, p.code);
+        end.emplace(NetworkPlace{game, p.form, p.form.clock, sound}, mine, p.code,
+                    std::string(NetworkPair::kHostAddress));
         end->SetOnEnd([this](Ending why, bool) { ended = why; });
         end->Knock();
     }
@@ -136,6 +145,9 @@ TEST(NetworkBout, EachHostileGuestEndsTheLinkForItsOneReasonAndTheGameGoesOn) {
         {"an input first", false, OutOfOrder, [](W& w) { return w.Frame(net::Stamped{}); }},
         {"a join first", false, OutOfOrder, [](W& w) { return w.Frame(net::Join{}); }},
         {"a welcome", false, OutOfOrder, [](W& w) { return w.Frame(net::Welcome{}); }},
+        {"a rematch first", false, OutOfOrder, [](W& w) { return w.Frame(net::Rematch{}); }},
+        {"a next bout's start the host never gave", true, OutOfOrder,
+         [](W& w) { return w.Frame(net::Again{0}); }},
         {"an oversized frame", true, Oversized,
          [](W& w) { return Grow(w.Frame(net::Bye{}), net::kMaxFrame - 1); }},
         {"an unknown kind", true, Malformed,
@@ -272,18 +284,18 @@ TEST(NetworkFrames, AReplayAndFramesReadAsAnEarlierBuildWroteThem) {
 
     const std::int64_t clock = 1'765'432'109'876;
     const std::tuple<const char*, net::Role, std::vector<net::Message>> frames[] = {
-        {"frames_v5_to_host.bin",
+        {"frames_v6_to_host.bin",
          kHost,
          {net::Hello{net::kVersion, 654'321}, net::Join{true, clock},
           net::Stamped{{183'456, Side::Left, Input::Resume}}, net::Time{183'500}, net::Ping{clock},
-          net::Pong{clock + 1}, net::Digest{183, 0xDEADBEEF}, net::Heartbeat{}, net::Disagree{},
-          net::Bye{}}},
-        {"frames_v5_to_guest.bin",
+          net::Pong{clock + 1}, net::Digest{183, 0xDEADBEEF}, net::Heartbeat{}, net::Rematch{},
+          net::Again{clock + 5}, net::Disagree{}, net::Bye{}}},
+        {"frames_v6_to_guest.bin",
          kGuest,
          {net::Welcome{net::kVersion, 10, false, clock, clock + 2, clock - 3},
-          net::Stamped{{7, Side::Right, Input::Fleche}}}},
+          net::Stamped{{7, Side::Right, Input::Fleche}}, net::Rematch{}, net::Again{clock + 4}}},
         // A refusal is a greeting too, so it opens a stream of its own.
-        {"frames_v5_refused.bin", kGuest, {net::Refuse{net::Refusal::Wait}}},
+        {"frames_v6_refused.bin", kGuest, {net::Refuse{net::Refusal::Wait}}},
     };
     for (const auto& [file, role, messages] : frames) {
         W w;
@@ -696,16 +708,11 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutFromPlacesOfTheirOwn) {
     EXPECT_EQ(watchers.back()->ended, Ending::Busy);
     EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers);
     watchers[1]->mine.Mute();
-    for (int host = -1, guest = -1, beats = 0; p.host.LastReplay().empty() && beats < 1000;
-         ++beats) {
-        GuestBeat(p, guest);
-        if (const auto command = Attack(p.HostSide().Bout().View(), host))
-            p.HostSide().Give(InputOf(*command));
-    }
+    FenceUntil(p, [&] { return !p.host.LastReplay().empty(); });
     time.RunFor(2'000);
     EXPECT_FALSE(p.door.Link()->Ended() || p.guestEnded);
     // The host hears nothing from it and lets it go; the bout goes on.
-    EXPECT_EQ(watchers[1]->ended, Ending::Lost);
+    EXPECT_EQ(watchers[1]->ended, Ending::HostLost);
     EXPECT_EQ(p.door.Watchers(), NetworkDoor::kMostWatchers - 1);
     for (std::size_t i = 0; i + 1 < watchers.size(); ++i) {
         if (i == 1) continue;
@@ -716,7 +723,7 @@ TEST(NetworkDoor, WatchersSeeTheWholeBoutFromPlacesOfTheirOwn) {
     }
     p.door.Leave();
     time.RunFor(1'000);
-    EXPECT_EQ(watchers[0]->ended, Ending::PeerLeft);
+    EXPECT_EQ(watchers[0]->ended, Ending::BoutOver);
     EXPECT_TRUE(watchers[0]->game.View().networkEnded);
 }
 
@@ -737,5 +744,90 @@ TEST(NetworkWatcher, TakesNoInputFromBeforeTheTimeItWasGiven) {
         p.form.scheduler.RunFor(NetworkLink::kCheckMs);
         EXPECT_TRUE(watcher.Begun());
         EXPECT_EQ(ended, late ? std::optional(Ending::OutOfOrder) : std::nullopt) << late;
+    }
+}
+
+// However a network bout ends, each role is told in words that fit it and keeps the bout as
+// far as it went, as its own and against the other machine. A bout over is followed by another
+// when both players ask, which the watcher sees too; asked for before the end, none follows.
+TEST(NetworkBout, EachRoleIsToldHowItsBoutEndedAndKeepsIt) {
+    using enum NetworkEnding;
+    enum class Moment { MidWay, Over, Rematch }; // a rematch: its bout over
+    const std::tuple<Moment, bool, std::array<std::optional<Ending>, 3>> cases[] = {
+        // When, whether the host leaves (or the guest), what the host, guest and watcher hear.
+        {Moment::MidWay, true, {Left, PeerLeft, HostLeft}},
+        {Moment::MidWay, false, {PeerLeft, Left, HostLeft}},
+        {Moment::Over, true, {Left, PeerLeftAfterBout, BoutOver}},
+        {Moment::Over, false, {PeerLeftAfterBout, Left, BoutOver}},
+        {Moment::Rematch, true, {Left, PeerLeftAfterBout, BoutOver}},
+    };
+    for (const auto& [when, hostLeaves, told] : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(when) << hostLeaves);
+        NetworkPair p(kDelayMs);
+        auto& time = p.form.scheduler;
+        p.host.Choose({Verb::SetTarget, 1});
+        Watcher watcher(p, kDelayMs, "198.51.100.7");
+        p.Join();
+        ASSERT_TRUE(time.RunUntilTrue([&] { return p.joining->Begun(); }, 1'000));
+        const auto shown = [&] {
+            return std::array{&p.HostSide().Shown(), &p.GuestSide().Shown(), watcher.end->Shown()};
+        };
+        const auto allKept = [&] { return std::ranges::all_of(shown(), &ShownBout::Kept); };
+        if (when == Moment::MidWay) { // the leaver pauses a while, and all are told who did
+            NetworkFencing& leaver = hostLeaves ? p.HostSide() : p.GuestSide();
+            time.RunFor(3'000);
+            leaver.PauseOrResume();
+            time.RunFor(2'000);
+            for (ShownBout* s : shown())
+                EXPECT_EQ(NewsOf(*s, nullptr).pausedBy, leaver.Own());
+            leaver.PauseOrResume();
+            p.door.Offer();
+            p.joining->Offer();
+            time.RunFor(1'000);
+            EXPECT_EQ(p.HostSide().Rematch(), Asked{});
+        } else {
+            FenceUntil(p, allKept);
+        }
+        if (when == Moment::Rematch) {
+            const ShownBout* before = shown()[2];
+            p.door.Offer(); // both at once: the offers cross
+            p.joining->Offer();
+            ASSERT_TRUE(time.RunUntilTrue([&] { return shown()[2] != before; }, 2'000));
+            FenceUntil(p, allKept);
+        }
+        const std::array<ShownBout*, 3> last = shown(); // length less the pause, its two inputs
+        if (hostLeaves)
+            p.door.Leave();
+        else
+            p.joining->Leave();
+        time.RunFor(1'000);
+        p.door.Leave(); // the host's window goes back to its own game, and lets the watcher go
+        time.RunFor(1'000);
+        EXPECT_EQ((std::array{p.hostEnded, p.guestEnded, watcher.ended}), told);
+        const Game* games[] = {&p.host, &p.guest, &watcher.game};
+        EXPECT_EQ((std::array{games[0]->View().networkEnded, games[1]->View().networkEnded,
+                              games[2]->View().networkEnded}),
+                  told);
+        const BoutKind kinds[] = {BoutKind::NetworkHost, BoutKind::NetworkGuest, BoutKind::Watched};
+        const std::string_view opponents[] = {NetworkPair::kGuestAddress, NetworkPair::kHostAddress,
+                                              NetworkPair::kHostAddress};
+        for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            const SharedBout& bout = last[i]->Bout();
+            ASSERT_TRUE(last[i]->KeptAs());
+            const KeptBout& kept = *last[i]->KeptAs();
+            EXPECT_EQ(std::tuple(kept.kind, kept.opponent, kept.score, kept.end),
+                      std::tuple(kinds[i], std::string(opponents[i]), bout.View().scores,
+                                 when == Moment::MidWay ? BoutEnd::Left : BoutEnd::Finished));
+            const std::int64_t now = p.form.clock.NowMilliseconds();
+            EXPECT_TRUE(kept.endedAt <= now && kept.endedAt > now - 3'000) << kept.endedAt;
+            EXPECT_EQ(kept.lengthMs,
+                      bout.OverAt() ? *bout.OverAt()
+                                    : bout.Now() - (bout.Inputs()[1].ms - bout.Inputs()[0].ms));
+            Replay replay;
+            EXPECT_EQ(DecodeReplay(games[i]->LastReplay(), replay), ReplayError::None);
+            EXPECT_TRUE(when == Moment::MidWay ||
+                        std::ranges::equal(games[i]->LastReplay(), p.host.LastReplay()));
+        }
     }
 }

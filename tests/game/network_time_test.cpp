@@ -105,7 +105,9 @@ TEST(NetworkTime, AHostCannotMakeAGuestOrWatcherFenceMoreThanAnyBout) {
         std::int64_t startBack; // how long ago the welcome says the bout began
         std::int64_t timeAhead; // the horizon or time the host then claims, past its own
         std::optional<Ending> ending;
+        std::optional<net::Message> then = std::nullopt; // the next bout begun at once, or such
     };
+    const std::int64_t at = NetworkPair().form.clock.NowMilliseconds(); // as each case begins
     const Case cases[] = {
         {"a guest's bout begun a minute ago", false, 60'000, 0, Ending::Malformed},
         {"a guest's bout beginning later", false, -1, 0, Ending::Malformed},
@@ -117,6 +119,11 @@ TEST(NetworkTime, AHostCannotMakeAGuestOrWatcherFenceMoreThanAnyBout) {
         {"a watcher's bout begun an hour ago", true, kHour, 0, std::nullopt},
         {"a watcher told of a time to come", true, kHour, NetworkWatcher::kAheadMs + 1,
          Ending::OutOfOrder},
+        {"a guest begun on a next bout it never asked for", false, 0, 0, Ending::OutOfOrder,
+         net::Again{at}},
+        {"a watcher told of a next bout before the last is over", true, kHour, 0,
+         Ending::OutOfOrder, net::Again{at}},
+        {"a watcher offered a rematch", true, kHour, 0, Ending::OutOfOrder, net::Rematch{}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -138,8 +145,8 @@ TEST(NetworkTime, AHostCannotMakeAGuestOrWatcherFenceMoreThanAnyBout) {
         W host;
         const net::Welcome welcome{net::kVersion, 5, false, now - c.startBack, now, now};
         const auto began = std::chrono::steady_clock::now();
-        p.hostEnd.Send(
-            Cat({host.Frame(welcome), host.Frame(net::Time{c.startBack + c.timeAhead})}));
+        p.hostEnd.Send(Cat({host.Frame(welcome), host.Frame(net::Time{c.startBack + c.timeAhead}),
+                            c.then ? host.Frame(*c.then) : std::vector<std::uint8_t>()}));
         p.form.scheduler.RunFor(10);
         const auto took = std::chrono::steady_clock::now() - began;
         EXPECT_EQ(ended, c.ending);

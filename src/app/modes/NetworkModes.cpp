@@ -5,7 +5,9 @@
 #include "common/CallTexts.h"
 #include "dialogs/NetworkDialogs.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 
 #include <chrono>
 
@@ -31,7 +33,75 @@ QString Said(game::NetworkEnding why) {
     return TranslatedNetworkEnding(why).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Network", text);
+}
+
+// Who did something, as the reader knows them: a player by "you" and "your opponent", a
+// watcher by the host, who fences on the right, and the guest.
+QString Who(const game::BoutNews& news, game::Side side, const char* you, const char* opponent,
+            const char* host, const char* guest) {
+    if (news.own) return Tr(side == *news.own ? you : opponent);
+    return Tr(side == game::Side::Right ? host : guest);
+}
+
+QString Result(const game::BoutNews& news) {
+    const game::BoutOver& over = *news.over;
+    if (!over.winner)
+        return Tr(QT_TRANSLATE_NOOP("Network", "A draw at %1 to %2."))
+            .arg(over.score[game::Side::Left])
+            .arg(over.score[game::Side::Right]);
+    const game::Side won = *over.winner;
+    return Who(news, won, QT_TRANSLATE_NOOP("Network", "You won, %1 to %2."),
+               QT_TRANSLATE_NOOP("Network", "Your opponent won, %1 to %2."),
+               QT_TRANSLATE_NOOP("Network", "The host won, %1 to %2."),
+               QT_TRANSLATE_NOOP("Network", "The guest won, %1 to %2."))
+        .arg(over.score[won])
+        .arg(over.score[game::Opposite(won)]);
+}
+
+QString Rematch(const game::BoutNews& news) {
+    if (!news.own)
+        return Tr(QT_TRANSLATE_NOOP("Network", "If both players ask, the next bout follows here."));
+    if (news.asked.ours)
+        return Tr(QT_TRANSLATE_NOOP("Network", "You asked for a rematch: waiting for your "
+                                               "opponent to accept."));
+    if (news.asked.theirs)
+        return Tr(QT_TRANSLATE_NOOP("Network", "Your opponent offers a rematch: press F2 to "
+                                               "accept."));
+    return Tr(QT_TRANSLATE_NOOP("Network", "Press F2 to offer a rematch."));
+}
+
 } // namespace
+
+QString NewsText(const game::BoutNews& news) {
+    if (news.over) return Result(news) + QLatin1Char(' ') + Rematch(news);
+    if (news.pausedBy)
+        return Who(news, *news.pausedBy,
+                   QT_TRANSLATE_NOOP("Network", "You paused the bout: F3 resumes it."),
+                   QT_TRANSLATE_NOOP("Network", "Your opponent paused the bout: F3 resumes it."),
+                   QT_TRANSLATE_NOOP("Network", "The host paused the bout."),
+                   QT_TRANSLATE_NOOP("Network", "The guest paused the bout."));
+    if (!news.own)
+        return Tr(QT_TRANSLATE_NOOP("Network", "The host fences on the right, the guest on the "
+                                               "left."));
+    return Tr(*news.own == game::Side::Right
+                  ? QT_TRANSLATE_NOOP("Network", "You fence on the right. F3 pauses the bout for "
+                                                 "both of you; F2 leaves it.")
+                  : QT_TRANSLATE_NOOP("Network", "You fence on the left. F3 pauses the bout for "
+                                                 "both of you; F2 leaves it."));
+}
+
+NetworkMode::NetworkMode(MainWindow& window) : WindowMode(window) {}
+
+NetworkMode::~NetworkMode() {
+    if (strip) window.DropStrip(strip.get());
+}
+
+bool NetworkMode::Live() const {
+    const game::ShownBout* bout = Shown();
+    return InNetworkBout() && Fencing() && bout && !bout->Over();
+}
 
 WindowMode::Outcome NetworkMode::Key(const QKeyEvent& key) {
     const std::u32string typed = FencersKeys(key, window.Game());
@@ -59,11 +129,18 @@ void NetworkMode::Give(game::FencerCommand command) {
 }
 
 WindowMode::Outcome NetworkMode::ChooseInBout(layout::MenuCommand command) {
+    using enum layout::MenuCommand;
     if (!InNetworkBout()) return Outcome::Passed;
-    if (command == layout::MenuCommand::NewGame) {
-        LeaveBout();
+    if (command == NewGame) {
+        // The window has asked already whether to leave a bout under way.
+        if (Live() || !Fencing())
+            LeaveBout();
+        else
+            Offer();
         return Outcome::Taken;
     }
+    if (command == SaveReplay || command == WatchLastBout)
+        return Live() ? Outcome::Taken : Outcome::Passed;
     if (command != layout::MenuCommand::PauseOrResume) return Outcome::Passed;
     if (game::NetworkFencing* fencing = Fencing()) fencing->PauseOrResume();
     return Outcome::Taken;
@@ -72,6 +149,17 @@ WindowMode::Outcome NetworkMode::ChooseInBout(layout::MenuCommand command) {
 void NetworkMode::Follow(game::ShownBout& bout, const QString& with, const char* side) {
     peer = with;
     qCDebug(lcNetwork).noquote() << "network bout begun with" << peer << side;
+    if (!strip) {
+        strip = std::make_unique<QWidget>(&window);
+        strip->setObjectName(QStringLiteral("fraNetwork"));
+        news = new QLabel(strip.get());
+        news->setObjectName(QStringLiteral("lblNetworkNews"));
+        news->setGeometry(6, 4, 486, 40);
+        news->setWordWrap(true);
+        news->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        strip->setFixedSize(498, 48);
+        window.ShowStrip(strip.get());
+    }
     bout.SetOnShow([this](const game::BoutView& view) {
         shown = view;
         Redraw();
@@ -90,6 +178,14 @@ void NetworkMode::Redraw() {
     // A player fences with its own buttons, if it fences with the mouse at home.
     view.commandButtons = Fencing() && own.menu.control == game::ControlMode::Mouse;
     window.DrawBoard(view);
+    if (const game::ShownBout* bout = Shown(); bout && news) {
+        const QString text = NewsText(game::NewsOf(*bout, Fencing()));
+        if (news->text() != text) {
+            news->setText(text);
+            qCDebug(lcNetwork).noquote() << "lblNetworkNews" << text;
+        }
+    }
+    window.AllowMenu();
     if (const QString title = Title(); window.windowTitle() != title) window.setWindowTitle(title);
 }
 
@@ -98,9 +194,15 @@ QString NetworkMode::Title() const {
     const game::NetworkFencing* fencing = Fencing();
     if (!fencing)
         return MainWindow::tr("B.K.S. Pistework: watching a network bout at %1").arg(peer);
+    const bool right = fencing->Own() == game::Side::Right;
     if (!fencing->RoundTripMs())
-        return MainWindow::tr("B.K.S. Pistework: network bout with %1").arg(peer);
-    return MainWindow::tr("B.K.S. Pistework: network bout with %1, round trip %2 ms")
+        return (right ? MainWindow::tr("B.K.S. Pistework: you fence on the right against %1")
+                      : MainWindow::tr("B.K.S. Pistework: you fence on the left against %1"))
+            .arg(peer);
+    return (right ? MainWindow::tr(
+                        "B.K.S. Pistework: you fence on the right against %1, round trip %2 ms")
+                  : MainWindow::tr(
+                        "B.K.S. Pistework: you fence on the left against %1, round trip %2 ms"))
         .arg(peer)
         .arg(*fencing->RoundTripMs());
 }
@@ -195,6 +297,11 @@ JoiningMode::~JoiningMode() {
     LeaveBout();
 }
 
+game::ShownBout* JoiningMode::Shown() const {
+    if (guest) return guest->Fencing() ? &guest->Fencing()->Shown() : nullptr;
+    return watcher ? watcher->Shown() : nullptr;
+}
+
 void JoiningMode::LeaveBout() {
     if (guest) guest->Leave();
     if (watcher) watcher->Leave();
@@ -223,6 +330,8 @@ void JoiningMode::StopWaiting() {
 }
 
 void JoiningMode::Connected(std::unique_ptr<NetConnection> made, int code) {
+    // An address that answered is the one offered next time.
+    if (dialog) window.Store().Write({{std::string(kAddressName), dialog->Where().toStdString()}});
     // A connection refused before is let go first: its link is the one that points at its
     // connection.
     guest.reset();
@@ -234,13 +343,15 @@ void JoiningMode::Connected(std::unique_ptr<NetConnection> made, int code) {
         if (dialog) dialog->accept();
     };
     if (watch) {
-        watcher = std::make_unique<game::NetworkWatcher>(place, *connection, code);
+        watcher = std::make_unique<game::NetworkWatcher>(place, *connection, code,
+                                                         connection->PeerAddress().toStdString());
         watcher->SetOnBegin([this, begun] { begun(*watcher->Shown()); });
         watcher->SetOnEnd(
             [this](game::NetworkEnding why, bool was) { Ended(why, was, watcher->Link()); });
         return watcher->Knock();
     }
-    guest = std::make_unique<game::NetworkGuest>(place, *connection, code);
+    guest = std::make_unique<game::NetworkGuest>(place, *connection, code,
+                                                 connection->PeerAddress().toStdString());
     guest->SetOnBegin([this, begun] { begun(guest->Fencing()->Shown()); });
     guest->SetOnEnd([this](game::NetworkEnding why, bool was) { Ended(why, was, guest->Link()); });
     guest->Knock();

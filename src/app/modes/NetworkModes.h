@@ -17,6 +17,9 @@
 #include <memory>
 #include <optional>
 
+class QLabel;
+class QWidget;
+
 namespace pistework::dialogs {
 class HostDialog;
 class JoinDialog;
@@ -24,25 +27,36 @@ class JoinDialog;
 
 namespace pistework::app {
 
+// What the strip under a network bout says, in the player's language.
+QString NewsText(const game::BoutNews& news);
+
 // What the two players' windows and a watcher's share: the shared bout drawn over the
-// player's own menu and buttons, and the round trip in the title.
+// player's own menu and buttons, a strip under it saying whose fencer is the player's, who
+// paused and who won, and the round trip in the title.
 class NetworkMode : public WindowMode {
 public:
-    using WindowMode::WindowMode;
+    explicit NetworkMode(MainWindow& window);
+    ~NetworkMode() override;
     Outcome Key(const QKeyEvent& key) override;
     void Fence(game::CommandSource source, game::Side side, game::FencerCommand command) override;
     bool ShowsGame() const override { return !InNetworkBout(); }
     void Redraw() override;
     QString Title() const override;
+    bool Live() const override;
+    bool OffersLastBout() const override { return !Live(); }
 
 protected:
     // This player's end of the bout: none before it begins, or for a watcher.
     virtual game::NetworkFencing* Fencing() const = 0;
+    // The bout on show, a player's or a watcher's.
+    virtual game::ShownBout* Shown() const = 0;
     // The bout on show from now on.
     void Follow(game::ShownBout& bout, const QString& with, const char* side);
-    // New Game leaves, F3 pauses or resumes the bout for both players.
+    // New Game leaves a bout under way and asks for another once it is over; F3 pauses or
+    // resumes the bout for both players; the last bout may be saved or watched once over.
     Outcome ChooseInBout(layout::MenuCommand command);
     virtual void LeaveBout() = 0;
+    virtual void Offer() = 0;
     void LogEnd(game::NetworkEnding why, const game::NetworkLink* link);
 
     QString peer;
@@ -51,6 +65,8 @@ private:
     void Give(game::FencerCommand command);
 
     std::optional<game::BoutView> shown;
+    std::unique_ptr<QWidget> strip;
+    QLabel* news = nullptr;
 };
 
 class HostingMode : public NetworkMode {
@@ -70,7 +86,11 @@ public:
 
 private:
     game::NetworkFencing* Fencing() const override { return door.Fencing(); }
+    game::ShownBout* Shown() const override {
+        return door.Fencing() ? &door.Fencing()->Shown() : nullptr;
+    }
     void LeaveBout() override { door.Leave(); }
+    void Offer() override { door.Offer(); }
     void Ended(game::NetworkEnding why, bool begun);
 
     int code;
@@ -79,6 +99,9 @@ private:
     std::unique_ptr<NetListener> listener;
     QPointer<dialogs::HostDialog> dialog;
 };
+
+// Where the player last joined or watched a bout from, in the window's settings.
+inline constexpr std::string_view kAddressName = "NetworkAddress";
 
 // A guest's window, or a watcher's.
 class JoiningMode : public NetworkMode {
@@ -97,7 +120,11 @@ public:
 
 private:
     game::NetworkFencing* Fencing() const override { return guest ? guest->Fencing() : nullptr; }
+    game::ShownBout* Shown() const override;
     void LeaveBout() override;
+    void Offer() override {
+        if (guest) guest->Offer();
+    }
     // The join dialog made a connection for `code`: the guest or watcher says hello on it.
     void Connected(std::unique_ptr<NetConnection> made, int code);
     void Ended(game::NetworkEnding why, bool begun, const game::NetworkLink& link);

@@ -49,6 +49,10 @@ public:
     virtual QString Title() const;
     // From the welcome to the end of a network bout, on either side.
     virtual bool InNetworkBout() const { return false; }
+    // A bout with another player that leaving now would cut short: the player is asked first.
+    virtual bool Live() const { return false; }
+    // Whether the last bout kept may be saved or watched from here.
+    virtual bool OffersLastBout() const { return true; }
     // The window is closing while the mode waits in its dialog: the dialog closes, and the
     // mode ends once it has returned.
     virtual void StopWaiting() {}

@@ -19,7 +19,7 @@ struct Route {
     bool toHost, toGuest, greeting;
 };
 std::optional<Route> RouteOf(std::uint8_t kind) {
-    static_assert(std::variant_size_v<Message> == 12, "a new message needs its route and reading");
+    static_assert(std::variant_size_v<Message> == 14, "a new message needs its route and reading");
     switch (kind) {
     case Hello::kKind:
         return Route{true, false, true};
@@ -28,6 +28,8 @@ std::optional<Route> RouteOf(std::uint8_t kind) {
     case Welcome::kKind:
     case Refuse::kKind:
         return Route{false, true, true};
+    case Again::kKind:
+    case Rematch::kKind:
     case Stamped::kKind:
     case Time::kKind:
     case Ping::kKind:
@@ -70,6 +72,8 @@ void WriteFields(ByteWriter& w, const Message& message) {
     } else if (const auto* m = std::get_if<Digest>(&message)) {
         w.Varint(static_cast<std::uint64_t>(m->second));
         w.Fixed(m->value, 4);
+    } else if (const auto* m = std::get_if<Again>(&message)) {
+        w.Varint(static_cast<std::uint64_t>(m->start));
     }
 }
 
@@ -236,6 +240,12 @@ std::optional<Message> FrameReader::Decode(std::span<const std::uint8_t> frame, 
         break;
     case Heartbeat::kKind:
         message = Heartbeat{};
+        break;
+    case Rematch::kKind:
+        message = Rematch{};
+        break;
+    case Again::kKind:
+        message = Again{Ms(r)};
         break;
     default:
         message = Bye{};

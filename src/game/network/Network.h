@@ -7,7 +7,9 @@
 // a refusal. Then both players fence the same bout themselves: each sends its own inputs, each
 // stamped with its bout time, and its time when it has nothing else to say, and a digest of
 // the bout every second. A watcher is sent both players' inputs and the time up to which it
-// has them all. Either side sends a goodbye when its player ends the bout.
+// has them all. Once the bout is over either player may ask for another, and the other agree;
+// the host then says when the next one begins, to the guest and the watchers alike. Either
+// side sends a goodbye when its player ends the evening.
 //
 // Every byte from the peer is hostile: a frame is read only up to the largest one the game
 // sends, every value is bounded, and the first frame out of place ends the link.
@@ -26,10 +28,11 @@
 
 namespace pistework::game::net {
 
-// Five: the digest is of the bout's whole state, not of the piste's picture. Four brought
+// Six: a bout over is followed by another, on the same link, when both players ask. Five: the
+// digest is of the bout's whole state, not of the piste's picture. Four brought
 // six-digit codes and a host that may ask a guesser to wait; three was the first whose games
 // both fence the bout from stamped inputs.
-inline constexpr std::uint8_t kVersion = 5;
+inline constexpr std::uint8_t kVersion = 6;
 inline constexpr std::string_view kMagic = "PSTN";
 inline constexpr std::uint16_t kDefaultPort = 40414;
 // More than any frame the game sends.
@@ -108,6 +111,17 @@ struct Digest {
 struct Disagree {
     static constexpr std::uint8_t kKind = 16;
 };
+// A player whose bout is over asks for another, or agrees to the other's asking.
+struct Rematch {
+    static constexpr std::uint8_t kKind = 17;
+};
+// The host's answer once both asked: the next bout begins at `start` on the host's clock, at the
+// same options. A watcher is told it too, after the time that closes the bout before. The guest
+// says it back as it follows: what it sent before then was of the bout before.
+struct Again {
+    static constexpr std::uint8_t kKind = 18;
+    std::int64_t start = 0;
+};
 struct Heartbeat {
     static constexpr std::uint8_t kKind = 8;
 };
@@ -116,7 +130,7 @@ struct Bye {
 };
 
 using Message = std::variant<Hello, Join, Welcome, Refuse, Stamped, Time, Ping, Pong, Digest,
-                             Disagree, Heartbeat, Bye>;
+                             Disagree, Heartbeat, Bye, Rematch, Again>;
 
 using Ending = NetworkEnding;
 

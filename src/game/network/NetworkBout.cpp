@@ -39,13 +39,42 @@ bool StartsWithin(const net::Welcome& welcome, std::int64_t most) {
     return welcome.start <= welcome.hostNow && welcome.hostNow - welcome.start <= most;
 }
 
+// A player whose opponent leaves once the bout is over was not left in the middle of it.
+Ending AsPlayerHears(Ending why, const NetworkFencing* fencing) {
+    return why == Ending::PeerLeft && fencing && fencing->Bout().OverAt()
+               ? Ending::PeerLeftAfterBout
+               : why;
+}
+
+// A watcher has no opponent: the one it hears from is the host.
+Ending AsWatcherHears(Ending why, const ShownBout* shown) {
+    switch (why) {
+    case Ending::PeerLeft:
+        return shown && shown->Over() ? Ending::BoutOver : Ending::HostLeft;
+    case Ending::Lost:
+    case Ending::Silent:
+        return Ending::HostLost;
+    default:
+        return why;
+    }
+}
+
+// The next bout begins as the host says, by its clock as this machine reads it: no earlier
+// than the window allows nor than the bout before, and not in the future.
+bool StartsAgainWithin(std::int64_t start, std::int64_t hostNow, std::int64_t earliest,
+                       std::int64_t back, std::int64_t ahead) {
+    return start >= earliest && start >= hostNow - back && start <= hostNow + ahead;
+}
+
 } // namespace
 
-NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connection, Judge judge)
+NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connection, Judge judge,
+                         std::string address)
     : place(place), link(net::Role::Host, connection, place.timers, place.clock),
-      judge(std::move(judge)) {
+      judge(std::move(judge)), address(std::move(address)) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
+        why = AsPlayerHears(why, fencing.get());
         if (fencing) fencing->End(why);
         if (onEnd) onEnd(why, fencing != nullptr);
     });
@@ -54,7 +83,20 @@ NetworkHost::NetworkHost(const NetworkPlace& place, platform::Connection& connec
 void NetworkHost::Receive(const net::Message& message) {
     if (fencing) {
         if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
-        return fencing->Receive(message);
+        const auto* again = std::get_if<net::Again>(&message);
+        if (following) {
+            // Until then the guest speaks of the bout before, which is kept and done with.
+            if (again && again->start != *following) return link.End(Ending::OutOfOrder);
+            if (again) following.reset();
+            return;
+        }
+        if (again) return link.End(Ending::OutOfOrder);
+        fencing->Receive(message);
+        // The bout is over for good once the guest's time has passed its end: its time, ten
+        // times a second, is what settles it.
+        if (!link.Ended() && fencing->Rematch() == Asked{true, true} && fencing->Shown().Kept())
+            BeginAgain();
+        return;
     }
     if (const auto* hello = std::get_if<net::Hello>(&message)) {
         // Turned away plainly: the guest is told why, and the host's game never notices.
@@ -89,7 +131,34 @@ void NetworkHost::Begin() {
     const SharedSetup setup{.target = options.maxHits, .timed = options.timed, .start = now};
     link.Send(net::Welcome{net::kVersion, setup.target, setup.timed, now, now, sentAt});
     fencing = std::make_unique<NetworkFencing>(place.game, setup, Side::Right, link, place.timers,
-                                               place.clock, place.sound, 0);
+                                               place.clock, place.sound, 0, address);
+}
+
+void NetworkHost::Offer() {
+    if (!fencing) return;
+    fencing->Offer();
+    if (!link.Ended() && fencing->Rematch() == Asked{true, true} && fencing->Shown().Kept())
+        BeginAgain();
+}
+
+void NetworkHost::BeginAgain() {
+    const std::int64_t now = place.clock.NowMilliseconds(), horizon = fencing->Horizon();
+    SharedSetup setup = fencing->Bout().Setup();
+    setup.start = now;
+    link.Send(net::Again{now});
+    following = now;
+    fencing->Close();
+    // The new bout holds the game before the old lets it go, so it never shows between.
+    std::unique_ptr<NetworkFencing> before =
+        std::exchange(fencing, std::make_unique<NetworkFencing>(place.game, setup, Side::Right,
+                                                                link, place.timers, place.clock,
+                                                                place.sound, 0, address));
+    before.reset();
+    if (onAgain) onAgain(horizon, now);
+}
+
+void NetworkHost::ForwardAgain(std::int64_t start) {
+    if (watching) link.Send(net::Again{start});
 }
 
 void NetworkHost::Show(const SharedSetup& setup, std::span<const StampedInput> inputs) {
@@ -117,10 +186,13 @@ void NetworkHost::Leave() {
     link.Leave();
 }
 
-NetworkGuest::NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code)
-    : place(place), link(net::Role::Guest, connection, place.timers, place.clock), code(code) {
+NetworkGuest::NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code,
+                           std::string address)
+    : place(place), link(net::Role::Guest, connection, place.timers, place.clock), code(code),
+      address(std::move(address)) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
+        why = AsPlayerHears(why, fencing.get());
         if (fencing) fencing->End(why);
         if (onEnd) onEnd(why, fencing != nullptr);
     });
@@ -132,6 +204,28 @@ void NetworkGuest::Knock() {
 
 void NetworkGuest::Receive(const net::Message& message) {
     if (std::holds_alternative<net::Bye>(message)) return link.End(Ending::PeerLeft);
+    if (const auto* again = std::get_if<net::Again>(&message); again && fencing) {
+        // Only once this player asked, and the bout it asked after is over.
+        const SharedSetup& was = fencing->Bout().Setup();
+        const std::int64_t offset = fencing->Offset();
+        const std::optional<std::int64_t> over = fencing->Bout().OverAt();
+        constexpr std::int64_t kWindow = NetworkFencing::kWindowMs;
+        if (!fencing->Rematch().ours || !over ||
+            !StartsAgainWithin(again->start, place.clock.NowMilliseconds() + offset,
+                               was.start + *over, kWindow, kWindow))
+            return link.End(Ending::OutOfOrder);
+        SharedSetup setup = was;
+        setup.start = again->start;
+        fencing->Close();
+        link.Send(net::Again{again->start});
+        std::unique_ptr<NetworkFencing> before =
+            std::exchange(fencing, std::make_unique<NetworkFencing>(place.game, setup, Side::Left,
+                                                                    link, place.timers, place.clock,
+                                                                    place.sound, offset, address));
+        before.reset();
+        if (onBegin) onBegin();
+        return;
+    }
     if (fencing) return fencing->Receive(message);
     if (const auto* welcome = std::get_if<net::Welcome>(&message)) {
         if (link.RefuseOtherVersion(*welcome)) return;
@@ -139,7 +233,7 @@ void NetworkGuest::Receive(const net::Message& message) {
         if (!StartsWithin(*welcome, NetworkFencing::kWindowMs)) return link.End(Ending::Malformed);
         fencing = std::make_unique<NetworkFencing>(
             place.game, SetupOf(*welcome), Side::Left, link, place.timers, place.clock, place.sound,
-            OffsetOf(*welcome, place.clock.NowMilliseconds()));
+            OffsetOf(*welcome, place.clock.NowMilliseconds()), address);
         if (onBegin) onBegin();
     } else if (const auto* refused = std::get_if<net::Refuse>(&message)) {
         link.End(EndingOf(refused->why));
@@ -153,10 +247,12 @@ void NetworkGuest::Leave() {
 }
 
 NetworkWatcher::NetworkWatcher(const NetworkPlace& place, platform::Connection& connection,
-                               int code)
-    : place(place), link(net::Role::Watcher, connection, place.timers, place.clock), code(code) {
+                               int code, std::string address)
+    : place(place), link(net::Role::Watcher, connection, place.timers, place.clock), code(code),
+      address(std::move(address)) {
     link.SetOnMessage([this](const net::Message& message) { Receive(message); });
     link.SetOnEnd([this](Ending why) {
+        why = AsWatcherHears(why, shown.get());
         if (shown) shown->End(why);
         if (onEnd) onEnd(why, shown != nullptr);
     });
@@ -178,8 +274,17 @@ void NetworkWatcher::Receive(const net::Message& message) {
         // A watcher may come late to a bout, never later than any bout lasts.
         if (!StartsWithin(*welcome, SharedBout::kLongestMs)) return link.End(Ending::Malformed);
         offset = OffsetOf(*welcome, place.clock.NowMilliseconds());
-        shown = std::make_unique<ShownBout>(place.game, SetupOf(*welcome), place.sound);
-        if (onBegin) onBegin();
+        ShowBout(SetupOf(*welcome));
+    } else if (const auto* again = std::get_if<net::Again>(&message); again && shown) {
+        // The host closes a bout with the time past its end before it begins the next.
+        const std::int64_t was = shown->Bout().Setup().start;
+        if (!shown->Kept() || !StartsAgainWithin(again->start, BoutNow() + was, was + horizon,
+                                                 SharedBout::kLongestMs, kAheadMs))
+            return link.End(Ending::OutOfOrder);
+        SharedSetup setup = shown->Bout().Setup();
+        setup.start = again->start;
+        horizon = 0;
+        ShowBout(setup);
     } else if (const auto* refused = std::get_if<net::Refuse>(&message); refused && !shown) {
         link.End(EndingOf(refused->why));
     } else if (const auto* stamped = std::get_if<net::Stamped>(&message); stamped && shown) {
@@ -197,6 +302,15 @@ void NetworkWatcher::Receive(const net::Message& message) {
     } else {
         link.End(Ending::OutOfOrder);
     }
+}
+
+void NetworkWatcher::ShowBout(const SharedSetup& setup) {
+    if (shown) shown->Close();
+    std::unique_ptr<ShownBout> before = std::exchange(
+        shown, std::make_unique<ShownBout>(place.game, setup, place.sound, place.clock,
+                                           Whose(BoutKind::Watched, address)));
+    before.reset();
+    if (onBegin) onBegin();
 }
 
 void NetworkWatcher::Leave() {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace pistework::game {
 
@@ -34,8 +35,9 @@ class NetworkHost {
 public:
     // Whether a hello with a code lets the guest in (none) or why not.
     using Judge = std::function<std::optional<net::Refusal>(int code)>;
-    // Waits on `connection` for a hello that `judge` lets in.
-    NetworkHost(const NetworkPlace& place, platform::Connection& connection, Judge judge);
+    // Waits on `connection`, from `address`, for a hello that `judge` lets in.
+    NetworkHost(const NetworkPlace& place, platform::Connection& connection, Judge judge,
+                std::string address = {});
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     // The visitor has the right code: the door answers with Begin, Show or TurnAway.
     void SetOnJoin(std::function<void(bool watch)> handler) { onJoin = std::move(handler); }
@@ -46,6 +48,16 @@ public:
     void Show(const SharedSetup& setup, std::span<const StampedInput> inputs);
     void Forward(const StampedInput& input);
     void ForwardTime(std::int64_t horizon);
+    // A watcher is told the next bout's start.
+    void ForwardAgain(std::int64_t start);
+    // The host's player asks for another bout, or agrees to the guest's asking; once both
+    // have and the bout is over for good, the next begins.
+    void Offer();
+    // The next bout began at `start`, the one before complete up to `horizon`: the door tells
+    // the watchers, and shows the new one.
+    void SetOnAgain(std::function<void(std::int64_t horizon, std::int64_t start)> handler) {
+        onAgain = std::move(handler);
+    }
     // The host's player ends the bout: New Game, or the window closing.
     void Leave();
     // Another guest got in first, or this one is keeping a place at the door from others.
@@ -58,23 +70,35 @@ public:
 
 private:
     void Receive(const net::Message& message);
+    void BeginAgain();
 
     NetworkPlace place;
     NetworkLink link;
     Judge judge;
+    std::string address;
     bool greeted = false, joined = false, watching = false;
+    // The next bout's start, until the guest says it follows.
+    std::optional<std::int64_t> following;
     std::int64_t sentAt = 0; // the guest's clock in its join
     std::unique_ptr<NetworkFencing> fencing;
     OnNetworkEnd onEnd;
     std::function<void(bool)> onJoin;
+    std::function<void(std::int64_t, std::int64_t)> onAgain;
 };
 
-// The guest's end: it says hello and fences the left fencer once welcomed.
+// The guest's end: it says hello and fences the left fencer once welcomed, and each next bout
+// the host begins once both asked for it.
 class NetworkGuest {
 public:
-    NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code);
+    // Knocks at `address` with `code`.
+    NetworkGuest(const NetworkPlace& place, platform::Connection& connection, int code,
+                 std::string address = {});
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
+    // The bout began, or the next one after it.
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    void Offer() {
+        if (fencing) fencing->Offer();
+    }
     // Says hello, once its handlers are set: the answer may come at once.
     void Knock();
     void Leave();
@@ -88,6 +112,7 @@ private:
     NetworkPlace place;
     NetworkLink link;
     int code;
+    std::string address;
     std::unique_ptr<NetworkFencing> fencing;
     OnNetworkEnd onEnd;
     std::function<void()> onBegin;
@@ -97,7 +122,8 @@ private:
 // a moment behind them, and commands nothing.
 class NetworkWatcher {
 public:
-    NetworkWatcher(const NetworkPlace& place, platform::Connection& connection, int code);
+    NetworkWatcher(const NetworkPlace& place, platform::Connection& connection, int code,
+                   std::string address = {});
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
     // Says hello, once its handlers are set.
@@ -116,9 +142,13 @@ private:
     // The host's bout time as this machine reads it.
     std::int64_t BoutNow() const;
 
+    // A bout shown from `setup`; the one before, if any, kept and let go.
+    void ShowBout(const SharedSetup& setup);
+
     NetworkPlace place;
     NetworkLink link;
     int code;
+    std::string address;
     std::unique_ptr<ShownBout> shown;
     std::int64_t horizon = 0;
     std::int64_t offset = 0; // turns this machine's clock into the host's

@@ -38,6 +38,7 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection,
     Sweep();
     const std::int64_t now = place.clock.NowMilliseconds();
     std::string key = GuessKey(address);
+    std::string from(address);
     // Room is made first among the newcomer's own address, then anywhere.
     if (KnockingFrom(&key) >= kMostKnockingFromOneAddress) MakeRoom(&key, now);
     if (Knocking() >= kMostKnocking) MakeRoom(nullptr, now);
@@ -52,9 +53,12 @@ void NetworkDoor::Arrive(std::unique_ptr<platform::Connection> connection,
     k.connection = std::move(connection);
     k.key = std::move(key);
     k.came = now;
-    k.host = std::make_unique<NetworkHost>(place, *k.connection, [this, &k](int given) {
-        return ledger.Judge(k.key, given, code, place.clock.NowMilliseconds());
-    });
+    k.host = std::make_unique<NetworkHost>(
+        place, *k.connection,
+        [this, &k](int given) {
+            return ledger.Judge(k.key, given, code, place.clock.NowMilliseconds());
+        },
+        std::move(from));
     k.host->SetOnJoin([this, &k](bool watch) { Join(k, watch); });
     k.host->SetOnEnd([this, &k](Ending why, bool begun) { Ended(k, why, begun); });
     visitors.push_back(std::move(visitor));
@@ -78,8 +82,28 @@ void NetworkDoor::Begin(Visitor& winner) {
     bout = &winner;
     winner.host->Begin();
     NetworkFencing& fencing = *winner.host->Fencing();
-    // Watchers learn each input as the host's game takes it, and the time up to which they
-    // have them all.
+    Tell(fencing);
+    // Watchers see the bout before close, then the next.
+    winner.host->SetOnAgain([this](std::int64_t horizon, std::int64_t start) {
+        for (const auto& k : visitors)
+            if (!k->ended) {
+                k->host->ForwardTime(horizon);
+                k->host->ForwardAgain(start);
+            }
+        Tell(*bout->host->Fencing());
+        if (onBegin) onBegin();
+    });
+    for (const auto& k : visitors)
+        if (!k->ended && k->waitsToWatch) {
+            k->waitsToWatch = false;
+            k->host->Show(fencing.Bout().Setup(), {});
+        }
+    if (onBegin) onBegin();
+}
+
+// Watchers learn each input as the host's game takes it, and the time up to which they have
+// them all.
+void NetworkDoor::Tell(NetworkFencing& fencing) {
     fencing.SetOnInput([this](const StampedInput& input) {
         for (const auto& k : visitors)
             if (!k->ended) k->host->Forward(input);
@@ -88,12 +112,6 @@ void NetworkDoor::Begin(Visitor& winner) {
         for (const auto& k : visitors)
             if (!k->ended) k->host->ForwardTime(horizon);
     });
-    for (const auto& k : visitors)
-        if (!k->ended && k->waitsToWatch) {
-            k->waitsToWatch = false;
-            k->host->Show(fencing.Bout().Setup(), {});
-        }
-    if (onBegin) onBegin();
 }
 
 void NetworkDoor::Ended(Visitor& visitor, Ending why, bool begun) {

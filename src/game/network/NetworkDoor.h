@@ -47,7 +47,12 @@ public:
 
     // Each ending at the door (begun false) and the bout's own end (begun true).
     void SetOnEnd(OnNetworkEnd handler) { onEnd = std::move(handler); }
+    // The bout began, or the next after it.
     void SetOnBegin(std::function<void()> handler) { onBegin = std::move(handler); }
+    // The host's player asks for another bout once this one is over, or agrees to it.
+    void Offer() {
+        if (bout) bout->host->Offer();
+    }
     // A watcher came in (true) or went (false, with why).
     void SetOnWatcher(std::function<void(bool came, net::Ending why)> handler) {
         onWatcher = std::move(handler);
@@ -74,6 +79,7 @@ private:
     };
     void Join(Visitor& visitor, bool watch);
     void Begin(Visitor& winner);
+    void Tell(NetworkFencing& fencing);
     void Ended(Visitor& visitor, net::Ending why, bool begun);
     void Sweep();
     // Those knocking, from `key` or, without one, from anywhere.

@@ -7,10 +7,13 @@ namespace pistework::game {
 
 using net::Ending;
 
-ShownBout::ShownBout(Game& game, const SharedSetup& setup, platform::MediaPlayer& sound)
-    : game(game), sound(sound), bout(setup) {
+ShownBout::ShownBout(Game& game, const SharedSetup& setup, platform::MediaPlayer& sound,
+                     const platform::Clock& clock, const KeptBout& about)
+    : game(game), sound(sound), clock(clock), about(about), bout(setup) {
     hold.emplace(game);
 }
+
+ShownBout::~ShownBout() = default;
 
 void ShownBout::Show(std::int64_t ms, bool waiting) {
     bout.AdvanceTo(ms);
@@ -35,12 +38,44 @@ bool ShownBout::PausedAsShownAt(std::int64_t ms) const {
 
 void ShownBout::Settle(std::int64_t horizon) {
     if (kept || !bout.OverAt() || *bout.OverAt() >= horizon) return;
+    Keep(BoutEnd::Finished);
+}
+
+void ShownBout::Close() {
+    if (!kept) Keep(Over() ? BoutEnd::Finished : BoutEnd::Left);
+}
+
+void ShownBout::Keep(BoutEnd end) {
     kept = true;
-    game.Keep({}, bout.ReplayFile());
+    KeptBout record = about;
+    record.score = bout.View().scores;
+    record.lengthMs = bout.FencedMs();
+    record.end = end;
+    record.endedAt = clock.NowMilliseconds();
+    keptAs = record;
+    game.Keep(record, bout.ReplayFile());
+    // The player may save it or watch it now.
+    Reshow();
+}
+
+KeptBout Whose(BoutKind kind, const std::string& opponent) {
+    KeptBout about;
+    about.kind = kind;
+    about.opponent = opponent;
+    return about;
+}
+
+BoutNews NewsOf(const ShownBout& shown, const NetworkFencing* fencing) {
+    const SharedBout& bout = shown.Bout();
+    return {.own = fencing ? std::optional(fencing->Own()) : std::nullopt,
+            .pausedBy = bout.PausedBy(),
+            .over = bout.Result(),
+            .asked = fencing ? fencing->Rematch() : Asked{}};
 }
 
 void ShownBout::End(NetworkEnding why) {
     if (!hold) return;
+    Close();
     hold.reset();
     const ReplayPicture last = ReplayPicture::Of(bout.View());
     game.EndNetworkBout(why, last);
@@ -48,8 +83,11 @@ void ShownBout::End(NetworkEnding why) {
 
 NetworkFencing::NetworkFencing(Game& game, const SharedSetup& setup, Side own, NetworkLink& link,
                                platform::TimerSource& timers, const platform::Clock& clock,
-                               platform::MediaPlayer& sound, std::int64_t offset)
-    : shown(game, setup, sound), own(own), link(link), clock(clock), offset(offset),
+                               platform::MediaPlayer& sound, std::int64_t offset,
+                               const std::string& opponent)
+    : shown(game, setup, sound, clock,
+            Whose(own == Side::Right ? BoutKind::NetworkHost : BoutKind::NetworkGuest, opponent)),
+      own(own), link(link), clock(clock), offset(offset),
       frame(timers.MakeTimer("TimerNetworkBout", 1)),
       time(timers.MakeTimer("TimerNetworkTime", kTimeMs)) {
     frame->SetOnTimer([this] { Step(); });
@@ -61,9 +99,14 @@ NetworkFencing::NetworkFencing(Game& game, const SharedSetup& setup, Side own, N
 NetworkFencing::~NetworkFencing() = default;
 
 void NetworkFencing::End(NetworkEnding why) {
+    Close();
+    shown.End(why);
+}
+
+void NetworkFencing::Close() {
     frame->SetEnabled(false);
     time->SetEnabled(false);
-    shown.End(why);
+    shown.Close();
 }
 
 // The host's clock less the start, as this machine reads it; a clock set back stands still.
@@ -89,6 +132,12 @@ void NetworkFencing::Give(Input input) {
     Take(stamped);
     link.Send(net::Stamped{stamped});
     spoke = true;
+}
+
+void NetworkFencing::Offer() {
+    if (link.Ended() || !shown.Over() || asked.ours) return;
+    asked.ours = true;
+    link.Send(net::Rematch{});
 }
 
 void NetworkFencing::PauseOrResume() {
@@ -143,6 +192,10 @@ void NetworkFencing::Receive(const net::Message& message) {
         lastTheirs = at;
         theirs[at] = digest->value;
         Compare();
+    } else if (std::holds_alternative<net::Rematch>(message)) {
+        // Asked before this side's bout is over, it waits for the end; asked twice, it is one.
+        asked.theirs = true;
+        shown.Reshow();
     } else if (std::holds_alternative<net::Disagree>(message)) {
         link.End(Ending::Disagreed);
     } else if (!std::holds_alternative<net::Heartbeat>(message)) {

@@ -17,9 +17,17 @@
 
 namespace pistework::game {
 
+// A bout kept of `kind` against `opponent`, all else to be filled as it ends.
+KeptBout Whose(BoutKind kind, const std::string& opponent);
+
 class ShownBout {
 public:
-    ShownBout(Game& game, const SharedSetup& setup, platform::MediaPlayer& sound);
+    // `about` says whose bout it is and against whom: kept with the bout when it ends.
+    ShownBout(Game& game, const SharedSetup& setup, platform::MediaPlayer& sound,
+              const platform::Clock& clock, const KeptBout& about);
+    ~ShownBout();
+    ShownBout(const ShownBout&) = delete;
+    ShownBout& operator=(const ShownBout&) = delete;
     SharedBout& Bout() { return bout; }
     const SharedBout& Bout() const { return bout; }
     void SetOnShow(std::function<void(const BoutView&)> handler) { onShow = std::move(handler); }
@@ -31,12 +39,26 @@ public:
     bool PausedAsShownAt(std::int64_t ms) const;
     // Every input before `horizon` has come: a bout over before it is over for good.
     void Settle(std::int64_t horizon);
+    // Nothing more will come: the bout is kept as it stands, over or left part-way.
+    void Close();
     // Back to the player's own game, the last picture on show and the call area saying why.
     void End(NetworkEnding why);
+    // Kept as the last bout: over for good, or left; and what was said of it.
+    bool Kept() const { return kept; }
+    const std::optional<KeptBout>& KeptAs() const { return keptAs; }
+    // Shows the present again, for what changed beside the piste.
+    void Reshow() {
+        if (onShow && shown) onShow(*shown);
+    }
+    bool Over() const { return bout.OverAt().has_value(); }
 
 private:
+    void Keep(BoutEnd end);
+
     Game& game;
     platform::MediaPlayer& sound;
+    const platform::Clock& clock;
+    KeptBout about;
     SharedBout bout;
     std::optional<PlayHold> hold;
     std::optional<BoutView> shown;
@@ -44,21 +66,33 @@ private:
     std::int64_t pauseShownAt = 0;
     bool pausedBefore = false;
     bool kept = false;
+    std::optional<KeptBout> keptAs;
     std::function<void(const BoutView&)> onShow;
+};
+
+// Who has asked for another bout once this one is over: this player, the other, or both.
+struct Asked {
+    bool ours = false, theirs = false;
+    bool operator==(const Asked&) const = default;
 };
 
 class NetworkFencing {
 public:
-    // `offset` turns this machine's clock into the host's.
+    // `offset` turns this machine's clock into the host's; `opponent` is the other machine.
     NetworkFencing(Game& game, const SharedSetup& setup, Side own, NetworkLink& link,
                    platform::TimerSource& timers, const platform::Clock& clock,
-                   platform::MediaPlayer& sound, std::int64_t offset);
+                   platform::MediaPlayer& sound, std::int64_t offset,
+                   const std::string& opponent = {});
     ~NetworkFencing();
     NetworkFencing(const NetworkFencing&) = delete;
     NetworkFencing& operator=(const NetworkFencing&) = delete;
 
     // This player's input: fenced at once, and sent stamped.
     void Give(Input input);
+    // This player asks for another bout, or agrees to the other's asking: only once the bout
+    // is over on show here.
+    void Offer();
+    const Asked& Rematch() const { return asked; }
     // The other of what this player saw as the key went down: both pausing, or both resuming,
     // within one moment leaves the bout as both meant.
     void PauseOrResume();
@@ -66,6 +100,9 @@ public:
     void Receive(const net::Message& message);
     // The bout stops where it is, on show in the player's own game.
     void End(NetworkEnding why);
+    // The next bout takes this one's place: this one is kept and stops, with nothing to say.
+    void Close();
+    std::int64_t Offset() const { return offset; }
 
     ShownBout& Shown() { return shown; }
     Side Own() const { return own; }
@@ -131,9 +168,22 @@ private:
     int ticks = 0;
     bool spoke = false; // an input went since the last tick of the time
     bool waiting = false;
+    Asked asked;
     std::unique_ptr<platform::Timer> frame, time;
     std::function<void(const StampedInput&)> onInput;
     std::function<void(std::int64_t)> onHorizon;
 };
+
+// What is said beside a network bout on show: whose fencer is this player's (none for a
+// watcher), who paused it, its result once over, and who asked for another.
+struct BoutNews {
+    std::optional<Side> own;
+    std::optional<Side> pausedBy;
+    std::optional<BoutOver> over;
+    Asked asked;
+    bool operator==(const BoutNews&) const = default;
+};
+// `fencing` is none for a watcher.
+BoutNews NewsOf(const ShownBout& shown, const NetworkFencing* fencing);
 
 } // namespace pistework::game

@@ -24,7 +24,12 @@ SharedBout::SharedBout(const SharedSetup& setup)
                             .paused = false,
                             .applied = 0,
                             .events = 0,
-                            .overAt = {}} {
+                            .overAt = {},
+                            .result = {},
+                            .pausedBy = Side::Left,
+                            .pausedAt = 0,
+                            .pausedMs = 0,
+                            .fencedAtOver = 0} {
     Bout& bout = present.bout;
     bout.Take(setup.start, BoutSettings{.target = setup.target,
                                         .timed = setup.timed,
@@ -71,15 +76,26 @@ std::optional<std::uint32_t> SharedBout::DigestAt(std::int64_t second) const {
     return found->second;
 }
 
+std::int64_t SharedBout::FencedMs() const {
+    if (present.overAt) return present.fencedAtOver;
+    return now - present.pausedMs - (present.paused ? now - present.pausedAt : 0);
+}
+
 std::span<const std::uint8_t> SharedBout::ReplayFile() const {
-    if (!present.overAt) return {};
-    if (file.empty()) {
+    // A bout still going has a new file at every moment; one over, the same for good.
+    if (file.empty() || !present.overAt) {
         // Fenced once more from the start, as a player's game records its bouts.
         SharedBout again(setup);
         ReplayRecorder recorder;
         recorder.Begin(again.present.bout);
         again.inputs = inputs;
-        again.Fence(*present.overAt, &recorder);
+        again.Fence(present.overAt.value_or(now), &recorder);
+        if (!present.overAt) {
+            // Left part-way: the file ends where the bout stood, its clock read there.
+            Bout& stood = again.present.bout;
+            recorder.Take(stood, stood.Now(), input::Wait{});
+            recorder.End(stood);
+        }
         file.assign(recorder.Last().begin(), recorder.Last().end());
     }
     return file;
@@ -125,6 +141,8 @@ void SharedBout::Fence(std::int64_t until, ReplayRecorder* recorder) {
                     events.emplace_back(at, *event);
                     if (!std::holds_alternative<BoutOver>(*event) || present.overAt) continue;
                     present.overAt = at;
+                    present.result = std::get<BoutOver>(*event);
+                    present.fencedAtOver = at - present.pausedMs;
                     if (recorder) recorder->End(bout);
                 }
             }
@@ -157,6 +175,12 @@ void SharedBout::Apply(const StampedInput& input, ReplayRecorder* recorder) {
         const bool pause = input.input == Input::Pause;
         if (pause == present.paused) return;
         present.paused = pause;
+        if (pause) {
+            present.pausedBy = input.side;
+            present.pausedAt = now;
+        } else {
+            present.pausedMs += now - present.pausedAt;
+        }
         // Every timer of play starts afresh when the pause ends.
         if (!pause) give(input::Resume{});
         return;

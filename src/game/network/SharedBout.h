@@ -56,8 +56,17 @@ public:
     // The digest of the bout's whole state at each whole second fenced, after that instant's
     // ticks and before its inputs: it depends only on inputs stamped before it.
     std::optional<std::uint32_t> DigestAt(std::int64_t second) const;
-    // When the bout came to its end, in bout time; its file once it has.
+    // When the bout came to its end, in bout time, and how.
     std::optional<std::int64_t> OverAt() const { return present.overAt; }
+    const std::optional<BoutOver>& Result() const { return present.result; }
+    // Who paused the bout on show; none while it runs.
+    std::optional<Side> PausedBy() const {
+        return present.paused ? std::optional(present.pausedBy) : std::nullopt;
+    }
+    // The bout time fenced to its end, or so far, pauses not counted.
+    std::int64_t FencedMs() const;
+    // Its file: to its end once it has one, or as far as it has been fenced, which plays as a
+    // bout left there.
     std::span<const std::uint8_t> ReplayFile() const;
 
     const SharedSetup& Setup() const { return setup; }
@@ -77,6 +86,10 @@ private:
         std::size_t applied = 0; // the inputs taken so far
         std::size_t events = 0;  // the events fenced so far
         std::optional<std::int64_t> overAt;
+        std::optional<BoutOver> result;
+        Side pausedBy = Side::Left;
+        std::int64_t pausedAt = 0, pausedMs = 0; // the pause on, and all pauses before it
+        std::int64_t fencedAtOver = 0;
     };
     // Fences `until`; with a recorder, every tick and input goes through it, as a player's
     // game records a bout.
