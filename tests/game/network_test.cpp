@@ -86,7 +86,7 @@ struct Watcher {
         : mine(p.form.scheduler, delayMs),
           theirs(std::make_unique<platform::headless::MemoryConnection>(p.form.scheduler, delayMs)),
           game(platform::Services{
-              .timers = p.form, .sound = sound, .store = store, .clock = p.form.clock}) {
+              .timers = p.form, .sound = sound, .store = store, .clock = p.form.clock, .bouts = bouts}) {
         platform::headless::MemoryConnection::Join(mine, *theirs);
         game.Start();
         p.door.Arrive(std::move(theirs), address);
@@ -95,6 +95,7 @@ struct Watcher {
         end->Knock();
     }
     platform::headless::MemoryStore store;
+    platform::headless::MemoryBoutStore bouts;
     platform::headless::HeadlessMediaPlayer sound;
     platform::headless::MemoryConnection mine;
     std::unique_ptr<platform::headless::MemoryConnection> theirs;
