@@ -41,7 +41,8 @@ std::vector<std::uint8_t> Recorded(bool players) {
         game::TypeKey(game, layout[static_cast<std::size_t>(next(6))]);
         due[side] += 200 + next(600);
     }
-    return std::vector<std::uint8_t>(game::GameProbe(game).LastFenced().begin(), game::GameProbe(game).LastFenced().end());
+    return std::vector<std::uint8_t>(game::GameProbe(game).LastFenced().begin(),
+                                     game::GameProbe(game).LastFenced().end());
 }
 
 const std::vector<std::uint8_t>& Bout(const benchmark::State& state) {

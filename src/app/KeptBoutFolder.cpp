@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <atomic>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,13 +44,16 @@ QString KeptBoutFolder::DefaultFolder() {
 
 bool KeptBoutFolder::Add(std::span<const std::uint8_t> bytes) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
-    // Sixty-four random bits: another window picks the same name only by a miracle, and then
-    // this one picks again.
+    // This process's count keeps its own files of one millisecond in order; forty-eight random
+    // bits make another window's name differ, and a name taken all the same is drawn again.
+    static std::atomic<std::uint64_t> added = 0;
     QString path;
     for (int tries = 0; tries < 8 && (path.isEmpty() || QFileInfo::exists(path)); ++tries)
         path = folder + QLatin1Char('/') +
                QString::fromStdString(platform::KeptBoutName(
-                   QDateTime::currentMSecsSinceEpoch(), QRandomGenerator::system()->generate64()));
+                   QDateTime::currentMSecsSinceEpoch(),
+                   (added++ & 0xFFFF) << 48 |
+                       (QRandomGenerator::system()->generate64() & 0xFFFF'FFFF'FFFF)));
     QSaveFile file(path);
     if (QFileInfo::exists(path) || !file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(bytes.size());
@@ -70,7 +75,8 @@ std::vector<std::string> KeptBoutFolder::Names() const {
 // hangs the window, and nothing can be swapped in between.
 std::optional<std::vector<std::uint8_t>> KeptBoutFolder::Read(const std::string& name) const {
     if (!platform::IsKeptBoutName(name)) return std::nullopt;
-    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + QString::fromStdString(name));
+    const QByteArray path =
+        QFile::encodeName(folder + QLatin1Char('/') + QString::fromStdString(name));
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat about {};
@@ -80,8 +86,7 @@ std::optional<std::vector<std::uint8_t>> KeptBoutFolder::Read(const std::string&
         std::vector<std::uint8_t> read(static_cast<std::size_t>(about.st_size) + 1);
         std::size_t got = 0;
         ssize_t n = 0;
-        while (got < read.size() &&
-               (n = ::read(fd, read.data() + got, read.size() - got)) > 0)
+        while (got < read.size() && (n = ::read(fd, read.data() + got, read.size() - got)) > 0)
             got += static_cast<std::size_t>(n);
         if (n >= 0 && got <= kLargestFile) {
             read.resize(got);

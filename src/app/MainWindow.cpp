@@ -63,9 +63,8 @@ MainWindow::MainWindow(QWidget* parent)
                                         [this](MenuCommand command) { Choose(command); });
     frame.Fit();
 
-    game = std::make_unique<game::Game>(
-        platform::Services{
-            .timers = timers, .sound = sound, .store = store, .clock = clock, .bouts = bouts});
+    game = std::make_unique<game::Game>(platform::Services{
+        .timers = timers, .sound = sound, .store = store, .clock = clock, .bouts = bouts});
     game->SetOnBoutNotKept([this] {
         // Said once the bout's end has been drawn and any winner's name asked.
         QMetaObject::invokeMethod(

@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <limits>
 
-extern "C" Q_DECL_EXPORT QWidget* pistework_RecordChart(QWidget* parent,
-                                                        const QList<pistework::RecordChartLine>& lines,
-                                                        const QString& shareTitle) {
+extern "C" Q_DECL_EXPORT QWidget*
+pistework_RecordChart(QWidget* parent, const QList<pistework::RecordChartLine>& lines,
+                      const QString& shareTitle) {
     auto* chart = new QChart;
     auto* when = new QDateTimeAxis;
     when->setFormat(QStringLiteral("yyyy-MM-dd"));

@@ -136,13 +136,12 @@ void BoutsDialog::Fill() {
             continue;
         }
         const KeptBout& bout = *row.about;
-        item->setText(0, locale.toString(QDateTime::fromMSecsSinceEpoch(bout.endedAt),
-                                         QLocale::ShortFormat));
+        item->setText(
+            0, locale.toString(QDateTime::fromMSecsSinceEpoch(bout.endedAt), QLocale::ShortFormat));
         item->setText(1, Opponent(bout));
         item->setText(2, SideName(game::PlayersSide(bout.kind)));
-        item->setText(3, QStringLiteral("%1–%2")
-                             .arg(bout.score[Side::Left])
-                             .arg(bout.score[Side::Right]));
+        item->setText(
+            3, QStringLiteral("%1–%2").arg(bout.score[Side::Left]).arg(bout.score[Side::Right]));
         item->setText(4, Length(bout.lengthMs));
         item->setText(5, Ending(bout));
     }

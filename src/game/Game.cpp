@@ -32,9 +32,8 @@ void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue 
 
 Game::Game(const platform::Services& services)
     : store(services.store), sound(services.sound), bouts(services.bouts),
-      wallClock(services.clock),
-      frame(services.timers.MakeTimer("TimerBout", 1)), playClock(services.clock),
-      bout(playClock.Now()) {
+      wallClock(services.clock), frame(services.timers.MakeTimer("TimerBout", 1)),
+      playClock(services.clock), bout(playClock.Now()) {
     frame->SetOnTimer([this] { RunFrame(); });
 }
 
@@ -210,7 +209,7 @@ void Game::NewGame() {
 }
 
 void Game::Keep(const KeptBout& about, std::span<const std::uint8_t> file) {
-    replays.Keep(file);
+    lastKept.assign(file.begin(), file.end());
     const std::vector<std::uint8_t> kept = KeptBoutFile(about, file);
     if (kept.empty() || !bouts.Add(kept))
         if (onNotKept) onNotKept();
@@ -225,7 +224,7 @@ void Game::KeepFinished(const BoutOver& over) {
           .score = over.score,
           .lengthMs = std::max<std::int64_t>(0, length),
           .end = BoutEnd::Finished},
-         replays.Finished());
+         replays.Last());
 }
 
 void Game::EndNetworkBout(NetworkEnding why, const ReplayPicture& last) {

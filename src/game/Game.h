@@ -51,7 +51,7 @@ public:
     }
     // The file of the last bout a player fenced to its end here, or fenced or watched over the
     // network; empty before the first. A demonstration is never kept.
-    std::span<const std::uint8_t> LastReplay() const { return replays.Last(); }
+    std::span<const std::uint8_t> LastReplay() const { return lastKept; }
 
     // A win that beats the stored record at a graded level: the window asks the winner's
     // name and hands it to `record`, which stores it and says whether the store took it.
@@ -141,6 +141,7 @@ private:
     std::function<void(const BoutView&)> onView;
     std::function<void(const BoutEvent&)> onEvent;
     ReplayRecorder replays;
+    std::vector<std::uint8_t> lastKept;
     std::function<void(const NewBest&, const Record&)> askWinnerName;
     std::function<void()> onNotKept;
     // When the bout in play began, and the time it has been held since, in play's time: the

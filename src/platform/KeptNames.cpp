@@ -14,8 +14,8 @@ constexpr std::size_t kDigits = 16;
 } // namespace
 
 std::string KeptBoutName(std::int64_t whenMs, std::uint64_t unique) {
-    const auto when = static_cast<unsigned long long>(std::clamp<std::int64_t>(
-        whenMs, 0, 9'999'999'999'999'999));
+    const auto when =
+        static_cast<unsigned long long>(std::clamp<std::int64_t>(whenMs, 0, 9'999'999'999'999'999));
     char name[64];
     std::snprintf(name, sizeof name, "%016llu-%016llx", when,
                   static_cast<unsigned long long>(unique));
@@ -38,9 +38,9 @@ OverTheCap(const std::vector<std::pair<std::string, std::uint64_t>>& oldestFirst
     for (const auto& kept : oldestFirst)
         total += kept.second;
     std::vector<std::string> removed;
-    for (std::size_t i = 0; i < oldestFirst.size() &&
-                            (oldestFirst.size() - i > BoutStore::kMostFiles ||
-                             total > BoutStore::kMostBytes);
+    for (std::size_t i = 0;
+         i < oldestFirst.size() &&
+         (oldestFirst.size() - i > BoutStore::kMostFiles || total > BoutStore::kMostBytes);
          ++i) {
         removed.push_back(oldestFirst[i].first);
         total -= oldestFirst[i].second;

@@ -44,7 +44,8 @@ game::Replay DemonstrationOpening() {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
+    EXPECT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
     game::Replay replay;
     EXPECT_EQ(game::DecodeReplay(game::GameProbe(g).LastFenced(), replay), game::ReplayError::None);
     const auto first = std::get<game::ReplayPicture>(replay.entries.front().what);
@@ -179,7 +180,8 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
+    ASSERT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
     game::Replay replay;
     ASSERT_EQ(game::DecodeReplay(game::GameProbe(g).LastFenced(), replay), game::ReplayError::None);
     QTemporaryDir dir;
@@ -410,7 +412,8 @@ TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
+    ASSERT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
     game::Replay replay;
     ASSERT_EQ(game::DecodeReplay(game::GameProbe(g).LastFenced(), replay), game::ReplayError::None);
     EXPECT_NE(app::TipsLabel(0), app::TipsLabel(-1)) << "tips level have not crossed";

@@ -51,7 +51,8 @@ std::vector<std::uint8_t> Demonstration() {
     game::Game game(form.Services());
     game.Start();
     game.Choose({game::Verb::SetTarget, 2});
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game::GameProbe(game).LastFenced().empty(); }, 3'600'000));
+    EXPECT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(game).LastFenced().empty(); }, 3'600'000));
     return {game::GameProbe(game).LastFenced().begin(), game::GameProbe(game).LastFenced().end()};
 }
 

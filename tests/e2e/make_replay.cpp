@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     pistework::platform::headless::HeadlessPlatform form;
     pistework::game::Game game(form.Services());
     game.Start();
-    if (!form.scheduler.RunUntilTrue([&] { return !pistework::game::GameProbe(game).LastFenced().empty(); }, 3'600'000))
+    if (!form.scheduler.RunUntilTrue(
+            [&] { return !pistework::game::GameProbe(game).LastFenced().empty(); }, 3'600'000))
         return 1;
     const auto bytes = pistework::game::GameProbe(game).LastFenced();
     std::FILE* file = std::fopen(argv[1], "wb");

@@ -45,8 +45,10 @@ Recorded RecordDemonstration() {
     // A control chosen through the demonstration shows the buttons again: the file keeps that.
     form.scheduler.RunFor(20'000);
     game.Choose({Verb::SetControl, static_cast<int>(game::ControlMode::Keyboard)});
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game::GameProbe(game).LastFenced().empty(); }, 3'600'000));
-    r.file.assign(game::GameProbe(game).LastFenced().begin(), game::GameProbe(game).LastFenced().end());
+    EXPECT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(game).LastFenced().empty(); }, 3'600'000));
+    r.file.assign(game::GameProbe(game).LastFenced().begin(),
+                  game::GameProbe(game).LastFenced().end());
     EXPECT_EQ(game::DecodeReplay(r.file, r.replay), game::ReplayError::None);
     return r;
 }

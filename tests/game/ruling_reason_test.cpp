@@ -31,8 +31,8 @@ Replay Demonstration(std::int64_t start, int target, bool timed) {
     game.Choose({Verb::SetTarget, target});
     if (!timed) game.Choose(Verb::ToggleTimed);
     // An untimed bout to 15 ends within the hour; six bound one that never would.
-    EXPECT_TRUE(
-        form.scheduler.RunUntilTrue([&] { return !GameProbe(game).LastFenced().empty(); }, 6 * 3'600'000));
+    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !GameProbe(game).LastFenced().empty(); },
+                                            6 * 3'600'000));
     Replay replay;
     EXPECT_EQ(DecodeReplay(GameProbe(game).LastFenced(), replay), ReplayError::None);
     return replay;

@@ -27,7 +27,8 @@ static_assert(ReplayRecorder::kBytes <= kLargestReplay, "a recorded bout must fi
 
 } // namespace
 
-std::vector<std::uint8_t> KeptBoutFile(const KeptBout& about, std::span<const std::uint8_t> replay) {
+std::vector<std::uint8_t> KeptBoutFile(const KeptBout& about,
+                                       std::span<const std::uint8_t> replay) {
     if (replay.size() > kLargestReplay) return {};
     std::vector<std::uint8_t> file;
     ByteWriter w(file);
@@ -39,8 +40,10 @@ std::vector<std::uint8_t> KeptBoutFile(const KeptBout& about, std::span<const st
     const std::string opponent = about.opponent.substr(0, kLongestOpponent);
     w.Varint(opponent.size());
     w.Raw(opponent);
-    w.Varint(static_cast<std::uint64_t>(std::clamp<std::int64_t>(about.score[Side::Left], 0, kMostHits)));
-    w.Varint(static_cast<std::uint64_t>(std::clamp<std::int64_t>(about.score[Side::Right], 0, kMostHits)));
+    w.Varint(static_cast<std::uint64_t>(
+        std::clamp<std::int64_t>(about.score[Side::Left], 0, kMostHits)));
+    w.Varint(static_cast<std::uint64_t>(
+        std::clamp<std::int64_t>(about.score[Side::Right], 0, kMostHits)));
     w.Varint(static_cast<std::uint64_t>(std::clamp<std::int64_t>(about.lengthMs, 0, kLongestMs)));
     w.Enum(about.end);
     w.Varint(replay.size());
@@ -58,8 +61,8 @@ std::optional<KeptBoutRead> ReadKeptBout(std::span<const std::uint8_t> file) {
     if (const int level = static_cast<int>(r.UpTo(static_cast<std::int64_t>(kLevels.size()))))
         about.level = level;
     // Shown as text: bytes that are not UTF-8 show as replacement characters.
-    about.opponent = ToUtf8(FromUtf8(r.Raw(static_cast<std::size_t>(
-        r.UpTo(static_cast<std::int64_t>(kLongestOpponent))))));
+    about.opponent = ToUtf8(FromUtf8(
+        r.Raw(static_cast<std::size_t>(r.UpTo(static_cast<std::int64_t>(kLongestOpponent))))));
     about.score[Side::Left] = static_cast<int>(r.UpTo(kMostHits));
     about.score[Side::Right] = static_cast<int>(r.UpTo(kMostHits));
     about.lengthMs = r.UpTo(kLongestMs);

@@ -20,10 +20,10 @@ enum class BoutKind : std::uint8_t { Computer, TwoPlayers, NetworkHost, NetworkG
 enum class BoutEnd : std::uint8_t { Finished, Left };
 
 struct KeptBout {
-    std::int64_t endedAt = 0;  // wall clock, milliseconds since 1970
+    std::int64_t endedAt = 0; // wall clock, milliseconds since 1970
     BoutKind kind = BoutKind::Computer;
-    std::optional<int> level;  // 1 to 6 against a graded level; none for a custom one
-    std::string opponent;      // the other machine's address in a network bout
+    std::optional<int> level; // 1 to 6 against a graded level; none for a custom one
+    std::string opponent;     // the other machine's address in a network bout
     PerSide<int> score;
     std::int64_t lengthMs = 0; // bout time fenced, pauses not counted
     BoutEnd end = BoutEnd::Finished;

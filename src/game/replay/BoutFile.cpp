@@ -249,7 +249,7 @@ void ReplayRecorder::End(const Bout& bout) {
     cut = false;
     Entry(kEnd, seen);
     ByteWriter(stream).Fixed(bout.Digest(), 4);
-    Seal(finished, kReplayVersion, stream, target, timed, wasCut);
+    Seal(last, kReplayVersion, stream, target, timed, wasCut);
     recording = false;
 }
 

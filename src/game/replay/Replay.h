@@ -86,7 +86,6 @@ public:
     // The last bout's file; empty before the first bout ends.
     std::span<const std::uint8_t> Last() const { return last; }
     // A whole bout recorded elsewhere becomes the last one.
-    void Keep(std::span<const std::uint8_t> file) { last.assign(file.begin(), file.end()); }
 
     // What one bout may take: some two hours of fencing.
     static constexpr std::size_t kBytes = 512 * 1024;
@@ -124,11 +123,7 @@ public:
     void End(const Bout& bout);
     // Stopped before its end: the last whole bout stays the one to save.
     void Drop() { recording = false; }
-    // The file of the bout that ended last, a demonstration's too.
-    std::span<const std::uint8_t> Finished() const { return finished; }
-    // The bout a player may watch again and save: one fenced here, or a network bout.
     std::span<const std::uint8_t> Last() const { return last; }
-    void Keep(std::span<const std::uint8_t> file) { last.assign(file.begin(), file.end()); }
 
     // Far more than the longest bout takes, so recording never grows the heap.
     static constexpr std::size_t kBytes = 256 * 1024;
@@ -136,7 +131,7 @@ public:
 private:
     void Entry(std::uint8_t tag, std::int64_t at);
 
-    std::vector<std::uint8_t> stream, finished, last;
+    std::vector<std::uint8_t> stream, last;
     std::int64_t start = 0;
     std::int64_t seen = 0;    // the bout's time when last written
     std::uint32_t ticks = 0;  // run since the last entry

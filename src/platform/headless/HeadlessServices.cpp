@@ -55,7 +55,8 @@ bool MemoryBoutStore::Add(std::span<const std::uint8_t> bytes) {
     files[KeptBoutName(0, ++added)].assign(bytes.begin(), bytes.end());
     std::vector<std::pair<std::string, std::uint64_t>> kept;
     for (const auto& [name, file] : files)
-        if (IsKeptBoutName(name) && file.size() <= kLargestFile) kept.emplace_back(name, file.size());
+        if (IsKeptBoutName(name) && file.size() <= kLargestFile)
+            kept.emplace_back(name, file.size());
     for (const std::string& name : OverTheCap(kept))
         files.erase(name);
     return true;
