@@ -55,10 +55,15 @@ bool KeptBoutFolder::Add(std::span<const std::uint8_t> bytes) {
                    (added++ & 0xFFFF) << 48 |
                        (QRandomGenerator::system()->generate64() & 0xFFFF'FFFF'FFFF)));
     QSaveFile file(path);
-    if (QFileInfo::exists(path) || !file.open(QIODevice::WriteOnly)) return false;
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
+    // Unbuffered, so a write the disk cuts short says so here rather than pass unseen.
+    if (QFileInfo::exists(path) || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) return false;
     for (const std::string& name : platform::OverTheCap(Kept(folder)))
         QFile::remove(folder + QLatin1Char('/') + QString::fromStdString(name));
     return true;
