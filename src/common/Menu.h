@@ -87,7 +87,7 @@ inline constexpr std::array<MenuEntry, 48> kMenu{{
      MenuCommand::WatchReplay},
     {"mnuFileWatchLastBout", QT_TRANSLATE_NOOP("Menu", "Watch &Last Bout"), "mnuFile",
      MenuKind::Item, MenuCommand::WatchLastBout, MenuGroup::None, false, "Ctrl+R"},
-    {"mnuFileBouts", QT_TRANSLATE_NOOP("Menu", "&Bouts…"), "mnuFile", MenuKind::Item,
+    {"mnuFileBouts", QT_TRANSLATE_NOOP("Menu", "B&outs…"), "mnuFile", MenuKind::Item,
      MenuCommand::Bouts},
     {"N7", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileHostNetworkBout", QT_TRANSLATE_NOOP("Menu", "&Host Network Bout…"), "mnuFile",
