@@ -1611,7 +1611,7 @@ Die Festplatte ist vielleicht voll. Alle zuvor aufbewahrten Gefechte sind noch d
     </message>
     <message>
         <source>Bouts won so far (%)</source>
-        <translation>Bisher gewonnene Gefechte (%)</translation>
+        <translation>Siege bisher (%)</translation>
     </message>
     <message>
         <source>The chart cannot be shown: its library, with Qt Charts, could not be loaded.</source>

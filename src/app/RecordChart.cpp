@@ -45,7 +45,8 @@ pistework_RecordChart(QWidget* parent, const QList<pistework::RecordChartLine>& 
     if (first > last) first = last = static_cast<double>(QDateTime::currentMSecsSinceEpoch());
     when->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first - kDayMs)),
                    QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last + kDayMs)));
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the plot, where the levels' names have room in every language.
+    chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(2, 2, 2, 2));
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QStringLiteral("chartRecord"));

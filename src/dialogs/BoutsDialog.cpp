@@ -23,10 +23,10 @@ using game::BoutKind;
 using game::KeptBout;
 using game::Side;
 
-constexpr QSize kSize{900, 510};
+constexpr QSize kSize{1000, 510};
 constexpr QRect kList{10, 10, 540, 444};
-constexpr QRect kRecord{560, 10, 330, 176};
-constexpr QRect kChart{560, 192, 330, 262};
+constexpr QRect kRecord{560, 10, 430, 176};
+constexpr QRect kChart{560, 192, 430, 262};
 
 QString Opponent(const KeptBout& bout) {
     switch (bout.kind) {
@@ -86,7 +86,9 @@ BoutsDialog::BoutsDialog(QWidget* owner, platform::BoutStore& store, Actions act
     for (int n = 1; n <= game::kLevelCount; ++n)
         levels << LevelName(n);
     record->setVerticalHeaderLabels(levels);
-    record->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each heading whole, however long in the player's language; the last takes what is left.
+    record->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    record->horizontalHeader()->setStretchLastSection(true);
     record->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     const int y = kSize.height() - 46;
