@@ -6,6 +6,7 @@
 // pressing a key every 200 to 800 ms to the end of a timed bout to 15 (argument 1).
 
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 
@@ -30,9 +31,9 @@ std::vector<std::uint8_t> Recorded(bool players) {
     };
     std::int64_t due[2] = {form.scheduler.Now() + 200, form.scheduler.Now() + 500};
     // Either ends within a quarter of an hour; an hour bounds one that never would.
-    for (int keys = 0; game.LastReplay().empty() && keys < 20'000; ++keys) {
+    for (int keys = 0; game::GameProbe(game).LastFenced().empty() && keys < 20'000; ++keys) {
         const int side = due[0] <= due[1] ? 0 : 1;
-        form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); },
+        form.scheduler.RunUntilTrue([&] { return !game::GameProbe(game).LastFenced().empty(); },
                                     players ? due[side] - form.scheduler.Now() : 3'600'000);
         if (!players) break;
         const std::u32string& layout =
@@ -40,7 +41,8 @@ std::vector<std::uint8_t> Recorded(bool players) {
         game::TypeKey(game, layout[static_cast<std::size_t>(next(6))]);
         due[side] += 200 + next(600);
     }
-    return std::vector<std::uint8_t>(game.LastReplay().begin(), game.LastReplay().end());
+    return std::vector<std::uint8_t>(game::GameProbe(game).LastFenced().begin(),
+                                     game::GameProbe(game).LastFenced().end());
 }
 
 const std::vector<std::uint8_t>& Bout(const benchmark::State& state) {

@@ -199,6 +199,8 @@ private:
                  const game::PlayHold hold(*r.game);
                  r.ReadBackReplay();
              }},
+            // The list reads every kept file, the game held.
+            {Bouts, [](Run& r) { r.game->WhileHeld([&r] { r.ReadKeptBouts(); }); }},
             // Only drawn over a replay.
             {ShowDistance, [](Run&) {}},
             // Either player's own game, and a watcher's, is held while the shared bout is on
@@ -237,6 +239,22 @@ private:
         if (error != game::ReplayError::None)
             std::fprintf(stderr, "replay error %d\n", static_cast<int>(error));
         Require(error == game::ReplayError::None, "the last bout's replay does not read back");
+    }
+
+    // Every bout a player finished is kept whole, its summary and its replay readable.
+    void ReadKeptBouts() {
+        std::vector<game::KeptBout> kept;
+        for (const std::string& name : form.bouts.Names()) {
+            const auto bytes = form.bouts.Read(name);
+            Require(bytes.has_value(), "a kept bout cannot be read");
+            const auto read = game::ReadKeptBout(*bytes);
+            Require(read.has_value(), "a kept bout's summary does not read back");
+            game::Replay replay;
+            Require(game::DecodeReplay(read->replay, replay) == game::ReplayError::None,
+                    "a kept bout's replay does not read back");
+            kept.push_back(read->about);
+        }
+        (void)game::RecordByLevel(kept);
     }
 
     // The custom dialog is modal but does not hold play: time passes while it is open. Its

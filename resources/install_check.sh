@@ -11,7 +11,7 @@ multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 expected=(
     games/pistework
     "lib/$multiarch/pistework/libpistework-sound.so" "lib/$multiarch/pistework/libpistework-pad.so"
-    "lib/$multiarch/pistework/libpistework-net.so"
+    "lib/$multiarch/pistework/libpistework-net.so" "lib/$multiarch/pistework/libpistework-chart.so"
     share/applications/example.brackenmoor.Pistework.desktop
     share/metainfo/example.brackenmoor.Pistework.metainfo.xml
     share/mime/packages/example.brackenmoor.Pistework.xml
@@ -31,7 +31,7 @@ version="$(DISPLAY= "$prefix/games/pistework" --version)"
 [[ "$version" == "pistework "* ]] || { echo "FAIL: --version said '$version'"; exit 1; }
 # The program finds the libraries it loads itself by paths relative to its own folder.
 texts="$(strings -a "$prefix/games/pistework")"
-for library in sound pad net; do
+for library in sound pad net chart; do
     path="$(grep -m 1 "/libpistework-$library\.so$" <<<"$texts")"
     [ -f "$prefix/games/$path" ] || { echo "FAIL: the program looks for games/$path"; exit 1; }
 done

@@ -638,6 +638,10 @@
         <source>Fencing &amp;School…</source>
         <translation>Fecht&amp;schule…</translation>
     </message>
+    <message>
+        <source>B&amp;outs…</source>
+        <translation>&amp;Gefechte…</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -1534,6 +1538,20 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
         <source>&amp;Fence On</source>
         <translation>&amp;Weiterfechten</translation>
     </message>
+    <message>
+        <source>This bout could not be kept in
+%1
+
+The disk may be full. Every bout kept before is still there.</source>
+        <translation>Dieses Gefecht konnte nicht aufbewahrt werden in
+%1
+
+Die Festplatte ist vielleicht voll. Alle zuvor aufbewahrten Gefechte sind noch da.</translation>
+    </message>
+    <message>
+        <source>This bout cannot be shown: its replay is damaged.</source>
+        <translation>Dieses Gefecht kann nicht gezeigt werden: Seine Wiederholung ist beschädigt.</translation>
+    </message>
 </context>
 <context>
     <name>pistework::dialogs::AboutDialog</name>
@@ -1571,6 +1589,157 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
     <message>
         <source>Best Results</source>
         <translation>Bestleistungen</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::BoutsDialog</name>
+    <message>
+        <source>custom level</source>
+        <translation>eigene Stufe</translation>
+    </message>
+    <message>
+        <source>two players</source>
+        <translation>zwei Spieler</translation>
+    </message>
+    <message>
+        <source>%1, on the network</source>
+        <translation>%1, im Netzwerk</translation>
+    </message>
+    <message>
+        <source>watched from %1</source>
+        <translation>zugeschaut bei %1</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>beide</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>nicht beendet</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>unentschieden</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gewonnen</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>verloren</translation>
+    </message>
+    <message>
+        <source>left won</source>
+        <translation>links gewinnt</translation>
+    </message>
+    <message>
+        <source>right won</source>
+        <translation>rechts gewinnt</translation>
+    </message>
+    <message>
+        <source>Bouts</source>
+        <translation>Gefechte</translation>
+    </message>
+    <message>
+        <source>Bouts kept</source>
+        <translation>Aufbewahrte Gefechte</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Gegen</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Record against each level</source>
+        <translation>Bilanz gegen jede Stufe</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Hits given</source>
+        <translation>Treffer gesetzt</translation>
+    </message>
+    <message>
+        <source>Hits taken</source>
+        <translation>Treffer erhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>damaged file</source>
+        <translation>beschädigte Datei</translation>
+    </message>
+    <message>
+        <source>Bouts won so far (%)</source>
+        <translation>Siege bisher (%)</translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: its library, with Qt Charts, could not be loaded.</source>
+        <translation>Das Diagramm kann nicht gezeigt werden: Seine Bibliothek mit Qt Charts konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>This bout is no longer kept, or its file is damaged.</source>
+        <translation>Dieses Gefecht ist nicht mehr aufbewahrt, oder seine Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Delete the bout that ended %1 for good?</source>
+        <translation>Das am %1 beendete Gefecht endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Delete this damaged file for good?</source>
+        <translation>Diese beschädigte Datei endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Bout</source>
+        <translation>Gefecht löschen</translation>
+    </message>
+    <message>
+        <source>The bout could not be deleted.</source>
+        <translation>Das Gefecht konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>

@@ -638,6 +638,10 @@
         <source>Fencing &amp;School…</source>
         <translation>&amp;École d’escrime…</translation>
     </message>
+    <message>
+        <source>B&amp;outs…</source>
+        <translation>&amp;Historique des matchs…</translation>
+    </message>
 </context>
 <context>
     <name>NetService</name>
@@ -1534,6 +1538,20 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
         <source>&amp;Fence On</source>
         <translation>&amp;Continuer</translation>
     </message>
+    <message>
+        <source>This bout could not be kept in
+%1
+
+The disk may be full. Every bout kept before is still there.</source>
+        <translation>Ce match n’a pas pu être gardé dans
+%1
+
+Le disque est peut-être plein. Tous les matchs gardés auparavant sont toujours là.</translation>
+    </message>
+    <message>
+        <source>This bout cannot be shown: its replay is damaged.</source>
+        <translation>Ce match ne peut pas être montré : son enregistrement est endommagé.</translation>
+    </message>
 </context>
 <context>
     <name>pistework::dialogs::AboutDialog</name>
@@ -1571,6 +1589,157 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
     <message>
         <source>Best Results</source>
         <translation>Meilleurs résultats</translation>
+    </message>
+</context>
+<context>
+    <name>pistework::dialogs::BoutsDialog</name>
+    <message>
+        <source>custom level</source>
+        <translation>niveau personnalisé</translation>
+    </message>
+    <message>
+        <source>two players</source>
+        <translation>deux joueurs</translation>
+    </message>
+    <message>
+        <source>%1, on the network</source>
+        <translation>%1, en réseau</translation>
+    </message>
+    <message>
+        <source>watched from %1</source>
+        <translation>regardé depuis %1</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>les deux</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>inachevé</translation>
+    </message>
+    <message>
+        <source>drawn</source>
+        <translation>nul</translation>
+    </message>
+    <message>
+        <source>won</source>
+        <translation>gagné</translation>
+    </message>
+    <message>
+        <source>lost</source>
+        <translation>perdu</translation>
+    </message>
+    <message>
+        <source>left won</source>
+        <translation>gauche gagne</translation>
+    </message>
+    <message>
+        <source>right won</source>
+        <translation>droite gagne</translation>
+    </message>
+    <message>
+        <source>Bouts</source>
+        <translation>Historique des matchs</translation>
+    </message>
+    <message>
+        <source>Bouts kept</source>
+        <translation>Matchs gardés</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Contre</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Côté</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Record against each level</source>
+        <translation>Bilan contre chaque niveau</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnés</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Hits given</source>
+        <translation>Touches données</translation>
+    </message>
+    <message>
+        <source>Hits taken</source>
+        <translation>Touches reçues</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Voir</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>damaged file</source>
+        <translation>fichier endommagé</translation>
+    </message>
+    <message>
+        <source>Bouts won so far (%)</source>
+        <translation>Matchs gagnés jusqu’ici (%)</translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: its library, with Qt Charts, could not be loaded.</source>
+        <translation>Le graphique ne peut pas être montré : sa bibliothèque, avec Qt Charts, n’a pas pu être chargée.</translation>
+    </message>
+    <message>
+        <source>This bout is no longer kept, or its file is damaged.</source>
+        <translation>Ce match n’est plus gardé, ou son fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>Delete the bout that ended %1 for good?</source>
+        <translation>Supprimer définitivement le match terminé le %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete this damaged file for good?</source>
+        <translation>Supprimer définitivement ce fichier endommagé ?</translation>
+    </message>
+    <message>
+        <source>Delete Bout</source>
+        <translation>Supprimer le match</translation>
+    </message>
+    <message>
+        <source>The bout could not be deleted.</source>
+        <translation>Le match n’a pas pu être supprimé.</translation>
     </message>
 </context>
 <context>

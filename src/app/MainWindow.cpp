@@ -11,6 +11,7 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/BestResultsDialog.h"
+#include "dialogs/BoutsDialog.h"
 #include "dialogs/CustomLevelDialog.h"
 #include "dialogs/HandbookDialog.h"
 #include "dialogs/HelpDialog.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -61,8 +63,19 @@ MainWindow::MainWindow(QWidget* parent)
                                         [this](MenuCommand command) { Choose(command); });
     frame.Fit();
 
-    game = std::make_unique<game::Game>(
-        platform::Services{.timers = timers, .sound = sound, .store = store, .clock = clock});
+    game = std::make_unique<game::Game>(platform::Services{
+        .timers = timers, .sound = sound, .store = store, .clock = clock, .bouts = bouts});
+    game->SetOnBoutNotKept([this] {
+        // Said once the bout's end has been drawn and any winner's name asked.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                Warn(tr("This bout could not be kept in\n%1\n\nThe disk may be full. Every "
+                        "bout kept before is still there.")
+                         .arg(QDir::toNativeSeparators(bouts.Folder())));
+            },
+            Qt::QueuedConnection);
+    });
     game->SetOnView([this](const game::BoutView& view) {
         if (!mode || mode->ShowsGame()) Draw(view);
     });
@@ -269,6 +282,9 @@ void MainWindow::ChooseInWindow(MenuCommand command) {
     case WatchLastBout:
         MainWindow::WatchLastBout();
         return;
+    case Bouts:
+        OpenBouts();
+        return;
     case HostNetworkBout:
         MainWindow::HostNetworkBout(game::net::kDefaultPort, dialogs::NewPairingCode());
         return;
@@ -362,6 +378,29 @@ bool MainWindow::WatchLastBout() {
         return false;
     Enter(std::make_unique<WatchingMode>(*this, std::move(replay)));
     return true;
+}
+
+void MainWindow::OpenBouts() {
+    std::optional<std::vector<std::uint8_t>> chosen;
+    game->WhileHeld([this, &chosen] {
+        const dialogs::BoutsDialog::Actions actions{
+            [this](std::span<const std::uint8_t> replay) {
+                const QString name = AskReplayToSave(this, app::SuggestedReplayName(replay));
+                if (!name.isEmpty() && !WriteReplay(name, replay))
+                    Warn(tr("The replay could not be saved to\n%1").arg(name));
+            },
+            [this](const QString& text) { Warn(text); }};
+        dialogs::BoutsDialog list(this, bouts, actions, RecordChartLibrary());
+        list.exec();
+        chosen = list.ToWatch();
+    });
+    if (!chosen) return;
+    auto replay = std::make_unique<game::Replay>();
+    if (game::DecodeReplay(*chosen, *replay) != game::ReplayError::None) {
+        Warn(tr("This bout cannot be shown: its replay is damaged."));
+        return;
+    }
+    Enter(std::make_unique<WatchingMode>(*this, std::move(replay)));
 }
 
 QString MainWindow::SuggestedReplayName() const {

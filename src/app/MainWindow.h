@@ -5,6 +5,7 @@
 // it, draws what it shows, and opens the window's own dialogs.
 
 #include "app/BoutBoard.h"
+#include "app/KeptBoutFolder.h"
 #include "app/Layout.h"
 #include "app/QtServices.h"
 #include "app/SettingsStore.h"
@@ -50,6 +51,8 @@ public:
     bool SaveReplay(const QString& fileName);
     // Plays the last bout fenced here, a network bout too; false with none kept.
     bool WatchLastBout();
+    // The list of kept bouts, play held; a bout chosen to watch plays once it closes.
+    void OpenBouts();
     // The name "Save Replay…" offers: the date and the last bout's score.
     QString SuggestedReplayName() const;
     // A strip under the board while a replay is watched; dropping the one shown puts the
@@ -122,6 +125,7 @@ private:
     QtTimerSource timers{this};
     QtMediaPlayer sound{this};
     SettingsStore store;
+    KeptBoutFolder bouts{KeptBoutFolder::DefaultFolder()};
     QtClock clock;
     QtLauncher launcher;
     std::unique_ptr<game::Game> game;

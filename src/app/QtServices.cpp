@@ -154,6 +154,12 @@ NetService* Network(QString& error) {
     return entry ? entry() : nullptr;
 }
 
+// Beside Network() for the same reason: the install check finds the path in the program.
+MakeRecordChart RecordChartLibrary() {
+    return reinterpret_cast<MakeRecordChart>(PrivateLibraryEntry(
+        PISTEWORK_CHART_LIBRARY, "pistework_RecordChart", lcMenu(), "no record chart"));
+}
+
 std::optional<CueRefusal> RefuseCue(QIODevice& file) {
     const qint64 size = file.size();
     if (size > kLargestCueBytes) return CueRefusal::TooLarge;

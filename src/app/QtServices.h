@@ -5,6 +5,7 @@
 // bug reports.
 
 #include "app/SoundEffect.h"
+#include "common/RecordChart.h"
 #include "platform/Platform.h"
 
 #include <QLabel>
@@ -88,6 +89,9 @@ std::optional<CueRefusal> RefuseCue(QIODevice& file);
 QFunctionPointer PrivateLibraryEntry(const char* path, const char* symbol,
                                      const QLoggingCategory& log, const char* without,
                                      QString* error = nullptr);
+
+// The record chart's maker, loading its library the first time; null when it cannot be loaded.
+MakeRecordChart RecordChartLibrary();
 
 // Sound cues on QSoundEffect, which needs no media backend. A name starting with ":/" is one
 // of the program's own resources, anything else a local file. Each file is loaded once, the

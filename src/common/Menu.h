@@ -49,6 +49,7 @@ enum class MenuCommand {
     SaveReplay,
     WatchReplay,
     WatchLastBout,
+    Bouts,
     ShowDistance,
     HostNetworkBout,
     JoinNetworkBout,
@@ -70,7 +71,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 47> kMenu{{
+inline constexpr std::array<MenuEntry, 48> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -86,6 +87,8 @@ inline constexpr std::array<MenuEntry, 47> kMenu{{
      MenuCommand::WatchReplay},
     {"mnuFileWatchLastBout", QT_TRANSLATE_NOOP("Menu", "Watch &Last Bout"), "mnuFile",
      MenuKind::Item, MenuCommand::WatchLastBout, MenuGroup::None, false, "Ctrl+R"},
+    {"mnuFileBouts", QT_TRANSLATE_NOOP("Menu", "B&outs…"), "mnuFile", MenuKind::Item,
+     MenuCommand::Bouts},
     {"N7", "-", "mnuFile", MenuKind::Separator},
     {"mnuFileHostNetworkBout", QT_TRANSLATE_NOOP("Menu", "&Host Network Bout…"), "mnuFile",
      MenuKind::Item, MenuCommand::HostNetworkBout},

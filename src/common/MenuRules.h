@@ -45,7 +45,7 @@ inline constexpr game::ControlMode kKeyboard = game::ControlMode::Keyboard;
 inline constexpr game::ControlMode kMouse = game::ControlMode::Mouse;
 } // namespace rule
 
-inline constexpr std::array<MenuRule, 33> kMenuRules{{
+inline constexpr std::array<MenuRule, 34> kMenuRules{{
     {MenuCommand::NewGame, game::Verb::NewGame, rule::kEvery},
     {MenuCommand::PauseOrResume, game::Verb::PauseOrResume, rule::kEvery},
     {MenuCommand::BestResults, {}, rule::kPlaying},
@@ -78,6 +78,7 @@ inline constexpr std::array<MenuRule, 33> kMenuRules{{
     {MenuCommand::SaveReplay, {}, rule::kReading | rule::kNetwork},
     {MenuCommand::WatchReplay, {}, rule::kReading},
     {MenuCommand::WatchLastBout, {}, rule::kReading | rule::kNetwork},
+    {MenuCommand::Bouts, {}, rule::kReading},
     // Drawn over a replay, a lesson, and by choice over the player's own bouts.
     {MenuCommand::ShowDistance, {}, rule::kReading | rule::kPractising},
     {MenuCommand::HostNetworkBout, {}, rule::kPlaying},

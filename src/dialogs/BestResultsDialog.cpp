@@ -58,6 +58,12 @@ BestResultsDialog::BestResultsDialog(QWidget* owner, const game::BestResultTable
     CloseButton(*this, {72, 120, 75, 33});
 }
 
+QString LevelName(int number) {
+    if (number < 1 || number > game::kLevelCount) return {};
+    return QCoreApplication::translate("BestResultsDialog",
+                                       kRows[static_cast<std::size_t>(number - 1)].levelText);
+}
+
 void ShowBestResults(QWidget* owner, const game::BestResultTable& results) {
     BestResultsDialog dialog(owner, results);
     dialog.exec();

@@ -14,6 +14,9 @@ public:
     BestResultsDialog(QWidget* owner, const game::BestResultTable& results);
 };
 
+// The graded level numbered 1 to 6, by its name in the player's language.
+QString LevelName(int number);
+
 // Opens a fresh table modally; play goes on behind it.
 void ShowBestResults(QWidget* owner, const game::BestResultTable& results);
 

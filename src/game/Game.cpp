@@ -31,9 +31,9 @@ void PlayCue(platform::MediaPlayer& sound, const BoutOptions& options, SoundCue 
 }
 
 Game::Game(const platform::Services& services)
-    : store(services.store), sound(services.sound),
-      frame(services.timers.MakeTimer("TimerBout", 1)), playClock(services.clock),
-      bout(playClock.Now()) {
+    : store(services.store), sound(services.sound), bouts(services.bouts),
+      wallClock(services.clock), frame(services.timers.MakeTimer("TimerBout", 1)),
+      playClock(services.clock), bout(playClock.Now()) {
     frame->SetOnTimer([this] { RunFrame(); });
 }
 
@@ -72,6 +72,8 @@ void Game::Handle(const std::vector<Happening>& news) {
             shownOver.reset();
             bout.Show(view);
             replays.Begin(bout);
+            boutBegan = bout.Now();
+            heldMs = 0;
             continue;
         }
         const BoutEvent& event = std::get<BoutEvent>(happened);
@@ -80,6 +82,8 @@ void Game::Handle(const std::vector<Happening>& news) {
         if (over) {
             Publish();
             replays.End(bout);
+            // A demonstration is nobody's bout: Watch Last Bout still shows the player's.
+            if (!over->demonstration) KeepFinished(*over);
         }
         if (std::holds_alternative<CallMade>(event)) view.networkEnded.reset();
         if (const auto* cue = std::get_if<SoundPlayed>(&event)) PlayCue(sound, options, cue->cue);
@@ -205,8 +209,22 @@ void Game::NewGame() {
 }
 
 void Game::Keep(const KeptBout& about, std::span<const std::uint8_t> file) {
-    (void)about;
-    replays.Keep(file);
+    lastKept.assign(file.begin(), file.end());
+    const std::vector<std::uint8_t> kept = KeptBoutFile(about, file);
+    if (kept.empty() || !bouts.Add(kept))
+        if (onNotKept) onNotKept();
+}
+
+void Game::KeepFinished(const BoutOver& over) {
+    const std::int64_t length = bout.Now() - boutBegan - heldMs;
+    Keep({.endedAt = wallClock.NowMilliseconds(),
+          .kind = options.twoPlayer ? BoutKind::TwoPlayers : BoutKind::Computer,
+          .level = options.level ? std::optional<int>(options.level->number) : std::nullopt,
+          .opponent = {},
+          .score = over.score,
+          .lengthMs = std::max<std::int64_t>(0, length),
+          .end = BoutEnd::Finished},
+         replays.Last());
 }
 
 void Game::EndNetworkBout(NetworkEnding why, const ReplayPicture& last) {
@@ -246,12 +264,13 @@ void Game::ClearPause() {
 // it has asked for since afresh.
 void Game::Hold() {
     CatchUp();
-    ++holdCount;
+    if (holdCount++ == 0) heldSince = std::max(PlayNow(), boutBegan);
     frame->SetEnabled(false);
 }
 
 void Game::Release() {
     if (holdCount == 0 || --holdCount > 0) return;
+    heldMs += std::max<std::int64_t>(0, PlayNow() - std::max(heldSince, boutBegan));
     replays.Take(bout, PlayNow(), input::Resume{});
     ArmFrame();
 }

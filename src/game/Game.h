@@ -49,9 +49,9 @@ public:
     void SetOnEvent(std::function<void(const BoutEvent&)> listener) {
         onEvent = std::move(listener);
     }
-    // The file of the last bout fenced to its end, a player's or a demonstration; empty before
-    // the first.
-    std::span<const std::uint8_t> LastReplay() const { return replays.Last(); }
+    // The file of the last bout a player fenced to its end here, or fenced or watched over the
+    // network; empty before the first. A demonstration is never kept.
+    std::span<const std::uint8_t> LastReplay() const { return lastKept; }
 
     // A win that beats the stored record at a graded level: the window asks the winner's
     // name and hands it to `record`, which stores it and says whether the store took it.
@@ -84,8 +84,11 @@ public:
     // picture stays on show until a bout of its own or a demonstration, and the call area says
     // why the network bout ended.
     void EndNetworkBout(NetworkEnding why, const ReplayPicture& last);
-    // Each player, and each watcher, keeps a network bout as the last one fenced here.
+    // Each player, and each watcher, keeps a network bout as the last one fenced here, and
+    // among the bouts kept.
     void Keep(const KeptBout& about, std::span<const std::uint8_t> file);
+    // Called when a finished bout could not be kept among the player's bouts.
+    void SetOnBoutNotKept(std::function<void()> listener) { onNotKept = std::move(listener); }
 
     // Runs a modal dialog with play held: nothing moves while it is open, and afterwards play
     // goes on exactly where it was (or stays paused, if it was).
@@ -119,9 +122,12 @@ private:
     void Hold();
     void Release();
     void OfferBestResult(const BoutOver& over);
+    void KeepFinished(const BoutOver& over);
 
     platform::Store& store;
     platform::MediaPlayer& sound;
+    platform::BoutStore& bouts;
+    const platform::Clock& wallClock;
     // The one timer of play, armed for the bout's next tick.
     std::unique_ptr<platform::Timer> frame;
     PlayClock playClock;
@@ -135,7 +141,12 @@ private:
     std::function<void(const BoutView&)> onView;
     std::function<void(const BoutEvent&)> onEvent;
     ReplayRecorder replays;
+    std::vector<std::uint8_t> lastKept;
     std::function<void(const NewBest&, const Record&)> askWinnerName;
+    std::function<void()> onNotKept;
+    // When the bout in play began, and the time it has been held since, in play's time: the
+    // length a kept bout shows leaves out pauses and dialogs.
+    std::int64_t boutBegan = 0, heldMs = 0, heldSince = 0;
     bool gamePaused = false;
     // The pause and open dialogs: play is held while any of them is.
     int holdCount = 0;

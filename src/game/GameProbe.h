@@ -95,6 +95,8 @@ public:
     const Scoreboard& Scores() const { return game.bout.piste.scores; }
     const BoutClock& Clock() const { return game.bout.piste.clock; }
     bool Demonstrating() const { return game.bout.demoMode; }
+    // The file of the last bout that ended, a demonstration's too, which the game never keeps.
+    std::span<const std::uint8_t> LastFenced() const { return game.replays.Last(); }
     bool Paused() const { return game.gamePaused; }
     // The bout as a value, to save, compare or fence on from.
     const Bout& Engine() const { return game.bout; }

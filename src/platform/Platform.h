@@ -101,12 +101,33 @@ public:
     virtual void SetOnLost(std::function<void()> handler) = 0;
 };
 
+// The bouts a player has fenced, kept one file each under names the store gives. A file is
+// written whole or not at all; the oldest go once more than kMostFiles or kMostBytes are kept.
+// Several windows may keep bouts in one place at once: none loses another's.
+class BoutStore {
+public:
+    static constexpr std::size_t kMostFiles = 200;
+    static constexpr std::uint64_t kMostBytes = 4 * 1024 * 1024;
+    // A larger file is none of ours: it is never read, and never counted or removed.
+    static constexpr std::uint64_t kLargestFile = 512 * 1024;
+    virtual ~BoutStore() = default;
+    // Keeps `bytes` under a new name; false when they could not be written whole, and then
+    // every file kept before is still there.
+    virtual bool Add(std::span<const std::uint8_t> bytes) = 0;
+    // The names of the files kept, oldest first.
+    virtual std::vector<std::string> Names() const = 0;
+    // A kept file's bytes; none when it is gone, not a regular file, or too large.
+    virtual std::optional<std::vector<std::uint8_t>> Read(const std::string& name) const = 0;
+    virtual bool Remove(const std::string& name) = 0;
+};
+
 // What the game runs on: one of each service, from the Qt shell or the headless platform.
 struct Services {
     TimerSource& timers;
     MediaPlayer& sound;
     Store& store;
     Clock& clock;
+    BoutStore& bouts;
 };
 
 } // namespace pistework::platform

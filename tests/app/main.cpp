@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@ class FreshSettingsFolders : public ::testing::EmptyTestEventListener {
         // QSettings works its folders out once per process; point them here for every test.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user->path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system->path());
+        // The bouts a window keeps, in a data folder of the test's own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(user->filePath(QStringLiteral("data"))));
     }
     std::unique_ptr<QTemporaryDir> user;
     std::unique_ptr<QTemporaryDir> system;

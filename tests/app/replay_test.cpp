@@ -10,6 +10,7 @@
 #include "app/RulingSentence.h"
 #include "common/CallTexts.h"
 #include "common/Translated.h"
+#include "game/GameProbe.h"
 #include "game/piste/Geometry.h"
 #include "game/replay/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -43,9 +44,10 @@ game::Replay DemonstrationOpening() {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
+    EXPECT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
     game::Replay replay;
-    EXPECT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    EXPECT_EQ(game::DecodeReplay(game::GameProbe(g).LastFenced(), replay), game::ReplayError::None);
     const auto first = std::get<game::ReplayPicture>(replay.entries.front().what);
     int moved = 0;
     auto end = std::find_if(replay.entries.begin(), replay.entries.end(), [&](const auto& e) {
@@ -178,9 +180,10 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
+    ASSERT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
     game::Replay replay;
-    ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    ASSERT_EQ(game::DecodeReplay(game::GameProbe(g).LastFenced(), replay), game::ReplayError::None);
     QTemporaryDir dir;
     const QByteArray file = Write(dir, "bout.pistework", game::EncodeReplay(replay));
 
@@ -316,7 +319,7 @@ TEST(ReplayWindow, SeeksStepsAndLeavesTheWindowAsItWas) {
     // watched again with the referee's calls, and its name to save under carries its final
     // score.
     window.Game().EndNetworkBout(game::NetworkEnding::PeerLeft, pictures.back().second);
-    window.Game().Keep({}, g.LastReplay());
+    window.Game().Keep({}, game::GameProbe(g).LastFenced());
     EXPECT_TRUE(window.WatchLastBout());
     EXPECT_TRUE(window.Watching());
     press(Qt::Key_F3);
@@ -424,9 +427,10 @@ TEST_P(ReasonInLanguage, SaysWhatTheCallAndThePicturesShow) {
     platform::headless::HeadlessPlatform form;
     game::Game g(form.Services());
     g.Start();
-    ASSERT_TRUE(form.scheduler.RunUntilTrue([&] { return !g.LastReplay().empty(); }, 3'600'000));
+    ASSERT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(g).LastFenced().empty(); }, 3'600'000));
     game::Replay replay;
-    ASSERT_EQ(game::DecodeReplay(g.LastReplay(), replay), game::ReplayError::None);
+    ASSERT_EQ(game::DecodeReplay(game::GameProbe(g).LastFenced(), replay), game::ReplayError::None);
     EXPECT_NE(app::TipsLabel(0), app::TipsLabel(-1)) << "tips level have not crossed";
     app::ReplayStrip strip(nullptr, replay, {});
     const QRegularExpression negative(QStringLiteral("[-\\x{2212}]\\s*\\d"));

@@ -9,6 +9,7 @@
 #include "app/modes/PractisingMode.h"
 #include "dialogs/SchoolDialog.h"
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/replay/Replay.h"
 #include "game/school/Lessons.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -50,8 +51,9 @@ std::vector<std::uint8_t> Demonstration() {
     game::Game game(form.Services());
     game.Start();
     game.Choose({game::Verb::SetTarget, 2});
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000));
-    return {game.LastReplay().begin(), game.LastReplay().end()};
+    EXPECT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(game).LastFenced().empty(); }, 3'600'000));
+    return {game::GameProbe(game).LastFenced().begin(), game::GameProbe(game).LastFenced().end()};
 }
 
 QByteArray Write(const QTemporaryDir& dir, const std::vector<std::uint8_t>& bytes) {

@@ -3,9 +3,11 @@
 // reads, what a file edited by hand into nonsense does, and what happens when the file
 // cannot be written.
 
+#include "app/KeptBoutFolder.h"
 #include "app/MainWindow.h"
 #include "app/SettingsStore.h"
 #include "game/player/Settings.h"
+#include "platform/KeptNames.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -288,4 +290,90 @@ TEST_F(SettingsStore, OddFilesAreNeitherReadNorReplacedAndNoLockHangsTheClose) {
     EXPECT_EQ(store.Problems().size(), 1);
     EXPECT_FALSE(store.Write({{"MaxHits", 5}}));
     EXPECT_EQ(QDir(user.path()).entryList(), before);
+}
+
+namespace {
+
+// A kept bout's folder, fresh for each test, and the bytes of its files.
+class KeptBouts : public SettingsStore {
+protected:
+    std::vector<QByteArray> Contents(const app::KeptBoutFolder& kept) const {
+        std::vector<QByteArray> contents;
+        for (const std::string& name : kept.Names()) {
+            const auto bytes = kept.Read(name);
+            contents.emplace_back(bytes ? QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                                                     static_cast<qsizetype>(bytes->size()))
+                                        : QByteArray("unreadable"));
+        }
+        return contents;
+    }
+    static std::vector<std::uint8_t> Bytes(const QByteArray& text) {
+        return {text.begin(), text.end()};
+    }
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("bouts"));
+};
+
+} // namespace
+
+// Two windows keep bouts in one folder at once: none loses another's, the cap keeps the newest
+// of both, by count and by size, and what is not ours there is never read, counted or removed.
+TEST_F(KeptBouts, TwoWindowsKeepTheNewestOfBothWithinTheCapAndLeaveOthersFilesAlone) {
+    app::KeptBoutFolder one(folder), other(folder);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString foreign[] = {QStringLiteral("notes.txt"),
+                               QStringLiteral("0000000000000001-00000000000000zz.bout")};
+    for (const QString& name : foreign)
+        WriteFile(dir.filePath(QStringLiteral("bouts/") + name), "not a bout");
+    const std::string oddName = platform::KeptBoutName(0, 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder + "/" + QString::fromStdString(oddName)), 0600), 0);
+
+    const int most = static_cast<int>(platform::BoutStore::kMostFiles);
+    std::vector<QByteArray> added;
+    for (int i = 0; i < most + 7; ++i) {
+        added.push_back(QByteArray::number(i));
+        ASSERT_TRUE((i % 2 ? other : one).Add(Bytes(added.back())));
+    }
+    const std::vector<QByteArray> newest(added.end() - most, added.end());
+    EXPECT_EQ(Contents(one), newest);
+    EXPECT_EQ(Contents(other), newest);
+    for (const QString& name : foreign)
+        EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("bouts/") + name)));
+    EXPECT_FALSE(one.Read(oddName)) << "a FIFO is never read";
+    EXPECT_FALSE(one.Remove("notes.txt"));
+
+    // By size: files a tenth of the largest each, as many as fit the bytes kept.
+    const QByteArray large(static_cast<qsizetype>(platform::BoutStore::kLargestFile / 10), 'x');
+    const auto fit = static_cast<int>(platform::BoutStore::kMostBytes /
+                                      static_cast<std::uint64_t>(large.size()));
+    app::KeptBoutFolder big(dir.filePath(QStringLiteral("big"))),
+        bigToo(dir.filePath(QStringLiteral("big")));
+    for (int i = 0; i < fit + 3; ++i)
+        ASSERT_TRUE((i % 2 ? bigToo : big).Add(Bytes(large + QByteArray::number(i % 10))));
+    EXPECT_EQ(big.Names().size(), static_cast<std::size_t>(fit - 1))
+        << "the byte each adds to the tenth leaves room for one fewer";
+}
+
+// A full disk refuses a new bout; every bout kept before stays byte for byte, and no half file
+// is left behind.
+TEST_F(KeptBouts, AFullDiskRefusesTheNewBoutAndLosesNoOldOne) {
+    app::KeptBoutFolder kept(folder);
+    ASSERT_TRUE(kept.Add(Bytes("first")));
+    ASSERT_TRUE(kept.Add(Bytes("second")));
+    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool added = kept.Add(Bytes(QByteArray(1000, 'y')));
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(added);
+    EXPECT_EQ(Contents(kept), (std::vector<QByteArray>{"first", "second"}));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+    // A folder that cannot be made keeps nothing and says so.
+    WriteFile(dir.filePath(QStringLiteral("file")), "x");
+    EXPECT_FALSE(app::KeptBoutFolder(dir.filePath(QStringLiteral("file/bouts"))).Add(Bytes("z")));
 }

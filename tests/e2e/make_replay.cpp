@@ -3,6 +3,7 @@
 // the only argument, in whatever bytes it is named.
 
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <cstdio>
@@ -12,9 +13,10 @@ int main(int argc, char* argv[]) {
     pistework::platform::headless::HeadlessPlatform form;
     pistework::game::Game game(form.Services());
     game.Start();
-    if (!form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000))
+    if (!form.scheduler.RunUntilTrue(
+            [&] { return !pistework::game::GameProbe(game).LastFenced().empty(); }, 3'600'000))
         return 1;
-    const auto bytes = game.LastReplay();
+    const auto bytes = pistework::game::GameProbe(game).LastFenced();
     std::FILE* file = std::fopen(argv[1], "wb");
     if (!file) return 1;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();

@@ -57,10 +57,14 @@ struct NetworkPair {
     platform::headless::HeadlessPlatform form;
     // The guest's machine: its own settings and sound, the same clock.
     platform::headless::MemoryStore guestStore;
+    platform::headless::MemoryBoutStore guestBouts;
     platform::headless::HeadlessMediaPlayer guestSound;
     Game host{form.Services()};
-    Game guest{platform::Services{
-        .timers = form, .sound = guestSound, .store = guestStore, .clock = form.clock}};
+    Game guest{platform::Services{.timers = form,
+                                  .sound = guestSound,
+                                  .store = guestStore,
+                                  .clock = form.clock,
+                                  .bouts = guestBouts}};
     NetworkPlace guestPlace{guest, form, form.clock, guestSound};
     std::unique_ptr<platform::headless::MemoryConnection> owned; // until the door has it
     platform::headless::MemoryConnection &hostEnd, guestEnd;

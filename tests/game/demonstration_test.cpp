@@ -94,3 +94,56 @@ TEST(Demonstration, BeginsFifteenSecondsAfterAWonBoutEvenBehindTheVictoryDialog)
         EXPECT_EQ(began - asked, t.Timer("TimerAutoPlay").Interval()) << open;
     }
 }
+
+// A demonstration begun behind the victory dialog and fenced to its end is nobody's bout: Watch
+// Last Bout and Save Replay still offer the player's win, and only that win is kept.
+TEST(Demonstration, FencedBehindTheVictoryDialogItNeitherReplacesNorJoinsThePlayersBout) {
+    BoutTable t;
+    std::vector<game::BoutOver> overs;
+    t.game.SetOnEvent([&](const game::BoutEvent& event) {
+        if (const auto* over = std::get_if<game::BoutOver>(&event)) overs.push_back(*over);
+    });
+    bool demonstrationFenced = false;
+    t.game.SetOnNewBest([&](const game::Game::NewBest&, const game::Game::Record&) {
+        demonstrationFenced =
+            t.form.scheduler.RunUntilTrue([&] { return overs.size() == 2; }, 3'600'000);
+    });
+    // The player extends and lunges until a first hit wins the bout, which beats a record of
+    // no hits.
+    ASSERT_TRUE(game::WriteBestResult(t.form.store, game::kNovice.number, 0, 0, "Ann"));
+    t.game.Choose({Verb::ChooseLevel, game::kNovice.number});
+    t.game.Choose({Verb::SetTarget, 1});
+    if (t.game.Options().timed) t.game.Choose(Verb::ToggleTimed);
+    t.game.Choose({Verb::SetControl, game::ControlMode::Keyboard});
+    t.StartPlayersBout();
+    const std::u32string& keys = t.game.Options().keysRight;
+    for (int step = 0; overs.empty() && step < 2'000; ++step) {
+        const auto command = step % 2 ? game::FencerCommand::Lunge : game::FencerCommand::Extend;
+        game::TypeKey(t.game, keys[static_cast<std::size_t>(command)]);
+        t.form.scheduler.RunUntilTrue([&] { return !overs.empty(); }, 300);
+    }
+    ASSERT_FALSE(overs.empty());
+    ASSERT_EQ(overs[0].winner, Side::Right);
+    ASSERT_TRUE(demonstrationFenced);
+    ASSERT_FALSE(overs[0].demonstration);
+    ASSERT_TRUE(overs[1].demonstration);
+    ASSERT_FALSE(std::ranges::equal(t.probe.LastFenced(), t.game.LastReplay()));
+
+    game::Replay replay;
+    ASSERT_EQ(game::DecodeReplay(t.game.LastReplay(), replay), game::ReplayError::None);
+    const auto last =
+        std::find_if(replay.entries.rbegin(), replay.entries.rend(), [](const auto& e) {
+            return std::holds_alternative<game::ReplayPicture>(e.what);
+        });
+    ASSERT_NE(last, replay.entries.rend());
+    EXPECT_EQ(std::get<game::ReplayPicture>(last->what).scores, overs[0].score);
+
+    const std::vector<std::string> kept = t.form.bouts.Names();
+    ASSERT_EQ(kept.size(), 1u);
+    const auto file = t.form.bouts.Read(kept[0]);
+    ASSERT_TRUE(file);
+    const auto read = game::ReadKeptBout(*file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->about.score, overs[0].score);
+    EXPECT_TRUE(std::ranges::equal(read->replay, t.game.LastReplay()));
+}

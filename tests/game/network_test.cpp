@@ -93,8 +93,11 @@ struct Watcher {
     Watcher(NetworkPair& p, int delayMs, const std::string& address)
         : mine(p.form.scheduler, delayMs),
           theirs(std::make_unique<platform::headless::MemoryConnection>(p.form.scheduler, delayMs)),
-          game(platform::Services{
-              .timers = p.form, .sound = sound, .store = store, .clock = p.form.clock}) {
+          game(platform::Services{.timers = p.form,
+                                  .sound = sound,
+                                  .store = store,
+                                  .clock = p.form.clock,
+                                  .bouts = bouts}) {
         platform::headless::MemoryConnection::Join(mine, *theirs);
         game.Start();
         p.door.Arrive(std::move(theirs), address);
@@ -104,6 +107,7 @@ struct Watcher {
         end->Knock();
     }
     platform::headless::MemoryStore store;
+    platform::headless::MemoryBoutStore bouts;
     platform::headless::HeadlessMediaPlayer sound;
     platform::headless::MemoryConnection mine;
     std::unique_ptr<platform::headless::MemoryConnection> theirs;

@@ -220,7 +220,7 @@ TEST(Pause, AClockSetBackOrOnNeitherStopsPlayNorRacesIt) {
         platform::headless::HeadlessPlatform form(1'700'000'000'000);
         ShiftedClock clock(form.scheduler);
         platform::Services services = form.Services();
-        game::Game game({services.timers, services.sound, services.store, clock});
+        game::Game game({services.timers, services.sound, services.store, clock, services.bouts});
         game.Start();
         form.scheduler.RunFor(20'000); // into the demonstration's salute and first calls
         clock.shift = shift;

@@ -45,8 +45,10 @@ Recorded RecordDemonstration() {
     // A control chosen through the demonstration shows the buttons again: the file keeps that.
     form.scheduler.RunFor(20'000);
     game.Choose({Verb::SetControl, static_cast<int>(game::ControlMode::Keyboard)});
-    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 3'600'000));
-    r.file.assign(game.LastReplay().begin(), game.LastReplay().end());
+    EXPECT_TRUE(form.scheduler.RunUntilTrue(
+        [&] { return !game::GameProbe(game).LastFenced().empty(); }, 3'600'000));
+    r.file.assign(game::GameProbe(game).LastFenced().begin(),
+                  game::GameProbe(game).LastFenced().end());
     EXPECT_EQ(game::DecodeReplay(r.file, r.replay), game::ReplayError::None);
     return r;
 }
@@ -283,7 +285,7 @@ TEST(Replay, APlayersBoutFencedAgainShowsWhatTheWindowShowed) {
     for (unsigned seed = 1; seed <= 8; ++seed) {
         HeadlessPlatform form;
         ShiftedClock clock(form.scheduler);
-        game::Game game({form, form.sound, form.store, clock});
+        game::Game game({form, form.sound, form.store, clock, form.bouts});
         const game::GameProbe probe(game);
         std::vector<std::pair<std::int64_t, game::ReplayPicture>> shown;
         game.SetOnView([&](const game::BoutView& view) {

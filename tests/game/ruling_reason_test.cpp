@@ -4,6 +4,7 @@
 // soon by the seconds the referee counted. Read from the golden trace's demonstrations.
 
 #include "game/Game.h"
+#include "game/GameProbe.h"
 #include "game/piste/Geometry.h"
 #include "game/piste/Reach.h"
 #include "game/replay/Replay.h"
@@ -30,10 +31,10 @@ Replay Demonstration(std::int64_t start, int target, bool timed) {
     game.Choose({Verb::SetTarget, target});
     if (!timed) game.Choose(Verb::ToggleTimed);
     // An untimed bout to 15 ends within the hour; six bound one that never would.
-    EXPECT_TRUE(
-        form.scheduler.RunUntilTrue([&] { return !game.LastReplay().empty(); }, 6 * 3'600'000));
+    EXPECT_TRUE(form.scheduler.RunUntilTrue([&] { return !GameProbe(game).LastFenced().empty(); },
+                                            6 * 3'600'000));
     Replay replay;
-    EXPECT_EQ(DecodeReplay(game.LastReplay(), replay), ReplayError::None);
+    EXPECT_EQ(DecodeReplay(GameProbe(game).LastFenced(), replay), ReplayError::None);
     return replay;
 }
 

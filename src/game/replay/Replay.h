@@ -86,7 +86,6 @@ public:
     // The last bout's file; empty before the first bout ends.
     std::span<const std::uint8_t> Last() const { return last; }
     // A whole bout recorded elsewhere becomes the last one.
-    void Keep(std::span<const std::uint8_t> file) { last.assign(file.begin(), file.end()); }
 
     // What one bout may take: some two hours of fencing.
     static constexpr std::size_t kBytes = 512 * 1024;
@@ -125,7 +124,6 @@ public:
     // Stopped before its end: the last whole bout stays the one to save.
     void Drop() { recording = false; }
     std::span<const std::uint8_t> Last() const { return last; }
-    void Keep(std::span<const std::uint8_t> file) { last.assign(file.begin(), file.end()); }
 
     // Far more than the longest bout takes, so recording never grows the heap.
     static constexpr std::size_t kBytes = 256 * 1024;

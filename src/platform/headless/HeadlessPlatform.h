@@ -22,7 +22,7 @@ public:
     HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
     platform::Services Services() {
-        return {.timers = *this, .sound = sound, .store = store, .clock = clock};
+        return {.timers = *this, .sound = sound, .store = store, .clock = clock, .bouts = bouts};
     }
     std::unique_ptr<platform::Timer> MakeTimer(std::string_view name, int milliseconds) override {
         return std::make_unique<VirtualTimer>(scheduler, std::string(name), milliseconds, false);
@@ -33,6 +33,7 @@ public:
     Scheduler scheduler;
     VirtualClock clock{scheduler};
     MemoryStore store;
+    MemoryBoutStore bouts;
     RecordingLauncher launcher;
     HeadlessMediaPlayer sound;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/headless/HeadlessServices.h"
 
+#include "platform/KeptNames.h"
+
 #include <algorithm>
 
 namespace pistework::platform::headless {
@@ -46,6 +48,35 @@ bool MemoryStore::Write(const Values& written) {
     for (const auto& [name, value] : written)
         values[name] = value;
     return true;
+}
+
+bool MemoryBoutStore::Add(std::span<const std::uint8_t> bytes) {
+    if (full) return false;
+    files[KeptBoutName(0, ++added)].assign(bytes.begin(), bytes.end());
+    std::vector<std::pair<std::string, std::uint64_t>> kept;
+    for (const auto& [name, file] : files)
+        if (IsKeptBoutName(name) && file.size() <= kLargestFile)
+            kept.emplace_back(name, file.size());
+    for (const std::string& name : OverTheCap(kept))
+        files.erase(name);
+    return true;
+}
+
+std::vector<std::string> MemoryBoutStore::Names() const {
+    std::vector<std::string> names;
+    for (const auto& [name, file] : files)
+        if (IsKeptBoutName(name)) names.push_back(name);
+    return names;
+}
+
+std::optional<std::vector<std::uint8_t>> MemoryBoutStore::Read(const std::string& name) const {
+    const auto it = files.find(name);
+    if (it == files.end() || it->second.size() > kLargestFile) return std::nullopt;
+    return it->second;
+}
+
+bool MemoryBoutStore::Remove(const std::string& name) {
+    return IsKeptBoutName(name) && files.erase(name) > 0;
 }
 
 bool RecordingLauncher::Start(const std::string& program,

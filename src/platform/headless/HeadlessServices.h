@@ -4,7 +4,10 @@
 
 #include "platform/Platform.h"
 
+#include <cstdint>
 #include <map>
+#include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -44,6 +47,22 @@ public:
 
 private:
     const Value* Find(const std::string& name) const;
+};
+
+// Kept bouts in memory, capped and named as the real folder caps and names them.
+class MemoryBoutStore : public BoutStore {
+public:
+    bool Add(std::span<const std::uint8_t> bytes) override;
+    std::vector<std::string> Names() const override;
+    std::optional<std::vector<std::uint8_t>> Read(const std::string& name) const override;
+    bool Remove(const std::string& name) override;
+
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    // Makes every write fail, as a full disk would.
+    bool full = false;
+
+private:
+    std::uint64_t added = 0;
 };
 
 class RecordingLauncher : public Launcher {
