@@ -12,6 +12,7 @@ expected=(
     games/pistework
     "lib/$multiarch/pistework/libpistework-sound.so" "lib/$multiarch/pistework/libpistework-pad.so"
     "lib/$multiarch/pistework/libpistework-net.so" "lib/$multiarch/pistework/libpistework-chart.so"
+    "lib/$multiarch/pistework/pistework-gateway"
     share/applications/example.brackenmoor.Pistework.desktop
     share/metainfo/example.brackenmoor.Pistework.metainfo.xml
     share/mime/packages/example.brackenmoor.Pistework.xml
@@ -35,6 +36,8 @@ for library in sound pad net chart; do
     path="$(grep -m 1 "/libpistework-$library\.so$" <<<"$texts")"
     [ -f "$prefix/games/$path" ] || { echo "FAIL: the program looks for games/$path"; exit 1; }
 done
+path="$(grep -m 1 "/pistework-gateway$" <<<"$texts")"
+[ -x "$prefix/games/$path" ] || { echo "FAIL: the program starts games/$path"; exit 1; }
 icon="$(identify -format '%wx%h' "$prefix/share/icons/hicolor/48x48/apps/pistework.png")"
 [ "$icon" = "48x48" ] || { echo "FAIL: the 48 px icon is $icon"; exit 1; }
 echo "PASS: ${#expected[@]} files in place; $version"

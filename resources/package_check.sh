@@ -12,13 +12,14 @@ deb="$(ls "$work"/out/pistework_*.deb)"
 echo "package: $(basename "$deb")"
 
 files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-# A game's program in /usr/games; its sound, pad, network and chart libraries private, in the arch's
-# lib folder.
+# A game's program in /usr/games; its sound, pad, network and chart libraries and the program that
+# asks the router private, in the arch's lib folder.
 multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
 for want in ./usr/games/pistework "./usr/lib/$multiarch/pistework/libpistework-sound.so" \
             "./usr/lib/$multiarch/pistework/libpistework-pad.so" \
             "./usr/lib/$multiarch/pistework/libpistework-net.so" \
             "./usr/lib/$multiarch/pistework/libpistework-chart.so" \
+            "./usr/lib/$multiarch/pistework/pistework-gateway" \
             ./usr/share/applications/example.brackenmoor.Pistework.desktop \
             ./usr/share/metainfo/example.brackenmoor.Pistework.metainfo.xml \
             ./usr/share/icons/hicolor/256x256/apps/pistework.png \
@@ -29,7 +30,8 @@ for want in ./usr/games/pistework "./usr/lib/$multiarch/pistework/libpistework-s
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "depends: $depends"
-for lib in libqt6widgets6 libqt6multimedia6 libqt6network6 libqt6charts6 libsdl2-2.0-0 libc6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6multimedia6 libqt6network6 libqt6charts6 libsdl2-2.0-0 libminiupnpc17 \
+           libnatpmp1 libc6 qt6-qpa-plugins; do
     grep -q "$lib" <<<"$depends" || { echo "FAIL: no dependency on $lib"; exit 1; }
 done
 

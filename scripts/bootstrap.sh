@@ -12,7 +12,7 @@ packages=(
   desktop-file-utils shared-mime-info appstream dpkg-dev file at-spi2-core dbus-daemon
   qt6-l10n-tools lintian qt6-wayland weston
   qt6-translations-l10n
-  libsdl2-dev qt6-charts-dev
+  libsdl2-dev qt6-charts-dev libminiupnpc-dev libnatpmp-dev
 )
 
 missing=()

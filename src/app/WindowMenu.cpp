@@ -51,6 +51,8 @@ std::optional<bool> Mark(layout::MenuCommand command, const game::MenuView& menu
         return menu.sound;
     case TogglePauseWhenInactive:
         return menu.pauseWhenInactive;
+    case ToggleAskRouter:
+        return menu.askRouter;
     default:
         return std::nullopt;
     }

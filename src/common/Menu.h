@@ -54,6 +54,7 @@ enum class MenuCommand {
     HostNetworkBout,
     JoinNetworkBout,
     WatchNetworkBout,
+    ToggleAskRouter,
 };
 
 struct MenuEntry {
@@ -71,7 +72,7 @@ struct MenuEntry {
 inline constexpr std::string_view kResumeCaption = QT_TRANSLATE_NOOP("Menu", "&Resume Game");
 
 // In menu order; each submenu follows its parent item.
-inline constexpr std::array<MenuEntry, 48> kMenu{{
+inline constexpr std::array<MenuEntry, 49> kMenu{{
     {"mnuFile", QT_TRANSLATE_NOOP("Menu", "&File"), "", MenuKind::Menu},
     {"mnuFileNewGame", QT_TRANSLATE_NOOP("Menu", "&New Game"), "mnuFile", MenuKind::Item,
      MenuCommand::NewGame, MenuGroup::None, false, "F2"},
@@ -140,6 +141,8 @@ inline constexpr std::array<MenuEntry, 48> kMenu{{
      MenuCommand::ToggleSound},
     {"mnuPauseWhenInactive", QT_TRANSLATE_NOOP("Menu", "Pause When &Inactive"), "Settings2",
      MenuKind::Check, MenuCommand::TogglePauseWhenInactive},
+    {"mnuAskRouter", QT_TRANSLATE_NOOP("Menu", "Ask the &Router to Open the Port"), "Settings2",
+     MenuKind::Check, MenuCommand::ToggleAskRouter, MenuGroup::None, true},
     {"mnuView", QT_TRANSLATE_NOOP("Menu", "&View"), "", MenuKind::Menu},
     {"mnuViewFullScreen", QT_TRANSLATE_NOOP("Menu", "&Full Screen"), "mnuView", MenuKind::Check,
      MenuCommand::FullScreen, MenuGroup::None, false, "F11"},

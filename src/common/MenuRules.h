@@ -45,7 +45,7 @@ inline constexpr game::ControlMode kKeyboard = game::ControlMode::Keyboard;
 inline constexpr game::ControlMode kMouse = game::ControlMode::Mouse;
 } // namespace rule
 
-inline constexpr std::array<MenuRule, 34> kMenuRules{{
+inline constexpr std::array<MenuRule, 35> kMenuRules{{
     {MenuCommand::NewGame, game::Verb::NewGame, rule::kEvery},
     {MenuCommand::PauseOrResume, game::Verb::PauseOrResume, rule::kEvery},
     {MenuCommand::BestResults, {}, rule::kPlaying},
@@ -69,6 +69,7 @@ inline constexpr std::array<MenuRule, 34> kMenuRules{{
     {MenuCommand::Keys, {}, rule::kPlaying},
     {MenuCommand::ToggleSound, game::Verb::ToggleSound, rule::kFencing | rule::kPractising},
     {MenuCommand::TogglePauseWhenInactive, game::Verb::TogglePauseWhenInactive, rule::kPlaying},
+    {MenuCommand::ToggleAskRouter, game::Verb::ToggleAskRouter, rule::kPlaying},
     {MenuCommand::FullScreen, {}, rule::kEvery},
     {MenuCommand::About, {}, rule::kOwnHelp},
     {MenuCommand::Help, {}, rule::kOwnHelp},

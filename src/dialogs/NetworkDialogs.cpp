@@ -4,8 +4,11 @@
 #include "dialogs/Style.h"
 #include "game/network/Network.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +50,7 @@ int NewPairingCode() {
 
 HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListener* listener,
                        quint16 port, int code)
-    : QDialog(owner, kFixedDialog), listening(listener && listener->Port() != 0) {
+    : QDialog(owner, kFixedDialog), listening(listener && listener->Port() != 0), code(code) {
     SetUp(*this, "FormHost", tr("Host Network Bout"));
     constexpr int kWidth = 360;
     auto* layout = new QVBoxLayout(this);
@@ -72,6 +75,16 @@ HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListe
         form->addRow(tr("Code:"), codeLine);
         layout->addLayout(form);
     }
+    // Filled once the router is asked; Copy only once there is an address to share.
+    internet = Line(this, "lblInternet", QString(), kWidth);
+    internet->hide();
+    copy = new QPushButton(tr("&Copy"), this);
+    copy->setObjectName(QStringLiteral("cmdCopy"));
+    copy->hide();
+    auto* router = new QHBoxLayout;
+    router->addWidget(internet, 1);
+    router->addWidget(copy, 0, Qt::AlignTop);
+    layout->addLayout(router);
     status = Line(this, "lblStatus", QString(), kWidth);
     status->hide();
     layout->addWidget(status);
@@ -84,6 +97,62 @@ HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListe
 void HostDialog::Say(const QString& text) {
     status->setText(text);
     status->show();
+}
+
+QString HostDialog::Asking() {
+    internet->setText(tr("Asking your router to open the port to the internet…"));
+    internet->show();
+    return internet->text();
+}
+
+QString HostDialog::RouterSaid(const game::gateway::Report& report) {
+    using Kind = game::gateway::Report::Kind;
+    using Failure = game::gateway::Failure;
+    if (report.kind == Kind::Mapped) {
+        const QString where = QStringLiteral("%1:%2").arg(
+            QString::fromStdString(game::gateway::ShowAddress(report.mapping.outside)),
+            QString::number(report.mapping.port));
+        internet->setText(tr("Friends join at %1, code %2").arg(where, CodeText(code)));
+        internet->show();
+        disconnect(copy, nullptr, this, nullptr);
+        const QString shared = tr("%1, code %2").arg(where, CodeText(code));
+        connect(copy, &QPushButton::clicked, this,
+                [shared] { QGuiApplication::clipboard()->setText(shared); });
+        copy->show();
+        return internet->text();
+    }
+    if (report.kind != Kind::Failed) return {};
+    QString why;
+    switch (report.failure) {
+    case Failure::NoGateway:
+        why = tr("No router on this network answered.");
+        break;
+    case Failure::Refused:
+        why = tr("Your router refused to open the port.");
+        break;
+    case Failure::Elsewhere:
+        why = tr("Your router holds that port for another machine.");
+        break;
+    case Failure::NotOnInternet:
+        why = tr("Your router opened the port, but it is itself behind another router, your "
+                 "provider's perhaps.");
+        break;
+    case Failure::Garbled:
+        why = tr("Your router's answer could not be read.");
+        break;
+    case Failure::Lost:
+        why = tr("Your router stopped keeping the port open.");
+        break;
+    case Failure::NotAsked:
+        why = tr("The router could not be asked.");
+        break;
+    }
+    copy->hide();
+    internet->setText(tr("%1 Friends on the internet cannot join yet: see “Playing over the "
+                         "internet” in the README to open the port by hand.")
+                          .arg(why));
+    internet->show();
+    return internet->text();
 }
 
 JoinDialog::JoinDialog(QWidget* owner, NetService& network, const QString& where, int given,

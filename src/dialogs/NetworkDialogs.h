@@ -6,6 +6,7 @@
 // connects. Each stays open, saying why, until a bout begins or the player cancels.
 
 #include "common/NetService.h"
+#include "game/network/Gateway.h"
 
 #include <QDialog>
 
@@ -29,9 +30,17 @@ public:
     // Why the last guest was turned away, or any other news; the dialog goes on listening.
     void Say(const QString& text);
     bool Listening() const { return listening; }
+    // The router is being asked to open the port to the internet.
+    QString Asking();
+    // What the router did: the address friends join at, with a Copy button, or why there is
+    // none. The text shown, or nothing when the news changes nothing a player needs to know.
+    QString RouterSaid(const game::gateway::Report& report);
 
 private:
     const bool listening;
+    const int code;
+    QLabel* internet;
+    QPushButton* copy;
     QLabel* status;
 };
 

@@ -100,6 +100,7 @@ struct MenuView {
     bool sound = false;
     bool paused = false;
     bool pauseWhenInactive = false;
+    bool askRouter = true;
     bool operator==(const MenuView&) const = default;
 };
 

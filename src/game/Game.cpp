@@ -122,7 +122,8 @@ void Game::Publish() {
                  .twoPlayers = options.twoPlayer,
                  .sound = options.soundOn,
                  .paused = gamePaused,
-                 .pauseWhenInactive = options.pauseWhenInactive};
+                 .pauseWhenInactive = options.pauseWhenInactive,
+                 .askRouter = options.askRouter};
     ArmFrame();
     if (onView) onView(view);
 }
@@ -193,6 +194,9 @@ void Game::Choose(Choice choice) {
         break;
     case Verb::TogglePauseWhenInactive:
         options.pauseWhenInactive = !options.pauseWhenInactive;
+        break;
+    case Verb::ToggleAskRouter:
+        options.askRouter = !options.askRouter;
         break;
     }
     Publish();

@@ -261,12 +261,26 @@ bool HostingMode::Wait(NetService& network, quint16 port) {
     window.Game().WhileHeld([&] {
         dialogs::HostDialog waiting(&window, network, listener.get(), port, code);
         dialog = &waiting;
-        if (waiting.Listening())
+        if (waiting.Listening()) {
             qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code"
                                          << QString::fromStdString(game::net::ShowCode(code));
+            if (window.Game().Options().askRouter) {
+                qCDebug(lcGateway).noquote() << "lblInternet" << waiting.Asking();
+                router = std::make_unique<RouterPort>(
+                    GatewayProgram(), listener->Port(),
+                    [this](const game::gateway::Report& report) { RouterSaid(report); });
+            }
+        }
         waiting.exec();
     });
     return door.Begun();
+}
+
+void HostingMode::RouterSaid(const game::gateway::Report& report) {
+    // Once the bout has begun the log alone hears it.
+    if (!dialog) return;
+    const QString shown = dialog->RouterSaid(report);
+    if (!shown.isEmpty()) qCDebug(lcGateway).noquote() << "lblInternet" << shown;
 }
 
 void HostingMode::StopWaiting() {

@@ -7,6 +7,7 @@
 // Either ends by leaving, or when the other side leaves or falls silent; the window then
 // returns to playing.
 
+#include "app/RouterPort.h"
 #include "app/modes/WindowMode.h"
 #include "common/NetService.h"
 #include "game/network/NetworkBout.h"
@@ -92,11 +93,14 @@ private:
     void LeaveBout() override { door.Leave(); }
     void Offer() override { door.Offer(); }
     void Ended(game::NetworkEnding why, bool begun);
+    void RouterSaid(const game::gateway::Report& report);
 
     int code;
     game::NetworkDoor door;
     // Open through the bout, for watchers; gone before the door, so nobody arrives as it goes.
     std::unique_ptr<NetListener> listener;
+    // The router asked to open the listener's port to the internet, while hosting lasts.
+    std::unique_ptr<RouterPort> router;
     QPointer<dialogs::HostDialog> dialog;
 };
 

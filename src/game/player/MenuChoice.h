@@ -17,6 +17,7 @@ enum class Verb {
     SetControl, // the value is the control mode
     ToggleSound,
     TogglePauseWhenInactive,
+    ToggleAskRouter,
 };
 
 struct Choice {

@@ -28,6 +28,8 @@ struct BoutOptions {
     bool soundOn = false;
     // Beside the rules, off unless chosen: a bout pauses when the player leaves the window.
     bool pauseWhenInactive = false;
+    // Hosting asks the home router to open the port to the internet, unless turned off.
+    bool askRouter = true;
     std::string hitSound;
     std::string parrySound;
 

@@ -56,6 +56,7 @@ BoutOptions ReadSettings(const platform::Store& store) {
     if (auto control = store.ReadInteger("Control")) options.control = ControlFromCode(*control);
     if (auto pause = store.ReadInteger("PauseWhenInactive"))
         options.pauseWhenInactive = *pause == kOnCode;
+    if (auto ask = store.ReadInteger("AskRouter")) options.askRouter = *ask == kOnCode;
     ReadSoundFiles(store, options);
     options.level = LevelWithStrength(options.chosen);
     return options;
@@ -72,6 +73,7 @@ platform::Store::Values Stored(const BoutOptions& options) {
         {"Speed", options.chosen.tickMs},
         {"Range", options.chosen.range},
         {"PauseWhenInactive", options.pauseWhenInactive ? kOnCode : 0},
+        {"AskRouter", options.askRouter ? kOnCode : 0},
     };
 }
 } // namespace
