@@ -15,6 +15,7 @@ targets=(
   "game 1024 20"
   "replay 16384 10"
   "network 1024 5"
+  "gateway 1024 5"
 )
 
 work="$(mktemp -d)"

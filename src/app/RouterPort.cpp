@@ -62,7 +62,10 @@ RouterPort::~RouterPort() {
     // Whoever hears the news is going: from here on it is only logged.
     QObject::disconnect(&helper, nullptr, nullptr, nullptr);
     if (helper.state() == QProcess::NotRunning) return;
+    // Told to end, it stops asking, or gives back what it holds; with its input closed it
+    // would do the same, but only once a search under way is over.
     helper.closeWriteChannel();
+    helper.terminate();
     if (!helper.waitForFinished(kGiveBackMs)) {
         qCWarning(lcGateway).noquote() << "gateway failed: the helper did not give the port back "
                                           "in time; its lease ends it";

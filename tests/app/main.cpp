@@ -24,6 +24,10 @@ class FreshSettingsFolders : public ::testing::EmptyTestEventListener {
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system->path());
         // The bouts a window keeps, in a data folder of the test's own.
         qputenv("XDG_DATA_HOME", QFile::encodeName(user->filePath(QStringLiteral("data"))));
+        // Hosting in a test asks no router on this machine's network to open a port.
+        QSettings(QSettings::UserScope, QStringLiteral("Brackenmoor Fencing Association"),
+                  QStringLiteral("Pistework"))
+            .setValue(QStringLiteral("AskRouter"), 0);
     }
     std::unique_ptr<QTemporaryDir> user;
     std::unique_ptr<QTemporaryDir> system;

@@ -265,7 +265,9 @@ bool HostingMode::Wait(NetService& network, quint16 port) {
             qCDebug(lcNetwork).noquote() << "network hosting on port" << port << "code"
                                          << QString::fromStdString(game::net::ShowCode(code));
             if (window.Game().Options().askRouter) {
-                qCDebug(lcGateway).noquote() << "lblInternet" << waiting.Asking();
+                // Shown whether or not the log is on, which would skip a call made inside it.
+                const QString asking = waiting.Asking();
+                qCDebug(lcGateway).noquote() << "lblInternet" << asking;
                 router = std::make_unique<RouterPort>(
                     GatewayProgram(), listener->Port(),
                     [this](const game::gateway::Report& report) { RouterSaid(report); });
