@@ -318,8 +318,12 @@
         <translation>%1 lässt sich auch während Ihrer eigenen Gefechte wählen; es bleibt aus, bis Sie es wählen, und die Lektionen über die Distanz schalten es ein.</translation>
     </message>
     <message>
-        <source>Either player pauses with F3, and the strip under the piste says who did. After Game Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or closing a window asks first, then ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
-        <translation>Jeder Spieler kann mit F3 pausieren, und die Leiste unter der Fechtbahn nennt, wer es tat. Nach dem Gefechtsende bietet F2 eine Revanche an, die der andere Spieler mit F2 annimmt; davor fragen F2 und das Schließen eines Fensters erst nach, dann endet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen. Über das Internet muss ein Gastgeber hinter einem Heimrouter den Port an seinen Rechner weiterleiten.</translation>
+        <source>Either player pauses with F3, and the strip under the piste says who did. After Game Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or closing a window asks first, then ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result.</source>
+        <translation>Jeder Spieler kann mit F3 pausieren, und die Leiste unter der Fechtbahn nennt, wer es tat. Nach dem Gefechtsende bietet F2 eine Revanche an, die der andere Spieler mit F2 annimmt; davor fragen F2 und das Schließen eines Fensters erst nach, dann endet das Netzwerkgefecht für beide, und jedes Fenster nennt den Grund dort, wo der Kampfrichter ansagt. Ein Netzwerkgefecht zählt nicht für die Bestleistungen.</translation>
+    </message>
+    <message>
+        <source>Across the internet, hosting asks the home router to open the port, and the host&apos;s dialog says the address friends join at, with a Copy button; the port is closed again when hosting ends. Where no router answers, or it refuses, forward the port to the host machine by hand in the router&apos;s settings. A router behind a provider&apos;s own (carrier-grade NAT) cannot be reached from the internet: let the other player host. Settings, %1 turns the asking off.</source>
+        <translation>Über das Internet bittet der Gastgeber den Heimrouter, den Port zu öffnen, und sein Dialog nennt die Adresse, unter der Freunde beitreten, mit einer Schaltfläche zum Kopieren; der Port wird wieder geschlossen, wenn das Gastgeben endet. Antwortet kein Router oder lehnt er ab, leiten Sie den Port in den Einstellungen des Routers von Hand an den Rechner des Gastgebers weiter. Ein Router hinter dem des Anbieters (Carrier-Grade-NAT) ist aus dem Internet nicht erreichbar: Lassen Sie den anderen Spieler Gastgeber sein. Einstellungen, %1 schaltet die Bitte ab.</translation>
     </message>
 </context>
 <context>
@@ -641,6 +645,10 @@
     <message>
         <source>B&amp;outs…</source>
         <translation>&amp;Gefechte…</translation>
+    </message>
+    <message>
+        <source>Ask the &amp;Router to Open the Port</source>
+        <translation>&amp;Router bitten, den Port zu öffnen</translation>
     </message>
 </context>
 <context>
@@ -1459,10 +1467,6 @@ Die diesmal gewählte Gefechtslänge, Steuerung, Tasten und Stufe gehen verloren
 %1</translation>
     </message>
     <message>
-        <source>B.K.S. Pistework: network bout with %1</source>
-        <translation>B.K.S. Pistework: Netzwerkgefecht mit %1</translation>
-    </message>
-    <message>
         <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at.</source>
         <translation>Ein Spieler konnte nicht beitreten: In letzter Zeit wurden zu viele falsche Codes versucht, daher wurde sein Code nicht geprüft.</translation>
     </message>
@@ -1834,6 +1838,54 @@ Die Festplatte ist vielleicht voll. Alle zuvor aufbewahrten Gefechte sind noch d
     <message>
         <source>Code:</source>
         <translation>Code:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Asking your router to open the port to the internet…</source>
+        <translation>Ihr Router wird gebeten, den Port zum Internet zu öffnen…</translation>
+    </message>
+    <message>
+        <source>Friends join at %1, code %2</source>
+        <translation>Freunde treten bei unter %1, Code %2</translation>
+    </message>
+    <message>
+        <source>%1, code %2</source>
+        <translation>%1, Code %2</translation>
+    </message>
+    <message>
+        <source>No router on this network answered.</source>
+        <translation>Kein Router in diesem Netz hat geantwortet.</translation>
+    </message>
+    <message>
+        <source>Your router refused to open the port.</source>
+        <translation>Ihr Router hat es abgelehnt, den Port zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Your router holds that port for another machine.</source>
+        <translation>Ihr Router hält diesen Port für einen anderen Rechner.</translation>
+    </message>
+    <message>
+        <source>Your router opened the port, but it is itself behind another router, your provider&apos;s perhaps.</source>
+        <translation>Ihr Router hat den Port geöffnet, steht aber selbst hinter einem anderen Router, vielleicht dem Ihres Anbieters.</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be read.</source>
+        <translation>Die Antwort Ihres Routers war nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Your router stopped keeping the port open.</source>
+        <translation>Ihr Router hält den Port nicht mehr offen.</translation>
+    </message>
+    <message>
+        <source>The router could not be asked.</source>
+        <translation>Der Router konnte nicht gefragt werden.</translation>
+    </message>
+    <message>
+        <source>%1 Friends on the internet cannot join yet: see “Playing over the internet” in the README to open the port by hand.</source>
+        <translation>%1 Freunde im Internet können noch nicht beitreten: Wie Sie den Port von Hand öffnen, steht im README unter „Playing over the internet“.</translation>
     </message>
 </context>
 <context>

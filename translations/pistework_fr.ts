@@ -318,8 +318,12 @@
         <translation>%1 peut aussi être choisi pendant vos propres assauts ; il reste désactivé tant que vous ne le choisissez pas, et les leçons qui enseignent la distance l’activent.</translation>
     </message>
     <message>
-        <source>Either player pauses with F3, and the strip under the piste says who did. After Game Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or closing a window asks first, then ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result. Across the internet, a host behind a home router must forward the port to the host machine.</source>
-        <translation>Chaque joueur peut faire une pause avec F3, et le bandeau sous la piste dit qui l’a faite. Après la fin du match, F2 propose une revanche, que l’autre joueur accepte avec F2&#xa0;; avant, F2 ou la fermeture d’une fenêtre demande d’abord confirmation, puis termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats. Par Internet, un hôte derrière un routeur domestique doit rediriger le port vers son ordinateur.</translation>
+        <source>Either player pauses with F3, and the strip under the piste says who did. After Game Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or closing a window asks first, then ends the network bout for both, and each window says why where the referee calls. A network bout keeps no best result.</source>
+        <translation>Chaque joueur peut faire une pause avec F3, et le bandeau sous la piste dit qui l’a faite. Après la fin du match, F2 propose une revanche, que l’autre joueur accepte avec F2&#xa0;; avant, F2 ou la fermeture d’une fenêtre demande d’abord confirmation, puis termine le match en réseau pour les deux, et chaque fenêtre en dit la raison à la place des annonces de l’arbitre. Un match en réseau ne compte pas pour les meilleurs résultats.</translation>
+    </message>
+    <message>
+        <source>Across the internet, hosting asks the home router to open the port, and the host&apos;s dialog says the address friends join at, with a Copy button; the port is closed again when hosting ends. Where no router answers, or it refuses, forward the port to the host machine by hand in the router&apos;s settings. A router behind a provider&apos;s own (carrier-grade NAT) cannot be reached from the internet: let the other player host. Settings, %1 turns the asking off.</source>
+        <translation>Par Internet, l’hôte demande au routeur domestique d’ouvrir le port, et sa boîte de dialogue donne l’adresse où les amis le rejoignent, avec un bouton Copier&#xa0;; le port est refermé quand l’accueil prend fin. Si aucun routeur ne répond, ou s’il refuse, redirigez le port vers l’ordinateur hôte à la main dans les réglages du routeur. Un routeur placé derrière celui du fournisseur (NAT de niveau opérateur) ne peut pas être joint depuis Internet&#xa0;: laissez l’autre joueur accueillir. Paramètres, %1 désactive la demande.</translation>
     </message>
 </context>
 <context>
@@ -641,6 +645,10 @@
     <message>
         <source>B&amp;outs…</source>
         <translation>&amp;Historique des matchs…</translation>
+    </message>
+    <message>
+        <source>Ask the &amp;Router to Open the Port</source>
+        <translation>Demander au &amp;routeur d’ouvrir le port</translation>
     </message>
 </context>
 <context>
@@ -1459,10 +1467,6 @@ La durée du match, les commandes, les touches et le niveau choisis cette fois s
 %1</translation>
     </message>
     <message>
-        <source>B.K.S. Pistework: network bout with %1</source>
-        <translation>B.K.S. Pistework&#xa0;: match en réseau avec %1</translation>
-    </message>
-    <message>
         <source>A player could not join: too many wrong codes were tried of late, so its code was not looked at.</source>
         <translation>Un joueur n’a pas pu rejoindre&#xa0;: trop de codes erronés ont été essayés ces derniers temps, si bien que son code n’a pas été examiné.</translation>
     </message>
@@ -1834,6 +1838,54 @@ Le disque est peut-être plein. Tous les matchs gardés auparavant sont toujours
     <message>
         <source>Code:</source>
         <translation>Code&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Asking your router to open the port to the internet…</source>
+        <translation>Demande au routeur d’ouvrir le port vers Internet…</translation>
+    </message>
+    <message>
+        <source>Friends join at %1, code %2</source>
+        <translation>Vos amis vous rejoignent à %1, code %2</translation>
+    </message>
+    <message>
+        <source>%1, code %2</source>
+        <translation>%1, code %2</translation>
+    </message>
+    <message>
+        <source>No router on this network answered.</source>
+        <translation>Aucun routeur de ce réseau n’a répondu.</translation>
+    </message>
+    <message>
+        <source>Your router refused to open the port.</source>
+        <translation>Votre routeur a refusé d’ouvrir le port.</translation>
+    </message>
+    <message>
+        <source>Your router holds that port for another machine.</source>
+        <translation>Votre routeur réserve ce port à un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Your router opened the port, but it is itself behind another router, your provider&apos;s perhaps.</source>
+        <translation>Votre routeur a ouvert le port, mais il se trouve lui-même derrière un autre routeur, peut-être celui de votre fournisseur.</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s answer could not be read.</source>
+        <translation>La réponse de votre routeur est illisible.</translation>
+    </message>
+    <message>
+        <source>Your router stopped keeping the port open.</source>
+        <translation>Votre routeur ne garde plus le port ouvert.</translation>
+    </message>
+    <message>
+        <source>The router could not be asked.</source>
+        <translation>Le routeur n’a pas pu être interrogé.</translation>
+    </message>
+    <message>
+        <source>%1 Friends on the internet cannot join yet: see “Playing over the internet” in the README to open the port by hand.</source>
+        <translation>%1 Vos amis ne peuvent pas encore vous rejoindre par Internet&#xa0;: voyez «&#xa0;Playing over the internet&#xa0;» dans le README pour ouvrir le port à la main.</translation>
     </message>
 </context>
 <context>

@@ -342,8 +342,16 @@ QString NetworkBouts() {
         "Either player pauses with F3, and the strip under the piste says who did. After Game "
         "Over, F2 offers a rematch, which the other player accepts with F2; before it, F2 or "
         "closing a window asks first, then ends the network bout for both, and each window says "
-        "why where the referee calls. A network bout keeps no best result. Across the internet, "
-        "a host behind a home router must forward the port to the host machine."));
+        "why where the referee calls. A network bout keeps no best result."));
+    html += Paragraph(
+        Handbook::tr("Across the internet, hosting asks the home router to open the port, and the "
+                     "host's dialog says the address friends join at, with a Copy button; the "
+                     "port is closed again when hosting ends. Where no router answers, or it "
+                     "refuses, forward the port to the host machine by hand in the router's "
+                     "settings. A router behind a provider's own (carrier-grade NAT) cannot be "
+                     "reached from the internet: let the other player host. Settings, %1 turns "
+                     "the asking off.")
+            .arg(MenuCaption(layout::MenuCommand::ToggleAskRouter)));
     html += Paragraph(Handbook::tr(
         "Nobody can find the code by trying: after a few wrong codes from one address, the host "
         "makes it wait longer before each next one, and takes no more than one wrong code a "
