@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace pistework::app {
 
@@ -144,8 +145,15 @@ void MainWindow::Play() {
     Enter(std::make_unique<PlayingMode>(*this));
 }
 
+void MainWindow::EndNow() {
+    ending = true;
+    // The question's own caller goes on as if Leave were chosen; the window closes after it.
+    if (leaving) leaving->done(QMessageBox::Yes);
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
 bool MainWindow::MayLeave() {
-    if (!mode->Live()) return true;
+    if (!mode->Live() || ending) return true;
     QMessageBox ask(QMessageBox::Question, windowTitle(),
                     tr("The network bout is not over. Leave it?"),
                     QMessageBox::Yes | QMessageBox::No, this);
@@ -153,6 +161,7 @@ bool MainWindow::MayLeave() {
     ask.setDefaultButton(QMessageBox::No);
     ask.button(QMessageBox::Yes)->setText(tr("&Leave"));
     ask.button(QMessageBox::No)->setText(tr("&Fence On"));
+    leaving = &ask;
     qCDebug(lcNetwork).noquote() << "msgLeaveNetworkBout asked";
     // The bout goes on meanwhile, and may end by itself: only one still under way is left.
     const bool leave = ask.exec() == QMessageBox::Yes;

@@ -16,10 +16,13 @@
 #include "game/network/GuessLedger.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+
+class QMessageBox;
 
 namespace pistework {
 class NetService;
@@ -40,6 +43,9 @@ public:
     void Warn(const QString& text);
     // How the player is told; a message box unless a test listens instead.
     void SetOnWarning(std::function<void(const QString&)> sink) { warn = std::move(sink); }
+    // Closes as the close box would, but asks nothing and answers the question about leaving a
+    // network bout, if open, with Leave: at the end of a session, or a kill, nobody answers.
+    void EndNow();
     game::Game& Game() { return *game; }
     QWidget* Client() const { return client; }
 
@@ -138,6 +144,8 @@ private:
     bool optionsSaved = false;
     // A mode waits in its dialog's own loop; a close meanwhile is put off until it returns.
     bool inModeDialog = false, closeAfterDialog = false;
+    bool ending = false;
+    QPointer<QMessageBox> leaving;
     bool storeChecked = false;
     std::function<void(const QString&)> warn;
 };

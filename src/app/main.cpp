@@ -42,7 +42,7 @@ void CloseOnEndSignals(pistework::app::MainWindow& window) {
         (void)!::read(signalPipe[0], &byte, 1);
         // Nobody may be there to answer a message box now.
         window.SetOnWarning([](const QString& text) { qWarning().noquote() << text; });
-        window.close();
+        window.EndNow();
     });
     struct sigaction action = {};
     action.sa_handler = OnEndSignal;
