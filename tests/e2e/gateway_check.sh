@@ -33,15 +33,27 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# Those of a run killed outright, whose trap never ran.
+for ns in $(ip netns list 2>/dev/null | grep -oE '^pistework-(home|router|internet)-[0-9]+'); do
+    kill -0 "${ns##*-}" 2>/dev/null && continue
+    ip netns pids "$ns" | xargs -r kill -9 2>/dev/null
+    ip netns del "$ns"
+done
 source "$here/network_common.sh"
 export QT_LOGGING_RULES='pistework.*=true'
 # Seconds since the program started, to the millisecond, before every line.
 export QT_MESSAGE_PATTERN='%{time process} %{message}'
 
-# The game's logs less its pictures and places, the router's log and its rules.
+# What the programs said of the router and the link, and their latest words but for pictures,
+# places and timers; the router's log and its rules.
 fail() {
     echo "FAIL: $*"
-    for f in "$work"/*.log; do echo "== $f"; grep -vE ' (picture|Left|Top) ' "$f" | tail -n 30; done
+    for f in "$work"/*.log; do
+        echo "== $f"
+        grep -E 'gateway|lblInternet|network (hosting|bout)|msg' "$f"
+        echo "-- latest"
+        grep -vE ' (picture|Left|Top) |Timer|network send' "$f" | tail -n 12
+    done
     echo "== the router's rules"; ip netns exec "$router" nft list ruleset 2>&1
     exit 1
 }
@@ -72,7 +84,7 @@ mappings() { ip netns exec "$home" upnpc -l 2>&1 | grep -E -- "->$lan_host:[0-9]
 
 # The home, the router between the home and the internet, and a machine on the internet.
 for ns in "$home" "$router" "$internet"; do
-    ip netns add "$ns" 2>"$work/netns.err" || skip "no network namespace: $(cat "$work/netns.err")"
+    ip netns add "$ns" 2>"$work/netns.err" || skip "no network namespace: $(head -n 1 "$work/netns.err")"
     ip -n "$ns" link set lo up
 done
 trap 'fail "could not set up the namespaces: $BASH_COMMAND"' ERR
