@@ -196,10 +196,10 @@ unset "pids[miniupnpd]"
 netns="$home" launch alone --host "$port" --code 654321
 wait_log alone 10 "network hosting on port $port" || fail "the host did not listen"
 wait_log alone 10 "gateway failed:" || fail "the host did not give up on the router within 10 s"
-# The label may say something while it asks; what it says once the asking failed counts.
-sleep 0.5
-at=$(grep -n "lblInternet " "$work/alone.log" | tail -n 1 | cut -d: -f1)
-[ -n "$at" ] || fail "the dialog said nothing about the internet"
+# The dialog says something while it asks; what it says in answer to the failure counts.
+failed_at=$(grep -n -m 1 "gateway failed:" "$work/alone.log" | cut -d: -f1)
+wait_log alone 2 "lblInternet " "$failed_at" || fail "the dialog said nothing once the router failed"
+at=$(awk -v n="$failed_at" 'NR > n && /lblInternet / { print NR; exit }' "$work/alone.log")
 shown=$(sed -n "${at}p" "$work/alone.log" | grep -o "lblInternet .*")
 case "$shown" in *"Friends join at"*) fail "with no router answering the dialog says: $shown" ;; esac
 took=$(awk -v at="$at" 't == "" && /network hosting on port/ { t = $1 }
