@@ -82,7 +82,7 @@ terminate() {
 }
 
 # The mappings the router lists, for the UPnP client at home.
-mappings() { ip netns exec "$home" upnpc -l 2>&1 | grep -E -- "->$lan_host:[0-9]+"; }
+mappings() { timeout 10 ip netns exec "$home" upnpc -l 2>&1 | grep -E -- "->$lan_host:[0-9]+"; }
 
 # The home, the router between the home and the internet, and a machine on the internet.
 for ns in "$home" "$router" "$internet"; do
