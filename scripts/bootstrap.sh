@@ -11,6 +11,10 @@ packages=(
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-dejavu-core python3
   desktop-file-utils shared-mime-info appstream dpkg-dev file at-spi2-core dbus-daemon
   qt6-l10n-tools lintian qt6-wayland weston
+  # A home router for the gateway check, which runs its own daemon in a network namespace.
+  # miniupnpd-nftables is the daemon alone: the service, its configuration and the questions
+  # at install are Debian's `miniupnpd`, left out, so installing starts nothing.
+  miniupnpd-nftables nftables iproute2 miniupnpc
   qt6-translations-l10n
   libsdl2-dev qt6-charts-dev libminiupnpc-dev libnatpmp-dev
 )

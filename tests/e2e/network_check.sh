@@ -18,6 +18,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+source "$here/network_common.sh"
 export QT_LOGGING_RULES='pistework.*=true'
 # Seconds since the program started, to the millisecond, before every line.
 export QT_MESSAGE_PATTERN='%{time process} %{message}'
@@ -32,31 +33,6 @@ free_port() {
     python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
 }
 
-# A program of its own settings (keyboard control, first to 5) and log; $1 names it.
-launch() {
-    local name="$1"; shift
-    local folder="$work/$name/Brackenmoor Fencing Association"
-    mkdir -p "$folder"
-    printf '[General]\nMaxHits=5\nControl=0\nTimed=1\n' >"$folder/Pistework.conf"
-    XDG_CONFIG_HOME="$work/$name" "$binary" "$@" >"$work/$name.log" 2>&1 &
-    pids[$name]=$!
-}
-
-# Waits up to $2 seconds for a line holding $3 in the log of $1, after its first $4 lines.
-wait_log() {
-    for _ in $(seq 1 $(($2 * 10))); do
-        tail -n +$((${4:-0} + 1)) "$work/$1.log" | grep -qF -- "$3" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-main_window() {
-    xdotool search --all --pid "${pids[$1]}" --name '^B\.K\.S\. Pistework' 2>/dev/null | head -n 1
-}
-
-key() { xdotool key --window "$1" "$2"; }
-
 # Host and guest, the guest through port $1 to the host on port $2; on loopback, a typo first.
 pair() {
     launch host --host "$2" --code 654321
@@ -68,23 +44,6 @@ pair() {
     wait_log host 15 "lblEngarde caption Fence" || fail "the host's bout did not reach Fence"
     guest_window="$(main_window guest)"
     host_window="$(main_window host)"
-}
-
-# The guest's own keys (m advance, k extend, o lunge): closer, then extend and lunge, until
-# the host scores the left fencer's hit.
-fence_until_hit() {
-    local x_left x_right
-    for _ in $(seq 1 150); do
-        grep -q "lblScore0 caption 1" "$work/host.log" && return 0
-        x_left=$(grep -o "imgFencerA Left [0-9-]*" "$work/guest.log" | tail -n 1 | cut -d' ' -f3)
-        x_right=$(grep -o "imgFencerB Left [0-9-]*" "$work/guest.log" | tail -n 1 | cut -d' ' -f3)
-        if (( ${x_right:-244} - ${x_left:-106} > 50 )); then
-            key "$guest_window" m; sleep 0.3
-        else
-            key "$guest_window" k; sleep 0.3; key "$guest_window" o; sleep 1.5
-        fi
-    done
-    return 1
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
