@@ -6,6 +6,7 @@
 # its dialog tells the router's outer address, and a guest on the internet joins by it alone and
 # fences a hit the host scores. SIGTERM ends the host, which gives the port back. Then, with the
 # router's daemon stopped, the dialog says so within 10 s and a guest at home still joins.
+# A router that speaks only NAT-PMP maps it as well.
 # Runs inside the X server that xserver.sh started, whose path socket the namespaces share.
 # Needs root, ip, nft, miniupnpd and upnpc; without them it skips (77).
 # Usage: gateway_check.sh PISTEWORK
@@ -40,6 +41,7 @@ for ns in $(ip netns list 2>/dev/null | grep -oE '^pistework-(home|router|intern
     ip netns del "$ns"
 done
 source "$here/network_common.sh"
+ask_router=1
 # The bouts the programs keep stay with the check.
 export XDG_DATA_HOME="$work/data"
 export QT_LOGGING_RULES='pistework.*=true'
@@ -132,12 +134,14 @@ table inet nat {
 }
 EOF
 trap - ERR
+# The router's daemon, UPnP on or off ($1: yes or no), NAT-PMP always; its log is $2.
 # The outer address must not be reserved or private: miniupnpd refuses those.
-cat >"$work/miniupnpd.conf" <<EOF
+start_router() {
+    cat >"$work/miniupnpd.conf" <<EOF
 ext_ifname=wan
 listening_ip=lan
 port=0
-enable_upnp=yes
+enable_upnp=$1
 enable_natpmp=yes
 secure_mode=yes
 system_uptime=yes
@@ -150,11 +154,20 @@ upnp_nat_postrouting_chain=postrouting_miniupnpd
 allow 1024-65535 192.168.50.0/24 1024-65535
 deny 0-65535 0.0.0.0/0 0-65535
 EOF
-# In the foreground, with a pid file of its own: one left in /var/run stops a second daemon.
-ip netns exec "$router" /usr/sbin/miniupnpd -d -f "$work/miniupnpd.conf" -P "$work/miniupnpd.pid" \
-    >"$work/miniupnpd.log" 2>&1 &
-pids[miniupnpd]=$!
-wait_log miniupnpd 10 "Listening for NAT-PMP" || fail "miniupnpd did not start"
+    # In the foreground, with a pid file of its own: one left in /var/run stops a second daemon.
+    ip netns exec "$router" /usr/sbin/miniupnpd -d -f "$work/miniupnpd.conf" -P "$work/miniupnpd.pid" \
+        >"$work/$2.log" 2>&1 &
+    pids[miniupnpd]=$!
+    wait_log "$2" 10 "Listening for NAT-PMP" || fail "miniupnpd did not start"
+}
+
+stop_router() {
+    kill -TERM "${pids[miniupnpd]}"
+    for _ in $(seq 1 50); do kill -0 "${pids[miniupnpd]}" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "${pids[miniupnpd]}" 2>/dev/null && fail "miniupnpd did not stop"
+    unset "pids[miniupnpd]"
+}
+start_router yes miniupnpd
 
 echo "Behind a home router that maps ports (miniupnpd, UPnP and NAT-PMP):"
 netns="$home" launch host --host "$port" --code 654321
@@ -188,11 +201,24 @@ left=$(mappings) && fail "the router still lists, after the host ended: $left"
 echo "  SIGTERM ended the host; the router forwards nothing to it any more"
 kill -9 "${pids[guest]}" 2>/dev/null; wait "${pids[guest]}" 2>/dev/null; unset "pids[guest]"
 
+echo "Behind a router that speaks only NAT-PMP:"
+stop_router
+start_router no natpmpd
+netns="$home" launch apple --host "$port" --code 654321
+wait_log apple 15 "lblInternet Friends join at $outside:" || fail "the dialog gave no address by NAT-PMP"
+grep -qE "gateway mapped $outside:[0-9]+ by NAT-PMP" "$work/apple.log" || fail "the port was not mapped by NAT-PMP"
+echo "  the host's dialog: $(grep -m 1 -o "Friends join at .*" "$work/apple.log")"
+echo "  Host to \"Friends join at\": $(between apple "network hosting on port" "lblInternet Friends join at") ms"
+ip netns exec "$router" nft list ruleset | grep -qF "dnat ip to $lan_host:$port" ||
+    fail "the router holds no dnat to $lan_host:$port"
+terminate apple 10
+grep -q "gateway removed" "$work/apple.log" || fail "the host ended without giving the port back"
+ip netns exec "$router" nft list ruleset | grep -qF "dnat ip to $lan_host:" &&
+    fail "the router still forwards a port to $lan_host after the host ended"
+echo "  SIGTERM ended the host; the router forwards nothing to it any more"
+
 echo "Behind a router that does not answer (miniupnpd stopped):"
-kill -TERM "${pids[miniupnpd]}"
-for _ in $(seq 1 50); do kill -0 "${pids[miniupnpd]}" 2>/dev/null || break; sleep 0.1; done
-kill -0 "${pids[miniupnpd]}" 2>/dev/null && fail "miniupnpd did not stop"
-unset "pids[miniupnpd]"
+stop_router
 netns="$home" launch alone --host "$port" --code 654321
 wait_log alone 10 "network hosting on port $port" || fail "the host did not listen"
 wait_log alone 10 "gateway failed:" || fail "the host did not give up on the router within 10 s"

@@ -9,7 +9,9 @@ launch() {
     local name="$1"; shift
     local folder="$work/$name/Brackenmoor Fencing Association"
     mkdir -p "$folder"
-    printf '[General]\nMaxHits=5\nControl=0\nTimed=1\n' >"$folder/Pistework.conf"
+    # No router is asked to open a port unless the check sets $ask_router to 1.
+    printf '[General]\nMaxHits=5\nControl=0\nTimed=1\nAskRouter=%s\n' "${ask_router:-0}" \
+        >"$folder/Pistework.conf"
     XDG_CONFIG_HOME="$work/$name" ${netns:+ip netns exec "$netns"} "$binary" "$@" >"$work/$name.log" 2>&1 &
     pids[$name]=$!
 }
