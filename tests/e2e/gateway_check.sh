@@ -42,8 +42,6 @@ for ns in $(ip netns list 2>/dev/null | grep -oE '^pistework-(home|router|intern
 done
 source "$here/network_common.sh"
 ask_router=1
-# The bouts the programs keep stay with the check.
-export XDG_DATA_HOME="$work/data"
 export QT_LOGGING_RULES='pistework.*=true'
 # Seconds since the program started, to the millisecond, before every line.
 export QT_MESSAGE_PATTERN='%{time process} %{message}'

@@ -12,7 +12,8 @@ launch() {
     # No router is asked to open a port unless the check sets $ask_router to 1.
     printf '[General]\nMaxHits=5\nControl=0\nTimed=1\nAskRouter=%s\n' "${ask_router:-0}" \
         >"$folder/Pistework.conf"
-    XDG_CONFIG_HOME="$work/$name" ${netns:+ip netns exec "$netns"} "$binary" "$@" >"$work/$name.log" 2>&1 &
+    # The bouts it keeps stay with the check, not in the user's own folder.
+    XDG_CONFIG_HOME="$work/$name" XDG_DATA_HOME="$work/data" ${netns:+ip netns exec "$netns"} "$binary" "$@" >"$work/$name.log" 2>&1 &
     pids[$name]=$!
 }
 

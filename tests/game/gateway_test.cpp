@@ -37,94 +37,73 @@ std::string Failed(Failure failure) {
 
 TEST(Gateway, EachRouterAnswerIsJudgedBeforeAnyoneIsToldWhereToJoin) {
     const std::string huge(100'000, '9');
-    struct Row {
-        const char* what;
-        std::string outside;
-        std::uint16_t outsidePort;
-        std::string client, clientPort, lease;
-        std::string expected;
-    };
-    const Row rows[] = {
-        {"an honest router", "11.0.0.1", kPort, "192.168.50.2", "40123", "120",
-         "11.0.0.1:40123 for 120"},
-        {"another outer port", "11.0.0.1", 40124, "192.168.50.2", "40123", "7",
-         "11.0.0.1:40124 for 7"},
-        {"a lease kept until removed", "11.0.0.1", kPort, "192.168.50.2", "40123", "",
-         "11.0.0.1:40123 for 0"},
-        {"the longest lease", "11.0.0.1", kPort, "192.168.50.2", "40123", "4294967295",
-         "11.0.0.1:40123 for 4294967295"},
-        {"just past a shared range", "100.128.0.1", kPort, "192.168.50.2", "40123", "120",
-         "100.128.0.1:40123 for 120"},
-        {"just past a private range", "172.32.0.1", kPort, "192.168.50.2", "40123", "120",
-         "172.32.0.1:40123 for 120"},
+    const std::string honest = "11.0.0.1:40123 for 120";
+    const std::string offInternet = Failed(Failure::NotOnInternet);
+    const std::string garbled = Failed(Failure::Garbled);
+    // The router's outer address, the rest of its answer honest.
+    const std::pair<std::string, std::string> outside[] = {
+        {"11.0.0.1", honest},
+        {"100.128.0.1", "100.128.0.1:40123 for 120"}, // just past a carrier's shared range
+        {"172.32.0.1", "172.32.0.1:40123 for 120"},   // just past a private range
         // Friends on the internet could not reach these.
-        {"a carrier's shared address", "100.64.0.1", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"the end of a shared range", "100.127.255.255", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"a private outer address", "10.1.2.3", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"a private range's end", "172.31.255.255", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"a home network's", "192.168.1.1", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"nothing", "0.0.0.0", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"loopback", "127.0.0.1", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"broadcast", "255.255.255.255", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"multicast", "239.255.255.250", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        {"documentation", "203.0.113.7", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::NotOnInternet)},
-        // A mapping that leads elsewhere is another machine's.
-        {"another machine", "11.0.0.1", kPort, "192.168.50.3", "40123", "120",
-         Failed(Failure::Elsewhere)},
-        {"another port here", "11.0.0.1", kPort, "192.168.50.2", "40124", "120",
-         Failed(Failure::Elsewhere)},
+        {"100.64.0.1", offInternet},
+        {"100.127.255.255", offInternet},
+        {"10.1.2.3", offInternet},
+        {"172.31.255.255", offInternet},
+        {"192.168.1.1", offInternet},
+        {"0.0.0.0", offInternet},
+        {"127.0.0.1", offInternet},
+        {"255.255.255.255", offInternet},
+        {"239.255.255.250", offInternet},
+        {"203.0.113.7", offInternet},
         // What cannot be read is not guessed at.
-        {"no outer address", "", kPort, "192.168.50.2", "40123", "120", Failed(Failure::Garbled)},
-        {"an oversized address", huge, kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"three parts", "11.0.0", kPort, "192.168.50.2", "40123", "120", Failed(Failure::Garbled)},
-        {"five parts", "11.0.0.1.5", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"a part past 255", "11.0.0.256", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"a leading zero", "11.0.0.01", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"a sign", "11.0.-0.1", kPort, "192.168.50.2", "40123", "120", Failed(Failure::Garbled)},
-        {"a trailing space", "11.0.0.1 ", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"an empty part", "11..0.1", kPort, "192.168.50.2", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"a name", "router.home", kPort, "192.168.50.2", "40123", "120", Failed(Failure::Garbled)},
-        {"a broken client", "11.0.0.1", kPort, "192.168.50.2x", "40123", "120",
-         Failed(Failure::Garbled)},
-        {"port 0", "11.0.0.1", kPort, "192.168.50.2", "0", "120", Failed(Failure::Garbled)},
-        {"a port past 65535", "11.0.0.1", kPort, "192.168.50.2", "105659", "120",
-         Failed(Failure::Garbled)},
-        {"a port in hex", "11.0.0.1", kPort, "192.168.50.2", "0x9cbb", "120",
-         Failed(Failure::Garbled)},
-        {"an oversized port", "11.0.0.1", kPort, "192.168.50.2", huge, "120",
-         Failed(Failure::Garbled)},
-        {"a negative lease", "11.0.0.1", kPort, "192.168.50.2", "40123", "-1",
-         Failed(Failure::Garbled)},
-        {"a lease past 32 bits", "11.0.0.1", kPort, "192.168.50.2", "40123", "4294967296",
-         Failed(Failure::Garbled)},
-        {"no outer port", "11.0.0.1", 0, "192.168.50.2", "40123", "120", Failed(Failure::Garbled)},
+        {"", garbled},
+        {huge, garbled},
+        {"11.0.0", garbled},
+        {"11.0.0.1.5", garbled},
+        {"11.0.0.256", garbled},
+        {"11.0.0.01", garbled},
+        {"11.0.-0.1", garbled},
+        {"11.0.0.1 ", garbled},
+        {"11..0.1", garbled},
+        {"router.home", garbled},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+    for (const auto& [address, expected] : outside)
         EXPECT_EQ(
-            Outcome(JudgeUpnp({row.outside, row.outsidePort, row.client, row.clientPort, row.lease},
-                              kSelf, kPort)),
-            row.expected);
-    }
+            Outcome(JudgeUpnp({address, kPort, "192.168.50.2", "40123", "120"}, kSelf, kPort)),
+            expected)
+            << address.substr(0, 20);
+    // The mapping read back: whom it leads to, at which port, for how long.
+    struct Row {
+        std::string client, clientPort, lease, expected;
+    };
+    const Row mapped[] = {
+        {"192.168.50.2", "40123", "", "11.0.0.1:40123 for 0"}, // kept until removed
+        {"192.168.50.2", "40123", "4294967295", "11.0.0.1:40123 for 4294967295"},
+        // A mapping that leads elsewhere is another machine's.
+        {"192.168.50.3", "40123", "120", Failed(Failure::Elsewhere)},
+        {"192.168.50.2", "40124", "120", Failed(Failure::Elsewhere)},
+        {"192.168.50.2x", "40123", "120", garbled},
+        {"192.168.50.2", "0", "120", garbled},
+        {"192.168.50.2", "105659", "120", garbled},
+        {"192.168.50.2", "0x9cbb", "120", garbled},
+        {"192.168.50.2", huge, "120", garbled},
+        {"192.168.50.2", "40123", "-1", garbled},
+        {"192.168.50.2", "40123", "4294967296", garbled},
+    };
+    for (const Row& row : mapped)
+        EXPECT_EQ(Outcome(JudgeUpnp({"11.0.0.1", kPort, row.client, row.clientPort, row.lease},
+                                    kSelf, kPort)),
+                  row.expected)
+            << row.client << ":" << row.clientPort.substr(0, 20) << " for " << row.lease;
+    // Another outer port than asked for is the router's to give; no outer port is none.
+    EXPECT_EQ(Outcome(JudgeUpnp({"11.0.0.1", 40124, "192.168.50.2", "40123", "7"}, kSelf, kPort)),
+              "11.0.0.1:40124 for 7");
+    EXPECT_EQ(Outcome(JudgeUpnp({"11.0.0.1", 0, "192.168.50.2", "40123", "120"}, kSelf, kPort)),
+              garbled);
     // This machine's own address, as the router's client gives it, must read too.
     EXPECT_EQ(Outcome(JudgeUpnp({"11.0.0.1", kPort, "192.168.50.2", "40123", "120"}, "", kPort)),
-              Failed(Failure::Garbled));
+              garbled);
 
     struct NatPmpRow {
         const char* what;
