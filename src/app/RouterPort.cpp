@@ -55,6 +55,7 @@ RouterPort::RouterPort(const QString& program, quint16 port, OnNews news)
     giveUp.start(kGiveUpMs);
     qCDebug(lcGateway).noquote() << "gateway asking for port" << port;
     helper.start(program, {QString::number(port)});
+    qCDebug(lcGateway).noquote() << "gateway helper started, pid" << helper.processId();
 }
 
 RouterPort::~RouterPort() {

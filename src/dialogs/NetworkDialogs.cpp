@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace pistework::dialogs {
@@ -97,6 +98,11 @@ HostDialog::HostDialog(QWidget* owner, const NetService& network, const NetListe
 void HostDialog::Say(const QString& text) {
     status->setText(text);
     status->show();
+}
+
+void HostDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (afterPaint) QTimer::singleShot(0, this, std::exchange(afterPaint, {}));
 }
 
 QString HostDialog::Asking() {

@@ -35,8 +35,15 @@ public:
     // What the router did: the address friends join at, with a Copy button, or why there is
     // none. The text shown, or nothing when the news changes nothing a player needs to know.
     QString RouterSaid(const game::gateway::Report& report);
+    // Calls `then` once the dialog has been painted the first time, so what it starts then
+    // never delays the picture.
+    void AfterFirstPaint(std::function<void()> then) { afterPaint = std::move(then); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    std::function<void()> afterPaint;
     const bool listening;
     const int code;
     QLabel* internet;

@@ -268,9 +268,11 @@ bool HostingMode::Wait(NetService& network, quint16 port) {
                 // Shown whether or not the log is on, which would skip a call made inside it.
                 const QString asking = waiting.Asking();
                 qCDebug(lcGateway).noquote() << "lblInternet" << asking;
-                router = std::make_unique<RouterPort>(
-                    GatewayProgram(), listener->Port(),
-                    [this](const game::gateway::Report& report) { RouterSaid(report); });
+                waiting.AfterFirstPaint([this] {
+                    router = std::make_unique<RouterPort>(
+                        GatewayProgram(), listener->Port(),
+                        [this](const game::gateway::Report& report) { RouterSaid(report); });
+                });
             }
         }
         waiting.exec();
