@@ -106,7 +106,9 @@ public:
             if (result != 718) break;
         }
         if (result != 0) {
-            said = "UPnP error " + std::to_string(result) + " (" + strupnperror(result) + ")";
+            // The library names only the errors it knows.
+            const char* name = strupnperror(result);
+            said = "UPnP error " + std::to_string(result) + " (" + (name ? name : "unknown") + ")";
             return Failure::Refused;
         }
         char client[64] = {}, clientPort[64] = {}, description[128] = {}, enabled[64] = {},
