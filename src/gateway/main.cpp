@@ -90,12 +90,17 @@ public:
         if (UPNP_GetExternalIPAddress(urls.controlURL, data.first.servicetype, outside) != 0)
             outside[0] = 0;
         // Renewing asks for the same outer port again; the first time, the next few after a
-        // port another machine holds.
+        // port another machine holds, or another program here: a router takes a mapping from
+        // this machine as an update of the one it has.
         int result = -1;
         for (int tried = 0; tried < (outer ? 1 : kPortsTried); ++tried) {
             const std::uint16_t asked = outer ? outer : static_cast<std::uint16_t>(port + tried);
             if (asked == 0) break;
             const std::string ask = std::to_string(asked);
+            if (!outer && HeldByAnother(ask)) {
+                result = 718;
+                continue;
+            }
             result = Add(ask, lease);
             // Some routers keep mappings only until they are removed.
             if (result == 725) result = Add(ask, lease = "0");
@@ -137,6 +142,16 @@ public:
     }
 
 private:
+    bool HeldByAnother(const std::string& ask) {
+        char client[64] = {}, clientPort[64] = {}, description[128] = {}, enabled[64] = {},
+             granted[64] = {};
+        if (UPNP_GetSpecificPortMappingEntry(urls.controlURL, data.first.servicetype, ask.c_str(),
+                                             "TCP", nullptr, client, clientPort, description,
+                                             enabled, granted) != 0)
+            return false;
+        return self != client || ReadPort(clientPort) != port;
+    }
+
     int Add(const std::string& ask, const std::string& seconds) {
         const std::string inner = std::to_string(port);
         return UPNP_AddPortMapping(urls.controlURL, data.first.servicetype, ask.c_str(),

@@ -82,7 +82,7 @@ terminate() {
 }
 
 # The mappings the router lists, for the UPnP client at home.
-mappings() { timeout 10 ip netns exec "$home" upnpc -l 2>&1 | grep -E -- "->$lan_host:[0-9]+"; }
+mappings() { timeout 10 ip netns exec "$home" upnpc -l 2>&1 | grep -E -- "->$lan_host:$port( |$)"; }
 
 # The home, the router between the home and the internet, and a machine on the internet.
 for ns in "$home" "$router" "$internet"; do
@@ -168,6 +168,9 @@ stop_router() {
 start_router yes miniupnpd
 
 echo "Behind a home router that maps ports (miniupnpd, UPnP and NAT-PMP):"
+# Another program at home holds the outer port the host would ask for first.
+timeout 10 ip netns exec "$home" upnpc -a "$lan_host" 40999 "$port" TCP >"$work/upnpc.out" 2>&1 ||
+    fail "the router would not map a port for another program: $(tail -n 3 "$work/upnpc.out")"
 netns="$home" launch host --host "$port" --code 654321
 wait_log host 10 "network hosting on port $port" || fail "the host did not listen"
 wait_log host 15 "lblInternet Friends join at" || fail "the host's dialog gave no address to join at"
@@ -181,7 +184,8 @@ grep -qF "gateway mapped $endpoint" "$work/host.log" || fail "the dialog shows $
 echo "  Host to \"Friends join at\": $(between host "network hosting on port" "lblInternet Friends join at") ms"
 ip netns exec "$router" nft list ruleset | grep -qE "dport $outer_port dnat ip to $lan_host:$port( |$)" ||
     fail "the router holds no dnat from its port $outer_port to $lan_host:$port"
-echo "  the router forwards its port $outer_port to $lan_host:$port"
+[ "$outer_port" != "$port" ] || fail "the dialog shows port $port, which another program holds"
+echo "  the router forwards its port $outer_port to $lan_host:$port (its port $port was taken)"
 
 netns="$internet" launch guest --join "$endpoint" --code 654321
 wait_log host 10 "network bout begun" || fail "the host did not begin a network bout"
@@ -193,10 +197,13 @@ echo "  a guest on the internet joined at $endpoint and its keys scored a hit on
 
 terminate host 10
 grep -q "gateway removed" "$work/host.log" || fail "the host ended without giving the port back"
-ip netns exec "$router" nft list ruleset | grep -qF "dnat ip to $lan_host:" &&
-    fail "the router still forwards a port to $lan_host after the host ended"
+ip netns exec "$router" nft list ruleset | grep -qE "dnat ip to $lan_host:$port( |$)" &&
+    fail "the router still forwards a port to $lan_host:$port after the host ended"
 left=$(mappings) && fail "the router still lists, after the host ended: $left"
-echo "  SIGTERM ended the host; the router forwards nothing to it any more"
+ip netns exec "$router" nft list ruleset | grep -qF "dnat ip to $lan_host:40999" ||
+    fail "the host's leaving took the other program's mapping too"
+echo "  SIGTERM ended the host; the router forwards nothing to it any more, the other's mapping kept"
+timeout 10 ip netns exec "$home" upnpc -d "$port" TCP >/dev/null 2>&1
 kill -9 "${pids[guest]}" 2>/dev/null; wait "${pids[guest]}" 2>/dev/null; unset "pids[guest]"
 
 echo "Behind a router that speaks only NAT-PMP:"

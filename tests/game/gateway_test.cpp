@@ -56,6 +56,13 @@ TEST(Gateway, EachRouterAnswerIsJudgedBeforeAnyoneIsToldWhereToJoin) {
         {"255.255.255.255", offInternet},
         {"239.255.255.250", offInternet},
         {"203.0.113.7", offInternet},
+        {"192.0.0.9", offInternet},
+        {"192.0.2.1", offInternet},
+        {"192.88.99.1", offInternet},
+        {"198.19.255.255", offInternet},
+        {"198.51.100.7", offInternet},
+        {"169.254.1.1", offInternet},
+        {"192.0.1.1", "192.0.1.1:40123 for 120"},
         // What cannot be read is not guessed at.
         {"", garbled},
         {huge, garbled},
@@ -131,6 +138,7 @@ TEST(Gateway, TheHelpersLinesReadBackAsWrittenAndNothingElseReads) {
     const Report reports[] = {
         Said(Report::Kind::Found, Way::Upnp, {}, {},
              "http://192.168.50.1:5000/rootDesc.xml for 192.168.50.2"),
+        Said(Report::Kind::Found, Way::NatPmp, {}, {}, "192.168.50.1"),
         Said(Report::Kind::Mapped, Way::NatPmp, mapping),
         Said(Report::Kind::Renewed, Way::NatPmp, mapping),
         Said(Report::Kind::Removed),
