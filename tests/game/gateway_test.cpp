@@ -142,6 +142,7 @@ TEST(Gateway, TheHelpersLinesReadBackAsWrittenAndNothingElseReads) {
         Said(Report::Kind::Mapped, Way::NatPmp, mapping),
         Said(Report::Kind::Renewed, Way::NatPmp, mapping),
         Said(Report::Kind::Removed),
+        Said(Report::Kind::Failed, Way::Upnp, {}, Failure::Garbled, ""),
         Said(Report::Kind::Failed, Way::Upnp, {}, kLastFailure,
              "UPnP error 718 (ConflictInMappingEntry)"),
     };
