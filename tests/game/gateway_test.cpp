@@ -57,6 +57,7 @@ TEST(Gateway, EachRouterAnswerIsJudgedBeforeAnyoneIsToldWhereToJoin) {
         {"239.255.255.250", offInternet},
         {"203.0.113.7", offInternet},
         {"192.0.0.9", offInternet},
+        {"192.0.0.200", offInternet},
         {"192.0.2.1", offInternet},
         {"192.88.99.1", offInternet},
         {"198.19.255.255", offInternet},
