@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -116,17 +117,13 @@ public:
             said = "UPnP error " + std::to_string(result) + " (" + (name ? name : "unknown") + ")";
             return Failure::Refused;
         }
-        char client[64] = {}, clientPort[64] = {}, description[128] = {}, enabled[64] = {},
-             granted[64] = {};
-        const std::string ask = std::to_string(outer);
-        if (UPNP_GetSpecificPortMappingEntry(urls.controlURL, data.first.servicetype, ask.c_str(),
-                                             "TCP", nullptr, client, clientPort, description,
-                                             enabled, granted) != 0)
-            return Failure::Garbled;
-        const auto judged = JudgeUpnp({outside, outer, client, clientPort, granted}, self, port);
+        const auto entry = Entry(std::to_string(outer));
+        if (!entry) return Failure::Garbled;
+        const auto judged = JudgeUpnp(
+            {outside, outer, entry->client, entry->clientPort, entry->granted}, self, port);
         if (const auto* failure = std::get_if<Failure>(&judged)) {
-            said = std::string("outer address ") + outside + ", mapped to " + client + ":" +
-                   clientPort;
+            said = std::string("outer address ") + outside + ", mapped to " + entry->client + ":" +
+                   entry->clientPort;
             // Another machine's mapping is not this one's to remove.
             if (*failure == Failure::Elsewhere) outer = 0;
         }
@@ -142,14 +139,23 @@ public:
     }
 
 private:
-    bool HeldByAnother(const std::string& ask) {
+    // The router's mapping of outer port `ask`, none when it holds none or will not say.
+    struct Held {
         char client[64] = {}, clientPort[64] = {}, description[128] = {}, enabled[64] = {},
              granted[64] = {};
+    };
+    std::optional<Held> Entry(const std::string& ask) {
+        Held held;
         if (UPNP_GetSpecificPortMappingEntry(urls.controlURL, data.first.servicetype, ask.c_str(),
-                                             "TCP", nullptr, client, clientPort, description,
-                                             enabled, granted) != 0)
-            return false;
-        return self != client || ReadPort(clientPort) != port;
+                                             "TCP", nullptr, held.client, held.clientPort,
+                                             held.description, held.enabled, held.granted) != 0)
+            return std::nullopt;
+        return held;
+    }
+
+    bool HeldByAnother(const std::string& ask) {
+        const auto entry = Entry(ask);
+        return entry && (self != entry->client || ReadPort(entry->clientPort) != port);
     }
 
     int Add(const std::string& ask, const std::string& seconds) {
